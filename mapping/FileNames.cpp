@@ -1,0 +1,39 @@
+#include "FileNames.h"
+
+namespace crestmap {
+
+namespace {
+
+std::string_view::size_type extensionDot(std::string_view name) noexcept
+{
+    const auto dot = name.rfind('.');
+    return dot == 0 ? std::string_view::npos : dot;
+}
+
+} // namespace
+
+std::string_view lastPathComponent(std::string_view path) noexcept
+{
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
+}
+
+std::string_view extensionOf(std::string_view name) noexcept
+{
+    const auto dot = extensionDot(name);
+    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
+}
+
+std::string_view fileNameOf(std::string_view path) noexcept
+{
+    const auto name = lastPathComponent(path);
+    if (name == "." || name == "..") {
+        return name;
+    }
+    return name.substr(0, extensionDot(name));
+}
+
+} // namespace crestmap

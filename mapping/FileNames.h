@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace crestmap {
+
+/// The last component of a path, trailing slashes ignored.
+[[nodiscard]] std::string_view lastPathComponent(std::string_view path) noexcept;
+
+/// A name's last extension without its dot; empty when it has none. A leading dot, as in
+/// ".hidden", starts no extension.
+[[nodiscard]] std::string_view extensionOf(std::string_view name) noexcept;
+
+/// The name a file is mapped by: its last path component without the last extension.
+[[nodiscard]] std::string_view fileNameOf(std::string_view path) noexcept;
+
+} // namespace crestmap

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+namespace crestmap {
+
+/// The graphic-style values that mean something to the mapping; anything else gives no record.
+namespace GraphicStyle {
+inline constexpr std::int64_t Logo = 1;
+inline constexpr std::int64_t Icon = 2;
+inline constexpr std::int64_t LogoBackgroundLeft = 3;
+inline constexpr std::int64_t LogoBackgroundRight = 4;
+inline constexpr std::int64_t Portrait = 5;
+inline constexpr std::int64_t Kit = 6;
+inline constexpr std::int64_t Background = 7;
+} // namespace GraphicStyle
+
+/// graphicStyle and the one secondary setting that goes with it, read together for one document.
+struct StylePair {
+    std::int64_t graphicStyle = 1;
+    std::int64_t subType = 1;
+};
+
+/// The four style choices the user makes with the radio groups; each starts at 1 and is never
+/// saved.
+struct StyleSelectors {
+    std::int64_t graphicStyle = 1;
+    std::int64_t logoType = 1;
+    std::int64_t kitType = 1;
+    std::int64_t backgroundType = 1;
+
+    /// logoType for styles 1 to 4, kitType for 6, backgroundType for 7, 0 for anything else.
+    [[nodiscard]] std::int64_t subTypeForGraphicStyle(std::int64_t style) const noexcept;
+
+    /// The pair a document is built from, taken at one moment.
+    [[nodiscard]] StylePair stylePair() const noexcept
+    {
+        return {graphicStyle, subTypeForGraphicStyle(graphicStyle)};
+    }
+};
+
+} // namespace crestmap

@@ -1,0 +1,207 @@
+#include "XmlRecordBuilder.h"
+
+#include "StyleSelectors.h"
+
+namespace crestmap {
+
+namespace {
+
+constexpr std::string_view recordOpen = "<record from=\"";
+constexpr std::string_view recordTo = "\" to=\"";
+constexpr std::string_view recordClose = "\"/>";
+constexpr std::string_view pictures = "graphics/pictures/";
+
+constexpr std::int64_t kitTypeKits = 1;
+constexpr std::int64_t kitTypeTextures = 2;
+
+// Length of the UTF-8 sequence at `s[i]`, or 0 when it is malformed, overlong, a surrogate,
+// beyond U+10FFFF, or one of the two noncharacters XML 1.0 does not allow (U+FFFE, U+FFFF).
+std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (i + length > s.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char next = byte(i + k);
+        if ((next & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF || code == 0xFFFE || code == 0xFFFF) {
+        return 0;
+    }
+    return length;
+}
+
+// The line maps `from` to graphics/pictures/<ownerWord>/<owner><slot><leaf>; the name parts
+// are escaped, the fixed words are not.
+void appendLine(std::string& out, std::string_view from, std::string_view ownerWord,
+                std::string_view owner, std::string_view slot, std::string_view leaf = {})
+{
+    out += recordOpen;
+    appendAttributeText(out, from);
+    out += recordTo;
+    out += pictures;
+    out += ownerWord;
+    out += '/';
+    appendAttributeText(out, owner);
+    out += slot;
+    appendAttributeText(out, leaf);
+    out += recordClose;
+}
+
+} // namespace
+
+std::string_view logoKindWord(std::int64_t logoType) noexcept
+{
+    switch (logoType) {
+    case 2:
+        return "nation";
+    case 3:
+        return "comp";
+    case 4:
+        return "media_source";
+    default:
+        return "club";
+    }
+}
+
+std::string_view backgroundKindWord(std::int64_t backgroundType) noexcept
+{
+    switch (backgroundType) {
+    case 2:
+        return "stadium";
+    case 3:
+        return "comp";
+    case 4:
+        return "person";
+    default:
+        return "team";
+    }
+}
+
+std::pair<std::string_view, std::string_view> splitKitName(std::string_view fileName) noexcept
+{
+    const auto first = fileName.find('_');
+    if (first == std::string_view::npos ||
+        fileName.find('_', first + 1) != std::string_view::npos) {
+        return {};
+    }
+    return {fileName.substr(0, first), fileName.substr(first + 1)};
+}
+
+bool isWritableName(std::string_view name) noexcept
+{
+    for (std::size_t i = 0; i < name.size();) {
+        if (static_cast<unsigned char>(name[i]) < 0x20) {
+            return false;
+        }
+        const std::size_t length = utf8SequenceLength(name, i);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+void appendAttributeText(std::string& out, std::string_view text)
+{
+    std::size_t plainFrom = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string_view entity;
+        switch (text[i]) {
+        case '&':
+            entity = "&amp;";
+            break;
+        case '<':
+            entity = "&lt;";
+            break;
+        case '"':
+            entity = "&quot;";
+            break;
+        default:
+            continue;
+        }
+        out.append(text.substr(plainFrom, i - plainFrom));
+        out += entity;
+        plainFrom = i + 1;
+    }
+    out.append(text.substr(plainFrom));
+}
+
+bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
+                                    std::int64_t graphicStyle, std::int64_t subType) const
+{
+    if (graphicStyle < GraphicStyle::Logo || graphicStyle > GraphicStyle::Background) {
+        return false;
+    }
+    if (!isWritableName(fileName)) {
+        return false;
+    }
+    switch (graphicStyle) {
+    case GraphicStyle::Logo:
+        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo");
+        return true;
+    case GraphicStyle::Icon:
+        appendLine(out, fileName, logoKindWord(subType), fileName, "/icon");
+        return true;
+    case GraphicStyle::LogoBackgroundLeft:
+        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/left");
+        return true;
+    case GraphicStyle::LogoBackgroundRight:
+        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/right");
+        return true;
+    case GraphicStyle::Portrait:
+        appendLine(out, fileName, "person", fileName, "/portrait");
+        return true;
+    case GraphicStyle::Background:
+        appendLine(out, fileName, backgroundKindWord(subType), fileName, "/background");
+        return true;
+    default:
+        break;
+    }
+
+    const auto [team, kit] = splitKitName(fileName);
+    if (team.empty() || (subType != kitTypeKits && subType != kitTypeTextures)) {
+        return false;
+    }
+    appendLine(out, fileName, "team", team,
+               subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
+    return true;
+}
+
+std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName,
+                                                       std::int64_t graphicStyle,
+                                                       std::int64_t subType) const
+{
+    std::string line;
+    if (!appendRecord(line, fileName, graphicStyle, subType)) {
+        return {};
+    }
+    return {std::move(line)};
+}
+
+} // namespace crestmap

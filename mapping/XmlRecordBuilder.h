@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace crestmap {
+
+/// Turns one image file's name into the record line that maps it to a picture slot.
+class XmlRecordBuilder {
+public:
+    /// No line, or the one record line for `fileName` (the image's name without its extension).
+    [[nodiscard]] std::vector<std::string>
+    buildRecord(std::string_view fileName, std::int64_t graphicStyle, std::int64_t subType) const;
+
+    /// Appends the record line to `out` and returns true, or leaves `out` alone and returns false
+    /// when the file gets no record. Lets the writer fill its buffer without a string per file.
+    bool appendRecord(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
+                      std::int64_t subType) const;
+};
+
+/// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
+[[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;
+
+/// The owner word of a background: "team" unless 2, 3 or 4 picks another.
+[[nodiscard]] std::string_view backgroundKindWord(std::int64_t backgroundType) noexcept;
+
+/// The team and kit parts of a name with exactly one underscore; two empty parts otherwise.
+[[nodiscard]] std::pair<std::string_view, std::string_view>
+splitKitName(std::string_view fileName) noexcept;
+
+/// True when a name can stand in the UTF-8 document on one line: valid UTF-8, no control
+/// characters, nothing XML forbids.
+[[nodiscard]] bool isWritableName(std::string_view name) noexcept;
+
+/// Appends `text` for a double-quoted attribute value, with &, < and " as entities.
+void appendAttributeText(std::string& out, std::string_view text);
+
+} // namespace crestmap

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages Crestmap builds and tests with, only those missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
+)
+if [[ "${1:-}" == "--with-tests" ]]; then
+    packages+=(valgrind)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+    echo "crestmap: please install these packages: ${missing[*]}" >&2
+    exit 1
+fi
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "crestmap: installing ${missing[*]}" >&2
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"

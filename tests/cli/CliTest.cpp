@@ -1,0 +1,204 @@
+#include "ConfigBuilder.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace crestmap {
+namespace {
+
+namespace fs = std::filesystem;
+using test::entryNames;
+using test::ProcessOptions;
+using test::ProcessResult;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+ProcessResult cli(std::vector<std::string> args, const ProcessOptions& options = {})
+{
+    args.insert(args.begin(), CRESTMAP_CLI_PATH);
+    return test::runProcess(args, options);
+}
+
+std::string document(const std::vector<std::string>& lines)
+{
+    std::string text(configHeader);
+    for (const std::string& line : lines) {
+        text += std::string(recordLinePrefix) + line;
+    }
+    return text + std::string(configFooter);
+}
+
+std::string line(const std::string& from, const std::string& to)
+{
+    return "<record from=\"" + from + "\" to=\"graphics/pictures/" + to + "\"/>";
+}
+
+struct StyleCase {
+    std::vector<std::string> options;
+    std::string to; // for the image 12_home.png
+};
+
+void PrintTo(const StyleCase& c, std::ostream* out)
+{
+    *out << ::testing::PrintToString(c.options);
+}
+
+class CliStyles : public ::testing::TestWithParam<StyleCase> {};
+
+TEST_P(CliStyles, PrintTheDocumentOfEveryStyleAndSubType)
+{
+    const TempDir dir;
+    writeFile(dir / "12_home.png", "");
+    std::vector<std::string> args = GetParam().options;
+    args.insert(args.end(), {"--stdout", dir.path().string()});
+    const ProcessResult result = cli(args);
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out, document({line("12_home", GetParam().to)}));
+    EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"12_home.png"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllSeven, CliStyles,
+    ::testing::Values(
+        StyleCase{{}, "club/12_home/logo"},
+        StyleCase{{"--logo-type", "nation"}, "nation/12_home/logo"},
+        StyleCase{{"--logo-type", "comp"}, "comp/12_home/logo"},
+        StyleCase{{"--logo-type", "media_source"}, "media_source/12_home/logo"},
+        StyleCase{{"--style", "icon", "--logo-type", "club"}, "club/12_home/icon"},
+        StyleCase{{"--style", "icon", "--logo-type", "nation"}, "nation/12_home/icon"},
+        StyleCase{{"--style", "logo-left", "--logo-type", "comp"},
+                  "comp/12_home/logo/background/left"},
+        StyleCase{{"--style", "logo-right", "--logo-type", "media_source"},
+                  "media_source/12_home/logo/background/right"},
+        StyleCase{{"--style", "portrait", "--logo-type", "nation"}, "person/12_home/portrait"},
+        StyleCase{{"--style", "kit"}, "team/12/kits/home"},
+        StyleCase{{"--style", "kit", "--kit-type", "texture"}, "team/12/kit_textures/home"},
+        StyleCase{{"--style", "background"}, "team/12_home/background"},
+        StyleCase{{"--style", "background", "--background-type", "stadium"},
+                  "stadium/12_home/background"},
+        StyleCase{{"--style", "background", "--background-type", "comp"},
+                  "comp/12_home/background"},
+        StyleCase{{"--style", "background", "--background-type", "person", "--kit-type", "texture"},
+                  "person/12_home/background"}));
+
+TEST(Cli, FolderWritesConfigFromItsImages)
+{
+    const TempDir dir;
+    writeFile(dir / "1.png", "");
+    writeFile(dir / "notes.txt", "");
+    writeFile(dir / "config.xml", std::string(5000, 'o'));
+    const ProcessResult result = cli({"--style", "icon", dir.path().string() + "/"});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(readFile(dir / "config.xml"), document({line("1", "club/1/icon")}));
+    EXPECT_EQ(result.out, "Wrote 1 record to " + (dir / "config.xml") + "\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
+{
+    const TempDir first;
+    const TempDir other;
+    writeFile(first / "b.png", "");
+    writeFile(other / "a_x.jpg", "");
+    writeFile(other / "readme.txt", "");
+    const ProcessResult result =
+        cli({"--style", "kit", first / "b.png", other / "a_x.jpg", other / "readme.txt"});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    // Unfiltered: the text file is handed over too, and gets a record when its name fits.
+    EXPECT_EQ(readFile(first / "config.xml"), document({line("a_x", "team/a/kits/x")}));
+    EXPECT_FALSE(fs::exists(other / "config.xml"));
+    EXPECT_EQ(result.out, "Wrote 1 record to " + (first / "config.xml") +
+                              " (2 files had no mapping for this style)\n");
+}
+
+TEST(Cli, RelativeImageWritesIntoTheWorkingFolder)
+{
+    const TempDir dir;
+    writeFile(dir / "5.png", "");
+    ProcessOptions options;
+    options.workingDirectory = dir.path();
+    const ProcessResult result = cli({"5.png"}, options);
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(readFile(dir / "config.xml"), document({line("5", "club/5/logo")}));
+}
+
+TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
+{
+    const TempDir dir;
+    writeFile(dir / "1.png", "");
+    fs::create_directory(dir / "sub");
+    const std::vector<std::vector<std::string>> cases{
+        {},
+        {"--bogus", dir.path().string()},
+        {"--style", "mural", dir.path().string()},
+        {"--kit-type", "2", dir.path().string()},
+        {dir / "missing.png"},
+        {dir / "1.png", dir / "missing.png"},
+        {dir / "1.png", dir / "sub"},
+        {dir / "sub", dir / "sub"},
+    };
+    for (const auto& args : cases) {
+        const ProcessResult result = cli(args);
+        EXPECT_EQ(result.exitStatus, 2) << ::testing::PrintToString(args);
+        EXPECT_NE(result.err.find("--help"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "sub"}));
+}
+
+TEST(Cli, WriteFailuresExitOneAndKeepTheOldDocument)
+{
+    const TempDir dir;
+    for (int i = 0; i < 20000; ++i) {
+        writeFile(dir / (std::to_string(i) + ".png"), "");
+    }
+    writeFile(dir / "config.xml", "old");
+    const auto before = entryNames(dir.path());
+
+    ProcessOptions limited;
+    limited.fileSizeLimit = 4096;
+    const ProcessResult capped = cli({dir.path().string()}, limited);
+    EXPECT_EQ(capped.exitStatus, 1);
+    EXPECT_EQ(capped.err.rfind("Unexpected error: ", 0), 0u) << capped.err;
+    EXPECT_EQ(capped.err.back(), '\n');
+    EXPECT_EQ(capped.err[capped.err.size() - 2], '.');
+    EXPECT_EQ(capped.out, "");
+    EXPECT_EQ(readFile(dir / "config.xml"), "old");
+    EXPECT_EQ(entryNames(dir.path()), before);
+
+    ProcessOptions full;
+    full.stdoutFile = "/dev/full";
+    const ProcessResult noSpace = cli({"--stdout", dir.path().string()}, full);
+    EXPECT_EQ(noSpace.exitStatus, 1);
+    EXPECT_NE(noSpace.err.find("standard output"), std::string::npos) << noSpace.err;
+    EXPECT_EQ(entryNames(dir.path()), before);
+}
+
+TEST(Cli, ConfigThatIsAFolderIsReportedNotReplaced)
+{
+    const TempDir dir;
+    writeFile(dir / "1.png", "");
+    fs::create_directory(dir / "config.xml");
+    const ProcessResult result = cli({dir / "1.png"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("Unexpected error: "), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(dir / "config.xml"));
+    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "config.xml"}));
+}
+
+TEST(Cli, HelpAndVersion)
+{
+    const ProcessResult help = cli({"--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    for (const char* word : {"--style", "--logo-type", "--kit-type", "--background-type",
+                             "--stdout", "FOLDER", "IMAGE", "Examples"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
+    }
+    const ProcessResult version = cli({"--version"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.out, "crestmap-cli " CRESTMAP_VERSION "\n");
+}
+
+} // namespace
+} // namespace crestmap

@@ -1,0 +1,214 @@
+#include "ConfigBuilder.h"
+
+#include "FileNames.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace crestmap {
+namespace {
+
+namespace fs = std::filesystem;
+using test::entryNames;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+constexpr std::string_view expectedHeader =
+    "<record>\n\t<!-- resource manager options -->\n\n\t<!-- dont preload anything in this "
+    "folder -->\n\t<boolean id=\"preload\" value=\"false\"/>\n\n\t<!-- turn off auto mapping "
+    "-->\n\t<boolean id=\"amap\" value=\"false\"/>\n\n\t<!-- logo mappings - generated with "
+    "Crestmap for Mac -->\n\t<list id=\"maps\">";
+
+std::string document(const std::vector<std::string>& lines)
+{
+    std::string text(expectedHeader);
+    for (const std::string& line : lines) {
+        text += "\n\t\t" + line;
+    }
+    return text + "\n\t</list>\n</record>";
+}
+
+std::string logoLine(const std::string& name)
+{
+    return "<record from=\"" + name + "\" to=\"graphics/pictures/club/" + name + "/logo\"/>";
+}
+
+TEST(FileNameOf, DropsFolderAndLastExtensionOnly)
+{
+    const std::vector<std::pair<std::string_view, std::string_view>> cases{
+        {"/a/b/photo.png", "photo"},   {"a.b.png", "a.b"},
+        {"/x/My Logo.png", "My Logo"}, {"noext", "noext"},
+        {"/x/.hidden.png", ".hidden"}, {".png", ".png"},
+        {"dir.png/", "dir"},           {"/x/y/", "y"}};
+    for (const auto& [path, name] : cases) {
+        EXPECT_EQ(fileNameOf(path), name) << path;
+    }
+}
+
+TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
+{
+    const TempDir dir;
+    const std::string path = dir / "config.xml";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{}, document({})},
+        {{"/p/b.png", "/p/a.png"}, document({logoLine("b"), logoLine("a")})},
+        {{"logo.png", "logo.jpg"}, document({logoLine("logo"), logoLine("logo")})},
+        {{"a.b.png", "My Logo.png"}, document({logoLine("a.b"), logoLine("My Logo")})},
+        // A file without a mapping leaves no empty line behind.
+        {{"1.png", "bad\nname.png", "2.png"}, document({logoLine("1"), logoLine("2")})},
+    };
+    for (const auto& [files, expected] : cases) {
+        std::ostringstream errors;
+        const WriteResult result = ConfigBuilder::writeConfig(path, files, 1, 1, errors);
+        ASSERT_TRUE(result) << result.error;
+        EXPECT_EQ(readFile(path), expected);
+        EXPECT_EQ(errors.str(), "");
+    }
+    EXPECT_EQ(configHeader, expectedHeader);
+}
+
+TEST(ConfigDocument, StylesWithoutRecordsStillGiveTheFrame)
+{
+    const TempDir dir;
+    const std::vector<std::string> files{"1234.png", "99.jpg"};
+    const WriteResult result = ConfigBuilder::writeConfig(dir / "config.xml", files, 9, 1);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result.records, 0u);
+    EXPECT_EQ(readFile(dir / "config.xml"), document({}));
+}
+
+TEST(ConfigDocument, LargeListsStreamByteExact)
+{
+    const TempDir dir;
+    std::vector<std::string> files;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 60000; ++i) {
+        files.push_back("/img/" + std::to_string(i) + ".png");
+        lines.push_back(logoLine(std::to_string(i)));
+    }
+    std::size_t pieces = 0;
+    std::string streamed;
+    const auto records = ConfigBuilder::streamDocument(files, 1, 1, [&](std::string_view piece) {
+        ++pieces;
+        streamed += piece;
+        return true;
+    });
+    ASSERT_TRUE(records);
+    EXPECT_EQ(*records, files.size());
+    EXPECT_GT(pieces, 1u);
+    EXPECT_EQ(streamed, document(lines));
+
+    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
+    EXPECT_EQ(readFile(dir / "config.xml"), streamed);
+}
+
+TEST(ConfigDocument, SinkRefusalStopsTheStream)
+{
+    const std::vector<std::string> files(100000, "x.png");
+    int calls = 0;
+    const auto records = ConfigBuilder::streamDocument(files, 1, 1, [&](std::string_view) {
+        ++calls;
+        return false;
+    });
+    EXPECT_FALSE(records);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(ConfigWrite, ReplacesALongerFileWholeWithOrdinaryPermissions)
+{
+    const TempDir dir;
+    const std::string path = dir / "config.xml";
+    writeFile(path, std::string(100000, 'x'));
+    ::chmod(path.c_str(), 0600);
+    const mode_t previousMask = ::umask(027);
+    const std::vector<std::string> files{"7.png"};
+    const WriteResult result = ConfigBuilder::writeConfig(path, files, 1, 1);
+    ::umask(previousMask);
+
+    ASSERT_TRUE(result);
+    EXPECT_EQ(readFile(path), document({logoLine("7")}));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"config.xml"});
+}
+
+TEST(ConfigWrite, ReplacesASymbolicLinkInsteadOfWritingThroughIt)
+{
+    const TempDir dir;
+    writeFile(dir / "target.xml", "kept");
+    fs::create_symlink("target.xml", dir / "config.xml");
+    const std::vector<std::string> files{"7.png"};
+    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
+    EXPECT_FALSE(fs::is_symlink(dir / "config.xml"));
+    EXPECT_EQ(readFile(dir / "target.xml"), "kept");
+}
+
+// Each failure must leave the folder exactly as it was and say so on the chosen stream.
+class ConfigWriteFailure : public ::testing::Test {
+protected:
+    void expectFailureLeavesFolderAlone(const std::string& path, const std::string& folder)
+    {
+        const auto before = fs::exists(folder) ? entryNames(folder) : std::set<std::string>{};
+        const std::string old = fs::is_regular_file(path) ? readFile(path) : std::string();
+        std::ostringstream errors;
+        const WriteResult result = ConfigBuilder::writeConfig(path, m_files, 1, 1, errors);
+
+        EXPECT_FALSE(result);
+        EXPECT_FALSE(result.error.empty());
+        EXPECT_EQ(errors.str(), "Unexpected error: " + result.error + ".\n");
+        if (fs::exists(folder)) {
+            EXPECT_EQ(entryNames(folder), before);
+        }
+        if (!old.empty()) {
+            EXPECT_EQ(readFile(path), old);
+        }
+    }
+
+    std::vector<std::string> m_files = std::vector<std::string>(50000, "/img/12345.png");
+    TempDir m_dir;
+};
+
+TEST_F(ConfigWriteFailure, MissingFolder)
+{
+    expectFailureLeavesFolderAlone(m_dir / "gone/config.xml", m_dir / "gone");
+    EXPECT_FALSE(fs::exists(m_dir / "gone"));
+}
+
+TEST_F(ConfigWriteFailure, FolderIsAFile)
+{
+    writeFile(m_dir / "plain", "file");
+    expectFailureLeavesFolderAlone(m_dir / "plain/config.xml", m_dir.path());
+}
+
+TEST_F(ConfigWriteFailure, ConfigIsAFolder)
+{
+    fs::create_directory(m_dir / "config.xml");
+    writeFile(m_dir / "config.xml/inside", "kept");
+    expectFailureLeavesFolderAlone(m_dir / "config.xml", m_dir.path());
+    EXPECT_EQ(readFile(m_dir / "config.xml/inside"), "kept");
+}
+
+TEST_F(ConfigWriteFailure, FileSizeLimitAtEveryStage)
+{
+    const std::string path = m_dir / "config.xml";
+    const std::string old = "old document that must survive";
+    // Within the header, within the first chunk, past a chunk, just short of the footer.
+    const std::size_t full =
+        document(std::vector<std::string>(m_files.size(), logoLine("12345"))).size();
+    for (const rlim_t limit :
+         {rlim_t{0}, rlim_t{100}, rlim_t{5000}, rlim_t{1500000}, static_cast<rlim_t>(full - 5)}) {
+        writeFile(path, old);
+        {
+            const test::FileSizeLimit cap(limit);
+            expectFailureLeavesFolderAlone(path, m_dir.path());
+        }
+        EXPECT_EQ(readFile(path), old) << limit;
+    }
+}
+
+} // namespace
+} // namespace crestmap

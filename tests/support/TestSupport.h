@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <sys/resource.h>
+#include <vector>
+
+namespace crestmap::test {
+
+/// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_path; }
+    [[nodiscard]] std::string operator/(std::string_view name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+[[nodiscard]] std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, std::string_view bytes);
+
+/// The names in a folder, sorted; for checking that nothing was left behind.
+[[nodiscard]] std::set<std::string> entryNames(const std::filesystem::path& folder);
+
+/// Caps the size of files this process writes, with SIGXFSZ ignored, until destroyed.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+struct ProcessResult {
+    int exitStatus = -1; ///< exit code, or -1 when killed by a signal
+    std::string out;
+    std::string err;
+};
+
+struct ProcessOptions {
+    std::optional<rlim_t> fileSizeLimit;
+    std::optional<std::filesystem::path> workingDirectory;
+    std::optional<std::string> stdoutFile; ///< standard output goes here instead of a pipe
+};
+
+/// Runs a program to its end, standard input closed, and collects what it printed.
+[[nodiscard]] ProcessResult runProcess(const std::vector<std::string>& argv,
+                                       const ProcessOptions& options = {});
+
+} // namespace crestmap::test
