@@ -1,0 +1,129 @@
+// crestmap-bench [ENTRIES] [RUNS] [FOLDER]: times crestmap-cli and the bare C writer on the same
+// folder, alternating runs, and reports medians, their ratio and each one's peak memory.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Sample {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+Sample timeRun(const std::vector<std::string>& argv)
+{
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int devNull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devNull, STDOUT_FILENO);
+        ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::cerr << argv[0] << " failed\n";
+        std::exit(1);
+    }
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+std::string slurp(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void makeFolder(const fs::path& folder, long entries)
+{
+    const fs::path done = folder / ".complete";
+    if (fs::exists(done) && std::stol(slurp(done)) == entries) {
+        return;
+    }
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::cout << "creating " << entries << " entries in " << folder << " ..." << std::endl;
+    for (long i = 0; i < entries; ++i) {
+        const std::string name = (folder / (std::to_string(100000 + i) + ".png")).string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0) {
+            std::perror(name.c_str());
+            std::exit(1);
+        }
+        ::close(fd);
+    }
+    std::ofstream(done) << entries;
+}
+
+double median(std::vector<Sample> samples)
+{
+    std::sort(samples.begin(), samples.end(),
+              [](const Sample& a, const Sample& b) { return a.seconds < b.seconds; });
+    return samples[samples.size() / 2].seconds;
+}
+
+long peak(const std::vector<Sample>& samples)
+{
+    long most = 0;
+    for (const Sample& s : samples) {
+        most = std::max(most, s.peakKiB);
+    }
+    return most;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const long entries = argc > 1 ? std::stol(argv[1]) : 1000000;
+    const int runs = argc > 2 ? std::stoi(argv[2]) : 5;
+    const fs::path folder =
+        argc > 3 ? fs::path(argv[3])
+                 : fs::temp_directory_path() / ("crestmap-bench-" + std::to_string(entries));
+    makeFolder(folder, entries);
+
+    std::vector<Sample> bare;
+    std::vector<Sample> cli;
+    std::string bareBytes;
+    for (int run = 0; run < runs; ++run) {
+        bare.push_back(timeRun({BARE_WRITER_PATH, folder.string()}));
+        bareBytes = slurp(folder / "config.xml");
+        cli.push_back(timeRun({CRESTMAP_CLI_PATH, folder.string()}));
+        if (slurp(folder / "config.xml") != bareBytes) {
+            std::cerr << "the two documents differ\n";
+            return 1;
+        }
+    }
+    std::printf("entries %ld, runs %d, document %zu bytes\n", entries, runs, bareBytes.size());
+    std::printf("bare writer   median %.3f s  peak %.1f MiB\n", median(bare),
+                static_cast<double>(peak(bare)) / 1024.0);
+    std::printf("crestmap-cli  median %.3f s  peak %.1f MiB\n", median(cli),
+                static_cast<double>(peak(cli)) / 1024.0);
+    std::printf("ratio crestmap-cli / bare: %.2f\n", median(cli) / median(bare));
+    return 0;
+}
