@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "ConfigBuilder.h"
+#include "FileNames.h"
 #include "FolderListing.h"
 #include "StyleSelectors.h"
 
@@ -53,16 +54,6 @@ struct Inputs {
     std::string configPath;
     std::vector<std::string> files;
 };
-
-std::string joinPath(const std::string& folder, std::string_view name)
-{
-    std::string path = folder;
-    if (!path.empty() && path.back() != '/') {
-        path += '/';
-    }
-    path += name;
-    return path;
-}
 
 int usageError(std::ostream& err, const std::string& message)
 {

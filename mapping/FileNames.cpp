@@ -36,4 +36,14 @@ std::string_view fileNameOf(std::string_view path) noexcept
     return name.substr(0, extensionDot(name));
 }
 
+std::string joinPath(std::string_view folder, std::string_view name)
+{
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/') {
+        path += '/';
+    }
+    path += name;
+    return path;
+}
+
 } // namespace crestmap

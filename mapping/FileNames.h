@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace crestmap {
@@ -13,5 +14,8 @@ namespace crestmap {
 
 /// The name a file is mapped by: its last path component without the last extension.
 [[nodiscard]] std::string_view fileNameOf(std::string_view path) noexcept;
+
+/// `name` inside `folder`, with exactly one slash between them.
+[[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);
 
 } // namespace crestmap

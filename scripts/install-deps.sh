@@ -4,10 +4,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev qt6-base-dev qt6-base-dev-tools
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
-    packages+=(valgrind)
+    # GoogleTest, a real X server with tools to drive and photograph it, the desktop validators.
+    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick libxcb1-dev
+               desktop-file-utils appstream)
 fi
 
 missing=()

@@ -1,0 +1,116 @@
+#include "FolderDragView.h"
+
+#include "ConfigWriteAction.h"
+#include "FileNames.h"
+#include "FolderListing.h"
+#include "Prompts.h"
+#include "ResultAlert.h"
+#include "StyleSelectors.h"
+
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+FolderDragView::FolderDragView(QWidget* parent)
+    : QFrame(parent), m_label(new QLabel(tr("Drop a folder of images here"), this))
+{
+    setAcceptDrops(true);
+    setObjectName(QStringLiteral("folderDragView"));
+    setMinimumHeight(96);
+    // Palette roles keep the frame right in light and dark themes alike.
+    setStyleSheet(
+        QStringLiteral("FolderDragView { border: 2px dashed palette(mid); border-radius: 8px; }"
+                       "FolderDragView[hovering=\"true\"] { border-color: palette(highlight);"
+                       " background: palette(alternate-base); }"));
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_label);
+    setHovering(false);
+}
+
+void FolderDragView::attach(crestmap::StyleSelectors& styles, Prompts& prompts)
+{
+    m_styles = &styles;
+    m_prompts = &prompts;
+}
+
+std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
+{
+    if (urls.size() != 1) {
+        return std::nullopt;
+    }
+    const QUrl& url = urls.front();
+    // Dropped folders arrive without a trailing slash here, so a local folder counts too.
+    const bool directoryForm = url.path().endsWith(QLatin1Char('/')) ||
+                               (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir());
+    return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
+}
+
+bool FolderDragView::writeFolderConfig(const QUrl& folder)
+{
+    const crestmap::StylePair style = m_styles->stylePair();
+    const auto path = localPathOf(folder);
+    if (!path) {
+        return false;
+    }
+    const crestmap::FolderListing listing = crestmap::listImages(*path);
+    if (!listing) {
+        return false;
+    }
+    return writeConfigShowingBusy(crestmap::joinPath(*path, "config.xml"), listing.images, style);
+}
+
+void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!event->mimeData()->hasUrls()) {
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    setHovering(true);
+}
+
+void FolderDragView::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void FolderDragView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    setHovering(false);
+    QFrame::dragLeaveEvent(event);
+}
+
+void FolderDragView::dropEvent(QDropEvent* event)
+{
+    setHovering(false);
+    const auto folder = droppedFolder(event->mimeData()->urls());
+    if (!folder || m_styles == nullptr || m_prompts == nullptr) {
+        event->ignore();
+        return;
+    }
+    const bool written = writeFolderConfig(*folder);
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(written);
+    emit folderHandled(written);
+    // The alert waits for the drag to finish, so the program the folder came from is not held
+    // up while the user reads it.
+    QTimer::singleShot(0, this, [this, written] {
+        m_prompts->showResultAlert(window(), ResultAlert::forDrop(written));
+    });
+}
+
+void FolderDragView::setHovering(bool hovering)
+{
+    setProperty("hovering", hovering);
+    m_label->setText(hovering ? tr("Release to write config.xml in this folder")
+                              : tr("Drop a folder of images here"));
+    style()->unpolish(this);
+    style()->polish(this);
+}
