@@ -175,29 +175,12 @@ TEST(Cli, WriteFailuresExitOneAndKeepTheOldDocument)
     EXPECT_EQ(entryNames(dir.path()), before);
 }
 
-TEST(Cli, ConfigThatIsAFolderIsReportedNotReplaced)
-{
-    const TempDir dir;
-    writeFile(dir / "1.png", "");
-    fs::create_directory(dir / "config.xml");
-    const ProcessResult result = cli({dir / "1.png"});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_NE(result.err.find("Unexpected error: "), std::string::npos);
-    EXPECT_TRUE(fs::is_directory(dir / "config.xml"));
-    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "config.xml"}));
-}
-
 TEST(Cli, HelpAndVersion)
 {
     const ProcessResult help = cli({"--help"});
     EXPECT_EQ(help.exitStatus, 0);
-    for (const char* word : {"--style", "--logo-type", "--kit-type", "--background-type",
-                             "--stdout", "FOLDER", "IMAGE", "Examples"}) {
-        EXPECT_NE(help.out.find(word), std::string::npos) << word;
-    }
-    const ProcessResult version = cli({"--version"});
-    EXPECT_EQ(version.exitStatus, 0);
-    EXPECT_EQ(version.out, "crestmap-cli " CRESTMAP_VERSION "\n");
+    EXPECT_NE(help.out.find("--background-type"), std::string::npos);
+    EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
 }
 
 } // namespace

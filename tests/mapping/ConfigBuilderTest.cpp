@@ -70,16 +70,6 @@ TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
     EXPECT_EQ(configHeader, expectedHeader);
 }
 
-TEST(ConfigDocument, StylesWithoutRecordsStillGiveTheFrame)
-{
-    const TempDir dir;
-    const std::vector<std::string> files{"1234.png", "99.jpg"};
-    const WriteResult result = ConfigBuilder::writeConfig(dir / "config.xml", files, 9, 1);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result.records, 0u);
-    EXPECT_EQ(readFile(dir / "config.xml"), document({}));
-}
-
 TEST(ConfigDocument, LargeListsStreamByteExact)
 {
     const TempDir dir;
@@ -103,18 +93,6 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
 
     ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
     EXPECT_EQ(readFile(dir / "config.xml"), streamed);
-}
-
-TEST(ConfigDocument, SinkRefusalStopsTheStream)
-{
-    const std::vector<std::string> files(100000, "x.png");
-    int calls = 0;
-    const auto records = ConfigBuilder::streamDocument(files, 1, 1, [&](std::string_view) {
-        ++calls;
-        return false;
-    });
-    EXPECT_FALSE(records);
-    EXPECT_EQ(calls, 1);
 }
 
 TEST(ConfigWrite, ReplacesALongerFileWholeWithOrdinaryPermissions)

@@ -57,7 +57,7 @@ struct ProcessOptions {
     std::optional<std::string> stdoutFile; ///< standard output goes here instead of a pipe
 };
 
-/// Runs a program to its end, standard input closed, and collects what it printed.
+/// Runs a program to its end, standard input empty, and collects what it printed.
 [[nodiscard]] ProcessResult runProcess(const std::vector<std::string>& argv,
                                        const ProcessOptions& options = {});
 
