@@ -1,4 +1,3 @@
-#include "ConfigBuilder.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::entryNames;
+using test::expectedDocument;
+using test::expectedRecord;
 using test::ProcessOptions;
 using test::ProcessResult;
 using test::readFile;
@@ -18,20 +19,6 @@ ProcessResult cli(std::vector<std::string> args, const ProcessOptions& options =
 {
     args.insert(args.begin(), CRESTMAP_CLI_PATH);
     return test::runProcess(args, options);
-}
-
-std::string document(const std::vector<std::string>& lines)
-{
-    std::string text(configHeader);
-    for (const std::string& line : lines) {
-        text += std::string(recordLinePrefix) + line;
-    }
-    return text + std::string(configFooter);
-}
-
-std::string line(const std::string& from, const std::string& to)
-{
-    return "<record from=\"" + from + "\" to=\"graphics/pictures/" + to + "\"/>";
 }
 
 struct StyleCase {
@@ -54,7 +41,7 @@ TEST_P(CliStyles, PrintTheDocumentOfEveryStyleAndSubType)
     args.insert(args.end(), {"--stdout", dir.path().string()});
     const ProcessResult result = cli(args);
     EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.out, document({line("12_home", GetParam().to)}));
+    EXPECT_EQ(result.out, expectedDocument({expectedRecord("12_home", GetParam().to)}));
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"12_home.png"});
 }
 
@@ -90,7 +77,7 @@ TEST(Cli, FolderWritesConfigFromItsImages)
     writeFile(dir / "config.xml", std::string(5000, 'o'));
     const ProcessResult result = cli({"--style", "icon", dir.path().string() + "/"});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(readFile(dir / "config.xml"), document({line("1", "club/1/icon")}));
+    EXPECT_EQ(readFile(dir / "config.xml"), expectedDocument({expectedRecord("1", "club/1/icon")}));
     EXPECT_EQ(result.out, "Wrote 1 record to " + (dir / "config.xml") + "\n");
     EXPECT_EQ(result.err, "");
 }
@@ -106,7 +93,8 @@ TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
         cli({"--style", "kit", first / "b.png", other / "a_x.jpg", other / "readme.txt"});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     // Unfiltered: the text file is handed over too, and gets a record when its name fits.
-    EXPECT_EQ(readFile(first / "config.xml"), document({line("a_x", "team/a/kits/x")}));
+    EXPECT_EQ(readFile(first / "config.xml"),
+              expectedDocument({expectedRecord("a_x", "team/a/kits/x")}));
     EXPECT_FALSE(fs::exists(other / "config.xml"));
     EXPECT_EQ(result.out, "Wrote 1 record to " + (first / "config.xml") +
                               " (2 files had no mapping for this style)\n");
@@ -120,7 +108,7 @@ TEST(Cli, RelativeImageWritesIntoTheWorkingFolder)
     options.workingDirectory = dir.path();
     const ProcessResult result = cli({"5.png"}, options);
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(readFile(dir / "config.xml"), document({line("5", "club/5/logo")}));
+    EXPECT_EQ(readFile(dir / "config.xml"), expectedDocument({expectedRecord("5", "club/5/logo")}));
 }
 
 TEST(Cli, UsageErrorsExitTwoAndTouchNothing)

@@ -1,4 +1,3 @@
-#include "ConfigBuilder.h"
 #include "FolderDragView.h"
 #include "TestSupport.h"
 #include "WindowHarness.h"
@@ -17,6 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::entryNames;
+using test::expectedDocument;
+using test::expectedRecord;
 using test::readFile;
 using test::ScriptedPrompts;
 using test::TempDir;
@@ -33,20 +34,6 @@ const ResultAlert dropSuccess{
 const ResultAlert failure{"Problem writing config.xml!",
                           "There was a problem with generating your config.xml file. The "
                           "process cannot continue."};
-
-std::string document(const std::vector<std::string>& lines)
-{
-    std::string text(configHeader);
-    for (const std::string& line : lines) {
-        text += std::string(recordLinePrefix) + line;
-    }
-    return text + std::string(configFooter);
-}
-
-std::string record(const std::string& name, const std::string& to)
-{
-    return "<record from=\"" + name + "\" to=\"graphics/pictures/" + to + "\"/>";
-}
 
 QUrl urlOf(const std::string& path)
 {
@@ -162,7 +149,8 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     ASSERT_EQ(m_prompts.alerts.size(), 1u);
     EXPECT_EQ(m_prompts.alerts.front(), browseSuccess);
     EXPECT_EQ(readFile(folder + "/config.xml"),
-              document({record("b", "nation/b/icon"), record("a b", "nation/a b/icon")}));
+              expectedDocument({expectedRecord("b", "nation/b/icon"),
+                                expectedRecord("a b", "nation/a b/icon")}));
     EXPECT_EQ(m_window.styles().graphicStyle, 5);
 }
 
@@ -201,9 +189,11 @@ TEST_F(Window, DroppedFolderGetsItsConfig)
     EXPECT_EQ(m_prompts.alerts.front(), dropSuccess);
 
     const std::string written = readFile(folder + "/config.xml");
-    const std::string home = record("12_home", "team/12/kits/home");
-    const std::string away = record("12_away", "team/12/kits/away");
-    EXPECT_TRUE(written == document({home, away}) || written == document({away, home})) << written;
+    const std::string home = expectedRecord("12_home", "team/12/kits/home");
+    const std::string away = expectedRecord("12_away", "team/12/kits/away");
+    EXPECT_TRUE(written == expectedDocument({home, away}) ||
+                written == expectedDocument({away, home}))
+        << written;
 }
 
 TEST_F(Window, DropsOtherThanOneFolderAreRefusedSilently)

@@ -34,6 +34,24 @@ std::string TempDir::operator/(std::string_view name) const
     return (m_path / name).string();
 }
 
+std::string expectedDocument(const std::vector<std::string>& lines)
+{
+    std::string text =
+        "<record>\n\t<!-- resource manager options -->\n\n\t<!-- dont preload anything in this "
+        "folder -->\n\t<boolean id=\"preload\" value=\"false\"/>\n\n\t<!-- turn off auto mapping "
+        "-->\n\t<boolean id=\"amap\" value=\"false\"/>\n\n\t<!-- logo mappings - generated with "
+        "Crestmap for Mac -->\n\t<list id=\"maps\">";
+    for (const std::string& line : lines) {
+        text += "\n\t\t" + line;
+    }
+    return text + "\n\t</list>\n</record>";
+}
+
+std::string expectedRecord(const std::string& from, const std::string& to)
+{
+    return "<record from=\"" + from + "\" to=\"graphics/pictures/" + to + "\"/>";
+}
+
 std::string readFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);

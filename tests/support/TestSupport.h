@@ -26,6 +26,12 @@ private:
     std::filesystem::path m_path;
 };
 
+/// The whole config.xml that holds these record lines, written out independently of the code.
+[[nodiscard]] std::string expectedDocument(const std::vector<std::string>& lines);
+
+/// A record line mapping `from` to graphics/pictures/`to`.
+[[nodiscard]] std::string expectedRecord(const std::string& from, const std::string& to);
+
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 
