@@ -3,10 +3,12 @@
 #include "FileNames.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -45,40 +47,84 @@ mode_t currentUmask() noexcept
     return mask;
 }
 
-void syncFolder(const std::string& folder) noexcept
+std::string tempName(std::string_view targetName, std::string_view unique)
 {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        // The rename has happened; a folder that cannot be synced keeps it all the same.
-        (void)::fsync(fd);
-        ::close(fd);
-    }
+    std::string name = ".";
+    name += targetName;
+    name += '-';
+    name += unique;
+    name += AtomicFile::tempSuffix;
+    return name;
 }
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string target) : m_target(std::move(target))
+AtomicFile::AtomicFile(const std::string& target)
+    : m_target(target), m_folder(folderOf(target)), m_targetName(lastPathComponent(target))
 {
-    const std::string folder = folderOf(m_target);
-    std::string pattern = folder == "/" ? "/" : folder + "/";
-    pattern += tempPrefix;
-    pattern += lastPathComponent(m_target);
-    pattern += "-XXXXXX";
-    pattern += tempSuffix;
-
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    m_fd = ::mkostemps(name.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
-    if (m_fd < 0) {
-        fail("cannot create a file in", folder, errno);
+    m_dirFd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_dirFd < 0) {
+        fail("cannot create a file in", m_folder, errno);
         return;
     }
-    m_tempPath.assign(name.data());
+    // An unnamed file cannot be left behind, however the process ends before the commit.
+    m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (m_fd >= 0) {
+        m_anonymous = true;
+        return;
+    }
+    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
+        openNamed();
+        return;
+    }
+    fail("cannot create a file in", m_folder, errno);
 }
 
 AtomicFile::~AtomicFile()
 {
     discard();
+}
+
+bool AtomicFile::openNamed()
+{
+    const std::string pattern = tempName(m_targetName, "XXXXXX");
+    std::string path = m_folder == "/" ? "/" : m_folder + "/";
+    path += pattern;
+    std::vector<char> name(path.begin(), path.end());
+    name.push_back('\0');
+    m_fd = ::mkostemps(name.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
+    if (m_fd < 0) {
+        return fail("cannot create a file in", m_folder, errno);
+    }
+    m_tempName = lastPathComponent(name.data());
+    // mkstemp makes the file private; the document should look like any file the user makes.
+    if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
+        return fail("cannot set the permissions of", m_target, errno);
+    }
+    return true;
+}
+
+bool AtomicFile::nameAnonymous()
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+    std::minstd_rand random(static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = tempName(m_targetName, std::to_string(random()));
+        int result = ::linkat(AT_FDCWD, self.c_str(), m_dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
+        if (result != 0 && errno == ENOENT) {
+            // Without /proc, only a privileged process can give the file a name.
+            result = ::linkat(m_fd, "", m_dirFd, name.c_str(), AT_EMPTY_PATH);
+        }
+        if (result == 0) {
+            m_tempName = name;
+            return true;
+        }
+        if (errno != EEXIST) {
+            return fail("cannot create a file in", m_folder, errno);
+        }
+    }
+    return fail("cannot create a file in", m_folder, EEXIST);
 }
 
 bool AtomicFile::write(std::string_view bytes)
@@ -92,7 +138,7 @@ bool AtomicFile::write(std::string_view bytes)
             if (errno == EINTR) {
                 continue;
             }
-            return fail("cannot write", m_tempPath, errno);
+            return fail("cannot write", m_target, errno);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -104,23 +150,24 @@ bool AtomicFile::commit()
     if (m_fd < 0) {
         return false;
     }
-    // mkstemp makes the file private; the document should look like any file the user makes.
-    if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
-        return fail("cannot set the permissions of", m_tempPath, errno);
-    }
     if (::fsync(m_fd) != 0) {
-        return fail("cannot flush", m_tempPath, errno);
+        return fail("cannot flush", m_target, errno);
+    }
+    if (m_anonymous && !nameAnonymous()) {
+        return false;
     }
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0) {
-        return fail("cannot close", m_tempPath, errno);
+        return fail("cannot close", m_target, errno);
     }
-    if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
+    if (::renameat(m_dirFd, m_tempName.c_str(), m_dirFd, m_targetName.c_str()) != 0) {
         return fail("cannot replace", m_target, errno);
     }
-    m_tempPath.clear();
-    syncFolder(folderOf(m_target));
+    m_tempName.clear();
+    // The rename has happened; a folder that cannot be synced keeps it all the same.
+    (void)::fsync(m_dirFd);
+    discard();
     return true;
 }
 
@@ -141,9 +188,13 @@ void AtomicFile::discard() noexcept
         ::close(m_fd);
         m_fd = -1;
     }
-    if (!m_tempPath.empty()) {
-        ::unlink(m_tempPath.c_str());
-        m_tempPath.clear();
+    if (!m_tempName.empty()) {
+        ::unlinkat(m_dirFd, m_tempName.c_str(), 0);
+        m_tempName.clear();
+    }
+    if (m_dirFd >= 0) {
+        ::close(m_dirFd);
+        m_dirFd = -1;
     }
 }
 

@@ -6,37 +6,42 @@
 namespace crestmap {
 
 /// A new file that takes the place of `target` only when committed whole; until then, and on
-/// any failure, the target stays as it was and the temporary file is removed.
+/// any failure, the target stays as it was and nothing is left behind.
 class AtomicFile {
 public:
-    explicit AtomicFile(std::string target);
+    explicit AtomicFile(const std::string& target);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    /// True when the temporary file could be created.
+    /// True when the new file could be created.
     [[nodiscard]] bool isOpen() const noexcept { return m_fd >= 0; }
 
     /// Writes all of `bytes`; false on the first failure, which error() then describes.
     bool write(std::string_view bytes);
 
-    /// Flushes to disk and renames over the target.
+    /// Flushes to disk and puts the new file in the target's place.
     bool commit();
 
     [[nodiscard]] const std::string& error() const noexcept { return m_error; }
 
-    /// The prefix and suffix of temporary names, so a folder's stale ones can be recognised.
-    static constexpr std::string_view tempPrefix = ".";
+    /// Temporary names end in this, so no folder listing takes them for images.
     static constexpr std::string_view tempSuffix = ".crestmap-tmp";
 
 private:
+    bool openNamed();
+    bool nameAnonymous();
     bool fail(std::string_view what, const std::string& subject, int errorNumber);
     void discard() noexcept;
 
     std::string m_target;
-    std::string m_tempPath;
+    std::string m_folder;
+    std::string m_targetName;
+    std::string m_tempName; ///< the new file's name in the folder, once it has one
     std::string m_error;
+    int m_dirFd = -1;
     int m_fd = -1;
+    bool m_anonymous = false;
 };
 
 } // namespace crestmap

@@ -4,6 +4,8 @@
 #include "FileNames.h"
 #include "XmlRecordBuilder.h"
 
+#include <algorithm>
+
 namespace crestmap {
 
 namespace {
@@ -20,7 +22,9 @@ std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::st
 {
     const XmlRecordBuilder builder;
     std::string chunk;
-    chunk.reserve(chunkSize + 4096);
+    // Small documents should not pay for a whole chunk; a record is rarely over 100 bytes.
+    chunk.reserve(
+        std::min(chunkSize, configHeader.size() + configFooter.size() + files.size() * 100) + 4096);
     chunk += configHeader;
     std::size_t records = 0;
     for (const std::string& file : files) {

@@ -8,8 +8,9 @@ packages=(
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
     # GoogleTest, a real X server with tools to drive and photograph it, the desktop validators.
+    # clang's libFuzzer with expat to check its documents, and valgrind.
     packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick libxcb1-dev
-               desktop-file-utils appstream)
+               desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev valgrind)
 fi
 
 missing=()

@@ -1,0 +1,91 @@
+// Arbitrary bytes as an image name, under every style and sub-type, through the record builder
+// and the document writer; the document must parse as XML and give the name back.
+
+#include "ConfigBuilder.h"
+#include "FuzzReference.h"
+#include "XmlRecordBuilder.h"
+
+#include <expat.h>
+#include <vector>
+
+namespace {
+
+using crestmap::fuzz::require;
+
+struct Parsed {
+    std::vector<std::string> from;
+    std::vector<std::string> to;
+};
+
+void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attributes)
+{
+    auto* parsed = static_cast<Parsed*>(data);
+    if (std::string_view(name) != "record" || attributes[0] == nullptr) {
+        return;
+    }
+    for (const XML_Char** a = attributes; *a != nullptr; a += 2) {
+        (std::string_view(a[0]) == "from" ? parsed->from : parsed->to).emplace_back(a[1]);
+    }
+}
+
+bool recordExpected(std::string_view name, std::int64_t style, std::int64_t subType)
+{
+    if (style < 1 || style > 7 || !crestmap::fuzz::referenceWritable(name)) {
+        return false;
+    }
+    if (style != 6) {
+        return true;
+    }
+    const auto underscore = name.find('_');
+    return underscore != std::string_view::npos && underscore > 0 &&
+           name.find('_', underscore + 1) == std::string_view::npos &&
+           (subType == 1 || subType == 2);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 2) {
+        return 0;
+    }
+    const std::int64_t style = static_cast<std::int64_t>(data[0] % 10) - 1;
+    const std::int64_t subType = static_cast<std::int64_t>(data[1] % 7) - 1;
+    const std::string name(reinterpret_cast<const char*>(data + 2), size - 2);
+
+    const auto lines = crestmap::XmlRecordBuilder{}.buildRecord(name, style, subType);
+    require(lines.size() == (recordExpected(name, style, subType) ? 1u : 0u), "record presence");
+    for (const std::string& line : lines) {
+        require(line.find('\n') == std::string::npos && line.find('\r') == std::string::npos,
+                "one line");
+    }
+
+    // As a file in a folder, the name is what the document must map.
+    if (name.empty() || name.find('/') != std::string::npos) {
+        return 0;
+    }
+    const std::vector<std::string> files{"folder/" + name + ".png"};
+    std::string document;
+    const auto records = crestmap::ConfigBuilder::streamDocument(
+        files, style, subType, [&document](std::string_view piece) {
+            document += piece;
+            return true;
+        });
+    require(records && *records == lines.size(), "record count");
+
+    Parsed parsed;
+    XML_Parser parser = XML_ParserCreate("UTF-8");
+    XML_SetUserData(parser, &parsed);
+    XML_SetStartElementHandler(parser, onStart);
+    const bool wellFormed = XML_Parse(parser, document.data(), static_cast<int>(document.size()),
+                                      XML_TRUE) == XML_STATUS_OK;
+    XML_ParserFree(parser);
+    require(wellFormed, "well-formed document");
+    require(parsed.from.size() == lines.size() && parsed.to.size() == lines.size(),
+            "records parsed");
+    if (!lines.empty()) {
+        require(parsed.from.front() == name, "from reads back as the name");
+        require(parsed.to.front().rfind("graphics/pictures/", 0) == 0, "resource path");
+    }
+    return 0;
+}
