@@ -3,9 +3,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // A file-size limit should fail a write with the failure alert, not end the application.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Crestmap"));
     QApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));

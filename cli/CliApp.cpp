@@ -92,6 +92,9 @@ std::optional<std::string> checkInputs(const std::vector<std::string>& inputs)
         std::error_code error;
         const fs::file_status status = fs::status(input, error);
         if (!fs::exists(status)) {
+            if (error && error != std::errc::no_such_file_or_directory) {
+                return "cannot access " + input + ": " + error.message();
+            }
             return "no such file or folder: " + input;
         }
         if (fs::is_directory(status) && inputs.size() > 1) {
@@ -146,7 +149,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
     Inputs inputs;
     const std::string& first = request.inputs.front();
-    if (fs::is_directory(first)) {
+    std::error_code error;
+    if (fs::is_directory(first, error)) {
         FolderListing listing = listImages(first);
         if (!listing) {
             err << programName << ": " << listing.error << '\n';
@@ -179,7 +183,6 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (!result) {
         return Failed;
     }
-    std::error_code error;
     const fs::path shown = fs::absolute(inputs.configPath, error).lexically_normal();
     out << "Wrote " << plural(result.records, "record") << " to "
         << (error ? inputs.configPath : shown.string());

@@ -1,6 +1,7 @@
 #include "ConfigBuilder.h"
 
 #include "FileNames.h"
+#include "FolderListing.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,22 @@ TEST_F(ConfigWriteFailure, FolderIsAFile)
 {
     writeFile(m_dir / "plain", "file");
     expectFailureLeavesFolderAlone(m_dir / "plain/config.xml", m_dir.path());
+}
+
+TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
+{
+    const std::string folder = m_dir / "pics";
+    fs::create_directory(folder);
+    writeFile(folder + "/1.png", "");
+    writeFile(folder + "/config.xml", "old");
+    ASSERT_TRUE(listImages(folder));
+    fs::rename(folder, m_dir / "moved");
+    expectFailureLeavesFolderAlone(folder + "/config.xml", m_dir / "moved");
+    EXPECT_EQ(readFile(m_dir / "moved/config.xml"), "old");
+
+    fs::remove_all(m_dir / "moved");
+    expectFailureLeavesFolderAlone(m_dir / "moved/config.xml", m_dir.path());
+    EXPECT_TRUE(entryNames(m_dir.path()).empty());
 }
 
 TEST_F(ConfigWriteFailure, ConfigIsAFolder)
