@@ -161,7 +161,8 @@ TEST(Robustness, BadArgumentsGetClearErrors)
     // Close to the longest path there can be: config.xml beside it still fits.
     std::string deep = dir.path().string();
     while (deep.size() < 4000) {
-        deep += "/" + std::string(std::min<std::size_t>(200, 4060 - deep.size()), 'd');
+        deep += '/';
+        deep.append(std::min<std::size_t>(200, 4060 - deep.size()), 'd');
     }
     fs::create_directories(deep);
     writeFile(deep + "/1.png", "");
