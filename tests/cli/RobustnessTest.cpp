@@ -45,29 +45,10 @@ std::size_t leftovers(const fs::path& folder)
     return count;
 }
 
-pid_t start(const std::vector<std::string>& args)
+pid_t start(std::vector<std::string> args)
 {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int devNull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devNull, STDOUT_FILENO);
-        ::dup2(devNull, STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(cliPath.c_str())};
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        }
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    return pid;
-}
-
-int finish(pid_t pid)
-{
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    args.insert(args.begin(), cliPath);
+    return test::startProcess(args, "/dev/null", "/dev/null");
 }
 
 TEST(Robustness, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
@@ -89,14 +70,14 @@ TEST(Robustness, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
         (void)::read(watch, events, sizeof events);
         std::this_thread::sleep_for(std::chrono::microseconds(round * 1500));
         ::kill(pid, SIGKILL);
-        killedWhileWriting += finish(pid) == -SIGKILL ? 1 : 0;
+        killedWhileWriting += test::finishProcess(pid) == -SIGKILL ? 1 : 0;
         ::close(watch);
 
         const std::string now = readFile(dir / "config.xml");
         EXPECT_TRUE(now == oldDocument || now == newDocument) << "round " << round;
         EXPECT_LE(leftovers(dir.path()), 1u) << "round " << round;
         // The next run is not misled by anything the killed one left.
-        EXPECT_EQ(finish(start({folder})), 0);
+        EXPECT_EQ(test::finishProcess(start({folder})), 0);
         EXPECT_EQ(readFile(dir / "config.xml"), newDocument);
     }
     EXPECT_GT(killedWhileWriting, 0);
@@ -126,7 +107,7 @@ TEST(Robustness, ConcurrentWritersLeaveOneWholeDocument)
             writers.push_back(start(args));
         }
         for (const pid_t pid : writers) {
-            EXPECT_EQ(finish(pid), 0);
+            EXPECT_EQ(test::finishProcess(pid), 0);
         }
         EXPECT_EQ(documents.count(readFile(dir / "config.xml")), 1u) << "round " << round;
         EXPECT_EQ(leftovers(dir.path()), 0u);

@@ -78,22 +78,6 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"nonchar \xEF\xBF\xBF", 7, 1, "", ""},
         RecordCase{"beyond \xF4\x90\x80\x80", 1, 1, "", ""}));
 
-TEST(SplitKitName, KeepsTwoPartsAroundOneUnderscoreOnly)
-{
-    using Parts = std::pair<std::string_view, std::string_view>;
-    const std::vector<std::pair<std::string_view, Parts>> cases{{"1234_home", {"1234", "home"}},
-                                                                {"1234_", {"1234", ""}},
-                                                                {"_home", {"", "home"}},
-                                                                {"_", {"", ""}},
-                                                                {"1234", {"", ""}},
-                                                                {"a_b_c", {"", ""}},
-                                                                {"a__b", {"", ""}},
-                                                                {" a _ b ", {" a ", " b "}}};
-    for (const auto& [name, parts] : cases) {
-        EXPECT_EQ(splitKitName(name), parts) << name;
-    }
-}
-
 TEST(StyleSelectors, PassOnlyTheSettingThatGoesWithTheStyle)
 {
     StyleSelectors styles;

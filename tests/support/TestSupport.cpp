@@ -96,18 +96,14 @@ FileSizeLimit::~FileSizeLimit()
     std::signal(SIGXFSZ, m_previousHandler);
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options)
+pid_t startProcess(const std::vector<std::string>& argv, const std::string& outPath,
+                   const std::string& errPath, const ProcessOptions& options)
 {
-    // Files rather than pipes: nothing to drain while the child runs, whatever it prints.
-    const TempDir capture;
-    const std::string outPath = options.stdoutFile.value_or(capture / "out");
-    const std::string errPath = capture / "err";
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
-
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
@@ -123,13 +119,27 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
         ::execv(args[0], args.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+int finishProcess(pid_t pid)
+{
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options)
+{
+    // Files rather than pipes: nothing to drain while the child runs, whatever it prints.
+    const TempDir capture;
+    const std::string outPath = options.stdoutFile.value_or(capture / "out");
+    const pid_t pid = startProcess(argv, outPath, capture / "err", options);
     ProcessResult result;
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitStatus = finishProcess(pid);
     result.out = options.stdoutFile ? std::string() : readFile(outPath);
-    result.err = readFile(errPath);
+    result.err = readFile(capture / "err");
     return result;
 }
 

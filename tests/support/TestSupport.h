@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/types.h>
 #include <vector>
 
 namespace crestmap::test {
@@ -52,7 +53,7 @@ private:
 };
 
 struct ProcessResult {
-    int exitStatus = -1; ///< exit code, or -1 when killed by a signal
+    int exitStatus = -1; ///< exit code, or minus the signal that ended it
     std::string out;
     std::string err;
 };
@@ -62,6 +63,13 @@ struct ProcessOptions {
     std::optional<std::filesystem::path> workingDirectory;
     std::optional<std::string> stdoutFile; ///< standard output goes here instead of a pipe
 };
+
+/// Starts a program with standard input empty and its output going to the given files.
+[[nodiscard]] pid_t startProcess(const std::vector<std::string>& argv, const std::string& outPath,
+                                 const std::string& errPath, const ProcessOptions& options = {});
+
+/// Waits for a started program: its exit code, or minus the signal that ended it.
+int finishProcess(pid_t pid);
 
 /// Runs a program to its end, standard input empty, and collects what it printed.
 [[nodiscard]] ProcessResult runProcess(const std::vector<std::string>& argv,
