@@ -1,12 +1,14 @@
 #include "MainWindow.h"
 
 #include "FileSelector.h"
+#include "FolderDragView.h"
 #include "Prompts.h"
 #include "RecordPreview.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QStatusBar>
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
@@ -29,6 +31,8 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     connectGroup(m_ui->backgroundTypeGroup,
                  [selector](const QButtonGroup& group) { selector->backgroundTypeRadios(group); });
     connect(m_fileSelector, &FileSelector::stylesChanged, this, &MainWindow::updatePreview);
+    connect(m_fileSelector, &FileSelector::reported, this, &MainWindow::report);
+    connect(m_ui->folderDragView, &FolderDragView::reported, this, &MainWindow::report);
 
     connect(m_ui->browseButton, &QPushButton::clicked, m_fileSelector,
             &FileSelector::fileBrowseSelect);
@@ -48,6 +52,11 @@ void MainWindow::connectGroup(QButtonGroup* group,
         group->setId(button, button->property("tag").toInt());
     }
     connect(group, &QButtonGroup::idClicked, m_fileSelector, [group, action] { action(*group); });
+}
+
+void MainWindow::report(const QString& summary)
+{
+    statusBar()->showMessage(summary);
 }
 
 void MainWindow::updatePreview()

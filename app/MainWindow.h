@@ -27,6 +27,7 @@ public:
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void updatePreview();
+    void report(const QString& summary);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<Prompts> m_ownPrompts;

@@ -2,6 +2,7 @@
 
 #include "ConfigBuilder.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
@@ -30,10 +31,17 @@ std::optional<std::string> localPathOf(const QUrl& url)
     return QFile::encodeName(path).toStdString();
 }
 
-bool writeConfigShowingBusy(const std::string& configPath, std::span<const std::string> files,
-                            crestmap::StylePair style)
+WriteOutcome writeConfigShowingBusy(const std::string& configPath,
+                                    std::span<const std::string> files, crestmap::StylePair style)
 {
     const BusyCursor busy;
-    return static_cast<bool>(
-        crestmap::ConfigBuilder::writeConfig(configPath, files, style.graphicStyle, style.subType));
+    const crestmap::WriteResult result =
+        crestmap::ConfigBuilder::writeConfig(configPath, files, style.graphicStyle, style.subType);
+    const QString path = QFile::decodeName(configPath.c_str());
+    if (!result) {
+        return WriteOutcome::failed(QString::fromStdString(result.error));
+    }
+    const char* text = result.records == 1 ? "Wrote %1 record to %2" : "Wrote %1 records to %2";
+    return {true, QCoreApplication::translate("WriteOutcome", text)
+                      .arg(QString::number(result.records), path)};
 }

@@ -69,14 +69,16 @@ void FileSelector::fileBrowseSelect()
         return;
     }
 
-    bool written = false;
+    WriteOutcome outcome =
+        WriteOutcome::failed(tr("%1 is not a local file").arg(chosen.front().toDisplayString()));
     if (const auto configPath = configPathFor(chosen)) {
         std::vector<std::string> files;
         files.reserve(static_cast<std::size_t>(chosen.size()));
         for (const QUrl& url : chosen) {
             files.push_back(localPathOf(url).value_or(QFile::encodeName(url.path()).toStdString()));
         }
-        written = writeConfigShowingBusy(*configPath, files, style);
+        outcome = writeConfigShowingBusy(*configPath, files, style);
     }
-    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(written));
+    emit reported(outcome.summary);
+    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(outcome.written));
 }

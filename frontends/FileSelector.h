@@ -33,6 +33,8 @@ public:
 signals:
     /// A radio choice changed one of the settings.
     void stylesChanged();
+    /// A write ended; one line of detail, as the alert gives none.
+    void reported(const QString& summary);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);

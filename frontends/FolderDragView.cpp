@@ -51,16 +51,16 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-bool FolderDragView::writeFolderConfig(const QUrl& folder)
+WriteOutcome FolderDragView::writeFolderConfig(const QUrl& folder)
 {
     const crestmap::StylePair style = m_styles->stylePair();
     const auto path = localPathOf(folder);
     if (!path) {
-        return false;
+        return WriteOutcome::failed(tr("%1 is not a local folder").arg(folder.toDisplayString()));
     }
     const crestmap::FolderListing listing = crestmap::listImages(*path);
     if (!listing) {
-        return false;
+        return WriteOutcome::failed(QString::fromStdString(listing.error));
     }
     return writeConfigShowingBusy(crestmap::joinPath(*path, "config.xml"), listing.images, style);
 }
@@ -72,7 +72,7 @@ void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    setHovering(true);
+    setHovering(true, droppedFolder(event->mimeData()->urls()).has_value());
 }
 
 void FolderDragView::dragMoveEvent(QDragMoveEvent* event)
@@ -95,10 +95,11 @@ void FolderDragView::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const bool written = writeFolderConfig(*folder);
+    const WriteOutcome outcome = writeFolderConfig(*folder);
+    const bool written = outcome.written;
     event->setDropAction(Qt::CopyAction);
     event->setAccepted(written);
-    emit folderHandled(written);
+    emit reported(outcome.summary);
     // The alert waits for the drag to finish, so the program the folder came from is not held
     // up while the user reads it.
     QTimer::singleShot(0, this, [this, written] {
@@ -106,11 +107,15 @@ void FolderDragView::dropEvent(QDropEvent* event)
     });
 }
 
-void FolderDragView::setHovering(bool hovering)
+void FolderDragView::setHovering(bool hovering, bool acceptable)
 {
     setProperty("hovering", hovering);
-    m_label->setText(hovering ? tr("Release to write config.xml in this folder")
-                              : tr("Drop a folder of images here"));
+    if (!hovering) {
+        m_label->setText(tr("Drop a folder of images here"));
+    } else {
+        m_label->setText(acceptable ? tr("Release to write config.xml in this folder")
+                                    : tr("Only one folder can be dropped here"));
+    }
     style()->unpolish(this);
     style()->polish(this);
 }

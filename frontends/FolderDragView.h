@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConfigWriteAction.h"
+
 #include <QFrame>
 #include <QList>
 #include <QUrl>
@@ -24,12 +26,9 @@ public:
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
 
-    /// Lists the folder, writes its config.xml and returns whether it was written.
-    bool writeFolderConfig(const QUrl& folder);
-
 signals:
-    /// A drop was handled; `written` says how it ended. The alert follows.
-    void folderHandled(bool written);
+    /// A drop was handled; one line of detail, as the alert gives none. The alert follows.
+    void reported(const QString& summary);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -38,7 +37,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void setHovering(bool hovering);
+    WriteOutcome writeFolderConfig(const QUrl& folder);
+    void setHovering(bool hovering, bool acceptable = true);
 
     crestmap::StyleSelectors* m_styles = nullptr;
     Prompts* m_prompts = nullptr;

@@ -11,6 +11,11 @@
 #include <ostream>
 #include <vector>
 
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 inline void PrintTo(const ResultAlert& alert, std::ostream* out)
 {
     *out << '"' << alert.messageText.toStdString() << "\" / \""

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -87,6 +88,8 @@ protected:
         return drop(mime);
     }
 
+    QString statusText() { return m_window.statusBar()->currentMessage(); }
+
     ScriptedPrompts m_prompts;
     MainWindow m_window{&m_prompts};
 };
@@ -148,6 +151,7 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
 
     ASSERT_EQ(m_prompts.alerts.size(), 1u);
     EXPECT_EQ(m_prompts.alerts.front(), browseSuccess);
+    EXPECT_EQ(statusText(), QString::fromStdString("Wrote 2 records to " + folder + "/config.xml"));
     EXPECT_EQ(readFile(folder + "/config.xml"),
               expectedDocument({expectedRecord("b", "nation/b/icon"),
                                 expectedRecord("a b", "nation/a b/icon")}));
@@ -165,14 +169,24 @@ TEST_F(Window, BrowseFailureShowsTheFailureTexts)
     click("browseButton");
     EXPECT_EQ(m_prompts.alerts, (std::vector<ResultAlert>{failure, failure}));
     EXPECT_TRUE(fs::is_directory(dir / "config.xml"));
+    EXPECT_TRUE(statusText().contains("not a local file")) << statusText().toStdString();
 }
 
-TEST_F(Window, CtrlOOpensTheImageDialog)
+TEST_F(Window, KeyboardReachesEveryControl)
 {
     m_window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
     QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(m_prompts.dialogsShown, 1);
+
+    child<QWidget>("graphicStyleLogo")->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(reached,
+              (QStringList{"logoTypeClub", "kitTypeKit", "backgroundTypeTeam", "browseButton"}));
 }
 
 TEST_F(Window, DroppedFolderGetsItsConfig)
@@ -223,6 +237,7 @@ TEST_F(Window, DropsOtherThanOneFolderAreRefusedSilently)
 TEST_F(Window, UnlistableDropsGetTheFailureAlert)
 {
     EXPECT_FALSE(dropUrls({QUrl(QStringLiteral("file:///no/such/folder/"))}));
+    EXPECT_TRUE(statusText().contains("No such file")) << statusText().toStdString();
     EXPECT_FALSE(dropUrls({QUrl(QStringLiteral("https://example.com/pictures/"))}));
     EXPECT_EQ(m_prompts.alerts, (std::vector<ResultAlert>{failure, failure}));
 }
