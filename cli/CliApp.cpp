@@ -104,6 +104,59 @@ std::optional<std::string> checkInputs(const std::vector<std::string>& inputs)
     return std::nullopt;
 }
 
+// With a folder, its images; with image files, the files themselves beside the first.
+bool collectInputs(Request& request, Inputs& inputs, std::ostream& err)
+{
+    const std::string& first = request.inputs.front();
+    std::error_code error;
+    if (!fs::is_directory(first, error)) {
+        const std::string folder = fs::path(first).parent_path().string();
+        inputs.configPath = folder.empty() ? "config.xml" : joinPath(folder, "config.xml");
+        inputs.files = std::move(request.inputs);
+        return true;
+    }
+    FolderListing listing = listImages(first);
+    if (!listing) {
+        err << programName << ": " << listing.error << '\n';
+        return false;
+    }
+    inputs.configPath = joinPath(first, "config.xml");
+    inputs.files = std::move(listing.images);
+    return true;
+}
+
+int printDocument(const Inputs& inputs, StylePair style, std::ostream& out, std::ostream& err)
+{
+    const auto records = ConfigBuilder::streamDocument(
+        inputs.files, style.graphicStyle, style.subType, [&out](std::string_view piece) {
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+            return static_cast<bool>(out);
+        });
+    if (!records || !out.flush()) {
+        err << programName << ": cannot write to standard output\n";
+        return Failed;
+    }
+    return Written;
+}
+
+int writeDocument(const Inputs& inputs, StylePair style, std::ostream& out, std::ostream& err)
+{
+    const WriteResult result = ConfigBuilder::writeConfig(inputs.configPath, inputs.files,
+                                                          style.graphicStyle, style.subType, err);
+    if (!result) {
+        return Failed;
+    }
+    std::error_code error;
+    const fs::path shown = fs::absolute(inputs.configPath, error).lexically_normal();
+    out << "Wrote " << plural(result.records, "record") << " to "
+        << (error ? inputs.configPath : shown.string());
+    if (const std::size_t skipped = inputs.files.size() - result.records; skipped > 0) {
+        out << " (" << plural(skipped, "file") << " had no mapping for this style)";
+    }
+    out << '\n';
+    return Written;
+}
+
 } // namespace
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
@@ -148,49 +201,12 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     }
 
     Inputs inputs;
-    const std::string& first = request.inputs.front();
-    std::error_code error;
-    if (fs::is_directory(first, error)) {
-        FolderListing listing = listImages(first);
-        if (!listing) {
-            err << programName << ": " << listing.error << '\n';
-            return Failed;
-        }
-        inputs.configPath = joinPath(first, "config.xml");
-        inputs.files = std::move(listing.images);
-    } else {
-        const std::string folder = fs::path(first).parent_path().string();
-        inputs.configPath = folder.empty() ? "config.xml" : joinPath(folder, "config.xml");
-        inputs.files = std::move(request.inputs);
-    }
-
-    const StylePair style = request.styles.stylePair();
-    if (request.toStdout) {
-        const auto records = ConfigBuilder::streamDocument(
-            inputs.files, style.graphicStyle, style.subType, [&out](std::string_view piece) {
-                out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-                return static_cast<bool>(out);
-            });
-        if (!records || !out.flush()) {
-            err << programName << ": cannot write to standard output\n";
-            return Failed;
-        }
-        return Written;
-    }
-
-    const WriteResult result = ConfigBuilder::writeConfig(inputs.configPath, inputs.files,
-                                                          style.graphicStyle, style.subType, err);
-    if (!result) {
+    if (!collectInputs(request, inputs, err)) {
         return Failed;
     }
-    const fs::path shown = fs::absolute(inputs.configPath, error).lexically_normal();
-    out << "Wrote " << plural(result.records, "record") << " to "
-        << (error ? inputs.configPath : shown.string());
-    if (const std::size_t skipped = inputs.files.size() - result.records; skipped > 0) {
-        out << " (" << plural(skipped, "file") << " had no mapping for this style)";
-    }
-    out << '\n';
-    return Written;
+    const StylePair style = request.styles.stylePair();
+    return request.toStdout ? printDocument(inputs, style, out, err)
+                            : writeDocument(inputs, style, out, err);
 }
 
 } // namespace crestmap::cli
