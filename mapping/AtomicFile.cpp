@@ -59,7 +59,7 @@ std::string tempName(std::string_view targetName, std::string_view unique)
 
 } // namespace
 
-AtomicFile::AtomicFile(const std::string& target)
+AtomicFile::AtomicFile(const std::string& target, Staging staging)
     : m_target(target), m_folder(folderOf(target)), m_targetName(lastPathComponent(target))
 {
     m_dirFd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -67,17 +67,20 @@ AtomicFile::AtomicFile(const std::string& target)
         fail("cannot create a file in", m_folder, errno);
         return;
     }
-    // An unnamed file cannot be left behind, however the process ends before the commit.
-    m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (m_fd >= 0) {
-        m_anonymous = true;
-        return;
+    if (staging == Staging::Unnamed) {
+        // An unnamed file cannot be left behind, however the process ends before the commit.
+        m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0) {
+            m_anonymous = true;
+            return;
+        }
+        // File systems without unnamed files say so in one of these ways.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            fail("cannot create a file in", m_folder, errno);
+            return;
+        }
     }
-    if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
-        openNamed();
-        return;
-    }
-    fail("cannot create a file in", m_folder, errno);
+    openNamed();
 }
 
 AtomicFile::~AtomicFile()

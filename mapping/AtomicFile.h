@@ -9,7 +9,11 @@ namespace crestmap {
 /// any failure, the target stays as it was and nothing is left behind.
 class AtomicFile {
 public:
-    explicit AtomicFile(const std::string& target);
+    /// How the new file exists until committed: unnamed where the file system allows it, so a
+    /// crash leaves nothing behind; otherwise under a temporary name beside the target.
+    enum class Staging { Unnamed, Named };
+
+    explicit AtomicFile(const std::string& target, Staging staging = Staging::Unnamed);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
