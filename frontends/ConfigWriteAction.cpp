@@ -37,11 +37,10 @@ WriteOutcome writeConfigShowingBusy(const std::string& configPath,
     const BusyCursor busy;
     const crestmap::WriteResult result =
         crestmap::ConfigBuilder::writeConfig(configPath, files, style.graphicStyle, style.subType);
-    const QString path = QFile::decodeName(configPath.c_str());
     if (!result) {
         return WriteOutcome::failed(QString::fromStdString(result.error));
     }
     const char* text = result.records == 1 ? "Wrote %1 record to %2" : "Wrote %1 records to %2";
     return {true, QCoreApplication::translate("WriteOutcome", text)
-                      .arg(QString::number(result.records), path)};
+                      .arg(QString::number(result.records), QFile::decodeName(configPath.c_str()))};
 }
