@@ -48,6 +48,7 @@ struct Request {
     StyleSelectors styles;
     std::vector<std::string> inputs;
     bool toStdout = false;
+    bool folder = false; ///< the one input is a folder
 };
 
 struct Inputs {
@@ -86,8 +87,9 @@ void addChoice(CLI::App& app, const std::string& option, const std::string& help
 }
 
 // A folder alone, or one or more existing files; anything else is the user's mistake.
-std::optional<std::string> checkInputs(const std::vector<std::string>& inputs)
+std::optional<std::string> checkInputs(Request& request)
 {
+    const std::vector<std::string>& inputs = request.inputs;
     for (const std::string& input : inputs) {
         std::error_code error;
         const fs::file_status status = fs::status(input, error);
@@ -97,8 +99,11 @@ std::optional<std::string> checkInputs(const std::vector<std::string>& inputs)
             }
             return "no such file or folder: " + input;
         }
-        if (fs::is_directory(status) && inputs.size() > 1) {
-            return "a folder must be the only argument: " + input;
+        if (fs::is_directory(status)) {
+            if (inputs.size() > 1) {
+                return "a folder must be the only argument: " + input;
+            }
+            request.folder = true;
         }
     }
     return std::nullopt;
@@ -108,10 +113,8 @@ std::optional<std::string> checkInputs(const std::vector<std::string>& inputs)
 bool collectInputs(Request& request, Inputs& inputs, std::ostream& err)
 {
     const std::string& first = request.inputs.front();
-    std::error_code error;
-    if (!fs::is_directory(first, error)) {
-        const std::string folder = fs::path(first).parent_path().string();
-        inputs.configPath = folder.empty() ? "config.xml" : joinPath(folder, "config.xml");
+    if (!request.folder) {
+        inputs.configPath = configPathBeside(first);
         inputs.files = std::move(request.inputs);
         return true;
     }
@@ -120,7 +123,7 @@ bool collectInputs(Request& request, Inputs& inputs, std::ostream& err)
         err << programName << ": " << listing.error << '\n';
         return false;
     }
-    inputs.configPath = joinPath(first, "config.xml");
+    inputs.configPath = configPathIn(first);
     inputs.files = std::move(listing.images);
     return true;
 }
@@ -196,7 +199,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return usageError(err, error.what());
     }
 
-    if (const auto problem = checkInputs(request.inputs)) {
+    if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
 

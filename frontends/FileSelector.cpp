@@ -53,11 +53,7 @@ std::optional<std::string> FileSelector::configPathFor(const QList<QUrl>& files)
     if (!first) {
         return std::nullopt;
     }
-    const auto slash = first->rfind('/');
-    if (slash == std::string::npos) {
-        return std::nullopt;
-    }
-    return crestmap::joinPath(std::string_view(*first).substr(0, slash + 1), "config.xml");
+    return crestmap::configPathBeside(*first);
 }
 
 void FileSelector::fileBrowseSelect()

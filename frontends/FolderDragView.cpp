@@ -62,7 +62,7 @@ WriteOutcome FolderDragView::writeFolderConfig(const QUrl& folder)
     if (!listing) {
         return WriteOutcome::failed(QString::fromStdString(listing.error));
     }
-    return writeConfigShowingBusy(crestmap::joinPath(*path, "config.xml"), listing.images, style);
+    return writeConfigShowingBusy(crestmap::configPathIn(*path), listing.images, style);
 }
 
 void FolderDragView::dragEnterEvent(QDragEnterEvent* event)

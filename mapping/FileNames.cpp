@@ -46,4 +46,16 @@ std::string joinPath(std::string_view folder, std::string_view name)
     return path;
 }
 
+std::string configPathIn(std::string_view folder)
+{
+    return joinPath(folder, "config.xml");
+}
+
+std::string configPathBeside(std::string_view file)
+{
+    const auto slash = file.rfind('/');
+    return slash == std::string_view::npos ? std::string("config.xml")
+                                           : configPathIn(file.substr(0, slash + 1));
+}
+
 } // namespace crestmap

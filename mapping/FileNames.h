@@ -18,4 +18,10 @@ namespace crestmap {
 /// `name` inside `folder`, with exactly one slash between them.
 [[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);
 
+/// Where a folder's config.xml goes.
+[[nodiscard]] std::string configPathIn(std::string_view folder);
+
+/// Where config.xml goes for images chosen one by one: beside `file`, the first of them.
+[[nodiscard]] std::string configPathBeside(std::string_view file);
+
 } // namespace crestmap

@@ -49,7 +49,8 @@ FolderListing listImages(const std::string& folder)
             break;
         }
         const std::string_view name(entry->d_name);
-        if (name != "." && name != ".." && hasImageExtension(name)) {
+        // "." and ".." have no extension, so they never pass.
+        if (hasImageExtension(name)) {
             listing.images.emplace_back(name);
         }
     }
