@@ -1,8 +1,9 @@
 #include "CliApp.h"
 
 #include "ConfigBuilder.h"
+#include "ConfigCheck.h"
 #include "FileNames.h"
-#include "FolderListing.h"
+#include "PackWalk.h"
 #include "StyleSelectors.h"
 
 #include <CLI/CLI.hpp>
@@ -35,6 +36,10 @@ const std::map<std::string, std::int64_t> kitTypeNames{{"kit", 1}, {"texture", 2
 const std::map<std::string, std::int64_t> backgroundTypeNames{
     {"team", 1}, {"stadium", 2}, {"comp", 3}, {"person", 4}};
 
+constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
+                              "       crestmap-cli [OPTIONS] IMAGE...\n"
+                              "       crestmap-cli [OPTIONS] --recursive [--check] FOLDER\n";
+
 constexpr const char* examples = R"(Examples:
   crestmap-cli ~/graphics/logos/clubs
       writes ~/graphics/logos/clubs/config.xml from every .png, .jpg and .jpeg in it
@@ -42,18 +47,24 @@ constexpr const char* examples = R"(Examples:
       maps the two kit textures, in that order, in ./config.xml
   crestmap-cli --style background --background-type stadium --stdout pics/ | less
       shows the document without writing anything
+  crestmap-cli --recursive --check ~/graphics/logos
+      lists every config.xml in the pack that is missing or out of date
 )";
+
+// CLI11 would print a one-line usage of its own after ours.
+class UsageFormatter : public CLI::Formatter {
+public:
+    std::string make_usage(const CLI::App*, std::string) const override { return usage; }
+};
 
 struct Request {
     StyleSelectors styles;
     std::vector<std::string> inputs;
     bool toStdout = false;
+    bool recursive = false;
+    bool check = false;
+    bool verbose = false;
     bool folder = false; ///< the one input is a folder
-};
-
-struct Inputs {
-    std::string configPath;
-    std::vector<std::string> files;
 };
 
 int usageError(std::ostream& err, const std::string& message)
@@ -61,16 +72,6 @@ int usageError(std::ostream& err, const std::string& message)
     err << programName << ": " << message << "\nTry '" << programName
         << " --help' for more information.\n";
     return UsageError;
-}
-
-std::string plural(std::size_t count, std::string_view word)
-{
-    std::string text = std::to_string(count) + ' ';
-    text += word;
-    if (count != 1) {
-        text += 's';
-    }
-    return text;
 }
 
 // Only the names are accepted: the numbers behind them are not part of the interface.
@@ -106,58 +107,156 @@ std::optional<std::string> checkInputs(Request& request)
             request.folder = true;
         }
     }
+    if ((request.recursive || request.check) && !request.folder) {
+        return std::string(request.recursive ? "--recursive" : "--check") +
+               " takes one FOLDER, not image files";
+    }
+    if (request.toStdout && (request.recursive || request.check)) {
+        return "--stdout prints one document: it goes with neither --recursive nor --check";
+    }
     return std::nullopt;
 }
 
-// With a folder, its images; with image files, the files themselves beside the first.
-bool collectInputs(Request& request, Inputs& inputs, std::ostream& err)
+std::string shown(const std::string& path)
 {
-    const std::string& first = request.inputs.front();
-    if (!request.folder) {
-        inputs.configPath = configPathBeside(first);
-        inputs.files = std::move(request.inputs);
-        return true;
-    }
-    FolderListing listing = listImages(first);
-    if (!listing) {
-        err << programName << ": " << listing.error << '\n';
-        return false;
-    }
-    inputs.configPath = configPathIn(first);
-    inputs.files = std::move(listing.images);
-    return true;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error).lexically_normal();
+    return error ? path : absolute.string();
 }
 
-int printDocument(const Inputs& inputs, StylePair style, std::ostream& out, std::ostream& err)
+// What a run passed over, after its main figure: "; 2 files without a record (kit name)".
+std::string skippedSuffix(const SkipTally& tally)
 {
-    const auto records = ConfigBuilder::streamDocument(
-        inputs.files, style.graphicStyle, style.subType, [&out](std::string_view piece) {
+    const std::string text = describeTally(tally);
+    return text.empty() ? text : "; " + text;
+}
+
+// With --verbose, each file without a record and why, on standard error.
+SkipObserver verboseObserver(const Request& request, const std::string& folder, std::ostream& err)
+{
+    if (!request.verbose) {
+        return {};
+    }
+    return [&err, folder](std::string_view file, SkipReason reason) {
+        err << (folder.empty() ? std::string(file) : joinPath(folder, file)) << ": "
+            << describeSkipReason(reason) << '\n';
+    };
+}
+
+int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+{
+    DocumentStream stream(
+        style,
+        [&out](std::string_view piece) {
             out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
             return static_cast<bool>(out);
-        });
-    if (!records || !out.flush()) {
+        },
+        request.inputs.size(), verboseObserver(request, {}, err));
+    bool printed = true;
+    if (request.folder) {
+        const FolderPass pass = streamFolder(request.inputs.front(), stream);
+        if (!pass.error.empty()) {
+            err << programName << ": " << pass.error << '\n';
+            return Failed;
+        }
+    } else {
+        for (const std::string& file : request.inputs) {
+            printed = printed && stream.add(file);
+        }
+    }
+    if (!printed || !stream.finish() || !out.flush()) {
         err << programName << ": cannot write to standard output\n";
         return Failed;
     }
     return Written;
 }
 
-int writeDocument(const Inputs& inputs, StylePair style, std::ostream& out, std::ostream& err)
+int writeOne(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
-    const WriteResult result = ConfigBuilder::writeConfig(inputs.configPath, inputs.files,
-                                                          style.graphicStyle, style.subType, err);
+    const std::string& first = request.inputs.front();
+    const std::string configPath = request.folder ? configPathIn(first) : configPathBeside(first);
+    const WriteResult result =
+        request.folder
+            ? ConfigBuilder::writeFolderConfig(
+                  first, style, err, {false, nullptr, verboseObserver(request, first, err)})
+            : ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle,
+                                         style.subType, err, verboseObserver(request, {}, err));
     if (!result) {
         return Failed;
     }
-    std::error_code error;
-    const fs::path shown = fs::absolute(inputs.configPath, error).lexically_normal();
-    out << "Wrote " << plural(result.records, "record") << " to "
-        << (error ? inputs.configPath : shown.string());
-    if (const std::size_t skipped = inputs.files.size() - result.records; skipped > 0) {
-        out << " (" << plural(skipped, "file") << " had no mapping for this style)";
-    }
-    out << '\n';
+    out << "Wrote " << countOf(result.records, "record") << " to " << shown(configPath)
+        << skippedSuffix(result.skipped) << '\n';
     return Written;
+}
+
+int writePack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+{
+    const std::string& root = request.inputs.front();
+    std::size_t records = 0;
+    std::size_t written = 0;
+    std::size_t failed = 0;
+    SkipTally skipped;
+    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        const FolderWriteOptions options{folder != root, &subfolders,
+                                         verboseObserver(request, folder, err)};
+        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, err, options);
+        records += result.records;
+        skipped.merge(result.skipped);
+        if (result) {
+            ++written;
+        } else if (!result.error.empty()) {
+            ++failed;
+        }
+    });
+    out << "Wrote " << countOf(records, "record") << " in " << countOf(written, "folder");
+    if (failed > 0) {
+        out << "; " << countOf(failed, "folder") << " could not be written";
+    }
+    out << skippedSuffix(skipped) << '\n';
+    return failed > 0 ? Failed : Written;
+}
+
+int checkPack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+{
+    const std::string& root = request.inputs.front();
+    std::size_t checked = 0;
+    std::size_t outdated = 0;
+    bool failed = false;
+    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        const FolderWriteOptions options{folder != root, request.recursive ? &subfolders : nullptr,
+                                         verboseObserver(request, folder, err)};
+        const ConfigCheck result = checkFolderConfig(folder, style, options);
+        const std::string path = shown(configPathIn(folder));
+        switch (result.state) {
+        case ConfigCheck::State::Skipped:
+            return;
+        case ConfigCheck::State::Failed:
+            failed = true;
+            err << programName << ": " << result.detail << '\n';
+            return;
+        case ConfigCheck::State::Current:
+            break;
+        case ConfigCheck::State::Missing:
+            out << "missing: " << path << '\n';
+            break;
+        case ConfigCheck::State::NotMapping:
+            out << "not a mapping file: " << path << '\n';
+            break;
+        case ConfigCheck::State::Stale:
+            out << "stale: " << path << ": " << result.detail << '\n';
+            break;
+        }
+        ++checked;
+        outdated += result.current() ? 0 : 1;
+    });
+    if (outdated == 0 && !failed) {
+        out << (checked == 1 ? "config.xml is current"
+                             : "All " + countOf(checked, "config.xml file") + " are current")
+            << '\n';
+        return Written;
+    }
+    out << outdated << " of " << countOf(checked, "config.xml file") << " missing or stale\n";
+    return Failed;
 }
 
 } // namespace
@@ -166,12 +265,12 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     Request request;
     CLI::App app{"Writes config.xml, the file that maps a folder of images to the game's "
-                 "pictures.\n\nUsage: crestmap-cli [OPTIONS] FOLDER\n"
-                 "       crestmap-cli [OPTIONS] IMAGE...\n\n"
+                 "pictures.\n\n"
                  "With a FOLDER, maps its .png, .jpg and .jpeg entries into FOLDER/config.xml.\n"
                  "With IMAGEs, maps each one, in the order given, into config.xml in the folder "
-                 "of the first.",
+                 "of the first.\n",
                  programName};
+    app.formatter(std::make_shared<UsageFormatter>());
     app.set_version_flag("--version", std::string(programName) + " " CRESTMAP_VERSION);
     app.footer(examples);
     addChoice(app, "--style", "What the images are (default: logo)", styleNames,
@@ -182,8 +281,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
               request.styles.kitType);
     addChoice(app, "--background-type", "Whose backgrounds (default: team)", backgroundTypeNames,
               request.styles.backgroundType);
+    app.add_flag("-r,--recursive", request.recursive,
+                 "Also write config.xml in every folder below FOLDER that holds images");
+    app.add_flag("--check", request.check,
+                 "Write nothing; list each config.xml that is missing or out of date (exit 1)");
     app.add_flag("--stdout", request.toStdout,
                  "Print the document instead of writing config.xml; nothing on disk changes");
+    app.add_flag("-v,--verbose", request.verbose,
+                 "List each file that gets no record, and why, on standard error");
     app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or one or more image files")
         ->required();
 
@@ -202,14 +307,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
-
-    Inputs inputs;
-    if (!collectInputs(request, inputs, err)) {
-        return Failed;
-    }
     const StylePair style = request.styles.stylePair();
-    return request.toStdout ? printDocument(inputs, style, out, err)
-                            : writeDocument(inputs, style, out, err);
+    if (request.check) {
+        return checkPack(request, style, out, err);
+    }
+    if (request.recursive) {
+        return writePack(request, style, out, err);
+    }
+    return request.toStdout ? printDocument(request, style, out, err)
+                            : writeOne(request, style, out, err);
 }
 
 } // namespace crestmap::cli

@@ -2,71 +2,139 @@
 
 #include "AtomicFile.h"
 #include "FileNames.h"
-#include "XmlRecordBuilder.h"
-
-#include <algorithm>
+#include "FolderListing.h"
+#include "FolderReader.h"
 
 namespace crestmap {
 
 namespace {
 
-// Big enough that a million records cost a few dozen writes, small enough to stay unnoticed.
-constexpr std::size_t chunkSize = std::size_t{1} << 20;
+// The new file is made only when the first piece arrives, so that a folder left alone is
+// never touched.
+class LazyFileSink {
+public:
+    explicit LazyFileSink(std::string path) : m_path(std::move(path)) {}
+
+    bool write(std::string_view piece)
+    {
+        if (!m_file) {
+            m_file.emplace(m_path);
+        }
+        return m_file->write(piece);
+    }
+    bool commit() { return m_file && m_file->commit(); }
+    [[nodiscard]] std::string error() const { return m_file ? m_file->error() : std::string(); }
+
+private:
+    std::string m_path;
+    std::optional<AtomicFile> m_file;
+};
+
+WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
+{
+    result.written = false;
+    result.error = std::move(error);
+    errors << "Unexpected error: " << result.error << ".\n" << std::flush;
+    return result;
+}
 
 } // namespace
+
+FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
+                        std::vector<std::string>* subfolders)
+{
+    FolderReader reader(folder);
+    FolderPass pass;
+    bool feeding = true;
+    while (const auto entry = reader.next()) {
+        if (entry->isFolder && subfolders != nullptr) {
+            subfolders->emplace_back(entry->name);
+        }
+        switch (classifyEntryName(entry->name)) {
+        case EntryName::Image:
+            ++pass.images;
+            feeding = feeding && stream.add(entry->name);
+            // A refused piece ends the document; a walk still needs the sub-folders.
+            if (!feeding && subfolders == nullptr) {
+                return pass;
+            }
+            break;
+        case EntryName::ExtensionCase:
+            stream.passOver(entry->name, SkipReason::ExtensionCase);
+            break;
+        case EntryName::Other:
+            break;
+        }
+    }
+    pass.error = reader.error();
+    return pass;
+}
 
 std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::string> files,
                                                          std::int64_t graphicStyle,
                                                          std::int64_t subType,
                                                          const DocumentSink& sink)
 {
-    const XmlRecordBuilder builder;
-    std::string chunk;
-    // Small documents should not pay for a whole chunk; a record is rarely over 100 bytes.
-    chunk.reserve(
-        std::min(chunkSize, configHeader.size() + configFooter.size() + files.size() * 100) + 4096);
-    chunk += configHeader;
-    std::size_t records = 0;
+    DocumentStream stream({graphicStyle, subType}, sink, files.size());
     for (const std::string& file : files) {
-        const std::size_t lineStart = chunk.size();
-        chunk += recordLinePrefix;
-        if (!builder.appendRecord(chunk, fileNameOf(file), graphicStyle, subType)) {
-            chunk.resize(lineStart);
-            continue;
-        }
-        ++records;
-        if (chunk.size() >= chunkSize) {
-            if (!sink(chunk)) {
-                return std::nullopt;
-            }
-            chunk.clear();
+        if (!stream.add(file)) {
+            return std::nullopt;
         }
     }
-    chunk += configFooter;
-    if (!sink(chunk)) {
+    if (!stream.finish()) {
         return std::nullopt;
     }
-    return records;
+    return stream.records();
 }
 
 WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const std::string> files,
                                        std::int64_t graphicStyle, std::int64_t subType,
-                                       std::ostream& errors)
+                                       std::ostream& errors, const SkipObserver& onSkip)
 {
+    LazyFileSink file(path);
+    DocumentStream stream(
+        {graphicStyle, subType}, [&file](std::string_view piece) { return file.write(piece); },
+        files.size(), onSkip);
     WriteResult result;
-    AtomicFile file(path);
-    if (file.isOpen()) {
-        const auto records =
-            streamDocument(files, graphicStyle, subType,
-                           [&file](std::string_view piece) { return file.write(piece); });
-        if (records && file.commit()) {
-            result.written = true;
-            result.records = *records;
-            return result;
+    result.files = files.size();
+    bool streamed = true;
+    for (const std::string& name : files) {
+        if (!(streamed = stream.add(name))) {
+            break;
         }
     }
-    result.error = file.error();
-    errors << "Unexpected error: " << result.error << ".\n" << std::flush;
+    streamed = streamed && stream.finish();
+    result.records = stream.records();
+    result.skipped = stream.skipped();
+    if (!streamed || !file.commit()) {
+        return failed(std::move(result), file.error(), errors);
+    }
+    result.written = true;
+    return result;
+}
+
+WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePair style,
+                                             std::ostream& errors,
+                                             const FolderWriteOptions& options)
+{
+    LazyFileSink file(configPathIn(folder));
+    DocumentStream stream(
+        style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.onSkip);
+    const FolderPass pass = streamFolder(folder, stream, options.subfolders);
+    WriteResult result;
+    result.files = pass.images;
+    result.records = stream.records();
+    result.skipped = stream.skipped();
+    if (!pass.error.empty()) {
+        return failed(std::move(result), pass.error, errors);
+    }
+    if (options.onlyWithImages && pass.images == 0) {
+        return result;
+    }
+    if (!stream.finish() || !file.commit()) {
+        return failed(std::move(result), file.error(), errors);
+    }
+    result.written = true;
     return result;
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "DocumentStream.h"
+#include "SkipReason.h"
+#include "StyleSelectors.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <iostream>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace crestmap {
 
@@ -31,16 +35,24 @@ inline constexpr std::string_view recordLinePrefix = "\n\t\t";
 /// The fixed closing of config.xml; the document ends without a line feed.
 inline constexpr std::string_view configFooter = "\n\t</list>\n</record>";
 
-/// Receives the document in pieces; returning false stops the stream.
-using DocumentSink = std::function<bool(std::string_view piece)>;
-
 /// The outcome of writing a document.
 struct WriteResult {
     bool written = false;
     std::size_t records = 0;
+    std::size_t files = 0; ///< files handed over, or image entries found in a folder
+    SkipTally skipped;
     std::string error; ///< what went wrong, when not written
 
     explicit operator bool() const noexcept { return written; }
+};
+
+/// How a folder's config.xml is written.
+struct FolderWriteOptions {
+    /// Leaves a folder without image entries alone instead of giving it an empty mapping.
+    bool onlyWithImages = false;
+    /// Receives the names of the folder's real sub-folders (symbolic links not counted).
+    std::vector<std::string>* subfolders = nullptr;
+    SkipObserver onSkip;
 };
 
 /// Writes config.xml. The one place the document is made.
@@ -52,7 +64,14 @@ public:
     [[nodiscard]] static WriteResult writeConfig(const std::string& path,
                                                  std::span<const std::string> files,
                                                  std::int64_t graphicStyle, std::int64_t subType,
-                                                 std::ostream& errors = std::cout);
+                                                 std::ostream& errors = std::cout,
+                                                 const SkipObserver& onSkip = {});
+
+    /// Lists `folder` and writes its config.xml in one pass, in memory that does not grow with
+    /// the folder. A listing that fails part-way leaves the old file as it was, like any failure.
+    [[nodiscard]] static WriteResult writeFolderConfig(const std::string& folder, StylePair style,
+                                                       std::ostream& errors = std::cout,
+                                                       const FolderWriteOptions& options = {});
 
     /// Streams the document to `sink` in pieces of bounded size; the record count, or nothing
     /// when the sink refused a piece.
@@ -60,5 +79,16 @@ public:
     streamDocument(std::span<const std::string> files, std::int64_t graphicStyle,
                    std::int64_t subType, const DocumentSink& sink);
 };
+
+/// The outcome of one pass over a folder's entries into a document.
+struct FolderPass {
+    std::size_t images = 0; ///< image entries found
+    std::string error;      ///< why the folder could not be read to its end
+};
+
+/// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
+/// over for their extension's case; stops early when the stream's sink refuses a piece.
+[[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
+                                      std::vector<std::string>* subfolders = nullptr);
 
 } // namespace crestmap

@@ -1,58 +1,57 @@
 #include "FolderListing.h"
 
 #include "FileNames.h"
+#include "FolderReader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <dirent.h>
-#include <memory>
 
 namespace crestmap {
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* dir) const noexcept { ::closedir(dir); }
-};
-
-FolderListing failure(const std::string& folder, int errorNumber)
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept
 {
-    FolderListing listing;
-    listing.error = "cannot list " + folder + ": " + std::strerror(errorNumber);
-    return listing;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
 }
 
 } // namespace
 
-bool hasImageExtension(std::string_view name) noexcept
+EntryName classifyEntryName(std::string_view name) noexcept
 {
     const auto extension = extensionOf(name);
-    return std::find(imageExtensions.begin(), imageExtensions.end(), extension) !=
-           imageExtensions.end();
+    if (std::find(imageExtensions.begin(), imageExtensions.end(), extension) !=
+        imageExtensions.end()) {
+        return EntryName::Image;
+    }
+    const bool otherCase = std::any_of(
+        imageExtensions.begin(), imageExtensions.end(),
+        [extension](std::string_view e) { return equalsIgnoringAsciiCase(e, extension); });
+    return otherCase ? EntryName::ExtensionCase : EntryName::Other;
 }
 
 FolderListing listImages(const std::string& folder)
 {
-    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-    if (!dir) {
-        return failure(folder, errno);
-    }
+    FolderReader reader(folder);
     FolderListing listing;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir.get());
-        if (entry == nullptr) {
-            if (errno != 0) {
-                return failure(folder, errno);
-            }
+    while (const auto entry = reader.next()) {
+        switch (classifyEntryName(entry->name)) {
+        case EntryName::Image:
+            listing.images.emplace_back(entry->name);
+            break;
+        case EntryName::ExtensionCase:
+            listing.passedOver.emplace_back(entry->name);
+            break;
+        case EntryName::Other:
             break;
         }
-        const std::string_view name(entry->d_name);
-        // "." and ".." have no extension, so they never pass.
-        if (hasImageExtension(name)) {
-            listing.images.emplace_back(name);
-        }
+    }
+    if (!reader.error().empty()) {
+        listing = FolderListing{};
+        listing.error = reader.error();
+        return listing;
     }
     listing.listed = true;
     return listing;

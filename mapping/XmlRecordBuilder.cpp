@@ -152,44 +152,54 @@ void appendAttributeText(std::string& out, std::string_view text)
     out.append(text.substr(plainFrom));
 }
 
+std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64_t graphicStyle,
+                                           std::int64_t subType) noexcept
+{
+    if (graphicStyle < GraphicStyle::Logo || graphicStyle > GraphicStyle::Background ||
+        (graphicStyle == GraphicStyle::Kit && subType != kitTypeKits &&
+         subType != kitTypeTextures)) {
+        return SkipReason::StyleGivesNoRecord;
+    }
+    if (!isWritableName(fileName)) {
+        return SkipReason::UnwritableName;
+    }
+    if (graphicStyle == GraphicStyle::Kit && splitKitName(fileName).first.empty()) {
+        return SkipReason::KitNameShape;
+    }
+    return std::nullopt;
+}
+
 bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
                                     std::int64_t graphicStyle, std::int64_t subType) const
 {
-    if (graphicStyle < GraphicStyle::Logo || graphicStyle > GraphicStyle::Background) {
-        return false;
-    }
-    if (!isWritableName(fileName)) {
+    if (recordSkipReason(fileName, graphicStyle, subType)) {
         return false;
     }
     switch (graphicStyle) {
     case GraphicStyle::Logo:
         appendLine(out, fileName, logoKindWord(subType), fileName, "/logo");
-        return true;
+        break;
     case GraphicStyle::Icon:
         appendLine(out, fileName, logoKindWord(subType), fileName, "/icon");
-        return true;
+        break;
     case GraphicStyle::LogoBackgroundLeft:
         appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/left");
-        return true;
+        break;
     case GraphicStyle::LogoBackgroundRight:
         appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/right");
-        return true;
+        break;
     case GraphicStyle::Portrait:
         appendLine(out, fileName, "person", fileName, "/portrait");
-        return true;
+        break;
     case GraphicStyle::Background:
         appendLine(out, fileName, backgroundKindWord(subType), fileName, "/background");
-        return true;
-    default:
         break;
+    default: {
+        const auto [team, kit] = splitKitName(fileName);
+        appendLine(out, fileName, "team", team,
+                   subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
     }
-
-    const auto [team, kit] = splitKitName(fileName);
-    if (team.empty() || (subType != kitTypeKits && subType != kitTypeTextures)) {
-        return false;
     }
-    appendLine(out, fileName, "team", team,
-               subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
     return true;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SkipReason.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,6 +23,12 @@ public:
     bool appendRecord(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
                       std::int64_t subType) const;
 };
+
+/// Why `fileName` gets no record under this style, or nothing when it gets one. The one place
+/// that decides whether a file is mapped.
+[[nodiscard]] std::optional<SkipReason> recordSkipReason(std::string_view fileName,
+                                                         std::int64_t graphicStyle,
+                                                         std::int64_t subType) noexcept;
 
 /// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
 [[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;

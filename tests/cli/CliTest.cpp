@@ -97,7 +97,7 @@ TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
               expectedDocument({expectedRecord("a_x", "team/a/kits/x")}));
     EXPECT_FALSE(fs::exists(other / "config.xml"));
     EXPECT_EQ(result.out, "Wrote 1 record to " + (first / "config.xml") +
-                              " (2 files had no mapping for this style)\n");
+                              "; 2 files without a record (kit name)\n");
 }
 
 TEST(Cli, RelativeImageWritesIntoTheWorkingFolder)

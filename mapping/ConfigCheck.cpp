@@ -1,0 +1,180 @@
+#include "ConfigCheck.h"
+
+#include "FileNames.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <utility>
+
+namespace crestmap {
+
+namespace {
+
+using LineKeys = std::vector<std::pair<std::size_t, std::size_t>>; // hash of `from`, of the line
+
+constexpr std::string_view recordStart = "<record from=\"";
+
+void addRecordLine(LineKeys& keys, std::string_view line)
+{
+    const auto start = line.find_first_not_of(" \t\r");
+    if (start == std::string_view::npos || line.substr(start, recordStart.size()) != recordStart) {
+        return;
+    }
+    line.remove_prefix(start);
+    const std::string_view from =
+        line.substr(recordStart.size(), line.find('"', recordStart.size()) - recordStart.size());
+    keys.emplace_back(std::hash<std::string_view>{}(from), std::hash<std::string_view>{}(line));
+}
+
+// Counts records added, removed and changed (same name, other target) between two documents.
+std::string describeDifference(LineKeys before, LineKeys after)
+{
+    std::sort(before.begin(), before.end());
+    std::sort(after.begin(), after.end());
+    std::size_t added = 0;
+    std::size_t removed = 0;
+    std::size_t changed = 0;
+    auto b = before.begin();
+    auto a = after.begin();
+    while (b != before.end() || a != after.end()) {
+        const std::size_t key = b == before.end()  ? a->first
+                                : a == after.end() ? b->first
+                                                   : std::min(a->first, b->first);
+        std::size_t onlyBefore = 0;
+        std::size_t onlyAfter = 0;
+        while ((b != before.end() && b->first == key) || (a != after.end() && a->first == key)) {
+            const bool takeBoth = b != before.end() && a != after.end() && b->first == key &&
+                                  a->first == key && b->second == a->second;
+            if (takeBoth) {
+                ++b;
+                ++a;
+            } else if (b != before.end() && b->first == key &&
+                       (a == after.end() || a->first != key || b->second < a->second)) {
+                ++onlyBefore;
+                ++b;
+            } else {
+                ++onlyAfter;
+                ++a;
+            }
+        }
+        const std::size_t both = std::min(onlyBefore, onlyAfter);
+        changed += both;
+        removed += onlyBefore - both;
+        added += onlyAfter - both;
+    }
+    std::string text;
+    const auto part = [&text](std::size_t count, std::string_view what) {
+        if (count > 0) {
+            text += text.empty() ? countOf(count, "record") + ' ' : std::to_string(count) + ' ';
+            text += what;
+            text += ", ";
+        }
+    };
+    part(added, "added");
+    part(removed, "removed");
+    part(changed, "changed");
+    if (text.empty()) {
+        return "the same records in another order or layout";
+    }
+    text.resize(text.size() - 2);
+    return text;
+}
+
+// Compares the pieces of a document with a file's bytes as they arrive.
+class FileComparer {
+public:
+    explicit FileComparer(std::ifstream& file) : m_file(file) {}
+
+    // Never refuses a piece: the listing goes on to its end, for the sub-folders it names.
+    bool compare(std::string_view piece)
+    {
+        if (m_same) {
+            m_buffer.resize(piece.size());
+            m_file.read(m_buffer.data(), static_cast<std::streamsize>(piece.size()));
+            m_same = static_cast<std::size_t>(m_file.gcount()) == piece.size() &&
+                     std::equal(piece.begin(), piece.end(), m_buffer.begin());
+        }
+        return true;
+    }
+
+    [[nodiscard]] bool sameToTheEnd()
+    {
+        return m_same && m_file.peek() == std::char_traits<char>::eof();
+    }
+
+private:
+    std::ifstream& m_file;
+    std::string m_buffer;
+    bool m_same = true;
+};
+
+} // namespace
+
+ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
+                              const FolderWriteOptions& options)
+{
+    const std::string path = configPathIn(folder);
+    std::ifstream file(path, std::ios::binary);
+    const int openError = errno;
+    std::optional<FileComparer> comparer;
+    if (file) {
+        comparer.emplace(file);
+    }
+    DocumentStream stream(
+        style,
+        [&comparer](std::string_view piece) { return !comparer || comparer->compare(piece); }, 0,
+        options.onSkip);
+    const FolderPass pass = streamFolder(folder, stream, options.subfolders);
+    if (!pass.error.empty()) {
+        return {ConfigCheck::State::Failed, pass.error};
+    }
+    if (options.onlyWithImages && pass.images == 0) {
+        return {ConfigCheck::State::Skipped, {}};
+    }
+    if (!comparer) {
+        if (openError != ENOENT) {
+            return {ConfigCheck::State::Failed,
+                    "cannot read " + path + ": " + std::strerror(openError)};
+        }
+        return {ConfigCheck::State::Missing, "missing"};
+    }
+    if (stream.finish() && comparer->sameToTheEnd()) {
+        return {ConfigCheck::State::Current, {}};
+    }
+
+    // Stale: only now are the two documents' records held, as hashes, to say what differs.
+    file.clear();
+    file.seekg(0);
+    std::string line;
+    if (!std::getline(file, line) || line != "<record>") {
+        return {ConfigCheck::State::NotMapping, "not a mapping file"};
+    }
+    LineKeys before;
+    while (std::getline(file, line)) {
+        addRecordLine(before, line);
+    }
+    LineKeys after;
+    std::string carry;
+    DocumentStream again(style, [&](std::string_view piece) {
+        carry += piece;
+        std::size_t start = 0;
+        for (auto end = carry.find('\n'); end != std::string::npos; end = carry.find('\n', start)) {
+            addRecordLine(after, std::string_view(carry).substr(start, end - start));
+            start = end + 1;
+        }
+        carry.erase(0, start);
+        return true;
+    });
+    const FolderPass second = streamFolder(folder, again);
+    if (!second.error.empty()) {
+        return {ConfigCheck::State::Failed, second.error};
+    }
+    (void)again.finish();
+    addRecordLine(after, carry);
+    return {ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after))};
+}
+
+} // namespace crestmap

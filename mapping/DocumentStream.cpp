@@ -1,0 +1,69 @@
+#include "DocumentStream.h"
+
+#include "ConfigBuilder.h"
+#include "FileNames.h"
+#include "XmlRecordBuilder.h"
+
+#include <algorithm>
+
+namespace crestmap {
+
+namespace {
+
+// Big enough that a million records cost a few dozen writes, small enough to stay unnoticed.
+constexpr std::size_t pieceSize = std::size_t{1} << 20;
+
+} // namespace
+
+DocumentStream::DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles,
+                               SkipObserver onSkip)
+    : m_style(style), m_sink(std::move(sink)), m_onSkip(std::move(onSkip))
+{
+    // A record is rarely over 100 bytes.
+    m_piece.reserve(std::min(pieceSize, configHeader.size() + configFooter.size() +
+                                            std::max<std::size_t>(expectedFiles, 16) * 100) +
+                    4096);
+    m_piece += configHeader;
+}
+
+bool DocumentStream::add(std::string_view file)
+{
+    if (m_refused) {
+        return false;
+    }
+    const std::size_t lineStart = m_piece.size();
+    m_piece += recordLinePrefix;
+    const std::string_view name = fileNameOf(file);
+    if (!XmlRecordBuilder{}.appendRecord(m_piece, name, m_style.graphicStyle, m_style.subType)) {
+        m_piece.resize(lineStart);
+        passOver(file, *recordSkipReason(name, m_style.graphicStyle, m_style.subType));
+        return true;
+    }
+    ++m_records;
+    if (m_piece.size() >= pieceSize) {
+        m_refused = !m_sink(m_piece);
+        m_piece.clear();
+    }
+    return !m_refused;
+}
+
+void DocumentStream::passOver(std::string_view name, SkipReason reason)
+{
+    m_skipped.add(name, reason);
+    if (m_onSkip) {
+        m_onSkip(name, reason);
+    }
+}
+
+bool DocumentStream::finish()
+{
+    if (m_refused) {
+        return false;
+    }
+    m_piece += configFooter;
+    m_refused = !m_sink(m_piece);
+    m_piece.clear();
+    return !m_refused;
+}
+
+} // namespace crestmap

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "SkipReason.h"
+#include "StyleSelectors.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace crestmap {
+
+/// Receives the document in pieces; returning false stops the stream.
+using DocumentSink = std::function<bool(std::string_view piece)>;
+
+/// Told of each file that gets no record, with why, as the document is made.
+using SkipObserver = std::function<void(std::string_view file, SkipReason reason)>;
+
+/// Makes config.xml one file at a time and hands it on in pieces of bounded size, so that the
+/// document is never held whole, whatever the number of files.
+class DocumentStream {
+public:
+    /// `expectedFiles` only sizes the first piece, so that small documents stay small.
+    DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles = 0,
+                   SkipObserver onSkip = {});
+
+    /// Adds the record of one file (a path or a bare name), when it gets one; false once the
+    /// sink has refused a piece.
+    bool add(std::string_view file);
+
+    /// Notes an entry passed over before it could be mapped, such as a .PNG in a folder.
+    void passOver(std::string_view name, SkipReason reason);
+
+    /// Closes the document and hands on the rest; false when the sink refused a piece.
+    bool finish();
+
+    [[nodiscard]] std::size_t records() const noexcept { return m_records; }
+    [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
+
+private:
+    StylePair m_style;
+    DocumentSink m_sink;
+    SkipObserver m_onSkip;
+    std::string m_piece;
+    std::size_t m_records = 0;
+    SkipTally m_skipped;
+    bool m_refused = false;
+};
+
+} // namespace crestmap
