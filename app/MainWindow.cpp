@@ -4,10 +4,14 @@
 #include "FolderDragView.h"
 #include "Prompts.h"
 #include "RecordPreview.h"
+#include "ResultsPanel.h"
+#include "WriteReport.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QLayout>
 #include <QStatusBar>
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
@@ -18,6 +22,13 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
         prompts = m_ownPrompts.get();
     }
     m_ui->setupUi(this);
+    // The window can never be made smaller than its contents need, so nothing is clipped.
+    // A wrapped label's height depends on its width, which the window's minimum size does not
+    // count; reserve what it needs at the narrowest, so nothing else is squeezed for it.
+    m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
+    const int narrowest = m_ui->groupsLayout->minimumSize().width();
+    m_ui->introLabel->setMinimumHeight(m_ui->introLabel->heightForWidth(narrowest));
+    m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
     m_fileSelector = new FileSelector(m_styles, *prompts, this);
     m_ui->folderDragView->attach(m_styles, *prompts);
 
@@ -33,6 +44,8 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     connect(m_fileSelector, &FileSelector::stylesChanged, this, &MainWindow::updatePreview);
     connect(m_fileSelector, &FileSelector::reported, this, &MainWindow::report);
     connect(m_ui->folderDragView, &FolderDragView::reported, this, &MainWindow::report);
+    connect(m_ui->includeSubfolders, &QCheckBox::toggled, m_ui->folderDragView,
+            &FolderDragView::setIncludeSubfolders);
 
     connect(m_ui->browseButton, &QPushButton::clicked, m_fileSelector,
             &FileSelector::fileBrowseSelect);
@@ -54,9 +67,10 @@ void MainWindow::connectGroup(QButtonGroup* group,
     connect(group, &QButtonGroup::idClicked, m_fileSelector, [group, action] { action(*group); });
 }
 
-void MainWindow::report(const QString& summary)
+void MainWindow::report(const WriteReport& report)
 {
-    statusBar()->showMessage(summary);
+    statusBar()->showMessage(report.statusLine());
+    m_ui->resultsPanel->showReport(report);
 }
 
 void MainWindow::updatePreview()

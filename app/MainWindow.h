@@ -9,11 +9,13 @@
 class FileSelector;
 class Prompts;
 class QButtonGroup;
+struct WriteReport;
 namespace Ui {
 class MainWindow;
 }
 
-/// Crestmap's one window: the four style groups, a live record example, Browse and the drop area.
+/// Crestmap's one window: the four style groups, a live record example, Browse, the drop area and
+/// the results of the last write.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -27,7 +29,7 @@ public:
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void updatePreview();
-    void report(const QString& summary);
+    void report(const WriteReport& report);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<Prompts> m_ownPrompts;

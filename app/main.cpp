@@ -13,7 +13,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Crestmap"));
     QApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.crestmap.Crestmap"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/crestmap.svg")));
+    // The PNG renditions show even where Qt's SVG icon engine is not installed.
+    QIcon icon(QStringLiteral(":/icons/crestmap.svg"));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/crestmap-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
 
     AppDelegate delegate;
     QApplication::setQuitOnLastWindowClosed(

@@ -1,27 +1,23 @@
 #pragma once
 
 #include "StyleSelectors.h"
+#include "WriteReport.h"
 
-#include <QString>
 #include <QUrl>
 #include <optional>
-#include <span>
 #include <string>
-
-/// What a front end's write came to, with one line of detail for the window's status bar.
-struct WriteOutcome {
-    bool written = false;
-    QString summary;
-
-    /// A write that never started, and why.
-    [[nodiscard]] static WriteOutcome failed(const QString& reason) { return {false, reason}; }
-};
+#include <vector>
 
 /// The local file-system path of a URL, fully decoded, as the bytes the core works with;
 /// nothing when the URL is not a local file.
 [[nodiscard]] std::optional<std::string> localPathOf(const QUrl& url);
 
-/// Writes config.xml for a front end, with a busy cursor meanwhile.
-[[nodiscard]] WriteOutcome writeConfigShowingBusy(const std::string& configPath,
-                                                  std::span<const std::string> files,
-                                                  crestmap::StylePair style);
+/// Writes config.xml at `configPath` for image files chosen one by one, with a busy cursor.
+[[nodiscard]] WriteReport writeImagesConfig(const std::string& configPath,
+                                            std::vector<std::string> files,
+                                            crestmap::StylePair style);
+
+/// Writes a folder's config.xml, and with `withSubfolders` one in every folder below it that
+/// holds images, with a busy cursor. Written only when every folder was.
+[[nodiscard]] WriteReport writeFolderConfigs(const std::string& folder, crestmap::StylePair style,
+                                             bool withSubfolders);

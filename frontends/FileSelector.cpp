@@ -65,16 +65,16 @@ void FileSelector::fileBrowseSelect()
         return;
     }
 
-    WriteOutcome outcome =
-        WriteOutcome::failed(tr("%1 is not a local file").arg(chosen.front().toDisplayString()));
+    WriteReport report =
+        WriteReport::failed(tr("%1 is not a local file").arg(chosen.front().toDisplayString()));
     if (const auto configPath = configPathFor(chosen)) {
         std::vector<std::string> files;
         files.reserve(static_cast<std::size_t>(chosen.size()));
         for (const QUrl& url : chosen) {
             files.push_back(localPathOf(url).value_or(QFile::encodeName(url.path()).toStdString()));
         }
-        outcome = writeConfigShowingBusy(*configPath, files, style);
+        report = writeImagesConfig(*configPath, std::move(files), style);
     }
-    emit reported(outcome.summary);
-    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(outcome.written));
+    emit reported(report);
+    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(report.written, report.details()));
 }

@@ -11,6 +11,7 @@
 class Prompts;
 class QButtonGroup;
 class QWidget;
+struct WriteReport;
 
 /// The main window's controller: stores the radio choices and runs Browse.
 class FileSelector : public QObject {
@@ -33,8 +34,8 @@ public:
 signals:
     /// A radio choice changed one of the settings.
     void stylesChanged();
-    /// A write ended; one line of detail, as the alert gives none.
-    void reported(const QString& summary);
+    /// A write ended, with what it did; the alert follows.
+    void reported(const WriteReport& report);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);

@@ -1,8 +1,6 @@
 #include "FolderDragView.h"
 
 #include "ConfigWriteAction.h"
-#include "FileNames.h"
-#include "FolderListing.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "StyleSelectors.h"
@@ -51,18 +49,14 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-WriteOutcome FolderDragView::writeFolderConfig(const QUrl& folder)
+WriteReport FolderDragView::writeFolder(const QUrl& folder)
 {
     const crestmap::StylePair style = m_styles->stylePair();
     const auto path = localPathOf(folder);
     if (!path) {
-        return WriteOutcome::failed(tr("%1 is not a local folder").arg(folder.toDisplayString()));
+        return WriteReport::failed(tr("%1 is not a local folder").arg(folder.toDisplayString()));
     }
-    const crestmap::FolderListing listing = crestmap::listImages(*path);
-    if (!listing) {
-        return WriteOutcome::failed(QString::fromStdString(listing.error));
-    }
-    return writeConfigShowingBusy(crestmap::configPathIn(*path), listing.images, style);
+    return writeFolderConfigs(*path, style, m_includeSubfolders);
 }
 
 void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
@@ -95,16 +89,16 @@ void FolderDragView::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const WriteOutcome outcome = writeFolderConfig(*folder);
-    const bool written = outcome.written;
+    const WriteReport report = writeFolder(*folder);
     event->setDropAction(Qt::CopyAction);
-    event->setAccepted(written);
-    emit reported(outcome.summary);
+    event->setAccepted(report.written);
+    emit reported(report);
     // The alert waits for the drag to finish, so the program the folder came from is not held
     // up while the user reads it.
-    QTimer::singleShot(0, this, [this, written] {
-        m_prompts->showResultAlert(window(), ResultAlert::forDrop(written));
-    });
+    QTimer::singleShot(0, this,
+                       [this, alert = ResultAlert::forDrop(report.written, report.details())] {
+                           m_prompts->showResultAlert(window(), alert);
+                       });
 }
 
 void FolderDragView::setHovering(bool hovering, bool acceptable)

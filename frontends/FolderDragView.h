@@ -23,12 +23,16 @@ public:
     /// The settings and dialogs a drop uses; the area refuses drops until it has them.
     void attach(crestmap::StyleSelectors& styles, Prompts& prompts);
 
+    /// With sub-folders included, a dropped folder and every folder below it that holds images
+    /// get their config.xml. Off at every start.
+    void setIncludeSubfolders(bool include) { m_includeSubfolders = include; }
+
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
 
 signals:
-    /// A drop was handled; one line of detail, as the alert gives none. The alert follows.
-    void reported(const QString& summary);
+    /// A drop was handled, with what it wrote; the alert follows.
+    void reported(const WriteReport& report);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -37,10 +41,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    WriteOutcome writeFolderConfig(const QUrl& folder);
+    WriteReport writeFolder(const QUrl& folder);
     void setHovering(bool hovering, bool acceptable = true);
 
     crestmap::StyleSelectors* m_styles = nullptr;
     Prompts* m_prompts = nullptr;
     QLabel* m_label;
+    bool m_includeSubfolders = false;
 };

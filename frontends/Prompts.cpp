@@ -23,6 +23,9 @@ void DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)
     box.setWindowTitle(QObject::tr("Crestmap"));
     box.setText(alert.messageText);
     box.setInformativeText(alert.informativeText);
+    if (!alert.detailedText.isEmpty()) {
+        box.setDetailedText(alert.detailedText);
+    }
     box.addButton(QMessageBox::Ok);
     box.exec();
 }

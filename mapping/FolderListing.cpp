@@ -37,6 +37,9 @@ FolderListing listImages(const std::string& folder)
     FolderReader reader(folder);
     FolderListing listing;
     while (const auto entry = reader.next()) {
+        if (entry->isFolder) {
+            listing.subfolders.emplace_back(entry->name);
+        }
         switch (classifyEntryName(entry->name)) {
         case EntryName::Image:
             listing.images.emplace_back(entry->name);

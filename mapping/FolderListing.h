@@ -22,6 +22,7 @@ struct FolderListing {
     bool listed = false;
     std::vector<std::string> images;     ///< entry names, in the order the folder lists them
     std::vector<std::string> passedOver; ///< entries passed over only for their extension's case
+    std::vector<std::string> subfolders; ///< real folders in it, symbolic links not counted
     std::string error;
 
     explicit operator bool() const noexcept { return listed; }

@@ -55,21 +55,45 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
     return length;
 }
 
-// The line maps `from` to graphics/pictures/<ownerWord>/<owner><slot><leaf>; the name parts
-// are escaped, the fixed words are not.
-void appendLine(std::string& out, std::string_view from, std::string_view ownerWord,
-                std::string_view owner, std::string_view slot, std::string_view leaf = {})
+// Appends graphics/pictures/<ownerWord>/<owner><slot><leaf>; with `escaped`, the name parts
+// as attribute text. The fixed words never need it.
+void appendPicture(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
+                   std::int64_t subType, bool escaped)
 {
-    out += recordOpen;
-    appendAttributeText(out, from);
-    out += recordTo;
-    out += pictures;
-    out += ownerWord;
-    out += '/';
-    appendAttributeText(out, owner);
-    out += slot;
-    appendAttributeText(out, leaf);
-    out += recordClose;
+    const auto name = [&](std::string_view text) {
+        if (escaped) {
+            appendAttributeText(out, text);
+        } else {
+            out += text;
+        }
+    };
+    const auto line = [&](std::string_view ownerWord, std::string_view owner, std::string_view slot,
+                          std::string_view leaf = {}) {
+        out += pictures;
+        out += ownerWord;
+        out += '/';
+        name(owner);
+        out += slot;
+        name(leaf);
+    };
+    switch (graphicStyle) {
+    case GraphicStyle::Logo:
+        return line(logoKindWord(subType), fileName, "/logo");
+    case GraphicStyle::Icon:
+        return line(logoKindWord(subType), fileName, "/icon");
+    case GraphicStyle::LogoBackgroundLeft:
+        return line(logoKindWord(subType), fileName, "/logo/background/left");
+    case GraphicStyle::LogoBackgroundRight:
+        return line(logoKindWord(subType), fileName, "/logo/background/right");
+    case GraphicStyle::Portrait:
+        return line("person", fileName, "/portrait");
+    case GraphicStyle::Background:
+        return line(backgroundKindWord(subType), fileName, "/background");
+    default: {
+        const auto [team, kit] = splitKitName(fileName);
+        return line("team", team, subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
+    }
+    }
 }
 
 } // namespace
@@ -175,32 +199,23 @@ bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
     if (recordSkipReason(fileName, graphicStyle, subType)) {
         return false;
     }
-    switch (graphicStyle) {
-    case GraphicStyle::Logo:
-        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo");
-        break;
-    case GraphicStyle::Icon:
-        appendLine(out, fileName, logoKindWord(subType), fileName, "/icon");
-        break;
-    case GraphicStyle::LogoBackgroundLeft:
-        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/left");
-        break;
-    case GraphicStyle::LogoBackgroundRight:
-        appendLine(out, fileName, logoKindWord(subType), fileName, "/logo/background/right");
-        break;
-    case GraphicStyle::Portrait:
-        appendLine(out, fileName, "person", fileName, "/portrait");
-        break;
-    case GraphicStyle::Background:
-        appendLine(out, fileName, backgroundKindWord(subType), fileName, "/background");
-        break;
-    default: {
-        const auto [team, kit] = splitKitName(fileName);
-        appendLine(out, fileName, "team", team,
-                   subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
-    }
-    }
+    out += recordOpen;
+    appendAttributeText(out, fileName);
+    out += recordTo;
+    appendPicture(out, fileName, graphicStyle, subType, true);
+    out += recordClose;
     return true;
+}
+
+std::optional<std::string> picturePath(std::string_view fileName, std::int64_t graphicStyle,
+                                       std::int64_t subType)
+{
+    if (recordSkipReason(fileName, graphicStyle, subType)) {
+        return std::nullopt;
+    }
+    std::string path;
+    appendPicture(path, fileName, graphicStyle, subType, false);
+    return path;
 }
 
 std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName,

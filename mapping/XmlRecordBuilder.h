@@ -30,6 +30,11 @@ public:
                                                          std::int64_t graphicStyle,
                                                          std::int64_t subType) noexcept;
 
+/// The picture a file maps to, as the game names it (graphics/pictures/club/1234/logo), not
+/// escaped; nothing when the file gets no record.
+[[nodiscard]] std::optional<std::string>
+picturePath(std::string_view fileName, std::int64_t graphicStyle, std::int64_t subType);
+
 /// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
 [[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;
 

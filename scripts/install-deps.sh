@@ -4,12 +4,13 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libcli11-dev qt6-base-dev qt6-base-dev-tools
+    libcli11-dev qt6-base-dev qt6-base-dev-tools libqt6svg6
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
-    # GoogleTest, a real X server with tools to drive and photograph it, the desktop validators.
+    # GoogleTest, a real X server with tools to drive, inspect and photograph it, the desktop
+    # validators.
     # clang's libFuzzer with expat to check its documents, and valgrind.
-    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool imagemagick libxcb1-dev
+    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
                desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev valgrind)
 fi
 

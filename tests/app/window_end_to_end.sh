@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Starts Crestmap in a real X server, checks its window is mapped, takes a screenshot, closes the
-# window as a window manager would and expects the application to end with status 0.
+# Starts Crestmap in a real X server, checks its window is mapped and has an icon, takes a
+# screenshot, closes the window as a window manager would and expects the application to end
+# with status 0.
 # usage: window_end_to_end.sh APP CLOSE_WINDOW SCREENSHOT
 set -euo pipefail
 app=$1 closer=$2 screenshot=$3
 
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool import xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -36,9 +37,18 @@ sleep 0.5 # let the first frame be drawn
 import -window root "$screenshot"
 echo "screenshot: $screenshot"
 
-"$closer" "$window"
+if ! xprop -id "$window" _NET_WM_ICON | grep -q 'Icon ('; then
+    echo "the window has no icon"; xprop -id "$window" _NET_WM_ICON; exit 1
+fi
+echo "the window has an icon"
+
+# Without a window manager the first close can arrive before the application listens for it,
+# and is then lost; a window manager would ask again, and so does this.
 status=0
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 20); do
+    "$closer" "$window" 2>/dev/null || true
+    for _ in $(seq 10); do kill -0 "$app_pid" 2>/dev/null || break 2; sleep 0.1; done
+done
 if kill -0 "$app_pid" 2>/dev/null; then
     echo "Crestmap is still running after its window was closed"; exit 1
 fi

@@ -1,14 +1,21 @@
 #include "FolderDragView.h"
+#include "ResultsModel.h"
+#include "ResultsPanel.h"
 #include "TestSupport.h"
+#include "ThumbnailLoader.h"
 #include "WindowHarness.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -28,13 +35,26 @@ const ResultAlert browseSuccess{
     "config.xml successfully written!",
     "Your config.xml file has been successfully created with the files you selected. The XML is "
     "in the same folder as your files.\n\nIf you missed some files from your selection, simply "
-    "repeat this process."};
+    "repeat this process.",
+    {}};
 const ResultAlert dropSuccess{
     "config.xml successfully written!",
-    "Your config.xml file has been successfully created in the folder you dragged."};
+    "Your config.xml file has been successfully created in the folder you dragged.",
+    {}};
 const ResultAlert failure{"Problem writing config.xml!",
                           "There was a problem with generating your config.xml file. The "
-                          "process cannot continue."};
+                          "process cannot continue.",
+                          {}};
+
+// The two fixed texts of an alert; what "Show Details…" holds is checked on its own.
+std::vector<ResultAlert> fixedTexts(const std::vector<ResultAlert>& alerts)
+{
+    std::vector<ResultAlert> texts;
+    for (const ResultAlert& alert : alerts) {
+        texts.push_back({alert.messageText, alert.informativeText, {}});
+    }
+    return texts;
+}
 
 QUrl urlOf(const std::string& path)
 {
@@ -89,6 +109,19 @@ protected:
     }
 
     QString statusText() { return m_window.statusBar()->currentMessage(); }
+
+    ResultsModel& results() { return child<ResultsPanel>("resultsPanel")->model(); }
+
+    // Each row of the results as "image | picture or reason", in view order.
+    QStringList rows()
+    {
+        QStringList texts;
+        for (int row = 0; row < results().rowCount(); ++row) {
+            texts << results().index(row, 0).data().toString() + " | " +
+                         results().index(row, 1).data().toString();
+        }
+        return texts;
+    }
 
     ScriptedPrompts m_prompts;
     MainWindow m_window{&m_prompts};
@@ -149,9 +182,9 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     click("logoTypeNation");
     click("browseButton");
 
-    ASSERT_EQ(m_prompts.alerts.size(), 1u);
-    EXPECT_EQ(m_prompts.alerts.front(), browseSuccess);
-    EXPECT_EQ(statusText(), QString::fromStdString("Wrote 2 records to " + folder + "/config.xml"));
+    EXPECT_EQ(fixedTexts(m_prompts.alerts), std::vector<ResultAlert>{browseSuccess});
+    EXPECT_EQ(statusText(),
+              QString::fromStdString("2 records written to " + folder + "/config.xml"));
     EXPECT_EQ(readFile(folder + "/config.xml"),
               expectedDocument({expectedRecord("b", "nation/b/icon"),
                                 expectedRecord("a b", "nation/a b/icon")}));
@@ -167,7 +200,7 @@ TEST_F(Window, BrowseFailureShowsTheFailureTexts)
     m_prompts.fileAnswers.push_back({QUrl(QStringLiteral("https://example.com/1.png"))});
     click("browseButton");
     click("browseButton");
-    EXPECT_EQ(m_prompts.alerts, (std::vector<ResultAlert>{failure, failure}));
+    EXPECT_EQ(fixedTexts(m_prompts.alerts), (std::vector<ResultAlert>{failure, failure}));
     EXPECT_TRUE(fs::is_directory(dir / "config.xml"));
     EXPECT_TRUE(statusText().contains("not a local file")) << statusText().toStdString();
 }
@@ -181,26 +214,27 @@ TEST_F(Window, KeyboardReachesEveryControl)
 
     child<QWidget>("graphicStyleLogo")->setFocus();
     QStringList reached;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(reached,
-              (QStringList{"logoTypeClub", "kitTypeKit", "backgroundTypeTeam", "browseButton"}));
+    EXPECT_EQ(reached, (QStringList{"logoTypeClub", "kitTypeKit", "backgroundTypeTeam",
+                                    "includeSubfolders", "resultsView"}));
 }
 
-TEST_F(Window, DroppedFolderGetsItsConfig)
+TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
 {
     const TempDir dir;
     const std::string folder = dir / "Kits & Crests #2 ü";
     fs::create_directory(folder);
-    for (const char* name : {"12_home.png", "12_away.jpeg", "notes.txt", "13.PNG"}) {
+    QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
+    // Empty files: mapped all the same, as the writer never reads images, but shown unreadable.
+    for (const char* name : {"12_away.jpeg", "notes.txt", "13.PNG", "13.png"}) {
         writeFile(folder + "/" + name, "");
     }
     click("graphicStyleKit");
     EXPECT_TRUE(dropUrls({urlOf(folder)}));
-    ASSERT_EQ(m_prompts.alerts.size(), 1u);
-    EXPECT_EQ(m_prompts.alerts.front(), dropSuccess);
+    EXPECT_EQ(fixedTexts(m_prompts.alerts), std::vector<ResultAlert>{dropSuccess});
 
     const std::string written = readFile(folder + "/config.xml");
     const std::string home = expectedRecord("12_home", "team/12/kits/home");
@@ -208,6 +242,114 @@ TEST_F(Window, DroppedFolderGetsItsConfig)
     EXPECT_TRUE(written == expectedDocument({home, away}) ||
                 written == expectedDocument({away, home}))
         << written;
+
+    // Problems first, each with its reason; then every mapped image with its picture.
+    const QStringList shown = rows();
+    ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
+    EXPECT_EQ(shown[0], "13.PNG | the extension is not in lower case (.png, .jpg, .jpeg)");
+    EXPECT_EQ(shown[1],
+              "13.png | a kit image needs a name like TEAM_KIT, with exactly one underscore");
+    EXPECT_TRUE(shown.contains("12_home.png | graphics/pictures/team/12/kits/home"));
+    EXPECT_TRUE(shown.contains("12_away.jpeg | graphics/pictures/team/12/kits/away"));
+    const QString summary = QString::fromStdString(
+        "2 records written to " + folder +
+        "/config.xml · 1 file without a record · 1 entry passed over (.PNG)");
+    EXPECT_EQ(child<QLabel>("resultsSummary")->text(), summary);
+    EXPECT_EQ(statusText(), summary);
+    EXPECT_EQ(m_prompts.alerts.front().detailedText,
+              summary + "\n\nFiles without a record:\n13.PNG — the extension is not in lower case "
+                        "(.png, .jpg, .jpeg)\n13.png — a kit image needs a name like TEAM_KIT, "
+                        "with exactly one underscore");
+
+    // Previews: the real image at most 48 pixels, aspect kept; the empty one a placeholder.
+    for (int row = 0; row < 4; ++row) {
+        (void)results().index(row, 0).data(Qt::DecorationRole);
+    }
+    results().thumbnails().waitForDone();
+    QApplication::processEvents();
+    for (int row = 0; row < 4; ++row) {
+        const auto preview = results().index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
+        ASSERT_FALSE(preview.isNull()) << shown[row].toStdString();
+        if (shown[row].startsWith("12_home")) {
+            EXPECT_EQ(preview.size(), QSize(48, 24));
+        } else {
+            EXPECT_LE(preview.width(), 24) << "placeholder for " << shown[row].toStdString();
+        }
+    }
+
+    child<QCheckBox>("problemsOnly")->setChecked(true);
+    EXPECT_EQ(rows(), shown.mid(0, 2));
+}
+
+TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
+{
+    const TempDir dir;
+    for (const char* folder : {"pack/clubs", "pack/nations", "pack/empty", "pack/broken"}) {
+        fs::create_directories(dir / folder);
+    }
+    writeFile(dir / "pack/clubs/1.png", "");
+    writeFile(dir / "pack/nations/2.png", "");
+    writeFile(dir / "pack/broken/3.png", "");
+    fs::create_directory(dir / "pack/broken/config.xml");
+
+    EXPECT_TRUE(dropUrls({urlOf(dir / "pack")})) << "without sub-folders, only the top is written";
+    EXPECT_EQ(readFile(dir / "pack/config.xml"), expectedDocument({}));
+    EXPECT_FALSE(fs::exists(dir / "pack/clubs/config.xml"));
+
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    EXPECT_FALSE(dropUrls({urlOf(dir / "pack")}));
+    EXPECT_EQ(fixedTexts(m_prompts.alerts), (std::vector<ResultAlert>{dropSuccess, failure}));
+    EXPECT_EQ(readFile(dir / "pack/clubs/config.xml"),
+              expectedDocument({expectedRecord("1", "club/1/logo")}));
+    EXPECT_EQ(readFile(dir / "pack/nations/config.xml"),
+              expectedDocument({expectedRecord("2", "club/2/logo")}));
+    EXPECT_FALSE(fs::exists(dir / "pack/empty/config.xml"));
+    EXPECT_TRUE(statusText().startsWith("2 records written in 3 folders under "))
+        << statusText().toStdString();
+    EXPECT_TRUE(statusText().contains("1 folder could not be written"));
+    const QStringList shown = rows();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(shown[0].startsWith(QString::fromStdString(dir / "pack/broken")))
+        << shown[0].toStdString();
+    EXPECT_TRUE(shown.contains("clubs/1.png | graphics/pictures/club/1/logo"));
+}
+
+TEST_F(Window, AWriteWithNoRecordsSaysSoPlainly)
+{
+    const TempDir dir;
+    writeFile(dir / "1234.png", "");
+    click("graphicStyleKit");
+    EXPECT_TRUE(dropUrls({urlOf(dir.path().string())}));
+    EXPECT_TRUE(statusText().startsWith("config.xml holds no records: none of the 1 files"))
+        << statusText().toStdString();
+}
+
+// Nothing may be clipped: every radio button lies wholly inside its group's contents, at the
+// smallest size the window allows and at its default size, in light and dark palettes.
+TEST_F(Window, EveryRadioButtonFitsItsGroup)
+{
+    const QSize defaultSize = m_window.size();
+    QPalette dark;
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    for (const QPalette& palette : {QApplication::palette(), dark}) {
+        m_window.setPalette(palette);
+        for (const QSize size : {m_window.minimumSizeHint(), m_window.minimumSize(), defaultSize}) {
+            m_window.resize(size);
+            QApplication::processEvents();
+            EXPECT_GE(m_window.width(), m_window.minimumSizeHint().width());
+            for (QGroupBox* group : m_window.findChildren<QGroupBox*>()) {
+                for (QRadioButton* button : group->findChildren<QRadioButton*>()) {
+                    const QRect place(button->mapTo(group, QPoint(0, 0)), button->size());
+                    EXPECT_TRUE(group->contentsRect().contains(place))
+                        << button->objectName().toStdString() << " at " << size.width() << "x"
+                        << size.height();
+                    EXPECT_GE(button->height(), button->sizeHint().height())
+                        << button->objectName().toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST_F(Window, DropsOtherThanOneFolderAreRefusedSilently)
@@ -239,7 +381,7 @@ TEST_F(Window, UnlistableDropsGetTheFailureAlert)
     EXPECT_FALSE(dropUrls({QUrl(QStringLiteral("file:///no/such/folder/"))}));
     EXPECT_TRUE(statusText().contains("No such file")) << statusText().toStdString();
     EXPECT_FALSE(dropUrls({QUrl(QStringLiteral("https://example.com/pictures/"))}));
-    EXPECT_EQ(m_prompts.alerts, (std::vector<ResultAlert>{failure, failure}));
+    EXPECT_EQ(fixedTexts(m_prompts.alerts), (std::vector<ResultAlert>{failure, failure}));
 }
 
 } // namespace

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QCache>
+#include <QHash>
+#include <QObject>
+#include <QPixmap>
+#include <QSet>
+#include <QSize>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+/// Decodes small previews of image files in a thread pool, at the size they are shown, and
+/// keeps them within a fixed memory budget.
+class ThumbnailLoader : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ThumbnailLoader(QSize box, QObject* parent = nullptr);
+    ~ThumbnailLoader() override;
+
+    /// The preview of `path`, or a placeholder when it is not a readable image; nothing while it
+    /// is still being decoded, which this starts, once.
+    [[nodiscard]] std::optional<QPixmap> thumbnail(const QString& path);
+
+    /// Abandons queued decoding of every path not in `wanted`, such as rows scrolled away.
+    void keepOnly(const QSet<QString>& wanted);
+
+    /// Forgets every preview and abandons all queued work.
+    void clear();
+
+    /// Waits for the decoding under way; for tests and shutdown.
+    void waitForDone() { m_pool.waitForDone(); }
+
+    [[nodiscard]] QSize box() const noexcept { return m_box; }
+
+    /// The memory the cached previews may take.
+    static constexpr int budgetKiB = 24 * 1024;
+
+signals:
+    /// A preview has been decoded; whoever shows `path` should paint it again.
+    void ready(const QString& path);
+
+private:
+    void deliver(const QString& path, const QImage& image);
+
+    QSize m_box;
+    QPixmap m_placeholder;
+    QThreadPool m_pool;
+    QCache<QString, QPixmap> m_cache;
+    QHash<QString, std::shared_ptr<std::atomic_bool>> m_pending; ///< value: abandoned
+};
