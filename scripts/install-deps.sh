@@ -10,7 +10,7 @@ if [[ "${1:-}" == "--with-tests" ]]; then
     # GoogleTest, a real X server with tools to drive, inspect and photograph it, the desktop
     # validators.
     # clang's libFuzzer with expat to check its documents, and valgrind.
-    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
+    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev man-db
                desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev valgrind)
 fi
 

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The manual page renders without warnings, and bash completes every option's values.
+# usage: completion_and_manual.sh MANUAL COMPLETION
+set -euo pipefail
+manual=$1 completion=$2
+command -v man >/dev/null || { echo "skipped: man is not installed"; exit 77; }
+
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
+[[ -z "$warnings" ]] || { echo "manual page warnings: $warnings"; exit 1; }
+
+shopt -s extglob
+# shellcheck source=/dev/null
+source "$completion"
+complete_word() {
+    COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=()
+    _crestmap_cli
+    echo "${COMPREPLY[*]}"
+}
+check() {
+    local got; got=$(complete_word "${@:2}")
+    [[ "$got" == "$1" ]] || { echo "completing '${*:2}': got '$got', expected '$1'"; exit 1; }
+}
+check "logo logo-left logo-right" crestmap-cli --style lo
+check "club nation comp media_source" crestmap-cli --logo-type ""
+check "texture" crestmap-cli --kit-type t
+check "stadium" crestmap-cli --background-type st
+check "--recursive" crestmap-cli --rec
+echo "manual and completion are fine"
