@@ -200,10 +200,10 @@ int writePack(const Request& request, StylePair style, std::ostream& out, std::o
         const FolderWriteOptions options{folder != root, &subfolders,
                                          verboseObserver(request, folder, err)};
         const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, err, options);
-        records += result.records;
-        skipped.merge(result.skipped);
         if (result) {
             ++written;
+            records += result.records;
+            skipped.merge(result.skipped);
         } else if (!result.error.empty()) {
             ++failed;
         }

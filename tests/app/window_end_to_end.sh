@@ -37,8 +37,9 @@ sleep 0.5 # let the first frame be drawn
 import -window root "$screenshot"
 echo "screenshot: $screenshot"
 
-if ! xprop -id "$window" _NET_WM_ICON | grep -q 'Icon ('; then
-    echo "the window has no icon"; xprop -id "$window" _NET_WM_ICON; exit 1
+icon=$(xprop -id "$window" _NET_WM_ICON)
+if [[ "$icon" != *"Icon ("* ]]; then
+    echo "the window has no icon: $icon"; exit 1
 fi
 echo "the window has an icon"
 

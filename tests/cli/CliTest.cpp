@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace crestmap {
@@ -21,65 +22,60 @@ ProcessResult cli(std::vector<std::string> args, const ProcessOptions& options =
     return test::runProcess(args, options);
 }
 
-struct StyleCase {
-    std::vector<std::string> options;
-    std::string to; // for the image 12_home.png
-};
-
-void PrintTo(const StyleCase& c, std::ostream* out)
-{
-    *out << ::testing::PrintToString(c.options);
-}
-
-class CliStyles : public ::testing::TestWithParam<StyleCase> {};
-
-TEST_P(CliStyles, PrintTheDocumentOfEveryStyleAndSubType)
+// Each option value reaches its setting; the settings' meaning is the record builder's to test.
+TEST(Cli, EveryStyleOptionValueReachesTheDocument)
 {
     const TempDir dir;
     writeFile(dir / "12_home.png", "");
-    std::vector<std::string> args = GetParam().options;
-    args.insert(args.end(), {"--stdout", dir.path().string()});
-    const ProcessResult result = cli(args);
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.out, expectedDocument({expectedRecord("12_home", GetParam().to)}));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{}, "club/12_home/logo"},
+        {{"--style", "icon", "--logo-type", "nation"}, "nation/12_home/icon"},
+        {{"--style", "logo-left", "--logo-type", "comp"}, "comp/12_home/logo/background/left"},
+        {{"--style", "logo-right", "--logo-type", "media_source"},
+         "media_source/12_home/logo/background/right"},
+        {{"--style", "portrait", "--logo-type", "nation"}, "person/12_home/portrait"},
+        {{"--style", "kit", "--kit-type", "kit"}, "team/12/kits/home"},
+        {{"--style", "kit", "--kit-type", "texture"}, "team/12/kit_textures/home"},
+        {{"--style", "background", "--background-type", "stadium"}, "stadium/12_home/background"},
+        {{"--style", "background", "--background-type", "comp"}, "comp/12_home/background"},
+        {{"--style", "background", "--background-type", "person", "--kit-type", "texture"},
+         "person/12_home/background"},
+        {{"--style", "logo", "--logo-type", "club", "--background-type", "team"},
+         "club/12_home/logo"}};
+    for (auto [args, to] : cases) {
+        args.insert(args.end(), {"--stdout", dir.path().string()});
+        const ProcessResult result = cli(args);
+        EXPECT_EQ(result.exitStatus, 0) << result.err;
+        EXPECT_EQ(result.out, expectedDocument({expectedRecord("12_home", to)}))
+            << ::testing::PrintToString(args);
+    }
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"12_home.png"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllSeven, CliStyles,
-    ::testing::Values(
-        StyleCase{{}, "club/12_home/logo"},
-        StyleCase{{"--logo-type", "nation"}, "nation/12_home/logo"},
-        StyleCase{{"--logo-type", "comp"}, "comp/12_home/logo"},
-        StyleCase{{"--logo-type", "media_source"}, "media_source/12_home/logo"},
-        StyleCase{{"--style", "icon", "--logo-type", "club"}, "club/12_home/icon"},
-        StyleCase{{"--style", "icon", "--logo-type", "nation"}, "nation/12_home/icon"},
-        StyleCase{{"--style", "logo-left", "--logo-type", "comp"},
-                  "comp/12_home/logo/background/left"},
-        StyleCase{{"--style", "logo-right", "--logo-type", "media_source"},
-                  "media_source/12_home/logo/background/right"},
-        StyleCase{{"--style", "portrait", "--logo-type", "nation"}, "person/12_home/portrait"},
-        StyleCase{{"--style", "kit"}, "team/12/kits/home"},
-        StyleCase{{"--style", "kit", "--kit-type", "texture"}, "team/12/kit_textures/home"},
-        StyleCase{{"--style", "background"}, "team/12_home/background"},
-        StyleCase{{"--style", "background", "--background-type", "stadium"},
-                  "stadium/12_home/background"},
-        StyleCase{{"--style", "background", "--background-type", "comp"},
-                  "comp/12_home/background"},
-        StyleCase{{"--style", "background", "--background-type", "person", "--kit-type", "texture"},
-                  "person/12_home/background"}));
-
-TEST(Cli, FolderWritesConfigFromItsImages)
+TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
 {
     const TempDir dir;
-    writeFile(dir / "1.png", "");
-    writeFile(dir / "notes.txt", "");
+    for (const char* name :
+         {"12_home.png", "1234.png", "a_b_c.jpg", "13.PNG", "bad\xFF_x.png", "notes.txt"}) {
+        writeFile(dir / name, "");
+    }
     writeFile(dir / "config.xml", std::string(5000, 'o'));
-    const ProcessResult result = cli({"--style", "icon", dir.path().string() + "/"});
+    const ProcessResult result = cli({"--style", "kit", "--verbose", dir.path().string() + "/"});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(readFile(dir / "config.xml"), expectedDocument({expectedRecord("1", "club/1/icon")}));
-    EXPECT_EQ(result.out, "Wrote 1 record to " + (dir / "config.xml") + "\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(readFile(dir / "config.xml"),
+              expectedDocument({expectedRecord("12_home", "team/12/kits/home")}));
+    EXPECT_EQ(result.out, "Wrote 1 record to " + (dir / "config.xml") +
+                              "; 2 files without a record (kit name), 1 file without a record "
+                              "(unusable name), 1 entry passed over (.PNG)\n");
+    const std::string kitName = ": a kit image needs a name like TEAM_KIT, with exactly one "
+                                "underscore\n";
+    for (const std::string& line :
+         {dir / "1234.png" + kitName, dir / "a_b_c.jpg" + kitName,
+          dir / "bad\xFF_x.png: the name is not valid UTF-8 or holds a control character\n",
+          dir / "13.PNG: the extension is not in lower case (.png, .jpg, .jpeg)\n"}) {
+        EXPECT_NE(result.err.find(line), std::string::npos) << line << " in " << result.err;
+    }
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 4);
 }
 
 TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
@@ -98,6 +94,7 @@ TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
     EXPECT_FALSE(fs::exists(other / "config.xml"));
     EXPECT_EQ(result.out, "Wrote 1 record to " + (first / "config.xml") +
                               "; 2 files without a record (kit name)\n");
+    EXPECT_EQ(result.err, "");
 }
 
 TEST(Cli, RelativeImageWritesIntoTheWorkingFolder)
@@ -125,6 +122,9 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
         {dir / "1.png", dir / "missing.png"},
         {dir / "1.png", dir / "sub"},
         {dir / "sub", dir / "sub"},
+        {"--recursive", dir / "1.png"},
+        {"--check", dir / "1.png"},
+        {"--recursive", "--stdout", dir / "sub"},
     };
     for (const auto& args : cases) {
         const ProcessResult result = cli(args);
@@ -168,6 +168,7 @@ TEST(Cli, HelpAndVersion)
     const ProcessResult help = cli({"--help"});
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_NE(help.out.find("--background-type"), std::string::npos);
+    EXPECT_EQ(help.out.find("Usage:"), help.out.rfind("Usage:")) << help.out;
     EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
 }
 

@@ -1,16 +1,68 @@
 // Arbitrary bytes as an image name, under every style and sub-type, through the record builder
-// and the document writer; the document must parse as XML and give the name back.
+// and the document writer; the document must parse as XML and give the name and its picture back.
+// The rules are checked against plain reference versions written from their description.
 
 #include "ConfigBuilder.h"
-#include "FuzzReference.h"
 #include "XmlRecordBuilder.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <expat.h>
 #include <vector>
 
 namespace {
 
-using crestmap::fuzz::require;
+inline void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+/// Valid UTF-8 made only of characters XML 1.0 allows, none below U+0020.
+inline bool referenceWritable(std::string_view s)
+{
+    static constexpr std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        std::size_t length = 0;
+        std::uint32_t code = 0;
+        if (lead < 0x80) {
+            length = 1;
+            code = lead;
+        } else if ((lead >> 5) == 0x6) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if ((lead >> 4) == 0xE) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if ((lead >> 3) == 0x1E) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return false;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < smallest[length] || code < 0x20 || (code >= 0xD800 && code <= 0xDFFF) ||
+            code == 0xFFFE || code == 0xFFFF || code > 0x10FFFF) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 
 struct Parsed {
     std::vector<std::string> from;
@@ -30,7 +82,7 @@ void XMLCALL onStart(void* data, const XML_Char* name, const XML_Char** attribut
 
 bool recordExpected(std::string_view name, std::int64_t style, std::int64_t subType)
 {
-    if (style < 1 || style > 7 || !crestmap::fuzz::referenceWritable(name)) {
+    if (style < 1 || style > 7 || !referenceWritable(name)) {
         return false;
     }
     if (style != 6) {
@@ -55,6 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto lines = crestmap::XmlRecordBuilder{}.buildRecord(name, style, subType);
     require(lines.size() == (recordExpected(name, style, subType) ? 1u : 0u), "record presence");
+    require(crestmap::recordSkipReason(name, style, subType).has_value() == lines.empty(),
+            "a reason exactly when there is no record");
     for (const std::string& line : lines) {
         require(line.find('\n') == std::string::npos && line.find('\r') == std::string::npos,
                 "one line");
@@ -85,7 +139,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "records parsed");
     if (!lines.empty()) {
         require(parsed.from.front() == name, "from reads back as the name");
-        require(parsed.to.front().rfind("graphics/pictures/", 0) == 0, "resource path");
+        require(parsed.to.front() == crestmap::picturePath(name, style, subType), "picture path");
+        if (style == 6) {
+            const auto underscore = name.find('_');
+            require(parsed.to.front() == "graphics/pictures/team/" + name.substr(0, underscore) +
+                                             (subType == 1 ? "/kits/" : "/kit_textures/") +
+                                             name.substr(underscore + 1),
+                    "kit path");
+        }
     }
     return 0;
 }

@@ -81,26 +81,24 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     EXPECT_EQ(readFile(dir / "config.xml"), streamed);
 }
 
-TEST(ConfigWrite, ReplacesALongerFileWhole)
-{
-    const TempDir dir;
-    const std::string path = dir / "config.xml";
-    writeFile(path, std::string(100000, 'x'));
-    const std::vector<std::string> files{"7.png"};
-    ASSERT_TRUE(ConfigBuilder::writeConfig(path, files, 1, 1));
-    EXPECT_EQ(readFile(path), test::expectedDocument({logoLine("7")}));
-    EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"config.xml"});
-}
-
-TEST(ConfigWrite, ReplacesASymbolicLinkInsteadOfWritingThroughIt)
+TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
 {
     const TempDir dir;
     writeFile(dir / "target.xml", "kept");
-    fs::create_symlink("target.xml", dir / "config.xml");
     const std::vector<std::string> files{"7.png"};
-    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
-    EXPECT_FALSE(fs::is_symlink(dir / "config.xml"));
-    EXPECT_EQ(readFile(dir / "target.xml"), "kept");
+    for (const bool link : {false, true}) {
+        fs::remove(dir / "config.xml");
+        if (link) {
+            fs::create_symlink("target.xml", dir / "config.xml");
+        } else {
+            writeFile(dir / "config.xml", std::string(100000, 'x'));
+        }
+        ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
+        EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoLine("7")}));
+        EXPECT_FALSE(fs::is_symlink(dir / "config.xml"));
+        EXPECT_EQ(readFile(dir / "target.xml"), "kept");
+        EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
+    }
 }
 
 // Each failure must leave the folder exactly as it was and say so on the chosen stream.
@@ -128,16 +126,16 @@ protected:
     TempDir m_dir;
 };
 
-TEST_F(ConfigWriteFailure, MissingFolder)
-{
-    expectFailureLeavesFolderAlone(m_dir / "gone/config.xml", m_dir / "gone");
-    EXPECT_FALSE(fs::exists(m_dir / "gone"));
-}
-
-TEST_F(ConfigWriteFailure, FolderIsAFile)
+TEST_F(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
 {
     writeFile(m_dir / "plain", "file");
+    fs::create_directory(m_dir / "config.xml");
+    writeFile(m_dir / "config.xml/inside", "kept");
+    expectFailureLeavesFolderAlone(m_dir / "gone/config.xml", m_dir / "gone");
     expectFailureLeavesFolderAlone(m_dir / "plain/config.xml", m_dir.path());
+    expectFailureLeavesFolderAlone(m_dir / "config.xml", m_dir.path());
+    EXPECT_FALSE(fs::exists(m_dir / "gone"));
+    EXPECT_EQ(readFile(m_dir / "config.xml/inside"), "kept");
 }
 
 TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
@@ -154,14 +152,6 @@ TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
     fs::remove_all(m_dir / "moved");
     expectFailureLeavesFolderAlone(m_dir / "moved/config.xml", m_dir.path());
     EXPECT_TRUE(entryNames(m_dir.path()).empty());
-}
-
-TEST_F(ConfigWriteFailure, ConfigIsAFolder)
-{
-    fs::create_directory(m_dir / "config.xml");
-    writeFile(m_dir / "config.xml/inside", "kept");
-    expectFailureLeavesFolderAlone(m_dir / "config.xml", m_dir.path());
-    EXPECT_EQ(readFile(m_dir / "config.xml/inside"), "kept");
 }
 
 TEST_F(ConfigWriteFailure, FileSizeLimitAtEveryStage)

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 using test::TempDir;
 using test::writeFile;
 
-TEST(FolderListing, KeepsImageNamesInListingOrder)
+TEST(FolderListing, KeepsImageNamesInListingOrderAndReportsOtherCases)
 {
     const TempDir dir;
     for (const char* name :
@@ -22,6 +22,7 @@ TEST(FolderListing, KeepsImageNamesInListingOrder)
     }
     fs::create_directory(dir / "folder.png");
     fs::create_directory(dir / "sub");
+    fs::create_directory_symlink(dir / "sub", dir / "link");
     writeFile(dir / "sub/deep.png", "");
 
     const FolderListing listing = listImages(dir.path().string());
@@ -37,6 +38,10 @@ TEST(FolderListing, KeepsImageNamesInListingOrder)
         }
     }
     EXPECT_EQ(listing.images, expectedOrder);
+    EXPECT_EQ(std::set<std::string>(listing.passedOver.begin(), listing.passedOver.end()),
+              (std::set<std::string>{"e.PNG", "f.Jpg"}));
+    EXPECT_EQ(std::set<std::string>(listing.subfolders.begin(), listing.subfolders.end()),
+              (std::set<std::string>{"folder.png", "sub"}));
 }
 
 TEST(FolderListing, UnlistableFolderIsAFailureNotAnEmptyList)

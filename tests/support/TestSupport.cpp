@@ -112,6 +112,9 @@ pid_t startProcess(const std::vector<std::string>& argv, const std::string& outP
         if (options.workingDirectory && ::chdir(options.workingDirectory->c_str()) != 0) {
             ::_exit(126);
         }
+        for (const std::string& entry : options.environment) {
+            ::putenv(const_cast<char*>(entry.c_str()));
+        }
         if (options.fileSizeLimit) {
             const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
             ::setrlimit(RLIMIT_FSIZE, &limit);

@@ -1,0 +1,68 @@
+/* Preloaded into crestmap-cli to make the system calls a real disk can fail fail on demand:
+ * CRESTMAP_FAIL=readdir|fsync|renameat|opendir makes that call fail with EIO, after
+ * CRESTMAP_FAIL_AFTER successful calls (readdir, default 0), or, for opendir, only for folders
+ * whose path ends in CRESTMAP_FAIL_PATH. */
+#define _GNU_SOURCE
+#include <dirent.h>
+#include <dlfcn.h>
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static int failing(const char* call)
+{
+    const char* which = getenv("CRESTMAP_FAIL");
+    return which != NULL && strcmp(which, call) == 0;
+}
+
+static void* next(const char* name)
+{
+    return dlsym(RTLD_NEXT, name);
+}
+
+struct dirent* readdir(DIR* dir)
+{
+    static long calls;
+    struct dirent* (*real)(DIR*) = (struct dirent * (*)(DIR*)) next("readdir");
+    const char* after = getenv("CRESTMAP_FAIL_AFTER");
+    if (failing("readdir") && calls++ >= (after != NULL ? atol(after) : 0)) {
+        errno = EIO;
+        return NULL;
+    }
+    return real(dir);
+}
+
+DIR* opendir(const char* path)
+{
+    DIR* (*real)(const char*) = (DIR * (*)(const char*)) next("opendir");
+    const char* suffix = getenv("CRESTMAP_FAIL_PATH");
+    const size_t length = strlen(path);
+    if (failing("opendir") && suffix != NULL && length >= strlen(suffix) &&
+        strcmp(path + length - strlen(suffix), suffix) == 0) {
+        errno = EIO;
+        return NULL;
+    }
+    return real(path);
+}
+
+int fsync(int fd)
+{
+    int (*real)(int) = (int (*)(int))next("fsync");
+    if (failing("fsync")) {
+        errno = EIO;
+        return -1;
+    }
+    return real(fd);
+}
+
+int renameat(int fromDir, const char* from, int toDir, const char* to)
+{
+    int (*real)(int, const char*, int, const char*) =
+        (int (*)(int, const char*, int, const char*))next("renameat");
+    if (failing("renameat")) {
+        errno = EIO;
+        return -1;
+    }
+    return real(fromDir, from, toDir, to);
+}
