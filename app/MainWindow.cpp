@@ -67,9 +67,9 @@ void MainWindow::connectGroup(QButtonGroup* group,
     connect(group, &QButtonGroup::idClicked, m_fileSelector, [group, action] { action(*group); });
 }
 
-void MainWindow::report(const WriteReport& report)
+void MainWindow::report(const SharedReport& report)
 {
-    statusBar()->showMessage(report.statusLine());
+    statusBar()->showMessage(report->statusLine());
     m_ui->resultsPanel->showReport(report);
 }
 

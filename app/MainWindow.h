@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StyleSelectors.h"
+#include "WriteReport.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -9,7 +10,6 @@
 class FileSelector;
 class Prompts;
 class QButtonGroup;
-struct WriteReport;
 namespace Ui {
 class MainWindow;
 }
@@ -29,7 +29,7 @@ public:
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void updatePreview();
-    void report(const WriteReport& report);
+    void report(const SharedReport& report);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<Prompts> m_ownPrompts;

@@ -1,5 +1,7 @@
 // crestmap-bench [ENTRIES] [RUNS] [FOLDER]: times crestmap-cli and the bare C writer on the same
 // folder, alternating runs, and reports medians, their ratio and each one's peak memory.
+// crestmap-bench --tree FOLDERS IMAGES [RUNS]: times crestmap-cli --recursive on a tree against
+// one crestmap-cli per folder (the children's time only), and --check on the same tree.
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +13,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,7 +28,7 @@ struct Sample {
     long peakKiB = 0;
 };
 
-Sample timeRun(const std::vector<std::string>& argv)
+Sample timeRun(const std::vector<std::string>& argv, int expectedStatus = 0)
 {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
@@ -44,7 +47,7 @@ Sample timeRun(const std::vector<std::string>& argv)
     rusage usage{};
     ::wait4(pid, &status, 0, &usage);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != expectedStatus) {
         std::cerr << argv[0] << " failed\n";
         std::exit(1);
     }
@@ -66,7 +69,7 @@ Digest digest(const fs::path& path)
     return {text.size(), std::hash<std::string>{}(text)};
 }
 
-void makeFolder(const fs::path& folder, long entries)
+void makeFolder(const fs::path& folder, long entries, bool announce = true)
 {
     const fs::path done = folder / ".complete";
     long made = 0;
@@ -76,7 +79,9 @@ void makeFolder(const fs::path& folder, long entries)
     }
     fs::remove_all(folder);
     fs::create_directories(folder);
-    std::cout << "creating " << entries << " entries in " << folder << " ..." << std::endl;
+    if (announce) {
+        std::cout << "creating " << entries << " entries in " << folder << " ..." << std::endl;
+    }
     for (long i = 0; i < entries; ++i) {
         const std::string name = (folder / (std::to_string(100000 + i) + ".png")).string();
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
@@ -87,6 +92,37 @@ void makeFolder(const fs::path& folder, long entries)
         ::close(fd);
     }
     std::ofstream(done) << entries;
+}
+
+// FOLDERS folders of IMAGES / FOLDERS images each, under one root without images of its own.
+fs::path makeTree(long folders, long images)
+{
+    const fs::path root =
+        fs::temp_directory_path() /
+        ("crestmap-bench-tree-" + std::to_string(folders) + "-" + std::to_string(images));
+    const fs::path done = root / ".complete";
+    if (fs::exists(done)) {
+        return root;
+    }
+    fs::remove_all(root);
+    std::cout << "creating " << images << " images in " << folders << " folders of " << root
+              << " ..." << std::endl;
+    for (long f = 0; f < folders; ++f) {
+        char name[32];
+        std::snprintf(name, sizeof name, "f%04ld", f);
+        makeFolder(root / name, images / folders, false);
+    }
+    std::ofstream(done) << images;
+    return root;
+}
+
+double total(const std::vector<Sample>& samples)
+{
+    double seconds = 0;
+    for (const Sample& s : samples) {
+        seconds += s.seconds;
+    }
+    return seconds;
 }
 
 double median(std::vector<Sample> samples)
@@ -107,8 +143,51 @@ long peak(const std::vector<Sample>& samples)
 
 } // namespace
 
+std::vector<fs::path> foldersOf(const fs::path& root)
+{
+    std::vector<fs::path> folders;
+    for (const auto& entry : fs::directory_iterator(root)) {
+        if (entry.is_directory()) {
+            folders.push_back(entry.path());
+        }
+    }
+    return folders;
+}
+
+int benchTree(long folders, long images, int runs)
+{
+    const fs::path root = makeTree(folders, images);
+    const std::vector<fs::path> each = foldersOf(root);
+    std::vector<Sample> recursive;
+    std::vector<Sample> check;
+    std::vector<double> loop;
+    for (int run = 0; run < runs; ++run) {
+        std::vector<Sample> children;
+        for (const fs::path& folder : each) {
+            children.push_back(timeRun({CRESTMAP_CLI_PATH, folder.string()}));
+        }
+        loop.push_back(total(children));
+        recursive.push_back(timeRun({CRESTMAP_CLI_PATH, "--recursive", root.string()}));
+        check.push_back(timeRun({CRESTMAP_CLI_PATH, "--recursive", "--check", root.string()}));
+    }
+    std::sort(loop.begin(), loop.end());
+    const double loopMedian = loop[loop.size() / 2];
+    std::printf("tree of %zu folders, %ld images, runs %d\n", each.size(), images, runs);
+    std::printf("one crestmap-cli per folder  median %.3f s (children only)\n", loopMedian);
+    std::printf("crestmap-cli --recursive     median %.3f s  peak %.1f MiB\n", median(recursive),
+                static_cast<double>(peak(recursive)) / 1024.0);
+    std::printf("crestmap-cli -r --check      median %.3f s  peak %.1f MiB\n", median(check),
+                static_cast<double>(peak(check)) / 1024.0);
+    std::printf("ratio --recursive / per folder: %.2f\n", median(recursive) / loopMedian);
+    std::printf("ratio --check / --recursive: %.2f\n", median(check) / median(recursive));
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc > 3 && std::string_view(argv[1]) == "--tree") {
+        return benchTree(std::stol(argv[2]), std::stol(argv[3]), argc > 4 ? std::stoi(argv[4]) : 3);
+    }
     const long entries = argc > 1 ? std::stol(argv[1]) : 1000000;
     const int runs = argc > 2 ? std::stoi(argv[2]) : 5;
     const fs::path folder =

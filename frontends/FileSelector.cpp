@@ -75,6 +75,7 @@ void FileSelector::fileBrowseSelect()
         }
         report = writeImagesConfig(*configPath, std::move(files), style);
     }
-    emit reported(report);
-    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(report.written, report.details()));
+    const auto shared = std::make_shared<const WriteReport>(std::move(report));
+    emit reported(shared);
+    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(shared->written, shared->details()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StyleSelectors.h"
+#include "WriteReport.h"
 
 #include <QList>
 #include <QObject>
@@ -11,7 +12,6 @@
 class Prompts;
 class QButtonGroup;
 class QWidget;
-struct WriteReport;
 
 /// The main window's controller: stores the radio choices and runs Browse.
 class FileSelector : public QObject {
@@ -35,7 +35,7 @@ signals:
     /// A radio choice changed one of the settings.
     void stylesChanged();
     /// A write ended, with what it did; the alert follows.
-    void reported(const WriteReport& report);
+    void reported(const SharedReport& report);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);

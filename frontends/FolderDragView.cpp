@@ -89,14 +89,14 @@ void FolderDragView::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const WriteReport report = writeFolder(*folder);
+    const auto report = std::make_shared<const WriteReport>(writeFolder(*folder));
     event->setDropAction(Qt::CopyAction);
-    event->setAccepted(report.written);
+    event->setAccepted(report->written);
     emit reported(report);
     // The alert waits for the drag to finish, so the program the folder came from is not held
     // up while the user reads it.
     QTimer::singleShot(0, this,
-                       [this, alert = ResultAlert::forDrop(report.written, report.details())] {
+                       [this, alert = ResultAlert::forDrop(report->written, report->details())] {
                            m_prompts->showResultAlert(window(), alert);
                        });
 }

@@ -32,7 +32,7 @@ public:
 
 signals:
     /// A drop was handled, with what it wrote; the alert follows.
-    void reported(const WriteReport& report);
+    void reported(const SharedReport& report);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

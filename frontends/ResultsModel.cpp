@@ -33,19 +33,18 @@ ResultsModel::ResultsModel(QObject* parent)
     });
 }
 
-void ResultsModel::show(WriteReport report)
+void ResultsModel::show(SharedReport report)
 {
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
-    m_hasReport = true;
     m_order.clear();
-    m_order.reserve(m_report.files.size());
-    const auto [style, subType] = m_report.style;
+    m_order.reserve(m_report->files.size());
+    const auto [style, subType] = m_report->style;
     std::vector<std::uint32_t> mapped;
-    mapped.reserve(m_report.files.size());
-    for (std::uint32_t i = 0; i < m_report.files.size(); ++i) {
-        const auto name = crestmap::fileNameOf(m_report.files[i]);
+    mapped.reserve(m_report->files.size());
+    for (std::uint32_t i = 0; i < m_report->files.size(); ++i) {
+        const auto name = crestmap::fileNameOf(m_report->files[i]);
         (crestmap::recordSkipReason(name, style, subType) ? m_order : mapped).push_back(i);
     }
     m_filesWithoutRecord = m_order.size();
@@ -67,7 +66,7 @@ void ResultsModel::setProblemsOnly(bool only)
 
 int ResultsModel::problemCount() const noexcept
 {
-    return static_cast<int>(m_report.failedFolders.size() + m_report.passedOver.size() +
+    return static_cast<int>(m_report->failedFolders.size() + m_report->passedOver.size() +
                             m_filesWithoutRecord);
 }
 
@@ -79,9 +78,9 @@ void ResultsModel::setRowsInView(int first, int last)
     for (int row = m_firstInView; row <= m_lastInView; ++row) {
         const Row r = rowAt(row);
         if (r.kind == Row::File) {
-            wanted.insert(filePath(m_report.files[m_order[r.index]]));
+            wanted.insert(filePath(m_report->files[m_order[r.index]]));
         } else if (r.kind == Row::PassedOver) {
-            wanted.insert(filePath(m_report.passedOver[r.index]));
+            wanted.insert(filePath(m_report->passedOver[r.index]));
         }
     }
     m_thumbnails->keepOnly(wanted);
@@ -93,8 +92,8 @@ int ResultsModel::rowCount(const QModelIndex& parent) const
         return 0;
     }
     return m_problemsOnly ? problemCount()
-                          : static_cast<int>(m_report.failedFolders.size() +
-                                             m_report.passedOver.size() + m_order.size());
+                          : static_cast<int>(m_report->failedFolders.size() +
+                                             m_report->passedOver.size() + m_order.size());
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
@@ -105,19 +104,19 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
 ResultsModel::Row ResultsModel::rowAt(int row) const
 {
     auto index = static_cast<std::size_t>(row);
-    if (index < m_report.failedFolders.size()) {
+    if (index < m_report->failedFolders.size()) {
         return {Row::FailedFolder, index};
     }
-    index -= m_report.failedFolders.size();
-    if (index < m_report.passedOver.size()) {
+    index -= m_report->failedFolders.size();
+    if (index < m_report->passedOver.size()) {
         return {Row::PassedOver, index};
     }
-    return {Row::File, index - m_report.passedOver.size()};
+    return {Row::File, index - m_report->passedOver.size()};
 }
 
 QString ResultsModel::filePath(const std::string& name) const
 {
-    return decoded(m_report.base.empty() ? name : crestmap::joinPath(m_report.base, name));
+    return decoded(m_report->base.empty() ? name : crestmap::joinPath(m_report->base, name));
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -128,7 +127,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     const Row row = rowAt(index.row());
     const int column = index.column();
     if (row.kind == Row::FailedFolder) {
-        const auto& failed = m_report.failedFolders[row.index];
+        const auto& failed = m_report->failedFolders[row.index];
         switch (role) {
         case Qt::DisplayRole:
             return column == FileColumn ? decoded(failed.folder) : decoded(failed.error);
@@ -148,19 +147,19 @@ QVariant ResultsModel::fileData(const Row& row, int column, int role) const
 {
     const bool passedOver = row.kind == Row::PassedOver;
     const std::string& name =
-        passedOver ? m_report.passedOver[row.index] : m_report.files[m_order[row.index]];
+        passedOver ? m_report->passedOver[row.index] : m_report->files[m_order[row.index]];
     const bool problem = passedOver || row.index < m_filesWithoutRecord;
     switch (role) {
     case Qt::DisplayRole:
         if (column == FileColumn) {
-            return decoded(m_report.base.empty() ? crestmap::lastPathComponent(name) : name);
+            return decoded(m_report->base.empty() ? crestmap::lastPathComponent(name) : name);
         }
         if (passedOver) {
             return QString::fromUtf8(describeSkipReason(crestmap::SkipReason::ExtensionCase));
         }
         {
             const auto fileName = crestmap::fileNameOf(name);
-            const auto [style, subType] = m_report.style;
+            const auto [style, subType] = m_report->style;
             if (const auto reason = crestmap::recordSkipReason(fileName, style, subType)) {
                 return QString::fromUtf8(crestmap::describeSkipReason(*reason));
             }

@@ -22,9 +22,7 @@ public:
     explicit ResultsModel(QObject* parent = nullptr);
 
     /// Shows the files of this write, replacing the last.
-    void show(WriteReport report);
-    [[nodiscard]] const WriteReport& report() const noexcept { return m_report; }
-    [[nodiscard]] bool hasReport() const noexcept { return m_hasReport; }
+    void show(SharedReport report);
 
     /// Hides the mapped images, leaving the rows that need attention.
     void setProblemsOnly(bool only);
@@ -50,8 +48,7 @@ private:
     [[nodiscard]] QString filePath(const std::string& name) const;
     [[nodiscard]] QVariant fileData(const Row& row, int column, int role) const;
 
-    WriteReport m_report;
-    bool m_hasReport = false;
+    SharedReport m_report = std::make_shared<const WriteReport>();
     std::vector<std::uint32_t> m_order; ///< indices of files: without a record first
     std::size_t m_filesWithoutRecord = 0;
     bool m_problemsOnly = false;

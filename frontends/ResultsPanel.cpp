@@ -63,9 +63,9 @@ ResultsPanel::ResultsPanel(QWidget* parent)
             &ResultsPanel::updateRowsInView);
 }
 
-void ResultsPanel::showReport(WriteReport report)
+void ResultsPanel::showReport(SharedReport report)
 {
-    m_summary->setText(report.summary());
+    m_summary->setText(report->summary());
     m_model->show(std::move(report));
     m_problemsOnly->setEnabled(m_model->problemCount() > 0);
     if (m_model->problemCount() == 0) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "WriteReport.h"
+
 #include <QWidget>
 
 class QCheckBox;
 class QLabel;
 class QTableView;
 class ResultsModel;
-struct WriteReport;
 
 /// Below the drop area: what the last write did, image by image, with a filter for problems.
 class ResultsPanel : public QWidget {
@@ -16,7 +17,7 @@ public:
     explicit ResultsPanel(QWidget* parent = nullptr);
 
     /// Shows the rows of this write in place of the last one's.
-    void showReport(WriteReport report);
+    void showReport(SharedReport report);
 
     [[nodiscard]] ResultsModel& model() noexcept { return *m_model; }
     [[nodiscard]] QTableView& view() noexcept { return *m_view; }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,3 +39,7 @@ struct WriteReport {
     /// The summary and the first files without a record, each with its reason.
     [[nodiscard]] QString details() const;
 };
+
+/// A finished write's report, shared by whoever shows it rather than copied: its file list can
+/// hold hundreds of thousands of names.
+using SharedReport = std::shared_ptr<const WriteReport>;
