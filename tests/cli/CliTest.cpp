@@ -1,7 +1,10 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace crestmap {
 namespace {
@@ -170,6 +173,144 @@ TEST(Cli, HelpAndVersion)
     EXPECT_NE(help.out.find("--background-type"), std::string::npos);
     EXPECT_EQ(help.out.find("Usage:"), help.out.rfind("Usage:")) << help.out;
     EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// A small pack: images at every level, a hidden folder, a folder without images, a symbolic-link
+// loop, a folder name that is not UTF-8, and one folder whose config.xml cannot be replaced.
+class Pack : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* folder : {"clubs/.hidden", "nations", "empty", "bad\xFF", "broken"}) {
+            fs::create_directories(m_dir / folder);
+        }
+        for (const char* image : {"1.png", "clubs/2.png", "clubs/.hidden/3.png", "nations/4.png",
+                                  "nations/5.png", "bad\xFF/6.png", "broken/7.png"}) {
+            writeFile(m_dir / image, "");
+        }
+        fs::create_directory_symlink(m_dir.path(), m_dir / "clubs/loop");
+        fs::create_directory(m_dir / "broken/config.xml");
+    }
+
+    std::string config(const std::string& folder) { return m_dir / (folder + "config.xml"); }
+
+    TempDir m_dir;
+    const std::string m_root = m_dir.path().string();
+};
+
+TEST_F(Pack, RecursiveWritesEveryImageFolderAndGoesOnPastAFailure)
+{
+    const ProcessResult result = cli({"--recursive", m_root});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "Wrote 6 records in 5 folders; 1 folder could not be written\n");
+    EXPECT_TRUE(has(result.err, "broken/config.xml: Is a directory")) << result.err;
+    for (const char* folder : {"", "clubs/", "clubs/.hidden/", "bad\xFF/"}) {
+        EXPECT_TRUE(fs::is_regular_file(config(folder))) << folder;
+    }
+    EXPECT_EQ(readFile(config("clubs/.hidden/")),
+              expectedDocument({expectedRecord("3", "club/3/logo")}));
+    EXPECT_FALSE(fs::exists(config("empty/")));
+    EXPECT_TRUE(fs::is_directory(config("broken/")));
+    EXPECT_EQ(entryNames(m_dir / "clubs"),
+              (std::set<std::string>{".hidden", "2.png", "config.xml", "loop"}));
+}
+
+TEST_F(Pack, CheckNamesEachFolderThatIsMissingStaleOrNotAMappingFile)
+{
+    fs::remove_all(m_dir / "broken");
+    ASSERT_EQ(cli({"-r", m_root}).exitStatus, 0);
+    const ProcessResult current = cli({"--recursive", "--check", m_root});
+    EXPECT_EQ(current.exitStatus, 0) << current.err;
+    EXPECT_EQ(current.out, "All 5 config.xml files are current\n");
+
+    writeFile(m_dir / "clubs/8.png", "");
+    fs::remove(m_dir / "nations/5.png");
+    fs::remove(config("clubs/.hidden/"));
+    writeFile(config(""), "<html>not mine</html>");
+    const auto before = entryNames(m_dir.path());
+    const ProcessResult stale = cli({"--recursive", "--check", m_root});
+    EXPECT_EQ(stale.exitStatus, 1);
+    for (const std::string& line :
+         {"stale: " + config("clubs/") + ": 1 record added\n",
+          "stale: " + config("nations/") + ": 1 record removed\n",
+          "missing: " + config("clubs/.hidden/") + "\n", "not a mapping file: " + config("") + "\n",
+          std::string("4 of 5 config.xml files missing or stale\n")}) {
+        EXPECT_TRUE(has(stale.out, line)) << line << " in " << stale.out;
+    }
+    EXPECT_FALSE(has(stale.out, "bad")) << stale.out;
+    EXPECT_EQ(entryNames(m_dir.path()), before) << "a check writes nothing";
+    EXPECT_TRUE(fs::exists(m_dir / "clubs/.hidden") && !fs::exists(config("clubs/.hidden/")));
+
+    const ProcessResult otherStyle = cli({"--check", "--style", "icon", m_dir / "nations"});
+    EXPECT_EQ(otherStyle.exitStatus, 1);
+    EXPECT_EQ(otherStyle.out, "stale: " + config("nations/") +
+                                  ": 1 record removed, 1 changed\n1 of 1 config.xml file missing "
+                                  "or stale\n");
+}
+
+// Faults a real disk can give and a test folder cannot: each leaves the old file and nothing else.
+TEST(Faults, FailedListingFlushOrRenameKeepTheOldDocument)
+{
+    const TempDir dir;
+    for (int i = 0; i < 300; ++i) {
+        writeFile(dir / (std::to_string(i) + ".png"), "");
+    }
+    writeFile(dir / "config.xml", "old");
+    const auto before = entryNames(dir.path());
+    for (const std::string call : {"readdir", "fsync", "renameat"}) {
+        ProcessOptions options;
+        options.environment = {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM, "CRESTMAP_FAIL=" + call,
+                               "CRESTMAP_FAIL_AFTER=100",
+                               "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"};
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{dir.path().string()}, {"-r", dir.path().string()}}) {
+            const ProcessResult result = cli(args, options);
+            EXPECT_EQ(result.exitStatus, 1) << call;
+            EXPECT_TRUE(has(result.err, "Input/output error")) << call << ": " << result.err;
+            EXPECT_TRUE(readFile(dir / "config.xml") == "old") << call;
+            EXPECT_EQ(entryNames(dir.path()), before) << call;
+        }
+    }
+    // A folder of the walk that cannot be listed is named; the rest is written.
+    fs::create_directories(dir / "a/b");
+    writeFile(dir / "a/b/1.png", "");
+    ProcessOptions unlistable;
+    unlistable.environment = {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM, "CRESTMAP_FAIL=opendir",
+                              "CRESTMAP_FAIL_PATH=/a",
+                              "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"};
+    const ProcessResult walk = cli({"-r", dir.path().string()}, unlistable);
+    EXPECT_EQ(walk.exitStatus, 1);
+    EXPECT_TRUE(has(walk.err, "cannot list " + (dir / "a"))) << walk.err;
+    EXPECT_NE(readFile(dir / "config.xml"), "old");
+}
+
+// Deeper than a path can name: the folders past the limit are reported, the others written.
+TEST(Faults, TreeDeeperThanThePathLimit)
+{
+    const TempDir dir;
+    const std::string name(200, 'd');
+    int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+    for (int depth = 0; depth < 25 && fd >= 0; ++depth) {
+        ASSERT_EQ(::mkdirat(fd, name.c_str(), 0755), 0);
+        ::close(::openat(fd, "1.png", O_WRONLY | O_CREAT, 0644));
+        const int next = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = next;
+    }
+    ::close(fd);
+    const ProcessResult result = cli({"-r", dir.path().string()});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(has(result.err, "File name too long")) << result.err;
+    EXPECT_TRUE(has(result.out, "Wrote ")) << result.out;
+    EXPECT_EQ(readFile(dir / (name + "/config.xml")),
+              expectedDocument({expectedRecord("1", "club/1/logo")}));
+    // The standard library cannot remove what it cannot name.
+    EXPECT_EQ(test::runProcess({"/bin/rm", "-rf", dir / name}).exitStatus, 0);
 }
 
 } // namespace
