@@ -7,8 +7,10 @@
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
     // A file-size limit should fail a write with the failure alert, not end the application.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Crestmap"));
     QApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));

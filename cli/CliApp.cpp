@@ -5,6 +5,7 @@
 #include "FileNames.h"
 #include "PackWalk.h"
 #include "StyleSelectors.h"
+#include "SystemNames.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -93,7 +94,7 @@ std::optional<std::string> checkInputs(Request& request)
     const std::vector<std::string>& inputs = request.inputs;
     for (const std::string& input : inputs) {
         std::error_code error;
-        const fs::file_status status = fs::status(input, error);
+        const fs::file_status status = fs::status(pathFromBytes(input), error);
         if (!fs::exists(status)) {
             if (error && error != std::errc::no_such_file_or_directory) {
                 return "cannot access " + input + ": " + error.message();
@@ -120,8 +121,8 @@ std::optional<std::string> checkInputs(Request& request)
 std::string shown(const std::string& path)
 {
     std::error_code error;
-    const fs::path absolute = fs::absolute(path, error).lexically_normal();
-    return error ? path : absolute.string();
+    const fs::path absolute = fs::absolute(pathFromBytes(path), error).lexically_normal();
+    return error ? path : bytesFromPath(absolute);
 }
 
 // What a run passed over, after its main figure: "; 2 files without a record (kit name)".

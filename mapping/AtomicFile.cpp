@@ -2,6 +2,32 @@
 
 #include "FileNames.h"
 
+std::string crestmap::AtomicFile::temporaryName(std::string_view targetName,
+                                                std::string_view unique)
+{
+    std::string name = ".";
+    name += targetName;
+    name += '-';
+    name += unique;
+    name += tempSuffix;
+    return name;
+}
+
+bool crestmap::AtomicFile::fail(std::string_view what, const std::string& subject,
+                                std::string_view reason)
+{
+    m_error.assign(what);
+    m_error += ' ';
+    m_error += subject;
+    m_error += ": ";
+    m_error += reason;
+    discard();
+    return false;
+}
+
+// The system-specific half for Windows is AtomicFileWindows.cpp.
+#ifndef _WIN32
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -16,15 +42,6 @@
 namespace crestmap {
 
 namespace {
-
-std::string folderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Reading the umask without changing it needs /proc; the set-and-restore fallback is only
 // racy against other threads creating files, which this process does not do meanwhile.
@@ -47,26 +64,17 @@ mode_t currentUmask() noexcept
     return mask;
 }
 
-std::string tempName(std::string_view targetName, std::string_view unique)
-{
-    std::string name = ".";
-    name += targetName;
-    name += '-';
-    name += unique;
-    name += AtomicFile::tempSuffix;
-    return name;
-}
-
 } // namespace
 
 AtomicFile::AtomicFile(const std::string& target, Staging staging)
-    : m_target(target), m_folder(folderOf(target)), m_targetName(lastPathComponent(target))
+    : m_target(target), m_folder(parentFolderOf(target)), m_targetName(lastPathComponent(target))
 {
     m_dirFd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_dirFd < 0) {
-        fail("cannot create a file in", m_folder, errno);
+        failWith("cannot create a file in", m_folder, errno);
         return;
     }
+#ifdef O_TMPFILE
     if (staging == Staging::Unnamed) {
         // An unnamed file cannot be left behind, however the process ends before the commit.
         m_fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -76,10 +84,13 @@ AtomicFile::AtomicFile(const std::string& target, Staging staging)
         }
         // File systems without unnamed files say so in one of these ways.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            fail("cannot create a file in", m_folder, errno);
+            failWith("cannot create a file in", m_folder, errno);
             return;
         }
     }
+#else
+    (void)staging;
+#endif
     openNamed();
 }
 
@@ -88,21 +99,26 @@ AtomicFile::~AtomicFile()
     discard();
 }
 
+bool AtomicFile::isOpen() const noexcept
+{
+    return m_fd >= 0;
+}
+
 bool AtomicFile::openNamed()
 {
-    const std::string pattern = tempName(m_targetName, "XXXXXX");
+    const std::string pattern = temporaryName(m_targetName, "XXXXXX");
     std::string path = m_folder == "/" ? "/" : m_folder + "/";
     path += pattern;
     std::vector<char> name(path.begin(), path.end());
     name.push_back('\0');
     m_fd = ::mkostemps(name.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
     if (m_fd < 0) {
-        return fail("cannot create a file in", m_folder, errno);
+        return failWith("cannot create a file in", m_folder, errno);
     }
     m_tempName = lastPathComponent(name.data());
     // mkstemp makes the file private; the document should look like any file the user makes.
     if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
-        return fail("cannot set the permissions of", m_target, errno);
+        return failWith("cannot set the permissions of", m_target, errno);
     }
     return true;
 }
@@ -113,21 +129,23 @@ bool AtomicFile::nameAnonymous()
     std::minstd_rand random(static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = tempName(m_targetName, std::to_string(random()));
+        const std::string name = temporaryName(m_targetName, std::to_string(random()));
         int result = ::linkat(AT_FDCWD, self.c_str(), m_dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
         if (result != 0 && errno == ENOENT) {
             // Without /proc, only a privileged process can give the file a name.
             result = ::linkat(m_fd, "", m_dirFd, name.c_str(), AT_EMPTY_PATH);
         }
+#endif
         if (result == 0) {
             m_tempName = name;
             return true;
         }
         if (errno != EEXIST) {
-            return fail("cannot create a file in", m_folder, errno);
+            return failWith("cannot create a file in", m_folder, errno);
         }
     }
-    return fail("cannot create a file in", m_folder, EEXIST);
+    return failWith("cannot create a file in", m_folder, EEXIST);
 }
 
 bool AtomicFile::write(std::string_view bytes)
@@ -141,7 +159,7 @@ bool AtomicFile::write(std::string_view bytes)
             if (errno == EINTR) {
                 continue;
             }
-            return fail("cannot write", m_target, errno);
+            return failWith("cannot write", m_target, errno);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -153,8 +171,13 @@ bool AtomicFile::commit()
     if (m_fd < 0) {
         return false;
     }
+#ifdef F_FULLFSYNC
+    // fsync alone leaves the data in the drive's cache on these systems.
+    if (::fcntl(m_fd, F_FULLFSYNC) != 0 && ::fsync(m_fd) != 0) {
+#else
     if (::fsync(m_fd) != 0) {
-        return fail("cannot flush", m_target, errno);
+#endif
+        return failWith("cannot flush", m_target, errno);
     }
     if (m_anonymous && !nameAnonymous()) {
         return false;
@@ -162,10 +185,10 @@ bool AtomicFile::commit()
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0) {
-        return fail("cannot close", m_target, errno);
+        return failWith("cannot close", m_target, errno);
     }
     if (::renameat(m_dirFd, m_tempName.c_str(), m_dirFd, m_targetName.c_str()) != 0) {
-        return fail("cannot replace", m_target, errno);
+        return failWith("cannot replace", m_target, errno);
     }
     m_tempName.clear();
     // The rename has happened; a folder that cannot be synced keeps it all the same.
@@ -174,15 +197,9 @@ bool AtomicFile::commit()
     return true;
 }
 
-bool AtomicFile::fail(std::string_view what, const std::string& subject, int errorNumber)
+bool AtomicFile::failWith(std::string_view what, const std::string& subject, int errorNumber)
 {
-    m_error.assign(what);
-    m_error += ' ';
-    m_error += subject;
-    m_error += ": ";
-    m_error += std::strerror(errorNumber);
-    discard();
-    return false;
+    return fail(what, subject, std::strerror(errorNumber));
 }
 
 void AtomicFile::discard() noexcept
@@ -202,3 +219,5 @@ void AtomicFile::discard() noexcept
 }
 
 } // namespace crestmap
+
+#endif

@@ -19,7 +19,7 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     /// True when the new file could be created.
-    [[nodiscard]] bool isOpen() const noexcept { return m_fd >= 0; }
+    [[nodiscard]] bool isOpen() const noexcept;
 
     /// Writes all of `bytes`; false on the first failure, which error() then describes.
     bool write(std::string_view bytes);
@@ -33,9 +33,9 @@ public:
     static constexpr std::string_view tempSuffix = ".crestmap-tmp";
 
 private:
+    static std::string temporaryName(std::string_view targetName, std::string_view unique);
     bool openNamed();
-    bool nameAnonymous();
-    bool fail(std::string_view what, const std::string& subject, int errorNumber);
+    bool fail(std::string_view what, const std::string& subject, std::string_view reason);
     void discard() noexcept;
 
     std::string m_target;
@@ -43,9 +43,16 @@ private:
     std::string m_targetName;
     std::string m_tempName; ///< the new file's name in the folder, once it has one
     std::string m_error;
+#ifdef _WIN32
+    void* m_handle; ///< INVALID_HANDLE_VALUE when closed
+#else
+    bool nameAnonymous();
+    bool failWith(std::string_view what, const std::string& subject, int errorNumber);
+
     int m_dirFd = -1;
     int m_fd = -1;
     bool m_anonymous = false;
+#endif
 };
 
 } // namespace crestmap

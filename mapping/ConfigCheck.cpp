@@ -1,6 +1,7 @@
 #include "ConfigCheck.h"
 
 #include "FileNames.h"
+#include "SystemNames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -117,7 +118,7 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
                               const FolderWriteOptions& options)
 {
     const std::string path = configPathIn(folder);
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(pathFromBytes(path), std::ios::binary);
     const int openError = errno;
     std::optional<FileComparer> comparer;
     if (file) {

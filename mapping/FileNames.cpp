@@ -10,15 +10,36 @@ std::string_view::size_type extensionDot(std::string_view name) noexcept
     return dot == 0 ? std::string_view::npos : dot;
 }
 
+std::string_view::size_type lastSeparator(std::string_view path) noexcept
+{
+    for (auto i = path.size(); i > 0; --i) {
+        if (isPathSeparator(path[i - 1])) {
+            return i - 1;
+        }
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::string_view lastPathComponent(std::string_view path) noexcept
 {
-    while (path.size() > 1 && path.back() == '/') {
+    while (path.size() > 1 && isPathSeparator(path.back())) {
         path.remove_suffix(1);
     }
-    const auto slash = path.rfind('/');
+    const auto slash = lastSeparator(path);
     return slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
+}
+
+std::string parentFolderOf(std::string_view path)
+{
+    const auto slash = lastSeparator(path);
+    if (slash == std::string_view::npos) {
+        return ".";
+    }
+    // The root, and on Windows a drive's root, keep their separator.
+    const bool root = slash == 0 || (slash == 2 && path[1] == ':');
+    return std::string(path.substr(0, root ? slash + 1 : slash));
 }
 
 std::string_view extensionOf(std::string_view name) noexcept
@@ -39,7 +60,7 @@ std::string_view fileNameOf(std::string_view path) noexcept
 std::string joinPath(std::string_view folder, std::string_view name)
 {
     std::string path(folder);
-    if (!path.empty() && path.back() != '/') {
+    if (!path.empty() && !isPathSeparator(path.back())) {
         path += '/';
     }
     path += name;
@@ -53,7 +74,7 @@ std::string configPathIn(std::string_view folder)
 
 std::string configPathBeside(std::string_view file)
 {
-    const auto slash = file.rfind('/');
+    const auto slash = lastSeparator(file);
     return slash == std::string_view::npos ? std::string("config.xml")
                                            : configPathIn(file.substr(0, slash + 1));
 }

@@ -5,6 +5,16 @@
 
 namespace crestmap {
 
+/// True for the characters that separate a path's components: '/', and on Windows '\\' too.
+[[nodiscard]] constexpr bool isPathSeparator(char c) noexcept
+{
+#ifdef _WIN32
+    return c == '/' || c == '\\';
+#else
+    return c == '/';
+#endif
+}
+
 /// The last component of a path, trailing slashes ignored.
 [[nodiscard]] std::string_view lastPathComponent(std::string_view path) noexcept;
 
@@ -14,6 +24,9 @@ namespace crestmap {
 
 /// The name a file is mapped by: its last path component without the last extension.
 [[nodiscard]] std::string_view fileNameOf(std::string_view path) noexcept;
+
+/// The folder a path names its last component in: "." for a bare name, "/" at the root.
+[[nodiscard]] std::string parentFolderOf(std::string_view path);
 
 /// `name` inside `folder`, with exactly one slash between them.
 [[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);

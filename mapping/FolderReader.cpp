@@ -1,5 +1,8 @@
 #include "FolderReader.h"
 
+// The system-specific half for Windows is FolderReaderWindows.cpp.
+#ifndef _WIN32
+
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -75,3 +78,5 @@ std::optional<FolderReader::Entry> FolderReader::next()
 }
 
 } // namespace crestmap
+
+#endif

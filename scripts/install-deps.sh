@@ -7,11 +7,12 @@ packages=(
     libcli11-dev qt6-base-dev qt6-base-dev-tools libqt6svg6
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
-    # GoogleTest, a real X server with tools to drive, inspect and photograph it, the desktop
-    # validators.
-    # clang's libFuzzer with expat to check its documents, and valgrind.
+    # GoogleTest; a real X server with tools to drive, inspect and photograph it; the desktop
+    # validators and man; clang's libFuzzer with expat to check its documents; valgrind; and for
+    # the Windows build, MinGW-w64, GoogleTest's sources to build with it and Wine to run it.
     packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev man-db
-               desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev valgrind)
+               desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev valgrind
+               g++-mingw-w64-x86-64 googletest wine64)
 fi
 
 missing=()

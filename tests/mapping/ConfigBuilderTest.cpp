@@ -86,7 +86,12 @@ TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
     const TempDir dir;
     writeFile(dir / "target.xml", "kept");
     const std::vector<std::string> files{"7.png"};
+#ifdef _WIN32
+    // Making a symbolic link needs a privilege on Windows.
+    for (const bool link : {false}) {
+#else
     for (const bool link : {false, true}) {
+#endif
         fs::remove(dir / "config.xml");
         if (link) {
             fs::create_symlink("target.xml", dir / "config.xml");
@@ -104,7 +109,7 @@ TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
 // Each failure must leave the folder exactly as it was and say so on the chosen stream.
 class ConfigWriteFailure : public ::testing::Test {
 protected:
-    void expectFailureLeavesFolderAlone(const std::string& path, const std::string& folder)
+    void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& folder)
     {
         const auto before = fs::exists(folder) ? entryNames(folder) : std::set<std::string>{};
         const std::string old = fs::is_regular_file(path) ? readFile(path) : std::string();
@@ -154,6 +159,7 @@ TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
     EXPECT_TRUE(entryNames(m_dir.path()).empty());
 }
 
+#ifndef _WIN32
 TEST_F(ConfigWriteFailure, FileSizeLimitAtEveryStage)
 {
     const std::string path = m_dir / "config.xml";
@@ -171,6 +177,8 @@ TEST_F(ConfigWriteFailure, FileSizeLimitAtEveryStage)
         EXPECT_EQ(readFile(path), old) << limit;
     }
 }
+
+#endif
 
 } // namespace
 } // namespace crestmap

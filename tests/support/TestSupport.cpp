@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace crestmap::test {
 
@@ -16,11 +19,14 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir()
 {
-    std::string pattern = (fs::temp_directory_path() / "crestmap-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_path = fs::temp_directory_path() / ("crestmap-test-" + std::to_string(seed()));
+        if (fs::create_directory(m_path)) {
+            return;
+        }
     }
-    m_path = pattern;
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir()
@@ -81,6 +87,7 @@ std::set<std::string> entryNames(const fs::path& folder)
     return names;
 }
 
+#ifndef _WIN32
 FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
     ::getrlimit(RLIMIT_FSIZE, &m_previous);
@@ -145,5 +152,6 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
     result.err = readFile(capture / "err");
     return result;
 }
+#endif
 
 } // namespace crestmap::test

@@ -6,9 +6,11 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/types.h>
-#include <vector>
+#endif
 
 namespace crestmap::test {
 
@@ -39,6 +41,7 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes);
 /// The names in a folder, sorted; for checking that nothing was left behind.
 [[nodiscard]] std::set<std::string> entryNames(const std::filesystem::path& folder);
 
+#ifndef _WIN32
 /// Caps the size of files this process writes, with SIGXFSZ ignored, until destroyed.
 class FileSizeLimit {
 public:
@@ -75,5 +78,6 @@ int finishProcess(pid_t pid);
 /// Runs a program to its end, standard input empty, and collects what it printed.
 [[nodiscard]] ProcessResult runProcess(const std::vector<std::string>& argv,
                                        const ProcessOptions& options = {});
+#endif
 
 } // namespace crestmap::test

@@ -1,0 +1,118 @@
+#include "SystemNames.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace crestmap {
+
+#ifndef _WIN32
+
+std::filesystem::path pathFromBytes(std::string_view bytes)
+{
+    return std::filesystem::path(std::string(bytes));
+}
+
+std::string bytesFromPath(const std::filesystem::path& path)
+{
+    return path.string();
+}
+
+#else
+
+std::wstring wideFromBytes(std::string_view bytes)
+{
+    std::wstring wide;
+    wide.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto byte = [&](std::size_t k) {
+            return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0u;
+        };
+        const unsigned lead = byte(i);
+        char32_t code = 0xFFFD;
+        std::size_t length = 1;
+        if (lead < 0x80) {
+            code = lead;
+        } else if (lead >= 0xC0 && lead < 0xE0 && (byte(i + 1) & 0xC0) == 0x80) {
+            code = ((lead & 0x1Fu) << 6) | (byte(i + 1) & 0x3Fu);
+            length = 2;
+        } else if (lead >= 0xE0 && lead < 0xF0 && (byte(i + 1) & 0xC0) == 0x80 &&
+                   (byte(i + 2) & 0xC0) == 0x80) {
+            code = ((lead & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
+            length = 3;
+        } else if (lead >= 0xF0 && lead < 0xF8 && (byte(i + 1) & 0xC0) == 0x80 &&
+                   (byte(i + 2) & 0xC0) == 0x80 && (byte(i + 3) & 0xC0) == 0x80) {
+            code = ((lead & 0x07u) << 18) | ((byte(i + 1) & 0x3Fu) << 12) |
+                   ((byte(i + 2) & 0x3Fu) << 6) | (byte(i + 3) & 0x3Fu);
+            length = 4;
+        }
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            wide += static_cast<wchar_t>(0xD800 + (code >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(code);
+        }
+        i += length;
+    }
+    return wide;
+}
+
+std::string bytesFromWide(std::wstring_view wide)
+{
+    std::string bytes;
+    bytes.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        char32_t code = static_cast<char16_t>(wide[i]);
+        const bool high = code >= 0xD800 && code <= 0xDBFF;
+        if (high && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
+        }
+        // An unpaired surrogate is written like any other code below U+10000.
+        if (code < 0x80) {
+            bytes += static_cast<char>(code);
+        } else if (code < 0x800) {
+            bytes += static_cast<char>(0xC0 | (code >> 6));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            bytes += static_cast<char>(0xE0 | (code >> 12));
+            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xF0 | (code >> 18));
+            bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+std::filesystem::path pathFromBytes(std::string_view bytes)
+{
+    return std::filesystem::path(wideFromBytes(bytes));
+}
+
+std::string bytesFromPath(const std::filesystem::path& path)
+{
+    return bytesFromWide(path.native());
+}
+
+std::string describeWindowsError(unsigned long code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = length > 0 ? std::wstring(text, length) : std::wstring();
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
+                                message.back() == L' ' || message.back() == L'.')) {
+        message.pop_back();
+    }
+    return message.empty() ? "error " + std::to_string(code) : bytesFromWide(message);
+}
+
+#endif
+
+} // namespace crestmap
