@@ -63,7 +63,6 @@ inline bool referenceWritable(std::string_view s)
     return true;
 }
 
-
 struct Parsed {
     std::vector<std::string> from;
     std::vector<std::string> to;
