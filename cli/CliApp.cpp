@@ -272,6 +272,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                  "of the first.\n",
                  programName};
     app.formatter(std::make_shared<UsageFormatter>());
+    // On Windows CLI11 would read "/tmp/logos" as an option; only - and -- begin one here.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string(programName) + " " CRESTMAP_VERSION);
     app.footer(examples);
     addChoice(app, "--style", "What the images are (default: logo)", styleNames,
