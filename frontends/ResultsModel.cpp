@@ -167,7 +167,10 @@ QVariant ResultsModel::fileData(const Row& row, int column, int role) const
         }
     case Qt::DecorationRole:
         if (column == PictureColumn) {
-            return problem ? QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)
+            // A mark beside the reason, not a picture: smaller than the previews.
+            return problem ? QApplication::style()
+                                 ->standardIcon(QStyle::SP_MessageBoxWarning)
+                                 .pixmap(m_thumbnails->box() / 2)
                            : QVariant();
         }
         if (const auto thumbnail = m_thumbnails->thumbnail(filePath(name))) {
