@@ -55,7 +55,7 @@ struct FolderWriteOptions {
     SkipObserver onSkip;
 };
 
-/// Writes config.xml. The one place the document is made.
+/// Writes config.xml: the one place a document goes to disk.
 class ConfigBuilder {
 public:
     /// Writes the document for `files` (paths or bare names, in record order) to `path`,

@@ -38,7 +38,7 @@ struct FolderListing {
 }
 
 /// The folder's direct entries with an image extension, hidden ones and folders included,
-/// unsorted.
+/// unsorted; with them, the entries passed over for their extension's case and the sub-folders.
 [[nodiscard]] FolderListing listImages(const std::string& folder);
 
 } // namespace crestmap
