@@ -133,14 +133,20 @@ std::string skippedSuffix(const SkipTally& tally)
 }
 
 // With --verbose, each file without a record and why, on standard error.
+void printSkip(std::ostream& err, const std::string& folder, std::string_view file,
+               SkipReason reason)
+{
+    err << (folder.empty() ? std::string(file) : joinPath(folder, file)) << ": "
+        << describeSkipReason(reason) << '\n';
+}
+
 SkipObserver verboseObserver(const Request& request, const std::string& folder, std::ostream& err)
 {
     if (!request.verbose) {
         return {};
     }
     return [&err, folder](std::string_view file, SkipReason reason) {
-        err << (folder.empty() ? std::string(file) : joinPath(folder, file)) << ": "
-            << describeSkipReason(reason) << '\n';
+        printSkip(err, folder, file, reason);
     };
 }
 
@@ -172,16 +178,12 @@ int printDocument(const Request& request, StylePair style, std::ostream& out, st
     return Written;
 }
 
-int writeOne(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+int writeImages(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
-    const std::string& first = request.inputs.front();
-    const std::string configPath = request.folder ? configPathIn(first) : configPathBeside(first);
+    const std::string configPath = configPathBeside(request.inputs.front());
     const WriteResult result =
-        request.folder
-            ? ConfigBuilder::writeFolderConfig(
-                  first, style, err, {false, nullptr, verboseObserver(request, first, err)})
-            : ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle,
-                                         style.subType, err, verboseObserver(request, {}, err));
+        ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle, style.subType,
+                                   err, verboseObserver(request, {}, err));
     if (!result) {
         return Failed;
     }
@@ -190,31 +192,32 @@ int writeOne(const Request& request, StylePair style, std::ostream& out, std::os
     return Written;
 }
 
-int writePack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+// A folder, and with --recursive every folder below it that holds images.
+int writeFolders(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
     const std::string& root = request.inputs.front();
-    std::size_t records = 0;
-    std::size_t written = 0;
-    std::size_t failed = 0;
-    SkipTally skipped;
-    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        const FolderWriteOptions options{folder != root, &subfolders,
-                                         verboseObserver(request, folder, err)};
-        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, err, options);
-        if (result) {
-            ++written;
-            records += result.records;
-            skipped.merge(result.skipped);
-        } else if (!result.error.empty()) {
-            ++failed;
-        }
-    });
-    out << "Wrote " << countOf(records, "record") << " in " << countOf(written, "folder");
-    if (failed > 0) {
-        out << "; " << countOf(failed, "folder") << " could not be written";
+    PackOptions options;
+    options.recursive = request.recursive;
+    if (request.verbose) {
+        options.onSkip = [&err](const std::string& folder, std::string_view file,
+                                SkipReason reason) { printSkip(err, folder, file, reason); };
     }
-    out << skippedSuffix(skipped) << '\n';
-    return failed > 0 ? Failed : Written;
+    const PackResult pack = writePack(root, style, err, options);
+    if (!request.recursive) {
+        if (!pack.failures.empty()) {
+            return Failed;
+        }
+        out << "Wrote " << countOf(pack.records, "record") << " to " << shown(configPathIn(root))
+            << skippedSuffix(pack.skipped) << '\n';
+        return Written;
+    }
+    out << "Wrote " << countOf(pack.records, "record") << " in "
+        << countOf(pack.foldersWritten, "folder");
+    if (!pack.failures.empty()) {
+        out << "; " << countOf(pack.failures.size(), "folder") << " could not be written";
+    }
+    out << skippedSuffix(pack.skipped) << '\n';
+    return pack.failures.empty() ? Written : Failed;
 }
 
 int checkPack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
@@ -224,8 +227,10 @@ int checkPack(const Request& request, StylePair style, std::ostream& out, std::o
     std::size_t outdated = 0;
     bool failed = false;
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        const FolderWriteOptions options{folder != root, request.recursive ? &subfolders : nullptr,
-                                         verboseObserver(request, folder, err)};
+        FolderWriteOptions options;
+        options.onlyWithImages = folder != root;
+        options.subfolders = request.recursive ? &subfolders : nullptr;
+        options.onSkip = verboseObserver(request, folder, err);
         const ConfigCheck result = checkFolderConfig(folder, style, options);
         const std::string path = shown(configPathIn(folder));
         switch (result.state) {
@@ -314,11 +319,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (request.check) {
         return checkPack(request, style, out, err);
     }
-    if (request.recursive) {
-        return writePack(request, style, out, err);
+    if (request.toStdout) {
+        return printDocument(request, style, out, err);
     }
-    return request.toStdout ? printDocument(request, style, out, err)
-                            : writeOne(request, style, out, err);
+    return request.folder ? writeFolders(request, style, out, err)
+                          : writeImages(request, style, out, err);
 }
 
 } // namespace crestmap::cli

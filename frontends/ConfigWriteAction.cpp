@@ -2,13 +2,13 @@
 
 #include "ConfigBuilder.h"
 #include "FileNames.h"
-#include "FolderListing.h"
 #include "PackWalk.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
+#include <iostream>
 
 namespace {
 
@@ -21,10 +21,10 @@ public:
 };
 
 // `name` as the results view shows it: relative to the dropped folder.
-std::string relativeTo(const std::string& root, const std::string& folder, const std::string& name)
+std::string relativeTo(const std::string& root, const std::string& folder, std::string_view name)
 {
     if (folder == root) {
-        return name;
+        return std::string(name);
     }
     return crestmap::joinPath(std::string_view(folder).substr(crestmap::joinPath(root, "").size()),
                               name);
@@ -72,40 +72,31 @@ WriteReport writeFolderConfigs(const std::string& root, crestmap::StylePair styl
     report.style = style;
     report.base = root;
     report.configPath = withSubfolders ? root : crestmap::configPathIn(root);
-    crestmap::walkFolders(
-        root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-            crestmap::FolderListing listing = crestmap::listImages(folder);
-            if (!listing) {
-                report.failedFolders.push_back({folder, listing.error});
-                return;
-            }
-            if (withSubfolders) {
-                subfolders = std::move(listing.subfolders);
-            }
-            for (const std::string& name : listing.passedOver) {
-                report.passedOver.push_back(relativeTo(root, folder, name));
-                report.skipped.add(report.passedOver.back(), crestmap::SkipReason::ExtensionCase);
-            }
-            if (folder != root && listing.images.empty()) {
-                return;
-            }
-            std::vector<std::string> files;
-            files.reserve(listing.images.size());
-            for (const std::string& name : listing.images) {
-                files.push_back(relativeTo(root, folder, name));
-            }
-            const crestmap::WriteResult result = crestmap::ConfigBuilder::writeConfig(
-                crestmap::configPathIn(folder), files, style.graphicStyle, style.subType);
-            if (!result) {
-                report.failedFolders.push_back({folder, result.error});
-                return;
-            }
-            ++report.foldersWritten;
-            report.records += result.records;
-            report.skipped.merge(result.skipped);
-            report.files.insert(report.files.end(), std::make_move_iterator(files.begin()),
-                                std::make_move_iterator(files.end()));
-        });
+    // A folder's images join the view only once its config.xml is written.
+    std::vector<std::string> pending;
+    crestmap::PackOptions options;
+    options.recursive = withSubfolders;
+    options.onImage = [&](const std::string& folder, std::string_view name) {
+        pending.push_back(relativeTo(root, folder, name));
+    };
+    options.onSkip = [&](const std::string& folder, std::string_view name,
+                         crestmap::SkipReason reason) {
+        if (reason == crestmap::SkipReason::ExtensionCase) {
+            report.passedOver.push_back(relativeTo(root, folder, name));
+        }
+    };
+    options.onFolder = [&](const std::string&, const crestmap::WriteResult& result) {
+        if (result) {
+            report.files.insert(report.files.end(), std::make_move_iterator(pending.begin()),
+                                std::make_move_iterator(pending.end()));
+        }
+        pending.clear();
+    };
+    crestmap::PackResult pack = crestmap::writePack(root, style, std::cout, options);
+    report.records = pack.records;
+    report.foldersWritten = pack.foldersWritten;
+    report.skipped = std::move(pack.skipped);
+    report.failedFolders = std::move(pack.failures);
     report.written = report.failedFolders.empty();
     if (!report.written) {
         const auto& first = report.failedFolders.front();

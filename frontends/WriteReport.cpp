@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -75,12 +76,17 @@ QString WriteReport::details() const
     if (records == 0 && !files.empty()) {
         lines << tr("None of the %1 files got a record with these choices.").arg(files.size());
     }
-    for (const FailedFolder& folder : failedFolders) {
+    for (const crestmap::FolderFailure& folder : failedFolders) {
         lines << decoded(folder.folder) + QStringLiteral(": ") + decoded(folder.error);
     }
     if (!skipped.sample().empty()) {
         lines << QString() << tr("Files without a record:");
-        for (const crestmap::SkippedFile& file : skipped.sample()) {
+        // In the results view's order: entries passed over before files without a record.
+        std::vector<crestmap::SkippedFile> sample = skipped.sample();
+        std::stable_partition(sample.begin(), sample.end(), [](const crestmap::SkippedFile& f) {
+            return f.reason == crestmap::SkipReason::ExtensionCase;
+        });
+        for (const crestmap::SkippedFile& file : sample) {
             lines << decoded(std::string(crestmap::lastPathComponent(file.name))) +
                          QStringLiteral(" — ") +
                          QString::fromUtf8(crestmap::describeSkipReason(file.reason));

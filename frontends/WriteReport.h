@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PackWalk.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 
@@ -23,11 +24,7 @@ struct WriteReport {
     std::string base;               ///< the folder that `files` are relative to; empty for Browse
     std::vector<std::string> files; ///< every file handed to the writer, in record order
     std::vector<std::string> passedOver; ///< entries passed over for their extension's case
-    struct FailedFolder {
-        std::string folder;
-        std::string error;
-    };
-    std::vector<FailedFolder> failedFolders;
+    std::vector<crestmap::FolderFailure> failedFolders;
 
     /// A write that never started, and why.
     [[nodiscard]] static WriteReport failed(const QString& reason);

@@ -41,7 +41,8 @@ WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
 } // namespace
 
 FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                        std::vector<std::string>* subfolders)
+                        std::vector<std::string>* subfolders,
+                        const std::function<void(std::string_view)>& onImage)
 {
     FolderReader reader(folder);
     FolderPass pass;
@@ -53,6 +54,9 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
         switch (classifyEntryName(entry->name)) {
         case EntryName::Image:
             ++pass.images;
+            if (onImage) {
+                onImage(entry->name);
+            }
             feeding = feeding && stream.add(entry->name);
             // A refused piece ends the document; a walk still needs the sub-folders.
             if (!feeding && subfolders == nullptr) {
@@ -120,7 +124,7 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     LazyFileSink file(configPathIn(folder));
     DocumentStream stream(
         style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.onSkip);
-    const FolderPass pass = streamFolder(folder, stream, options.subfolders);
+    const FolderPass pass = streamFolder(folder, stream, options.subfolders, options.onImage);
     WriteResult result;
     result.files = pass.images;
     result.records = stream.records();

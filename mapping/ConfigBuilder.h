@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <span>
@@ -53,6 +54,8 @@ struct FolderWriteOptions {
     /// Receives the names of the folder's real sub-folders (symbolic links not counted).
     std::vector<std::string>* subfolders = nullptr;
     SkipObserver onSkip;
+    /// Told of each image entry as it is written, mapped or not.
+    std::function<void(std::string_view entry)> onImage;
 };
 
 /// Writes config.xml: the one place a document goes to disk.
@@ -86,9 +89,11 @@ struct FolderPass {
     std::string error;      ///< why the folder could not be read to its end
 };
 
-/// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
-/// over for their extension's case; stops early when the stream's sink refuses a piece.
+/// Feeds a folder's image entries, in listing order, into `stream` (telling `onImage` of each),
+/// and notes the entries passed over for their extension's case; stops early when the stream's
+/// sink refuses a piece, unless the sub-folders are still wanted.
 [[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                                      std::vector<std::string>* subfolders = nullptr);
+                                      std::vector<std::string>* subfolders = nullptr,
+                                      const std::function<void(std::string_view)>& onImage = {});
 
 } // namespace crestmap

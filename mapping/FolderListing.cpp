@@ -1,7 +1,6 @@
 #include "FolderListing.h"
 
 #include "FileNames.h"
-#include "FolderReader.h"
 
 #include <algorithm>
 
@@ -30,34 +29,6 @@ EntryName classifyEntryName(std::string_view name) noexcept
         imageExtensions.begin(), imageExtensions.end(),
         [extension](std::string_view e) { return equalsIgnoringAsciiCase(e, extension); });
     return otherCase ? EntryName::ExtensionCase : EntryName::Other;
-}
-
-FolderListing listImages(const std::string& folder)
-{
-    FolderReader reader(folder);
-    FolderListing listing;
-    while (const auto entry = reader.next()) {
-        if (entry->isFolder) {
-            listing.subfolders.emplace_back(entry->name);
-        }
-        switch (classifyEntryName(entry->name)) {
-        case EntryName::Image:
-            listing.images.emplace_back(entry->name);
-            break;
-        case EntryName::ExtensionCase:
-            listing.passedOver.emplace_back(entry->name);
-            break;
-        case EntryName::Other:
-            break;
-        }
-    }
-    if (!reader.error().empty()) {
-        listing = FolderListing{};
-        listing.error = reader.error();
-        return listing;
-    }
-    listing.listed = true;
-    return listing;
 }
 
 } // namespace crestmap

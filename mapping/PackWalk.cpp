@@ -21,4 +21,35 @@ void walkFolders(const std::string& root, const FolderVisitor& visit)
     }
 }
 
+PackResult writePack(const std::string& root, StylePair style, std::ostream& errors,
+                     const PackOptions& options)
+{
+    PackResult pack;
+    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        FolderWriteOptions each;
+        each.onlyWithImages = folder != root;
+        each.subfolders = options.recursive ? &subfolders : nullptr;
+        if (options.onImage) {
+            each.onImage = [&](std::string_view entry) { options.onImage(folder, entry); };
+        }
+        if (options.onSkip) {
+            each.onSkip = [&](std::string_view entry, SkipReason reason) {
+                options.onSkip(folder, entry, reason);
+            };
+        }
+        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, errors, each);
+        if (result) {
+            ++pack.foldersWritten;
+            pack.records += result.records;
+            pack.skipped.merge(result.skipped);
+        } else if (!result.error.empty()) {
+            pack.failures.push_back({folder, result.error});
+        }
+        if (options.onFolder) {
+            options.onFolder(folder, result);
+        }
+    });
+    return pack;
+}
+
 } // namespace crestmap

@@ -2,34 +2,31 @@
 
 namespace crestmap {
 
+namespace {
+
+struct ReasonWords {
+    std::string_view description;
+    std::string_view label;
+};
+
+// In the order of SkipReason.
+constexpr std::array<ReasonWords, allSkipReasons.size()> reasonWords{{
+    {"these style choices give no record", "style"},
+    {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
+    {"the name is not valid UTF-8 or holds a control character", "unusable name"},
+    {"the extension is not in lower case (.png, .jpg, .jpeg)", ".PNG"},
+}};
+
+} // namespace
+
 std::string_view describeSkipReason(SkipReason reason) noexcept
 {
-    switch (reason) {
-    case SkipReason::StyleGivesNoRecord:
-        return "these style choices give no record";
-    case SkipReason::KitNameShape:
-        return "a kit image needs a name like TEAM_KIT, with exactly one underscore";
-    case SkipReason::UnwritableName:
-        return "the name is not valid UTF-8 or holds a control character";
-    case SkipReason::ExtensionCase:
-        return "the extension is not in lower case (.png, .jpg, .jpeg)";
-    }
-    return "unknown";
+    return reasonWords[static_cast<std::size_t>(reason)].description;
 }
 
 std::string_view skipReasonLabel(SkipReason reason) noexcept
 {
-    switch (reason) {
-    case SkipReason::StyleGivesNoRecord:
-        return "style";
-    case SkipReason::KitNameShape:
-        return "kit name";
-    case SkipReason::UnwritableName:
-        return "unusable name";
-    case SkipReason::ExtensionCase:
-        return ".PNG";
-    }
-    return "unknown";
+    return reasonWords[static_cast<std::size_t>(reason)].label;
 }
 
 void SkipTally::add(std::string_view name, SkipReason reason)

@@ -141,9 +141,7 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
 TEST(Cli, WriteFailuresExitOneAndKeepTheOldDocument)
 {
     const TempDir dir;
-    for (int i = 0; i < 20000; ++i) {
-        writeFile(dir / (std::to_string(i) + ".png"), "");
-    }
+    test::makeImages(dir.path(), 20000);
     writeFile(dir / "config.xml", "old");
     const auto before = entryNames(dir.path());
 
@@ -253,20 +251,27 @@ TEST_F(Pack, CheckNamesEachFolderThatIsMissingStaleOrNotAMappingFile)
                                   "or stale\n");
 }
 
+// Runs crestmap-cli with the fault shim preloaded and set up by `settings`.
+ProcessOptions withFault(std::vector<std::string> settings)
+{
+    ProcessOptions options;
+    options.environment = std::move(settings);
+    options.environment.insert(options.environment.end(),
+                               {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM,
+                                "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"});
+    return options;
+}
+
 // Faults a real disk can give and a test folder cannot: each leaves the old file and nothing else.
 TEST(Faults, FailedListingFlushOrRenameKeepTheOldDocument)
 {
     const TempDir dir;
-    for (int i = 0; i < 300; ++i) {
-        writeFile(dir / (std::to_string(i) + ".png"), "");
-    }
+    test::makeImages(dir.path(), 300);
     writeFile(dir / "config.xml", "old");
     const auto before = entryNames(dir.path());
     for (const std::string call : {"readdir", "fsync", "renameat"}) {
-        ProcessOptions options;
-        options.environment = {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM, "CRESTMAP_FAIL=" + call,
-                               "CRESTMAP_FAIL_AFTER=100",
-                               "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"};
+        const ProcessOptions options =
+            withFault({"CRESTMAP_FAIL=" + call, "CRESTMAP_FAIL_AFTER=100"});
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{dir.path().string()}, {"-r", dir.path().string()}}) {
             const ProcessResult result = cli(args, options);
@@ -279,11 +284,8 @@ TEST(Faults, FailedListingFlushOrRenameKeepTheOldDocument)
     // A folder of the walk that cannot be listed is named; the rest is written.
     fs::create_directories(dir / "a/b");
     writeFile(dir / "a/b/1.png", "");
-    ProcessOptions unlistable;
-    unlistable.environment = {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM, "CRESTMAP_FAIL=opendir",
-                              "CRESTMAP_FAIL_PATH=/a",
-                              "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"};
-    const ProcessResult walk = cli({"-r", dir.path().string()}, unlistable);
+    const ProcessResult walk = cli({"-r", dir.path().string()},
+                                   withFault({"CRESTMAP_FAIL=opendir", "CRESTMAP_FAIL_PATH=/a"}));
     EXPECT_EQ(walk.exitStatus, 1);
     EXPECT_TRUE(has(walk.err, "cannot list " + (dir / "a"))) << walk.err;
     EXPECT_NE(readFile(dir / "config.xml"), "old");

@@ -29,14 +29,6 @@ std::string printed(const std::vector<std::string>& args)
     return result.out;
 }
 
-void fillFolder(const TempDir& dir, int images)
-{
-    for (int i = 0; i < images; ++i) {
-        const std::string path = dir / (std::to_string(100000 + i) + ".png");
-        ::close(::open(path.c_str(), O_WRONLY | O_CREAT, 0644));
-    }
-}
-
 std::size_t leftovers(const fs::path& folder)
 {
     std::size_t count = 0;
@@ -55,7 +47,7 @@ pid_t start(std::vector<std::string> args)
 TEST(Robustness, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
 {
     const TempDir dir;
-    fillFolder(dir, 40000);
+    test::makeImages(dir.path(), 40000);
     const std::string folder = dir.path().string();
     const std::string oldDocument = printed({"--style", "icon", folder});
     const std::string newDocument = printed({folder});
@@ -87,7 +79,7 @@ TEST(Robustness, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
 TEST(Robustness, ConcurrentWritersLeaveOneWholeDocument)
 {
     const TempDir dir;
-    fillFolder(dir, 10000);
+    test::makeImages(dir.path(), 10000);
     const std::string folder = dir.path().string();
     const std::vector<std::vector<std::string>> styles{{"--style", "logo"},
                                                        {"--style", "icon"},

@@ -1,7 +1,6 @@
 #include "ConfigBuilder.h"
 
 #include "FileNames.h"
-#include "FolderListing.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -149,7 +148,6 @@ TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
     fs::create_directory(folder);
     writeFile(folder + "/1.png", "");
     writeFile(folder + "/config.xml", "old");
-    ASSERT_TRUE(listImages(folder));
     fs::rename(folder, m_dir / "moved");
     expectFailureLeavesFolderAlone(folder + "/config.xml", m_dir / "moved");
     EXPECT_EQ(readFile(m_dir / "moved/config.xml"), "old");

@@ -78,6 +78,13 @@ void writeFile(const fs::path& path, std::string_view bytes)
     }
 }
 
+void makeImages(const fs::path& folder, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        std::ofstream(folder / (std::to_string(100000 + i) + ".png"));
+    }
+}
+
 std::set<std::string> entryNames(const fs::path& folder)
 {
     std::set<std::string> names;
