@@ -4,12 +4,13 @@
 #include "ConfigCheck.h"
 #include "FileNames.h"
 #include "PackWalk.h"
+#include "StyleChoices.h"
 #include "StyleSelectors.h"
 #include "SystemNames.h"
+#include "WriteAccount.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,21 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* programName = "crestmap-cli";
-
-const std::map<std::string, std::int64_t> styleNames{
-    {"logo", GraphicStyle::Logo},
-    {"icon", GraphicStyle::Icon},
-    {"logo-left", GraphicStyle::LogoBackgroundLeft},
-    {"logo-right", GraphicStyle::LogoBackgroundRight},
-    {"portrait", GraphicStyle::Portrait},
-    {"kit", GraphicStyle::Kit},
-    {"background", GraphicStyle::Background},
-};
-const std::map<std::string, std::int64_t> logoTypeNames{
-    {"club", 1}, {"nation", 2}, {"comp", 3}, {"media_source", 4}};
-const std::map<std::string, std::int64_t> kitTypeNames{{"kit", 1}, {"texture", 2}};
-const std::map<std::string, std::int64_t> backgroundTypeNames{
-    {"team", 1}, {"stadium", 2}, {"comp", 3}, {"person", 4}};
 
 constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
                               "       crestmap-cli [OPTIONS] IMAGE...\n"
@@ -77,15 +63,19 @@ int usageError(std::ostream& err, const std::string& message)
 
 // Only the names are accepted: the numbers behind them are not part of the interface.
 void addChoice(CLI::App& app, const std::string& option, const std::string& help,
-               const std::map<std::string, std::int64_t>& names, std::int64_t& target)
+               std::span<const Choice> choices, std::int64_t& target)
 {
-    std::vector<std::string> choices;
-    for (const auto& [name, value] : names) {
-        choices.push_back(name);
+    std::vector<std::string> names;
+    for (const Choice& choice : choices) {
+        names.emplace_back(choice.name);
     }
     app.add_option_function<std::string>(
-           option, [&names, &target](const std::string& name) { target = names.at(name); }, help)
-        ->check(CLI::IsMember(choices));
+           option,
+           [choices, &target](const std::string& name) {
+               target = choiceNamed(choices, name)->value;
+           },
+           help)
+        ->check(CLI::IsMember(names));
 }
 
 // A folder alone, or one or more existing files; anything else is the user's mistake.
@@ -132,136 +122,118 @@ std::string skippedSuffix(const SkipTally& tally)
     return text.empty() ? text : "; " + text;
 }
 
-// With --verbose, each file without a record and why, on standard error.
-void printSkip(std::ostream& err, const std::string& folder, std::string_view file,
-               SkipReason reason)
-{
-    err << (folder.empty() ? std::string(file) : joinPath(folder, file)) << ": "
-        << describeSkipReason(reason) << '\n';
-}
+// Keeps the figures, and with --verbose names each file without a record, and why.
+class Account : public WriteTally {
+public:
+    Account(bool verbose, std::ostream& err) : m_verbose(verbose), m_err(err) {}
 
-SkipObserver verboseObserver(const Request& request, const std::string& folder, std::ostream& err)
-{
-    if (!request.verbose) {
-        return {};
+    void entry(const EntryAccount& entry) override
+    {
+        WriteTally::entry(entry);
+        if (m_verbose && entry.reason) {
+            m_err << (entry.folder.empty() ? std::string(entry.name)
+                                           : joinPath(entry.folder, entry.name))
+                  << ": " << describeSkipReason(*entry.reason) << '\n';
+        }
     }
-    return [&err, folder](std::string_view file, SkipReason reason) {
-        printSkip(err, folder, file, reason);
-    };
-}
+
+private:
+    bool m_verbose;
+    std::ostream& m_err;
+};
 
 int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
-    DocumentStream stream(
-        style,
-        [&out](std::string_view piece) {
-            out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-            return static_cast<bool>(out);
-        },
-        request.inputs.size(), verboseObserver(request, {}, err));
-    bool printed = true;
+    const auto sink = [&out](std::string_view piece) {
+        out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        return static_cast<bool>(out);
+    };
+    Account account(request.verbose, err);
+    std::string error;
     if (request.folder) {
-        const FolderPass pass = streamFolder(request.inputs.front(), stream);
-        if (!pass.error.empty()) {
-            err << programName << ": " << pass.error << '\n';
-            return Failed;
-        }
+        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &account);
+    } else if (!ConfigBuilder::streamDocument(request.inputs, style.graphicStyle, style.subType,
+                                              sink, &account)) {
+        error = "cannot write to standard output";
+    }
+    // A refused piece is the output's fault, whatever the listing said.
+    if (!out.flush()) {
+        error = "cannot write to standard output";
+    }
+    if (!error.empty()) {
+        err << programName << ": " << error << '\n';
+        return Failed;
+    }
+    return Written;
+}
+
+// Images one by one, or a folder, and with --recursive every folder below it that holds images.
+int write(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+{
+    Account account(request.verbose, err);
+    if (!request.folder) {
+        const std::string configPath = configPathBeside(request.inputs.front());
+        (void)ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle,
+                                         style.subType, err, &account);
     } else {
-        for (const std::string& file : request.inputs) {
-            printed = printed && stream.add(file);
-        }
+        (void)writePack(request.inputs.front(), style, account, err, request.recursive);
     }
-    if (!printed || !stream.finish() || !out.flush()) {
-        err << programName << ": cannot write to standard output\n";
-        return Failed;
-    }
-    return Written;
-}
-
-int writeImages(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
-{
-    const std::string configPath = configPathBeside(request.inputs.front());
-    const WriteResult result =
-        ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle, style.subType,
-                                   err, verboseObserver(request, {}, err));
-    if (!result) {
-        return Failed;
-    }
-    out << "Wrote " << countOf(result.records, "record") << " to " << shown(configPath)
-        << skippedSuffix(result.skipped) << '\n';
-    return Written;
-}
-
-// A folder, and with --recursive every folder below it that holds images.
-int writeFolders(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
-{
-    const std::string& root = request.inputs.front();
-    PackOptions options;
-    options.recursive = request.recursive;
-    if (request.verbose) {
-        options.onSkip = [&err](const std::string& folder, std::string_view file,
-                                SkipReason reason) { printSkip(err, folder, file, reason); };
-    }
-    const PackResult pack = writePack(root, style, err, options);
     if (!request.recursive) {
-        if (!pack.failures.empty()) {
+        if (account.foldersFailed() > 0) {
             return Failed;
         }
-        out << "Wrote " << countOf(pack.records, "record") << " to " << shown(configPathIn(root))
-            << skippedSuffix(pack.skipped) << '\n';
+        out << "Wrote " << countOf(account.records(), "record") << " to "
+            << shown(account.lastConfigPath()) << skippedSuffix(account.skipped()) << '\n';
         return Written;
     }
-    out << "Wrote " << countOf(pack.records, "record") << " in "
-        << countOf(pack.foldersWritten, "folder");
-    if (!pack.failures.empty()) {
-        out << "; " << countOf(pack.failures.size(), "folder") << " could not be written";
+    out << "Wrote " << countOf(account.records(), "record") << " in "
+        << countOf(account.foldersWritten(), "folder");
+    if (account.foldersFailed() > 0) {
+        out << "; " << countOf(account.foldersFailed(), "folder") << " could not be written";
     }
-    out << skippedSuffix(pack.skipped) << '\n';
-    return pack.failures.empty() ? Written : Failed;
+    out << skippedSuffix(account.skipped()) << '\n';
+    return account.foldersFailed() == 0 ? Written : Failed;
 }
 
 int checkPack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
-    const std::string& root = request.inputs.front();
-    std::size_t checked = 0;
-    std::size_t outdated = 0;
-    bool failed = false;
-    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        FolderWriteOptions options;
-        options.onlyWithImages = folder != root;
-        options.subfolders = request.recursive ? &subfolders : nullptr;
-        options.onSkip = verboseObserver(request, folder, err);
-        const ConfigCheck result = checkFolderConfig(folder, style, options);
-        const std::string path = shown(configPathIn(folder));
-        switch (result.state) {
-        case ConfigCheck::State::Skipped:
-            return;
-        case ConfigCheck::State::Failed:
-            failed = true;
-            err << programName << ": " << result.detail << '\n';
-            return;
-        case ConfigCheck::State::Current:
-            break;
-        case ConfigCheck::State::Missing:
-            out << "missing: " << path << '\n';
-            break;
-        case ConfigCheck::State::NotMapping:
-            out << "not a mapping file: " << path << '\n';
-            break;
-        case ConfigCheck::State::Stale:
-            out << "stale: " << path << ": " << result.detail << '\n';
-            break;
-        }
-        ++checked;
-        outdated += result.current() ? 0 : 1;
-    });
-    if (outdated == 0 && !failed) {
-        out << (checked == 1 ? "config.xml is current"
-                             : "All " + countOf(checked, "config.xml file") + " are current")
+    Account account(request.verbose, err);
+    const PackCheck pack = crestmap::checkPack(
+        request.inputs.front(), style, request.recursive,
+        [&](const std::string& folder, const ConfigCheck& check) {
+            const std::string path = shown(configPathIn(folder));
+            switch (check.state) {
+            case ConfigCheck::State::Failed:
+                err << programName << ": " << check.detail << '\n';
+                break;
+            case ConfigCheck::State::Missing:
+                out << "missing: " << path << '\n';
+                break;
+            case ConfigCheck::State::NotMapping:
+                out << "not a mapping file: " << path << '\n';
+                break;
+            case ConfigCheck::State::Stale:
+                out << "stale: " << path << ": " << check.detail << '\n';
+                break;
+            case ConfigCheck::State::Current:
+            case ConfigCheck::State::Skipped:
+                break;
+            }
+        },
+        &account);
+    if (pack.allCurrent()) {
+        out << (pack.checked == 1
+                    ? "config.xml is current"
+                    : "All " + countOf(pack.checked, "config.xml file") + " are current")
             << '\n';
         return Written;
     }
-    out << outdated << " of " << countOf(checked, "config.xml file") << " missing or stale\n";
+    out << pack.outdated << " of " << countOf(pack.checked, "config.xml file")
+        << " missing or stale";
+    if (pack.failed > 0) {
+        out << "; " << countOf(pack.failed, "folder") << " could not be read";
+    }
+    out << '\n';
     return Failed;
 }
 
@@ -281,13 +253,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string(programName) + " " CRESTMAP_VERSION);
     app.footer(examples);
-    addChoice(app, "--style", "What the images are (default: logo)", styleNames,
+    addChoice(app, "--style", "What the images are (default: logo)", graphicStyleChoices,
               request.styles.graphicStyle);
     addChoice(app, "--logo-type", "Whose logos, icons or logo backgrounds (default: club)",
-              logoTypeNames, request.styles.logoType);
-    addChoice(app, "--kit-type", "Kits or kit textures (default: kit)", kitTypeNames,
+              logoTypeChoices, request.styles.logoType);
+    addChoice(app, "--kit-type", "Kits or kit textures (default: kit)", kitTypeChoices,
               request.styles.kitType);
-    addChoice(app, "--background-type", "Whose backgrounds (default: team)", backgroundTypeNames,
+    addChoice(app, "--background-type", "Whose backgrounds (default: team)", backgroundTypeChoices,
               request.styles.backgroundType);
     app.add_flag("-r,--recursive", request.recursive,
                  "Also write config.xml in every folder below FOLDER that holds images");
@@ -322,8 +294,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (request.toStdout) {
         return printDocument(request, style, out, err);
     }
-    return request.folder ? writeFolders(request, style, out, err)
-                          : writeImages(request, style, out, err);
+    return write(request, style, out, err);
 }
 
 } // namespace crestmap::cli

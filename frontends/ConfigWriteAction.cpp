@@ -20,16 +20,6 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// `name` as the results view shows it: relative to the dropped folder.
-std::string relativeTo(const std::string& root, const std::string& folder, std::string_view name)
-{
-    if (folder == root) {
-        return std::string(name);
-    }
-    return crestmap::joinPath(std::string_view(folder).substr(crestmap::joinPath(root, "").size()),
-                              name);
-}
-
 } // namespace
 
 std::optional<std::string> localPathOf(const QUrl& url)
@@ -48,19 +38,13 @@ WriteReport writeImagesConfig(const std::string& configPath, std::vector<std::st
                               crestmap::StylePair style)
 {
     const BusyCursor busy;
-    const crestmap::WriteResult result =
-        crestmap::ConfigBuilder::writeConfig(configPath, files, style.graphicStyle, style.subType);
-    if (!result) {
-        return WriteReport::failed(QString::fromStdString(result.error));
-    }
     WriteReport report;
-    report.written = true;
-    report.configPath = configPath;
-    report.style = style;
-    report.records = result.records;
-    report.foldersWritten = 1;
-    report.skipped = result.skipped;
-    report.files = std::move(files);
+    ReportCollector collector(report);
+    const crestmap::WriteResult result = crestmap::ConfigBuilder::writeConfig(
+        configPath, files, style.graphicStyle, style.subType, std::cout, &collector);
+    collector.finish();
+    report.written = result.written;
+    report.failure = QString::fromStdString(result.error);
     return report;
 }
 
@@ -69,39 +53,15 @@ WriteReport writeFolderConfigs(const std::string& root, crestmap::StylePair styl
 {
     const BusyCursor busy;
     WriteReport report;
-    report.style = style;
     report.base = root;
-    report.configPath = withSubfolders ? root : crestmap::configPathIn(root);
-    // A folder's images join the view only once its config.xml is written.
-    std::vector<std::string> pending;
-    crestmap::PackOptions options;
-    options.recursive = withSubfolders;
-    options.onImage = [&](const std::string& folder, std::string_view name) {
-        pending.push_back(relativeTo(root, folder, name));
-    };
-    options.onSkip = [&](const std::string& folder, std::string_view name,
-                         crestmap::SkipReason reason) {
-        if (reason == crestmap::SkipReason::ExtensionCase) {
-            report.passedOver.push_back(relativeTo(root, folder, name));
-        }
-    };
-    options.onFolder = [&](const std::string&, const crestmap::WriteResult& result) {
-        if (result) {
-            report.files.insert(report.files.end(), std::make_move_iterator(pending.begin()),
-                                std::make_move_iterator(pending.end()));
-        }
-        pending.clear();
-    };
-    crestmap::PackResult pack = crestmap::writePack(root, style, std::cout, options);
-    report.records = pack.records;
-    report.foldersWritten = pack.foldersWritten;
-    report.skipped = std::move(pack.skipped);
-    report.failedFolders = std::move(pack.failures);
-    report.written = report.failedFolders.empty();
+    report.pack = withSubfolders;
+    ReportCollector collector(report);
+    report.written = crestmap::writePack(root, style, collector, std::cout, withSubfolders);
+    collector.finish();
     if (!report.written) {
-        const auto& first = report.failedFolders.front();
+        const auto& first = report.tally.failures().front();
         report.failure =
-            report.foldersWritten == 0 && !withSubfolders
+            report.tally.foldersWritten() == 0 && !withSubfolders
                 ? QString::fromStdString(first.error)
                 : QCoreApplication::translate("WriteReport", "%1 could not be written: %2")
                       .arg(QFile::decodeName(first.folder.c_str()),

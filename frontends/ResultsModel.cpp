@@ -2,7 +2,6 @@
 
 #include "FileNames.h"
 #include "ThumbnailLoader.h"
-#include "XmlRecordBuilder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,17 +37,6 @@ void ResultsModel::show(SharedReport report)
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
-    m_order.clear();
-    m_order.reserve(m_report->files.size());
-    const auto [style, subType] = m_report->style;
-    std::vector<std::uint32_t> mapped;
-    mapped.reserve(m_report->files.size());
-    for (std::uint32_t i = 0; i < m_report->files.size(); ++i) {
-        const auto name = crestmap::fileNameOf(m_report->files[i]);
-        (crestmap::recordSkipReason(name, style, subType) ? m_order : mapped).push_back(i);
-    }
-    m_filesWithoutRecord = m_order.size();
-    m_order.insert(m_order.end(), mapped.begin(), mapped.end());
     m_firstInView = 0;
     m_lastInView = -1;
     endResetModel();
@@ -66,8 +54,7 @@ void ResultsModel::setProblemsOnly(bool only)
 
 int ResultsModel::problemCount() const noexcept
 {
-    return static_cast<int>(m_report->failedFolders.size() + m_report->passedOver.size() +
-                            m_filesWithoutRecord);
+    return static_cast<int>(m_report->problems);
 }
 
 void ResultsModel::setRowsInView(int first, int last)
@@ -76,11 +63,9 @@ void ResultsModel::setRowsInView(int first, int last)
     m_lastInView = std::min(last, rowCount() - 1);
     QSet<QString> wanted;
     for (int row = m_firstInView; row <= m_lastInView; ++row) {
-        const Row r = rowAt(row);
-        if (r.kind == Row::File) {
-            wanted.insert(filePath(m_report->files[m_order[r.index]]));
-        } else if (r.kind == Row::PassedOver) {
-            wanted.insert(filePath(m_report->passedOver[r.index]));
+        const ResultRow& r = m_report->rows[static_cast<std::size_t>(row)];
+        if (r.kind != ResultRow::Kind::FailedFolder) {
+            wanted.insert(filePath(r));
         }
     }
     m_thumbnails->keepOnly(wanted);
@@ -91,9 +76,7 @@ int ResultsModel::rowCount(const QModelIndex& parent) const
     if (parent.isValid()) {
         return 0;
     }
-    return m_problemsOnly ? problemCount()
-                          : static_cast<int>(m_report->failedFolders.size() +
-                                             m_report->passedOver.size() + m_order.size());
+    return m_problemsOnly ? problemCount() : static_cast<int>(m_report->rows.size());
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
@@ -101,22 +84,11 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-ResultsModel::Row ResultsModel::rowAt(int row) const
+QString ResultsModel::filePath(const ResultRow& row) const
 {
-    auto index = static_cast<std::size_t>(row);
-    if (index < m_report->failedFolders.size()) {
-        return {Row::FailedFolder, index};
-    }
-    index -= m_report->failedFolders.size();
-    if (index < m_report->passedOver.size()) {
-        return {Row::PassedOver, index};
-    }
-    return {Row::File, index - m_report->passedOver.size()};
-}
-
-QString ResultsModel::filePath(const std::string& name) const
-{
-    return decoded(m_report->base.empty() ? name : crestmap::joinPath(m_report->base, name));
+    return decoded(m_report->base.empty() || row.kind == ResultRow::Kind::FailedFolder
+                       ? row.path
+                       : crestmap::joinPath(m_report->base, row.path));
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -124,63 +96,40 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const Row row = rowAt(index.row());
+    const ResultRow& row = m_report->rows[static_cast<std::size_t>(index.row())];
     const int column = index.column();
-    if (row.kind == Row::FailedFolder) {
-        const auto& failed = m_report->failedFolders[row.index];
-        switch (role) {
-        case Qt::DisplayRole:
-            return column == FileColumn ? decoded(failed.folder) : decoded(failed.error);
-        case Qt::DecorationRole:
-            return QApplication::style()->standardIcon(
-                column == FileColumn ? QStyle::SP_DirIcon : QStyle::SP_MessageBoxCritical);
-        case ProblemRole:
-            return true;
-        default:
-            return {};
-        }
-    }
-    return fileData(row, column, role);
-}
-
-QVariant ResultsModel::fileData(const Row& row, int column, int role) const
-{
-    const bool passedOver = row.kind == Row::PassedOver;
-    const std::string& name =
-        passedOver ? m_report->passedOver[row.index] : m_report->files[m_order[row.index]];
-    const bool problem = passedOver || row.index < m_filesWithoutRecord;
+    const bool failedFolder = row.kind == ResultRow::Kind::FailedFolder;
     switch (role) {
     case Qt::DisplayRole:
         if (column == FileColumn) {
-            return decoded(m_report->base.empty() ? crestmap::lastPathComponent(name) : name);
+            return decoded(m_report->base.empty() && !failedFolder
+                               ? crestmap::lastPathComponent(row.path)
+                               : std::string_view(row.path));
         }
-        if (passedOver) {
-            return QString::fromUtf8(describeSkipReason(crestmap::SkipReason::ExtensionCase));
+        if (row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord) {
+            return QString::fromUtf8(crestmap::describeSkipReason(row.reason));
         }
-        {
-            const auto fileName = crestmap::fileNameOf(name);
-            const auto [style, subType] = m_report->style;
-            if (const auto reason = crestmap::recordSkipReason(fileName, style, subType)) {
-                return QString::fromUtf8(crestmap::describeSkipReason(*reason));
-            }
-            return QString::fromStdString(*crestmap::picturePath(fileName, style, subType));
-        }
+        return failedFolder ? decoded(row.text) : QString::fromStdString(row.text);
     case Qt::DecorationRole:
+        if (failedFolder) {
+            return QApplication::style()->standardIcon(
+                column == FileColumn ? QStyle::SP_DirIcon : QStyle::SP_MessageBoxCritical);
+        }
         if (column == PictureColumn) {
             // A mark beside the reason, not a picture: smaller than the previews.
-            return problem ? QApplication::style()
-                                 ->standardIcon(QStyle::SP_MessageBoxWarning)
-                                 .pixmap(m_thumbnails->box() / 2)
-                           : QVariant();
+            return row.problem() ? QApplication::style()
+                                       ->standardIcon(QStyle::SP_MessageBoxWarning)
+                                       .pixmap(m_thumbnails->box() / 2)
+                                 : QVariant();
         }
-        if (const auto thumbnail = m_thumbnails->thumbnail(filePath(name))) {
+        if (const auto thumbnail = m_thumbnails->thumbnail(filePath(row))) {
             return *thumbnail;
         }
         return {};
     case Qt::ToolTipRole:
-        return filePath(name);
+        return filePath(row);
     case ProblemRole:
-        return problem;
+        return row.problem();
     default:
         return {};
     }

@@ -3,14 +3,12 @@
 #include "WriteReport.h"
 
 #include <QAbstractTableModel>
-#include <cstdint>
-#include <vector>
 
 class ThumbnailLoader;
 
 /// The rows of the last write: problems first (folders that failed, entries passed over, files
 /// without a record, each with its reason), then every mapped image with the picture it maps
-/// to. Rows are worked out from the report's file list as they are shown.
+/// to. It only formats the report's rows; nothing is worked out again.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -40,17 +38,9 @@ public:
                                       int role) const override;
 
 private:
-    struct Row {
-        enum Kind { FailedFolder, PassedOver, File } kind;
-        std::size_t index;
-    };
-    [[nodiscard]] Row rowAt(int row) const;
-    [[nodiscard]] QString filePath(const std::string& name) const;
-    [[nodiscard]] QVariant fileData(const Row& row, int column, int role) const;
+    [[nodiscard]] QString filePath(const ResultRow& row) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    std::vector<std::uint32_t> m_order; ///< indices of files: without a record first
-    std::size_t m_filesWithoutRecord = 0;
     bool m_problemsOnly = false;
     int m_firstInView = 0;
     int m_lastInView = -1;

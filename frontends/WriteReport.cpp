@@ -35,26 +35,29 @@ WriteReport WriteReport::failed(const QString& reason)
 
 QString WriteReport::summary() const
 {
-    if (!written && foldersWritten == 0) {
+    const std::size_t records = tally.records();
+    const std::size_t folders = tally.foldersWritten();
+    const std::size_t failed = tally.foldersFailed();
+    if (!written && folders == 0 && !pack) {
         return failure;
     }
     QStringList parts;
-    if (foldersWritten > 1 || !failedFolders.empty()) {
+    if (folders == 1 && failed == 0) {
+        parts << counted(records, "%1 record written to %2", "%1 records written to %2")
+                     .arg(decoded(tally.lastConfigPath()));
+    } else {
         parts << tr("%1 in %2 under %3")
                      .arg(counted(records, "%1 record written", "%1 records written"),
-                          counted(foldersWritten, "%1 folder", "%1 folders"), decoded(configPath));
-    } else {
-        parts << counted(records, "%1 record written to %2", "%1 records written to %2")
-                     .arg(decoded(configPath));
+                          counted(folders, "%1 folder", "%1 folders"), decoded(base));
     }
-    if (!failedFolders.empty()) {
-        parts << counted(failedFolders.size(), "%1 folder could not be written",
+    if (failed > 0) {
+        parts << counted(failed, "%1 folder could not be written",
                          "%1 folders could not be written");
     }
-    if (const std::size_t without = skipped.withoutRecord(); without > 0) {
+    if (const std::size_t without = tally.skipped().withoutRecord(); without > 0) {
         parts << counted(without, "%1 file without a record", "%1 files without a record");
     }
-    if (const std::size_t over = skipped.passedOver(); over > 0) {
+    if (const std::size_t over = tally.skipped().passedOver(); over > 0) {
         parts << counted(over, "%1 entry passed over (.PNG)", "%1 entries passed over (.PNG)");
     }
     return parts.join(QStringLiteral(" · "));
@@ -62,10 +65,10 @@ QString WriteReport::summary() const
 
 QString WriteReport::statusLine() const
 {
-    if (written && records == 0 && !files.empty()) {
+    if (written && tally.records() == 0 && tally.images() > 0) {
         return tr("config.xml holds no records: none of the %1 files maps with these choices (%2)")
-            .arg(files.size())
-            .arg(QString::fromStdString(crestmap::describeTally(skipped)));
+            .arg(tally.images())
+            .arg(QString::fromStdString(crestmap::describeTally(tally.skipped())));
     }
     return summary();
 }
@@ -73,12 +76,13 @@ QString WriteReport::statusLine() const
 QString WriteReport::details() const
 {
     QStringList lines{summary()};
-    if (records == 0 && !files.empty()) {
-        lines << tr("None of the %1 files got a record with these choices.").arg(files.size());
+    if (tally.records() == 0 && tally.images() > 0) {
+        lines << tr("None of the %1 files got a record with these choices.").arg(tally.images());
     }
-    for (const crestmap::FolderFailure& folder : failedFolders) {
+    for (const crestmap::FolderFailure& folder : tally.failures()) {
         lines << decoded(folder.folder) + QStringLiteral(": ") + decoded(folder.error);
     }
+    const crestmap::SkipTally& skipped = tally.skipped();
     if (!skipped.sample().empty()) {
         lines << QString() << tr("Files without a record:");
         // In the results view's order: entries passed over before files without a record.
@@ -98,4 +102,53 @@ QString WriteReport::details() const
         }
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
+{
+    const std::string& base = m_report.base;
+    if (folder.empty() || folder == base) {
+        return std::string(name);
+    }
+    return crestmap::joinPath(folder.substr(std::min(folder.size(), base.size() + 1)), name);
+}
+
+void ReportCollector::entry(const crestmap::EntryAccount& entry)
+{
+    m_report.tally.entry(entry);
+    ResultRow row;
+    row.path = shownPath(entry.folder, entry.name);
+    if (entry.reason) {
+        row.kind = *entry.reason == crestmap::SkipReason::ExtensionCase
+                       ? ResultRow::Kind::PassedOver
+                       : ResultRow::Kind::NoRecord;
+        row.reason = *entry.reason;
+    } else {
+        row.text = entry.picture;
+    }
+    m_pending.push_back(std::move(row));
+}
+
+void ReportCollector::folder(const crestmap::FolderAccount& folder)
+{
+    m_report.tally.folder(folder);
+    if (folder.outcome == crestmap::FolderAccount::Outcome::Failed) {
+        m_report.rows.push_back({ResultRow::Kind::FailedFolder,
+                                 {},
+                                 std::string(folder.folder),
+                                 std::string(folder.error)});
+    } else {
+        m_report.rows.insert(m_report.rows.end(), std::make_move_iterator(m_pending.begin()),
+                             std::make_move_iterator(m_pending.end()));
+    }
+    m_pending.clear();
+}
+
+void ReportCollector::finish()
+{
+    std::stable_sort(m_report.rows.begin(), m_report.rows.end(),
+                     [](const ResultRow& a, const ResultRow& b) { return a.kind < b.kind; });
+    m_report.problems =
+        static_cast<std::size_t>(std::count_if(m_report.rows.begin(), m_report.rows.end(),
+                                               [](const ResultRow& row) { return row.problem(); }));
 }

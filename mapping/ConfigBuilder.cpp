@@ -38,11 +38,25 @@ WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
     return result;
 }
 
+// Closes a folder's account with what its write came to.
+void tell(WriteListener* listener, const std::string& folder, const std::string& configPath,
+          const WriteResult& result, bool leftAlone = false)
+{
+    if (listener == nullptr) {
+        return;
+    }
+    using Outcome = FolderAccount::Outcome;
+    listener->folder({folder, configPath,
+                      result      ? Outcome::Written
+                      : leftAlone ? Outcome::LeftAlone
+                                  : Outcome::Failed,
+                      result.records, result.files, result.error});
+}
+
 } // namespace
 
 FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                        std::vector<std::string>* subfolders,
-                        const std::function<void(std::string_view)>& onImage)
+                        std::vector<std::string>* subfolders)
 {
     FolderReader reader(folder);
     FolderPass pass;
@@ -54,9 +68,6 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
         switch (classifyEntryName(entry->name)) {
         case EntryName::Image:
             ++pass.images;
-            if (onImage) {
-                onImage(entry->name);
-            }
             feeding = feeding && stream.add(entry->name);
             // A refused piece ends the document; a walk still needs the sub-folders.
             if (!feeding && subfolders == nullptr) {
@@ -77,9 +88,10 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
 std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::string> files,
                                                          std::int64_t graphicStyle,
                                                          std::int64_t subType,
-                                                         const DocumentSink& sink)
+                                                         const DocumentSink& sink,
+                                                         WriteListener* listener)
 {
-    DocumentStream stream({graphicStyle, subType}, sink, files.size());
+    DocumentStream stream({graphicStyle, subType}, sink, files.size(), listener);
     for (const std::string& file : files) {
         if (!stream.add(file)) {
             return std::nullopt;
@@ -91,14 +103,25 @@ std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::st
     return stream.records();
 }
 
+std::string ConfigBuilder::streamFolderDocument(const std::string& folder, StylePair style,
+                                                const DocumentSink& sink, WriteListener* listener)
+{
+    DocumentStream stream(style, sink, 0, listener, folder);
+    const FolderPass pass = streamFolder(folder, stream);
+    if (!pass.error.empty()) {
+        return pass.error;
+    }
+    return stream.finish() ? std::string() : "the document could not be handed on";
+}
+
 WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const std::string> files,
                                        std::int64_t graphicStyle, std::int64_t subType,
-                                       std::ostream& errors, const SkipObserver& onSkip)
+                                       std::ostream& errors, WriteListener* listener)
 {
     LazyFileSink file(path);
     DocumentStream stream(
         {graphicStyle, subType}, [&file](std::string_view piece) { return file.write(piece); },
-        files.size(), onSkip);
+        files.size(), listener);
     WriteResult result;
     result.files = files.size();
     bool streamed = true;
@@ -109,11 +132,12 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     }
     streamed = streamed && stream.finish();
     result.records = stream.records();
-    result.skipped = stream.skipped();
     if (!streamed || !file.commit()) {
-        return failed(std::move(result), file.error(), errors);
+        result = failed(std::move(result), file.error(), errors);
+    } else {
+        result.written = true;
     }
-    result.written = true;
+    tell(listener, parentFolderOf(path), path, result);
     return result;
 }
 
@@ -121,24 +145,26 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
                                              std::ostream& errors,
                                              const FolderWriteOptions& options)
 {
-    LazyFileSink file(configPathIn(folder));
+    const std::string configPath = configPathIn(folder);
+    LazyFileSink file(configPath);
     DocumentStream stream(
-        style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.onSkip);
-    const FolderPass pass = streamFolder(folder, stream, options.subfolders, options.onImage);
+        style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.listener,
+        folder);
+    const FolderPass pass = streamFolder(folder, stream, options.subfolders);
     WriteResult result;
     result.files = pass.images;
     result.records = stream.records();
-    result.skipped = stream.skipped();
     if (!pass.error.empty()) {
-        return failed(std::move(result), pass.error, errors);
-    }
-    if (options.onlyWithImages && pass.images == 0) {
+        result = failed(std::move(result), pass.error, errors);
+    } else if (options.onlyWithImages && pass.images == 0) {
+        tell(options.listener, folder, configPath, result, true);
         return result;
+    } else if (!stream.finish() || !file.commit()) {
+        result = failed(std::move(result), file.error(), errors);
+    } else {
+        result.written = true;
     }
-    if (!stream.finish() || !file.commit()) {
-        return failed(std::move(result), file.error(), errors);
-    }
-    result.written = true;
+    tell(options.listener, folder, configPath, result);
     return result;
 }
 

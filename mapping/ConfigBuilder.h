@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <iostream>
 #include <optional>
 #include <span>
@@ -41,8 +40,7 @@ struct WriteResult {
     bool written = false;
     std::size_t records = 0;
     std::size_t files = 0; ///< files handed over, or image entries found in a folder
-    SkipTally skipped;
-    std::string error; ///< what went wrong, when not written
+    std::string error;     ///< what went wrong, when not written
 
     explicit operator bool() const noexcept { return written; }
 };
@@ -53,9 +51,8 @@ struct FolderWriteOptions {
     bool onlyWithImages = false;
     /// Receives the names of the folder's real sub-folders (symbolic links not counted).
     std::vector<std::string>* subfolders = nullptr;
-    SkipObserver onSkip;
-    /// Told of each image entry as it is written, mapped or not.
-    std::function<void(std::string_view entry)> onImage;
+    /// Told what became of each entry, then of the folder.
+    WriteListener* listener = nullptr;
 };
 
 /// Writes config.xml: the one place a document goes to disk.
@@ -68,7 +65,7 @@ public:
                                                  std::span<const std::string> files,
                                                  std::int64_t graphicStyle, std::int64_t subType,
                                                  std::ostream& errors = std::cout,
-                                                 const SkipObserver& onSkip = {});
+                                                 WriteListener* listener = nullptr);
 
     /// Lists `folder` and writes its config.xml in one pass, in memory that does not grow with
     /// the folder. A listing that fails part-way leaves the old file as it was, like any failure.
@@ -80,7 +77,14 @@ public:
     /// when the sink refused a piece.
     [[nodiscard]] static std::optional<std::size_t>
     streamDocument(std::span<const std::string> files, std::int64_t graphicStyle,
-                   std::int64_t subType, const DocumentSink& sink);
+                   std::int64_t subType, const DocumentSink& sink,
+                   WriteListener* listener = nullptr);
+
+    /// Streams a folder's document to `sink`; empty, or why the folder could not be listed or
+    /// the sink refused a piece.
+    [[nodiscard]] static std::string streamFolderDocument(const std::string& folder,
+                                                          StylePair style, const DocumentSink& sink,
+                                                          WriteListener* listener = nullptr);
 };
 
 /// The outcome of one pass over a folder's entries into a document.
@@ -89,11 +93,10 @@ struct FolderPass {
     std::string error;      ///< why the folder could not be read to its end
 };
 
-/// Feeds a folder's image entries, in listing order, into `stream` (telling `onImage` of each),
-/// and notes the entries passed over for their extension's case; stops early when the stream's
-/// sink refuses a piece, unless the sub-folders are still wanted.
+/// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
+/// over for their extension's case; stops early when the stream's sink refuses a piece, unless
+/// the sub-folders are still wanted.
 [[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                                      std::vector<std::string>* subfolders = nullptr,
-                                      const std::function<void(std::string_view)>& onImage = {});
+                                      std::vector<std::string>* subfolders = nullptr);
 
 } // namespace crestmap

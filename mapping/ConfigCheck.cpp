@@ -127,7 +127,7 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
     DocumentStream stream(
         style,
         [&comparer](std::string_view piece) { return !comparer || comparer->compare(piece); }, 0,
-        options.onSkip);
+        options.listener, folder);
     const FolderPass pass = streamFolder(folder, stream, options.subfolders);
     if (!pass.error.empty()) {
         return {ConfigCheck::State::Failed, pass.error};

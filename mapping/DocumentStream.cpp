@@ -16,8 +16,8 @@ constexpr std::size_t pieceSize = std::size_t{1} << 20;
 } // namespace
 
 DocumentStream::DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles,
-                               SkipObserver onSkip)
-    : m_style(style), m_sink(std::move(sink)), m_onSkip(std::move(onSkip))
+                               WriteListener* listener, std::string_view folder)
+    : m_style(style), m_sink(std::move(sink)), m_listener(listener), m_folder(folder)
 {
     // A record is rarely over 100 bytes.
     m_piece.reserve(std::min(pieceSize, configHeader.size() + configFooter.size() +
@@ -40,6 +40,13 @@ bool DocumentStream::add(std::string_view file)
         return true;
     }
     ++m_records;
+    if (m_listener != nullptr) {
+        m_picture.clear();
+        if (m_listener->wantsPictures()) {
+            appendPicturePath(m_picture, name, m_style.graphicStyle, m_style.subType);
+        }
+        m_listener->entry({m_folder, file, m_picture, std::nullopt});
+    }
     if (m_piece.size() >= pieceSize) {
         m_refused = !m_sink(m_piece);
         m_piece.clear();
@@ -49,9 +56,8 @@ bool DocumentStream::add(std::string_view file)
 
 void DocumentStream::passOver(std::string_view name, SkipReason reason)
 {
-    m_skipped.add(name, reason);
-    if (m_onSkip) {
-        m_onSkip(name, reason);
+    if (m_listener != nullptr) {
+        m_listener->entry({m_folder, name, {}, reason});
     }
 }
 

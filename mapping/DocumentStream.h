@@ -2,6 +2,7 @@
 
 #include "SkipReason.h"
 #include "StyleSelectors.h"
+#include "WriteAccount.h"
 
 #include <cstddef>
 #include <functional>
@@ -13,16 +14,14 @@ namespace crestmap {
 /// Receives the document in pieces; returning false stops the stream.
 using DocumentSink = std::function<bool(std::string_view piece)>;
 
-/// Told of each file that gets no record, with why, as the document is made.
-using SkipObserver = std::function<void(std::string_view file, SkipReason reason)>;
-
 /// Makes config.xml one file at a time and hands it on in pieces of bounded size, so that the
 /// document is never held whole, whatever the number of files.
 class DocumentStream {
 public:
-    /// `expectedFiles` only sizes the first piece, so that small documents stay small.
+    /// `expectedFiles` only sizes the first piece, so that small documents stay small. The
+    /// listener, when there is one, is told what became of each entry of `folder`.
     DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles = 0,
-                   SkipObserver onSkip = {});
+                   WriteListener* listener = nullptr, std::string_view folder = {});
 
     /// Adds the record of one file (a path or a bare name), when it gets one; false once the
     /// sink has refused a piece.
@@ -35,15 +34,15 @@ public:
     bool finish();
 
     [[nodiscard]] std::size_t records() const noexcept { return m_records; }
-    [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
 
 private:
     StylePair m_style;
     DocumentSink m_sink;
-    SkipObserver m_onSkip;
+    WriteListener* m_listener;
+    std::string_view m_folder;
     std::string m_piece;
+    std::string m_picture;
     std::size_t m_records = 0;
-    SkipTally m_skipped;
     bool m_refused = false;
 };
 

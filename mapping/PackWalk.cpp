@@ -21,32 +21,50 @@ void walkFolders(const std::string& root, const FolderVisitor& visit)
     }
 }
 
-PackResult writePack(const std::string& root, StylePair style, std::ostream& errors,
-                     const PackOptions& options)
+void forEachPackFolder(
+    const std::string& root, bool recursive,
+    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
 {
-    PackResult pack;
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        FolderWriteOptions each;
-        each.onlyWithImages = folder != root;
-        each.subfolders = options.recursive ? &subfolders : nullptr;
-        if (options.onImage) {
-            each.onImage = [&](std::string_view entry) { options.onImage(folder, entry); };
+        FolderWriteOptions options;
+        options.onlyWithImages = folder != root;
+        options.subfolders = recursive ? &subfolders : nullptr;
+        visit(folder, options);
+    });
+}
+
+bool writePack(const std::string& root, StylePair style, WriteListener& listener,
+               std::ostream& errors, bool recursive)
+{
+    bool allWritten = true;
+    forEachPackFolder(root, recursive, [&](const std::string& folder, FolderWriteOptions& options) {
+        options.listener = &listener;
+        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, errors, options);
+        allWritten = allWritten && (result || result.error.empty());
+    });
+    return allWritten;
+}
+
+PackCheck
+checkPack(const std::string& root, StylePair style, bool recursive,
+          const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
+          WriteListener* listener)
+{
+    PackCheck pack;
+    forEachPackFolder(root, recursive, [&](const std::string& folder, FolderWriteOptions& options) {
+        options.listener = listener;
+        const ConfigCheck check = checkFolderConfig(folder, style, options);
+        if (check.state == ConfigCheck::State::Skipped) {
+            return;
         }
-        if (options.onSkip) {
-            each.onSkip = [&](std::string_view entry, SkipReason reason) {
-                options.onSkip(folder, entry, reason);
-            };
+        if (check.state == ConfigCheck::State::Failed) {
+            ++pack.failed;
+        } else {
+            ++pack.checked;
+            pack.outdated += check.current() ? 0 : 1;
         }
-        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, errors, each);
-        if (result) {
-            ++pack.foldersWritten;
-            pack.records += result.records;
-            pack.skipped.merge(result.skipped);
-        } else if (!result.error.empty()) {
-            pack.failures.push_back({folder, result.error});
-        }
-        if (options.onFolder) {
-            options.onFolder(folder, result);
+        if (onFolder) {
+            onFolder(folder, check);
         }
     });
     return pack;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "ConfigBuilder.h"
-#include "SkipReason.h"
+#include "ConfigCheck.h"
 #include "StyleSelectors.h"
+#include "WriteAccount.h"
 
 #include <cstddef>
 #include <functional>
@@ -21,35 +22,32 @@ using FolderVisitor =
 /// symbolic links are never followed and a folder that cannot be read ends only its branch.
 void walkFolders(const std::string& root, const FolderVisitor& visit);
 
-/// A folder of a pack whose config.xml could not be written, and why.
-struct FolderFailure {
-    std::string folder;
-    std::string error;
+/// Visits the folders of a pack with the options its rules give each: `root` is always written,
+/// the folders below it (only when `recursive`) only when they hold image entries.
+void forEachPackFolder(
+    const std::string& root, bool recursive,
+    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit);
+
+/// Writes `root`'s config.xml, and with `recursive` that of every folder below it that holds
+/// images, each on its own: a failure is reported to `errors` and the others go on. The account
+/// goes to `listener`; true when no folder failed.
+bool writePack(const std::string& root, StylePair style, WriteListener& listener,
+               std::ostream& errors = std::cout, bool recursive = true);
+
+/// What checking a pack came to.
+struct PackCheck {
+    std::size_t checked = 0;  ///< folders compared
+    std::size_t outdated = 0; ///< of those, missing, stale or not a mapping file
+    std::size_t failed = 0;   ///< folders or files that could not be read
+
+    [[nodiscard]] bool allCurrent() const noexcept { return outdated == 0 && failed == 0; }
 };
 
-/// What writing a pack came to.
-struct PackResult {
-    std::size_t records = 0; ///< in the folders written
-    std::size_t foldersWritten = 0;
-    SkipTally skipped; ///< in the folders written
-    std::vector<FolderFailure> failures;
-};
-
-/// How a pack is written, and who is told what as it is.
-struct PackOptions {
-    /// The folders below the root too, each that holds at least one image entry.
-    bool recursive = true;
-    std::function<void(const std::string& folder, std::string_view entry)> onImage;
-    std::function<void(const std::string& folder, std::string_view entry, SkipReason)> onSkip;
-    /// Told of each folder's outcome once it is written, or has failed, or was left alone.
-    std::function<void(const std::string& folder, const WriteResult& result)> onFolder;
-};
-
-/// Writes `root`'s config.xml as writeFolderConfig does, and with `recursive` that of every
-/// folder below it that holds images, each on its own: a failure is reported to `errors` and
-/// the others go on.
-[[nodiscard]] PackResult writePack(const std::string& root, StylePair style,
-                                   std::ostream& errors = std::cout,
-                                   const PackOptions& options = {});
+/// Checks the folders writePack would write, by the same rules, and tells `onFolder` of each
+/// (folders left alone are not told). Nothing is written.
+[[nodiscard]] PackCheck
+checkPack(const std::string& root, StylePair style, bool recursive,
+          const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
+          WriteListener* listener = nullptr);
 
 } // namespace crestmap

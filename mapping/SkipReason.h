@@ -12,14 +12,15 @@ namespace crestmap {
 /// Why a file got no record, or why a folder entry was passed over.
 enum class SkipReason : std::uint8_t {
     StyleGivesNoRecord, ///< graphic style outside 1–7, or kit type outside 1–2
-    KitNameShape,       ///< a kit name without exactly one underscore after a team part
+    KitNameShape,       ///< a kit name without exactly one underscore
+    KitTeamMissing,     ///< a kit name with nothing before its one underscore
     UnwritableName,     ///< not valid UTF-8, a control character, or U+FFFE/U+FFFF
     ExtensionCase,      ///< a folder entry whose image extension is not in lower case
 };
 
-inline constexpr std::array<SkipReason, 4> allSkipReasons{
-    SkipReason::StyleGivesNoRecord, SkipReason::KitNameShape, SkipReason::UnwritableName,
-    SkipReason::ExtensionCase};
+inline constexpr std::array<SkipReason, 5> allSkipReasons{
+    SkipReason::StyleGivesNoRecord, SkipReason::KitNameShape, SkipReason::KitTeamMissing,
+    SkipReason::UnwritableName, SkipReason::ExtensionCase};
 
 /// The reason in words, for a person reading a list of files.
 [[nodiscard]] std::string_view describeSkipReason(SkipReason reason) noexcept;

@@ -1,5 +1,6 @@
 #include "XmlRecordBuilder.h"
 
+#include "StyleChoices.h"
 #include "StyleSelectors.h"
 
 namespace crestmap {
@@ -11,11 +12,9 @@ constexpr std::string_view recordTo = "\" to=\"";
 constexpr std::string_view recordClose = "\"/>";
 constexpr std::string_view pictures = "graphics/pictures/";
 
-constexpr std::int64_t kitTypeKits = 1;
-constexpr std::int64_t kitTypeTextures = 2;
-
 // Length of the UTF-8 sequence at `s[i]`, or 0 when it is malformed, overlong, a surrogate,
-// beyond U+10FFFF, or one of the two noncharacters XML 1.0 does not allow (U+FFFE, U+FFFF).
+// a C1 control character, beyond U+10FFFF, or one of the two noncharacters XML 1.0 does not
+// allow (U+FFFE, U+FFFF).
 std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
@@ -49,14 +48,15 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
     }
     const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF || code == 0xFFFE || code == 0xFFFF) {
+    const bool c1Control = code >= 0x80 && code <= 0x9F;
+    if (overlong || surrogate || c1Control || code > 0x10FFFF || code == 0xFFFE || code == 0xFFFF) {
         return 0;
     }
     return length;
 }
 
-// Appends graphics/pictures/<ownerWord>/<owner><slot><leaf>; with `escaped`, the name parts
-// as attribute text. The fixed words never need it.
+// Appends graphics/pictures/<owner word>/<owner>/<slot>[/<kit>]; with `escaped`, the name parts
+// as attribute text. The words of the choice tables never need it.
 void appendPicture(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
                    std::int64_t subType, bool escaped)
 {
@@ -67,32 +67,22 @@ void appendPicture(std::string& out, std::string_view fileName, std::int64_t gra
             out += text;
         }
     };
-    const auto line = [&](std::string_view ownerWord, std::string_view owner, std::string_view slot,
-                          std::string_view leaf = {}) {
-        out += pictures;
-        out += ownerWord;
+    const bool kit = graphicStyle == GraphicStyle::Kit;
+    const auto [team, kitName] = kit ? splitKitName(fileName) : std::pair{fileName, fileName};
+    out += pictures;
+    out += kit                                        ? "team"
+           : graphicStyle == GraphicStyle::Portrait   ? "person"
+           : graphicStyle == GraphicStyle::Background ? backgroundKindWord(subType)
+                                                      : logoKindWord(subType);
+    out += '/';
+    name(team);
+    out += '/';
+    const auto slot =
+        kit ? choiceOf(kitTypeChoices, subType) : choiceOf(graphicStyleChoices, graphicStyle);
+    out += slot ? slot->word : std::string_view{};
+    if (kit) {
         out += '/';
-        name(owner);
-        out += slot;
-        name(leaf);
-    };
-    switch (graphicStyle) {
-    case GraphicStyle::Logo:
-        return line(logoKindWord(subType), fileName, "/logo");
-    case GraphicStyle::Icon:
-        return line(logoKindWord(subType), fileName, "/icon");
-    case GraphicStyle::LogoBackgroundLeft:
-        return line(logoKindWord(subType), fileName, "/logo/background/left");
-    case GraphicStyle::LogoBackgroundRight:
-        return line(logoKindWord(subType), fileName, "/logo/background/right");
-    case GraphicStyle::Portrait:
-        return line("person", fileName, "/portrait");
-    case GraphicStyle::Background:
-        return line(backgroundKindWord(subType), fileName, "/background");
-    default: {
-        const auto [team, kit] = splitKitName(fileName);
-        return line("team", team, subType == kitTypeTextures ? "/kit_textures/" : "/kits/", kit);
-    }
+        name(kitName);
     }
 }
 
@@ -100,30 +90,14 @@ void appendPicture(std::string& out, std::string_view fileName, std::int64_t gra
 
 std::string_view logoKindWord(std::int64_t logoType) noexcept
 {
-    switch (logoType) {
-    case 2:
-        return "nation";
-    case 3:
-        return "comp";
-    case 4:
-        return "media_source";
-    default:
-        return "club";
-    }
+    return choiceOf(logoTypeChoices, logoType).value_or(logoTypeChoices.front()).word;
 }
 
 std::string_view backgroundKindWord(std::int64_t backgroundType) noexcept
 {
-    switch (backgroundType) {
-    case 2:
-        return "stadium";
-    case 3:
-        return "comp";
-    case 4:
-        return "person";
-    default:
-        return "team";
-    }
+    return choiceOf(backgroundTypeChoices, backgroundType)
+        .value_or(backgroundTypeChoices.front())
+        .word;
 }
 
 std::pair<std::string_view, std::string_view> splitKitName(std::string_view fileName) noexcept
@@ -139,7 +113,7 @@ std::pair<std::string_view, std::string_view> splitKitName(std::string_view file
 bool isWritableName(std::string_view name) noexcept
 {
     for (std::size_t i = 0; i < name.size();) {
-        if (static_cast<unsigned char>(name[i]) < 0x20) {
+        if (static_cast<unsigned char>(name[i]) < 0x20 || name[i] == 0x7F) {
             return false;
         }
         const std::size_t length = utf8SequenceLength(name, i);
@@ -180,15 +154,20 @@ std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64
                                            std::int64_t subType) noexcept
 {
     if (graphicStyle < GraphicStyle::Logo || graphicStyle > GraphicStyle::Background ||
-        (graphicStyle == GraphicStyle::Kit && subType != kitTypeKits &&
-         subType != kitTypeTextures)) {
+        (graphicStyle == GraphicStyle::Kit && !choiceOf(kitTypeChoices, subType))) {
         return SkipReason::StyleGivesNoRecord;
     }
     if (!isWritableName(fileName)) {
         return SkipReason::UnwritableName;
     }
-    if (graphicStyle == GraphicStyle::Kit && splitKitName(fileName).first.empty()) {
-        return SkipReason::KitNameShape;
+    if (graphicStyle == GraphicStyle::Kit) {
+        const auto underscore = fileName.find('_');
+        if (underscore == 0 && fileName.find('_', 1) == std::string_view::npos) {
+            return SkipReason::KitTeamMissing;
+        }
+        if (splitKitName(fileName).first.empty()) {
+            return SkipReason::KitNameShape;
+        }
     }
     return std::nullopt;
 }
@@ -216,6 +195,12 @@ std::optional<std::string> picturePath(std::string_view fileName, std::int64_t g
     std::string path;
     appendPicture(path, fileName, graphicStyle, subType, false);
     return path;
+}
+
+void appendPicturePath(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
+                       std::int64_t subType)
+{
+    appendPicture(out, fileName, graphicStyle, subType, false);
 }
 
 std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName,

@@ -35,6 +35,11 @@ public:
 [[nodiscard]] std::optional<std::string>
 picturePath(std::string_view fileName, std::int64_t graphicStyle, std::int64_t subType);
 
+/// Appends the picture of a file that gets a record, as picturePath gives it, without a string
+/// of its own.
+void appendPicturePath(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
+                       std::int64_t subType);
+
 /// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
 [[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;
 

@@ -1,7 +1,8 @@
 /* Preloaded into crestmap-cli to make the system calls a real disk can fail fail on demand:
  * CRESTMAP_FAIL=readdir|fsync|renameat|opendir makes that call fail with EIO, after
  * CRESTMAP_FAIL_AFTER successful calls (readdir, default 0), or, for opendir, only for folders
- * whose path ends in CRESTMAP_FAIL_PATH. */
+ * whose path ends in CRESTMAP_FAIL_PATH; CRESTMAP_FAIL=dtype makes readdir report no entry type,
+ * as some file systems do. */
 #define _GNU_SOURCE
 #include <dirent.h>
 #include <dlfcn.h>
@@ -30,7 +31,11 @@ struct dirent* readdir(DIR* dir)
         errno = EIO;
         return NULL;
     }
-    return real(dir);
+    struct dirent* entry = real(dir);
+    if (entry != NULL && failing("dtype")) {
+        entry->d_type = DT_UNKNOWN;
+    }
+    return entry;
 }
 
 DIR* opendir(const char* path)

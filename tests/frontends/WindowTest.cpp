@@ -138,17 +138,10 @@ TEST_F(Window, RadioClicksStoreTheirTagsAndUpdateTheExample)
     const std::vector<Click> clicks{
         {"graphicStyleIcon", &StyleSelectors::graphicStyle, 2, "club/1234/icon"},
         {"logoTypeMediaSource", &StyleSelectors::logoType, 4, "media_source/1234/icon"},
-        {"graphicStyleLogoBackgroundRight", &StyleSelectors::graphicStyle, 4,
-         "media_source/1234/logo/background/right"},
-        {"graphicStylePortrait", &StyleSelectors::graphicStyle, 5, "person/1234/portrait"},
-        {"kitTypeKitTexture", &StyleSelectors::kitType, 2, "person/1234/portrait"},
+        {"kitTypeKitTexture", &StyleSelectors::kitType, 2, "media_source/1234/icon"},
         {"graphicStyleKit", &StyleSelectors::graphicStyle, 6, "team/1234/kit_textures/home"},
         {"backgroundTypeStadium", &StyleSelectors::backgroundType, 2, "kit_textures/home"},
         {"graphicStyleBackground", &StyleSelectors::graphicStyle, 7, "stadium/1234/background"},
-        {"backgroundTypePerson", &StyleSelectors::backgroundType, 4, "person/1234/background"},
-        {"logoTypeNation", &StyleSelectors::logoType, 2, "person/1234/background"},
-        {"graphicStyleLogoBackgroundLeft", &StyleSelectors::graphicStyle, 3,
-         "nation/1234/logo/background/left"},
     };
     for (const Click& c : clicks) {
         click(c.button);
@@ -286,6 +279,7 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
     writeFile(dir / "pack/clubs/1.png", "");
     writeFile(dir / "pack/nations/2.png", "");
     writeFile(dir / "pack/broken/3.png", "");
+    writeFile(dir / "pack/empty/X.PNG", "");
     fs::create_directory(dir / "pack/broken/config.xml");
 
     EXPECT_TRUE(dropUrls({urlOf(dir / "pack")})) << "without sub-folders, only the top is written";
@@ -300,24 +294,37 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
     EXPECT_EQ(readFile(dir / "pack/nations/config.xml"),
               expectedDocument({expectedRecord("2", "club/2/logo")}));
     EXPECT_FALSE(fs::exists(dir / "pack/empty/config.xml"));
-    EXPECT_TRUE(statusText().startsWith("2 records written in 3 folders under "))
-        << statusText().toStdString();
-    EXPECT_TRUE(statusText().contains("1 folder could not be written"));
+    EXPECT_EQ(statusText(),
+              QString::fromStdString("2 records written in 3 folders under " + (dir / "pack") +
+                                     " · 1 folder could not be written · 1 entry "
+                                     "passed over (.PNG)"));
     const QStringList shown = rows();
-    ASSERT_FALSE(shown.empty());
+    ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
     EXPECT_TRUE(shown[0].startsWith(QString::fromStdString(dir / "pack/broken")))
         << shown[0].toStdString();
+    EXPECT_TRUE(shown[1].startsWith("empty/X.PNG | ")) << shown[1].toStdString();
     EXPECT_TRUE(shown.contains("clubs/1.png | graphics/pictures/club/1/logo"));
+
+    // One folder written of a pack: the summary names its config.xml.
+    fs::remove_all(dir / "pack/broken");
+    fs::remove_all(dir / "pack/nations");
+    fs::remove(dir / "pack/config.xml");
+    EXPECT_TRUE(dropUrls({urlOf(dir / "pack/clubs")}));
+    EXPECT_TRUE(statusText().startsWith(
+        QString::fromStdString("1 record written to " + (dir / "pack/clubs/config.xml"))))
+        << statusText().toStdString();
 }
 
-TEST_F(Window, AWriteWithNoRecordsSaysSoPlainly)
+TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
 {
     const TempDir dir;
-    writeFile(dir / "1234.png", "");
+    test::makeImages(dir.path(), 25);
     click("graphicStyleKit");
     EXPECT_TRUE(dropUrls({urlOf(dir.path().string())}));
-    EXPECT_TRUE(statusText().startsWith("config.xml holds no records: none of the 1 files"))
+    EXPECT_TRUE(statusText().startsWith("config.xml holds no records: none of the 25 files"))
         << statusText().toStdString();
+    EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"))
+        << m_prompts.alerts.back().detailedText.toStdString();
 }
 
 // Nothing may be clipped: every radio button lies wholly inside its group's contents, at the

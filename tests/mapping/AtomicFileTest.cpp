@@ -50,12 +50,7 @@ TEST_P(AtomicFileStaging, AbandonedOrFailedFilesLeaveNothing)
         EXPECT_NE(capped.error().find("File too large"), std::string::npos) << capped.error();
         EXPECT_FALSE(capped.commit());
     }
-    std::filesystem::remove(dir / "config.xml");
-    std::filesystem::create_directory(dir / "config.xml");
-    AtomicFile blocked(dir / "config.xml", GetParam());
-    EXPECT_TRUE(blocked.write("x"));
-    EXPECT_FALSE(blocked.commit());
-    EXPECT_NE(blocked.error().find("Is a directory"), std::string::npos) << blocked.error();
+    EXPECT_EQ(readFile(dir / "config.xml"), "old");
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"config.xml"});
 }
 

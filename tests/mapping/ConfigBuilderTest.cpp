@@ -105,77 +105,48 @@ TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
     }
 }
 
-// Each failure must leave the folder exactly as it was and say so on the chosen stream.
-class ConfigWriteFailure : public ::testing::Test {
-protected:
-    void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& folder)
-    {
-        const auto before = fs::exists(folder) ? entryNames(folder) : std::set<std::string>{};
-        const std::string old = fs::is_regular_file(path) ? readFile(path) : std::string();
-        std::ostringstream errors;
-        const WriteResult result = ConfigBuilder::writeConfig(path, m_files, 1, 1, errors);
-
-        EXPECT_FALSE(result);
-        EXPECT_FALSE(result.error.empty());
-        EXPECT_EQ(errors.str(), "Unexpected error: " + result.error + ".\n");
-        if (fs::exists(folder)) {
-            EXPECT_EQ(entryNames(folder), before);
-        }
-        if (!old.empty()) {
-            EXPECT_EQ(readFile(path), old);
-        }
-    }
-
-    std::vector<std::string> m_files = std::vector<std::string>(50000, "/img/12345.png");
-    TempDir m_dir;
-};
-
-TEST_F(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
+// Each failure leaves the folder exactly as it was and says so on the chosen stream.
+void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& folder)
 {
-    writeFile(m_dir / "plain", "file");
-    fs::create_directory(m_dir / "config.xml");
-    writeFile(m_dir / "config.xml/inside", "kept");
-    expectFailureLeavesFolderAlone(m_dir / "gone/config.xml", m_dir / "gone");
-    expectFailureLeavesFolderAlone(m_dir / "plain/config.xml", m_dir.path());
-    expectFailureLeavesFolderAlone(m_dir / "config.xml", m_dir.path());
-    EXPECT_FALSE(fs::exists(m_dir / "gone"));
-    EXPECT_EQ(readFile(m_dir / "config.xml/inside"), "kept");
+    static const std::vector<std::string> files(50000, "/img/12345.png");
+    const auto before = fs::exists(folder) ? entryNames(folder) : std::set<std::string>{};
+    const std::string old = fs::is_regular_file(path) ? readFile(path) : std::string();
+    std::ostringstream errors;
+    const WriteResult result = ConfigBuilder::writeConfig(path, files, 1, 1, errors);
+    EXPECT_FALSE(result) << path;
+    EXPECT_EQ(errors.str(), "Unexpected error: " + result.error + ".\n");
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(fs::exists(folder) ? entryNames(folder) : std::set<std::string>{}, before);
+    if (!old.empty()) {
+        EXPECT_EQ(readFile(path), old);
+    }
 }
 
-TEST_F(ConfigWriteFailure, FolderRenamedOrRemovedAfterListing)
+TEST(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
 {
-    const std::string folder = m_dir / "pics";
-    fs::create_directory(folder);
-    writeFile(folder + "/1.png", "");
-    writeFile(folder + "/config.xml", "old");
-    fs::rename(folder, m_dir / "moved");
-    expectFailureLeavesFolderAlone(folder + "/config.xml", m_dir / "moved");
-    EXPECT_EQ(readFile(m_dir / "moved/config.xml"), "old");
-
-    fs::remove_all(m_dir / "moved");
-    expectFailureLeavesFolderAlone(m_dir / "moved/config.xml", m_dir.path());
-    EXPECT_TRUE(entryNames(m_dir.path()).empty());
+    const TempDir dir;
+    writeFile(dir / "plain", "file");
+    fs::create_directories(dir / "config.xml/inside");
+    expectFailureLeavesFolderAlone(dir / "gone/config.xml", dir / "gone");
+    expectFailureLeavesFolderAlone(dir / "plain/config.xml", dir.path());
+    expectFailureLeavesFolderAlone(dir / "config.xml", dir.path());
 }
 
 #ifndef _WIN32
-TEST_F(ConfigWriteFailure, FileSizeLimitAtEveryStage)
+TEST(ConfigWriteFailure, FileSizeLimitAtEveryStage)
 {
-    const std::string path = m_dir / "config.xml";
-    const std::string old = "old document that must survive";
-    // Within the header, within the first chunk, past a chunk, just short of the footer.
+    const TempDir dir;
+    const std::string path = dir / "config.xml";
+    // Within the header, the first piece, past a piece, and just short of the footer.
     const std::size_t full =
-        test::expectedDocument(std::vector<std::string>(m_files.size(), logoLine("12345"))).size();
+        test::expectedDocument(std::vector<std::string>(50000, logoLine("12345"))).size();
     for (const rlim_t limit :
          {rlim_t{0}, rlim_t{100}, rlim_t{5000}, rlim_t{1500000}, static_cast<rlim_t>(full - 5)}) {
-        writeFile(path, old);
-        {
-            const test::FileSizeLimit cap(limit);
-            expectFailureLeavesFolderAlone(path, m_dir.path());
-        }
-        EXPECT_EQ(readFile(path), old) << limit;
+        writeFile(path, "old document that must survive");
+        const test::FileSizeLimit cap(limit);
+        expectFailureLeavesFolderAlone(path, dir.path());
     }
 }
-
 #endif
 
 } // namespace

@@ -43,6 +43,7 @@ TEST_P(RecordLines, MatchTheMappingTableOrSayWhyNot)
 
 constexpr auto noStyle = SkipReason::StyleGivesNoRecord;
 constexpr auto kitName = SkipReason::KitNameShape;
+constexpr auto noTeam = SkipReason::KitTeamMissing;
 constexpr auto unwritable = SkipReason::UnwritableName;
 
 RecordCase logo(const std::string& name)
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordCase{"42", 7, 3, "42", "graphics/pictures/comp/42/background"},
         RecordCase{"42", 7, 4, "42", "graphics/pictures/person/42/background"},
         RecordCase{"42", 7, 9, "42", "graphics/pictures/team/42/background"}, logo("my logo"),
-        logo(""), logo("Ünïon's Ćrest"), logo("del\x7F"),
+        logo(""), logo("Ünïon's Ćrest"),
         // Names XML would misread are escaped in both values.
         RecordCase{"a&b<c\"d>e", 1, 1, "a&amp;b&lt;c&quot;d>e",
                    "graphics/pictures/club/a&amp;b&lt;c&quot;d>e/logo"},
@@ -86,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         noRecord("bad\xFF_home", noStyle, 6, 3),
         // Kit names need exactly one underscore with a team before it.
         noRecord("1234", kitName, 6), noRecord("1234_home_2", kitName, 6),
-        noRecord("1234__home", kitName, 6), noRecord("_home", kitName, 6),
-        noRecord("_", kitName, 6, 2), noRecord("", kitName, 6),
+        noRecord("1234__home", kitName, 6), noRecord("_home", noTeam, 6),
+        noRecord("_", noTeam, 6, 2), noRecord("_a_b", kitName, 6), noRecord("", kitName, 6),
         // Each UTF-8 rule at its edges: the last good value, then the first bad one.
         logo("\xDF\xBF"), noRecord("\xC0\xAF", unwritable), noRecord("\xC1\xBF", unwritable),
         logo("\xE0\xA0\x80"), noRecord("\xE0\x9F\xBF", unwritable), logo("\xED\x9F\xBF"),
@@ -102,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         noRecord("latin1 \xE9", unwritable, 6),
         // Names the document cannot hold on one line.
         noRecord("two\nlines", unwritable), noRecord("tab\there", unwritable, 5, 0),
-        noRecord(std::string("nul\0x", 5), unwritable), noRecord("unit\x1F", unwritable)));
+        noRecord(std::string("nul\0x", 5), unwritable), noRecord("unit\x1F", unwritable),
+        noRecord("del\x7F", unwritable), noRecord("c1 \xC2\x80", unwritable),
+        noRecord("c1 \xC2\x9F", unwritable), logo("nbsp \xC2\xA0"), logo("~\x7E")));
 
 TEST(StyleSelectors, PassOnlyTheSettingThatGoesWithTheStyle)
 {

@@ -123,15 +123,8 @@ pid_t startProcess(const std::vector<std::string>& argv, const std::string& outP
         ::dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
         ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
         ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-        if (options.workingDirectory && ::chdir(options.workingDirectory->c_str()) != 0) {
-            ::_exit(126);
-        }
         for (const std::string& entry : options.environment) {
             ::putenv(const_cast<char*>(entry.c_str()));
-        }
-        if (options.fileSizeLimit) {
-            const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
         }
         ::execv(args[0], args.data());
         ::_exit(127);
@@ -151,11 +144,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
 {
     // Files rather than pipes: nothing to drain while the child runs, whatever it prints.
     const TempDir capture;
-    const std::string outPath = options.stdoutFile.value_or(capture / "out");
-    const pid_t pid = startProcess(argv, outPath, capture / "err", options);
+    const pid_t pid = startProcess(argv, capture / "out", capture / "err", options);
     ProcessResult result;
     result.exitStatus = finishProcess(pid);
-    result.out = options.stdoutFile ? std::string() : readFile(outPath);
+    result.out = readFile(capture / "out");
     result.err = readFile(capture / "err");
     return result;
 }

@@ -65,10 +65,7 @@ struct ProcessResult {
 };
 
 struct ProcessOptions {
-    std::optional<rlim_t> fileSizeLimit;
-    std::optional<std::filesystem::path> workingDirectory;
-    std::optional<std::string> stdoutFile; ///< standard output goes here instead of a pipe
-    std::vector<std::string> environment;  ///< NAME=value entries added for the program
+    std::vector<std::string> environment; ///< NAME=value entries added for the program
 };
 
 /// Starts a program with standard input empty and its output going to the given files.

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "SkipReason.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace crestmap {
+
+/// What became of one entry a write looked at: the picture it maps to, or why it has none.
+struct EntryAccount {
+    std::string_view folder;          ///< the folder written; empty for files handed over
+    std::string_view name;            ///< the entry's name in `folder`, or the path handed over
+    std::string_view picture;         ///< graphics/pictures/…, not escaped; only when wanted
+    std::optional<SkipReason> reason; ///< why it has no record; none when it has one
+};
+
+/// What became of one folder's config.xml.
+struct FolderAccount {
+    enum class Outcome {
+        Written,
+        LeftAlone, ///< no image entries in a folder below the one asked for
+        Failed,
+    };
+    std::string_view folder;
+    std::string_view configPath;
+    Outcome outcome = Outcome::Failed;
+    std::size_t records = 0;
+    std::size_t images = 0; ///< image entries found, or files handed over
+    std::string_view error; ///< why it failed
+};
+
+/// Told of a write as it is made: each entry of a folder, then that folder's outcome. The one
+/// account of a write; every summary and list is made from it.
+class WriteListener {
+public:
+    virtual ~WriteListener() = default;
+    /// Whether entries should carry their picture path, which costs a little per record.
+    [[nodiscard]] virtual bool wantsPictures() const { return false; }
+    virtual void entry(const EntryAccount& /*entry*/) {}
+    virtual void folder(const FolderAccount& /*folder*/) {}
+};
+
+/// A folder whose config.xml could not be written, and why.
+struct FolderFailure {
+    std::string folder;
+    std::string error;
+};
+
+/// The figures of a write's account, in memory that does not grow with it: counts, and the
+/// first few names. The entries of a folder that failed are not counted: it has no document.
+class WriteTally : public WriteListener {
+public:
+    static constexpr std::size_t sampleLimit = 20;
+
+    void entry(const EntryAccount& entry) override;
+    void folder(const FolderAccount& folder) override;
+
+    [[nodiscard]] std::size_t records() const noexcept { return m_records; }
+    [[nodiscard]] std::size_t foldersWritten() const noexcept { return m_foldersWritten; }
+    [[nodiscard]] std::size_t foldersFailed() const noexcept { return m_foldersFailed; }
+    /// Files handed over, or image entries found, in the folders written.
+    [[nodiscard]] std::size_t images() const noexcept { return m_images; }
+    [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
+    [[nodiscard]] const std::vector<FolderFailure>& failures() const noexcept { return m_failures; }
+    /// The config.xml written last; with one folder written, the one.
+    [[nodiscard]] const std::string& lastConfigPath() const noexcept { return m_lastConfigPath; }
+
+private:
+    std::size_t m_records = 0;
+    std::size_t m_foldersWritten = 0;
+    std::size_t m_foldersFailed = 0;
+    std::size_t m_images = 0;
+    SkipTally m_skipped;
+    SkipTally m_pending; ///< the folder under way, until its outcome is known
+    std::vector<FolderFailure> m_failures;
+    std::string m_lastConfigPath;
+};
+
+/// Passes a write's account on to two listeners.
+class ListenerPair : public WriteListener {
+public:
+    ListenerPair(WriteListener& first, WriteListener& second) : m_first(first), m_second(second) {}
+    [[nodiscard]] bool wantsPictures() const override
+    {
+        return m_first.wantsPictures() || m_second.wantsPictures();
+    }
+    void entry(const EntryAccount& entry) override
+    {
+        m_first.entry(entry);
+        m_second.entry(entry);
+    }
+    void folder(const FolderAccount& folder) override
+    {
+        m_first.folder(folder);
+        m_second.folder(folder);
+    }
+
+private:
+    WriteListener& m_first;
+    WriteListener& m_second;
+};
+
+} // namespace crestmap

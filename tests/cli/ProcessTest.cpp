@@ -1,0 +1,150 @@
+// What only the real crestmap-cli process can show: exit statuses, system calls that fail on a
+// real disk (through a preloaded shim), a kill mid-write, and writers racing each other.
+#include "TestSupport.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <thread>
+#include <unistd.h>
+
+namespace crestmap {
+namespace {
+
+namespace fs = std::filesystem;
+using test::entryNames;
+using test::ProcessResult;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+ProcessResult cli(std::vector<std::string> args, std::vector<std::string> environment = {})
+{
+    args.insert(args.begin(), CRESTMAP_CLI_PATH);
+    return test::runProcess(args, {std::move(environment)});
+}
+
+// The fault shim preloaded and set up by `settings`.
+std::vector<std::string> withFault(std::vector<std::string> settings)
+{
+    settings.insert(settings.end(), {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM,
+                                     "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"});
+    return settings;
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Each leaves the old file and nothing else, in a single and a recursive run, and says why.
+TEST(Process, FailedListingFlushOrRenameKeepTheOldDocument)
+{
+    const TempDir dir;
+    test::makeImages(dir.path(), 300);
+    writeFile(dir / "config.xml", "old");
+    const auto before = entryNames(dir.path());
+    for (const std::string call : {"readdir", "fsync", "renameat"}) {
+        for (const std::string flag : {"--style=logo", "-r"}) {
+            const ProcessResult result =
+                cli({flag, dir.path().string()},
+                    withFault({"CRESTMAP_FAIL=" + call, "CRESTMAP_FAIL_AFTER=100"}));
+            EXPECT_EQ(result.exitStatus, 1) << call;
+            EXPECT_TRUE(has(result.err, "Input/output error")) << call << ": " << result.err;
+            EXPECT_EQ(readFile(dir / "config.xml"), "old") << call;
+            EXPECT_EQ(entryNames(dir.path()), before) << call;
+        }
+    }
+}
+
+TEST(Process, WalkNamesAnUnlistableFolderAndWorksWithoutEntryTypes)
+{
+    const TempDir dir;
+    fs::create_directories(dir / "a/b");
+    writeFile(dir / "a/b/1.png", "");
+    fs::create_directory_symlink(dir / "a", dir / "link");
+    const std::string root = dir.path().string();
+    const ProcessResult walk =
+        cli({"-r", root}, withFault({"CRESTMAP_FAIL=opendir", "CRESTMAP_FAIL_PATH=/a"}));
+    EXPECT_EQ(walk.exitStatus, 1);
+    EXPECT_TRUE(has(walk.err, "cannot list " + (dir / "a"))) << walk.err;
+    EXPECT_TRUE(fs::exists(dir / "config.xml"));
+    const ProcessResult check =
+        cli({"-r", "--check", root}, withFault({"CRESTMAP_FAIL=opendir", "CRESTMAP_FAIL_PATH=/a"}));
+    EXPECT_EQ(check.exitStatus, 1) << check.out;
+
+    // Some file systems leave every entry's type unknown; folders must still be found as such.
+    const ProcessResult untyped = cli({"-r", root}, withFault({"CRESTMAP_FAIL=dtype"}));
+    EXPECT_EQ(untyped.exitStatus, 0) << untyped.err;
+    EXPECT_EQ(untyped.out, "Wrote 1 record in 2 folders\n");
+    EXPECT_TRUE(fs::exists(dir / "a/b/config.xml"));
+}
+
+pid_t start(const std::string& folder, const std::string& style = "logo")
+{
+    return test::startProcess({CRESTMAP_CLI_PATH, "--style", style, folder}, "/dev/null",
+                              "/dev/null");
+}
+
+std::string document(const std::string& folder, const std::string& style)
+{
+    const ProcessResult result = cli({"--stdout", "--style", style, folder});
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    return result.out;
+}
+
+TEST(Process, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
+{
+    const TempDir dir;
+    test::makeImages(dir.path(), 40000);
+    const std::string folder = dir.path().string();
+    const std::string oldDocument = document(folder, "icon");
+    const std::string newDocument = document(folder, "logo");
+    int killedWhileWriting = 0;
+    for (int round = 0; round < 12; ++round) {
+        writeFile(dir / "config.xml", oldDocument);
+        // The kill follows the run's first file event at a different moment each round.
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ::inotify_add_watch(watch, folder.c_str(), IN_CREATE | IN_OPEN | IN_MODIFY);
+        const pid_t pid = start(folder);
+        pollfd ready{watch, POLLIN, 0};
+        ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "crestmap-cli never touched the folder";
+        std::this_thread::sleep_for(std::chrono::microseconds(round * 1500));
+        ::kill(pid, SIGKILL);
+        killedWhileWriting += test::finishProcess(pid) == -SIGKILL ? 1 : 0;
+        ::close(watch);
+        const std::string now = readFile(dir / "config.xml");
+        EXPECT_TRUE(now == oldDocument || now == newDocument) << "round " << round;
+        // The next run is not misled by anything the killed one left.
+        EXPECT_EQ(test::finishProcess(start(folder)), 0);
+        EXPECT_EQ(readFile(dir / "config.xml"), newDocument);
+    }
+    EXPECT_GT(killedWhileWriting, 0);
+}
+
+TEST(Process, ConcurrentWritersLeaveOneWholeDocument)
+{
+    const TempDir dir;
+    test::makeImages(dir.path(), 10000);
+    const std::string folder = dir.path().string();
+    const std::vector<std::string> styles{"logo", "icon", "portrait", "background"};
+    std::set<std::string> documents;
+    for (const std::string& style : styles) {
+        documents.insert(document(folder, style));
+    }
+    for (int round = 0; round < 6; ++round) {
+        std::vector<pid_t> writers;
+        for (const std::string& style : styles) {
+            writers.push_back(start(folder, style));
+        }
+        for (const pid_t pid : writers) {
+            EXPECT_EQ(test::finishProcess(pid), 0);
+        }
+        EXPECT_EQ(documents.count(readFile(dir / "config.xml")), 1u) << "round " << round;
+        EXPECT_EQ(entryNames(dir.path()).size(), 10001u) << "nothing left behind";
+    }
+}
+
+} // namespace
+} // namespace crestmap
