@@ -1,5 +1,5 @@
 // What only the real crestmap-cli process can show: exit statuses, system calls that fail on a
-// real disk (through a preloaded shim), a kill mid-write, and writers racing each other.
+// real disk (through a preloaded shim), and a kill mid-write.
 #include "TestSupport.h"
 
 #include <csignal>
@@ -22,7 +22,7 @@ using test::writeFile;
 ProcessResult cli(std::vector<std::string> args, std::vector<std::string> environment = {})
 {
     args.insert(args.begin(), CRESTMAP_CLI_PATH);
-    return test::runProcess(args, {std::move(environment)});
+    return test::runProcess(args, environment);
 }
 
 // The fault shim preloaded and set up by `settings`.
@@ -121,29 +121,6 @@ TEST(Process, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
         EXPECT_EQ(readFile(dir / "config.xml"), newDocument);
     }
     EXPECT_GT(killedWhileWriting, 0);
-}
-
-TEST(Process, ConcurrentWritersLeaveOneWholeDocument)
-{
-    const TempDir dir;
-    test::makeImages(dir.path(), 10000);
-    const std::string folder = dir.path().string();
-    const std::vector<std::string> styles{"logo", "icon", "portrait", "background"};
-    std::set<std::string> documents;
-    for (const std::string& style : styles) {
-        documents.insert(document(folder, style));
-    }
-    for (int round = 0; round < 6; ++round) {
-        std::vector<pid_t> writers;
-        for (const std::string& style : styles) {
-            writers.push_back(start(folder, style));
-        }
-        for (const pid_t pid : writers) {
-            EXPECT_EQ(test::finishProcess(pid), 0);
-        }
-        EXPECT_EQ(documents.count(readFile(dir / "config.xml")), 1u) << "round " << round;
-        EXPECT_EQ(entryNames(dir.path()).size(), 10001u) << "nothing left behind";
-    }
 }
 
 } // namespace

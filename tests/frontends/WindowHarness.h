@@ -16,12 +16,6 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-inline void PrintTo(const ResultAlert& alert, std::ostream* out)
-{
-    *out << '"' << alert.messageText.toStdString() << "\" / \""
-         << alert.informativeText.toStdString() << '"';
-}
-
 namespace crestmap::test {
 
 /// Answers the window's dialogs from a script and keeps every alert it was asked to show.

@@ -1,13 +1,12 @@
 #include "TestSupport.h"
 
-#include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 #ifndef _WIN32
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,13 +19,9 @@ namespace fs = std::filesystem;
 TempDir::TempDir()
 {
     std::random_device seed;
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    do {
         m_path = fs::temp_directory_path() / ("crestmap-test-" + std::to_string(seed()));
-        if (fs::create_directory(m_path)) {
-            return;
-        }
-    }
-    throw std::runtime_error("cannot make a temporary folder");
+    } while (!fs::create_directory(m_path));
 }
 
 TempDir::~TempDir()
@@ -64,16 +59,12 @@ std::string readFile(const fs::path& path)
     if (!in) {
         throw std::runtime_error("cannot read " + path.string());
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return (std::ostringstream() << in.rdbuf()).str();
 }
 
 void writeFile(const fs::path& path, std::string_view bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
+    if (!(std::ofstream(path, std::ios::binary) << bytes)) {
         throw std::runtime_error("cannot write " + path.string());
     }
 }
@@ -95,10 +86,9 @@ std::set<std::string> entryNames(const fs::path& folder)
 }
 
 #ifndef _WIN32
-FileSizeLimit::FileSizeLimit(rlim_t bytes)
+FileSizeLimit::FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN))
 {
     ::getrlimit(RLIMIT_FSIZE, &m_previous);
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limit = m_previous;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -111,7 +101,7 @@ FileSizeLimit::~FileSizeLimit()
 }
 
 pid_t startProcess(const std::vector<std::string>& argv, const std::string& outPath,
-                   const std::string& errPath, const ProcessOptions& options)
+                   const std::string& errPath, const std::vector<std::string>& environment)
 {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
@@ -123,7 +113,7 @@ pid_t startProcess(const std::vector<std::string>& argv, const std::string& outP
         ::dup2(::open("/dev/null", O_RDONLY), STDIN_FILENO);
         ::dup2(::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
         ::dup2(::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
-        for (const std::string& entry : options.environment) {
+        for (const std::string& entry : environment) {
             ::putenv(const_cast<char*>(entry.c_str()));
         }
         ::execv(args[0], args.data());
@@ -140,16 +130,14 @@ int finishProcess(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
-ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOptions& options)
+ProcessResult runProcess(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& environment)
 {
     // Files rather than pipes: nothing to drain while the child runs, whatever it prints.
     const TempDir capture;
-    const pid_t pid = startProcess(argv, capture / "out", capture / "err", options);
-    ProcessResult result;
-    result.exitStatus = finishProcess(pid);
-    result.out = readFile(capture / "out");
-    result.err = readFile(capture / "err");
-    return result;
+    const int status =
+        finishProcess(startProcess(argv, capture / "out", capture / "err", environment));
+    return {status, readFile(capture / "out"), readFile(capture / "err")};
 }
 #endif
 

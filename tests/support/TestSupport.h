@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -31,16 +29,13 @@ private:
 
 /// The whole config.xml that holds these record lines, written out independently of the code.
 [[nodiscard]] std::string expectedDocument(const std::vector<std::string>& lines);
-
 /// A record line mapping `from` to graphics/pictures/`to`.
 [[nodiscard]] std::string expectedRecord(const std::string& from, const std::string& to);
 
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
-
 /// Fills a folder with `count` empty image files named 100000.png, 100001.png and on.
 void makeImages(const std::filesystem::path& folder, int count);
-
 /// The names in a folder, sorted; for checking that nothing was left behind.
 [[nodiscard]] std::set<std::string> entryNames(const std::filesystem::path& folder);
 
@@ -64,20 +59,16 @@ struct ProcessResult {
     std::string err;
 };
 
-struct ProcessOptions {
-    std::vector<std::string> environment; ///< NAME=value entries added for the program
-};
-
-/// Starts a program with standard input empty and its output going to the given files.
+/// Starts a program, standard input empty, output to the given files, with NAME=value entries
+/// added to its environment.
 [[nodiscard]] pid_t startProcess(const std::vector<std::string>& argv, const std::string& outPath,
-                                 const std::string& errPath, const ProcessOptions& options = {});
-
+                                 const std::string& errPath,
+                                 const std::vector<std::string>& environment = {});
 /// Waits for a started program: its exit code, or minus the signal that ended it.
 int finishProcess(pid_t pid);
-
-/// Runs a program to its end, standard input empty, and collects what it printed.
+/// Runs a program to its end and collects what it printed.
 [[nodiscard]] ProcessResult runProcess(const std::vector<std::string>& argv,
-                                       const ProcessOptions& options = {});
+                                       const std::vector<std::string>& environment = {});
 #endif
 
 } // namespace crestmap::test
