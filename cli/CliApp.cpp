@@ -1,13 +1,12 @@
 #include "CliApp.h"
 
+#include "CliReport.h"
 #include "ConfigBuilder.h"
-#include "ConfigCheck.h"
 #include "FileNames.h"
+#include "FolderListing.h"
 #include "PackWalk.h"
 #include "StyleChoices.h"
-#include "StyleSelectors.h"
 #include "SystemNames.h"
-#include "WriteAccount.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -34,6 +33,8 @@ constexpr const char* examples = R"(Examples:
       maps the two kit textures, in that order, in ./config.xml
   crestmap-cli --style background --background-type stadium --stdout pics/ | less
       shows the document without writing anything
+  crestmap-cli --recursive --update ~/graphics
+      rewrites every config.xml of a pack in the style it already uses
   crestmap-cli --recursive --check ~/graphics/logos
       lists every config.xml in the pack that is missing or out of date
 )";
@@ -46,11 +47,16 @@ public:
 
 struct Request {
     StyleSelectors styles;
+    bool styleGiven = false;
     std::vector<std::string> inputs;
     bool toStdout = false;
     bool recursive = false;
     bool check = false;
+    bool update = false;
+    bool restyle = false;
+    bool verify = false;
     bool verbose = false;
+    Format format = Format::Text;
     bool folder = false; ///< the one input is a folder
 };
 
@@ -63,7 +69,7 @@ int usageError(std::ostream& err, const std::string& message)
 
 // Only the names are accepted: the numbers behind them are not part of the interface.
 void addChoice(CLI::App& app, const std::string& option, const std::string& help,
-               std::span<const Choice> choices, std::int64_t& target)
+               std::span<const Choice> choices, std::int64_t& target, bool& given)
 {
     std::vector<std::string> names;
     for (const Choice& choice : choices) {
@@ -71,17 +77,26 @@ void addChoice(CLI::App& app, const std::string& option, const std::string& help
     }
     app.add_option_function<std::string>(
            option,
-           [choices, &target](const std::string& name) {
+           [choices, &target, &given](const std::string& name) {
                target = choiceNamed(choices, name)->value;
+               given = true;
            },
            help)
         ->check(CLI::IsMember(names));
 }
 
-// A folder alone, or one or more existing files; anything else is the user's mistake.
+// The folder an image is in, absolute, to tell whether two images share one.
+std::string folderOf(const std::string& image)
+{
+    return shown(parentFolderOf(shown(image)));
+}
+
+// A folder alone, or one or more existing image files of one folder; anything else is the
+// user's mistake.
 std::optional<std::string> checkInputs(Request& request)
 {
     const std::vector<std::string>& inputs = request.inputs;
+    bool anyImage = false;
     for (const std::string& input : inputs) {
         std::error_code error;
         const fs::file_status status = fs::status(pathFromBytes(input), error);
@@ -96,51 +111,34 @@ std::optional<std::string> checkInputs(Request& request)
                 return "a folder must be the only argument: " + input;
             }
             request.folder = true;
+            continue;
+        }
+        anyImage = anyImage || classifyEntryName(lastPathComponent(input)) != EntryName::Other;
+        if (folderOf(input) != folderOf(inputs.front())) {
+            return "the images must all be in one folder, as config.xml goes beside them: " +
+                   folderOf(inputs.front()) + " and " + folderOf(input);
         }
     }
-    if ((request.recursive || request.check) && !request.folder) {
-        return std::string(request.recursive ? "--recursive" : "--check") +
-               " takes one FOLDER, not image files";
+    if (!request.folder && !anyImage) {
+        return "none of the files is a .png, .jpg or .jpeg image";
     }
-    if (request.toStdout && (request.recursive || request.check)) {
-        return "--stdout prints one document: it goes with neither --recursive nor --check";
+    for (const auto& [flag, set] : {std::pair{"--recursive", request.recursive},
+                                    {"--check", request.check},
+                                    {"--update", request.update}}) {
+        if (set && !request.folder) {
+            return std::string(flag) + " takes one FOLDER, not image files";
+        }
+    }
+    if (request.toStdout &&
+        (request.recursive || request.check || request.update || request.format == Format::Json)) {
+        return "--stdout prints one document: it goes with none of --recursive, --check, "
+               "--update and --format json";
+    }
+    if (request.update && request.restyle) {
+        return "--update keeps each folder's own style and --restyle replaces it: choose one";
     }
     return std::nullopt;
 }
-
-std::string shown(const std::string& path)
-{
-    std::error_code error;
-    const fs::path absolute = fs::absolute(pathFromBytes(path), error).lexically_normal();
-    return error ? path : bytesFromPath(absolute);
-}
-
-// What a run passed over, after its main figure: "; 2 files without a record (kit name)".
-std::string skippedSuffix(const SkipTally& tally)
-{
-    const std::string text = describeTally(tally);
-    return text.empty() ? text : "; " + text;
-}
-
-// Keeps the figures, and with --verbose names each file without a record, and why.
-class Account : public WriteTally {
-public:
-    Account(bool verbose, std::ostream& err) : m_verbose(verbose), m_err(err) {}
-
-    void entry(const EntryAccount& entry) override
-    {
-        WriteTally::entry(entry);
-        if (m_verbose && entry.reason) {
-            m_err << (entry.folder.empty() ? std::string(entry.name)
-                                           : joinPath(entry.folder, entry.name))
-                  << ": " << describeSkipReason(*entry.reason) << '\n';
-        }
-    }
-
-private:
-    bool m_verbose;
-    std::ostream& m_err;
-};
 
 int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
 {
@@ -148,13 +146,13 @@ int printDocument(const Request& request, StylePair style, std::ostream& out, st
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         return static_cast<bool>(out);
     };
-    Account account(request.verbose, err);
+    CliReport report(Format::Text, request.verbose, out, err);
     std::string error;
     if (request.folder) {
-        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &account);
-    } else if (!ConfigBuilder::streamDocument(request.inputs, style.graphicStyle, style.subType,
-                                              sink, &account)) {
-        error = "cannot write to standard output";
+        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &report);
+    } else {
+        (void)ConfigBuilder::streamDocument(request.inputs, style.graphicStyle, style.subType, sink,
+                                            &report);
     }
     // A refused piece is the output's fault, whatever the listing said.
     if (!out.flush()) {
@@ -168,73 +166,71 @@ int printDocument(const Request& request, StylePair style, std::ostream& out, st
 }
 
 // Images one by one, or a folder, and with --recursive every folder below it that holds images.
-int write(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+int write(const Request& request, std::ostream& out, std::ostream& err)
 {
-    Account account(request.verbose, err);
+    CliReport report(request.format, request.verbose, out, err);
     if (!request.folder) {
-        const std::string configPath = configPathBeside(request.inputs.front());
-        (void)ConfigBuilder::writeConfig(configPath, request.inputs, style.graphicStyle,
-                                         style.subType, err, &account);
+        const StylePair style = request.styles.stylePair();
+        (void)ConfigBuilder::writeConfig(configPathBeside(request.inputs.front()), request.inputs,
+                                         style.graphicStyle, style.subType, err, &report);
     } else {
-        (void)writePack(request.inputs.front(), style, account, err, request.recursive);
-    }
-    if (!request.recursive) {
-        if (account.foldersFailed() > 0) {
-            return Failed;
+        PackRequest pack;
+        pack.recursive = request.recursive;
+        pack.verifyImages = request.verify;
+        pack.rule = request.update                          ? StyleRule::Update
+                    : request.recursive && !request.restyle ? StyleRule::KeepOwn
+                                                            : StyleRule::AsAsked;
+        if (request.styleGiven || !request.update) {
+            pack.style = request.styles.stylePair();
         }
-        out << "Wrote " << countOf(account.records(), "record") << " to "
-            << shown(account.lastConfigPath()) << skippedSuffix(account.skipped()) << '\n';
-        return Written;
+        (void)writePack(request.inputs.front(), pack, report, err);
     }
-    out << "Wrote " << countOf(account.records(), "record") << " in "
-        << countOf(account.foldersWritten(), "folder");
-    if (account.foldersFailed() > 0) {
-        out << "; " << countOf(account.foldersFailed(), "folder") << " could not be written";
+    const bool failed = report.foldersFailed() > 0;
+    if (report.json() || (failed && !request.recursive)) {
+        return failed ? Failed : Written;
     }
-    out << skippedSuffix(account.skipped()) << '\n';
-    return account.foldersFailed() == 0 ? Written : Failed;
+    if (report.foldersWritten() == 1 && !request.recursive) {
+        out << "Wrote " << countOf(report.records(), "record") << " to "
+            << shown(report.lastConfigPath());
+    } else {
+        out << "Wrote " << countOf(report.records(), "record") << " in "
+            << countOf(report.foldersWritten(), "folder");
+    }
+    out << report.suffix() << '\n';
+    return failed ? Failed : Written;
 }
 
-int checkPack(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+int check(const Request& request, std::ostream& out, std::ostream& err)
 {
-    Account account(request.verbose, err);
-    const PackCheck pack = crestmap::checkPack(
-        request.inputs.front(), style, request.recursive,
-        [&](const std::string& folder, const ConfigCheck& check) {
-            const std::string path = shown(configPathIn(folder));
-            switch (check.state) {
-            case ConfigCheck::State::Failed:
-                err << programName << ": " << check.detail << '\n';
-                break;
-            case ConfigCheck::State::Missing:
-                out << "missing: " << path << '\n';
-                break;
-            case ConfigCheck::State::NotMapping:
-                out << "not a mapping file: " << path << '\n';
-                break;
-            case ConfigCheck::State::Stale:
-                out << "stale: " << path << ": " << check.detail << '\n';
-                break;
-            case ConfigCheck::State::Current:
-            case ConfigCheck::State::Skipped:
-                break;
-            }
+    CliReport report(request.format, request.verbose, out, err);
+    PackRequest pack;
+    pack.recursive = request.recursive;
+    pack.rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
+    if (request.styleGiven) {
+        pack.style = request.styles.stylePair();
+    }
+    const PackCheck result = checkPack(
+        request.inputs.front(), pack,
+        [&report](const std::string& folder, const ConfigCheck& check) {
+            report.checked(folder, check);
         },
-        &account);
-    if (pack.allCurrent()) {
-        out << (pack.checked == 1
-                    ? "config.xml is current"
-                    : "All " + countOf(pack.checked, "config.xml file") + " are current")
-            << '\n';
-        return Written;
+        &report);
+    if (report.json()) {
+        return result.allCurrent() ? Written : Failed;
     }
-    out << pack.outdated << " of " << countOf(pack.checked, "config.xml file")
-        << " missing or stale";
-    if (pack.failed > 0) {
-        out << "; " << countOf(pack.failed, "folder") << " could not be read";
+    if (result.outdated == 0 && result.failed == 0) {
+        out << (result.checked == 1
+                    ? std::string("config.xml is current")
+                    : "All " + countOf(result.checked, "config.xml file") + " are current");
+    } else {
+        out << result.outdated << " of " << countOf(result.checked, "config.xml file")
+            << " missing or stale";
+        if (result.failed > 0) {
+            out << "; " << countOf(result.failed, "folder") << " could not be read";
+        }
     }
-    out << '\n';
-    return Failed;
+    out << report.suffix() << '\n';
+    return result.allCurrent() ? Written : Failed;
 }
 
 } // namespace
@@ -245,31 +241,49 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     CLI::App app{"Writes config.xml, the file that maps a folder of images to the game's "
                  "pictures.\n\n"
                  "With a FOLDER, maps its .png, .jpg and .jpeg entries into FOLDER/config.xml.\n"
-                 "With IMAGEs, maps each one, in the order given, into config.xml in the folder "
-                 "of the first.\n",
+                 "With IMAGEs, maps each one, in the order given, into config.xml in their "
+                 "folder.\n",
                  programName};
     app.formatter(std::make_shared<UsageFormatter>());
     // On Windows CLI11 would read "/tmp/logos" as an option; only - and -- begin one here.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string(programName) + " " CRESTMAP_VERSION);
     app.footer(examples);
+    StyleSelectors& styles = request.styles;
+    bool& given = request.styleGiven;
     addChoice(app, "--style", "What the images are (default: logo)", graphicStyleChoices,
-              request.styles.graphicStyle);
+              styles.graphicStyle, given);
     addChoice(app, "--logo-type", "Whose logos, icons or logo backgrounds (default: club)",
-              logoTypeChoices, request.styles.logoType);
+              logoTypeChoices, styles.logoType, given);
     addChoice(app, "--kit-type", "Kits or kit textures (default: kit)", kitTypeChoices,
-              request.styles.kitType);
+              styles.kitType, given);
     addChoice(app, "--background-type", "Whose backgrounds (default: team)", backgroundTypeChoices,
-              request.styles.backgroundType);
+              styles.backgroundType, given);
     app.add_flag("-r,--recursive", request.recursive,
-                 "Also write config.xml in every folder below FOLDER that holds images");
+                 "Also write config.xml in every folder below FOLDER that holds images; a "
+                 "folder whose config.xml maps another style is kept");
+    app.add_flag("--update", request.update,
+                 "Rewrite each config.xml in the style it already uses; with a style option, "
+                 "folders without one get that style");
+    app.add_flag("--restyle", request.restyle,
+                 "With --recursive, rewrite folders that use another style too");
     app.add_flag("--check", request.check,
-                 "Write nothing; list each config.xml that is missing or out of date (exit 1)");
+                 "Write nothing; list each config.xml that is missing or out of date, and images "
+                 "that clash or would not load (exit 1)");
+    app.add_flag("--verify", request.verify, "Also read each image's first bytes as it is mapped");
+    app.add_option_function<std::string>(
+           "--format",
+           [&request](const std::string& format) {
+               request.format = format == "json" ? Format::Json : Format::Text;
+           },
+           "text (the default), or json: one object a folder")
+        ->check(CLI::IsMember({"text", "json"}));
     app.add_flag("--stdout", request.toStdout,
                  "Print the document instead of writing config.xml; nothing on disk changes");
     app.add_flag("-v,--verbose", request.verbose,
-                 "List each file that gets no record, and why, on standard error");
-    app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or one or more image files")
+                 "List each file that gets no record, and each image with a problem, on "
+                 "standard error");
+    app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or image files of one folder")
         ->required();
 
     try {
@@ -287,14 +301,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
-    const StylePair style = request.styles.stylePair();
     if (request.check) {
-        return checkPack(request, style, out, err);
+        return check(request, out, err);
     }
     if (request.toStdout) {
-        return printDocument(request, style, out, err);
+        return printDocument(request, request.styles.stylePair(), out, err);
     }
-    return write(request, style, out, err);
+    return write(request, out, err);
 }
 
 } // namespace crestmap::cli

@@ -56,7 +56,10 @@ WriteReport writeFolderConfigs(const std::string& root, crestmap::StylePair styl
     report.base = root;
     report.pack = withSubfolders;
     ReportCollector collector(report);
-    report.written = crestmap::writePack(root, style, collector, std::cout, withSubfolders);
+    crestmap::PackRequest request;
+    request.style = style;
+    request.recursive = withSubfolders;
+    report.written = crestmap::writePack(root, request, collector, std::cout);
     collector.finish();
     if (!report.written) {
         const auto& first = report.tally.failures().front();

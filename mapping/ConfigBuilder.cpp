@@ -4,6 +4,8 @@
 #include "FileNames.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
+#include "MappingFile.h"
+#include "XmlRecordBuilder.h"
 
 namespace crestmap {
 
@@ -93,7 +95,7 @@ std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::st
 {
     DocumentStream stream({graphicStyle, subType}, sink, files.size(), listener);
     for (const std::string& file : files) {
-        if (!stream.add(file)) {
+        if (!addHandedOver(stream, file)) {
             return std::nullopt;
         }
     }
@@ -122,11 +124,13 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     DocumentStream stream(
         {graphicStyle, subType}, [&file](std::string_view piece) { return file.write(piece); },
         files.size(), listener);
+    ClashFinder clashes;
+    stream.findClashesWith(&clashes);
     WriteResult result;
     result.files = files.size();
     bool streamed = true;
     for (const std::string& name : files) {
-        if (!(streamed = stream.add(name))) {
+        if (!(streamed = addHandedOver(stream, name))) {
             break;
         }
     }
@@ -138,7 +142,51 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
         result.written = true;
     }
     tell(listener, parentFolderOf(path), path, result);
+    if (result && listener != nullptr && clashes.settle()) {
+        std::vector<ClashingImage> clashing;
+        std::string line;
+        for (const std::string& name : files) {
+            line.clear();
+            if (classifyEntryName(lastPathComponent(name)) != EntryName::Other &&
+                XmlRecordBuilder{}.appendRecord(line, fileNameOf(name), graphicStyle, subType) &&
+                clashes.clashes(pictureOfLine(line))) {
+                clashing.push_back({ClashFinder::key(pictureOfLine(line)), {}, name});
+            }
+        }
+        reportClashes(std::move(clashing), *listener);
+    }
     return result;
+}
+
+bool addHandedOver(DocumentStream& stream, const std::string& file)
+{
+    // Any case: the file dialog offers .PNG as readily as .png.
+    if (classifyEntryName(lastPathComponent(file)) == EntryName::Other) {
+        stream.passOver(file, SkipReason::NotAnImage);
+        return true;
+    }
+    return stream.add(file);
+}
+
+void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
+                         const ClashFinder& clashes, WriteListener& listener)
+{
+    std::vector<ClashingImage> clashing;
+    std::string line;
+    for (const auto& [folder, style] : folders) {
+        FolderReader reader(folder);
+        while (const auto entry = reader.next()) {
+            line.clear();
+            if (classifyEntryName(entry->name) == EntryName::Image &&
+                XmlRecordBuilder{}.appendRecord(line, fileNameOf(entry->name), style.graphicStyle,
+                                                style.subType) &&
+                clashes.clashes(pictureOfLine(line))) {
+                clashing.push_back(
+                    {ClashFinder::key(pictureOfLine(line)), folder, std::string(entry->name)});
+            }
+        }
+    }
+    reportClashes(std::move(clashing), listener);
 }
 
 WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePair style,
@@ -150,6 +198,7 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     DocumentStream stream(
         style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.listener,
         folder);
+    stream.findClashesWith(options.clashes);
     const FolderPass pass = streamFolder(folder, stream, options.subfolders);
     WriteResult result;
     result.files = pass.images;

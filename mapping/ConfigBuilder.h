@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Clashes.h"
 #include "DocumentStream.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
@@ -11,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace crestmap {
@@ -53,14 +55,18 @@ struct FolderWriteOptions {
     std::vector<std::string>* subfolders = nullptr;
     /// Told what became of each entry, then of the folder.
     WriteListener* listener = nullptr;
+    /// Collects the records' pictures, to find those several images map to.
+    ClashFinder* clashes = nullptr;
 };
 
 /// Writes config.xml: the one place a document goes to disk.
 class ConfigBuilder {
 public:
     /// Writes the document for `files` (paths or bare names, in record order) to `path`,
-    /// replacing any file there only once the new one is complete and on disk. On failure
-    /// nothing at `path` changes and one "Unexpected error: " line goes to `errors`.
+    /// replacing any file there only once the new one is complete and on disk. A file whose
+    /// name is not an image's gets no record. On failure nothing at `path` changes and one
+    /// "Unexpected error: " line goes to `errors`; on success the listener is told of images
+    /// that map to the same picture.
     [[nodiscard]] static WriteResult writeConfig(const std::string& path,
                                                  std::span<const std::string> files,
                                                  std::int64_t graphicStyle, std::int64_t subType,
@@ -86,6 +92,14 @@ public:
                                                           StylePair style, const DocumentSink& sink,
                                                           WriteListener* listener = nullptr);
 };
+
+/// Adds a file handed over to `stream`: its record, or the reason it has none.
+bool addHandedOver(DocumentStream& stream, const std::string& file);
+
+/// Finds the images of these folders (each in its style) that map to pictures `clashes` saw
+/// more than once, and tells `listener` of them.
+void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
+                         const ClashFinder& clashes, WriteListener& listener);
 
 /// The outcome of one pass over a folder's entries into a document.
 struct FolderPass {

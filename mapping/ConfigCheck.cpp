@@ -1,11 +1,10 @@
 #include "ConfigCheck.h"
 
 #include "FileNames.h"
+#include "MappingFile.h"
 #include "SystemNames.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <utility>
@@ -78,7 +77,7 @@ std::string describeDifference(LineKeys before, LineKeys after)
     part(removed, "removed");
     part(changed, "changed");
     if (text.empty()) {
-        return "the same records in another order or layout";
+        return "records that differ";
     }
     text.resize(text.size() - 2);
     return text;
@@ -119,7 +118,6 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
 {
     const std::string path = configPathIn(folder);
     std::ifstream file(pathFromBytes(path), std::ios::binary);
-    const int openError = errno;
     std::optional<FileComparer> comparer;
     if (file) {
         comparer.emplace(file);
@@ -128,6 +126,9 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
         style,
         [&comparer](std::string_view piece) { return !comparer || comparer->compare(piece); }, 0,
         options.listener, folder);
+    RecordFingerprint wanted;
+    stream.fingerprintInto(&wanted);
+    stream.findClashesWith(options.clashes);
     const FolderPass pass = streamFolder(folder, stream, options.subfolders);
     if (!pass.error.empty()) {
         return {ConfigCheck::State::Failed, pass.error};
@@ -135,47 +136,57 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
     if (options.onlyWithImages && pass.images == 0) {
         return {ConfigCheck::State::Skipped, {}};
     }
-    if (!comparer) {
-        if (openError != ENOENT) {
-            return {ConfigCheck::State::Failed,
-                    "cannot read " + path + ": " + std::strerror(openError)};
-        }
-        return {ConfigCheck::State::Missing, "missing"};
-    }
-    if (stream.finish() && comparer->sameToTheEnd()) {
+    if (stream.finish() && comparer && comparer->sameToTheEnd()) {
         return {ConfigCheck::State::Current, {}};
     }
+    file.close();
 
-    // Stale: only now are the two documents' records held, as hashes, to say what differs.
-    file.clear();
-    file.seekg(0);
-    std::string line;
-    if (!std::getline(file, line) || line != "<record>") {
-        return {ConfigCheck::State::NotMapping, "not a mapping file"};
-    }
+    // Not byte for byte the same: what matters is whether the game would read it otherwise.
     LineKeys before;
-    while (std::getline(file, line)) {
-        addRecordLine(before, line);
+    const MappingScan scan =
+        scanMappingFile(path, [&before](std::string_view from, std::string_view to) {
+            addRecordLine(before, recordLineOf(from, to));
+            return true;
+        });
+    switch (scan.state) {
+    case MappingScan::State::Missing:
+        return {ConfigCheck::State::Missing, "missing"};
+    case MappingScan::State::Unreadable:
+        return {ConfigCheck::State::Failed, scan.error};
+    case MappingScan::State::NotMapping:
+        return {ConfigCheck::State::NotMapping, "not a mapping file"};
+    case MappingScan::State::Mapping:
+        break;
     }
-    LineKeys after;
-    std::string carry;
-    DocumentStream again(style, [&](std::string_view piece) {
-        carry += piece;
-        std::size_t start = 0;
-        for (auto end = carry.find('\n'); end != std::string::npos; end = carry.find('\n', start)) {
-            addRecordLine(after, std::string_view(carry).substr(start, end - start));
-            start = end + 1;
+    if (scan.records == wanted && scan.defaultOptions && scan.complete) {
+        return {ConfigCheck::State::Current, "the same records in another order or layout"};
+    }
+    if (!(scan.records == wanted)) {
+        LineKeys after;
+        std::string carry;
+        DocumentStream again(style, [&](std::string_view piece) {
+            carry += piece;
+            std::size_t start = 0;
+            for (auto end = carry.find('\n'); end != std::string::npos;
+                 end = carry.find('\n', start)) {
+                addRecordLine(after, std::string_view(carry).substr(start, end - start));
+                start = end + 1;
+            }
+            carry.erase(0, start);
+            return true;
+        });
+        const FolderPass second = streamFolder(folder, again);
+        if (!second.error.empty()) {
+            return {ConfigCheck::State::Failed, second.error};
         }
-        carry.erase(0, start);
-        return true;
-    });
-    const FolderPass second = streamFolder(folder, again);
-    if (!second.error.empty()) {
-        return {ConfigCheck::State::Failed, second.error};
+        (void)again.finish();
+        addRecordLine(after, carry);
+        return {ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after))};
     }
-    (void)again.finish();
-    addRecordLine(after, carry);
-    return {ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after))};
+    return {ConfigCheck::State::Stale,
+            !scan.defaultOptions ? "other options than preload and amap off"
+            : scan.extraneous    ? "text or elements a mapping file does not hold"
+                                 : "no proper end"};
 }
 
 } // namespace crestmap

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Clashes.h"
+#include "MappingFile.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
@@ -27,6 +29,10 @@ public:
     /// sink has refused a piece.
     bool add(std::string_view file);
 
+    /// Also fingerprints the record lines, and collects their pictures to find clashes.
+    void fingerprintInto(RecordFingerprint* fingerprint) noexcept { m_fingerprint = fingerprint; }
+    void findClashesWith(ClashFinder* clashes) noexcept { m_clashes = clashes; }
+
     /// Notes an entry passed over before it could be mapped, such as a .PNG in a folder.
     void passOver(std::string_view name, SkipReason reason);
 
@@ -43,6 +49,8 @@ private:
     std::string m_piece;
     std::string m_picture;
     std::size_t m_records = 0;
+    RecordFingerprint* m_fingerprint = nullptr;
+    ClashFinder* m_clashes = nullptr;
     bool m_refused = false;
 };
 

@@ -1,10 +1,107 @@
 #include "PackWalk.h"
 
 #include "FileNames.h"
+#include "FolderListing.h"
+#include "FolderReader.h"
+#include "ImageCheck.h"
+#include "MappingFile.h"
 
 #include <algorithm>
 
 namespace crestmap {
+
+namespace {
+
+constexpr StylePair defaultStyle{GraphicStyle::Logo, 1};
+
+// What becomes of one folder before it is listed.
+struct Decision {
+    enum class Action { Write, Keep, NotMapped } action;
+    StylePair style;
+};
+
+Decision decide(const std::string& folder, const PackRequest& request)
+{
+    const StylePair asked = request.style.value_or(defaultStyle);
+    if (request.rule == StyleRule::AsAsked) {
+        return {Decision::Action::Write, asked};
+    }
+    const OwnStyle own = readOwnStyle(folder);
+    if (request.rule == StyleRule::Update) {
+        if (own.style) {
+            return {Decision::Action::Write, *own.style};
+        }
+        return {request.style ? Decision::Action::Write : Decision::Action::NotMapped, asked};
+    }
+    if (own.style &&
+        (own.style->graphicStyle != asked.graphicStyle || own.style->subType != asked.subType)) {
+        return {Decision::Action::Keep, *own.style};
+    }
+    return {Decision::Action::Write, asked};
+}
+
+// Lists a folder that is not written: its sub-folders, and whether it holds images at all.
+FolderPass survey(const std::string& folder, std::vector<std::string>* subfolders)
+{
+    FolderReader reader(folder);
+    FolderPass pass;
+    while (const auto entry = reader.next()) {
+        if (entry->isFolder && subfolders != nullptr) {
+            subfolders->emplace_back(entry->name);
+        }
+        pass.images += classifyEntryName(entry->name) == EntryName::Image ? 1 : 0;
+    }
+    pass.error = reader.error();
+    return pass;
+}
+
+// Reads each mapped image's first bytes as its entry passes, telling the next listener of
+// those that would not load.
+class ImageVerifier : public WriteListener {
+public:
+    explicit ImageVerifier(WriteListener& next) : m_next(next) {}
+    [[nodiscard]] bool wantsPictures() const override { return m_next.wantsPictures(); }
+    void entry(const EntryAccount& entry) override
+    {
+        m_next.entry(entry);
+        if (entry.reason) {
+            return;
+        }
+        const auto problem = imageLoadProblem(
+            entry.folder.empty() ? std::string(entry.name) : joinPath(entry.folder, entry.name));
+        if (problem) {
+            ++m_found;
+            m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, *problem});
+        }
+    }
+    void folder(const FolderAccount& folder) override { m_next.folder(folder); }
+    void problem(const ProblemAccount& problem) override
+    {
+        ++m_found;
+        m_next.problem(problem);
+    }
+    [[nodiscard]] std::size_t found() const noexcept { return m_found; }
+
+private:
+    WriteListener& m_next;
+    std::size_t m_found = 0;
+};
+
+// Visits the folders of a pack: the one asked for always, the others (when recursive) only
+// when they hold image entries.
+void forEachPackFolder(
+    const std::string& root, const PackRequest& request,
+    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
+{
+    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        FolderWriteOptions options;
+        options.onlyWithImages = request.recursive;
+        options.subfolders = request.recursive ? &subfolders : nullptr;
+        visit(folder, options);
+    });
+}
+
+} // namespace
 
 void walkFolders(const std::string& root, const FolderVisitor& visit)
 {
@@ -21,39 +118,66 @@ void walkFolders(const std::string& root, const FolderVisitor& visit)
     }
 }
 
-void forEachPackFolder(
-    const std::string& root, bool recursive,
-    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
+bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
+               std::ostream& errors)
 {
-    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        FolderWriteOptions options;
-        options.onlyWithImages = folder != root;
-        options.subfolders = recursive ? &subfolders : nullptr;
-        visit(folder, options);
-    });
-}
-
-bool writePack(const std::string& root, StylePair style, WriteListener& listener,
-               std::ostream& errors, bool recursive)
-{
+    ImageVerifier verifier(listener);
+    WriteListener& told = request.verifyImages ? verifier : listener;
+    ClashFinder clashes;
+    std::vector<std::pair<std::string, StylePair>> written;
     bool allWritten = true;
-    forEachPackFolder(root, recursive, [&](const std::string& folder, FolderWriteOptions& options) {
-        options.listener = &listener;
-        const WriteResult result = ConfigBuilder::writeFolderConfig(folder, style, errors, options);
+    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
+        const Decision decision = decide(folder, request);
+        if (decision.action != Decision::Action::Write) {
+            const FolderPass pass = survey(folder, options.subfolders);
+            using Outcome = FolderAccount::Outcome;
+            const Outcome outcome = !pass.error.empty()                         ? Outcome::Failed
+                                    : decision.action == Decision::Action::Keep ? Outcome::Kept
+                                    : pass.images > 0                           ? Outcome::NotMapped
+                                                      : Outcome::LeftAlone;
+            allWritten = allWritten && outcome != Outcome::Failed;
+            if (outcome == Outcome::Failed) {
+                errors << "Unexpected error: " << pass.error << ".\n" << std::flush;
+            }
+            const std::string configPath = configPathIn(folder);
+            told.folder({folder, configPath, outcome, 0, pass.images, pass.error, decision.style});
+            return;
+        }
+        if (request.beforeWrite) {
+            request.beforeWrite(configPathIn(folder));
+        }
+        options.listener = &told;
+        options.clashes = &clashes;
+        const WriteResult result =
+            ConfigBuilder::writeFolderConfig(folder, decision.style, errors, options);
         allWritten = allWritten && (result || result.error.empty());
+        if (result) {
+            written.emplace_back(folder, decision.style);
+        }
     });
+    if (clashes.settle()) {
+        reportFolderClashes(written, clashes, told);
+    }
     return allWritten;
 }
 
 PackCheck
-checkPack(const std::string& root, StylePair style, bool recursive,
+checkPack(const std::string& root, const PackRequest& request,
           const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
           WriteListener* listener)
 {
+    WriteListener none;
+    ImageVerifier verifier(listener != nullptr ? *listener : none);
+    ClashFinder clashes;
+    std::vector<std::pair<std::string, StylePair>> checked;
     PackCheck pack;
-    forEachPackFolder(root, recursive, [&](const std::string& folder, FolderWriteOptions& options) {
-        options.listener = listener;
-        const ConfigCheck check = checkFolderConfig(folder, style, options);
+    PackRequest own = request;
+    own.rule = request.rule == StyleRule::AsAsked ? StyleRule::AsAsked : StyleRule::Update;
+    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
+        const Decision decision = decide(folder, own);
+        options.listener = &verifier;
+        options.clashes = &clashes;
+        const ConfigCheck check = checkFolderConfig(folder, decision.style, options);
         if (check.state == ConfigCheck::State::Skipped) {
             return;
         }
@@ -62,11 +186,16 @@ checkPack(const std::string& root, StylePair style, bool recursive,
         } else {
             ++pack.checked;
             pack.outdated += check.current() ? 0 : 1;
+            checked.emplace_back(folder, decision.style);
         }
         if (onFolder) {
             onFolder(folder, check);
         }
     });
+    if (clashes.settle()) {
+        reportFolderClashes(checked, clashes, verifier);
+    }
+    pack.problems = verifier.found();
     return pack;
 }
 

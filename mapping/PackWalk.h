@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,31 +23,47 @@ using FolderVisitor =
 /// symbolic links are never followed and a folder that cannot be read ends only its branch.
 void walkFolders(const std::string& root, const FolderVisitor& visit);
 
-/// Visits the folders of a pack with the options its rules give each: `root` is always written,
-/// the folders below it (only when `recursive`) only when they hold image entries.
-void forEachPackFolder(
-    const std::string& root, bool recursive,
-    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit);
+/// How the folders of a pack choose the style they are written in.
+enum class StyleRule {
+    AsAsked, ///< every folder in the style asked for
+    KeepOwn, ///< as asked, but a folder whose mapping file uses another style is kept
+    Update,  ///< each folder in its own file's style; without one, as asked, if a style was
+};
 
-/// Writes `root`'s config.xml, and with `recursive` that of every folder below it that holds
-/// images, each on its own: a failure is reported to `errors` and the others go on. The account
-/// goes to `listener`; true when no folder failed.
-bool writePack(const std::string& root, StylePair style, WriteListener& listener,
-               std::ostream& errors = std::cout, bool recursive = true);
+/// What to do with a folder, or a folder and every folder below it.
+struct PackRequest {
+    std::optional<StylePair> style; ///< asked for; none means the default, or with Update none
+    StyleRule rule = StyleRule::AsAsked;
+    bool recursive = false;    ///< also the folders below; then only folders that hold images
+    bool verifyImages = false; ///< read each mapped image's first bytes
+    /// Told just before a folder's config.xml is replaced or made.
+    std::function<void(const std::string& configPath)> beforeWrite;
+};
+
+/// Writes the folders of a pack, each on its own: a failure is reported to `errors` and the
+/// others go on. The account goes to `listener`, with the images that map to a picture another
+/// image of the pack maps to; true when no folder failed.
+bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
+               std::ostream& errors = std::cout);
 
 /// What checking a pack came to.
 struct PackCheck {
     std::size_t checked = 0;  ///< folders compared
     std::size_t outdated = 0; ///< of those, missing, stale or not a mapping file
     std::size_t failed = 0;   ///< folders or files that could not be read
+    std::size_t problems = 0; ///< images that clash or would not load
 
-    [[nodiscard]] bool allCurrent() const noexcept { return outdated == 0 && failed == 0; }
+    [[nodiscard]] bool allCurrent() const noexcept
+    {
+        return outdated == 0 && failed == 0 && problems == 0;
+    }
 };
 
-/// Checks the folders writePack would write, by the same rules, and tells `onFolder` of each
-/// (folders left alone are not told). Nothing is written.
+/// Checks the folders writePack would write, by the same rules, each against its own file's
+/// style unless the request's rule is AsAsked, and reads every mapped image's first bytes.
+/// `onFolder` is told of each folder checked. Nothing is written.
 [[nodiscard]] PackCheck
-checkPack(const std::string& root, StylePair style, bool recursive,
+checkPack(const std::string& root, const PackRequest& request,
           const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
           WriteListener* listener = nullptr);
 

@@ -15,6 +15,7 @@ constexpr std::array<ReasonWords, allSkipReasons.size()> reasonWords{{
     {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
     {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
     {"the name is not valid UTF-8 or holds a control character", "unusable name"},
+    {"not a .png, .jpg or .jpeg file", "not an image"},
     {"the extension is not in lower case (.png, .jpg, .jpeg)", ".PNG"},
 }};
 

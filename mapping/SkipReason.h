@@ -15,12 +15,13 @@ enum class SkipReason : std::uint8_t {
     KitNameShape,       ///< a kit name without exactly one underscore
     KitTeamMissing,     ///< a kit name with nothing before its one underscore
     UnwritableName,     ///< not valid UTF-8, a control character, or U+FFFE/U+FFFF
+    NotAnImage,         ///< a file handed over whose name is not that of an image
     ExtensionCase,      ///< a folder entry whose image extension is not in lower case
 };
 
-inline constexpr std::array<SkipReason, 5> allSkipReasons{
+inline constexpr std::array<SkipReason, 6> allSkipReasons{
     SkipReason::StyleGivesNoRecord, SkipReason::KitNameShape, SkipReason::KitTeamMissing,
-    SkipReason::UnwritableName, SkipReason::ExtensionCase};
+    SkipReason::UnwritableName,     SkipReason::NotAnImage,   SkipReason::ExtensionCase};
 
 /// The reason in words, for a person reading a list of files.
 [[nodiscard]] std::string_view describeSkipReason(SkipReason reason) noexcept;

@@ -1,6 +1,7 @@
 #include "WriteAccount.h"
 
 #include "FileNames.h"
+#include "MappingFile.h"
 
 namespace crestmap {
 
@@ -33,8 +34,30 @@ void WriteTally::folder(const FolderAccount& folder)
             m_failures.push_back({std::string(folder.folder), std::string(folder.error)});
         }
         break;
+    case FolderAccount::Outcome::Kept:
+    case FolderAccount::Outcome::NotMapped: {
+        const bool kept = folder.outcome == FolderAccount::Outcome::Kept;
+        ++(kept ? m_foldersKept : m_foldersNotMapped);
+        if (m_left.size() < sampleLimit) {
+            m_left.push_back({std::string(folder.folder),
+                              kept ? "kept: maps " + describeStyle(folder.style) + " records"
+                                   : "not mapped yet"});
+        }
+        break;
+    }
     }
     m_pending = {};
+}
+
+void WriteTally::problem(const ProblemAccount& problem)
+{
+    ++(problem.kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable);
+    if (m_problems.size() < sampleLimit) {
+        m_problems.push_back({problem.kind,
+                              problem.folder.empty() ? std::string(problem.name)
+                                                     : joinPath(problem.folder, problem.name),
+                              std::string(problem.detail)});
+    }
 }
 
 } // namespace crestmap

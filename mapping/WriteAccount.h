@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SkipReason.h"
+#include "StyleSelectors.h"
 
 #include <cstddef>
 #include <optional>
@@ -22,8 +23,10 @@ struct EntryAccount {
 struct FolderAccount {
     enum class Outcome {
         Written,
-        LeftAlone, ///< no image entries in a folder below the one asked for
+        LeftAlone, ///< no image entries, in a pack
         Failed,
+        Kept,      ///< its mapping file uses another style, so it was not rewritten
+        NotMapped, ///< images but no mapping file, and no style was asked for
     };
     std::string_view folder;
     std::string_view configPath;
@@ -31,6 +34,19 @@ struct FolderAccount {
     std::size_t records = 0;
     std::size_t images = 0; ///< image entries found, or files handed over
     std::string_view error; ///< why it failed
+    StylePair style{};      ///< written in, or kept in
+};
+
+/// Something found wrong with an image that still got its record.
+struct ProblemAccount {
+    enum class Kind {
+        Clash,      ///< another image maps to the same picture; `detail` names it
+        Unloadable, ///< its first bytes are no PNG or JPEG data; `detail` says what they are
+    };
+    Kind kind;
+    std::string_view folder;
+    std::string_view name;
+    std::string_view detail;
 };
 
 /// Told of a write as it is made: each entry of a folder, then that folder's outcome. The one
@@ -42,12 +58,20 @@ public:
     [[nodiscard]] virtual bool wantsPictures() const { return false; }
     virtual void entry(const EntryAccount& /*entry*/) {}
     virtual void folder(const FolderAccount& /*folder*/) {}
+    virtual void problem(const ProblemAccount& /*problem*/) {}
 };
 
-/// A folder whose config.xml could not be written, and why.
+/// A folder whose config.xml could not be written, or was kept, and why.
 struct FolderFailure {
     std::string folder;
     std::string error;
+};
+
+/// An image with a problem, by its path.
+struct ImageProblem {
+    ProblemAccount::Kind kind;
+    std::string path;
+    std::string detail;
 };
 
 /// The figures of a write's account, in memory that does not grow with it: counts, and the
@@ -58,10 +82,17 @@ public:
 
     void entry(const EntryAccount& entry) override;
     void folder(const FolderAccount& folder) override;
+    void problem(const ProblemAccount& problem) override;
 
     [[nodiscard]] std::size_t records() const noexcept { return m_records; }
     [[nodiscard]] std::size_t foldersWritten() const noexcept { return m_foldersWritten; }
     [[nodiscard]] std::size_t foldersFailed() const noexcept { return m_foldersFailed; }
+    [[nodiscard]] std::size_t foldersKept() const noexcept { return m_foldersKept; }
+    [[nodiscard]] std::size_t foldersNotMapped() const noexcept { return m_foldersNotMapped; }
+    [[nodiscard]] std::size_t problems(ProblemAccount::Kind kind) const noexcept
+    {
+        return kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable;
+    }
     /// Files handed over, or image entries found, in the folders written.
     [[nodiscard]] std::size_t images() const noexcept { return m_images; }
     [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
@@ -73,10 +104,16 @@ private:
     std::size_t m_records = 0;
     std::size_t m_foldersWritten = 0;
     std::size_t m_foldersFailed = 0;
+    std::size_t m_foldersKept = 0;
+    std::size_t m_foldersNotMapped = 0;
+    std::size_t m_clashes = 0;
+    std::size_t m_unloadable = 0;
     std::size_t m_images = 0;
     SkipTally m_skipped;
     SkipTally m_pending; ///< the folder under way, until its outcome is known
     std::vector<FolderFailure> m_failures;
+    std::vector<FolderFailure> m_left;
+    std::vector<ImageProblem> m_problems;
     std::string m_lastConfigPath;
 };
 
@@ -97,6 +134,11 @@ public:
     {
         m_first.folder(folder);
         m_second.folder(folder);
+    }
+    void problem(const ProblemAccount& problem) override
+    {
+        m_first.problem(problem);
+        m_second.problem(problem);
     }
 
 private:

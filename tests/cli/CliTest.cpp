@@ -94,19 +94,22 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 4);
 }
 
+// A shell wildcard hands over config.xml and notes too: neither is an image.
 TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
 {
     const TempDir dir;
-    for (const char* name : {"b_1.png", "a_x.jpg", "c.png"}) {
+    for (const char* name : {"b_1.png", "A_X.JPG", "c.png", "readme.txt", "config.xml"}) {
         writeFile(dir / name, "");
     }
-    const Outcome run = cli({"--style", "kit", dir / "b_1.png", dir / "c.png", dir / "a_x.jpg"});
+    const Outcome run = cli({"--style", "kit", dir / "b_1.png", dir / "c.png", dir / "A_X.JPG",
+                             dir / "readme.txt", dir / "config.xml"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("b_1", "team/b/kits/1"),
-                                expectedRecord("a_x", "team/a/kits/x")}));
+                                expectedRecord("A_X", "team/A/kits/X")}));
     EXPECT_EQ(run.out, "Wrote 2 records to " + (dir / "config.xml") +
-                           "; 1 file without a record (kit name)\n");
+                           "; 1 file without a record (kit name), 2 files without a record (not "
+                           "an image)\n");
 }
 
 TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
@@ -114,7 +117,9 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
     const TempDir dir;
     writeFile(dir / "1.png", "");
     fs::create_directory(dir / "sub");
-    fs::create_symlink(dir / "gone.png", dir / "dangling.png");
+    writeFile(dir / "sub/2.png", "");
+    writeFile(dir / "sub/notes.txt", "");
+    fs::create_symlink(dir / "1.png", dir / "dangling.png");
     const std::string root = dir.path().string();
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{}, "required"},
@@ -122,9 +127,13 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
         {{"--style", "mural", root}, "mural"},
         {{"--kit-type", "2", root}, "2"},
         {{dir / "missing.png"}, "no such file or folder"},
-        {{dir / "dangling.png"}, "dangling.png"},
+        {{dir / "gone.png"}, "gone.png"},
         {{root + "/" + std::string(300, 'x') + ".png"}, "File name too long"},
         {{dir / "1.png", dir / "sub"}, "only argument"},
+        {{dir / "1.png", dir / "sub/2.png"}, "in one folder"},
+        {{dir / "sub/notes.txt"}, "none of the files"},
+        {{"--update", dir / "1.png"}, "--update takes one FOLDER"},
+        {{"--update", "--restyle", root}, "choose one"},
         {{"--recursive", dir / "1.png"}, "--recursive takes one FOLDER"},
         {{"--check", dir / "1.png"}, "--check takes one FOLDER"},
         {{"--recursive", "--stdout", dir / "sub"}, "--stdout"},
@@ -136,6 +145,7 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "dangling.png", "sub"}));
+    EXPECT_EQ(entryNames(dir / "sub"), (std::set<std::string>{"2.png", "notes.txt"}));
 }
 
 TEST(Cli, FailuresExitOneAndKeepTheOldDocument)
@@ -178,20 +188,20 @@ TEST(Cli, RecursiveWriteAndCheckOfAPack)
     }
     for (const char* image :
          {"clubs/2.png", "clubs/.hidden/3.png", "nations/4.png", "nations/5.png", "broken/7.png"}) {
-        writeFile(dir / image, "");
+        writeFile(dir / image, test::pngSignature);
     }
     const std::string root = dir.path().string();
     const Outcome written = cli({"--recursive", root});
     EXPECT_EQ(written.status, 1);
-    EXPECT_EQ(written.out, "Wrote 4 records in 4 folders; 1 folder could not be written\n");
+    EXPECT_EQ(written.out, "Wrote 4 records in 3 folders; 1 folder could not be written\n");
     EXPECT_TRUE(has(written.err, "broken/config.xml: Is a directory")) << written.err;
     EXPECT_EQ(readFile(dir / "clubs/.hidden/config.xml"),
               expectedDocument({expectedRecord("3", "club/3/logo")}));
-    EXPECT_FALSE(fs::exists(dir / "empty/config.xml"));
+    EXPECT_FALSE(fs::exists(dir / "empty/config.xml") || fs::exists(dir / "config.xml"));
 
     fs::remove_all(dir / "broken");
-    EXPECT_EQ(cli({"-r", "--check", root}).out, "All 4 config.xml files are current\n");
-    writeFile(dir / "clubs/8.png", "");
+    EXPECT_EQ(cli({"-r", "--check", root}).out, "All 3 config.xml files are current\n");
+    writeFile(dir / "clubs/8.png", test::pngSignature);
     fs::remove(dir / "nations/5.png");
     fs::remove(dir / "clubs/.hidden/config.xml");
     const auto before = entryNames(dir / "clubs");
@@ -201,11 +211,50 @@ TEST(Cli, RecursiveWriteAndCheckOfAPack)
          {"stale: " + (dir / "clubs/config.xml") + ": 1 record added\n",
           "missing: " + (dir / "clubs/.hidden/config.xml") + "\n",
           "stale: " + (dir / "nations/config.xml") + ": 1 record removed\n",
-          std::string("3 of 4 config.xml files missing or stale\n")}) {
+          std::string("3 of 3 config.xml files missing or stale\n")}) {
         EXPECT_TRUE(has(check.out, line)) << line << " in " << check.out;
     }
     EXPECT_EQ(occurrences(check.out, "\n"), 4u) << check.out;
     EXPECT_EQ(entryNames(dir / "clubs"), before) << "a check writes nothing";
+}
+
+TEST(Cli, APackKeepsEachFolderStyleAndItsProblemsAreCounted)
+{
+    const TempDir dir;
+    for (const char* folder : {"kits", "logos", "new"}) {
+        fs::create_directory(dir / folder);
+    }
+    for (const char* image : {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png"}) {
+        writeFile(dir / image, test::pngSignature);
+    }
+    writeFile(dir / "logos/9.png", "<html></html>");
+    const std::string root = dir.path().string();
+    ASSERT_EQ(cli({"--style", "kit", dir / "kits"}).status, 0);
+    writeFile(dir / "new/config.xml", "");
+
+    const Outcome kept = cli({"-r", "--verify", root});
+    EXPECT_EQ(kept.status, 0) << kept.err;
+    EXPECT_EQ(kept.out, "kept: " + (dir / "kits") +
+                            ": maps kit records; use --update or --restyle\nWrote 4 records in 2 "
+                            "folders; 1 folder kept in their own style; 2 images mapping to a "
+                            "picture another maps to; 1 image that would not load\n");
+    EXPECT_EQ(cli({"--check", dir / "kits"}).out, "config.xml is current\n");
+    EXPECT_TRUE(has(cli({"--check", "--style", "logo", dir / "kits"}).out, "stale: "));
+
+    fs::remove(dir / "new/config.xml");
+    const Outcome update = cli({"-r", "--update", "--verify", "--verbose", root});
+    EXPECT_EQ(update.status, 0);
+    EXPECT_TRUE(has(update.out, "not mapped yet: " + (dir / "new"))) << update.out;
+    EXPECT_TRUE(has(update.err, "7.png: maps to the same picture as " + (dir / "logos/7.jpg")))
+        << update.err;
+    EXPECT_TRUE(has(update.err, "9.png: not a PNG image (it holds HTML)")) << update.err;
+
+    const Outcome json = cli({"-r", "--check", "--format", "json", root});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_TRUE(has(json.out, "{\"folder\":\"" + (dir / "new") + "\",\"config\":\"" +
+                                  (dir / "new/config.xml") + "\",\"state\":\"missing\"}\n"))
+        << json.out;
+    EXPECT_TRUE(has(json.out, "\"problem\":\"clash\""));
 }
 
 // The names of the choices live in the core's table; the window, the manual page and the

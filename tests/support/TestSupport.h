@@ -27,6 +27,9 @@ private:
     std::filesystem::path m_path;
 };
 
+/// The first bytes of a PNG file: enough for an image that is checked to pass as one.
+inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
+
 /// The whole config.xml that holds these record lines, written out independently of the code.
 [[nodiscard]] std::string expectedDocument(const std::vector<std::string>& lines);
 /// A record line mapping `from` to graphics/pictures/`to`.

@@ -1,0 +1,405 @@
+#include "MappingFile.h"
+
+#include "FileNames.h"
+#include "StyleChoices.h"
+#include "SystemNames.h"
+#include "XmlRecordBuilder.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <vector>
+
+namespace crestmap {
+
+namespace {
+
+// A tag longer than this is no part of a mapping document; it is never held whole.
+constexpr std::size_t longestTag = 64 * 1024;
+constexpr std::size_t chunkSize = 256 * 1024;
+
+std::uint64_t hash64(std::string_view text) noexcept
+{
+    std::uint64_t h = 14695981039346656037ull; // FNV-1a, then a final mix
+    for (const char c : text) {
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    return h;
+}
+
+bool isSpace(char c) noexcept
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// One start, end or empty-element tag, its attributes as written.
+struct Tag {
+    std::string_view name;
+    bool closing = false;
+    bool empty = false;
+    std::array<std::pair<std::string_view, std::string_view>, 4> attributes{};
+    std::size_t attributeCount = 0;
+    bool malformed = false;
+
+    [[nodiscard]] std::optional<std::string_view> attribute(std::string_view key) const noexcept
+    {
+        for (std::size_t i = 0; i < attributeCount; ++i) {
+            if (attributes[i].first == key) {
+                return attributes[i].second;
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+// `text` is what stands between '<' and '>'.
+Tag parseTag(std::string_view text)
+{
+    Tag tag;
+    if (!text.empty() && text.front() == '/') {
+        tag.closing = true;
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text.back() == '/') {
+        tag.empty = true;
+        text.remove_suffix(1);
+    }
+    std::size_t i = 0;
+    while (i < text.size() && !isSpace(text[i])) {
+        ++i;
+    }
+    tag.name = text.substr(0, i);
+    while (true) {
+        while (i < text.size() && isSpace(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            break;
+        }
+        const auto equals = text.find('=', i);
+        if (equals == std::string_view::npos || equals + 1 >= text.size() ||
+            (text[equals + 1] != '"' && text[equals + 1] != '\'') ||
+            tag.attributeCount == tag.attributes.size()) {
+            tag.malformed = true;
+            return tag;
+        }
+        const auto close = text.find(text[equals + 1], equals + 2);
+        if (close == std::string_view::npos) {
+            tag.malformed = true;
+            return tag;
+        }
+        std::string_view key = text.substr(i, equals - i);
+        while (!key.empty() && isSpace(key.back())) {
+            key.remove_suffix(1);
+        }
+        tag.attributes[tag.attributeCount++] = {key, text.substr(equals + 2, close - equals - 2)};
+        i = close + 1;
+    }
+    tag.malformed = tag.name.empty() || (tag.closing && (tag.empty || tag.attributeCount > 0));
+    return tag;
+}
+
+// Follows the document's structure: <record>, options, <list id="maps"> of records, </list>,
+// </record>, and nothing after.
+class MappingReader {
+public:
+    MappingReader(MappingScan& scan, const RecordVisitor& onRecord)
+        : m_scan(scan), m_onRecord(onRecord)
+    {}
+
+    // False once the answer is known: no mapping document, or the visitor asked to stop.
+    bool text(std::string_view text)
+    {
+        for (const char c : text) {
+            if (!isSpace(c)) {
+                if (m_place == Place::BeforeRoot) {
+                    return notMapping();
+                }
+                m_scan.extraneous = true;
+                return true;
+            }
+        }
+        return true;
+    }
+
+    bool tag(std::string_view text)
+    {
+        if (text.starts_with("!--") || text.starts_with('?')) {
+            return m_place != Place::BeforeRoot || text.starts_with("!--") ||
+                   text.starts_with("?xml") || notMapping();
+        }
+        const Tag tag = parseTag(text);
+        if (tag.malformed) {
+            return notMapping();
+        }
+        switch (m_place) {
+        case Place::BeforeRoot:
+            if (tag.name != "record" || tag.closing || tag.empty || tag.attributeCount > 0) {
+                return notMapping();
+            }
+            m_scan.state = MappingScan::State::Mapping;
+            m_place = Place::InRoot;
+            return true;
+        case Place::InRoot:
+            if (tag.name == "boolean" && tag.empty) {
+                const auto id = tag.attribute("id");
+                const bool off = tag.attribute("value") == "false";
+                m_preload += id == "preload" && off ? 1 : 0;
+                m_amap += id == "amap" && off ? 1 : 0;
+                m_otherOptions += (id != "preload" && id != "amap") || !off ? 1 : 0;
+            } else if (tag.name == "list" && !tag.closing && !tag.empty &&
+                       tag.attribute("id") == "maps" && !m_listed) {
+                m_place = Place::InList;
+                m_listed = true;
+            } else if (tag.name == "record" && tag.closing) {
+                m_place = Place::AfterRoot;
+            } else {
+                m_scan.extraneous = true;
+            }
+            return true;
+        case Place::InList:
+            if (tag.name == "record" && tag.empty && tag.attributeCount == 2 &&
+                tag.attribute("from") && tag.attribute("to")) {
+                const std::string_view from = *tag.attribute("from");
+                const std::string_view to = *tag.attribute("to");
+                m_scan.records.add(recordLineOf(from, to));
+                return !m_onRecord || m_onRecord(from, to);
+            }
+            if (tag.name == "list" && tag.closing) {
+                m_place = Place::InRoot;
+                m_listClosed = true;
+            } else {
+                m_scan.extraneous = true;
+            }
+            return true;
+        case Place::AfterRoot:
+            m_scan.extraneous = true;
+            return true;
+        }
+        return true;
+    }
+
+    void finish()
+    {
+        m_scan.defaultOptions = m_preload == 1 && m_amap == 1 && m_otherOptions == 0;
+        m_scan.complete = m_place == Place::AfterRoot && m_listClosed && !m_scan.extraneous;
+    }
+
+    bool notMapping()
+    {
+        m_scan.state = MappingScan::State::NotMapping;
+        return false;
+    }
+
+private:
+    enum class Place { BeforeRoot, InRoot, InList, AfterRoot };
+    MappingScan& m_scan;
+    const RecordVisitor& m_onRecord;
+    Place m_place = Place::BeforeRoot;
+    int m_preload = 0;
+    int m_amap = 0;
+    int m_otherOptions = 0;
+    bool m_listed = false;
+    bool m_listClosed = false;
+};
+
+} // namespace
+
+void RecordFingerprint::add(std::string_view recordLine) noexcept
+{
+    const std::uint64_t h = hash64(recordLine);
+    ++count;
+    sum += h;
+    mixedSum += h * (h | 1) ^ (h >> 29);
+}
+
+std::string recordLineOf(std::string_view from, std::string_view to)
+{
+    std::string line = "<record from=\"";
+    line += from;
+    line += "\" to=\"";
+    line += to;
+    line += "\"/>";
+    return line;
+}
+
+MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
+{
+    MappingScan scan;
+    std::error_code ignored;
+    if (std::filesystem::is_directory(pathFromBytes(path), ignored)) {
+        scan.state = MappingScan::State::NotMapping;
+        return scan;
+    }
+    std::ifstream file(pathFromBytes(path), std::ios::binary);
+    if (!file) {
+        const int error = errno;
+        if (error != ENOENT) {
+            scan.state = MappingScan::State::Unreadable;
+            scan.error = "cannot read " + path + ": " + std::strerror(error);
+        }
+        return scan;
+    }
+    scan.state = MappingScan::State::NotMapping;
+    MappingReader reader(scan, onRecord);
+    std::string buffer;
+    std::vector<char> chunk(chunkSize);
+    bool going = true;
+    // A byte-order mark is no text of the document.
+    bool first = true;
+    while (going && file) {
+        file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        buffer.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
+        if (first && buffer.size() >= 3) {
+            if (buffer.starts_with("\xEF\xBB\xBF")) {
+                buffer.erase(0, 3);
+            }
+            first = false;
+        }
+        std::size_t at = 0;
+        while (going) {
+            const auto open = buffer.find('<', at);
+            going = reader.text(std::string_view(buffer).substr(
+                at, open == std::string::npos ? buffer.size() - at : open - at));
+            if (open == std::string::npos || !going) {
+                at = buffer.size();
+                break;
+            }
+            if (buffer.size() - open < 4 && file) {
+                at = open; // too little to tell a comment from a tag yet
+                break;
+            }
+            const bool comment = std::string_view(buffer).substr(open + 1, 3) == "!--";
+            const auto close = comment ? buffer.find("-->", open + 4) : buffer.find('>', open + 1);
+            if (close == std::string::npos) {
+                at = open;
+                break;
+            }
+            going = reader.tag(std::string_view(buffer).substr(
+                open + 1, (comment ? close + 2 : close) - open - 1));
+            at = (comment ? close + 3 : close + 1);
+        }
+        buffer.erase(0, at);
+        if (buffer.size() > longestTag) {
+            going = reader.notMapping();
+        }
+    }
+    if (going && !buffer.empty()) {
+        // An unterminated tag: the document was cut short.
+        scan.extraneous = true;
+    }
+    if (file.bad()) {
+        scan.state = MappingScan::State::Unreadable;
+        scan.error = "cannot read " + path;
+    }
+    reader.finish();
+    return scan;
+}
+
+std::string_view pictureOfLine(std::string_view recordLine) noexcept
+{
+    // A written name holds no double quote: it is always escaped.
+    constexpr std::string_view to = "\" to=\"";
+    const auto start = recordLine.find(to);
+    if (start == std::string_view::npos || recordLine.size() < start + to.size() + 3) {
+        return {};
+    }
+    return recordLine.substr(start + to.size(), recordLine.size() - 3 - start - to.size());
+}
+
+std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
+{
+    constexpr std::string_view pictures = "graphics/pictures/";
+    if (!picture.starts_with(pictures)) {
+        return std::nullopt;
+    }
+    picture.remove_prefix(pictures.size());
+    std::array<std::string_view, 6> parts{};
+    std::size_t count = 0;
+    for (std::size_t start = 0;; ++count) {
+        const auto slash = picture.find('/', start);
+        if (count == parts.size()) {
+            return std::nullopt;
+        }
+        parts[count] = picture.substr(start, slash - start);
+        if (slash == std::string_view::npos) {
+            ++count;
+            break;
+        }
+        start = slash + 1;
+    }
+    const std::string_view owner = parts[0];
+    if (count == 4 && owner == "team") {
+        for (const Choice& kit : kitTypeChoices) {
+            if (parts[2] == kit.word && !parts[1].empty()) {
+                return StylePair{GraphicStyle::Kit, kit.value};
+            }
+        }
+        return std::nullopt;
+    }
+    std::string_view slot =
+        count >= 3 ? picture.substr(picture.find('/', owner.size() + 1) + 1) : std::string_view{};
+    for (const Choice& style : graphicStyleChoices) {
+        if (style.word.empty() || slot != style.word) {
+            continue;
+        }
+        if (style.value == GraphicStyle::Portrait) {
+            return owner == "person" ? std::optional(StylePair{style.value, 0}) : std::nullopt;
+        }
+        const auto& owners = style.value == GraphicStyle::Background
+                                 ? std::span<const Choice>(backgroundTypeChoices)
+                                 : std::span<const Choice>(logoTypeChoices);
+        for (const Choice& kind : owners) {
+            if (kind.word == owner) {
+                return StylePair{style.value, kind.value};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+OwnStyle readOwnStyle(const std::string& folder)
+{
+    OwnStyle own;
+    std::optional<StylePair> style;
+    bool mixed = false;
+    const MappingScan scan =
+        scanMappingFile(configPathIn(folder), [&](std::string_view, std::string_view to) {
+            const auto found = styleOfPicture(to);
+            mixed = !found || (style && (style->graphicStyle != found->graphicStyle ||
+                                         style->subType != found->subType));
+            style = found;
+            return !mixed;
+        });
+    own.exists = scan.state != MappingScan::State::Missing;
+    if (scan.state == MappingScan::State::Mapping && !mixed) {
+        own.style = style;
+    }
+    return own;
+}
+
+std::string describeStyle(StylePair style)
+{
+    const auto graphic = choiceOf(graphicStyleChoices, style.graphicStyle);
+    if (!graphic) {
+        return "unknown";
+    }
+    switch (style.graphicStyle) {
+    case GraphicStyle::Portrait:
+        return "portrait";
+    case GraphicStyle::Kit:
+        return style.subType == 2 ? "kit texture" : "kit";
+    case GraphicStyle::Background:
+        return std::string(backgroundKindWord(style.subType)) + " background";
+    default:
+        return std::string(logoKindWord(style.subType)) + " " + std::string(graphic->name);
+    }
+}
+
+} // namespace crestmap
