@@ -2,17 +2,25 @@
 
 #include "FileSelector.h"
 #include "FolderDragView.h"
+#include "ImageChecker.h"
 #include "Prompts.h"
 #include "RecordPreview.h"
 #include "ResultsPanel.h"
-#include "WriteReport.h"
+#include "WriteController.h"
 #include "ui_MainWindow.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QFile>
 #include <QLayout>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTableView>
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
@@ -21,16 +29,24 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
         m_ownPrompts = std::make_unique<DialogPrompts>();
         prompts = m_ownPrompts.get();
     }
+    m_prompts = prompts;
     m_ui->setupUi(this);
     // The window can never be made smaller than its contents need, so nothing is clipped.
-    // A wrapped label's height depends on its width, which the window's minimum size does not
-    // count; reserve what it needs at the narrowest, so nothing else is squeezed for it.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
-    const int narrowest = m_ui->groupsLayout->minimumSize().width();
-    m_ui->introLabel->setMinimumHeight(m_ui->introLabel->heightForWidth(narrowest));
     m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
-    m_fileSelector = new FileSelector(m_styles, *prompts, this);
-    m_ui->folderDragView->attach(m_styles, *prompts);
+    // The default size, or the screen's room where that is less.
+    if (const QScreen* screen = this->screen()) {
+        resize(size().boundedTo(screen->availableSize()));
+    }
+    m_writer = new WriteController(*prompts, this);
+    m_fileSelector = new FileSelector(m_styles, *prompts, *m_writer, this);
+    m_checker = new ImageChecker(this);
+    m_ui->folderDragView->attach(m_styles, *m_writer);
+    // Dropping anywhere on the window's central area is dropping on the drop area.
+    m_ui->centralWidget->setAcceptDrops(true);
+    m_ui->centralWidget->installEventFilter(this);
+    m_ui->resultsPanel->view().viewport()->setAcceptDrops(true);
+    m_ui->resultsPanel->view().viewport()->installEventFilter(this);
 
     auto* selector = m_fileSelector;
     connectGroup(m_ui->graphicStyleGroup,
@@ -42,20 +58,68 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     connectGroup(m_ui->backgroundTypeGroup,
                  [selector](const QButtonGroup& group) { selector->backgroundTypeRadios(group); });
     connect(m_fileSelector, &FileSelector::stylesChanged, this, &MainWindow::updatePreview);
-    connect(m_fileSelector, &FileSelector::reported, this, &MainWindow::report);
-    connect(m_ui->folderDragView, &FolderDragView::reported, this, &MainWindow::report);
     connect(m_ui->includeSubfolders, &QCheckBox::toggled, m_ui->folderDragView,
             &FolderDragView::setIncludeSubfolders);
-
-    connect(m_ui->browseButton, &QPushButton::clicked, m_fileSelector,
-            &FileSelector::fileBrowseSelect);
-    connect(m_ui->browseAction, &QAction::triggered, m_fileSelector,
-            &FileSelector::fileBrowseSelect);
-    connect(m_ui->quitAction, &QAction::triggered, this, &QWidget::close);
+    connectCommands();
     updatePreview();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands()
+{
+    Ui::MainWindow& ui = *m_ui;
+    ResultsPanel* results = ui.resultsPanel;
+    ui.browseAction->setShortcut(QKeySequence::Open);
+    ui.writeFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    ui.quitAction->setShortcut(QKeySequence::Quit);
+    ui.undoAction->setShortcut(QKeySequence::Undo);
+    ui.copyAction->setShortcut(QKeySequence::Copy);
+    ui.helpAction->setShortcut(QKeySequence::HelpContents);
+    for (QAction* action : {ui.browseAction, ui.writeFolderAction}) {
+        action->setToolTip(
+            action->toolTip() +
+            QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText)));
+    }
+    connect(ui.browseButton, &QPushButton::clicked, ui.browseAction, &QAction::trigger);
+    connect(ui.writeFolderButton, &QPushButton::clicked, ui.writeFolderAction, &QAction::trigger);
+    connect(ui.browseAction, &QAction::triggered, m_fileSelector, &FileSelector::fileBrowseSelect);
+    connect(ui.writeFolderAction, &QAction::triggered, this, &MainWindow::writeFolder);
+    connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
+    connect(ui.undoAction, &QAction::triggered, m_writer, &WriteController::undo);
+    connect(ui.copyAction, &QAction::triggered, this,
+            [results] { QGuiApplication::clipboard()->setText(results->selectedText(false)); });
+    connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+
+    connect(m_writer, &WriteController::reported, this, &MainWindow::report);
+    connect(m_writer, &WriteController::busyChanged, this, [this, results](bool busy) {
+        for (QWidget* input : {static_cast<QWidget*>(m_ui->folderDragView),
+                               static_cast<QWidget*>(m_ui->browseButton),
+                               static_cast<QWidget*>(m_ui->writeFolderButton)}) {
+            input->setEnabled(!busy);
+        }
+        m_ui->browseAction->setEnabled(!busy);
+        m_ui->writeFolderAction->setEnabled(!busy);
+        results->setBusy(busy);
+    });
+    connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
+    connect(m_writer, &WriteController::undoAvailable, ui.undoAction, &QAction::setEnabled);
+    connect(m_writer, &WriteController::undone, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary); });
+    connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
+    connect(results, &ResultsPanel::undoRequested, m_writer, &WriteController::undo);
+    connect(results, &ResultsPanel::openRequested, this,
+            [this](const QString& path) { m_prompts->open(QUrl::fromLocalFile(path)); });
+    connect(results, &ResultsPanel::showInFolderRequested, this,
+            [this](const QString& path) { m_prompts->showInFolder(path); });
+    connect(m_checker, &ImageChecker::found, results, &ResultsPanel::addProblems);
+
+    // Tab goes through the choices, the commands, then the list, and out of it in one stop.
+    QWidget::setTabOrder(ui.browseButton, ui.writeFolderButton);
+    QWidget::setTabOrder(ui.writeFolderButton, ui.includeSubfolders);
+    QWidget::setTabOrder(ui.includeSubfolders, results->findChild<QWidget*>("resultsFilter"));
+}
 
 void MainWindow::connectGroup(QButtonGroup* group,
                               const std::function<void(const QButtonGroup&)>& action)
@@ -67,13 +131,71 @@ void MainWindow::connectGroup(QButtonGroup* group,
     connect(group, &QButtonGroup::idClicked, m_fileSelector, [group, action] { action(*group); });
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    FolderDragView* area = m_ui->folderDragView;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+        area->enterDrag(static_cast<QDragEnterEvent*>(event));
+        return true;
+    case QEvent::DragMove:
+        static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+        return true;
+    case QEvent::DragLeave:
+        area->leaveDrag();
+        return true;
+    case QEvent::Drop:
+        area->takeDrop(static_cast<QDropEvent*>(event));
+        return true;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+void MainWindow::writeFolder()
+{
+    if (m_writer->busy()) {
+        return;
+    }
+    const QUrl folder = m_prompts->chooseFolder(this);
+    if (!folder.isEmpty()) {
+        m_writer->start(m_ui->folderDragView->requestFor(folder));
+    }
+}
+
 void MainWindow::report(const SharedReport& report)
 {
     statusBar()->showMessage(report->statusLine());
     m_ui->resultsPanel->showReport(report);
+    // What the writer never reads, the window reads after: whether each image would load.
+    m_checker->check(report);
 }
 
 void MainWindow::updatePreview()
 {
     m_ui->previewLabel->setText(tr("Example: %1").arg(recordPreview(m_styles.stylePair())));
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(
+        this, tr("About Crestmap"),
+        tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a folder of images "
+           "to a game's pictures.</p><p>Released under the MIT licence.</p><p>The command-line "
+           "tool is described in its manual page: <code>man crestmap-cli</code>.</p>")
+            .arg(QCoreApplication::applicationVersion()));
+}
+
+void MainWindow::showHelp()
+{
+    QMessageBox::information(
+        this, tr("Crestmap help"),
+        tr("Choose what the images are with the four groups, then hand them over: Browse for "
+           "images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the "
+           "window maps every image in it, and with Include sub-folders every folder below it.\n\n"
+           "The list shows what each image became. Enter opens an image; the context menu copies "
+           "paths and records. Undo (%3) puts back what the last write replaced.")
+            .arg(m_ui->browseAction->shortcut().toString(QKeySequence::NativeText),
+                 m_ui->writeFolderAction->shortcut().toString(QKeySequence::NativeText),
+                 m_ui->undoAction->shortcut().toString(QKeySequence::NativeText)));
 }

@@ -8,14 +8,16 @@
 #include <memory>
 
 class FileSelector;
+class ImageChecker;
 class Prompts;
 class QButtonGroup;
+class WriteController;
 namespace Ui {
 class MainWindow;
 }
 
-/// Crestmap's one window: the four style groups, a live record example, Browse, the drop area and
-/// the results of the last write.
+/// Crestmap's one window: the four style groups, a live record example, Browse, Write folder,
+/// the drop area and the results of the last write.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -25,14 +27,25 @@ public:
     ~MainWindow() override;
 
     [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
+    [[nodiscard]] WriteController& writer() noexcept { return *m_writer; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
+    void connectCommands();
     void updatePreview();
     void report(const SharedReport& report);
+    void writeFolder();
+    void showAbout();
+    void showHelp();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<Prompts> m_ownPrompts;
+    Prompts* m_prompts;
     crestmap::StyleSelectors m_styles;
+    WriteController* m_writer;
     FileSelector* m_fileSelector;
+    ImageChecker* m_checker;
 };

@@ -42,6 +42,8 @@ std::string_view outcomeWord(FolderAccount::Outcome outcome)
         return "kept";
     case FolderAccount::Outcome::NotMapped:
         return "not mapped yet";
+    case FolderAccount::Outcome::Cancelled:
+        return "cancelled";
     case FolderAccount::Outcome::Failed:
         break;
     }

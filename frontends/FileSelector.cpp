@@ -1,17 +1,17 @@
 #include "FileSelector.h"
 
-#include "ConfigWriteAction.h"
 #include "FileNames.h"
 #include "Prompts.h"
-#include "ResultAlert.h"
+#include "WriteController.h"
 
 #include <QButtonGroup>
 #include <QFile>
 #include <QWidget>
 #include <vector>
 
-FileSelector::FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts, QWidget* window)
-    : QObject(window), m_styles(styles), m_prompts(prompts), m_window(window)
+FileSelector::FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts,
+                           WriteController& writer, QWidget* window)
+    : QObject(window), m_styles(styles), m_prompts(prompts), m_writer(writer), m_window(window)
 {}
 
 void FileSelector::graphicStyleRadios(const QButtonGroup& sender)
@@ -44,38 +44,35 @@ void FileSelector::store(const QButtonGroup& sender, std::int64_t& setting)
     emit stylesChanged();
 }
 
-std::optional<std::string> FileSelector::configPathFor(const QList<QUrl>& files)
+WriteRequest FileSelector::browseRequest(const QList<QUrl>& files, crestmap::StylePair style)
 {
-    if (files.isEmpty()) {
-        return std::nullopt;
-    }
-    const auto first = localPathOf(files.front());
+    WriteRequest request;
+    request.source = WriteRequest::Source::Browse;
+    request.style = style;
+    const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
     if (!first) {
-        return std::nullopt;
+        request.failure = tr("%1 is not a local file")
+                              .arg(files.isEmpty() ? QString() : files.front().toDisplayString());
+        return request;
     }
-    return crestmap::configPathBeside(*first);
+    request.configPath = crestmap::configPathBeside(*first);
+    for (const QUrl& url : files) {
+        request.files.push_back(
+            localPathOf(url).value_or(QFile::encodeName(url.path()).toStdString()));
+    }
+    return request;
 }
 
 void FileSelector::fileBrowseSelect()
 {
+    if (m_writer.busy()) {
+        return;
+    }
     // The document is built from the choices as they stand when Browse starts.
     const crestmap::StylePair style = m_styles.stylePair();
     const QList<QUrl> chosen = m_prompts.chooseImageFiles(m_window);
     if (chosen.isEmpty()) {
         return;
     }
-
-    WriteReport report =
-        WriteReport::failed(tr("%1 is not a local file").arg(chosen.front().toDisplayString()));
-    if (const auto configPath = configPathFor(chosen)) {
-        std::vector<std::string> files;
-        files.reserve(static_cast<std::size_t>(chosen.size()));
-        for (const QUrl& url : chosen) {
-            files.push_back(localPathOf(url).value_or(QFile::encodeName(url.path()).toStdString()));
-        }
-        report = writeImagesConfig(*configPath, std::move(files), style);
-    }
-    const auto shared = std::make_shared<const WriteReport>(std::move(report));
-    emit reported(shared);
-    m_prompts.showResultAlert(m_window, ResultAlert::forBrowse(shared->written, shared->details()));
+    m_writer.start(browseRequest(chosen, style));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "StyleSelectors.h"
-#include "WriteReport.h"
+#include "WriteJob.h"
 
 #include <QList>
 #include <QObject>
@@ -12,13 +12,15 @@
 class Prompts;
 class QButtonGroup;
 class QWidget;
+class WriteController;
 
 /// The main window's controller: stores the radio choices and runs Browse.
 class FileSelector : public QObject {
     Q_OBJECT
 
 public:
-    FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts, QWidget* window);
+    FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts, WriteController& writer,
+                 QWidget* window);
 
     void graphicStyleRadios(const QButtonGroup& sender);
     void logoTypeRadios(const QButtonGroup& sender);
@@ -28,19 +30,19 @@ public:
     /// Lets the user choose images, writes config.xml beside the first and reports the outcome.
     void fileBrowseSelect();
 
-    /// Where Browse writes for these files: the first one's folder; nothing when it is not local.
-    [[nodiscard]] static std::optional<std::string> configPathFor(const QList<QUrl>& files);
+    /// The write of the chosen files: config.xml beside the first, every file in order.
+    [[nodiscard]] static WriteRequest browseRequest(const QList<QUrl>& files,
+                                                    crestmap::StylePair style);
 
 signals:
     /// A radio choice changed one of the settings.
     void stylesChanged();
-    /// A write ended, with what it did; the alert follows.
-    void reported(const SharedReport& report);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);
 
     crestmap::StyleSelectors& m_styles;
     Prompts& m_prompts;
+    WriteController& m_writer;
     QWidget* m_window;
 };

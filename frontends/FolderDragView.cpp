@@ -1,16 +1,13 @@
 #include "FolderDragView.h"
 
-#include "ConfigWriteAction.h"
-#include "Prompts.h"
-#include "ResultAlert.h"
 #include "StyleSelectors.h"
+#include "WriteController.h"
 
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 FolderDragView::FolderDragView(QWidget* parent)
@@ -31,10 +28,10 @@ FolderDragView::FolderDragView(QWidget* parent)
     setHovering(false);
 }
 
-void FolderDragView::attach(crestmap::StyleSelectors& styles, Prompts& prompts)
+void FolderDragView::attach(crestmap::StyleSelectors& styles, WriteController& writer)
 {
     m_styles = &styles;
-    m_prompts = &prompts;
+    m_writer = &writer;
 }
 
 std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
@@ -49,17 +46,21 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-WriteReport FolderDragView::writeFolder(const QUrl& folder)
+WriteRequest FolderDragView::requestFor(const QUrl& folder) const
 {
-    const crestmap::StylePair style = m_styles->stylePair();
+    WriteRequest request;
     const auto path = localPathOf(folder);
     if (!path) {
-        return WriteReport::failed(tr("%1 is not a local folder").arg(folder.toDisplayString()));
+        request.failure = tr("%1 is not a local folder").arg(folder.toDisplayString());
+        return request;
     }
-    return writeFolderConfigs(*path, style, m_includeSubfolders);
+    request.folder = *path;
+    request.pack.style = m_styles->stylePair();
+    request.pack.recursive = m_includeSubfolders;
+    return request;
 }
 
-void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
+void FolderDragView::enterDrag(QDragEnterEvent* event)
 {
     if (!event->mimeData()->hasUrls()) {
         return;
@@ -75,30 +76,30 @@ void FolderDragView::dragMoveEvent(QDragMoveEvent* event)
     event->accept();
 }
 
-void FolderDragView::dragLeaveEvent(QDragLeaveEvent* event)
+void FolderDragView::leaveDrag()
 {
     setHovering(false);
+}
+
+void FolderDragView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    leaveDrag();
     QFrame::dragLeaveEvent(event);
 }
 
-void FolderDragView::dropEvent(QDropEvent* event)
+void FolderDragView::takeDrop(QDropEvent* event)
 {
     setHovering(false);
     const auto folder = droppedFolder(event->mimeData()->urls());
-    if (!folder || m_styles == nullptr || m_prompts == nullptr) {
+    if (!folder || m_styles == nullptr || m_writer == nullptr || m_writer->busy()) {
         event->ignore();
         return;
     }
-    const auto report = std::make_shared<const WriteReport>(writeFolder(*folder));
+    // The write runs on after the drop returns, so the program the folder came from is not held
+    // up; the alert follows its end.
     event->setDropAction(Qt::CopyAction);
-    event->setAccepted(report->written);
-    emit reported(report);
-    // The alert waits for the drag to finish, so the program the folder came from is not held
-    // up while the user reads it.
-    QTimer::singleShot(0, this,
-                       [this, alert = ResultAlert::forDrop(report->written, report->details())] {
-                           m_prompts->showResultAlert(window(), alert);
-                       });
+    event->accept();
+    m_writer->start(requestFor(*folder));
 }
 
 void FolderDragView::setHovering(bool hovering, bool acceptable)

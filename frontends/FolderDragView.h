@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ConfigWriteAction.h"
+#include "WriteJob.h"
 
 #include <QFrame>
 #include <QList>
 #include <QUrl>
 #include <optional>
 
-class Prompts;
 class QLabel;
+class WriteController;
 namespace crestmap {
 struct StyleSelectors;
 }
@@ -20,8 +20,8 @@ class FolderDragView : public QFrame {
 public:
     explicit FolderDragView(QWidget* parent = nullptr);
 
-    /// The settings and dialogs a drop uses; the area refuses drops until it has them.
-    void attach(crestmap::StyleSelectors& styles, Prompts& prompts);
+    /// The settings and the writer a drop uses; the area refuses drops until it has them.
+    void attach(crestmap::StyleSelectors& styles, WriteController& writer);
 
     /// With sub-folders included, a dropped folder and every folder below it that holds images
     /// get their config.xml. Off at every start.
@@ -30,22 +30,25 @@ public:
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
 
-signals:
-    /// A drop was handled, with what it wrote; the alert follows.
-    void reported(const SharedReport& report);
+    /// The write of `folder` with the choices as they stand, as a drop of it would be.
+    [[nodiscard]] WriteRequest requestFor(const QUrl& folder) const;
+
+    /// Drag handling, also for drops that land elsewhere on the window.
+    void enterDrag(QDragEnterEvent* event);
+    void leaveDrag();
+    void takeDrop(QDropEvent* event);
 
 protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override { enterDrag(event); }
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void dropEvent(QDropEvent* event) override { takeDrop(event); }
 
 private:
-    WriteReport writeFolder(const QUrl& folder);
     void setHovering(bool hovering, bool acceptable = true);
 
     crestmap::StyleSelectors* m_styles = nullptr;
-    Prompts* m_prompts = nullptr;
+    WriteController* m_writer = nullptr;
     QLabel* m_label;
     bool m_includeSubfolders = false;
 };

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "PackWalk.h"
+
 #include <QList>
+#include <QString>
 #include <QUrl>
 
 class QWidget;
 struct ResultAlert;
 
-/// The window's modal dialogs behind one seam, so that tests can answer them without blocking.
+/// What the user chose to do with a pack whose plan was shown.
+enum class PlanChoice { KeepOwnStyles, WriteAllInChosenStyle, Cancel };
+
+/// The window's modal dialogs and its calls into the desktop behind one seam, so that tests can
+/// answer them without blocking and without starting other programs.
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -14,13 +21,34 @@ public:
     /// The image files the user chose, in the dialog's order; empty when cancelled.
     [[nodiscard]] virtual QList<QUrl> chooseImageFiles(QWidget* parent) = 0;
 
+    /// The folder the user chose to write; empty when cancelled.
+    [[nodiscard]] virtual QUrl chooseFolder(QWidget* parent) = 0;
+
+    /// Shows what writing a pack would do, in `style`, and asks how to go on.
+    [[nodiscard]] virtual PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
+                                                const QString& style) = 0;
+
     /// Shows the outcome of a write and returns when the user dismisses it.
     virtual void showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
+
+    /// Opens a file or folder in the desktop's own program for it.
+    virtual void open(const QUrl& url) = 0;
+
+    /// Shows a file in the file manager, selected where the desktop allows it.
+    virtual void showInFolder(const QString& path) = 0;
 };
 
-/// The real dialogs: a file dialog for png, jpg and jpeg files, and a message box.
+/// The real dialogs, which open where the last one of this run was left.
 class DialogPrompts final : public Prompts {
 public:
     [[nodiscard]] QList<QUrl> chooseImageFiles(QWidget* parent) override;
+    [[nodiscard]] QUrl chooseFolder(QWidget* parent) override;
+    [[nodiscard]] PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
+                                        const QString& style) override;
     void showResultAlert(QWidget* parent, const ResultAlert& alert) override;
+    void open(const QUrl& url) override;
+    void showInFolder(const QString& path) override;
+
+private:
+    QString m_lastFolder;
 };

@@ -2,19 +2,42 @@
 
 #include "FileNames.h"
 #include "ThumbnailLoader.h"
+#include "XmlRecordBuilder.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLocale>
 #include <QSet>
 #include <QStyle>
+#include <QUrl>
+#include <algorithm>
 
 namespace {
 
 constexpr int thumbnailSize = 48;
+constexpr int tooltipSize = 256;
 
 QString decoded(std::string_view bytes)
 {
     return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+bool isFolderRow(const ResultRow& row)
+{
+    return row.kind == ResultRow::Kind::FailedFolder || row.kind == ResultRow::Kind::KeptFolder;
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool containsFolded(std::string_view text, std::string_view lowerPart)
+{
+    return std::search(text.begin(), text.end(), lowerPart.begin(), lowerPart.end(),
+                       [](char a, char b) { return lower(a) == b; }) != text.end();
 }
 
 } // namespace
@@ -37,9 +60,96 @@ void ResultsModel::show(SharedReport report)
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
+    m_extra.clear();
+    m_folderImages.clear();
+    if (m_report->pack) {
+        for (const ResultRow& row : m_report->rows) {
+            if (row.kind == ResultRow::Kind::Mapped || row.kind == ResultRow::Kind::NoRecord) {
+                ++m_folderImages[std::string(folderOf(row))];
+            }
+        }
+    }
     m_firstInView = 0;
     m_lastInView = -1;
+    order();
+    refilter();
     endResetModel();
+}
+
+void ResultsModel::addProblems(std::vector<ResultRow> rows)
+{
+    if (rows.empty()) {
+        return;
+    }
+    beginResetModel();
+    std::move(rows.begin(), rows.end(), std::back_inserter(m_extra));
+    order();
+    refilter();
+    endResetModel();
+}
+
+const ResultRow& ResultsModel::rowOf(std::uint32_t ref) const
+{
+    return (ref & extraBit) != 0 ? m_extra[ref & ~extraBit] : m_report->rows[ref];
+}
+
+void ResultsModel::order()
+{
+    m_order.clear();
+    m_order.reserve(m_extra.size() + m_report->rows.size());
+    // The write's own order, with what was found later among the problems.
+    for (std::uint32_t i = 0; i < m_report->problems; ++i) {
+        m_order.push_back(i);
+    }
+    for (std::uint32_t i = 0; i < m_extra.size(); ++i) {
+        m_order.push_back(i | extraBit);
+    }
+    for (auto i = static_cast<std::uint32_t>(m_report->problems); i < m_report->rows.size(); ++i) {
+        m_order.push_back(i);
+    }
+    if (m_sortColumn < 0) {
+        return;
+    }
+    const auto key = [this](std::uint32_t ref) {
+        const ResultRow& row = rowOf(ref);
+        switch (m_sortColumn) {
+        case FileColumn:
+            return std::pair<int, std::string_view>(0, isFolderRow(row)
+                                                           ? std::string_view(row.path)
+                                                           : crestmap::lastPathComponent(row.path));
+        case FolderColumn:
+            return std::pair<int, std::string_view>(0, folderOf(row));
+        default:
+            return std::pair<int, std::string_view>(static_cast<int>(row.kind), row.text);
+        }
+    };
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    std::stable_sort(m_order.begin(), m_order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return ascending ? key(a) < key(b) : key(b) < key(a);
+    });
+}
+
+void ResultsModel::refilter()
+{
+    m_visible.clear();
+    for (const std::uint32_t ref : m_order) {
+        const ResultRow& row = rowOf(ref);
+        if ((m_problemsOnly && !row.problem()) ||
+            (!m_filter.empty() && !containsFolded(row.path, m_filter))) {
+            continue;
+        }
+        m_visible.push_back(ref);
+    }
+}
+
+void ResultsModel::sort(int column, Qt::SortOrder order)
+{
+    emit layoutAboutToBeChanged();
+    m_sortColumn = column;
+    m_sortOrder = order;
+    this->order();
+    refilter();
+    emit layoutChanged();
 }
 
 void ResultsModel::setProblemsOnly(bool only)
@@ -49,12 +159,26 @@ void ResultsModel::setProblemsOnly(bool only)
     }
     beginResetModel();
     m_problemsOnly = only;
+    refilter();
+    endResetModel();
+}
+
+void ResultsModel::setFilter(const QString& text)
+{
+    std::string folded = QFile::encodeName(text).toStdString();
+    std::transform(folded.begin(), folded.end(), folded.begin(), lower);
+    if (folded == m_filter) {
+        return;
+    }
+    beginResetModel();
+    m_filter = std::move(folded);
+    refilter();
     endResetModel();
 }
 
 int ResultsModel::problemCount() const noexcept
 {
-    return static_cast<int>(m_report->problems);
+    return static_cast<int>(m_report->problems + m_extra.size());
 }
 
 void ResultsModel::setRowsInView(int first, int last)
@@ -63,9 +187,9 @@ void ResultsModel::setRowsInView(int first, int last)
     m_lastInView = std::min(last, rowCount() - 1);
     QSet<QString> wanted;
     for (int row = m_firstInView; row <= m_lastInView; ++row) {
-        const ResultRow& r = m_report->rows[static_cast<std::size_t>(row)];
-        if (r.kind != ResultRow::Kind::FailedFolder) {
-            wanted.insert(filePath(r));
+        const ResultRow& r = rowOf(m_visible[static_cast<std::size_t>(row)]);
+        if (!isFolderRow(r)) {
+            wanted.insert(decoded(fullPath(r)));
         }
     }
     m_thumbnails->keepOnly(wanted);
@@ -73,10 +197,7 @@ void ResultsModel::setRowsInView(int first, int last)
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
 {
-    if (parent.isValid()) {
-        return 0;
-    }
-    return m_problemsOnly ? problemCount() : static_cast<int>(m_report->rows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_visible.size());
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
@@ -84,11 +205,46 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString ResultsModel::filePath(const ResultRow& row) const
+std::string ResultsModel::fullPath(const ResultRow& row) const
 {
-    return decoded(m_report->base.empty() || row.kind == ResultRow::Kind::FailedFolder
-                       ? row.path
-                       : crestmap::joinPath(m_report->base, row.path));
+    return m_report->base.empty() || isFolderRow(row)
+               ? row.path
+               : crestmap::joinPath(m_report->base, row.path);
+}
+
+std::string_view ResultsModel::folderOf(const ResultRow& row) const
+{
+    if (isFolderRow(row)) {
+        const std::string_view base = m_report->base;
+        return row.path.size() > base.size() ? std::string_view(row.path).substr(base.size() + 1)
+                                             : std::string_view(".");
+    }
+    const auto slash = row.path.rfind('/');
+    return slash == std::string::npos || m_report->base.empty()
+               ? std::string_view(".")
+               : std::string_view(row.path).substr(0, slash);
+}
+
+QString ResultsModel::tooltip(const ResultRow& row) const
+{
+    const QString path = decoded(fullPath(row));
+    if (isFolderRow(row)) {
+        return path.toHtmlEscaped();
+    }
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    QString text = QStringLiteral("<p style='white-space:pre'>%1</p>").arg(path.toHtmlEscaped());
+    if (size.isValid()) {
+        const QSize shown = size.boundedTo(QSize(tooltipSize, tooltipSize)) == size
+                                ? size
+                                : size.scaled(tooltipSize, tooltipSize, Qt::KeepAspectRatio);
+        text += QStringLiteral("<img src='%1' width='%2' height='%3'><br>")
+                    .arg(QUrl::fromLocalFile(path).toString().toHtmlEscaped())
+                    .arg(shown.width())
+                    .arg(shown.height());
+        text += tr("%1 × %2 pixels, ").arg(size.width()).arg(size.height());
+    }
+    return text + QLocale().formattedDataSize(QFileInfo(path).size());
 }
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
@@ -96,24 +252,36 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const ResultRow& row = m_report->rows[static_cast<std::size_t>(index.row())];
+    const ResultRow& row = rowOf(m_visible[static_cast<std::size_t>(index.row())]);
     const int column = index.column();
-    const bool failedFolder = row.kind == ResultRow::Kind::FailedFolder;
+    const bool folderRow = isFolderRow(row);
     switch (role) {
     case Qt::DisplayRole:
         if (column == FileColumn) {
-            return decoded(m_report->base.empty() && !failedFolder
-                               ? crestmap::lastPathComponent(row.path)
-                               : std::string_view(row.path));
+            return decoded(folderRow ? std::string_view(row.path)
+                                     : crestmap::lastPathComponent(row.path));
+        }
+        if (column == FolderColumn) {
+            const std::string_view folder = folderOf(row);
+            const auto count = m_folderImages.find(std::string(folder));
+            return count == m_folderImages.end() || folderRow
+                       ? decoded(folder)
+                       : QStringLiteral("%1 (%2)").arg(
+                             decoded(folder), counted(static_cast<std::size_t>(count->second),
+                                                      "%1 image", "%1 images"));
         }
         if (row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord) {
             return QString::fromUtf8(crestmap::describeSkipReason(row.reason));
         }
-        return failedFolder ? decoded(row.text) : QString::fromStdString(row.text);
+        return row.kind == ResultRow::Kind::Mapped ? QString::fromStdString(row.text)
+                                                   : decoded(row.text);
     case Qt::DecorationRole:
-        if (failedFolder) {
-            return QApplication::style()->standardIcon(
-                column == FileColumn ? QStyle::SP_DirIcon : QStyle::SP_MessageBoxCritical);
+        if (folderRow) {
+            return column == FileColumn ? QApplication::style()->standardIcon(QStyle::SP_DirIcon)
+                                        : QApplication::style()->standardIcon(
+                                              row.kind == ResultRow::Kind::FailedFolder
+                                                  ? QStyle::SP_MessageBoxCritical
+                                                  : QStyle::SP_MessageBoxInformation);
         }
         if (column == PictureColumn) {
             // A mark beside the reason, not a picture: smaller than the previews.
@@ -122,14 +290,29 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
                                        .pixmap(m_thumbnails->box() / 2)
                                  : QVariant();
         }
-        if (const auto thumbnail = m_thumbnails->thumbnail(filePath(row))) {
-            return *thumbnail;
+        if (column == FileColumn) {
+            if (const auto thumbnail = m_thumbnails->thumbnail(decoded(fullPath(row)))) {
+                return *thumbnail;
+            }
         }
         return {};
     case Qt::ToolTipRole:
-        return filePath(row);
+        return column == FileColumn ? tooltip(row) : QVariant();
     case ProblemRole:
         return row.problem();
+    case PathRole:
+        return decoded(fullPath(row));
+    case RecordRole:
+        if (row.kind != ResultRow::Kind::Mapped) {
+            return {};
+        }
+        {
+            std::string line = "<record from=\"";
+            crestmap::appendAttributeText(line, crestmap::fileNameOf(row.path));
+            line += "\" to=\"";
+            crestmap::appendAttributeText(line, row.text);
+            return QString::fromStdString(line + "\"/>");
+        }
     default:
         return {};
     }
@@ -140,5 +323,12 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return section == FileColumn ? tr("Image") : tr("Picture it maps to");
+    switch (section) {
+    case FileColumn:
+        return tr("Image");
+    case PictureColumn:
+        return tr("Picture it maps to");
+    default:
+        return tr("Folder");
+    }
 }

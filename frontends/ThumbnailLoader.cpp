@@ -7,19 +7,29 @@
 
 namespace {
 
-QImage decode(const QString& path, QSize box)
+// Light squares behind every preview, so white and transparent images still show, and one
+// box size for all, so that rows line up whatever an image's shape.
+QPixmap framed(const QImage& image, QSize box, qreal ratio)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > box.width() || size.height() > box.height())) {
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio));
+    QPixmap pixmap(box * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const QSize size = image.deviceIndependentSize().toSize();
+    const QRect place(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
+                      size);
+    constexpr int square = 6;
+    for (int y = place.top(); y <= place.bottom(); y += square) {
+        for (int x = place.left(); x <= place.right(); x += square) {
+            const bool dark = ((x - place.left()) / square + (y - place.top()) / square) % 2 != 0;
+            painter.fillRect(QRect(x, y, square, square).intersected(place),
+                             dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0xf7, 0xf7, 0xf7));
+        }
     }
-    QImage image = reader.read();
-    // Formats that cannot decode small still come back whole.
-    if (!image.isNull() && (image.width() > box.width() || image.height() > box.height())) {
-        image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return image;
+    painter.drawImage(place, image);
+    painter.setPen(QColor(0x99, 0x99, 0x99));
+    painter.drawRect(place.adjusted(0, 0, -1, -1));
+    return pixmap;
 }
 
 int costKiB(const QPixmap& pixmap)
@@ -29,12 +39,49 @@ int costKiB(const QPixmap& pixmap)
 
 } // namespace
 
+QImage decodePreview(const QString& path, QSize box, qreal ratio)
+{
+    const QSize pixels = box * ratio;
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    // Only true-colour images may be scaled while decoding: an indexed or 1-bit one would be
+    // scaled in its palette and lose its colours.
+    const bool trueColour = reader.imageFormat() == QImage::Format_RGB32 ||
+                            reader.imageFormat() == QImage::Format_ARGB32;
+    if (trueColour && size.isValid() &&
+        (size.width() > pixels.width() || size.height() > pixels.height())) {
+        reader.setScaledSize(size.scaled(pixels, Qt::KeepAspectRatio));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return image;
+    }
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (image.width() > pixels.width() || image.height() > pixels.height()) {
+        image = image.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 ThumbnailLoader::ThumbnailLoader(QSize box, QObject* parent)
     : QObject(parent), m_box(box), m_cache(budgetKiB)
 {
     // Leave a core to the window; decoding is only ever for the rows in view.
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
-    m_placeholder = QApplication::style()->standardIcon(QStyle::SP_FileIcon).pixmap(box / 2);
+    m_ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    QImage placeholder(box * m_ratio, QImage::Format_ARGB32_Premultiplied);
+    placeholder.fill(Qt::transparent);
+    {
+        QPainter painter(&placeholder);
+        const QPixmap icon =
+            QApplication::style()->standardIcon(QStyle::SP_FileIcon).pixmap(box / 2);
+        painter.drawPixmap(QRect(QPoint(box.width() / 4, box.height() / 4) * m_ratio,
+                                 icon.size() / icon.devicePixelRatio() * m_ratio),
+                           icon);
+    }
+    m_placeholder = QPixmap::fromImage(placeholder);
+    m_placeholder.setDevicePixelRatio(m_ratio);
 }
 
 ThumbnailLoader::~ThumbnailLoader()
@@ -54,11 +101,11 @@ std::optional<QPixmap> ThumbnailLoader::thumbnail(const QString& path)
     auto abandoned = std::make_shared<std::atomic_bool>(false);
     m_pending.insert(path, abandoned);
     // The pool is this object's and is waited for when it goes, so `this` outlives the task.
-    m_pool.start([this, path, box = m_box, abandoned] {
+    m_pool.start([this, path, box = m_box, ratio = m_ratio, abandoned] {
         if (*abandoned) {
             return;
         }
-        const QImage image = decode(path, box);
+        const QImage image = decodePreview(path, box, ratio);
         QMetaObject::invokeMethod(
             this,
             [this, path, image, abandoned] {
@@ -75,7 +122,7 @@ void ThumbnailLoader::deliver(const QString& path, const QImage& image)
 {
     m_pending.remove(path);
     // A null pixmap stands for "not a readable image", so that it is not tried again.
-    auto* pixmap = new QPixmap(QPixmap::fromImage(image));
+    auto* pixmap = new QPixmap(image.isNull() ? QPixmap() : framed(image, m_box, m_ratio));
     m_cache.insert(path, pixmap, costKiB(*pixmap));
     emit ready(path);
 }

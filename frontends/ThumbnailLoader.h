@@ -11,6 +11,10 @@
 #include <memory>
 #include <optional>
 
+/// Decodes an image at most `box` large (in device-independent pixels at `ratio`), keeping its
+/// colours whatever its format; a null image when it is not a readable image.
+[[nodiscard]] QImage decodePreview(const QString& path, QSize box, qreal ratio);
+
 /// Decodes small previews of image files in a thread pool, at the size they are shown, and
 /// keeps them within a fixed memory budget.
 class ThumbnailLoader : public QObject {
@@ -20,8 +24,8 @@ public:
     explicit ThumbnailLoader(QSize box, QObject* parent = nullptr);
     ~ThumbnailLoader() override;
 
-    /// The preview of `path`, or a placeholder when it is not a readable image; nothing while it
-    /// is still being decoded, which this starts, once.
+    /// The preview of `path` on light squares in a box of one size, or a placeholder when it is
+    /// not a readable image; nothing while it is still being decoded, which this starts, once.
     [[nodiscard]] std::optional<QPixmap> thumbnail(const QString& path);
 
     /// Abandons queued decoding of every path not in `wanted`, such as rows scrolled away.
@@ -46,6 +50,7 @@ private:
     void deliver(const QString& path, const QImage& image);
 
     QSize m_box;
+    qreal m_ratio = 1.0;
     QPixmap m_placeholder;
     QThreadPool m_pool;
     QCache<QString, QPixmap> m_cache;

@@ -1,6 +1,8 @@
 #include "WriteReport.h"
 
 #include "FileNames.h"
+#include "MappingFile.h"
+#include "WriteJob.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,12 +21,12 @@ QString decoded(const std::string& path)
     return QFile::decodeName(path.c_str());
 }
 
+} // namespace
+
 QString counted(std::size_t count, const char* one, const char* many)
 {
     return tr(count == 1 ? one : many).arg(count);
 }
-
-} // namespace
 
 WriteReport WriteReport::failed(const QString& reason)
 {
@@ -54,11 +56,32 @@ QString WriteReport::summary() const
         parts << counted(failed, "%1 folder could not be written",
                          "%1 folders could not be written");
     }
+    if (const std::size_t kept = tally.foldersKept(); kept > 0) {
+        parts << counted(kept, "%1 folder kept in its own style",
+                         "%1 folders kept in their own style");
+    }
+    if (const std::size_t notMapped = tally.foldersNotMapped(); notMapped > 0) {
+        parts << counted(notMapped, "%1 folder not mapped yet", "%1 folders not mapped yet");
+    }
     if (const std::size_t without = tally.skipped().withoutRecord(); without > 0) {
         parts << counted(without, "%1 file without a record", "%1 files without a record");
     }
     if (const std::size_t over = tally.skipped().passedOver(); over > 0) {
         parts << counted(over, "%1 entry passed over (.PNG)", "%1 entries passed over (.PNG)");
+    }
+    using Kind = crestmap::ProblemAccount::Kind;
+    if (const std::size_t clashes = tally.problems(Kind::Clash); clashes > 0) {
+        parts << counted(clashes, "%1 image shares its picture with another",
+                         "%1 images share a picture with another");
+    }
+    if (const std::size_t broken = tally.problems(Kind::Unloadable); broken > 0) {
+        parts << counted(broken, "%1 image would not load", "%1 images would not load");
+    }
+    if (cancelled) {
+        parts << tr("cancelled: the folders not yet written keep their old config.xml");
+    }
+    if (!hint.isEmpty()) {
+        parts << hint;
     }
     return parts.join(QStringLiteral(" · "));
 }
@@ -116,6 +139,9 @@ std::string ReportCollector::shownPath(std::string_view folder, std::string_view
 void ReportCollector::entry(const crestmap::EntryAccount& entry)
 {
     m_report.tally.entry(entry);
+    if (m_progress != nullptr) {
+        ++m_progress->images;
+    }
     ResultRow row;
     row.path = shownPath(entry.folder, entry.name);
     if (entry.reason) {
@@ -132,16 +158,46 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
 void ReportCollector::folder(const crestmap::FolderAccount& folder)
 {
     m_report.tally.folder(folder);
-    if (folder.outcome == crestmap::FolderAccount::Outcome::Failed) {
-        m_report.rows.push_back({ResultRow::Kind::FailedFolder,
-                                 {},
-                                 std::string(folder.folder),
-                                 std::string(folder.error)});
-    } else {
+    if (m_progress != nullptr) {
+        ++m_progress->folders;
+    }
+    using Outcome = crestmap::FolderAccount::Outcome;
+    const std::string name(folder.folder);
+    switch (folder.outcome) {
+    case Outcome::Failed:
+        m_report.rows.push_back(
+            {ResultRow::Kind::FailedFolder, {}, name, std::string(folder.error)});
+        break;
+    case Outcome::Kept:
+        m_report.rows.push_back(
+            {ResultRow::Kind::KeptFolder,
+             {},
+             name,
+             "kept: maps " + crestmap::describeStyle(folder.style) + " records"});
+        break;
+    case Outcome::NotMapped:
+        m_report.rows.push_back({ResultRow::Kind::KeptFolder, {}, name, "not mapped yet"});
+        break;
+    case Outcome::Cancelled:
+        break;
+    case Outcome::Written:
+    case Outcome::LeftAlone:
         m_report.rows.insert(m_report.rows.end(), std::make_move_iterator(m_pending.begin()),
                              std::make_move_iterator(m_pending.end()));
+        break;
     }
     m_pending.clear();
+}
+
+void ReportCollector::problem(const crestmap::ProblemAccount& problem)
+{
+    m_report.tally.problem(problem);
+    m_report.rows.push_back({problem.kind == crestmap::ProblemAccount::Kind::Clash
+                                 ? ResultRow::Kind::Clash
+                                 : ResultRow::Kind::Unloadable,
+                             {},
+                             shownPath(problem.folder, problem.name),
+                             std::string(problem.detail)});
 }
 
 void ReportCollector::finish()

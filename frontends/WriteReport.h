@@ -9,13 +9,23 @@
 #include <string>
 #include <vector>
 
+struct WriteProgress;
+
 /// One row of the results: an image and the picture it maps to, or a problem and its reason.
 struct ResultRow {
-    enum class Kind : std::uint8_t { FailedFolder, PassedOver, NoRecord, Mapped };
+    enum class Kind : std::uint8_t {
+        FailedFolder,
+        KeptFolder, ///< kept in its own style, or not mapped yet
+        PassedOver,
+        NoRecord,
+        Clash,      ///< `text` names the other image
+        Unloadable, ///< `text` says what the file holds
+        Mapped,
+    };
     Kind kind = Kind::Mapped;
     crestmap::SkipReason reason = crestmap::SkipReason::StyleGivesNoRecord; ///< for problems
     std::string path; ///< relative to the report's base; a whole path for files chosen one by one
-    std::string text; ///< the picture, or why a folder failed
+    std::string text; ///< the picture, or what is wrong
 
     [[nodiscard]] bool problem() const noexcept { return kind != Kind::Mapped; }
 };
@@ -29,7 +39,10 @@ struct WriteReport {
     bool pack = false; ///< a folder and its sub-folders
     crestmap::WriteTally tally;
     std::vector<ResultRow> rows;
-    std::size_t problems = 0; ///< the first rows
+    std::size_t problems = 0;    ///< the first rows
+    std::size_t lostRecords = 0; ///< records the replaced files held that the new ones lack
+    QString hint;                ///< what the user may have meant to do instead
+    bool cancelled = false;      ///< stopped by the user before the end
 
     /// A write that never started, and why.
     [[nodiscard]] static WriteReport failed(const QString& reason);
@@ -42,6 +55,9 @@ struct WriteReport {
     [[nodiscard]] QString details() const;
 };
 
+/// "1 folder" or "3 folders": `one` or `many` with the count in place of %1.
+[[nodiscard]] QString counted(std::size_t count, const char* one, const char* many);
+
 /// A finished write's report, shared by whoever shows it rather than copied: its rows can
 /// number hundreds of thousands.
 using SharedReport = std::shared_ptr<const WriteReport>;
@@ -50,11 +66,14 @@ using SharedReport = std::shared_ptr<const WriteReport>;
 /// outcome is known.
 class ReportCollector : public crestmap::WriteListener {
 public:
-    explicit ReportCollector(WriteReport& report) : m_report(report) {}
+    explicit ReportCollector(WriteReport& report, WriteProgress* progress = nullptr)
+        : m_report(report), m_progress(progress)
+    {}
 
     [[nodiscard]] bool wantsPictures() const override { return true; }
     void entry(const crestmap::EntryAccount& entry) override;
     void folder(const crestmap::FolderAccount& folder) override;
+    void problem(const crestmap::ProblemAccount& problem) override;
 
     /// Puts the problems first; call once the write is over.
     void finish();
@@ -63,5 +82,6 @@ private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
 
     WriteReport& m_report;
+    WriteProgress* m_progress;
     std::vector<ResultRow> m_pending;
 };

@@ -58,12 +58,18 @@ void tell(WriteListener* listener, const std::string& folder, const std::string&
 } // namespace
 
 FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                        std::vector<std::string>* subfolders)
+                        std::vector<std::string>* subfolders, const std::atomic<bool>* cancel)
 {
     FolderReader reader(folder);
     FolderPass pass;
     bool feeding = true;
+    std::size_t seen = 0;
     while (const auto entry = reader.next()) {
+        // Often enough to stop within a moment, rarely enough to cost nothing.
+        if (cancel != nullptr && ++seen % 512 == 0 && cancel->load(std::memory_order_relaxed)) {
+            pass.cancelled = true;
+            return pass;
+        }
         if (entry->isFolder && subfolders != nullptr) {
             subfolders->emplace_back(entry->name);
         }
@@ -199,10 +205,18 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
         style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.listener,
         folder);
     stream.findClashesWith(options.clashes);
-    const FolderPass pass = streamFolder(folder, stream, options.subfolders);
+    const FolderPass pass = streamFolder(folder, stream, options.subfolders, options.cancel);
     WriteResult result;
     result.files = pass.images;
     result.records = stream.records();
+    if (pass.cancelled) {
+        // Nothing committed: the old file stays, and the new one is discarded with `file`.
+        if (options.listener != nullptr) {
+            options.listener->folder(
+                {folder, configPath, FolderAccount::Outcome::Cancelled, 0, pass.images, {}, style});
+        }
+        return result;
+    }
     if (!pass.error.empty()) {
         result = failed(std::move(result), pass.error, errors);
     } else if (options.onlyWithImages && pass.images == 0) {

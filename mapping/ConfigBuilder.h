@@ -5,6 +5,7 @@
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
@@ -57,6 +58,8 @@ struct FolderWriteOptions {
     WriteListener* listener = nullptr;
     /// Collects the records' pictures, to find those several images map to.
     ClashFinder* clashes = nullptr;
+    /// Set from another thread to stop: the folder's old config.xml then stays as it was.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 /// Writes config.xml: the one place a document goes to disk.
@@ -105,12 +108,14 @@ void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& f
 struct FolderPass {
     std::size_t images = 0; ///< image entries found
     std::string error;      ///< why the folder could not be read to its end
+    bool cancelled = false;
 };
 
 /// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
 /// over for their extension's case; stops early when the stream's sink refuses a piece, unless
 /// the sub-folders are still wanted.
 [[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                                      std::vector<std::string>* subfolders = nullptr);
+                                      std::vector<std::string>* subfolders = nullptr,
+                                      const std::atomic<bool>* cancel = nullptr);
 
 } // namespace crestmap

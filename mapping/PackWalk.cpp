@@ -94,9 +94,14 @@ void forEachPackFolder(
     const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
 {
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        // A cancelled walk visits nothing more, so the rest of it drains at once.
+        if (request.cancel != nullptr && request.cancel->load()) {
+            return;
+        }
         FolderWriteOptions options;
         options.onlyWithImages = request.recursive;
         options.subfolders = request.recursive ? &subfolders : nullptr;
+        options.cancel = request.cancel;
         visit(folder, options);
     });
 }
@@ -159,6 +164,27 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         reportFolderClashes(written, clashes, told);
     }
     return allWritten;
+}
+
+PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bool>* cancel)
+{
+    PackPlan plan;
+    PackRequest request;
+    request.recursive = true;
+    request.cancel = cancel;
+    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
+        if (survey(folder, options.subfolders).images == 0) {
+            return;
+        }
+        ++plan.folders;
+        const OwnStyle own = readOwnStyle(folder);
+        plan.replaces += own.exists ? 1 : 0;
+        if (own.style && (own.style->graphicStyle != asked.graphicStyle ||
+                          own.style->subType != asked.subType)) {
+            plan.otherStyle.emplace_back(folder, *own.style);
+        }
+    });
+    return plan;
 }
 
 PackCheck

@@ -5,6 +5,7 @@
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <iostream>
@@ -38,6 +39,9 @@ struct PackRequest {
     bool verifyImages = false; ///< read each mapped image's first bytes
     /// Told just before a folder's config.xml is replaced or made.
     std::function<void(const std::string& configPath)> beforeWrite;
+    /// Set from another thread to stop between folders and within a folder's listing; every
+    /// config.xml is then either as it was or wholly new.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 /// Writes the folders of a pack, each on its own: a failure is reported to `errors` and the
@@ -45,6 +49,18 @@ struct PackRequest {
 /// image of the pack maps to; true when no folder failed.
 bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
                std::ostream& errors = std::cout);
+
+/// What writing a pack would do, for a person to agree to first.
+struct PackPlan {
+    std::size_t folders = 0;  ///< folders that hold images and would be written
+    std::size_t replaces = 0; ///< of those, folders that have a config.xml already
+    /// Folders whose config.xml maps another style than the one asked for, with that style.
+    std::vector<std::pair<std::string, StylePair>> otherStyle;
+};
+
+/// Surveys `root` and every folder below it; nothing is written.
+[[nodiscard]] PackPlan planPack(const std::string& root, StylePair asked,
+                                const std::atomic<bool>* cancel = nullptr);
 
 /// What checking a pack came to.
 struct PackCheck {

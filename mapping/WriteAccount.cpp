@@ -34,6 +34,9 @@ void WriteTally::folder(const FolderAccount& folder)
             m_failures.push_back({std::string(folder.folder), std::string(folder.error)});
         }
         break;
+    case FolderAccount::Outcome::Cancelled:
+        m_cancelled = true;
+        break;
     case FolderAccount::Outcome::Kept:
     case FolderAccount::Outcome::NotMapped: {
         const bool kept = folder.outcome == FolderAccount::Outcome::Kept;

@@ -27,6 +27,7 @@ struct FolderAccount {
         Failed,
         Kept,      ///< its mapping file uses another style, so it was not rewritten
         NotMapped, ///< images but no mapping file, and no style was asked for
+        Cancelled, ///< stopped before its new config.xml was put in place
     };
     std::string_view folder;
     std::string_view configPath;
@@ -89,6 +90,7 @@ public:
     [[nodiscard]] std::size_t foldersFailed() const noexcept { return m_foldersFailed; }
     [[nodiscard]] std::size_t foldersKept() const noexcept { return m_foldersKept; }
     [[nodiscard]] std::size_t foldersNotMapped() const noexcept { return m_foldersNotMapped; }
+    [[nodiscard]] bool cancelled() const noexcept { return m_cancelled; }
     [[nodiscard]] std::size_t problems(ProblemAccount::Kind kind) const noexcept
     {
         return kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable;
@@ -108,6 +110,7 @@ private:
     std::size_t m_foldersNotMapped = 0;
     std::size_t m_clashes = 0;
     std::size_t m_unloadable = 0;
+    bool m_cancelled = false;
     std::size_t m_images = 0;
     SkipTally m_skipped;
     SkipTally m_pending; ///< the folder under way, until its outcome is known

@@ -18,12 +18,17 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace crestmap::test {
 
-/// Answers the window's dialogs from a script and keeps every alert it was asked to show.
+/// Answers the window's dialogs from a script, and keeps what it was asked to show or open.
 class ScriptedPrompts final : public Prompts {
 public:
     std::deque<QList<QUrl>> fileAnswers;
+    std::deque<QUrl> folderAnswers;
     std::function<void()> whileChoosing;
+    PlanChoice planAnswer = PlanChoice::KeepOwnStyles;
+    std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
+    QList<QUrl> opened;
+    QStringList shownInFolder;
     int dialogsShown = 0;
 
     QList<QUrl> chooseImageFiles(QWidget*) override
@@ -32,15 +37,29 @@ public:
         if (whileChoosing) {
             whileChoosing();
         }
-        if (fileAnswers.empty()) {
-            return {};
-        }
-        QList<QUrl> answer = fileAnswers.front();
-        fileAnswers.pop_front();
+        return fileAnswers.empty() ? QList<QUrl>{} : take(fileAnswers);
+    }
+    QUrl chooseFolder(QWidget*) override
+    {
+        ++dialogsShown;
+        return folderAnswers.empty() ? QUrl() : take(folderAnswers);
+    }
+    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, const QString&) override
+    {
+        plans.push_back(plan);
+        return planAnswer;
+    }
+    void showResultAlert(QWidget*, const ResultAlert& alert) override { alerts.push_back(alert); }
+    void open(const QUrl& url) override { opened << url; }
+    void showInFolder(const QString& path) override { shownInFolder << path; }
+
+private:
+    template <typename T> static T take(std::deque<T>& answers)
+    {
+        T answer = answers.front();
+        answers.pop_front();
         return answer;
     }
-
-    void showResultAlert(QWidget*, const ResultAlert& alert) override { alerts.push_back(alert); }
 };
 
 } // namespace crestmap::test

@@ -2,15 +2,20 @@
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
+#include "ThumbnailLoader.h"
 #include "WindowHarness.h"
+#include "WriteController.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -95,6 +100,14 @@ protected:
         return texts;
     }
 
+    // Waits for the write under way, and the alert that follows it.
+    void settle(std::size_t alertCount)
+    {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return m_prompts.alerts.size() >= alertCount && !m_window.writer().busy(); },
+            20000));
+    }
+
     QString status() { return m_window.statusBar()->currentMessage(); }
     ResultsModel& results() { return child<ResultsPanel>("resultsPanel")->model(); }
 
@@ -143,6 +156,7 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     click("graphicStyleIcon");
     click("logoTypeNation");
     click("browseButton");
+    settle(1);
     EXPECT_EQ(alerts(), (QStringList{written, browseBody}));
     EXPECT_EQ(status(), QString::fromStdString("2 records written to " + folder + "/config.xml"));
     EXPECT_EQ(readFile(folder + "/config.xml"),
@@ -154,27 +168,41 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     m_prompts.fileAnswers.push_back({urlOf(folder + "/b.png")});
     m_prompts.fileAnswers.push_back({QUrl("https://example.com/1.png")});
     click("browseButton");
+    settle(2);
     click("browseButton");
+    settle(3);
     EXPECT_EQ(alerts().mid(2), (QStringList{failed, failedBody, failed, failedBody}));
     EXPECT_TRUE(status().contains("not a local file")) << status().toStdString();
 }
 
-TEST_F(Window, KeyboardReachesEveryControl)
+TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
 {
     m_window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
     QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(m_prompts.dialogsShown, 1);
+    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(m_prompts.dialogsShown, 2);
     EXPECT_TRUE(m_prompts.alerts.empty()) << "a cancelled dialog writes and says nothing";
 
-    child<QWidget>("graphicStyleLogo")->setFocus();
+    test::makeImages(m_dir.path(), 3);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir.path().string()));
+    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    settle(1);
+    EXPECT_EQ(results().rowCount(), 3) << "Write folder… writes as a drop would";
+
+    child<QWidget>("backgroundTypeTeam")->setFocus();
     QStringList reached;
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(reached, (QStringList{"logoTypeClub", "kitTypeKit", "backgroundTypeTeam",
-                                    "includeSubfolders", "resultsView"}));
+    EXPECT_EQ(reached, (QStringList{"browseButton", "writeFolderButton", "includeSubfolders",
+                                    "resultsFilter", "resultsView"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(m_prompts.opened.size(), 1) << "Enter opens the image";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "graphicStyleLogo");
 }
 
 TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
@@ -182,38 +210,45 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     const std::string folder = m_dir / "Kits & Crests #2 ü";
     fs::create_directory(folder);
     QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
-    for (const char* name : {"notes.txt", "13.PNG", "13.png"}) {
+    for (const char* name : {"notes.txt", "13.PNG", "13.png", "12_away.jpeg"}) {
         writeFile(folder + "/" + name, "");
     }
     click("graphicStyleKit");
     EXPECT_TRUE(dropUrls({urlOf(folder)}));
+    settle(1);
     EXPECT_EQ(alerts(), (QStringList{written, dropBody}));
-    EXPECT_EQ(readFile(folder + "/config.xml"),
-              expectedDocument({expectedRecord("12_home", "team/12/kits/home")}));
+    const std::string home = expectedRecord("12_home", "team/12/kits/home");
+    const std::string away = expectedRecord("12_away", "team/12/kits/away");
+    const std::string document = readFile(folder + "/config.xml");
+    EXPECT_TRUE(document == expectedDocument({home, away}) ||
+                document == expectedDocument({away, home}));
 
-    // Problems first, each with its reason; then every mapped image with its picture.
-    EXPECT_EQ(rows(),
+    // Problems first, each with its reason, and the empty image found not to load after the
+    // write; then every mapped image with its picture.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return results().rowCount() == 5; }));
+    const QStringList shown = rows();
+    EXPECT_EQ(shown.mid(0, 3),
               (QStringList{"13.PNG | the extension is not in lower case (.png, .jpg, .jpeg)",
                            "13.png | a kit image needs a name like TEAM_KIT, with exactly "
                            "one underscore",
-                           "12_home.png | graphics/pictures/team/12/kits/home"}));
+                           "12_away.jpeg | not a JPEG image (0 bytes)"}));
+    EXPECT_TRUE(shown.contains("12_home.png | graphics/pictures/team/12/kits/home"));
     const QString summary = QString::fromStdString(
-        "1 record written to " + folder +
+        "2 records written to " + folder +
         "/config.xml · 1 file without a record · 1 entry passed over (.PNG)");
-    EXPECT_EQ(child<QLabel>("resultsSummary")->text(), summary);
     EXPECT_EQ(status(), summary);
+    EXPECT_TRUE(child<QLabel>("resultsSummary")->text().contains("1 image would not load"));
     EXPECT_TRUE(m_prompts.alerts.front().detailedText.startsWith(summary + "\n\nFiles without"));
 
-    // The real image previewed at most 48 pixels, aspect kept; the empty one a placeholder.
+    // Every preview in one box, so that rows line up whatever the image's shape.
     const auto preview = [this](int row) {
         return results().index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
     };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview(1).isNull() && !preview(2).isNull(); }));
-    EXPECT_EQ(preview(2).size(), QSize(48, 24));
-    EXPECT_LE(preview(1).width(), 24);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview(3).isNull() && !preview(4).isNull(); }));
+    EXPECT_EQ(preview(3).deviceIndependentSize(), preview(4).deviceIndependentSize());
 
     child<QCheckBox>("problemsOnly")->setChecked(true);
-    EXPECT_EQ(results().rowCount(), 2);
+    EXPECT_EQ(results().rowCount(), 3);
 }
 
 TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
@@ -224,13 +259,27 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
         writeFile(m_dir / file, "");
     }
     fs::create_directory(m_dir / "pack/broken/config.xml");
+    const std::string kits = expectedDocument({expectedRecord("1_a", "team/1/kits/a")});
+    writeFile(m_dir / "pack/nations/config.xml", kits);
     EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")})) << "without sub-folders, only the top";
+    settle(1);
     EXPECT_EQ(readFile(m_dir / "pack/config.xml"), expectedDocument({}));
     EXPECT_FALSE(fs::exists(m_dir / "pack/clubs/config.xml"));
+    EXPECT_TRUE(status().endsWith("tick Include sub-folders to write them"));
 
+    // A plan first: three folders to write, one config.xml in another style, which is kept.
     child<QCheckBox>("includeSubfolders")->setChecked(true);
-    EXPECT_FALSE(dropUrls({urlOf(m_dir / "pack")}));
-    EXPECT_EQ(alerts(), (QStringList{written, dropBody, failed, failedBody}));
+    EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")}));
+    settle(2);
+    ASSERT_EQ(m_prompts.plans.size(), 1u);
+    EXPECT_EQ(m_prompts.plans[0].folders, 3u);
+    EXPECT_EQ(m_prompts.plans[0].replaces, 2u);
+    ASSERT_EQ(m_prompts.plans[0].otherStyle.size(), 1u);
+    EXPECT_EQ(readFile(m_dir / "pack/nations/config.xml"), kits);
+    fs::remove(m_dir / "pack/nations/config.xml");
+    EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")}));
+    settle(3);
+    EXPECT_EQ(alerts().mid(2), (QStringList{failed, failedBody, failed, failedBody}));
     EXPECT_EQ(readFile(m_dir / "pack/nations/config.xml"),
               expectedDocument({expectedRecord("2", "club/2/logo")}));
     EXPECT_FALSE(fs::exists(m_dir / "pack/empty/config.xml"));
@@ -241,11 +290,12 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
     EXPECT_TRUE(shown[0].startsWith(QString::fromStdString(m_dir / "pack/broken")));
-    EXPECT_TRUE(shown[1].startsWith("empty/X.PNG | ")) << shown[1].toStdString();
-    EXPECT_TRUE(shown.contains("clubs/1.png | graphics/pictures/club/1/logo"));
+    EXPECT_TRUE(shown[1].startsWith("X.PNG | ")) << shown[1].toStdString();
+    EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 
     // One folder written: the summary names its config.xml, not the folder.
     EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack/clubs")}));
+    settle(4);
     EXPECT_TRUE(status().startsWith(
         QString::fromStdString("1 record written to " + (m_dir / "pack/clubs/config.xml"))));
 }
@@ -255,6 +305,7 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
     test::makeImages(m_dir.path(), 25);
     click("graphicStyleKit");
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
+    settle(1);
     EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
@@ -289,10 +340,122 @@ TEST_F(Window, DropsOtherThanOneFolderAreRefused)
     EXPECT_TRUE(m_prompts.alerts.empty());
     EXPECT_EQ(entryNames(m_dir.path()), (std::set<std::string>{"1.png", "a"}));
 
-    EXPECT_FALSE(dropUrls({QUrl("file:///no/such/folder/")}));
+    EXPECT_TRUE(dropUrls({QUrl("file:///no/such/folder/")}));
+    settle(1);
     EXPECT_TRUE(status().contains("No such file")) << status().toStdString();
-    EXPECT_FALSE(dropUrls({QUrl("https://example.com/pictures/")}));
+    EXPECT_TRUE(dropUrls({QUrl("https://example.com/pictures/")}));
+    settle(2);
     EXPECT_EQ(alerts(), (QStringList{failed, failedBody, failed, failedBody}));
+
+    // The list takes a folder as the drop area does.
+    QMimeData folder;
+    folder.setUrls({urlOf(m_dir / "a")});
+    QWidget* list = child<QTableView>("resultsView")->viewport();
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &folder, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list, &enter);
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &folder, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list, &dropped);
+    settle(3);
+    EXPECT_TRUE(fs::exists(m_dir / "a/config.xml"));
+}
+
+// Undo puts back what the last write replaced, byte for byte, and removes what it made; a file
+// changed since is left alone.
+TEST_F(Window, UndoPutsBackWhatTheLastWriteReplaced)
+{
+    for (const char* folder : {"a", "b", "c"}) {
+        fs::create_directory(m_dir / folder);
+        writeFile(m_dir / (std::string(folder) + "/1.png"), test::pngSignature);
+    }
+    const std::string old =
+        expectedDocument({expectedRecord("7", "club/7/logo"), expectedRecord("8", "club/8/logo")}) +
+        "\n";
+    writeFile(m_dir / "a/config.xml", old);
+    writeFile(m_dir / "c/config.xml", old);
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.planAnswer = PlanChoice::WriteAllInChosenStyle;
+    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
+    settle(1);
+    EXPECT_TRUE(child<QLabel>("resultsSummary")
+                    ->text()
+                    .contains("4 records it held are not in the new one"));
+    writeFile(m_dir / "c/config.xml", "changed by hand");
+    QTest::keyClick(&m_window, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return status().startsWith("Undo"); }));
+    EXPECT_EQ(readFile(m_dir / "a/config.xml"), old);
+    EXPECT_FALSE(fs::exists(m_dir / "b/config.xml"));
+    EXPECT_EQ(readFile(m_dir / "c/config.xml"), "changed by hand");
+    EXPECT_TRUE(
+        status().contains(QString::fromStdString(m_dir / "c/config.xml") + " changed since"));
+    EXPECT_EQ(entryNames(m_dir / "a"), (std::set<std::string>{"1.png", "config.xml"}));
+}
+
+TEST_F(Window, CancelLeavesEachConfigOldOrNewAndGivesControlBack)
+{
+    for (int i = 0; i < 40; ++i) {
+        const fs::path folder = m_dir.path() / std::to_string(i);
+        fs::create_directory(folder);
+        test::makeImages(folder, 500);
+        writeFile(folder / "config.xml", "old");
+    }
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.planAnswer = PlanChoice::WriteAllInChosenStyle;
+    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_prompts.plans.size() == 1; }));
+    QTest::mouseClick(child<QPushButton>("cancelButton"), Qt::LeftButton);
+    settle(1);
+    EXPECT_TRUE(child<FolderDragView>("folderDragView")->isEnabled());
+    int rewritten = 0;
+    for (int i = 0; i < 40; ++i) {
+        const std::string now = readFile(m_dir.path() / std::to_string(i) / "config.xml");
+        rewritten += now == "old" ? 0 : 1;
+        EXPECT_TRUE(now == "old" || now.ends_with("</record>")) << i;
+    }
+    EXPECT_LT(rewritten, 40) << "the cancel came too late to be tested";
+    EXPECT_TRUE(m_prompts.alerts.back().detailedText.contains("cancelled"));
+}
+
+TEST_F(Window, TheListSortsFiltersAndCopiesWhatIsSelected)
+{
+    for (const char* name : {"b.png", "a.png", "c_1.png"}) {
+        writeFile(m_dir / name, test::pngSignature);
+    }
+    click("graphicStyleKit");
+    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
+    settle(1);
+    auto* view = child<QTableView>("resultsView");
+    view->sortByColumn(ResultsModel::FileColumn, Qt::AscendingOrder);
+    EXPECT_EQ(
+        rows(),
+        (QStringList{"a.png | a kit image needs a name like TEAM_KIT, with exactly one underscore",
+                     "b.png | a kit image needs a name like TEAM_KIT, with exactly one underscore",
+                     "c_1.png | graphics/pictures/team/c/kits/1"}));
+    view->sortByColumn(ResultsModel::PictureColumn, Qt::DescendingOrder);
+    EXPECT_TRUE(rows().front().startsWith("c_1.png"));
+    view->selectAll();
+    EXPECT_EQ(child<ResultsPanel>("resultsPanel")->selectedText(true),
+              "<record from=\"c_1\" to=\"graphics/pictures/team/c/kits/1\"/>");
+    EXPECT_EQ(child<ResultsPanel>("resultsPanel")->selectedText(false).count('\n'), 2);
+    QTest::keyClicks(child<QLineEdit>("resultsFilter"), "B.");
+    EXPECT_EQ(rows().size(), 1);
+}
+
+// Palette images keep their colours in the list: the red of a 1-bit and of an 8-bit one.
+TEST(Previews, PaletteImagesKeepTheirColours)
+{
+    const test::TempDir dir;
+    for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8}) {
+        QImage image(300, 300, format);
+        image.setColorTable({qRgb(255, 255, 255), qRgb(220, 0, 0)});
+        image.fill(1);
+        const QString path = QString::fromStdString(dir / "palette.png");
+        ASSERT_TRUE(image.save(path));
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QImage preview = decodePreview(path, QSize(48, 48), ratio);
+            EXPECT_EQ(preview.size(), QSize(48, 48) * ratio);
+            EXPECT_EQ(preview.pixel(10, 10), qRgb(220, 0, 0)) << format << " at " << ratio;
+        }
+    }
 }
 
 } // namespace

@@ -72,7 +72,7 @@ void writeFile(const fs::path& path, std::string_view bytes)
 void makeImages(const fs::path& folder, int count)
 {
     for (int i = 0; i < count; ++i) {
-        std::ofstream(folder / (std::to_string(100000 + i) + ".png"));
+        std::ofstream(folder / (std::to_string(100000 + i) + ".png")) << pngSignature;
     }
 }
 

@@ -37,7 +37,8 @@ inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
-/// Fills a folder with `count` empty image files named 100000.png, 100001.png and on.
+/// Fills a folder with `count` image files named 100000.png, 100001.png and on, that start as
+/// PNG files do.
 void makeImages(const std::filesystem::path& folder, int count);
 /// The names in a folder, sorted; for checking that nothing was left behind.
 [[nodiscard]] std::set<std::string> entryNames(const std::filesystem::path& folder);
