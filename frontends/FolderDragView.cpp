@@ -15,7 +15,7 @@ FolderDragView::FolderDragView(QWidget* parent)
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("folderDragView"));
-    setMinimumHeight(96);
+    setMinimumHeight(64);
     // Palette roles keep the frame right in light and dark themes alike.
     setStyleSheet(
         QStringLiteral("FolderDragView { border: 2px dashed palette(mid); border-radius: 8px; }"

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int thumbnailSize = 48;
+constexpr int thumbnailSize = 40;
 constexpr int tooltipSize = 256;
 
 QString decoded(std::string_view bytes)
@@ -277,11 +277,17 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
                                                    : decoded(row.text);
     case Qt::DecorationRole:
         if (folderRow) {
-            return column == FileColumn ? QApplication::style()->standardIcon(QStyle::SP_DirIcon)
-                                        : QApplication::style()->standardIcon(
-                                              row.kind == ResultRow::Kind::FailedFolder
-                                                  ? QStyle::SP_MessageBoxCritical
-                                                  : QStyle::SP_MessageBoxInformation);
+            if (column == FolderColumn) {
+                return {};
+            }
+            if (column == FileColumn) {
+                return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+            }
+            return QApplication::style()
+                ->standardIcon(row.kind == ResultRow::Kind::FailedFolder
+                                   ? QStyle::SP_MessageBoxCritical
+                                   : QStyle::SP_MessageBoxInformation)
+                .pixmap(m_thumbnails->box() / 2);
         }
         if (column == PictureColumn) {
             // A mark beside the reason, not a picture: smaller than the previews.

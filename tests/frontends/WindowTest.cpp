@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -310,11 +311,12 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
 
-// Nothing clipped: every radio button lies wholly inside its group, at the smallest size the
-// window allows and at its default size.
-TEST_F(Window, EveryRadioButtonFitsItsGroup)
+// Nothing clipped: every radio button lies wholly inside its group, and the list shows at least
+// 8 rows at the default size and 4 at the smallest the window allows.
+TEST_F(Window, EveryRadioButtonFitsItsGroupAndTheListHasRoom)
 {
-    for (const QSize size : {m_window.minimumSizeHint(), m_window.size()}) {
+    auto* view = child<QTableView>("resultsView");
+    for (const QSize size : {m_window.size(), m_window.minimumSizeHint()}) {
         m_window.resize(size);
         QApplication::processEvents();
         for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
@@ -324,6 +326,10 @@ TEST_F(Window, EveryRadioButtonFitsItsGroup)
                 << button->objectName().toStdString() << " at " << size.width();
             EXPECT_GE(button->height(), button->sizeHint().height());
         }
+        // The default size, where the screen is not smaller (at twice the scale here, it is).
+        const int rows = m_window.size() == QSize(960, 760) ? 8 : 4;
+        EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), rows)
+            << size.width() << "x" << size.height();
     }
 }
 
