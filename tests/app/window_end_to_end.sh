@@ -32,6 +32,14 @@ wait_for() {
     echo "gave up waiting for: $1"; cat "$work/app.log"; return 1
 }
 
+# Presses Return in the next dialog of Crestmap's, and waits until it has gone.
+answer_dialog() {
+    local dialog=
+    wait_for 'dialog=$(xdotool search --onlyvisible --name "^Crestmap$" | grep -vx "$window" | head -n 1); [[ -n "$dialog" ]]'
+    xdotool windowfocus --sync "$dialog" key Return
+    wait_for '! xdotool search --onlyvisible --name "^Crestmap$" | grep -qx "$dialog"'
+}
+
 run_window() {
     local scale=$1 shot=$2 pack="$work/pack$1"
     mkdir -p "$pack/clubs" "$pack/kits" "$pack/empty"
@@ -52,11 +60,9 @@ run_window() {
     wait_for '[[ $(xdotool search --onlyvisible --name "Write a folder" | wc -l) -gt 0 ]]'
     xdotool type --delay 5 "$pack"
     xdotool key Return
-    wait_for '[[ $(xdotool search --onlyvisible --name "^Crestmap$" | wc -l) -gt 1 ]]'
-    xdotool key Return
+    answer_dialog # the plan: keep each folder's own style
     wait_for '[[ -f "$pack/clubs/config.xml" ]]'
-    wait_for '[[ $(xdotool search --onlyvisible --name "^Crestmap$" | wc -l) -gt 1 ]]'
-    xdotool key Return
+    answer_dialog # the alert
     "$cli" --stdout "$pack/clubs" >"$work/clubs.xml"
     cmp "$pack/clubs/config.xml" "$work/clubs.xml"
     cmp "$pack/kits/config.xml" "$work/kits.xml" # another style: kept
