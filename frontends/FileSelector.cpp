@@ -1,6 +1,7 @@
 #include "FileSelector.h"
 
 #include "FileNames.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "WriteController.h"
 
@@ -57,8 +58,7 @@ WriteRequest FileSelector::browseRequest(const QList<QUrl>& files, crestmap::Sty
     }
     request.configPath = crestmap::configPathBeside(*first);
     for (const QUrl& url : files) {
-        request.files.push_back(
-            localPathOf(url).value_or(QFile::encodeName(url.path()).toStdString()));
+        request.files.push_back(localPathOf(url).value_or(coreBytes(url.path())));
     }
     return request;
 }

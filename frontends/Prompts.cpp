@@ -1,6 +1,7 @@
 #include "Prompts.h"
 
 #include "MappingFile.h"
+#include "PathText.h"
 #include "ResultAlert.h"
 #include "WriteReport.h"
 
@@ -58,8 +59,7 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
         QStringList folders;
         for (const auto& [folder, own] : plan.otherStyle) {
             folders << QStringLiteral("%1 (%2)").arg(
-                QFile::decodeName(folder.c_str()),
-                QString::fromStdString(crestmap::describeStyle(own)));
+                shownPath(folder), QString::fromStdString(crestmap::describeStyle(own)));
         }
         box.setDetailedText(folders.join(QLatin1Char('\n')));
     }

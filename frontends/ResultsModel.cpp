@@ -1,6 +1,7 @@
 #include "ResultsModel.h"
 
 #include "FileNames.h"
+#include "PathText.h"
 #include "ThumbnailLoader.h"
 #include "XmlRecordBuilder.h"
 
@@ -21,7 +22,7 @@ constexpr int tooltipSize = 256;
 
 QString decoded(std::string_view bytes)
 {
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return shownPath(bytes);
 }
 
 bool isFolderRow(const ResultRow& row)
@@ -165,7 +166,7 @@ void ResultsModel::setProblemsOnly(bool only)
 
 void ResultsModel::setFilter(const QString& text)
 {
-    std::string folded = QFile::encodeName(text).toStdString();
+    std::string folded = coreBytes(QDir::fromNativeSeparators(text));
     std::transform(folded.begin(), folded.end(), folded.begin(), lower);
     if (folded == m_filter) {
         return;
@@ -189,7 +190,7 @@ void ResultsModel::setRowsInView(int first, int last)
     for (int row = m_firstInView; row <= m_lastInView; ++row) {
         const ResultRow& r = rowOf(m_visible[static_cast<std::size_t>(row)]);
         if (!isFolderRow(r)) {
-            wanted.insert(decoded(fullPath(r)));
+            wanted.insert(qtPath(fullPath(r)));
         }
     }
     m_thumbnails->keepOnly(wanted);
@@ -227,13 +228,14 @@ std::string_view ResultsModel::folderOf(const ResultRow& row) const
 
 QString ResultsModel::tooltip(const ResultRow& row) const
 {
-    const QString path = decoded(fullPath(row));
+    const QString path = qtPath(fullPath(row));
     if (isFolderRow(row)) {
-        return path.toHtmlEscaped();
+        return QDir::toNativeSeparators(path).toHtmlEscaped();
     }
     QImageReader reader(path);
     const QSize size = reader.size();
-    QString text = QStringLiteral("<p style='white-space:pre'>%1</p>").arg(path.toHtmlEscaped());
+    QString text = QStringLiteral("<p style='white-space:pre'>%1</p>")
+                       .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
     if (size.isValid()) {
         const QSize shown = size.boundedTo(QSize(tooltipSize, tooltipSize)) == size
                                 ? size
@@ -297,7 +299,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
                                  : QVariant();
         }
         if (column == FileColumn) {
-            if (const auto thumbnail = m_thumbnails->thumbnail(decoded(fullPath(row)))) {
+            if (const auto thumbnail = m_thumbnails->thumbnail(qtPath(fullPath(row)))) {
                 return *thumbnail;
             }
         }
@@ -307,7 +309,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case ProblemRole:
         return row.problem();
     case PathRole:
-        return decoded(fullPath(row));
+        return shownPath(fullPath(row));
     case RecordRole:
         if (row.kind != ResultRow::Kind::Mapped) {
             return {};

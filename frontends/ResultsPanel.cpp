@@ -1,5 +1,6 @@
 #include "ResultsPanel.h"
 
+#include "PathText.h"
 #include "ResultsModel.h"
 #include "ThumbnailLoader.h"
 
@@ -169,7 +170,7 @@ void ResultsPanel::updateSummary()
     }
     const std::string& folder = report.base.empty() ? report.tally.lastConfigPath() : report.base;
     if (report.tally.foldersWritten() > 0 && !folder.empty()) {
-        const QString path = QFile::decodeName(folder.c_str());
+        const QString path = qtPath(folder);
         const QString open = report.base.empty() ? QFileInfo(path).absolutePath() : path;
         text +=
             QStringLiteral(" · <a href=\"%1\">%2</a>").arg(open.toHtmlEscaped(), tr("Open folder"));

@@ -1,6 +1,7 @@
 #include "WriteController.h"
 
 #include "MappingFile.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "UndoJournal.h"
@@ -141,10 +142,10 @@ void WriteController::undo()
                      .arg(counted(outcome.restored.size(), "%1 config.xml", "%1 config.xml files"))
                      .arg(outcome.removed.size());
         for (const std::string& path : outcome.changedSince) {
-            parts << tr("%1 changed since, left alone").arg(QFile::decodeName(path.c_str()));
+            parts << tr("%1 changed since, left alone").arg(shownPath(path));
         }
         for (const std::string& failure : outcome.failed) {
-            parts << tr("could not put back %1").arg(QFile::decodeName(failure.c_str()));
+            parts << tr("could not put back %1").arg(shownPath(failure));
         }
         emit undone(parts.join(QStringLiteral(" · ")));
     });

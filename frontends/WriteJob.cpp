@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
+#include "PathText.h"
 #include "UndoJournal.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,7 @@ std::optional<std::string> localPathOf(const QUrl& url)
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(path).toStdString();
+    return coreBytes(path);
 }
 
 WriteReport runWrite(const WriteRequest& request, WriteProgress& progress, UndoJournal* journal)
@@ -81,8 +82,7 @@ WriteReport runWrite(const WriteRequest& request, WriteProgress& progress, UndoJ
                 report.tally.foldersWritten() == 0 && !report.pack
                     ? QString::fromStdString(first.error)
                     : QCoreApplication::translate("WriteReport", "%1 could not be written: %2")
-                          .arg(QFile::decodeName(first.folder.c_str()),
-                               QString::fromStdString(first.error));
+                          .arg(shownPath(first.folder), QString::fromStdString(first.error));
         }
     }
     collector.finish();

@@ -2,6 +2,7 @@
 
 #include "FileNames.h"
 #include "MappingFile.h"
+#include "PathText.h"
 #include "WriteJob.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ QString tr(const char* text)
 
 QString decoded(const std::string& path)
 {
-    return QFile::decodeName(path.c_str());
+    return shownPath(path);
 }
 
 } // namespace

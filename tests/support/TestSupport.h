@@ -35,6 +35,12 @@ inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 /// A record line mapping `from` to graphics/pictures/`to`.
 [[nodiscard]] std::string expectedRecord(const std::string& from, const std::string& to);
 
+/// A path from UTF-8 text, whatever the system's own encoding of narrow strings.
+[[nodiscard]] inline std::filesystem::path utf8Path(std::string_view text)
+{
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
 /// Fills a folder with `count` image files named 100000.png, 100001.png and on, that start as

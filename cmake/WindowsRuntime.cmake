@@ -1,0 +1,25 @@
+# What crestmap.exe needs beside it on a Windows machine with nothing installed: the Qt
+# libraries and plug-ins it loads, the MinGW-w64 runtime they were built with, and the notices
+# that shipping Qt's libraries asks for (its LGPL-3.0 text and how it was built).
+set(qt ${CRESTMAP_QT_MINGW})
+install(FILES ${qt}/bin/Qt6Core.dll ${qt}/bin/Qt6Gui.dll ${qt}/bin/Qt6Widgets.dll DESTINATION .)
+install(FILES ${qt}/plugins/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${qt}/plugins/imageformats/qjpeg.dll DESTINATION imageformats)
+install(FILES ${qt}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+install(FILES ${qt}/LGPL-3.0.txt DESTINATION . RENAME Qt-LGPL-3.0.txt)
+install(FILES ${qt}/BUILD-NOTE.txt DESTINATION . RENAME Qt-build.txt)
+
+# The compiler's own runtime libraries, wherever this MinGW-w64 keeps them.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+                OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_seh-1.dll
+                OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+find_file(CRESTMAP_WINPTHREAD libwinpthread-1.dll
+          PATHS /usr/x86_64-w64-mingw32/lib /usr/x86_64-w64-mingw32/bin NO_CMAKE_FIND_ROOT_PATH)
+install(FILES ${libstdcxx} ${libgcc} ${CRESTMAP_WINPTHREAD} DESTINATION .)
+
+# Debugging symbols are most of the runtime's size and none of a user's use.
+install(CODE "
+    file(GLOB_RECURSE binaries \"\${CMAKE_INSTALL_PREFIX}/*.dll\" \"\${CMAKE_INSTALL_PREFIX}/*.exe\")
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${binaries} COMMAND_ERROR_IS_FATAL ANY)
+")
