@@ -12,7 +12,7 @@ if [[ "${1:-}" == "--with-tests" ]]; then
     # the Windows build, MinGW-w64, GoogleTest's sources to build with it and Wine to run it.
     packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev man-db
                desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev
-               g++-mingw-w64-x86-64 googletest wine64)
+               g++-mingw-w64-x86-64 googletest wine64 dpkg-dev)
 fi
 
 missing=()
