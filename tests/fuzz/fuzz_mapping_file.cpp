@@ -1,0 +1,66 @@
+// Arbitrary bytes as a config.xml: reading it must never crash or grow without bound, and the
+// style it is said to map must be the one style every record it holds has.
+
+#include "FileNames.h"
+#include "MappingFile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::string& folder()
+{
+    static const std::string path = [] {
+        std::string name =
+            std::filesystem::temp_directory_path().string() + "/crestmap-fuzz-XXXXXX";
+        if (::mkdtemp(name.data()) == nullptr) {
+            std::abort();
+        }
+        return name;
+    }();
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = crestmap::configPathIn(folder());
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::size_t records = 0;
+    std::size_t foreign = 0;
+    std::optional<crestmap::StylePair> first;
+    bool mixed = false;
+    const crestmap::MappingScan scan =
+        crestmap::scanMappingFile(path, [&](std::string_view, std::string_view to) {
+            ++records;
+            const auto style = crestmap::styleOfPicture(to);
+            foreign += style ? 0 : 1;
+            if (style && first &&
+                (style->graphicStyle != first->graphicStyle || style->subType != first->subType)) {
+                mixed = true;
+            }
+            first = first ? first : style;
+            return true;
+        });
+    if (scan.records.count != records) {
+        std::abort();
+    }
+    const crestmap::OwnStyle own = crestmap::readOwnStyle(folder());
+    const bool expected = scan.state == crestmap::MappingScan::State::Mapping && records > 0 &&
+                          foreign == 0 && !mixed;
+    if (!own.exists || own.style.has_value() != expected ||
+        (expected && (own.style->graphicStyle != first->graphicStyle ||
+                      own.style->subType != first->subType))) {
+        std::fprintf(stderr, "style read wrongly\n");
+        std::abort();
+    }
+    return 0;
+}
