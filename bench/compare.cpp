@@ -2,6 +2,8 @@
 // folder, alternating runs, and reports medians, their ratio and each one's peak memory.
 // crestmap-bench --tree FOLDERS IMAGES [RUNS]: times crestmap-cli --recursive on a tree against
 // one crestmap-cli per folder (the children's time only), and --check on the same tree.
+// crestmap-bench --check FILES [RUNS]: times crestmap-cli --check on a folder of small real PNG
+// files against a bare C loop that opens each and reads its first 16 bytes.
 
 #include <algorithm>
 #include <chrono>
@@ -183,8 +185,48 @@ int benchTree(long folders, long images, int runs)
     return 0;
 }
 
+int benchCheck(long files, int runs)
+{
+    const fs::path folder =
+        fs::temp_directory_path() / ("crestmap-bench-png-" + std::to_string(files));
+    if (!fs::exists(folder / ".complete")) {
+        std::cout << "creating " << files << " PNG files in " << folder << " ..." << std::endl;
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        // A whole 1x1 PNG: signature, IHDR, IDAT and IEND.
+        static const unsigned char png[] = {
+            0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48,
+            0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x02, 0x00, 0x00,
+            0x00, 0x90, 0x77, 0x53, 0xde, 0x00, 0x00, 0x00, 0x0c, 0x49, 0x44, 0x41, 0x54, 0x08,
+            0xd7, 0x63, 0xf8, 0xcf, 0xc0, 0x00, 0x00, 0x03, 0x01, 0x01, 0x00, 0x18, 0xdd, 0x8d,
+            0xb0, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+        for (long i = 0; i < files; ++i) {
+            std::ofstream(folder / (std::to_string(100000 + i) + ".png"), std::ios::binary)
+                .write(reinterpret_cast<const char*>(png), sizeof png);
+        }
+        timeRun({CRESTMAP_CLI_PATH, folder.string()});
+        std::ofstream(folder / ".complete") << files;
+    }
+    std::vector<Sample> bare;
+    std::vector<Sample> check;
+    timeRun({BARE_READER_PATH, folder.string()}); // the page cache warm for both
+    for (int run = 0; run < runs; ++run) {
+        bare.push_back(timeRun({BARE_READER_PATH, folder.string()}));
+        check.push_back(timeRun({CRESTMAP_CLI_PATH, "--check", folder.string()}));
+    }
+    std::printf("%ld PNG files, runs %d\n", files, runs);
+    std::printf("bare reader          median %.3f s\n", median(bare));
+    std::printf("crestmap-cli --check median %.3f s  peak %.1f MiB\n", median(check),
+                static_cast<double>(peak(check)) / 1024.0);
+    std::printf("ratio --check / bare reader: %.2f\n", median(check) / median(bare));
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc > 2 && std::string_view(argv[1]) == "--check") {
+        return benchCheck(std::stol(argv[2]), argc > 3 ? std::stoi(argv[3]) : 3);
+    }
     if (argc > 3 && std::string_view(argv[1]) == "--tree") {
         return benchTree(std::stol(argv[2]), std::stol(argv[3]), argc > 4 ? std::stoi(argv[4]) : 3);
     }

@@ -1,28 +1,41 @@
-// crestmap-window-bench [IMAGES]: drops a folder of IMAGES small PNGs on the real window
-// (offscreen), then reports how long the results view took to fill after the write returned,
-// the event loop's longest stall while the view is scrolled from top to bottom, and the window's
-// peak memory above its idle state.
+// crestmap-window-bench [IMAGES]: the real window (offscreen) under the loads its users give it.
+// - A folder of IMAGES small PNGs dropped: how soon it is written and listed, the event loop's
+//   longest stall while it is written and its images are checked in the background, then while
+//   the list is scrolled top to bottom; sorting the list by picture, typing in its filter box;
+//   peak memory above the idle window.
+// - A pack of 100 folders of 1,000 images dropped with its sub-folders: the longest stall while
+//   it is written, how often the progress is updated, and how soon Cancel gives control back.
+// - A pack of 1,000 folders written, then undone: how long Undo takes.
 
+#include "FolderDragView.h"
+#include "ImageChecker.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "WriteController.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -32,7 +45,15 @@ namespace {
 class SilentPrompts final : public Prompts {
 public:
     QList<QUrl> chooseImageFiles(QWidget*) override { return {}; }
-    void showResultAlert(QWidget*, const ResultAlert&) override {}
+    QUrl chooseFolder(QWidget*) override { return {}; }
+    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan&, const QString&) override
+    {
+        return PlanChoice::WriteAllInChosenStyle;
+    }
+    void showResultAlert(QWidget*, const ResultAlert&) override { ++alerts; }
+    void open(const QUrl&) override {}
+    void showInFolder(const QString&) override {}
+    int alerts = 0;
 };
 
 long statusKiB(const char* field)
@@ -47,27 +68,77 @@ long statusKiB(const char* field)
     return 0;
 }
 
-fs::path makeFolder(long images)
+// FOLDERS folders of IMAGES small PNGs each (FOLDERS 0: the images in the root itself).
+fs::path makePack(long folders, long images)
 {
-    const fs::path folder =
-        fs::temp_directory_path() / ("crestmap-window-bench-" + std::to_string(images));
-    if (fs::exists(folder / ".complete")) {
-        return folder;
+    const fs::path root =
+        fs::temp_directory_path() /
+        ("crestmap-window-bench-" + std::to_string(folders) + "-" + std::to_string(images));
+    if (fs::exists(root / ".complete")) {
+        return root;
     }
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    fs::remove_all(root);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImage image(96, 64, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     image.save(&buffer, "PNG");
-    for (long i = 0; i < images; ++i) {
-        std::ofstream(folder / (std::to_string(100000 + i) + ".png"), std::ios::binary)
-            .write(png.constData(), png.size());
+    for (long f = 0; f < std::max(1L, folders); ++f) {
+        const fs::path folder = folders == 0 ? root : root / ("f" + std::to_string(1000 + f));
+        fs::create_directories(folder);
+        for (long i = 0; i < images; ++i) {
+            std::ofstream(folder / (std::to_string(100000 + i) + ".png"), std::ios::binary)
+                .write(png.constData(), png.size());
+        }
     }
-    std::ofstream(folder / ".complete") << images;
-    return folder;
+    std::ofstream(root / ".complete") << images;
+    return root;
+}
+
+// The longest time the event loop could not run, measured by a 1 ms timer, until `done`.
+struct StallProbe {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer timer;
+    StallProbe()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+        });
+    }
+    double runUntil(const std::function<bool()>& done)
+    {
+        clock.start();
+        last = 0;
+        longest = 0;
+        timer.start(1);
+        while (!done()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        timer.stop();
+        return static_cast<double>(longest) / 1e6;
+    }
+};
+
+void dropFolder(QWidget* area, const fs::path& folder)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+    const QPoint centre = area->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &enter);
+    QDropEvent dropped(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &dropped);
+}
+
+double since(const QElapsedTimer& clock)
+{
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
@@ -78,77 +149,101 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     QApplication app(argc, argv);
     const long images = argc > 1 ? std::stol(argv[1]) : 100000;
-    const fs::path folder = makeFolder(images);
+    const fs::path folder = makePack(0, images);
+    const fs::path pack = makePack(100, 1000);
+    const fs::path many = makePack(1000, 3);
 
     SilentPrompts prompts;
     MainWindow window(&prompts);
-    window.resize(760, 720);
     window.show();
     QApplication::processEvents();
     auto* panel = window.findChild<ResultsPanel*>();
-    auto* drop = window.findChild<QWidget*>(QStringLiteral("folderDragView"));
+    auto* area = window.findChild<FolderDragView*>(QStringLiteral("folderDragView"));
+    WriteController& writer = window.writer();
     QTableView& view = panel->view();
+    StallProbe probe;
 
-    // Peak memory is measured from here: the idle window.
     std::ofstream("/proc/self/clear_refs") << "5";
     const long idleKiB = statusKiB("VmRSS:");
 
-    // The write ends where the window is told what it did; from there the view must be filled
-    // and painted.
+    // One big folder: written, listed, its images checked in the background.
     QElapsedTimer clock;
-    qint64 writeReturned = 0;
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
-    const QPointF centre = QRectF(drop->rect()).center();
-    QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(drop, &enter);
-    QDropEvent dropped(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     clock.start();
-    // The window's first act on a finished write is its status line.
-    QObject::connect(window.statusBar(), &QStatusBar::messageChanged, [&] {
-        writeReturned = writeReturned != 0 ? writeReturned : clock.nsecsElapsed();
+    dropFolder(area, folder);
+    double written = 0;
+    bool checked = false;
+    QObject::connect(window.findChild<ImageChecker*>(), &ImageChecker::finished,
+                     [&checked] { checked = true; });
+    const double writeStall = probe.runUntil([&] {
+        if (written == 0 && prompts.alerts == 1) {
+            written = since(clock);
+        }
+        return written > 0 && checked;
     });
-    QApplication::sendEvent(drop, &dropped);
-    view.viewport()->repaint();
-    const qint64 filled = clock.nsecsElapsed();
-    std::printf("images %ld, rows %d\n", images, panel->model().rowCount());
-    std::printf("drop: write %.1f ms, results view filled and painted %.1f ms after it\n",
-                static_cast<double>(writeReturned) / 1e6,
-                static_cast<double>(filled - writeReturned) / 1e6);
+    std::printf("folder of %ld images: written and listed in %.0f ms; checked by %.0f ms; "
+                "longest stall %.1f ms\n",
+                images, written, since(clock), writeStall);
 
-    // Scroll from top to bottom in steps a user's fast flick would take, while a 1 ms timer
-    // measures the longest time the event loop could not run.
     QScrollBar* bar = view.verticalScrollBar();
-    const int steps = 1000;
-    qint64 last = clock.nsecsElapsed();
-    qint64 longest = 0;
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
     QTimer scroller;
     QObject::connect(&scroller, &QTimer::timeout, [&] {
-        if (bar->value() >= bar->maximum()) {
-            scroller.stop();
-            QTimer::singleShot(500, &app, &QApplication::quit);
-            return;
-        }
-        // The range is known only once the view has laid the rows out.
-        bar->setValue(bar->value() + std::max(1, bar->maximum() / steps));
+        bar->setValue(bar->value() + std::max(1, bar->maximum() / 1000));
         view.viewport()->repaint();
     });
-    probe.start(1);
     scroller.start(8);
-    last = clock.nsecsElapsed();
-    const qint64 scrollStart = last;
-    QApplication::exec();
-    std::printf("scroll: %d steps in %.1f s, longest event-loop stall %.1f ms\n", steps,
-                static_cast<double>(clock.nsecsElapsed() - scrollStart) / 1e9,
-                static_cast<double>(longest) / 1e6);
-    std::printf("memory: idle %.1f MiB, peak %.1f MiB above idle\n", idleKiB / 1024.0,
-                static_cast<double>(statusKiB("VmHWM:") - idleKiB) / 1024.0);
+    const double scrollStall = probe.runUntil([&] { return bar->value() >= bar->maximum(); });
+    scroller.stop();
+    std::printf("scroll top to bottom: longest stall %.1f ms\n", scrollStall);
+
+    clock.restart();
+    view.sortByColumn(ResultsModel::PictureColumn, Qt::AscendingOrder);
+    std::printf("sort %d rows by picture: %.1f ms\n", panel->model().rowCount(), since(clock));
+    auto* filter = panel->findChild<QLineEdit*>("resultsFilter");
+    double slowest = 0;
+    for (const char key : std::string("10099")) {
+        clock.restart();
+        QTest::keyClick(filter, key);
+        QApplication::processEvents();
+        slowest = std::max(slowest, since(clock));
+    }
+    std::printf("filter box: slowest key %.1f ms (%d rows left)\n", slowest,
+                panel->model().rowCount());
+    filter->clear();
+    std::printf("memory: idle %.1f MiB, peak %.1f MiB above idle with %ld rows\n", idleKiB / 1024.0,
+                static_cast<double>(statusKiB("VmHWM:") - idleKiB) / 1024.0, images);
+
+    // A pack of 100 folders: the stall and the progress while it is written, then Cancel.
+    window.findChild<QCheckBox*>("includeSubfolders")->setChecked(true);
+    int updates = 0;
+    const auto counting =
+        QObject::connect(&writer, &WriteController::progressed, [&updates] { ++updates; });
+    clock.restart();
+    dropFolder(area, pack);
+    const double packStall = probe.runUntil([&] { return prompts.alerts == 2; });
+    const double packTime = since(clock);
+    QObject::disconnect(counting);
+    std::printf("pack of 100 folders x 1000 images: %.0f ms, longest stall %.1f ms, "
+                "progress %.1f updates a second\n",
+                packTime, packStall, updates / (packTime / 1000));
+    dropFolder(area, pack);
+    probe.runUntil([&] {
+        return writer.busy() &&
+               panel->findChild<QLabel*>("writeProgress")->text().startsWith("Writing");
+    });
+    clock.restart();
+    QTest::mouseClick(panel->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    probe.runUntil([&] { return area->isEnabled(); });
+    std::printf("Cancel: the drop area enabled again %.1f ms after the click\n", since(clock));
+    probe.runUntil([&] { return prompts.alerts == 3; });
+
+    // Undo of a write of 1,000 folders.
+    dropFolder(area, many);
+    probe.runUntil([&] { return prompts.alerts == 4; });
+    clock.restart();
+    bool undone = false;
+    QObject::connect(&writer, &WriteController::undone, [&undone] { undone = true; });
+    writer.undo();
+    probe.runUntil([&] { return undone; });
+    std::printf("Undo of a write of 1000 folders: %.0f ms\n", since(clock));
     return 0;
 }

@@ -62,16 +62,10 @@ void ResultsModel::show(SharedReport report)
     m_thumbnails->clear();
     m_report = std::move(report);
     m_extra.clear();
-    m_folderImages.clear();
-    if (m_report->pack) {
-        for (const ResultRow& row : m_report->rows) {
-            if (row.kind == ResultRow::Kind::Mapped || row.kind == ResultRow::Kind::NoRecord) {
-                ++m_folderImages[std::string(folderOf(row))];
-            }
-        }
-    }
     m_firstInView = 0;
     m_lastInView = -1;
+    // A new write is shown in its own order, problems first, whatever the last one was sorted by.
+    m_sortColumn = -1;
     order();
     refilter();
     endResetModel();
@@ -265,8 +259,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         }
         if (column == FolderColumn) {
             const std::string_view folder = folderOf(row);
-            const auto count = m_folderImages.find(std::string(folder));
-            return count == m_folderImages.end() || folderRow
+            const auto count = m_report->folderImages.find(std::string(folder));
+            return count == m_report->folderImages.end() || folderRow
                        ? decoded(folder)
                        : QStringLiteral("%1 (%2)").arg(
                              decoded(folder), counted(static_cast<std::size_t>(count->second),

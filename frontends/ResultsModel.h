@@ -66,7 +66,6 @@ private:
     std::vector<ResultRow> m_extra;       ///< problems found after the write
     std::vector<std::uint32_t> m_order;   ///< every row, in the chosen order
     std::vector<std::uint32_t> m_visible; ///< the rows shown, after the filters
-    std::unordered_map<std::string, int> m_folderImages;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     std::string m_filter; ///< in lower case

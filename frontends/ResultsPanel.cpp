@@ -80,10 +80,11 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
     QHeaderView* header = m_view->horizontalHeader();
+    // Names and folders are sized to what they hold once, when a write is shown, not on every
+    // change of a row; the picture takes the width that is left.
     header->setResizeContentsPrecision(256);
-    header->setSectionResizeMode(ResultsModel::FileColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(ResultsModel::FolderColumn, QHeaderView::ResizeToContents);
     m_view->setColumnHidden(ResultsModel::FolderColumn, true);
     m_view->setMinimumHeight(header->sizeHint().height() + rowsAtLeast * rowHeight +
                              2 * m_view->frameWidth());
@@ -134,6 +135,8 @@ void ResultsPanel::showReport(SharedReport report)
     m_model->show(std::move(report));
     m_view->setColumnHidden(ResultsModel::FolderColumn, !m_model->isPack());
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_view->resizeColumnToContents(ResultsModel::FileColumn);
+    m_view->resizeColumnToContents(ResultsModel::FolderColumn);
     updateSummary();
     m_view->scrollToTop();
     updateRowsInView();

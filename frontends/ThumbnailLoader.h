@@ -40,7 +40,7 @@ public:
     [[nodiscard]] QSize box() const noexcept { return m_box; }
 
     /// The memory the cached previews may take.
-    static constexpr int budgetKiB = 24 * 1024;
+    static constexpr int budgetKiB = 12 * 1024;
 
 signals:
     /// A preview has been decoded; whoever shows `path` should paint it again.

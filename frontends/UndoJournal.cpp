@@ -1,6 +1,7 @@
 #include "UndoJournal.h"
 
 #include "AtomicFile.h"
+#include "Clashes.h"
 #include "MappingFile.h"
 #include "SystemNames.h"
 
@@ -15,12 +16,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The record lines of a mapping file, each with how often it stands there.
-std::unordered_map<std::string, std::size_t> recordsOf(const std::string& path)
+// The record lines of a mapping file, by a 64-bit hash of each, with how often each stands there.
+std::unordered_map<std::uint64_t, std::size_t> recordsOf(const std::string& path)
 {
-    std::unordered_map<std::string, std::size_t> records;
+    std::unordered_map<std::uint64_t, std::size_t> records;
     (void)crestmap::scanMappingFile(path, [&records](std::string_view from, std::string_view to) {
-        ++records[crestmap::recordLineOf(from, to)];
+        ++records[crestmap::ClashFinder::key(crestmap::recordLineOf(from, to))];
         return true;
     });
     return records;
@@ -98,13 +99,13 @@ void UndoJournal::save(const std::string& configPath)
     m_entries.push_back(std::move(entry));
 }
 
-void UndoJournal::seal()
+void UndoJournal::seal(bool countLostRecords)
 {
     const std::lock_guard lock(m_mutex);
     m_lostRecords = 0;
     for (Entry& entry : m_entries) {
         entry.after = stampOf(entry.configPath);
-        if (!entry.kept || !entry.after) {
+        if (!countLostRecords || !entry.kept || !entry.after) {
             continue;
         }
         auto now = recordsOf(entry.configPath);

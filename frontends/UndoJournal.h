@@ -19,8 +19,9 @@ public:
     void save(const std::string& configPath);
 
     /// Once the write is over: notes what each file is now, so that a later change by someone
-    /// else is noticed, and what records the replaced files held that the new ones lack.
-    void seal();
+    /// else is noticed, and (when asked) what records the replaced files held that the new ones
+    /// lack.
+    void seal(bool countLostRecords = true);
 
     /// Whether there is anything to undo.
     [[nodiscard]] bool empty() const;

@@ -97,7 +97,8 @@ WriteReport runWrite(const WriteRequest& request, WriteProgress& progress, UndoJ
         report.written = report.tally.foldersWritten() > 0 && report.tally.foldersFailed() == 0;
     }
     if (journal != nullptr) {
-        journal->seal();
+        // A cancelled write gives control back at once: what it lost can wait for Undo.
+        journal->seal(!report.cancelled);
         report.lostRecords = journal->lostRecords();
     }
     std::fputs(errors.str().c_str(), stdout);

@@ -24,6 +24,12 @@ QString decoded(const std::string& path)
 
 } // namespace
 
+std::string_view folderPart(std::string_view relativePath)
+{
+    const auto slash = relativePath.rfind('/');
+    return slash == std::string_view::npos ? std::string_view(".") : relativePath.substr(0, slash);
+}
+
 QString counted(std::size_t count, const char* one, const char* many)
 {
     return tr(count == 1 ? one : many).arg(count);
@@ -153,7 +159,7 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
     } else {
         row.text = entry.picture;
     }
-    m_pending.push_back(std::move(row));
+    m_report.rows.push_back(std::move(row));
 }
 
 void ReportCollector::folder(const crestmap::FolderAccount& folder)
@@ -164,6 +170,10 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
     }
     using Outcome = crestmap::FolderAccount::Outcome;
     const std::string name(folder.folder);
+    // A folder's rows stand only once its outcome is known: they go again if it has no document.
+    if (folder.outcome != Outcome::Written && folder.outcome != Outcome::LeftAlone) {
+        m_report.rows.resize(m_folderStart);
+    }
     switch (folder.outcome) {
     case Outcome::Failed:
         m_report.rows.push_back(
@@ -183,16 +193,20 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
         break;
     case Outcome::Written:
     case Outcome::LeftAlone:
-        m_report.rows.insert(m_report.rows.end(), std::make_move_iterator(m_pending.begin()),
-                             std::make_move_iterator(m_pending.end()));
+        if (m_report.pack) {
+            for (std::size_t i = m_folderStart; i < m_report.rows.size(); ++i) {
+                m_report.folderImages[std::string(folderPart(m_report.rows[i].path))] += 1;
+            }
+        }
         break;
     }
-    m_pending.clear();
+    m_folderStart = m_report.rows.size();
 }
 
 void ReportCollector::problem(const crestmap::ProblemAccount& problem)
 {
     m_report.tally.problem(problem);
+    m_folderStart = m_report.rows.size() + 1;
     m_report.rows.push_back({problem.kind == crestmap::ProblemAccount::Kind::Clash
                                  ? ResultRow::Kind::Clash
                                  : ResultRow::Kind::Unloadable,

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct WriteProgress;
@@ -42,7 +44,9 @@ struct WriteReport {
     std::size_t problems = 0;    ///< the first rows
     std::size_t lostRecords = 0; ///< records the replaced files held that the new ones lack
     QString hint;                ///< what the user may have meant to do instead
-    bool cancelled = false;      ///< stopped by the user before the end
+    /// With a pack: how many images each folder (relative, "." for the top) holds.
+    std::unordered_map<std::string, std::size_t> folderImages;
+    bool cancelled = false; ///< stopped by the user before the end
 
     /// A write that never started, and why.
     [[nodiscard]] static WriteReport failed(const QString& reason);
@@ -54,6 +58,9 @@ struct WriteReport {
     /// The summary and the first files without a record, each with its reason.
     [[nodiscard]] QString details() const;
 };
+
+/// The folder part of a path relative to a pack's top: "." for the top itself.
+[[nodiscard]] std::string_view folderPart(std::string_view relativePath);
 
 /// "1 folder" or "3 folders": `one` or `many` with the count in place of %1.
 [[nodiscard]] QString counted(std::size_t count, const char* one, const char* many);
@@ -83,5 +90,5 @@ private:
 
     WriteReport& m_report;
     WriteProgress* m_progress;
-    std::vector<ResultRow> m_pending;
+    std::size_t m_folderStart = 0; ///< the first row of the folder under way
 };
