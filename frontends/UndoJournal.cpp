@@ -21,7 +21,7 @@ std::unordered_map<std::uint64_t, std::size_t> recordsOf(const std::string& path
 {
     std::unordered_map<std::uint64_t, std::size_t> records;
     (void)crestmap::scanMappingFile(path, [&records](std::string_view from, std::string_view to) {
-        ++records[crestmap::ClashFinder::key(crestmap::recordLineOf(from, to))];
+        ++records[crestmap::ClashFinder::hash(crestmap::recordLineOf(from, to))];
         return true;
     });
     return records;

@@ -3,22 +3,67 @@
 #include "FileNames.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace crestmap {
 
-std::uint64_t ClashFinder::key(std::string_view picture) noexcept
+std::uint64_t ClashFinder::hash(std::string_view text, std::uint64_t seed) noexcept
 {
-    std::uint64_t h = 14695981039346656037ull; // FNV-1a, then a final mix
-    for (const char c : picture) {
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    // Eight bytes a step: a key is made for every record of a folder of any size.
+    constexpr std::uint64_t multiplier = 0x9e3779b97f4a7c15ull;
+    std::uint64_t h = (0x6a09e667f3bcc909ull ^ seed) + text.size();
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, 8);
+        h = (h ^ word) * multiplier;
+        h ^= h >> 29;
     }
-    h ^= h >> 31;
-    h *= 0x9e3779b97f4a7c15ull;
-    return h ^ (h >> 29);
+    std::uint64_t tail = 0;
+    for (std::size_t k = i; k < text.size(); ++k) {
+        tail = (tail << 8) | static_cast<unsigned char>(text[k]);
+    }
+    h = (h ^ tail) * multiplier;
+    h ^= h >> 32;
+    h *= 0xbf58476d1ce4e5b9ull;
+    return h ^ (h >> 31);
+}
+
+std::uint64_t ClashFinder::key(std::string_view name, StylePair style) noexcept
+{
+    return hash(name, static_cast<std::uint64_t>(style.graphicStyle) * 1000003u +
+                          static_cast<std::uint64_t>(style.subType));
+}
+
+void ClashFinder::settleMeanwhile()
+{
+    if (!m_settling.valid()) {
+        m_settling = std::async(std::launch::async, [this] { return settleNow(); });
+    }
 }
 
 bool ClashFinder::settle()
 {
+    return m_settling.valid() ? m_settling.get() : settleNow();
+}
+
+bool ClashFinder::settleNow()
+{
+    // Two small bit tables mark the keys whose top bits come twice; only those (a fifth, at a
+    // million) are sorted. Most keys are thus found unique at one look each.
+    constexpr int bits = 22;
+    std::vector<bool> seen(std::size_t{1} << bits);
+    std::vector<bool> twice(std::size_t{1} << bits);
+    const auto slot = [](std::uint64_t key) {
+        return static_cast<std::size_t>(key >> (64 - bits));
+    };
+    for (const std::uint64_t key : m_keys) {
+        if (seen[slot(key)]) {
+            twice[slot(key)] = true;
+        }
+        seen[slot(key)] = true;
+    }
+    std::erase_if(m_keys, [&](std::uint64_t key) { return !twice[slot(key)]; });
     std::sort(m_keys.begin(), m_keys.end());
     std::size_t kept = 0;
     for (std::size_t i = 0; i < m_keys.size();) {
@@ -36,9 +81,9 @@ bool ClashFinder::settle()
     return kept > 0;
 }
 
-bool ClashFinder::clashes(std::string_view picture) const
+bool ClashFinder::clashes(std::string_view name, StylePair style) const
 {
-    return std::binary_search(m_keys.begin(), m_keys.end(), key(picture));
+    return std::binary_search(m_keys.begin(), m_keys.end(), key(name, style));
 }
 
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)

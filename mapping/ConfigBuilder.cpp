@@ -150,13 +150,12 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     tell(listener, parentFolderOf(path), path, result);
     if (result && listener != nullptr && clashes.settle()) {
         std::vector<ClashingImage> clashing;
-        std::string line;
         for (const std::string& name : files) {
-            line.clear();
+            const std::string_view fileName = fileNameOf(name);
             if (classifyEntryName(lastPathComponent(name)) != EntryName::Other &&
-                XmlRecordBuilder{}.appendRecord(line, fileNameOf(name), graphicStyle, subType) &&
-                clashes.clashes(pictureOfLine(line))) {
-                clashing.push_back({ClashFinder::key(pictureOfLine(line)), {}, name});
+                !recordSkipReason(fileName, graphicStyle, subType) &&
+                clashes.clashes(fileName, {graphicStyle, subType})) {
+                clashing.push_back({ClashFinder::key(fileName, {graphicStyle, subType}), {}, name});
             }
         }
         reportClashes(std::move(clashing), *listener);
@@ -178,17 +177,15 @@ void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& f
                          const ClashFinder& clashes, WriteListener& listener)
 {
     std::vector<ClashingImage> clashing;
-    std::string line;
     for (const auto& [folder, style] : folders) {
         FolderReader reader(folder);
         while (const auto entry = reader.next()) {
-            line.clear();
+            const std::string_view fileName = fileNameOf(entry->name);
             if (classifyEntryName(entry->name) == EntryName::Image &&
-                XmlRecordBuilder{}.appendRecord(line, fileNameOf(entry->name), style.graphicStyle,
-                                                style.subType) &&
-                clashes.clashes(pictureOfLine(line))) {
+                !recordSkipReason(fileName, style.graphicStyle, style.subType) &&
+                clashes.clashes(fileName, style)) {
                 clashing.push_back(
-                    {ClashFinder::key(pictureOfLine(line)), folder, std::string(entry->name)});
+                    {ClashFinder::key(fileName, style), folder, std::string(entry->name)});
             }
         }
     }
@@ -219,10 +216,19 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     }
     if (!pass.error.empty()) {
         result = failed(std::move(result), pass.error, errors);
-    } else if (options.onlyWithImages && pass.images == 0) {
+        tell(options.listener, folder, configPath, result);
+        return result;
+    }
+    if (options.onlyWithImages && pass.images == 0) {
         tell(options.listener, folder, configPath, result, true);
         return result;
-    } else if (!stream.finish() || !file.commit()) {
+    }
+    const bool finished = stream.finish();
+    if (finished && options.last && options.clashes != nullptr) {
+        // No more records will come: clashes are looked for while the disk takes the file.
+        options.clashes->settleMeanwhile();
+    }
+    if (!finished || !file.commit()) {
         result = failed(std::move(result), file.error(), errors);
     } else {
         result.written = true;

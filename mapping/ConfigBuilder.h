@@ -58,6 +58,8 @@ struct FolderWriteOptions {
     WriteListener* listener = nullptr;
     /// Collects the records' pictures, to find those several images map to.
     ClashFinder* clashes = nullptr;
+    /// No folder comes after this one: the clashes can be looked for while it is committed.
+    bool last = false;
     /// Set from another thread to stop: the folder's old config.xml then stays as it was.
     const std::atomic<bool>* cancel = nullptr;
 };

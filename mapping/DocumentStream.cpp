@@ -40,15 +40,11 @@ bool DocumentStream::add(std::string_view file)
         return true;
     }
     ++m_records;
-    if (m_fingerprint != nullptr || m_clashes != nullptr) {
-        const std::string_view line =
-            std::string_view(m_piece).substr(lineStart + recordLinePrefix.size());
-        if (m_fingerprint != nullptr) {
-            m_fingerprint->add(line);
-        }
-        if (m_clashes != nullptr) {
-            m_clashes->add(pictureOfLine(line));
-        }
+    if (m_fingerprint != nullptr) {
+        m_fingerprint->add(std::string_view(m_piece).substr(lineStart + recordLinePrefix.size()));
+    }
+    if (m_clashes != nullptr) {
+        m_clashes->add(name, m_style);
     }
     if (m_listener != nullptr) {
         m_picture.clear();

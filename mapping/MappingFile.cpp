@@ -302,17 +302,6 @@ MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onReco
     return scan;
 }
 
-std::string_view pictureOfLine(std::string_view recordLine) noexcept
-{
-    // A written name holds no double quote: it is always escaped.
-    constexpr std::string_view to = "\" to=\"";
-    const auto start = recordLine.find(to);
-    if (start == std::string_view::npos || recordLine.size() < start + to.size() + 3) {
-        return {};
-    }
-    return recordLine.substr(start + to.size(), recordLine.size() - 3 - start - to.size());
-}
-
 std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
 {
     constexpr std::string_view pictures = "graphics/pictures/";

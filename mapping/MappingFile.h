@@ -49,9 +49,6 @@ using RecordVisitor = std::function<bool(std::string_view from, std::string_view
 /// The record line a record's written values stand for.
 [[nodiscard]] std::string recordLineOf(std::string_view from, std::string_view to);
 
-/// The picture (as written) of a record line the writer made.
-[[nodiscard]] std::string_view pictureOfLine(std::string_view recordLine) noexcept;
-
 /// The style whose path shape a picture (as written) has; nothing for a path of no known shape.
 [[nodiscard]] std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept;
 

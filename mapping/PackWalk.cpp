@@ -153,6 +153,7 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         }
         options.listener = &told;
         options.clashes = &clashes;
+        options.last = !request.recursive;
         const WriteResult result =
             ConfigBuilder::writeFolderConfig(folder, decision.style, errors, options);
         allWritten = allWritten && (result || result.error.empty());

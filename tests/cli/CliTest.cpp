@@ -151,7 +151,7 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
 TEST(Cli, FailuresExitOneAndKeepTheOldDocument)
 {
     const TempDir dir;
-    test::makeImages(dir.path(), 20000);
+    test::makeImages(dir.path(), 3000);
     writeFile(dir / "config.xml", "old");
     const auto before = entryNames(dir.path());
     {

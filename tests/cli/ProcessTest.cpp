@@ -101,7 +101,7 @@ TEST(Process, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
     const std::string oldDocument = document(folder, "icon");
     const std::string newDocument = document(folder, "logo");
     int killedWhileWriting = 0;
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 8; ++round) {
         writeFile(dir / "config.xml", oldDocument);
         // The kill follows the run's first file event at a different moment each round.
         const int watch = ::inotify_init1(IN_CLOEXEC);
@@ -109,7 +109,7 @@ TEST(Process, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
         const pid_t pid = start(folder);
         pollfd ready{watch, POLLIN, 0};
         ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "crestmap-cli never touched the folder";
-        std::this_thread::sleep_for(std::chrono::microseconds(round * 1500));
+        std::this_thread::sleep_for(std::chrono::microseconds(round * 2000));
         ::kill(pid, SIGKILL);
         killedWhileWriting += test::finishProcess(pid) == -SIGKILL ? 1 : 0;
         ::close(watch);

@@ -403,7 +403,7 @@ TEST_F(Window, CancelLeavesEachConfigOldOrNewAndGivesControlBack)
     for (int i = 0; i < 40; ++i) {
         const fs::path folder = m_dir.path() / std::to_string(i);
         fs::create_directory(folder);
-        test::makeImages(folder, 500);
+        test::makeImages(folder, 250);
         writeFile(folder / "config.xml", "old");
     }
     child<QCheckBox>("includeSubfolders")->setChecked(true);
