@@ -361,8 +361,7 @@ OwnStyle readOwnStyle(const std::string& folder)
     const MappingScan scan =
         scanMappingFile(configPathIn(folder), [&](std::string_view, std::string_view to) {
             const auto found = styleOfPicture(to);
-            mixed = !found || (style && (style->graphicStyle != found->graphicStyle ||
-                                         style->subType != found->subType));
+            mixed = !found || (style && *style != *found);
             style = found;
             return !mixed;
         });

@@ -33,8 +33,7 @@ Decision decide(const std::string& folder, const PackRequest& request)
         }
         return {request.style ? Decision::Action::Write : Decision::Action::NotMapped, asked};
     }
-    if (own.style &&
-        (own.style->graphicStyle != asked.graphicStyle || own.style->subType != asked.subType)) {
+    if (own.style && *own.style != asked) {
         return {Decision::Action::Keep, *own.style};
     }
     return {Decision::Action::Write, asked};
@@ -180,8 +179,7 @@ PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bo
         ++plan.folders;
         const OwnStyle own = readOwnStyle(folder);
         plan.replaces += own.exists ? 1 : 0;
-        if (own.style && (own.style->graphicStyle != asked.graphicStyle ||
-                          own.style->subType != asked.subType)) {
+        if (own.style && *own.style != asked) {
             plan.otherStyle.emplace_back(folder, *own.style);
         }
     });

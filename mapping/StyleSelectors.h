@@ -19,6 +19,8 @@ inline constexpr std::int64_t Background = 7;
 struct StylePair {
     std::int64_t graphicStyle = 1;
     std::int64_t subType = 1;
+
+    friend bool operator==(const StylePair&, const StylePair&) = default;
 };
 
 /// The four style choices the user makes with the radio groups; each starts at 1 and is never

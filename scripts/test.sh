@@ -24,8 +24,8 @@ tests/cli/windows_cli_under_wine.sh build-dev/cli/crestmap-cli build-windows/cli
 package=$(mktemp -d)
 trap 'rm -rf "$package"' EXIT
 cmake --install build-windows --prefix "$package/crestmap" >/dev/null
-tests/app/window_under_wine.sh "$package/crestmap" build-dev/cli/crestmap-cli \
-    build-dev/tests/app/close-window build-windows/crestmap-window-wine.png
+tests/app/window_end_to_end.sh --wine "$package/crestmap/crestmap.exe" build-dev/cli/crestmap-cli \
+    build-dev/tests/app/close-window build-windows/crestmap-window
 (cd build-windows && cpack -G ZIP >/dev/null && ls -l crestmap-*-win64.zip)
 zip=$(ls build-windows/crestmap-*-win64.zip)
 (($(stat -c %s "$zip") <= 40 * 1024 * 1024)) || { echo "$zip is over 40 MB"; exit 1; }

@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::entryNames;
+using test::has;
 using test::ProcessResult;
 using test::readFile;
 using test::TempDir;
@@ -31,11 +32,6 @@ std::vector<std::string> withFault(std::vector<std::string> settings)
     settings.insert(settings.end(), {"LD_PRELOAD=" CRESTMAP_FAULT_SHIM,
                                      "ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0"});
     return settings;
-}
-
-bool has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 // Each leaves the old file and nothing else, in a single and a recursive run, and says why.
@@ -58,21 +54,13 @@ TEST(Process, FailedListingFlushOrRenameKeepTheOldDocument)
     }
 }
 
-TEST(Process, WalkNamesAnUnlistableFolderAndWorksWithoutEntryTypes)
+TEST(Process, AWalkFindsFoldersWithoutEntryTypes)
 {
     const TempDir dir;
     fs::create_directories(dir / "a/b");
     writeFile(dir / "a/b/1.png", "");
     fs::create_directory_symlink(dir / "a", dir / "link");
     const std::string root = dir.path().string();
-    const ProcessResult walk =
-        cli({"-r", root}, withFault({"CRESTMAP_FAIL=opendir", "CRESTMAP_FAIL_PATH=/a"}));
-    EXPECT_EQ(walk.exitStatus, 1);
-    EXPECT_TRUE(has(walk.err, "cannot list " + (dir / "a"))) << walk.err;
-    const ProcessResult check =
-        cli({"-r", "--check", root}, withFault({"CRESTMAP_FAIL=opendir", "CRESTMAP_FAIL_PATH=/a"}));
-    EXPECT_EQ(check.exitStatus, 1) << check.out;
-
     // Some file systems leave every entry's type unknown; folders must still be found as such.
     const ProcessResult untyped = cli({"-r", root}, withFault({"CRESTMAP_FAIL=dtype"}));
     EXPECT_EQ(untyped.exitStatus, 0) << untyped.err;
@@ -104,15 +92,14 @@ TEST(Process, KilledMidWriteLeavesTheOldOrTheNewDocumentWhole)
     for (int round = 0; round < 8; ++round) {
         writeFile(dir / "config.xml", oldDocument);
         // The kill follows the run's first file event at a different moment each round.
-        const int watch = ::inotify_init1(IN_CLOEXEC);
-        ::inotify_add_watch(watch, folder.c_str(), IN_CREATE | IN_OPEN | IN_MODIFY);
+        pollfd ready{::inotify_init1(IN_CLOEXEC), POLLIN, 0};
+        ::inotify_add_watch(ready.fd, folder.c_str(), IN_CREATE | IN_OPEN | IN_MODIFY);
         const pid_t pid = start(folder);
-        pollfd ready{watch, POLLIN, 0};
         ASSERT_EQ(::poll(&ready, 1, 10000), 1) << "crestmap-cli never touched the folder";
         std::this_thread::sleep_for(std::chrono::microseconds(round * 2000));
         ::kill(pid, SIGKILL);
         killedWhileWriting += test::finishProcess(pid) == -SIGKILL ? 1 : 0;
-        ::close(watch);
+        ::close(ready.fd);
         const std::string now = readFile(dir / "config.xml");
         EXPECT_TRUE(now == oldDocument || now == newDocument) << "round " << round;
         // The next run is not misled by anything the killed one left.

@@ -1,7 +1,6 @@
 /* Preloaded into crestmap-cli to make the system calls a real disk can fail fail on demand:
- * CRESTMAP_FAIL=readdir|fsync|renameat|opendir makes that call fail with EIO, after
- * CRESTMAP_FAIL_AFTER successful calls (readdir, default 0), or, for opendir, only for folders
- * whose path ends in CRESTMAP_FAIL_PATH; CRESTMAP_FAIL=dtype makes readdir report no entry type,
+ * CRESTMAP_FAIL=readdir|fsync|renameat makes that call fail with EIO, after CRESTMAP_FAIL_AFTER
+ * successful calls (readdir, default 0); CRESTMAP_FAIL=dtype makes readdir report no entry type,
  * as some file systems do. */
 #define _GNU_SOURCE
 #include <dirent.h>
@@ -36,19 +35,6 @@ struct dirent* readdir(DIR* dir)
         entry->d_type = DT_UNKNOWN;
     }
     return entry;
-}
-
-DIR* opendir(const char* path)
-{
-    DIR* (*real)(const char*) = (DIR * (*)(const char*)) next("opendir");
-    const char* suffix = getenv("CRESTMAP_FAIL_PATH");
-    const size_t length = strlen(path);
-    if (failing("opendir") && suffix != NULL && length >= strlen(suffix) &&
-        strcmp(path + length - strlen(suffix), suffix) == 0) {
-        errno = EIO;
-        return NULL;
-    }
-    return real(path);
 }
 
 int fsync(int fd)

@@ -28,7 +28,6 @@ public:
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
     QList<QUrl> opened;
-    QStringList shownInFolder;
     int dialogsShown = 0;
 
     QList<QUrl> chooseImageFiles(QWidget*) override
@@ -37,13 +36,9 @@ public:
         if (whileChoosing) {
             whileChoosing();
         }
-        return fileAnswers.empty() ? QList<QUrl>{} : take(fileAnswers);
+        return take(fileAnswers, {});
     }
-    QUrl chooseFolder(QWidget*) override
-    {
-        ++dialogsShown;
-        return folderAnswers.empty() ? QUrl() : take(folderAnswers);
-    }
+    QUrl chooseFolder(QWidget*) override { return ++dialogsShown, take(folderAnswers, {}); }
     PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, const QString&) override
     {
         plans.push_back(plan);
@@ -51,14 +46,16 @@ public:
     }
     void showResultAlert(QWidget*, const ResultAlert& alert) override { alerts.push_back(alert); }
     void open(const QUrl& url) override { opened << url; }
-    void showInFolder(const QString& path) override { shownInFolder << path; }
+    void showInFolder(const QString&) override {}
 
 private:
-    template <typename T> static T take(std::deque<T>& answers)
+    template <typename T> static T take(std::deque<T>& answers, T otherwise)
     {
-        T answer = answers.front();
-        answers.pop_front();
-        return answer;
+        if (!answers.empty()) {
+            otherwise = answers.front();
+            answers.pop_front();
+        }
+        return otherwise;
     }
 };
 

@@ -43,10 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ++records;
             const auto style = crestmap::styleOfPicture(to);
             foreign += style ? 0 : 1;
-            if (style && first &&
-                (style->graphicStyle != first->graphicStyle || style->subType != first->subType)) {
-                mixed = true;
-            }
+            mixed = mixed || (style && first && *style != *first);
             first = first ? first : style;
             return true;
         });
@@ -56,9 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const crestmap::OwnStyle own = crestmap::readOwnStyle(folder());
     const bool expected = scan.state == crestmap::MappingScan::State::Mapping && records > 0 &&
                           foreign == 0 && !mixed;
-    if (!own.exists || own.style.has_value() != expected ||
-        (expected && (own.style->graphicStyle != first->graphicStyle ||
-                      own.style->subType != first->subType))) {
+    if (!own.exists || own.style.has_value() != expected || (expected && *own.style != *first)) {
         std::fprintf(stderr, "style read wrongly\n");
         std::abort();
     }

@@ -22,12 +22,11 @@ std::string logoLine(const std::string& name)
 
 TEST(FileNameOf, DropsFolderAndLastExtensionOnly)
 {
-    const std::vector<std::pair<std::string_view, std::string_view>> cases{
-        {"/a/b/photo.png", "photo"},   {"a.b.png", "a.b"},
-        {"/x/My Logo.png", "My Logo"}, {"noext", "noext"},
-        {"/x/.hidden.png", ".hidden"}, {".png", ".png"},
-        {"dir.png/", "dir"},           {"/x/y/", "y"}};
-    for (const auto& [path, name] : cases) {
+    for (const auto& [path, name] :
+         std::vector<std::pair<std::string_view, std::string_view>>{{"/a/b.c.png", "b.c"},
+                                                                    {"/x/.hidden.png", ".hidden"},
+                                                                    {".png", ".png"},
+                                                                    {"d.png/", "d"}}) {
         EXPECT_EQ(fileNameOf(path), name) << path;
     }
 }
@@ -64,7 +63,7 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
         files.push_back("/img/" + std::to_string(i) + ".png");
         lines.push_back(logoLine(std::to_string(i)));
     }
-    std::size_t pieces = 0;
+    std::size_t pieces = 0; // a million records come in pieces, never whole
     std::string streamed;
     const auto records = ConfigBuilder::streamDocument(files, 1, 1, [&](std::string_view piece) {
         ++pieces;
@@ -75,33 +74,26 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     EXPECT_EQ(*records, files.size());
     EXPECT_GT(pieces, 1u);
     EXPECT_EQ(streamed, test::expectedDocument(lines));
-
-    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
-    EXPECT_EQ(readFile(dir / "config.xml"), streamed);
 }
 
+// What stands at config.xml is replaced whole: a longer file, or a symbolic link, which is not
+// followed.
 TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
 {
     const TempDir dir;
     writeFile(dir / "target.xml", "kept");
-    const std::vector<std::string> files{"7.png"};
-#ifdef _WIN32
-    // Making a symbolic link needs a privilege on Windows.
-    for (const bool link : {false}) {
-#else
-    for (const bool link : {false, true}) {
-#endif
-        fs::remove(dir / "config.xml");
-        if (link) {
-            fs::create_symlink("target.xml", dir / "config.xml");
-        } else {
-            writeFile(dir / "config.xml", std::string(100000, 'x'));
-        }
-        ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
+    writeFile(dir / "config.xml", std::string(100000, 'x'));
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml",
+                                               std::vector<std::string>{"7.png"}, 1, 1));
         EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoLine("7")}));
-        EXPECT_FALSE(fs::is_symlink(dir / "config.xml"));
         EXPECT_EQ(readFile(dir / "target.xml"), "kept");
         EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
+#ifdef _WIN32
+        break; // making a symbolic link needs a privilege on Windows
+#endif
+        fs::remove(dir / "config.xml");
+        fs::create_symlink("target.xml", dir / "config.xml");
     }
 }
 

@@ -48,6 +48,15 @@ std::string expectedDocument(const std::vector<std::string>& lines)
     return text + "\n\t</list>\n</record>";
 }
 
+std::size_t occurrences(std::string_view text, std::string_view part)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 std::string expectedRecord(const std::string& from, const std::string& to)
 {
     return "<record from=\"" + from + "\" to=\"graphics/pictures/" + to + "\"/>";
@@ -66,6 +75,16 @@ void writeFile(const fs::path& path, std::string_view bytes)
 {
     if (!(std::ofstream(path, std::ios::binary) << bytes)) {
         throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void makeFiles(const fs::path& root, std::initializer_list<std::string_view> paths,
+               std::string_view bytes)
+{
+    for (const std::string_view path : paths) {
+        const fs::path file = root / utf8Path(path);
+        fs::create_directories(file.parent_path());
+        writeFile(file, bytes);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
@@ -27,6 +28,13 @@ private:
     std::filesystem::path m_path;
 };
 
+/// Whether `text` holds `part`, and how many times.
+[[nodiscard]] inline bool has(std::string_view text, std::string_view part)
+{
+    return text.find(part) != std::string_view::npos;
+}
+[[nodiscard]] std::size_t occurrences(std::string_view text, std::string_view part);
+
 /// The first bytes of a PNG file: enough for an image that is checked to pass as one.
 inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 
@@ -43,6 +51,10 @@ inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
+/// Makes each file (a path relative to `root`, its folders made as needed) holding `bytes`.
+void makeFiles(const std::filesystem::path& root, std::initializer_list<std::string_view> paths,
+               std::string_view bytes = {});
+
 /// Fills a folder with `count` image files named 100000.png, 100001.png and on, that start as
 /// PNG files do.
 void makeImages(const std::filesystem::path& folder, int count);

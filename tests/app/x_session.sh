@@ -1,0 +1,44 @@
+# Sourced by the tests that drive a real window: an X server of their own in $work, waiting, and
+# closing a window as a window manager would.
+
+# Starts Xvfb at SIZE (WIDTHxHEIGHT) and points DISPLAY at it; it goes with the test.
+start_x() {
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    x_pid=$!
+    for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+    [[ -s "$work/display" ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=":$(cat "$work/display")"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_PLUGIN_PATH
+}
+
+# Waits until TEST holds, up to SECONDS (ten by default).
+wait_for() {
+    for _ in $(seq $((${2:-10} * 10))); do eval "$1" && return 0; sleep 0.1; done
+    echo "gave up waiting for: $1"; cat "$work/app.log" 2>/dev/null
+    import -window root "${TMPDIR:-/tmp}/crestmap-gave-up.png" 2>/dev/null || true
+    return 1
+}
+
+# Closes $window with CLOSER and expects $app_pid to end with status 0. Without a window manager
+# the first close can arrive before the application listens for it, and is lost; a window
+# manager would ask again, and so does this.
+close_window() {
+    for _ in $(seq 20); do
+        "$1" "$window" 2>/dev/null || true
+        for _ in $(seq 10); do kill -0 "$app_pid" 2>/dev/null || break 2; sleep 0.1; done
+    done
+    kill -0 "$app_pid" 2>/dev/null && { echo "still running after its window was closed"; exit 1; }
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=
+    echo "ended with status $status"
+    [[ $status -eq 0 ]] || { cat "$work/app.log"; exit "$status"; }
+}
+
+cleanup() {
+    [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null || true
+    [[ -n "${x_pid:-}" ]] && kill "$x_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+work=$(mktemp -d)
+trap cleanup EXIT
