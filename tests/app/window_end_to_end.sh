@@ -44,15 +44,24 @@ run_window() {
     "$cli" --style kit "$pack/kits" >/dev/null
     cp "$pack/kits/config.xml" "$work/kits.xml"
 
-    local started
-    started=$(date +%s%N)
-    if [[ -n $wine ]]; then
-        (cd "$(dirname "$app")" && exec "$wine" "./$(basename "$app")") >"$work/app.log" 2>&1 &
-    else
-        QT_SCALE_FACTOR=$scale XDG_RUNTIME_DIR="$work" "$app" >"$work/app.log" 2>&1 &
-    fi
-    app_pid=$!
-    wait_for 'window=$(windows | head -n 1); [[ -n "$window" ]]' 30
+    local started attempt
+    for attempt in 1 2 3; do
+        started=$(date +%s%N)
+        if [[ -n $wine ]]; then
+            (cd "$(dirname "$app")" && exec "$wine" "./$(basename "$app")") >"$work/app.log" 2>&1 &
+        else
+            QT_SCALE_FACTOR=$scale XDG_RUNTIME_DIR="$work" "$app" >"$work/app.log" 2>&1 &
+        fi
+        app_pid=$!
+        window=
+        wait_for 'window=$(windows | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid' 30
+        [[ -n "$window" ]] && break
+        # Now and then, on a loaded machine, the X server turns a first connection away; a
+        # person would start the program again, and so does this. Anything else is a failure.
+        grep -q "could not connect to display" "$work/app.log" || { cat "$work/app.log"; exit 1; }
+        wait "$app_pid" 2>/dev/null || true
+    done
+    [[ -n "$window" ]] || { echo "no window"; exit 1; }
     echo "window $window appeared after $((($(date +%s%N) - started) / 1000000)) ms (scale $scale)"
     xdotool windowfocus --sync "$window"
     sleep 0.3

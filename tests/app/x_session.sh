@@ -1,14 +1,16 @@
 # Sourced by the tests that drive a real window: an X server of their own in $work, waiting, and
 # closing a window as a window manager would.
 
-# Starts Xvfb at SIZE (WIDTHxHEIGHT) and points DISPLAY at it; it goes with the test.
+# Starts Xvfb at SIZE (WIDTHxHEIGHT) on a display no server has used lately (a socket left by one
+# that went can outlive it), and points DISPLAY at it once it answers; it goes with the test.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    local display=$((100 + RANDOM % 800))
+    while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
+    Xvfb ":$display" -screen 0 "$1x24" -nolisten tcp 2>"$work/xvfb.log" &
     x_pid=$!
-    for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-    [[ -s "$work/display" ]] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=":$(cat "$work/display")"
+    export DISPLAY=":$display"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_PLUGIN_PATH
+    wait_for 'xprop -root >/dev/null 2>&1' || { cat "$work/xvfb.log"; exit 1; }
 }
 
 # Waits until TEST holds, up to SECONDS (ten by default).
@@ -37,7 +39,8 @@ close_window() {
 
 cleanup() {
     [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null || true
-    [[ -n "${x_pid:-}" ]] && kill "$x_pid" 2>/dev/null || true
+    # Waited for: an X server still going away removes the socket its successor has taken.
+    [[ -n "${x_pid:-}" ]] && { kill "$x_pid" 2>/dev/null; wait "$x_pid" 2>/dev/null; } || true
     rm -rf "$work"
 }
 work=$(mktemp -d)

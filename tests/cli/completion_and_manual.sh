@@ -12,14 +12,10 @@ warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/nul
 shopt -s extglob
 # shellcheck source=/dev/null
 source "$completion"
-complete_word() {
-    COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMPREPLY=()
+check() { # expected completion, words typed
+    COMP_WORDS=("${@:2}"); COMP_CWORD=$(($# - 2)); COMPREPLY=()
     _crestmap_cli
-    echo "${COMPREPLY[*]}"
-}
-check() {
-    local got; got=$(complete_word "${@:2}")
-    [[ "$got" == "$1" ]] || { echo "completing '${*:2}': got '$got', expected '$1'"; exit 1; }
+    [[ "${COMPREPLY[*]}" == "$1" ]] || { echo "completing '${*:2}': got '${COMPREPLY[*]}'"; exit 1; }
 }
 check "logo logo-left logo-right" crestmap-cli --style lo
 check "--recursive --restyle" crestmap-cli --re

@@ -56,7 +56,6 @@ TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
 
 TEST(ConfigDocument, LargeListsStreamByteExact)
 {
-    const TempDir dir;
     std::vector<std::string> files;
     std::vector<std::string> lines;
     for (int i = 0; i < 60000; ++i) {
@@ -70,9 +69,7 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
         streamed += piece;
         return true;
     });
-    ASSERT_TRUE(records);
-    EXPECT_EQ(*records, files.size());
-    EXPECT_GT(pieces, 1u);
+    EXPECT_TRUE(records == files.size() && pieces > 1);
     EXPECT_EQ(streamed, test::expectedDocument(lines));
 }
 

@@ -31,7 +31,11 @@ struct Recorder : WriteListener {
         entries.push_back(std::string(e.name) + " " +
                           std::string(e.reason ? skipReasonLabel(*e.reason) : e.picture));
     }
-    void folder(const FolderAccount& f) override { folders[std::string(f.folder)] = f.outcome; }
+    void folder(const FolderAccount& f) override
+    {
+        folders[std::string(f.folder)] = f.outcome;
+        order.emplace_back(f.folder);
+    }
     std::vector<std::string> entries;
     std::map<std::string, FolderAccount::Outcome> folders;
     std::vector<std::string> order;
@@ -55,9 +59,7 @@ TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
 #ifndef _WIN32
     fs::create_directory_symlink(dir.path(), dir / "loop");
 #endif
-    struct Order : Recorder {
-        void folder(const FolderAccount& f) override { order.emplace_back(f.folder); }
-    } account;
+    Recorder account;
     std::ostringstream errors;
     EXPECT_TRUE(writePack(root, pack({1, 1}), account, errors));
     // Another reader's view of the order: what the system lists, not what the code thinks.

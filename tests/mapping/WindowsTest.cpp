@@ -1,5 +1,6 @@
 // What only Windows can show: names that are not valid UTF-16, a config.xml another program
-// holds open, a read-only config.xml.
+// holds open, a read-only config.xml. Names outside ASCII are compared with the Linux build by
+// the test of crestmap-cli.exe under Wine.
 
 #include "ConfigBuilder.h"
 #include "SystemNames.h"
@@ -17,25 +18,10 @@ using test::entryNames;
 using test::readFile;
 using test::TempDir;
 
-TEST(Windows, NonAsciiNamesRoundTripAndUnpairedSurrogatesGetNoRecord)
+// Not every file system can hold a name with an unpaired surrogate, so the conversion is checked
+// on its own: the surrogate keeps its place, can be turned back, and is never mapped.
+TEST(Windows, UnpairedSurrogatesKeepTheirPlaceAndGetNoRecord)
 {
-    const TempDir dir;
-    for (const std::wstring& name :
-         {std::wstring(L"M\u00f6n #2.png"), std::wstring(L"\U0001F600.png")}) {
-        const HANDLE file = ::CreateFileW((dir.path() / name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_NEW, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        ::CloseHandle(file);
-    }
-    const WriteResult result = ConfigBuilder::writeFolderConfig(bytesFromPath(dir.path()), {1, 1});
-    ASSERT_TRUE(result) << result.error;
-    EXPECT_EQ(result.records, 2u);
-    const std::string document = readFile(dir.path() / "config.xml");
-    EXPECT_NE(document.find("from=\"M\xC3\xB6n #2\""), std::string::npos) << document;
-    EXPECT_NE(document.find("from=\"\xF0\x9F\x98\x80\""), std::string::npos) << document;
-
-    // Not every file system can hold such a name, so the conversion is checked on its own: the
-    // surrogate keeps its place, can be turned back, and is never mapped.
     const std::string lone = bytesFromWide(L"\xD800x");
     EXPECT_EQ(lone, "\xED\xA0\x80x");
     EXPECT_EQ(wideFromBytes(lone), L"\xD800x");
