@@ -85,13 +85,11 @@ run_window() {
     [[ ! -e "$pack/empty/config.xml" ]]
     echo "Write folder… by keyboard wrote what crestmap-cli writes, and kept the kits"
     sleep 0.5 # let the preview be drawn
-    import -window "$window" "$shot"
-    echo "screenshot: $shot"
+        import -window "$window" "$shot"
 }
 
 run_window 1 "$shots.png"
 [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon ("* ]] || { echo "no icon"; exit 1; }
-echo "the window has its icon"
 close_window "$closer"
 if [[ -z $wine ]]; then
     run_window 2 "$shots-2x.png"

@@ -37,11 +37,6 @@ close_window() {
     [[ $status -eq 0 ]] || { cat "$work/app.log"; exit "$status"; }
 }
 
-cleanup() {
-    [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null || true
-    # Waited for: an X server still going away removes the socket its successor has taken.
-    [[ -n "${x_pid:-}" ]] && { kill "$x_pid" 2>/dev/null; wait "$x_pid" 2>/dev/null; } || true
-    rm -rf "$work"
-}
 work=$(mktemp -d)
-trap cleanup EXIT
+# The X server is waited for: one still going away removes the socket its successor has taken.
+trap 'set +e; kill ${app_pid:-} ${x_pid:-} 2>/dev/null; wait; rm -rf "$work"' EXIT

@@ -23,7 +23,7 @@ TEST_P(AtomicFileStaging, CommitReplacesWholeWithOrdinaryPermissions)
     writeFile(dir / "config.xml", std::string(10000, 'o'));
     const mode_t previousMask = ::umask(027);
     AtomicFile file(dir / "config.xml", GetParam());
-    ::umask(previousMask);
+    ::umask(previousMask); // the new file takes the mask of its making
     EXPECT_TRUE(file.write("new") && file.commit()) << file.error();
 
     EXPECT_EQ(readFile(dir / "config.xml"), "new");

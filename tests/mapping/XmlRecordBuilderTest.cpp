@@ -15,11 +15,6 @@ struct RecordCase {
     std::optional<SkipReason> reason = std::nullopt;
 };
 
-void PrintTo(const RecordCase& c, std::ostream* out)
-{
-    *out << ::testing::PrintToString(c.name) << " style " << c.style << " sub-type " << c.subType;
-}
-
 class RecordLines : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(RecordLines, MatchTheMappingTableOrSayWhyNot)
