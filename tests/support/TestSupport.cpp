@@ -32,7 +32,7 @@ TempDir::~TempDir()
 
 std::string TempDir::operator/(std::string_view name) const
 {
-    return (m_path / name).string();
+    return reinterpret_cast<const char*>((m_path / utf8Path(name)).u8string().c_str());
 }
 
 std::string expectedDocument(const std::vector<std::string>& lines)
