@@ -115,12 +115,13 @@ void WriteController::cancel()
 
 void WriteController::finish()
 {
-        SharedReport report = m_write.result();
+    SharedReport report = m_write.result();
     m_journal = std::move(m_running);
     if (!m_journal->error().empty() && report->written) {
         // The write stands; only its Undo could not be prepared, which the user should know.
         auto told = std::make_shared<WriteReport>(*report);
-        told->hint = tr("Undo is not available: %1").arg(QString::fromStdString(m_journal->error()));
+        told->hint =
+            tr("Undo is not available: %1").arg(QString::fromStdString(m_journal->error()));
         report = std::move(told);
     }
     setBusy(false);

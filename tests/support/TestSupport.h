@@ -22,7 +22,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_path; }
-        /// A path inside, as UTF-8 (`name` is UTF-8 too).
+    /// A path inside, as UTF-8 (`name` is UTF-8 too).
     [[nodiscard]] std::string operator/(std::string_view name) const;
 
 private:
