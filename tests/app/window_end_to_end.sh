@@ -18,6 +18,9 @@ export WINEDEBUG=-all
 # shellcheck source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 start_x 2200x1700
+# A Wine server still up from programs run without a display would give the window no X window
+# at all: wait for it to go, so that ours starts with this display.
+[[ -z $wine ]] || "$(dirname "$wine")/wineserver" -w
 viewable() { # the mapped, viewable windows named like the pattern
     for id in $(xdotool search --name "$1" 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && echo "$id"
