@@ -2,14 +2,20 @@
 
 #include "FileSelector.h"
 #include "FolderDragView.h"
-#include "ImageChecker.h"
 #include "Prompts.h"
 #include "RecordPreview.h"
 #include "ResultsPanel.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
+#include "MappingFile.h"
+#include "PackWalk.h"
+#include "PathText.h"
+#include "ResultAlert.h"
+
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
@@ -40,7 +46,6 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     }
     m_writer = new WriteController(*prompts, this);
     m_fileSelector = new FileSelector(m_styles, *prompts, *m_writer, this);
-    m_checker = new ImageChecker(this);
     m_ui->folderDragView->attach(m_styles, *m_writer);
     // Dropping anywhere on the window's central area is dropping on the drop area.
     m_ui->centralWidget->setAcceptDrops(true);
@@ -72,17 +77,24 @@ void MainWindow::connectCommands()
     ResultsPanel* results = ui.resultsPanel;
     ui.browseAction->setShortcut(QKeySequence::Open);
     ui.writeFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    ui.checkFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     ui.quitAction->setShortcut(QKeySequence::Quit);
     ui.undoAction->setShortcut(QKeySequence::Undo);
     ui.copyAction->setShortcut(QKeySequence::Copy);
     ui.helpAction->setShortcut(QKeySequence::HelpContents);
-    for (QAction* action : {ui.browseAction, ui.writeFolderAction}) {
+    for (QAction* action : {ui.browseAction, ui.writeFolderAction, ui.checkFolderAction}) {
         action->setToolTip(
             action->toolTip() +
             QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText)));
     }
     connect(ui.browseButton, &QPushButton::clicked, ui.browseAction, &QAction::trigger);
     connect(ui.writeFolderButton, &QPushButton::clicked, ui.writeFolderAction, &QAction::trigger);
+    connect(ui.checkFolderButton, &QPushButton::clicked, ui.checkFolderAction, &QAction::trigger);
+    connect(ui.updateStaleButton, &QPushButton::clicked, ui.updateStaleAction, &QAction::trigger);
+    connect(ui.checkFolderAction, &QAction::triggered, this, &MainWindow::checkFolder);
+    connect(ui.updateStaleAction, &QAction::triggered, this, &MainWindow::updateStale);
+    connect(ui.updateStaleAction, &QAction::enabledChanged, ui.updateStaleButton,
+            &QWidget::setEnabled);
     connect(ui.browseAction, &QAction::triggered, m_fileSelector, &FileSelector::fileBrowseSelect);
     connect(ui.writeFolderAction, &QAction::triggered, this, &MainWindow::writeFolder);
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
@@ -96,11 +108,16 @@ void MainWindow::connectCommands()
     connect(m_writer, &WriteController::busyChanged, this, [this, results](bool busy) {
         for (QWidget* input : {static_cast<QWidget*>(m_ui->folderDragView),
                                static_cast<QWidget*>(m_ui->browseButton),
-                               static_cast<QWidget*>(m_ui->writeFolderButton)}) {
+                               static_cast<QWidget*>(m_ui->writeFolderButton),
+                               static_cast<QWidget*>(m_ui->checkFolderButton)}) {
             input->setEnabled(!busy);
         }
-        m_ui->browseAction->setEnabled(!busy);
-        m_ui->writeFolderAction->setEnabled(!busy);
+        for (QAction* action :
+             {m_ui->browseAction, m_ui->writeFolderAction, m_ui->checkFolderAction}) {
+            action->setEnabled(!busy);
+        }
+        m_ui->updateStaleAction->setEnabled(!busy && m_lastCheck &&
+                                            !m_lastCheck->checked->outdatedFolders.empty());
         results->setBusy(busy);
     });
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
@@ -113,11 +130,12 @@ void MainWindow::connectCommands()
             [this](const QString& path) { m_prompts->open(QUrl::fromLocalFile(path)); });
     connect(results, &ResultsPanel::showInFolderRequested, this,
             [this](const QString& path) { m_prompts->showInFolder(path); });
-    connect(m_checker, &ImageChecker::found, results, &ResultsPanel::addProblems);
 
     // Tab goes through the choices, the commands, then the list, and out of it in one stop.
     QWidget::setTabOrder(ui.browseButton, ui.writeFolderButton);
-    QWidget::setTabOrder(ui.writeFolderButton, ui.includeSubfolders);
+    QWidget::setTabOrder(ui.writeFolderButton, ui.checkFolderButton);
+    QWidget::setTabOrder(ui.checkFolderButton, ui.updateStaleButton);
+    QWidget::setTabOrder(ui.updateStaleButton, ui.includeSubfolders);
     QWidget::setTabOrder(ui.includeSubfolders, results->findChild<QWidget*>("resultsFilter"));
 }
 
@@ -159,7 +177,7 @@ void MainWindow::writeFolder()
     }
     const QUrl folder = m_prompts->chooseFolder(this);
     if (!folder.isEmpty()) {
-        m_writer->start(m_ui->folderDragView->requestFor(folder));
+        m_writer->start(m_ui->folderDragView->requestFor(folder, WriteRequest::Source::Chosen));
     }
 }
 
@@ -167,8 +185,126 @@ void MainWindow::report(const SharedReport& report)
 {
     statusBar()->showMessage(report->statusLine());
     m_ui->resultsPanel->showReport(report);
-    // What the writer never reads, the window reads after: whether each image would load.
-    m_checker->check(report);
+    // A write makes the last check's list of stale folders old news.
+    m_lastCheck = report->checked ? report : nullptr;
+    m_ui->updateStaleAction->setEnabled(m_lastCheck &&
+                                        !m_lastCheck->checked->outdatedFolders.empty());
+}
+
+void MainWindow::checkFolder()
+{
+    if (m_writer->busy()) {
+        return;
+    }
+    const QUrl folder = m_prompts->chooseFolder(this);
+    if (!folder.isEmpty()) {
+        checkFolderAt(folder);
+    }
+}
+
+void MainWindow::checkFolderAt(const QUrl& folder)
+{
+    m_writer->start(m_ui->folderDragView->requestFor(folder, WriteRequest::Source::Check));
+}
+
+void MainWindow::updateStale()
+{
+    if (m_writer->busy() || !m_lastCheck || m_lastCheck->checked->outdatedFolders.empty()) {
+        return;
+    }
+    WriteRequest request;
+    request.source = WriteRequest::Source::Update;
+    request.folder = m_lastCheck->base;
+    request.pack.folders = m_lastCheck->checked->outdatedFolders;
+    request.pack.style = m_styles.stylePair();
+    request.pack.rule = crestmap::StyleRule::Update;
+    m_writer->start(std::move(request));
+}
+
+void MainWindow::chooseStyle(crestmap::StylePair style)
+{
+    // As if the user had clicked the buttons: the settings and the example follow them.
+    const auto pick = [this](QButtonGroup* group, std::int64_t value) {
+        if (QAbstractButton* button = group->button(static_cast<int>(value))) {
+            button->click();
+        }
+    };
+    pick(m_ui->graphicStyleGroup, style.graphicStyle);
+    switch (style.graphicStyle) {
+    case crestmap::GraphicStyle::Portrait:
+        break;
+    case crestmap::GraphicStyle::Kit:
+        pick(m_ui->kitTypeGroup, style.subType);
+        break;
+    case crestmap::GraphicStyle::Background:
+        pick(m_ui->backgroundTypeGroup, style.subType);
+        break;
+    default:
+        pick(m_ui->logoTypeGroup, style.subType);
+        break;
+    }
+}
+
+void MainWindow::openArguments(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        return;
+    }
+    const QString& first = arguments.front();
+    const QFileInfo info(first);
+    QString problem;
+    if (arguments.size() > 1) {
+        problem = tr("Crestmap opens one folder at a time; %1 more were given: %2")
+                      .arg(arguments.size() - 1)
+                      .arg(arguments.mid(1).join(QStringLiteral(", ")));
+    } else if (!info.exists()) {
+        problem = tr("There is no file or folder called %1.").arg(QDir::toNativeSeparators(first));
+    } else if (!info.isDir()) {
+        problem = tr("%1 is a file, not a folder. Open the folder that holds it.")
+                      .arg(QDir::toNativeSeparators(first));
+    } else if (!info.isReadable() || !QDir(first).isReadable()) {
+        problem = tr("%1 cannot be read.").arg(QDir::toNativeSeparators(first));
+    }
+    if (!problem.isEmpty()) {
+        statusBar()->showMessage(problem);
+        (void)m_prompts->showResultAlert(this, {tr("Cannot open %1").arg(first), problem, {}});
+        return;
+    }
+    const std::string folder = coreBytes(QDir::toNativeSeparators(info.absoluteFilePath()));
+    if (const auto own = crestmap::readOwnStyle(folder).style) {
+        chooseStyle(*own);
+    }
+    // A pack's top folder often holds only folders of images: then those are what to check.
+    if (!crestmap::holdsImages(folder) && crestmap::subfoldersHoldImages(folder)) {
+        m_ui->includeSubfolders->setChecked(true);
+    }
+    setWindowTitle(tr("%1 — Crestmap").arg(info.fileName().isEmpty() ? first : info.fileName()));
+    checkFolderAt(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_writer->busy() || m_quitting) {
+        event->accept();
+        return;
+    }
+    if (!m_prompts->confirmQuit(this, m_writer->progressText())) {
+        event->ignore();
+        return;
+    }
+    // Each config.xml is left as it was or whole; what was written stays undoable.
+    m_quitting = true;
+    m_writer->stopAndWait(2000);
+    event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    // Another program may have written, or undone, while the window was in the background.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_writer->refreshUndo();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::updatePreview()

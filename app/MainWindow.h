@@ -8,7 +8,6 @@
 #include <memory>
 
 class FileSelector;
-class ImageChecker;
 class Prompts;
 class QButtonGroup;
 class WriteController;
@@ -29,8 +28,14 @@ public:
     [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
     [[nodiscard]] WriteController& writer() noexcept { return *m_writer; }
 
+    /// Opens the window on the folder named on the command line: its own style chosen, and
+    /// checked; anything else given is reported in the window.
+    void openArguments(const QStringList& arguments);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
@@ -38,6 +43,10 @@ private:
     void updatePreview();
     void report(const SharedReport& report);
     void writeFolder();
+    void checkFolder();
+    void checkFolderAt(const QUrl& folder);
+    void updateStale();
+    void chooseStyle(crestmap::StylePair style);
     void showAbout();
     void showHelp();
 
@@ -47,5 +56,6 @@ private:
     crestmap::StyleSelectors m_styles;
     WriteController* m_writer;
     FileSelector* m_fileSelector;
-    ImageChecker* m_checker;
+    SharedReport m_lastCheck;
+    bool m_quitting = false;
 };

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <csignal>
 
@@ -26,8 +27,22 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(
         AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
 
+    // Qt has taken its own options by now; what is left is ours.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QApplication::translate(
+        "main", "Writes config.xml, the file that maps a folder of images to a game's pictures."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QApplication::translate("main", "A folder to open and check; nothing is written until you "
+                                        "write or update it."),
+        QStringLiteral("[FOLDER]"));
+    parser.process(app);
+
     MainWindow window;
     delegate.window = &window;
     window.show();
+    window.openArguments(parser.positionalArguments());
     return QApplication::exec();
 }

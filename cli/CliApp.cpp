@@ -7,6 +7,8 @@
 #include "PackWalk.h"
 #include "StyleChoices.h"
 #include "SystemNames.h"
+#include "AccountWords.h"
+#include "UndoJournal.h"
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
@@ -24,7 +26,8 @@ constexpr const char* programName = "crestmap-cli";
 
 constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
                               "       crestmap-cli [OPTIONS] IMAGE...\n"
-                              "       crestmap-cli [OPTIONS] --recursive [--check] FOLDER\n";
+                              "       crestmap-cli [OPTIONS] --recursive [--check] FOLDER\n"
+                              "       crestmap-cli --undo\n";
 
 constexpr const char* examples = R"(Examples:
   crestmap-cli ~/graphics/logos/clubs
@@ -56,6 +59,7 @@ struct Request {
     bool restyle = false;
     bool verify = false;
     bool verbose = false;
+    bool undo = false;
     Format format = Format::Text;
     bool folder = false; ///< the one input is a folder
 };
@@ -85,19 +89,43 @@ void addChoice(CLI::App& app, const std::string& option, const std::string& help
         ->check(CLI::IsMember(names));
 }
 
-// The folder an image is in, absolute, to tell whether two images share one.
-std::string folderOf(const std::string& image)
+// The one form every path takes in messages and in the account: absolute, with the system's
+// separators.
+std::string absolute(const std::string& path)
 {
-    return shown(parentFolderOf(shown(image)));
+    std::error_code error;
+    fs::path whole = fs::absolute(pathFromBytes(path), error);
+    if (error) {
+        return path;
+    }
+    whole.make_preferred();
+    // "." and trailing separators go; ".." stays, for a link it follows is the system's to read.
+    fs::path tidy;
+    for (const fs::path& part : whole) {
+        if (part != "." && !part.empty()) {
+            tidy /= part;
+        }
+    }
+    return bytesFromPath(tidy);
 }
 
 // A folder alone, or one or more existing image files of one folder; anything else is the
 // user's mistake.
 std::optional<std::string> checkInputs(Request& request)
 {
-    const std::vector<std::string>& inputs = request.inputs;
+    if (request.undo) {
+        const bool alone = request.inputs.empty() && !request.styleGiven && !request.recursive &&
+                           !request.check && !request.update && !request.restyle &&
+                           !request.verify && !request.toStdout;
+        return alone ? std::nullopt
+                     : std::optional<std::string>("--undo takes no FOLDER, IMAGE or other option");
+    }
+    std::vector<std::string>& inputs = request.inputs;
+    if (inputs.empty()) {
+        return "a FOLDER or IMAGE is required";
+    }
     bool anyImage = false;
-    for (const std::string& input : inputs) {
+    for (std::string& input : inputs) {
         std::error_code error;
         const fs::file_status status = fs::status(pathFromBytes(input), error);
         if (!fs::exists(status)) {
@@ -106,6 +134,7 @@ std::optional<std::string> checkInputs(Request& request)
             }
             return "no such file or folder: " + input;
         }
+        input = absolute(input);
         if (fs::is_directory(status)) {
             if (inputs.size() > 1) {
                 return "a folder must be the only argument: " + input;
@@ -113,14 +142,14 @@ std::optional<std::string> checkInputs(Request& request)
             request.folder = true;
             continue;
         }
-        anyImage = anyImage || classifyEntryName(lastPathComponent(input)) != EntryName::Other;
-        if (folderOf(input) != folderOf(inputs.front())) {
+        anyImage = anyImage || classifyEntryName(lastPathComponent(input)) == EntryName::Image;
+        if (parentFolderOf(input) != parentFolderOf(inputs.front())) {
             return "the images must all be in one folder, as config.xml goes beside them: " +
-                   folderOf(inputs.front()) + " and " + folderOf(input);
+                   parentFolderOf(inputs.front()) + " and " + parentFolderOf(input);
         }
     }
     if (!request.folder && !anyImage) {
-        return "none of the files is a .png, .jpg or .jpeg image";
+        return "none of the files is a .png, .jpg or .jpeg image (in lower case)";
     }
     for (const auto& [flag, set] : {std::pair{"--recursive", request.recursive},
                                     {"--check", request.check},
@@ -137,7 +166,19 @@ std::optional<std::string> checkInputs(Request& request)
     if (request.update && request.restyle) {
         return "--update keeps each folder's own style and --restyle replaces it: choose one";
     }
+    if (request.restyle && !request.styleGiven) {
+        return "--restyle writes every folder in the style given: give --style (and its type)";
+    }
     return std::nullopt;
+}
+
+// The facts of a run on one line: the main figure, then what else happened, in order.
+void printFacts(std::ostream& out, const std::vector<std::string>& facts)
+{
+    for (std::size_t i = 0; i < facts.size(); ++i) {
+        out << (i == 0 ? "" : "; ") << facts[i];
+    }
+    out << '\n';
 }
 
 int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
@@ -165,38 +206,33 @@ int printDocument(const Request& request, StylePair style, std::ostream& out, st
     return Written;
 }
 
-// Images one by one, or a folder, and with --recursive every folder below it that holds images.
+// Images one by one, or a folder, and with --recursive every folder below it that holds images;
+// a folder whose config.xml maps another style is kept unless --restyle or --update says.
 int write(const Request& request, std::ostream& out, std::ostream& err)
 {
     CliReport report(request.format, request.verbose, out, err);
+    UndoJournal journal(report);
+    PackRequest pack;
+    pack.recursive = request.recursive;
+    pack.verifyImages = request.verify;
+    pack.rule = request.update    ? StyleRule::Update
+                : request.restyle ? StyleRule::AsAsked
+                                  : StyleRule::KeepOwn;
+    if (request.styleGiven || !request.update) {
+        pack.style = request.styles.stylePair();
+    }
     if (!request.folder) {
-        const StylePair style = request.styles.stylePair();
-        (void)ConfigBuilder::writeConfig(configPathBeside(request.inputs.front()), request.inputs,
-                                         style.graphicStyle, style.subType, err, &report);
-    } else {
-        PackRequest pack;
-        pack.recursive = request.recursive;
-        pack.verifyImages = request.verify;
-        pack.rule = request.update                          ? StyleRule::Update
-                    : request.recursive && !request.restyle ? StyleRule::KeepOwn
-                                                            : StyleRule::AsAsked;
-        if (request.styleGiven || !request.update) {
-            pack.style = request.styles.stylePair();
-        }
-        (void)writePack(request.inputs.front(), pack, report, err);
+        pack.images = request.inputs;
+    }
+    const std::string& first = request.inputs.front();
+    (void)writePack(request.folder ? first : parentFolderOf(first), pack, journal, err);
+    if (!journal.seal() && report.foldersWritten() > 0) {
+        err << programName << ": Undo is not available: " << journal.error() << '\n';
     }
     const bool failed = report.foldersFailed() > 0;
-    if (report.json() || (failed && !request.recursive)) {
-        return failed ? Failed : Written;
+    if (!report.json() && !(failed && report.foldersWritten() == 0 && !request.recursive)) {
+        printFacts(out, report.facts());
     }
-    if (report.foldersWritten() == 1 && !request.recursive) {
-        out << "Wrote " << countOf(report.records(), "record") << " to "
-            << shown(report.lastConfigPath());
-    } else {
-        out << "Wrote " << countOf(report.records(), "record") << " in "
-            << countOf(report.foldersWritten(), "folder");
-    }
-    out << report.suffix() << '\n';
     return failed ? Failed : Written;
 }
 
@@ -205,32 +241,36 @@ int check(const Request& request, std::ostream& out, std::ostream& err)
     CliReport report(request.format, request.verbose, out, err);
     PackRequest pack;
     pack.recursive = request.recursive;
+    pack.verifyImages = true;
     pack.rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
     if (request.styleGiven) {
         pack.style = request.styles.stylePair();
     }
     const PackCheck result = checkPack(
         request.inputs.front(), pack,
-        [&report](const std::string& folder, const ConfigCheck& check) {
-            report.checked(folder, check);
+        [&report](const std::string& folder, const ConfigCheck& check, StylePair style) {
+            report.checked(folder, check, style);
         },
         &report);
-    if (report.json()) {
-        return result.allCurrent() ? Written : Failed;
+    if (!report.json()) {
+        printFacts(out, checkFacts(result.checked, result.outdated, result.failed, report));
     }
-    if (result.outdated == 0 && result.failed == 0) {
-        out << (result.checked == 1
-                    ? std::string("config.xml is current")
-                    : "All " + countOf(result.checked, "config.xml file") + " are current");
-    } else {
-        out << result.outdated << " of " << countOf(result.checked, "config.xml file")
-            << " missing or stale";
-        if (result.failed > 0) {
-            out << "; " << countOf(result.failed, "folder") << " could not be read";
-        }
-    }
-    out << report.suffix() << '\n';
     return result.allCurrent() ? Written : Failed;
+}
+
+int undo(const Request& request, std::ostream& out, std::ostream& err)
+{
+    const UndoOutcome outcome = undoLastWrite();
+    if (!outcome.nothing.empty()) {
+        err << programName << ": " << undoFacts(outcome).front() << '\n';
+        return Failed;
+    }
+    CliReport report(request.format, request.verbose, out, err);
+    report.undone(outcome);
+    if (!report.json()) {
+        printFacts(out, undoFacts(outcome));
+    }
+    return outcome.changedSince.empty() && outcome.failed.empty() ? Written : Failed;
 }
 
 } // namespace
@@ -260,13 +300,12 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     addChoice(app, "--background-type", "Whose backgrounds (default: team)", backgroundTypeChoices,
               styles.backgroundType, given);
     app.add_flag("-r,--recursive", request.recursive,
-                 "Also write config.xml in every folder below FOLDER that holds images; a "
-                 "folder whose config.xml maps another style is kept");
+                 "Also write config.xml in every folder below FOLDER that holds images");
     app.add_flag("--update", request.update,
                  "Rewrite each config.xml in the style it already uses; with a style option, "
                  "folders without one get that style");
     app.add_flag("--restyle", request.restyle,
-                 "With --recursive, rewrite folders that use another style too");
+                 "Rewrite folders whose config.xml maps another style too, in the style given");
     app.add_flag("--check", request.check,
                  "Write nothing; list each config.xml that is missing or out of date, and images "
                  "that clash or would not load (exit 1)");
@@ -283,8 +322,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     app.add_flag("-v,--verbose", request.verbose,
                  "List each file that gets no record, and each image with a problem, on "
                  "standard error");
-    app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or image files of one folder")
-        ->required();
+    app.add_flag("--undo", request.undo,
+                 "Put back what the last write (of crestmap-cli or the window) replaced");
+    app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or image files of one folder");
 
     try {
         app.parse(argc, argv);
@@ -300,6 +340,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
+    }
+    if (request.undo) {
+        return undo(request, out, err);
     }
     if (request.check) {
         return check(request, out, err);

@@ -1,35 +1,18 @@
 #include "CliReport.h"
 
+#include "AccountWords.h"
 #include "FileNames.h"
 #include "MappingFile.h"
-#include "SystemNames.h"
 #include "XmlRecordBuilder.h"
 
-#include <filesystem>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 namespace crestmap::cli {
 
 namespace {
 
-std::string_view stateWord(ConfigCheck::State state)
-{
-    switch (state) {
-    case ConfigCheck::State::Current:
-        return "current";
-    case ConfigCheck::State::Missing:
-        return "missing";
-    case ConfigCheck::State::Stale:
-        return "stale";
-    case ConfigCheck::State::NotMapping:
-        return "not a mapping file";
-    case ConfigCheck::State::Skipped:
-        return "skipped";
-    case ConfigCheck::State::Failed:
-        break;
-    }
-    return "failed";
-}
+using Json = nlohmann::ordered_json;
 
 std::string_view outcomeWord(FolderAccount::Outcome outcome)
 {
@@ -55,42 +38,34 @@ std::string pathOf(std::string_view folder, std::string_view name)
     return folder.empty() ? std::string(name) : joinPath(folder, name);
 }
 
-} // namespace
-
-std::string shown(const std::string& path)
+// A text field. A name that is not UTF-8 cannot stand in JSON as it is: its field holds it with
+// U+FFFD in place of each byte that is not, and "<field>_hex" holds its bytes, to find the file.
+void put(Json& object, const std::string& key, std::string_view text)
 {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(pathFromBytes(path), error).lexically_normal();
-    return error ? path : bytesFromPath(absolute);
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string json = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        if (byte >= 0x80 && isWritableName(text.substr(i, length))) {
-            json.append(text.substr(i, length)); // a whole UTF-8 character
-            i += length - 1;
-        } else if (byte == '"' || byte == '\\') {
-            json += '\\';
-            json += static_cast<char>(byte);
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            constexpr std::string_view hex = "0123456789abcdef";
-            json += "\\u00";
-            json += hex[byte >> 4];
-            json += hex[byte & 15];
-        } else {
-            json += static_cast<char>(byte);
-        }
+    if (isUtf8(text)) {
+        object[key] = std::string(text);
+        return;
     }
-    return json + '"';
+    object[key] = withReplacementCharacters(text);
+    std::string hex;
+    for (const char c : text) {
+        constexpr std::string_view digits = "0123456789abcdef";
+        hex += digits[static_cast<unsigned char>(c) >> 4];
+        hex += digits[static_cast<unsigned char>(c) & 15];
+    }
+    object[key + "_hex"] = hex;
 }
+
+} // namespace
 
 CliReport::CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err)
     : m_format(format), m_verbose(verbose), m_out(out), m_err(err)
 {}
+
+void CliReport::line(const std::string& text)
+{
+    m_out << text << '\n';
+}
 
 void CliReport::entry(const EntryAccount& entry)
 {
@@ -105,26 +80,34 @@ void CliReport::folder(const FolderAccount& folder)
 {
     WriteTally::folder(folder);
     using Outcome = FolderAccount::Outcome;
-    if (json() && folder.outcome != Outcome::LeftAlone) {
-        m_out << "{\"folder\":" << jsonString(shown(std::string(folder.folder)))
-              << ",\"config\":" << jsonString(shown(std::string(folder.configPath)))
-              << ",\"outcome\":" << jsonString(outcomeWord(folder.outcome));
-        if (folder.outcome == Outcome::Written || folder.outcome == Outcome::Kept) {
-            m_out << ",\"style\":" << jsonString(describeStyle(folder.style));
+    if (json()) {
+        if (folder.outcome == Outcome::LeftAlone) {
+            return;
         }
+        Json object;
+        put(object, "folder", folder.folder);
+        put(object, "config", folder.configPath);
+        object["outcome"] = outcomeWord(folder.outcome);
+        object["style"] = describeStyle(folder.style);
+        object["images"] = folder.images;
         if (folder.outcome == Outcome::Written) {
-            m_out << ",\"records\":" << folder.records;
+            object["records"] = folder.records;
+            object["records_lost"] = folder.recordsLost;
         }
         if (folder.outcome == Outcome::Failed) {
-            m_out << ",\"error\":" << jsonString(folder.error);
+            put(object, "error", folder.error);
         }
-        m_out << "}\n";
-    } else if (folder.outcome == Outcome::Kept) {
-        m_out << "kept: " << shown(std::string(folder.folder)) << ": maps "
-              << describeStyle(folder.style) << " records; use --update or --restyle\n";
+        line(object.dump());
+        return;
+    }
+    if (folder.outcome == Outcome::Kept) {
+        m_out << "kept: " << folder.folder << ": maps " << describeStyle(folder.style)
+              << " records; use --update or --restyle\n";
     } else if (folder.outcome == Outcome::NotMapped) {
-        m_out << "not mapped yet: " << shown(std::string(folder.folder))
-              << " (give a style to write it)\n";
+        m_out << "not mapped yet: " << folder.folder << " (give a style to write it)\n";
+    } else if (folder.recordsLost > 0) {
+        m_err << describeLoss(folder.configPath, folder.recordsLost)
+              << "; crestmap-cli --undo puts it back\n";
     }
 }
 
@@ -133,24 +116,33 @@ void CliReport::problem(const ProblemAccount& problem)
     WriteTally::problem(problem);
     const std::string path = pathOf(problem.folder, problem.name);
     if (json()) {
-        m_out << "{\"image\":" << jsonString(shown(path)) << ",\"problem\":"
-              << jsonString(problem.kind == ProblemAccount::Kind::Clash ? "clash" : "unloadable")
-              << ",\"detail\":" << jsonString(problem.detail) << "}\n";
+        Json object;
+        put(object, "image", path);
+        object["problem"] = problem.kind == ProblemAccount::Kind::Clash ? "clash" : "unloadable";
+        if (problem.kind == ProblemAccount::Kind::Clash) {
+            put(object, "other", problem.other);
+        } else {
+            object["detail"] = std::string(problem.detail);
+        }
+        line(object.dump());
     } else if (m_verbose) {
-        m_err << path << ": " << problem.detail << '\n';
+        m_err << path << ": " << describeProblem(problem) << '\n';
     }
 }
 
-void CliReport::checked(const std::string& folder, const ConfigCheck& check)
+void CliReport::checked(const std::string& folder, const ConfigCheck& check, StylePair style)
 {
-    const std::string path = shown(configPathIn(folder));
+    const std::string path = configPathIn(folder);
     if (json()) {
-        m_out << "{\"folder\":" << jsonString(shown(folder)) << ",\"config\":" << jsonString(path)
-              << ",\"state\":" << jsonString(stateWord(check.state));
-        if (!check.detail.empty() && check.detail != stateWord(check.state)) {
-            m_out << ",\"detail\":" << jsonString(check.detail);
+        Json object;
+        put(object, "folder", folder);
+        put(object, "config", path);
+        object["state"] = describeCheckState(check.state);
+        object["style"] = describeStyle(style);
+        if (!check.detail.empty() && check.detail != describeCheckState(check.state)) {
+            put(object, "detail", check.detail);
         }
-        m_out << "}\n";
+        line(object.dump());
         return;
     }
     switch (check.state) {
@@ -165,33 +157,36 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check)
     case ConfigCheck::State::Stale:
         m_out << "stale: " << path << ": " << check.detail << '\n';
         break;
+    case ConfigCheck::State::NotMapping:
+        m_out << "not a mapping file: " << path
+              << (check.detail.size() > 20 ? " (" + check.detail.substr(20) + ")" : "") << '\n';
+        break;
     default:
-        m_out << stateWord(check.state) << ": " << path << '\n';
+        m_out << describeCheckState(check.state) << ": " << path << '\n';
         break;
     }
 }
 
-std::string CliReport::suffix() const
+void CliReport::undone(const UndoOutcome& outcome)
 {
-    std::string text;
-    const auto part = [&text](std::size_t count, std::string_view what) {
-        if (count > 0) {
-            text += "; " + countOf(count, "folder") + std::string(what);
+    const auto each = [this](const std::vector<std::string>& paths, std::string_view what) {
+        for (const std::string& path : paths) {
+            if (json()) {
+                Json object;
+                put(object, "config", path);
+                object["undo"] = what;
+                line(object.dump());
+            } else {
+                m_out << what << ": " << path << '\n';
+            }
         }
     };
-    part(foldersFailed(), " could not be written");
-    part(foldersKept(), " kept in their own style");
-    part(foldersNotMapped(), " not mapped yet");
-    if (const std::string skips = describeTally(skipped()); !skips.empty()) {
-        text += "; " + skips;
+    each(outcome.restored, "put back");
+    each(outcome.removed, "removed");
+    each(outcome.changedSince, "changed since, left alone");
+    for (const std::string& failure : outcome.failed) {
+        m_err << "crestmap-cli: could not put back " << failure << '\n';
     }
-    if (const std::size_t clashes = problems(ProblemAccount::Kind::Clash); clashes > 0) {
-        text += "; " + countOf(clashes, "image") + " mapping to a picture another maps to";
-    }
-    if (const std::size_t broken = problems(ProblemAccount::Kind::Unloadable); broken > 0) {
-        text += "; " + countOf(broken, "image") + " that would not load";
-    }
-    return text;
 }
 
 } // namespace crestmap::cli

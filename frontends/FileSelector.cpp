@@ -49,16 +49,16 @@ WriteRequest FileSelector::browseRequest(const QList<QUrl>& files, crestmap::Sty
 {
     WriteRequest request;
     request.source = WriteRequest::Source::Browse;
-    request.style = style;
     const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
     if (!first) {
         request.failure = tr("%1 is not a local file")
                               .arg(files.isEmpty() ? QString() : files.front().toDisplayString());
         return request;
     }
-    request.configPath = crestmap::configPathBeside(*first);
+    request.folder = crestmap::parentFolderOf(*first);
+    request.pack.style = style;
     for (const QUrl& url : files) {
-        request.files.push_back(localPathOf(url).value_or(coreBytes(url.path())));
+        request.pack.images.push_back(localPathOf(url).value_or(coreBytes(url.path())));
     }
     return request;
 }

@@ -46,9 +46,10 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-WriteRequest FolderDragView::requestFor(const QUrl& folder) const
+WriteRequest FolderDragView::requestFor(const QUrl& folder, WriteRequest::Source source) const
 {
     WriteRequest request;
+    request.source = source;
     const auto path = localPathOf(folder);
     if (!path) {
         request.failure = tr("%1 is not a local folder").arg(folder.toDisplayString());

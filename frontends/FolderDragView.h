@@ -30,8 +30,10 @@ public:
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
 
-    /// The write of `folder` with the choices as they stand, as a drop of it would be.
-    [[nodiscard]] WriteRequest requestFor(const QUrl& folder) const;
+    /// The write (or check) of `folder` with the choices as they stand, as a drop of it would
+    /// be.
+    [[nodiscard]] WriteRequest requestFor(const QUrl& folder,
+                                          WriteRequest::Source source = WriteRequest::Source::Drop) const;
 
     /// Drag handling, also for drops that land elsewhere on the window.
     void enterDrag(QDragEnterEvent* event);

@@ -41,6 +41,29 @@ QUrl DialogPrompts::chooseFolder(QWidget* parent)
     return folder;
 }
 
+namespace {
+
+// Up to ten folders a line each, then how many more.
+QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::size_t count,
+                    bool withStyle)
+{
+    QStringList lines;
+    for (const crestmap::PlannedFolder& folder : sample) {
+        const QString what = withStyle && folder.own
+                                 ? QString::fromStdString(crestmap::describeStyle(*folder.own))
+                                 : QString::fromStdString(folder.change);
+        lines << QStringLiteral("  • %1%2").arg(
+                     shownPath(folder.folder),
+                     what.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(what));
+    }
+    if (count > sample.size()) {
+        lines << QObject::tr("  … and %1 more").arg(count - sample.size());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
 PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
                                      const QString& style)
 {
@@ -49,35 +72,41 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
     box.setIcon(QMessageBox::Question);
     box.setText(
         counted(plan.folders, "Write config.xml in %1 folder?", "Write config.xml in %1 folders?"));
-    QString body = counted(plan.replaces, "This replaces %1 config.xml file.",
-                           "This replaces %1 config.xml files.");
-    if (!plan.otherStyle.empty()) {
-        body += QLatin1Char(' ') + counted(plan.otherStyle.size(),
-                                           "%1 of them maps another style than %2:",
-                                           "%1 of them map another style than %2:")
-                                       .arg(style);
-        QStringList folders;
-        for (const auto& [folder, own] : plan.otherStyle) {
-            folders << QStringLiteral("%1 (%2)").arg(
-                shownPath(folder), QString::fromStdString(crestmap::describeStyle(own)));
-        }
-        box.setDetailedText(folders.join(QLatin1Char('\n')));
+    QStringList body;
+    body << counted(plan.updated,
+                    "Updating each folder in its own style changes %1 config.xml (new images get "
+                    "their records):",
+                    "Updating each folder in its own style changes %1 config.xml files (new "
+                    "images get their records):");
+    if (plan.updated > 0) {
+        body << folderLines(plan.updatedSample, plan.updated, false);
     }
-    box.setInformativeText(body);
-    QPushButton* keep =
-        box.addButton(QObject::tr("&Keep each folder's own style"), QMessageBox::AcceptRole);
+    body << counted(plan.mapped, "%1 folder keeps the style its config.xml maps.",
+                    "%1 folders keep the style their config.xml maps.");
+    body << counted(plan.otherStyle, "Writing all as %2 would change the style of %1 folder",
+                    "Writing all as %2 would change the style of %1 folders")
+                    .arg(style) +
+                (plan.otherStyle > 0 ? QStringLiteral(":") : QStringLiteral("."));
+    if (plan.otherStyle > 0) {
+        body << folderLines(plan.otherStyleSample, plan.otherStyle, true);
+    }
+    body << counted(plan.replaces, "This replaces %1 config.xml file; Undo puts it back.",
+                    "This replaces %1 config.xml files; Undo puts them back.");
+    box.setInformativeText(body.join(QLatin1Char('\n')));
+    QPushButton* update =
+        box.addButton(QObject::tr("&Update each folder in its own style"), QMessageBox::AcceptRole);
     QPushButton* all =
         box.addButton(QObject::tr("Write &all as %1").arg(style), QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(keep);
+    box.setDefaultButton(update);
     box.exec();
-    if (box.clickedButton() == keep) {
-        return PlanChoice::KeepOwnStyles;
+    if (box.clickedButton() == update) {
+        return PlanChoice::UpdateOwnStyles;
     }
     return box.clickedButton() == all ? PlanChoice::WriteAllInChosenStyle : PlanChoice::Cancel;
 }
 
-void DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)
+AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QObject::tr("Crestmap"));
@@ -87,7 +116,24 @@ void DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)
         box.setDetailedText(alert.detailedText);
     }
     box.addButton(QMessageBox::Ok);
+    QPushButton* undo =
+        alert.offersUndo ? box.addButton(QObject::tr("&Undo"), QMessageBox::ResetRole) : nullptr;
     box.exec();
+    return undo != nullptr && box.clickedButton() == undo ? AlertAnswer::Undo : AlertAnswer::Ok;
+}
+
+bool DialogPrompts::confirmQuit(QWidget* parent, const QString& progress)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(QObject::tr("Crestmap"));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(QObject::tr("A write is running (%1). Stop it and quit?").arg(progress));
+    box.setInformativeText(QObject::tr("Folders not yet written keep their old config.xml; Undo "
+                                       "stays available."));
+    QPushButton* quit = box.addButton(QObject::tr("Stop and &Quit"), QMessageBox::DestructiveRole);
+    box.addButton(QObject::tr("&Keep writing"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == quit;
 }
 
 void DialogPrompts::open(const QUrl& url)

@@ -10,7 +10,10 @@ class QWidget;
 struct ResultAlert;
 
 /// What the user chose to do with a pack whose plan was shown.
-enum class PlanChoice { KeepOwnStyles, WriteAllInChosenStyle, Cancel };
+enum class PlanChoice { UpdateOwnStyles, WriteAllInChosenStyle, Cancel };
+
+/// How the user dismissed an outcome alert.
+enum class AlertAnswer { Ok, Undo };
 
 /// The window's modal dialogs and its calls into the desktop behind one seam, so that tests can
 /// answer them without blocking and without starting other programs.
@@ -29,7 +32,10 @@ public:
                                                 const QString& style) = 0;
 
     /// Shows the outcome of a write and returns when the user dismisses it.
-    virtual void showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
+    virtual AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
+
+    /// Asks whether to stop the running write and quit, saying how far it has come.
+    [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& progress) = 0;
 
     /// Opens a file or folder in the desktop's own program for it.
     virtual void open(const QUrl& url) = 0;
@@ -45,7 +51,8 @@ public:
     [[nodiscard]] QUrl chooseFolder(QWidget* parent) override;
     [[nodiscard]] PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
                                         const QString& style) override;
-    void showResultAlert(QWidget* parent, const ResultAlert& alert) override;
+    AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
+    [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& progress) override;
     void open(const QUrl& url) override;
     void showInFolder(const QString& path) override;
 

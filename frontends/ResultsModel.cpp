@@ -1,5 +1,6 @@
 #include "ResultsModel.h"
 
+#include "AccountWords.h"
 #include "FileNames.h"
 #include "PathText.h"
 #include "ThumbnailLoader.h"
@@ -27,7 +28,7 @@ QString decoded(std::string_view bytes)
 
 bool isFolderRow(const ResultRow& row)
 {
-    return row.kind == ResultRow::Kind::FailedFolder || row.kind == ResultRow::Kind::KeptFolder;
+    return row.folder();
 }
 
 char lower(char c)
@@ -269,6 +270,10 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         if (row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord) {
             return QString::fromUtf8(crestmap::describeSkipReason(row.reason));
         }
+        if (row.kind == ResultRow::Kind::Clash) {
+            return decoded(crestmap::describeProblem(
+                {crestmap::ProblemAccount::Kind::Clash, {}, {}, {}, row.text}));
+        }
         return row.kind == ResultRow::Kind::Mapped ? QString::fromStdString(row.text)
                                                    : decoded(row.text);
     case Qt::DecorationRole:
@@ -279,9 +284,14 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             if (column == FileColumn) {
                 return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
             }
+            if (row.kind == ResultRow::Kind::CurrentFolder) {
+                return {};
+            }
             return QApplication::style()
                 ->standardIcon(row.kind == ResultRow::Kind::FailedFolder
                                    ? QStyle::SP_MessageBoxCritical
+                               : row.kind == ResultRow::Kind::OutdatedFolder
+                                   ? QStyle::SP_MessageBoxWarning
                                    : QStyle::SP_MessageBoxInformation)
                 .pixmap(m_thumbnails->box() / 2);
         }
@@ -305,16 +315,10 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case PathRole:
         return shownPath(fullPath(row));
     case RecordRole:
-        if (row.kind != ResultRow::Kind::Mapped) {
-            return {};
+        if (const auto line = m_report->recordOf(row)) {
+            return QString::fromStdString(*line);
         }
-        {
-            std::string line = "<record from=\"";
-            crestmap::appendAttributeText(line, crestmap::fileNameOf(row.path));
-            line += "\" to=\"";
-            crestmap::appendAttributeText(line, row.text);
-            return QString::fromStdString(line + "\"/>");
-        }
+        return {};
     default:
         return {};
     }

@@ -164,12 +164,8 @@ void ResultsPanel::updateSummary()
     if (!m_checkProgress.isEmpty()) {
         text += QStringLiteral(" · ") + m_checkProgress;
     }
-    if (report.lostRecords > 0) {
-        text += QStringLiteral(" · ") +
-                counted(report.lostRecords,
-                        "replaced config.xml: %1 record it held is not in the new one",
-                        "replaced config.xml: %1 records it held are not in the new one") +
-                QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
+    if (report.tally.recordsLost() > 0) {
+        text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
     }
     const std::string& folder = report.base.empty() ? report.tally.lastConfigPath() : report.base;
     if (report.tally.foldersWritten() > 0 && !folder.empty()) {
@@ -196,7 +192,7 @@ void ResultsPanel::setBusy(bool busy)
     }
 }
 
-void ResultsPanel::setProgress(const QString& text)
+void ResultsPanel::setProgress(const QString& text, std::size_t /*done*/, std::size_t /*total*/)
 {
     m_progress->setText(text);
 }

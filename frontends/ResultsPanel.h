@@ -25,7 +25,8 @@ public:
     void addProblems(std::vector<ResultRow> problems, std::size_t done, std::size_t total);
     /// While a write runs: its progress and a Cancel button instead of the summary.
     void setBusy(bool busy);
-    void setProgress(const QString& text);
+    /// How far a job has come: `done` of `total`, or, with `total` 0, only that it goes on.
+    void setProgress(const QString& text, std::size_t done = 0, std::size_t total = 0);
     /// The whole path of each selected row, a line each; or their record lines.
     [[nodiscard]] QString selectedText(bool records) const;
 

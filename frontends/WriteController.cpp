@@ -1,27 +1,32 @@
 #include "WriteController.h"
 
+#include "AccountWords.h"
 #include "MappingFile.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "UndoJournal.h"
 
-#include <QFile>
+#include <QLocale>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+QString number(std::size_t count)
+{
+    return QLocale().toString(static_cast<qulonglong>(count));
+}
+
+} // namespace
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
     : QObject(window), m_prompts(prompts), m_window(window)
 {
     m_ticker.setInterval(100);
-    connect(&m_ticker, &QTimer::timeout, this, [this] {
-        if (m_progress) {
-            emit progressed(tr("Writing… %1, %2 done")
-                                .arg(counted(m_progress->folders.load(), "%1 folder", "%1 folders"),
-                                     counted(m_progress->images.load(), "%1 image", "%1 images")));
-        }
-    });
-    connect(&m_write, &QFutureWatcher<SharedReport>::finished, this, &WriteController::finish);
+    connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
+    connect(&m_job, &QFutureWatcher<SharedReport>::finished, this, &WriteController::finish);
+    refreshUndo();
 }
 
 WriteController::~WriteController()
@@ -29,12 +34,35 @@ WriteController::~WriteController()
     if (m_progress) {
         m_progress->cancel = true;
     }
-    m_write.waitForFinished();
+    m_job.waitForFinished();
 }
 
-bool WriteController::canUndo() const noexcept
+QString WriteController::progressText() const
 {
-    return !m_busy && m_journal && !m_journal->empty();
+    if (!m_progress) {
+        return {};
+    }
+    const WriteProgress& p = *m_progress;
+    const QString doing = m_source == WriteRequest::Source::Check ? tr("Checking") : tr("Writing");
+    const std::size_t folders = p.folders.load();
+    const std::size_t images = p.images.load();
+    if (const std::size_t total = p.totalFolders.load(); total > 0) {
+        return tr("%1 %2 of %3 folders · %4 of %5 images")
+            .arg(doing, number(std::min(folders, total)), number(total),
+                 number(std::min(images, p.totalImages.load())), number(p.totalImages.load()));
+    }
+    return tr("%1… %2, %3 so far")
+        .arg(doing, counted(folders, "%1 folder", "%1 folders"),
+             counted(images, "%1 image", "%1 images"));
+}
+
+void WriteController::tick()
+{
+    if (!m_progress) {
+        return;
+    }
+    const std::size_t total = m_progress->totalImages.load();
+    emit progressed(progressText(), std::min(m_progress->images.load(), total), total);
 }
 
 void WriteController::setBusy(bool busy)
@@ -49,61 +77,80 @@ void WriteController::setBusy(bool busy)
     emit undoAvailable(canUndo());
 }
 
+void WriteController::refreshUndo()
+{
+    m_undoable = crestmap::lastWriteSize() > 0;
+    emit undoAvailable(canUndo());
+}
+
 void WriteController::start(WriteRequest request)
 {
     if (m_busy) {
         return;
     }
-    if (!request.failure.isEmpty() || request.source == WriteRequest::Source::Browse ||
-        !request.pack.recursive || request.pack.rule != crestmap::StyleRule::AsAsked) {
-        run(std::move(request));
+    if (request.planned() || (request.checking() && request.pack.recursive)) {
+        survey(std::move(request));
         return;
     }
-    // A whole pack: first what it would do, then the user's word, then the write.
+    run(std::move(request));
+}
+
+// Several folders: first what they hold, then, for a write, the user's word on the plan.
+void WriteController::survey(WriteRequest request)
+{
+    m_source = request.source;
+    m_progress = std::make_shared<WriteProgress>();
     setBusy(true);
-    emit progressed(tr("Looking through the folders…"));
-    auto progress = std::make_shared<WriteProgress>();
-    m_progress = progress;
+    emit progressed(tr("Looking through the folders…"), 0, 0);
+    auto progress = m_progress;
+    const bool checking = request.checking();
     const crestmap::StylePair style = request.pack.style.value_or(crestmap::StylePair{});
     const std::string folder = request.folder;
-    auto* survey = new QFutureWatcher<crestmap::PackPlan>(this);
-    connect(survey, &QFutureWatcher<crestmap::PackPlan>::finished, this,
-            [this, survey, style, progress, request = std::move(request)]() mutable {
-                survey->deleteLater();
+    const std::vector<std::string> folders = request.pack.folders;
+    auto* watcher = new QFutureWatcher<crestmap::PackPlan>(this);
+    connect(watcher, &QFutureWatcher<crestmap::PackPlan>::finished, this,
+            [this, watcher, style, progress, request = std::move(request)]() mutable {
+                watcher->deleteLater();
+                const crestmap::PackPlan plan = watcher->result();
                 setBusy(false);
                 if (progress->cancel) {
-                    emit progressed({});
+                    emit progressed({}, 0, 0);
                     return;
                 }
-                const PlanChoice choice =
-                    m_prompts.choosePlan(m_window, survey->result(),
-                                         QString::fromStdString(crestmap::describeStyle(style)));
-                if (choice == PlanChoice::Cancel) {
-                    emit progressed({});
-                    return;
+                request.plannedFolders = plan.folders;
+                request.plannedImages = plan.images;
+                if (!request.checking()) {
+                    const PlanChoice choice = m_prompts.choosePlan(
+                        m_window, plan, QString::fromStdString(crestmap::describeStyle(style)));
+                    if (choice == PlanChoice::Cancel) {
+                        emit progressed({}, 0, 0);
+                        return;
+                    }
+                    request.pack.rule = choice == PlanChoice::UpdateOwnStyles
+                                            ? crestmap::StyleRule::Update
+                                            : crestmap::StyleRule::AsAsked;
                 }
-                request.pack.rule = choice == PlanChoice::KeepOwnStyles
-                                        ? crestmap::StyleRule::KeepOwn
-                                        : crestmap::StyleRule::AsAsked;
                 run(std::move(request));
             });
-    survey->setFuture(QtConcurrent::run([folder, style, progress] {
-        return crestmap::planPack(folder, style, &progress->cancel);
+    watcher->setFuture(QtConcurrent::run([folder, folders, style, checking, progress] {
+        // A check needs only the totals; a write's plan also compares each folder's file.
+        return checking ? crestmap::sizeOfPack(folder, &progress->cancel)
+                        : crestmap::planPack(folder, style, &progress->cancel, folders);
     }));
 }
 
 void WriteController::run(WriteRequest request)
 {
     m_source = request.source;
+    m_pack = request.planned();
     m_progress = std::make_shared<WriteProgress>();
-    // Undo is of the last write alone: the journal of the one before goes with its files.
-    m_running = std::make_shared<UndoJournal>();
-    m_journal.reset();
+    m_progress->totalFolders = request.plannedFolders;
+    m_progress->totalImages = request.plannedImages;
     setBusy(true);
-    m_write.setFuture(QtConcurrent::run(
-        [request = std::move(request), progress = m_progress, journal = m_running] {
-            return std::make_shared<const WriteReport>(runWrite(request, *progress, journal.get()));
-        }));
+    tick();
+    m_job.setFuture(QtConcurrent::run([request = std::move(request), progress = m_progress] {
+        return std::make_shared<const WriteReport>(runJob(request, *progress));
+    }));
 }
 
 void WriteController::cancel()
@@ -113,23 +160,48 @@ void WriteController::cancel()
     }
 }
 
+bool WriteController::stopAndWait(int milliseconds)
+{
+    cancel();
+    if (m_job.isRunning()) {
+        QDeadlineTimer deadline(milliseconds);
+        while (m_job.isRunning() && !deadline.hasExpired()) {
+            QThread::msleep(5);
+        }
+    }
+    return !m_job.isRunning();
+}
+
 void WriteController::finish()
 {
-    SharedReport report = m_write.result();
-    m_journal = std::move(m_running);
-    if (!m_journal->error().empty() && report->written) {
-        // The write stands; only its Undo could not be prepared, which the user should know.
-        auto told = std::make_shared<WriteReport>(*report);
-        told->hint =
-            tr("Undo is not available: %1").arg(QString::fromStdString(m_journal->error()));
-        report = std::move(told);
-    }
+    const SharedReport report = m_job.result();
+    const bool checking = report->checked.has_value();
     setBusy(false);
+    refreshUndo();
     emit reported(report);
+    if (checking) {
+        return;
+    }
     const QString details = report->details();
-    m_prompts.showResultAlert(m_window, m_source == WriteRequest::Source::Browse
-                                            ? ResultAlert::forBrowse(report->written, details)
-                                            : ResultAlert::forDrop(report->written, details));
+    ResultAlert alert;
+    if (report->cancelled) {
+        const QStringList facts = report->facts();
+        const auto cancel = std::find_if(facts.begin(), facts.end(), [](const QString& fact) {
+            return fact.startsWith(QLatin1String("cancelled"));
+        });
+        alert = ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details,
+                                       canUndo());
+    } else if (m_source == WriteRequest::Source::Browse) {
+        alert = ResultAlert::forBrowse(report->written, details, report->tally.recordsLost());
+    } else if (m_pack) {
+        alert = ResultAlert::forPack(report->written, details, report->tally.foldersWritten());
+    } else {
+        alert = m_source == WriteRequest::Source::Drop ? ResultAlert::forDrop(report->written, details)
+                                                       : ResultAlert::forChosenFolder(report->written, details);
+    }
+    if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
+        undo();
+    }
 }
 
 void WriteController::undo()
@@ -137,17 +209,17 @@ void WriteController::undo()
     if (!canUndo()) {
         return;
     }
-    std::shared_ptr<UndoJournal> journal = std::move(m_journal);
     setBusy(true);
-    auto* watcher = new QFutureWatcher<UndoJournal::Outcome>(this);
-    connect(watcher, &QFutureWatcher<UndoJournal::Outcome>::finished, this, [this, watcher] {
+    auto* watcher = new QFutureWatcher<crestmap::UndoOutcome>(this);
+    connect(watcher, &QFutureWatcher<crestmap::UndoOutcome>::finished, this, [this, watcher] {
         watcher->deleteLater();
-        const UndoJournal::Outcome outcome = watcher->result();
+        const crestmap::UndoOutcome outcome = watcher->result();
         setBusy(false);
+        refreshUndo();
         QStringList parts;
-        parts << tr("Undo: %1 put back, %2 removed")
-                     .arg(counted(outcome.restored.size(), "%1 config.xml", "%1 config.xml files"))
-                     .arg(outcome.removed.size());
+        for (const std::string& fact : crestmap::undoFacts(outcome)) {
+            parts << qtPath(fact);
+        }
         for (const std::string& path : outcome.changedSince) {
             parts << tr("%1 changed since, left alone").arg(shownPath(path));
         }
@@ -156,5 +228,5 @@ void WriteController::undo()
         }
         emit undone(parts.join(QStringLiteral(" · ")));
     });
-    watcher->setFuture(QtConcurrent::run([journal] { return journal->undo(); }));
+    watcher->setFuture(QtConcurrent::run([] { return crestmap::undoLastWrite(); }));
 }

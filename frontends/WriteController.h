@@ -10,10 +10,9 @@
 
 class Prompts;
 class QWidget;
-class UndoJournal;
 
-/// Runs the window's writes on a worker, one at a time, with progress and Cancel, and Undo of
-/// the last one; the outcome alert follows each write, as it always has.
+/// Runs the window's writes and checks on a worker, one at a time, with progress and Cancel,
+/// and Undo of the last write of either program; the outcome alert follows each write.
 class WriteController : public QObject {
     Q_OBJECT
 
@@ -21,22 +20,29 @@ public:
     WriteController(Prompts& prompts, QWidget* window);
     ~WriteController() override;
 
-    /// Starts a write; a folder with its sub-folders is first surveyed, and its plan shown.
-    /// Ignored while another write runs.
+    /// Starts a write or a check; a write of several folders is first surveyed, and its plan
+    /// shown. Ignored while another job runs.
     void start(WriteRequest request);
-    /// Asks the running write to stop: between folders, or within a folder's listing.
+    /// Asks the running job to stop: between folders, or within a folder's listing.
     void cancel();
+    /// Cancels the running job and waits for it to end, at most `milliseconds`; true when
+    /// nothing runs any more.
+    bool stopAndWait(int milliseconds);
     /// Puts back what the last write replaced, and removes what it made.
     void undo();
+    /// Looks again whether there is a write to undo: another program may have written since.
+    void refreshUndo();
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
-    [[nodiscard]] bool canUndo() const noexcept;
+    [[nodiscard]] bool canUndo() const noexcept { return !m_busy && m_undoable; }
+    /// How far the running job has come, in words.
+    [[nodiscard]] QString progressText() const;
 
 signals:
     void busyChanged(bool busy);
-    /// How far the running write has come, a few times a second.
-    void progressed(const QString& text);
-    /// A write ended, with what it did; the alert follows.
+    /// How far the running job has come, a few times a second; `total` 0 while unknown.
+    void progressed(const QString& text, std::size_t done, std::size_t total);
+    /// A job ended, with what it did; the alert follows a write.
     void reported(const SharedReport& report);
     /// Undo ended, with what it did in a line.
     void undone(const QString& summary);
@@ -44,16 +50,18 @@ signals:
 
 private:
     void setBusy(bool busy);
+    void survey(WriteRequest request);
     void run(WriteRequest request);
     void finish();
+    void tick();
 
     Prompts& m_prompts;
     QWidget* m_window;
     bool m_busy = false;
-    WriteRequest::Source m_source = WriteRequest::Source::Folder;
+    bool m_undoable = false;
+    WriteRequest::Source m_source = WriteRequest::Source::Drop;
+    bool m_pack = false;
     std::shared_ptr<WriteProgress> m_progress;
-    std::shared_ptr<UndoJournal> m_journal;
-    std::shared_ptr<UndoJournal> m_running;
-    QFutureWatcher<SharedReport> m_write;
+    QFutureWatcher<SharedReport> m_job;
     QTimer m_ticker;
 };

@@ -1,12 +1,13 @@
 #include "WriteReport.h"
 
+#include "AccountWords.h"
 #include "FileNames.h"
 #include "MappingFile.h"
 #include "PathText.h"
 #include "WriteJob.h"
+#include "XmlRecordBuilder.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -17,17 +18,21 @@ QString tr(const char* text)
     return QCoreApplication::translate("WriteReport", text);
 }
 
-QString decoded(const std::string& path)
+QString words(const std::string& text)
 {
-    return shownPath(path);
+    return qtPath(text);
 }
 
 } // namespace
 
 std::string_view folderPart(std::string_view relativePath)
 {
-    const auto slash = relativePath.rfind('/');
-    return slash == std::string_view::npos ? std::string_view(".") : relativePath.substr(0, slash);
+    for (auto i = relativePath.size(); i > 0; --i) {
+        if (crestmap::isPathSeparator(relativePath[i - 1])) {
+            return relativePath.substr(0, i - 1);
+        }
+    }
+    return ".";
 }
 
 QString counted(std::size_t count, const char* one, const char* many)
@@ -42,75 +47,50 @@ WriteReport WriteReport::failed(const QString& reason)
     return report;
 }
 
-QString WriteReport::summary() const
+QStringList WriteReport::facts() const
 {
-    const std::size_t records = tally.records();
-    const std::size_t folders = tally.foldersWritten();
-    const std::size_t failed = tally.foldersFailed();
-    if (!written && folders == 0 && !pack) {
-        return failure;
+    if (!written && !failure.isEmpty() && tally.foldersWritten() == 0 && !pack && !checked) {
+        return {failure};
     }
-    QStringList parts;
-    if (folders == 1 && failed == 0) {
-        parts << counted(records, "%1 record written to %2", "%1 records written to %2")
-                     .arg(decoded(tally.lastConfigPath()));
-    } else {
-        parts << tr("%1 in %2 under %3")
-                     .arg(counted(records, "%1 record written", "%1 records written"),
-                          counted(folders, "%1 folder", "%1 folders"), decoded(base));
+    const std::vector<std::string> core =
+        checked ? crestmap::checkFacts(checked->checked, checked->outdated, checked->failed, tally)
+                : tally.facts(plannedFolders);
+    QStringList list;
+    for (const std::string& fact : core) {
+        list << words(fact);
     }
-    if (failed > 0) {
-        parts << counted(failed, "%1 folder could not be written",
-                         "%1 folders could not be written");
-    }
-    if (const std::size_t kept = tally.foldersKept(); kept > 0) {
-        parts << counted(kept, "%1 folder kept in its own style",
-                         "%1 folders kept in their own style");
-    }
-    if (const std::size_t notMapped = tally.foldersNotMapped(); notMapped > 0) {
-        parts << counted(notMapped, "%1 folder not mapped yet", "%1 folders not mapped yet");
-    }
-    if (const std::size_t without = tally.skipped().withoutRecord(); without > 0) {
-        parts << counted(without, "%1 file without a record", "%1 files without a record");
-    }
-    if (const std::size_t over = tally.skipped().passedOver(); over > 0) {
-        parts << counted(over, "%1 entry passed over (.PNG)", "%1 entries passed over (.PNG)");
-    }
-    using Kind = crestmap::ProblemAccount::Kind;
-    if (const std::size_t clashes = tally.problems(Kind::Clash); clashes > 0) {
-        parts << counted(clashes, "%1 image shares its picture with another",
-                         "%1 images share a picture with another");
-    }
-    if (const std::size_t broken = tally.problems(Kind::Unloadable); broken > 0) {
-        parts << counted(broken, "%1 image would not load", "%1 images would not load");
-    }
-    if (cancelled) {
-        parts << tr("cancelled: the folders not yet written keep their old config.xml");
+    if (checked && cancelled) {
+        list << tr("cancelled: the check stopped before its end");
     }
     if (!hint.isEmpty()) {
-        parts << hint;
+        list << hint;
     }
-    return parts.join(QStringLiteral(" · "));
+    return list;
+}
+
+QString WriteReport::summary() const
+{
+    return facts().join(QStringLiteral(" · "));
 }
 
 QString WriteReport::statusLine() const
 {
-    if (written && tally.records() == 0 && tally.images() > 0) {
+    if (written && !checked && tally.records() == 0 && tally.images() > 0) {
         return tr("config.xml holds no records: none of the %1 files maps with these choices (%2)")
             .arg(tally.images())
-            .arg(QString::fromStdString(crestmap::describeTally(tally.skipped())));
+            .arg(words(crestmap::describeTally(tally.skipped())));
     }
     return summary();
 }
 
 QString WriteReport::details() const
 {
-    QStringList lines{summary()};
-    if (tally.records() == 0 && tally.images() > 0) {
-        lines << tr("None of the %1 files got a record with these choices.").arg(tally.images());
+    QStringList lines = facts();
+    if (!undoError.isEmpty()) {
+        lines << tr("Undo is not available: %1").arg(undoError);
     }
     for (const crestmap::FolderFailure& folder : tally.failures()) {
-        lines << decoded(folder.folder) + QStringLiteral(": ") + decoded(folder.error);
+        lines << words(folder.folder) + QStringLiteral(": ") + words(folder.error);
     }
     const crestmap::SkipTally& skipped = tally.skipped();
     if (!skipped.sample().empty()) {
@@ -121,7 +101,7 @@ QString WriteReport::details() const
             return f.reason == crestmap::SkipReason::ExtensionCase;
         });
         for (const crestmap::SkippedFile& file : sample) {
-            lines << decoded(std::string(crestmap::lastPathComponent(file.name))) +
+            lines << words(std::string(crestmap::lastPathComponent(file.name))) +
                          QStringLiteral(" — ") +
                          QString::fromUtf8(crestmap::describeSkipReason(file.reason));
         }
@@ -134,6 +114,19 @@ QString WriteReport::details() const
     return lines.join(QLatin1Char('\n'));
 }
 
+std::optional<std::string> WriteReport::recordOf(const ResultRow& row) const
+{
+    if (row.kind != ResultRow::Kind::Mapped && row.kind != ResultRow::Kind::Clash &&
+        row.kind != ResultRow::Kind::Unloadable) {
+        return std::nullopt;
+    }
+    const auto style = folderStyles.find(std::string(base.empty() ? "." : folderPart(row.path)));
+    if (style == folderStyles.end()) {
+        return std::nullopt;
+    }
+    return crestmap::recordLineFor(crestmap::fileNameOf(row.path), style->second);
+}
+
 std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
 {
     const std::string& base = m_report.base;
@@ -141,6 +134,15 @@ std::string ReportCollector::shownPath(std::string_view folder, std::string_view
         return std::string(name);
     }
     return crestmap::joinPath(folder.substr(std::min(folder.size(), base.size() + 1)), name);
+}
+
+std::string ReportCollector::relativeFolder(std::string_view folder) const
+{
+    const std::string& base = m_report.base;
+    if (base.empty() || folder.size() <= base.size()) {
+        return ".";
+    }
+    return std::string(folder.substr(base.size() + 1));
 }
 
 void ReportCollector::entry(const crestmap::EntryAccount& entry)
@@ -162,18 +164,26 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
     m_report.rows.push_back(std::move(row));
 }
 
-void ReportCollector::folder(const crestmap::FolderAccount& folder)
+void ReportCollector::folderDone()
 {
-    m_report.tally.folder(folder);
     if (m_progress != nullptr) {
         ++m_progress->folders;
     }
+    m_folderStart = m_report.rows.size();
+}
+
+void ReportCollector::folder(const crestmap::FolderAccount& folder)
+{
+    m_report.tally.folder(folder);
     using Outcome = crestmap::FolderAccount::Outcome;
     const std::string name(folder.folder);
     // A folder's rows stand only once its outcome is known: they go again if it has no document.
     if (folder.outcome != Outcome::Written && folder.outcome != Outcome::LeftAlone) {
         m_report.rows.resize(m_folderStart);
     }
+    const std::string relative = relativeFolder(folder.folder);
+    m_report.folderImages[relative] = folder.images;
+    m_report.folderStyles[relative] = folder.style;
     switch (folder.outcome) {
     case Outcome::Failed:
         m_report.rows.push_back(
@@ -181,38 +191,58 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
         break;
     case Outcome::Kept:
         m_report.rows.push_back(
-            {ResultRow::Kind::KeptFolder,
-             {},
-             name,
-             "kept: maps " + crestmap::describeStyle(folder.style) + " records"});
+            {ResultRow::Kind::KeptFolder, {}, name, crestmap::describeKept(folder.style)});
         break;
     case Outcome::NotMapped:
         m_report.rows.push_back({ResultRow::Kind::KeptFolder, {}, name, "not mapped yet"});
         break;
     case Outcome::Cancelled:
-        break;
     case Outcome::Written:
     case Outcome::LeftAlone:
-        if (m_report.pack) {
-            for (std::size_t i = m_folderStart; i < m_report.rows.size(); ++i) {
-                m_report.folderImages[std::string(folderPart(m_report.rows[i].path))] += 1;
-            }
-        }
         break;
     }
-    m_folderStart = m_report.rows.size();
+    folderDone();
+}
+
+void ReportCollector::checked(const std::string& folder, const crestmap::ConfigCheck& check,
+                              crestmap::StylePair style)
+{
+    using State = crestmap::ConfigCheck::State;
+    const std::string relative = relativeFolder(folder);
+    m_report.folderImages[relative] = check.images;
+    m_report.folderStyles[relative] = style;
+    if (check.state == State::Failed) {
+        m_report.rows.resize(m_folderStart);
+        m_report.rows.push_back({ResultRow::Kind::FailedFolder, {}, folder, check.detail});
+        folderDone();
+        return;
+    }
+    std::string text(crestmap::describeCheckState(check.state));
+    if (check.state == State::Stale || (check.state == State::Current && !check.detail.empty())) {
+        text += ": " + check.detail;
+    }
+    const bool current = check.current();
+    m_report.rows.push_back({current ? ResultRow::Kind::CurrentFolder
+                                     : ResultRow::Kind::OutdatedFolder,
+                             {},
+                             folder,
+                             check.state == State::NotMapping ? check.detail : text});
+    if (!current && check.state != State::NotMapping) {
+        m_report.checked->outdatedFolders.push_back(folder);
+    }
+    folderDone();
 }
 
 void ReportCollector::problem(const crestmap::ProblemAccount& problem)
 {
     m_report.tally.problem(problem);
+    const bool clash = problem.kind == crestmap::ProblemAccount::Kind::Clash;
+    // A problem found within a folder stays, whatever becomes of the folder's other rows.
     m_folderStart = m_report.rows.size() + 1;
-    m_report.rows.push_back({problem.kind == crestmap::ProblemAccount::Kind::Clash
-                                 ? ResultRow::Kind::Clash
-                                 : ResultRow::Kind::Unloadable,
+    m_report.rows.push_back({clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
                              {},
                              shownPath(problem.folder, problem.name),
-                             std::string(problem.detail)});
+                             std::string(clash ? problem.other : problem.detail)});
 }
 
 void ReportCollector::finish()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "ConfigCheck.h"
 #include "SkipReason.h"
 #include "WriteAccount.h"
 
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,50 +15,74 @@
 
 struct WriteProgress;
 
-/// One row of the results: an image and the picture it maps to, or a problem and its reason.
+/// One row of the results: an image and the picture it maps to, a folder's state, or a problem
+/// and its reason.
 struct ResultRow {
     enum class Kind : std::uint8_t {
         FailedFolder,
-        KeptFolder, ///< kept in its own style, or not mapped yet
+        KeptFolder,     ///< kept in its own style, or not mapped yet
+        OutdatedFolder, ///< a check found its config.xml missing, stale or no mapping file
         PassedOver,
         NoRecord,
-        Clash,      ///< `text` names the other image
+        Clash,      ///< `text` is the other image's whole path
         Unloadable, ///< `text` says what the file holds
+        CurrentFolder, ///< a check found its config.xml current
         Mapped,
     };
     Kind kind = Kind::Mapped;
     crestmap::SkipReason reason = crestmap::SkipReason::StyleGivesNoRecord; ///< for problems
     std::string path; ///< relative to the report's base; a whole path for files chosen one by one
-    std::string text; ///< the picture, or what is wrong
+    std::string text; ///< the picture, what is wrong, or the folder's state in words
 
-    [[nodiscard]] bool problem() const noexcept { return kind != Kind::Mapped; }
+    [[nodiscard]] bool problem() const noexcept { return kind < Kind::CurrentFolder; }
+    [[nodiscard]] bool folder() const noexcept
+    {
+        return kind == Kind::FailedFolder || kind == Kind::KeptFolder ||
+               kind == Kind::OutdatedFolder || kind == Kind::CurrentFolder;
+    }
 };
 
-/// Everything a front end's write came to, made from the core's account of it alone: the
-/// figures, and the rows the results view shows, problems first.
+/// What a check of a pack came to, beside its rows.
+struct CheckSummary {
+    std::size_t checked = 0;
+    std::size_t outdated = 0;
+    std::size_t failed = 0;
+    std::vector<std::string> outdatedFolders; ///< missing or stale: what an update would write
+};
+
+/// Everything a front end's write or check came to, made from the core's account of it alone:
+/// the figures, and the rows the results view shows, problems first.
 struct WriteReport {
-    bool written = false;
-    QString failure;   ///< why nothing (or not everything) was written
-    std::string base;  ///< the dropped folder that rows are relative to; empty for Browse
-    bool pack = false; ///< a folder and its sub-folders
+    bool written = false; ///< every folder written (a check: everything current)
+    QString failure;      ///< why nothing was written
+    std::string base;     ///< the folder rows are relative to; empty for Browse
+    bool pack = false;    ///< several folders
     crestmap::WriteTally tally;
     std::vector<ResultRow> rows;
-    std::size_t problems = 0;    ///< the first rows
-    std::size_t lostRecords = 0; ///< records the replaced files held that the new ones lack
-    QString hint;                ///< what the user may have meant to do instead
-    /// With a pack: how many images each folder (relative, "." for the top) holds.
+    std::size_t problems = 0; ///< the first rows
+    QString hint;             ///< what the user may have meant to do instead
+    QString undoError;        ///< why this write cannot be undone, when it cannot
+    /// How many images each folder (relative, "." for the top) holds, and in which style its
+    /// config.xml was written, kept or checked.
     std::unordered_map<std::string, std::size_t> folderImages;
-    bool cancelled = false; ///< stopped by the user before the end
+    std::unordered_map<std::string, crestmap::StylePair> folderStyles;
+    std::size_t plannedFolders = 0; ///< the folders the write was to write, when known
+    bool cancelled = false;         ///< stopped by the user before the end
+    std::optional<CheckSummary> checked; ///< a check, not a write
 
     /// A write that never started, and why.
     [[nodiscard]] static WriteReport failed(const QString& reason);
 
+    /// The facts in the core's words, in order.
+    [[nodiscard]] QStringList facts() const;
     /// One line for the status bar and the results header.
     [[nodiscard]] QString summary() const;
     /// The summary, or a plain warning when a selection of files gave no record at all.
     [[nodiscard]] QString statusLine() const;
-    /// The summary and the first files without a record, each with its reason.
+    /// The facts a line each, the folders that failed, and the first files without a record.
     [[nodiscard]] QString details() const;
+    /// The record line of a row whose image has one.
+    [[nodiscard]] std::optional<std::string> recordOf(const ResultRow& row) const;
 };
 
 /// The folder part of a path relative to a pack's top: "." for the top itself.
@@ -69,8 +95,8 @@ struct WriteReport {
 /// number hundreds of thousands.
 using SharedReport = std::shared_ptr<const WriteReport>;
 
-/// Turns a write's account into a report as it is made; a folder's rows join only once its
-/// outcome is known.
+/// Turns a write's or a check's account into a report as it is made; a folder's rows join only
+/// once its outcome is known.
 class ReportCollector : public crestmap::WriteListener {
 public:
     explicit ReportCollector(WriteReport& report, WriteProgress* progress = nullptr)
@@ -81,12 +107,17 @@ public:
     void entry(const crestmap::EntryAccount& entry) override;
     void folder(const crestmap::FolderAccount& folder) override;
     void problem(const crestmap::ProblemAccount& problem) override;
+    /// One folder of a check, after its entries.
+    void checked(const std::string& folder, const crestmap::ConfigCheck& check,
+                 crestmap::StylePair style);
 
     /// Puts the problems first; call once the write is over.
     void finish();
 
 private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
+    [[nodiscard]] std::string relativeFolder(std::string_view folder) const;
+    void folderDone();
 
     WriteReport& m_report;
     WriteProgress* m_progress;

@@ -7,32 +7,26 @@
 
 namespace crestmap {
 
-std::uint64_t ClashFinder::hash(std::string_view text, std::uint64_t seed) noexcept
+std::uint64_t ClashFinder::key(std::string_view picture) noexcept
 {
-    // Eight bytes a step: a key is made for every record of a folder of any size.
+    // Eight bytes a step, every byte of the picture in the key and nothing else.
     constexpr std::uint64_t multiplier = 0x9e3779b97f4a7c15ull;
-    std::uint64_t h = (0x6a09e667f3bcc909ull ^ seed) + text.size();
+    std::uint64_t h = 0x6a09e667f3bcc909ull + picture.size() * multiplier;
     std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
+    for (; i + 8 <= picture.size(); i += 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + i, 8);
+        std::memcpy(&word, picture.data() + i, 8);
         h = (h ^ word) * multiplier;
         h ^= h >> 29;
     }
     std::uint64_t tail = 0;
-    for (std::size_t k = i; k < text.size(); ++k) {
-        tail = (tail << 8) | static_cast<unsigned char>(text[k]);
+    for (std::size_t k = i; k < picture.size(); ++k) {
+        tail = (tail << 8) | static_cast<unsigned char>(picture[k]);
     }
     h = (h ^ tail) * multiplier;
     h ^= h >> 32;
     h *= 0xbf58476d1ce4e5b9ull;
     return h ^ (h >> 31);
-}
-
-std::uint64_t ClashFinder::key(std::string_view name, StylePair style) noexcept
-{
-    return hash(name, static_cast<std::uint64_t>(style.graphicStyle) * 1000003u +
-                          static_cast<std::uint64_t>(style.subType));
 }
 
 void ClashFinder::settleMeanwhile()
@@ -81,27 +75,30 @@ bool ClashFinder::settleNow()
     return kept > 0;
 }
 
-bool ClashFinder::clashes(std::string_view name, StylePair style) const
+bool ClashFinder::nominates(std::string_view picture) const
 {
-    return std::binary_search(m_keys.begin(), m_keys.end(), key(name, style));
+    return std::binary_search(m_keys.begin(), m_keys.end(), key(picture));
 }
 
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
 {
+    // Equal pictures side by side, each group in the order the images were found.
     std::stable_sort(images.begin(), images.end(),
-                     [](const ClashingImage& a, const ClashingImage& b) { return a.key < b.key; });
+                     [](const ClashingImage& a, const ClashingImage& b) {
+                         return a.picture < b.picture;
+                     });
     const auto pathOf = [](const ClashingImage& image) {
         return image.folder.empty() ? image.name : joinPath(image.folder, image.name);
     };
     for (std::size_t first = 0; first < images.size();) {
         std::size_t end = first + 1;
-        while (end < images.size() && images[end].key == images[first].key) {
+        while (end < images.size() && images[end].picture == images[first].picture) {
             ++end;
         }
         for (std::size_t i = first; end - first > 1 && i < end; ++i) {
             const std::string other = pathOf(images[i == first ? first + 1 : first]);
-            listener.problem({ProblemAccount::Kind::Clash, images[i].folder, images[i].name,
-                              "maps to the same picture as " + other});
+            listener.problem({ProblemAccount::Kind::Clash, images[i].folder, images[i].name, {},
+                              other});
         }
         first = end;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "StyleSelectors.h"
 #include "WriteAccount.h"
 
 #include <cstdint>
@@ -11,12 +10,13 @@
 
 namespace crestmap {
 
-/// Finds pictures that more than one image maps to, in one 64-bit key per record: a million
-/// records cost 8 MB, whatever their names. A picture is decided by the style and the image's
-/// name alone (and decides them), so the key is made from those.
+/// Finds pictures that more than one record maps to, in one 64-bit key per record: a million
+/// records cost 8 MB, whatever their names. A shared key only nominates; reportClashes compares
+/// the pictures themselves.
 class ClashFinder {
 public:
-    void add(std::string_view name, StylePair style) { m_keys.push_back(key(name, style)); }
+    /// Notes one record's picture, its `to` value as written.
+    void add(std::string_view picture) { m_keys.push_back(key(picture)); }
 
     /// Keeps only the keys seen more than once; true when there are any. Call once, at the end.
     bool settle();
@@ -25,13 +25,10 @@ public:
     /// while the disk is busy with the last file; settle() then waits for it.
     void settleMeanwhile();
 
-    /// Whether several images have this name's picture; after settle().
-    [[nodiscard]] bool clashes(std::string_view name, StylePair style) const;
+    /// Whether another record may map to this picture; after settle().
+    [[nodiscard]] bool nominates(std::string_view picture) const;
 
-    /// A 64-bit hash of a name under a style.
-    [[nodiscard]] static std::uint64_t key(std::string_view name, StylePair style) noexcept;
-    /// A 64-bit hash of any text.
-    [[nodiscard]] static std::uint64_t hash(std::string_view text, std::uint64_t seed = 0) noexcept;
+    [[nodiscard]] static std::uint64_t key(std::string_view picture) noexcept;
 
 private:
     bool settleNow();
@@ -40,14 +37,14 @@ private:
     std::future<bool> m_settling;
 };
 
-/// An image whose picture clashes, found again after the write.
+/// An image whose picture was nominated, found again after the write.
 struct ClashingImage {
-    std::uint64_t key;
+    std::string picture; ///< its `to` value as written
     std::string folder;
     std::string name;
 };
 
-/// Tells `listener` of each clashing image, naming another image with the same picture.
+/// Tells `listener` of each image whose picture another image's equals, naming that one.
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener);
 
 } // namespace crestmap

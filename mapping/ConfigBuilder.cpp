@@ -4,6 +4,7 @@
 #include "FileNames.h"
 #include "FolderListing.h"
 #include "FolderReader.h"
+#include "InputFile.h"
 #include "MappingFile.h"
 #include "XmlRecordBuilder.h"
 
@@ -11,25 +12,61 @@ namespace crestmap {
 
 namespace {
 
-// The new file is made only when the first piece arrives, so that a folder left alone is
-// never touched.
-class LazyFileSink {
+// The new config.xml, made only when the first piece arrives so that a folder left alone is
+// never touched. It digests what it writes, and compares it with the file it will replace, so
+// that the account can say whether that file is still what was written, and whether it changed.
+class ConfigSink {
 public:
-    explicit LazyFileSink(std::string path) : m_path(std::move(path)) {}
+    explicit ConfigSink(std::string path) : m_path(std::move(path)) {}
 
     bool write(std::string_view piece)
     {
         if (!m_file) {
             m_file.emplace(m_path);
+            m_old.emplace(m_path);
+            m_same = m_old->isOpen();
+        }
+        m_digest.add(piece);
+        if (m_same) {
+            m_buffer.resize(piece.size());
+            m_same = m_old->readFully(m_buffer.data(), piece.size()) == piece.size() &&
+                     std::string_view(m_buffer) == piece;
         }
         return m_file->write(piece);
     }
-    bool commit() { return m_file && m_file->commit(); }
+
+    // Tells the listener just before the new file takes the old one's place.
+    bool commit(WriteListener* listener)
+    {
+        if (!m_file) {
+            return false;
+        }
+        char extra = 0;
+        m_same = m_same && m_old->read(&extra, 1) == 0 && !m_old->failed();
+        m_old.reset();
+        if (listener != nullptr) {
+            listener->replacing(m_path);
+        }
+        return m_file->commit();
+    }
+
     [[nodiscard]] std::string error() const { return m_file ? m_file->error() : std::string(); }
+
+    // What was written, for the folder's account.
+    void stamp(FolderAccount& account) const
+    {
+        account.bytes = m_digest.size();
+        account.digest = m_digest.value();
+        account.unchanged = m_same;
+    }
 
 private:
     std::string m_path;
     std::optional<AtomicFile> m_file;
+    std::optional<InputFile> m_old;
+    std::string m_buffer;
+    Digest m_digest;
+    bool m_same = false;
 };
 
 WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
@@ -42,17 +79,36 @@ WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
 
 // Closes a folder's account with what its write came to.
 void tell(WriteListener* listener, const std::string& folder, const std::string& configPath,
-          const WriteResult& result, bool leftAlone = false)
+          const WriteResult& result, StylePair style, const ConfigSink* written,
+          bool leftAlone = false)
 {
     if (listener == nullptr) {
         return;
     }
     using Outcome = FolderAccount::Outcome;
-    listener->folder({folder, configPath,
-                      result      ? Outcome::Written
-                      : leftAlone ? Outcome::LeftAlone
-                                  : Outcome::Failed,
-                      result.records, result.files, result.error});
+    FolderAccount account{folder,
+                          configPath,
+                          result      ? Outcome::Written
+                          : leftAlone ? Outcome::LeftAlone
+                                      : Outcome::Failed,
+                          result.records,
+                          result.files,
+                          result.error,
+                          style};
+    if (result && written != nullptr) {
+        written->stamp(account);
+    }
+    listener->folder(account);
+}
+
+// Adds an image to those whose picture may clash, when the finder nominates it.
+void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
+              const std::string& folder, std::string_view name, StylePair style)
+{
+    const auto line = recordLineFor(fileNameOf(name), style);
+    if (line && clashes.nominates(recordTo(*line))) {
+        clashing.push_back({std::string(recordTo(*line)), folder, std::string(name)});
+    }
 }
 
 } // namespace
@@ -126,10 +182,11 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
                                        std::int64_t graphicStyle, std::int64_t subType,
                                        std::ostream& errors, WriteListener* listener)
 {
-    LazyFileSink file(path);
+    const StylePair style{graphicStyle, subType};
+    ConfigSink file(path);
     DocumentStream stream(
-        {graphicStyle, subType}, [&file](std::string_view piece) { return file.write(piece); },
-        files.size(), listener);
+        style, [&file](std::string_view piece) { return file.write(piece); }, files.size(),
+        listener);
     ClashFinder clashes;
     stream.findClashesWith(&clashes);
     WriteResult result;
@@ -142,20 +199,17 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     }
     streamed = streamed && stream.finish();
     result.records = stream.records();
-    if (!streamed || !file.commit()) {
+    if (!streamed || !file.commit(listener)) {
         result = failed(std::move(result), file.error(), errors);
     } else {
         result.written = true;
     }
-    tell(listener, parentFolderOf(path), path, result);
+    tell(listener, parentFolderOf(path), path, result, style, &file);
     if (result && listener != nullptr && clashes.settle()) {
         std::vector<ClashingImage> clashing;
         for (const std::string& name : files) {
-            const std::string_view fileName = fileNameOf(name);
-            if (classifyEntryName(lastPathComponent(name)) != EntryName::Other &&
-                !recordSkipReason(fileName, graphicStyle, subType) &&
-                clashes.clashes(fileName, {graphicStyle, subType})) {
-                clashing.push_back({ClashFinder::key(fileName, {graphicStyle, subType}), {}, name});
+            if (classifyEntryName(lastPathComponent(name)) == EntryName::Image) {
+                nominate(clashing, clashes, {}, name, style);
             }
         }
         reportClashes(std::move(clashing), *listener);
@@ -165,12 +219,18 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
 
 bool addHandedOver(DocumentStream& stream, const std::string& file)
 {
-    // Any case: the file dialog offers .PNG as readily as .png.
-    if (classifyEntryName(lastPathComponent(file)) == EntryName::Other) {
+    // The rule of a folder's listing: the same images get records however they are named.
+    switch (classifyEntryName(lastPathComponent(file))) {
+    case EntryName::Image:
+        return stream.add(file);
+    case EntryName::ExtensionCase:
+        stream.passOver(file, SkipReason::ExtensionCase);
+        return true;
+    case EntryName::Other:
         stream.passOver(file, SkipReason::NotAnImage);
         return true;
     }
-    return stream.add(file);
+    return true;
 }
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
@@ -180,12 +240,8 @@ void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& f
     for (const auto& [folder, style] : folders) {
         FolderReader reader(folder);
         while (const auto entry = reader.next()) {
-            const std::string_view fileName = fileNameOf(entry->name);
-            if (classifyEntryName(entry->name) == EntryName::Image &&
-                !recordSkipReason(fileName, style.graphicStyle, style.subType) &&
-                clashes.clashes(fileName, style)) {
-                clashing.push_back(
-                    {ClashFinder::key(fileName, style), folder, std::string(entry->name)});
+            if (classifyEntryName(entry->name) == EntryName::Image) {
+                nominate(clashing, clashes, folder, entry->name, style);
             }
         }
     }
@@ -197,7 +253,7 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
                                              const FolderWriteOptions& options)
 {
     const std::string configPath = configPathIn(folder);
-    LazyFileSink file(configPath);
+    ConfigSink file(configPath);
     DocumentStream stream(
         style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.listener,
         folder);
@@ -216,11 +272,11 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     }
     if (!pass.error.empty()) {
         result = failed(std::move(result), pass.error, errors);
-        tell(options.listener, folder, configPath, result);
+        tell(options.listener, folder, configPath, result, style, nullptr);
         return result;
     }
     if (options.onlyWithImages && pass.images == 0) {
-        tell(options.listener, folder, configPath, result, true);
+        tell(options.listener, folder, configPath, result, style, nullptr, true);
         return result;
     }
     const bool finished = stream.finish();
@@ -228,12 +284,12 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
         // No more records will come: clashes are looked for while the disk takes the file.
         options.clashes->settleMeanwhile();
     }
-    if (!finished || !file.commit()) {
+    if (!finished || !file.commit(options.listener)) {
         result = failed(std::move(result), file.error(), errors);
     } else {
         result.written = true;
     }
-    tell(options.listener, folder, configPath, result);
+    tell(options.listener, folder, configPath, result, style, &file);
     return result;
 }
 

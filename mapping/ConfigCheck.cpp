@@ -2,10 +2,11 @@
 
 #include "FileNames.h"
 #include "MappingFile.h"
-#include "SystemNames.h"
+#include "XmlRecordBuilder.h"
+#include "InputFile.h"
 
 #include <algorithm>
-#include <fstream>
+#include <optional>
 #include <functional>
 #include <utility>
 
@@ -86,15 +87,14 @@ std::string describeDifference(LineKeys before, LineKeys after)
 // Compares the pieces of a document with a file's bytes as they arrive.
 class FileComparer {
 public:
-    explicit FileComparer(std::ifstream& file) : m_file(file) {}
+    explicit FileComparer(InputFile& file) : m_file(file) {}
 
     // Never refuses a piece: the listing goes on to its end, for the sub-folders it names.
     bool compare(std::string_view piece)
     {
         if (m_same) {
             m_buffer.resize(piece.size());
-            m_file.read(m_buffer.data(), static_cast<std::streamsize>(piece.size()));
-            m_same = static_cast<std::size_t>(m_file.gcount()) == piece.size() &&
+            m_same = m_file.readFully(m_buffer.data(), piece.size()) == piece.size() &&
                      std::equal(piece.begin(), piece.end(), m_buffer.begin());
         }
         return true;
@@ -102,11 +102,12 @@ public:
 
     [[nodiscard]] bool sameToTheEnd()
     {
-        return m_same && m_file.peek() == std::char_traits<char>::eof();
+        char extra = 0;
+        return m_same && m_file.read(&extra, 1) == 0 && !m_file.failed();
     }
 
 private:
-    std::ifstream& m_file;
+    InputFile& m_file;
     std::string m_buffer;
     bool m_same = true;
 };
@@ -117,10 +118,10 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
                               const FolderWriteOptions& options)
 {
     const std::string path = configPathIn(folder);
-    std::ifstream file(pathFromBytes(path), std::ios::binary);
+    std::optional<InputFile> file(std::in_place, path);
     std::optional<FileComparer> comparer;
-    if (file) {
-        comparer.emplace(file);
+    if (file->isOpen()) {
+        comparer.emplace(*file);
     }
     DocumentStream stream(
         style,
@@ -136,10 +137,14 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
     if (options.onlyWithImages && pass.images == 0) {
         return {ConfigCheck::State::Skipped, {}};
     }
+    const auto result = [&pass](ConfigCheck::State state, std::string detail) {
+        return ConfigCheck{state, std::move(detail), pass.images};
+    };
     if (stream.finish() && comparer && comparer->sameToTheEnd()) {
-        return {ConfigCheck::State::Current, {}};
+        return result(ConfigCheck::State::Current, {});
     }
-    file.close();
+    comparer.reset();
+    file.reset();
 
     // Not byte for byte the same: what matters is whether the game would read it otherwise.
     LineKeys before;
@@ -150,16 +155,18 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
         });
     switch (scan.state) {
     case MappingScan::State::Missing:
-        return {ConfigCheck::State::Missing, "missing"};
+        return result(ConfigCheck::State::Missing, "missing");
     case MappingScan::State::Unreadable:
-        return {ConfigCheck::State::Failed, scan.error};
+        return result(ConfigCheck::State::Failed, scan.error);
     case MappingScan::State::NotMapping:
-        return {ConfigCheck::State::NotMapping, "not a mapping file"};
+        return result(ConfigCheck::State::NotMapping, scan.error.empty()
+                                                          ? "not a mapping file"
+                                                          : "not a mapping file: " + scan.error);
     case MappingScan::State::Mapping:
         break;
     }
     if (scan.records == wanted && scan.defaultOptions && scan.complete) {
-        return {ConfigCheck::State::Current, "the same records in another order or layout"};
+        return result(ConfigCheck::State::Current, "the same records in another order or layout");
     }
     if (!(scan.records == wanted)) {
         LineKeys after;
@@ -177,16 +184,16 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
         });
         const FolderPass second = streamFolder(folder, again);
         if (!second.error.empty()) {
-            return {ConfigCheck::State::Failed, second.error};
+            return result(ConfigCheck::State::Failed, second.error);
         }
         (void)again.finish();
         addRecordLine(after, carry);
-        return {ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after))};
+        return result(ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after)));
     }
-    return {ConfigCheck::State::Stale,
-            !scan.defaultOptions ? "other options than preload and amap off"
-            : scan.extraneous    ? "text or elements a mapping file does not hold"
-                                 : "no proper end"};
+    return result(ConfigCheck::State::Stale,
+                  !scan.defaultOptions ? "other options than preload and amap off"
+                  : scan.extraneous    ? "text or elements a mapping file does not hold"
+                                       : "no proper end");
 }
 
 } // namespace crestmap

@@ -40,11 +40,12 @@ bool DocumentStream::add(std::string_view file)
         return true;
     }
     ++m_records;
+    const std::string_view line = std::string_view(m_piece).substr(lineStart + recordLinePrefix.size());
     if (m_fingerprint != nullptr) {
-        m_fingerprint->add(std::string_view(m_piece).substr(lineStart + recordLinePrefix.size()));
+        m_fingerprint->add(line);
     }
     if (m_clashes != nullptr) {
-        m_clashes->add(name, m_style);
+        m_clashes->add(recordTo(line));
     }
     if (m_listener != nullptr) {
         m_picture.clear();

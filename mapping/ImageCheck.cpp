@@ -1,18 +1,10 @@
 #include "ImageCheck.h"
 
 #include "FileNames.h"
-#include "SystemNames.h"
+#include "InputFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace crestmap {
 
@@ -39,48 +31,6 @@ std::string_view whatItHolds(std::string_view head)
 
 } // namespace
 
-namespace {
-
-// The file's first bytes, or the error number that kept them back: a folder reads as EISDIR.
-struct Head {
-    std::array<char, 16> bytes{};
-    std::size_t size = 0;
-    int error = 0;
-};
-
-Head readHead(const std::string& path)
-{
-    Head head;
-#ifdef _WIN32
-    std::error_code ignored;
-    if (std::filesystem::is_directory(pathFromBytes(path), ignored)) {
-        head.error = EISDIR;
-        return head;
-    }
-    std::ifstream file(pathFromBytes(path), std::ios::binary);
-    if (!file) {
-        head.error = errno != 0 ? errno : EIO;
-        return head;
-    }
-    file.read(head.bytes.data(), head.bytes.size());
-    head.size = static_cast<std::size_t>(file.gcount());
-#else
-    // One open, one read, one close: --check reads every image of a pack this way.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        head.error = errno;
-        return head;
-    }
-    const ssize_t got = ::read(fd, head.bytes.data(), head.bytes.size());
-    head.error = got < 0 ? errno : 0;
-    head.size = got < 0 ? 0 : static_cast<std::size_t>(got);
-    ::close(fd);
-#endif
-    return head;
-}
-
-} // namespace
-
 std::optional<std::string> imageLoadProblem(const std::string& path)
 {
     const std::string_view extension = extensionOf(lastPathComponent(path));
@@ -88,14 +38,20 @@ std::optional<std::string> imageLoadProblem(const std::string& path)
         std::string("not a ") +
         (extension.size() == 3 && (extension[0] == 'p' || extension[0] == 'P') ? "PNG" : "JPEG") +
         " image";
-    const Head head = readHead(path);
-    if (head.error == EISDIR) {
-        return kind + " (a folder)";
+    // One open, one read, one close: --check reads every image of a pack this way.
+    InputFile file(path);
+    std::array<char, 16> head{};
+    const std::size_t size = file.isOpen() ? file.readFully(head.data(), head.size()) : 0;
+    switch (file.state()) {
+    case InputFile::State::NotRegular:
+        return kind + " (" + std::string(file.kind()) + ")";
+    case InputFile::State::Missing:
+    case InputFile::State::Unreadable:
+        return "cannot be read: " + file.error();
+    case InputFile::State::Open:
+        break;
     }
-    if (head.error != 0) {
-        return std::string("cannot be read: ") + std::strerror(head.error);
-    }
-    const std::string_view bytes(head.bytes.data(), head.size);
+    const std::string_view bytes(head.data(), size);
     if (bytes.starts_with(pngSignature) || bytes.starts_with(jpegSignature)) {
         return std::nullopt;
     }

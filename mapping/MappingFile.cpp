@@ -1,15 +1,12 @@
 #include "MappingFile.h"
 
 #include "FileNames.h"
+#include "InputFile.h"
 #include "StyleChoices.h"
 #include "SystemNames.h"
 #include "XmlRecordBuilder.h"
 
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <span>
 #include <vector>
 
@@ -36,6 +33,24 @@ std::uint64_t hash64(std::string_view text) noexcept
 bool isSpace(char c) noexcept
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Where the tag whose text starts at `from` ends: the first '>' outside quotes, for an attribute
+// value may hold one.
+std::size_t tagEnd(std::string_view text, std::size_t from) noexcept
+{
+    char quote = 0;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            quote = c == quote ? 0 : quote;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
 }
 
 // One start, end or empty-element tag, its attributes as written.
@@ -219,44 +234,37 @@ void RecordFingerprint::add(std::string_view recordLine) noexcept
     mixedSum += h * (h | 1) ^ (h >> 29);
 }
 
-std::string recordLineOf(std::string_view from, std::string_view to)
-{
-    std::string line = "<record from=\"";
-    line += from;
-    line += "\" to=\"";
-    line += to;
-    line += "\"/>";
-    return line;
-}
-
 MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
 {
     MappingScan scan;
-    std::error_code ignored;
-    if (std::filesystem::is_directory(pathFromBytes(path), ignored)) {
+    InputFile file(path);
+    switch (file.state()) {
+    case InputFile::State::Missing:
+        return scan;
+    case InputFile::State::NotRegular:
         scan.state = MappingScan::State::NotMapping;
+        scan.error = std::string(file.kind());
         return scan;
-    }
-    std::ifstream file(pathFromBytes(path), std::ios::binary);
-    if (!file) {
-        const int error = errno;
-        if (error != ENOENT) {
-            scan.state = MappingScan::State::Unreadable;
-            scan.error = "cannot read " + path + ": " + std::strerror(error);
-        }
+    case InputFile::State::Unreadable:
+        scan.state = MappingScan::State::Unreadable;
+        scan.error = "cannot read " + path + ": " + file.error();
         return scan;
+    case InputFile::State::Open:
+        break;
     }
     scan.state = MappingScan::State::NotMapping;
     MappingReader reader(scan, onRecord);
     std::string buffer;
     std::vector<char> chunk(chunkSize);
     bool going = true;
+    bool more = true;
     // A byte-order mark is no text of the document.
     bool first = true;
-    while (going && file) {
-        file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        buffer.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
-        if (first && buffer.size() >= 3) {
+    while (going && more) {
+        const std::size_t got = file.read(chunk.data(), chunk.size());
+        more = got > 0;
+        buffer.append(chunk.data(), got);
+        if (first && (buffer.size() >= 3 || !more)) {
             if (buffer.starts_with("\xEF\xBB\xBF")) {
                 buffer.erase(0, 3);
             }
@@ -271,12 +279,12 @@ MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onReco
                 at = buffer.size();
                 break;
             }
-            if (buffer.size() - open < 4 && file) {
+            if (buffer.size() - open < 4 && more) {
                 at = open; // too little to tell a comment from a tag yet
                 break;
             }
             const bool comment = std::string_view(buffer).substr(open + 1, 3) == "!--";
-            const auto close = comment ? buffer.find("-->", open + 4) : buffer.find('>', open + 1);
+            const auto close = comment ? buffer.find("-->", open + 4) : tagEnd(buffer, open + 1);
             if (close == std::string::npos) {
                 at = open;
                 break;
@@ -294,9 +302,9 @@ MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onReco
         // An unterminated tag: the document was cut short.
         scan.extraneous = true;
     }
-    if (file.bad()) {
+    if (file.failed()) {
         scan.state = MappingScan::State::Unreadable;
-        scan.error = "cannot read " + path;
+        scan.error = "cannot read " + path + ": " + file.error();
     }
     reader.finish();
     return scan;
@@ -356,18 +364,15 @@ std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
 OwnStyle readOwnStyle(const std::string& folder)
 {
     OwnStyle own;
-    std::optional<StylePair> style;
-    bool mixed = false;
+    // The first record decides: reading on would cost a whole file's read for every write.
     const MappingScan scan =
-        scanMappingFile(configPathIn(folder), [&](std::string_view, std::string_view to) {
-            const auto found = styleOfPicture(to);
-            mixed = !found || (style && *style != *found);
-            style = found;
-            return !mixed;
+        scanMappingFile(configPathIn(folder), [&own](std::string_view, std::string_view to) {
+            own.style = styleOfPicture(to);
+            return false;
         });
     own.exists = scan.state != MappingScan::State::Missing;
-    if (scan.state == MappingScan::State::Mapping && !mixed) {
-        own.style = style;
+    if (scan.state != MappingScan::State::Mapping) {
+        own.style.reset();
     }
     return own;
 }

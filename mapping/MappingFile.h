@@ -31,7 +31,7 @@ struct MappingScan {
         Mapping,
     };
     State state = State::Missing;
-    std::string error;
+    std::string error; ///< why it could not be read; with NotMapping, what stands there if no file
     bool defaultOptions = false; ///< exactly preload and amap, both off
     bool complete = false;   ///< closed properly, with nothing after but white space and comments
     bool extraneous = false; ///< text or elements a mapping document does not hold
@@ -46,20 +46,17 @@ using RecordVisitor = std::function<bool(std::string_view from, std::string_view
 [[nodiscard]] MappingScan scanMappingFile(const std::string& path,
                                           const RecordVisitor& onRecord = {});
 
-/// The record line a record's written values stand for.
-[[nodiscard]] std::string recordLineOf(std::string_view from, std::string_view to);
-
 /// The style whose path shape a picture (as written) has; nothing for a path of no known shape.
 [[nodiscard]] std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept;
 
 /// The style a folder's config.xml maps in.
 struct OwnStyle {
     bool exists = false;            ///< there is a config.xml, of whatever kind
-    std::optional<StylePair> style; ///< the one style all its records use; none when it has no
-                                    ///< records, records of several styles, or is no mapping file
+    std::optional<StylePair> style; ///< its first record's; none when it has no records, the
+                                    ///< first maps no known picture, or it is no mapping file
 };
 
-/// Reads only as much of the folder's config.xml as the answer needs: up to a second style.
+/// Reads only as much of the folder's config.xml as the answer needs: up to its first record.
 [[nodiscard]] OwnStyle readOwnStyle(const std::string& folder);
 
 /// "kit", "kit texture", "club logo", "stadium background": what a style's records are.

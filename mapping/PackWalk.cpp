@@ -39,7 +39,7 @@ Decision decide(const std::string& folder, const PackRequest& request)
     return {Decision::Action::Write, asked};
 }
 
-// Lists a folder that is not written: its sub-folders, and whether it holds images at all.
+// Lists a folder that is not written: its sub-folders, and how many image entries it holds.
 FolderPass survey(const std::string& folder, std::vector<std::string>* subfolders)
 {
     FolderReader reader(folder);
@@ -55,7 +55,7 @@ FolderPass survey(const std::string& folder, std::vector<std::string>* subfolder
 }
 
 // Reads each mapped image's first bytes as its entry passes, telling the next listener of
-// those that would not load.
+// those that would not load: the one image check of every front end.
 class ImageVerifier : public WriteListener {
 public:
     explicit ImageVerifier(WriteListener& next) : m_next(next) {}
@@ -70,9 +70,11 @@ public:
             entry.folder.empty() ? std::string(entry.name) : joinPath(entry.folder, entry.name));
         if (problem) {
             ++m_found;
-            m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, *problem});
+            m_next.problem(
+                {ProblemAccount::Kind::Unloadable, entry.folder, entry.name, *problem, {}});
         }
     }
+    void replacing(std::string_view configPath) override { m_next.replacing(configPath); }
     void folder(const FolderAccount& folder) override { m_next.folder(folder); }
     void problem(const ProblemAccount& problem) override
     {
@@ -86,15 +88,29 @@ private:
     std::size_t m_found = 0;
 };
 
-// Visits the folders of a pack: the one asked for always, the others (when recursive) only
-// when they hold image entries.
+// Visits the folders of a request: the chosen ones, or the one asked for always and the others
+// (when recursive) only when they hold image entries.
 void forEachPackFolder(
     const std::string& root, const PackRequest& request,
     const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
 {
+    const auto stopped = [&request] {
+        return request.cancel != nullptr && request.cancel->load();
+    };
+    if (!request.folders.empty()) {
+        for (const std::string& folder : request.folders) {
+            if (stopped()) {
+                return;
+            }
+            FolderWriteOptions options;
+            options.cancel = request.cancel;
+            visit(folder, options);
+        }
+        return;
+    }
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
         // A cancelled walk visits nothing more, so the rest of it drains at once.
-        if (request.cancel != nullptr && request.cancel->load()) {
+        if (stopped()) {
             return;
         }
         FolderWriteOptions options;
@@ -103,6 +119,40 @@ void forEachPackFolder(
         options.cancel = request.cancel;
         visit(folder, options);
     });
+}
+
+// Tells of a folder that is not written, and lists it for what the account needs.
+bool leaveFolder(const std::string& folder, const Decision& decision,
+                 std::vector<std::string>* subfolders, std::size_t images,
+                 WriteListener& listener, std::ostream& errors)
+{
+    const FolderPass pass = subfolders != nullptr || images == 0 ? survey(folder, subfolders)
+                                                                 : FolderPass{images, {}, false};
+    using Outcome = FolderAccount::Outcome;
+    const Outcome outcome = !pass.error.empty()                         ? Outcome::Failed
+                            : decision.action == Decision::Action::Keep ? Outcome::Kept
+                            : pass.images > 0                           ? Outcome::NotMapped
+                                                                        : Outcome::LeftAlone;
+    if (outcome == Outcome::Failed) {
+        errors << "Unexpected error: " << pass.error << ".\n" << std::flush;
+    }
+    listener.folder(
+        {folder, configPathIn(folder), outcome, 0, pass.images, pass.error, decision.style});
+    return outcome != Outcome::Failed;
+}
+
+bool writeImages(const PackRequest& request, WriteListener& listener, std::ostream& errors)
+{
+    const std::string folder = parentFolderOf(request.images.front());
+    const Decision decision = decide(folder, request);
+    if (decision.action != Decision::Action::Write) {
+        return leaveFolder(folder, decision, nullptr, request.images.size(), listener, errors);
+    }
+    const WriteResult result =
+        ConfigBuilder::writeConfig(configPathBeside(request.images.front()), request.images,
+                                   decision.style.graphicStyle, decision.style.subType, errors,
+                                   &listener);
+    return static_cast<bool>(result);
 }
 
 } // namespace
@@ -122,37 +172,42 @@ void walkFolders(const std::string& root, const FolderVisitor& visit)
     }
 }
 
+bool holdsImages(const std::string& folder)
+{
+    return survey(folder, nullptr).images > 0;
+}
+
+bool subfoldersHoldImages(const std::string& folder)
+{
+    std::vector<std::string> subfolders;
+    (void)survey(folder, &subfolders);
+    return std::any_of(subfolders.begin(), subfolders.end(), [&folder](const std::string& name) {
+        return holdsImages(joinPath(folder, name));
+    });
+}
+
 bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
                std::ostream& errors)
 {
     ImageVerifier verifier(listener);
     WriteListener& told = request.verifyImages ? verifier : listener;
+    if (!request.images.empty()) {
+        return writeImages(request, told, errors);
+    }
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> written;
     bool allWritten = true;
+    const bool several = request.recursive || request.folders.size() > 1;
     forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
         const Decision decision = decide(folder, request);
         if (decision.action != Decision::Action::Write) {
-            const FolderPass pass = survey(folder, options.subfolders);
-            using Outcome = FolderAccount::Outcome;
-            const Outcome outcome = !pass.error.empty()                         ? Outcome::Failed
-                                    : decision.action == Decision::Action::Keep ? Outcome::Kept
-                                    : pass.images > 0                           ? Outcome::NotMapped
-                                                      : Outcome::LeftAlone;
-            allWritten = allWritten && outcome != Outcome::Failed;
-            if (outcome == Outcome::Failed) {
-                errors << "Unexpected error: " << pass.error << ".\n" << std::flush;
-            }
-            const std::string configPath = configPathIn(folder);
-            told.folder({folder, configPath, outcome, 0, pass.images, pass.error, decision.style});
+            allWritten = leaveFolder(folder, decision, options.subfolders, 0, told, errors) &&
+                         allWritten;
             return;
-        }
-        if (request.beforeWrite) {
-            request.beforeWrite(configPathIn(folder));
         }
         options.listener = &told;
         options.clashes = &clashes;
-        options.last = !request.recursive;
+        options.last = !several;
         const WriteResult result =
             ConfigBuilder::writeFolderConfig(folder, decision.style, errors, options);
         allWritten = allWritten && (result || result.error.empty());
@@ -166,33 +221,14 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
     return allWritten;
 }
 
-PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bool>* cancel)
-{
-    PackPlan plan;
-    PackRequest request;
-    request.recursive = true;
-    request.cancel = cancel;
-    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
-        if (survey(folder, options.subfolders).images == 0) {
-            return;
-        }
-        ++plan.folders;
-        const OwnStyle own = readOwnStyle(folder);
-        plan.replaces += own.exists ? 1 : 0;
-        if (own.style && *own.style != asked) {
-            plan.otherStyle.emplace_back(folder, *own.style);
-        }
-    });
-    return plan;
-}
-
-PackCheck
-checkPack(const std::string& root, const PackRequest& request,
-          const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
-          WriteListener* listener)
+PackCheck checkPack(const std::string& root, const PackRequest& request,
+                    const CheckVisitor& onFolder, WriteListener* listener)
 {
     WriteListener none;
     ImageVerifier verifier(listener != nullptr ? *listener : none);
+    WriteListener& told = request.verifyImages ? static_cast<WriteListener&>(verifier)
+                          : listener != nullptr ? *listener
+                                                : none;
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> checked;
     PackCheck pack;
@@ -200,7 +236,7 @@ checkPack(const std::string& root, const PackRequest& request,
     own.rule = request.rule == StyleRule::AsAsked ? StyleRule::AsAsked : StyleRule::Update;
     forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
         const Decision decision = decide(folder, own);
-        options.listener = &verifier;
+        options.listener = &told;
         options.clashes = &clashes;
         const ConfigCheck check = checkFolderConfig(folder, decision.style, options);
         if (check.state == ConfigCheck::State::Skipped) {
@@ -214,14 +250,71 @@ checkPack(const std::string& root, const PackRequest& request,
             checked.emplace_back(folder, decision.style);
         }
         if (onFolder) {
-            onFolder(folder, check);
+            onFolder(folder, check, decision.style);
         }
     });
     if (clashes.settle()) {
-        reportFolderClashes(checked, clashes, verifier);
+        reportFolderClashes(checked, clashes, told);
     }
     pack.problems = verifier.found();
     return pack;
+}
+
+PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bool>* cancel,
+                  const std::vector<std::string>& folders)
+{
+    PackPlan plan;
+    PackRequest request;
+    request.style = asked;
+    request.rule = StyleRule::Update;
+    request.recursive = folders.empty();
+    request.folders = folders;
+    request.cancel = cancel;
+    const auto sample = [](std::vector<PlannedFolder>& samples, PlannedFolder folder) {
+        if (samples.size() < PackPlan::sampleLimit) {
+            samples.push_back(std::move(folder));
+        }
+    };
+    (void)checkPack(root, request, [&](const std::string& folder, const ConfigCheck& check,
+                                       StylePair style) {
+        ++plan.folders;
+        plan.images += check.images;
+        const bool exists = check.state != ConfigCheck::State::Missing;
+        plan.replaces += exists ? 1 : 0;
+        plan.mapped += check.state == ConfigCheck::State::Current ||
+                               check.state == ConfigCheck::State::Stale
+                           ? 1
+                           : 0;
+        // Checked in its own style where it has one, so a style other than the one asked for
+        // is its own.
+        const std::optional<StylePair> own =
+            exists && check.state != ConfigCheck::State::NotMapping && style != asked
+                ? std::optional(style)
+                : std::nullopt;
+        if (!check.current()) {
+            ++plan.updated;
+            sample(plan.updatedSample, {folder, own, check.detail});
+        }
+        if (own) {
+            ++plan.otherStyle;
+            sample(plan.otherStyleSample, {folder, own, {}});
+        }
+    });
+    return plan;
+}
+
+PackPlan sizeOfPack(const std::string& root, const std::atomic<bool>* cancel)
+{
+    PackPlan plan;
+    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
+        if (cancel != nullptr && cancel->load()) {
+            return;
+        }
+        const std::size_t images = survey(folder, &subfolders).images;
+        plan.folders += images > 0 ? 1 : 0;
+        plan.images += images;
+    });
+    return plan;
 }
 
 } // namespace crestmap

@@ -24,6 +24,12 @@ using FolderVisitor =
 /// symbolic links are never followed and a folder that cannot be read ends only its branch.
 void walkFolders(const std::string& root, const FolderVisitor& visit);
 
+/// Whether `folder` holds an image entry.
+[[nodiscard]] bool holdsImages(const std::string& folder);
+
+/// Whether a folder right below `folder` holds an image entry.
+[[nodiscard]] bool subfoldersHoldImages(const std::string& folder);
+
 /// How the folders of a pack choose the style they are written in.
 enum class StyleRule {
     AsAsked, ///< every folder in the style asked for
@@ -31,14 +37,18 @@ enum class StyleRule {
     Update,  ///< each folder in its own file's style; without one, as asked, if a style was
 };
 
-/// What to do with a folder, or a folder and every folder below it.
+/// What to write or check: a folder, a folder and every folder below it, chosen folders, or
+/// image files of one folder.
 struct PackRequest {
     std::optional<StylePair> style; ///< asked for; none means the default, or with Update none
     StyleRule rule = StyleRule::AsAsked;
     bool recursive = false;    ///< also the folders below; then only folders that hold images
     bool verifyImages = false; ///< read each mapped image's first bytes
-    /// Told just before a folder's config.xml is replaced or made.
-    std::function<void(const std::string& configPath)> beforeWrite;
+    /// These folders instead of the one given and those below it.
+    std::vector<std::string> folders;
+    /// These image files, in this order, instead of the folder's listing; config.xml goes
+    /// beside the first.
+    std::vector<std::string> images;
     /// Set from another thread to stop between folders and within a folder's listing; every
     /// config.xml is then either as it was or wholly new.
     const std::atomic<bool>* cancel = nullptr;
@@ -50,17 +60,9 @@ struct PackRequest {
 bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
                std::ostream& errors = std::cout);
 
-/// What writing a pack would do, for a person to agree to first.
-struct PackPlan {
-    std::size_t folders = 0;  ///< folders that hold images and would be written
-    std::size_t replaces = 0; ///< of those, folders that have a config.xml already
-    /// Folders whose config.xml maps another style than the one asked for, with that style.
-    std::vector<std::pair<std::string, StylePair>> otherStyle;
-};
-
-/// Surveys `root` and every folder below it; nothing is written.
-[[nodiscard]] PackPlan planPack(const std::string& root, StylePair asked,
-                                const std::atomic<bool>* cancel = nullptr);
+/// Told of each folder a check compared, in the style it was compared in.
+using CheckVisitor =
+    std::function<void(const std::string& folder, const ConfigCheck& check, StylePair style)>;
 
 /// What checking a pack came to.
 struct PackCheck {
@@ -76,11 +78,43 @@ struct PackCheck {
 };
 
 /// Checks the folders writePack would write, by the same rules, each against its own file's
-/// style unless the request's rule is AsAsked, and reads every mapped image's first bytes.
-/// `onFolder` is told of each folder checked. Nothing is written.
-[[nodiscard]] PackCheck
-checkPack(const std::string& root, const PackRequest& request,
-          const std::function<void(const std::string& folder, const ConfigCheck& check)>& onFolder,
-          WriteListener* listener = nullptr);
+/// style unless the request's rule is AsAsked, and with verifyImages reads every mapped image's
+/// first bytes. Nothing is written.
+[[nodiscard]] PackCheck checkPack(const std::string& root, const PackRequest& request,
+                                  const CheckVisitor& onFolder, WriteListener* listener = nullptr);
+
+/// A folder of a plan, with its own style when its config.xml maps one.
+struct PlannedFolder {
+    std::string folder;
+    std::optional<StylePair> own;
+    std::string change; ///< what writing it in its own style changes: "1 record added"
+};
+
+/// What writing a pack would do, for a person to agree to first.
+struct PackPlan {
+    std::size_t folders = 0;  ///< folders that hold images and would be written
+    std::size_t images = 0;   ///< image entries in them
+    std::size_t replaces = 0; ///< of those, folders that have a config.xml already
+    std::size_t mapped = 0;   ///< of those, folders whose config.xml is a mapping file
+    /// Folders whose config.xml a write in their own style changes, such as new images getting
+    /// records, with the first few.
+    std::size_t updated = 0;
+    std::vector<PlannedFolder> updatedSample;
+    /// Folders whose config.xml maps another style than the one asked for, with the first few.
+    std::size_t otherStyle = 0;
+    std::vector<PlannedFolder> otherStyleSample;
+
+    static constexpr std::size_t sampleLimit = 10;
+};
+
+/// Surveys `root` and every folder below it, or only `folders` when given; nothing is written.
+[[nodiscard]] PackPlan planPack(const std::string& root, StylePair asked,
+                                const std::atomic<bool>* cancel = nullptr,
+                                const std::vector<std::string>& folders = {});
+
+/// Counts the folders below `root` (and itself) that hold images, and their images, by their
+/// listings alone: what a check of the pack has ahead of it.
+[[nodiscard]] PackPlan sizeOfPack(const std::string& root,
+                                  const std::atomic<bool>* cancel = nullptr);
 
 } // namespace crestmap

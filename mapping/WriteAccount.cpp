@@ -1,7 +1,6 @@
 #include "WriteAccount.h"
 
 #include "FileNames.h"
-#include "MappingFile.h"
 
 namespace crestmap {
 
@@ -23,6 +22,8 @@ void WriteTally::folder(const FolderAccount& folder)
         m_images += folder.images;
         m_lastConfigPath = folder.configPath;
         m_skipped.merge(m_pending);
+        m_recordsLost += folder.recordsLost;
+        m_foldersLosing += folder.recordsLost > 0 ? 1 : 0;
         break;
     case FolderAccount::Outcome::LeftAlone:
         // Entries passed over in a folder left alone still want the user's eye.
@@ -38,16 +39,11 @@ void WriteTally::folder(const FolderAccount& folder)
         m_cancelled = true;
         break;
     case FolderAccount::Outcome::Kept:
-    case FolderAccount::Outcome::NotMapped: {
-        const bool kept = folder.outcome == FolderAccount::Outcome::Kept;
-        ++(kept ? m_foldersKept : m_foldersNotMapped);
-        if (m_left.size() < sampleLimit) {
-            m_left.push_back({std::string(folder.folder),
-                              kept ? "kept: maps " + describeStyle(folder.style) + " records"
-                                   : "not mapped yet"});
-        }
+        ++m_foldersKept;
         break;
-    }
+    case FolderAccount::Outcome::NotMapped:
+        ++m_foldersNotMapped;
+        break;
     }
     m_pending = {};
 }
@@ -55,12 +51,6 @@ void WriteTally::folder(const FolderAccount& folder)
 void WriteTally::problem(const ProblemAccount& problem)
 {
     ++(problem.kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable);
-    if (m_problems.size() < sampleLimit) {
-        m_problems.push_back({problem.kind,
-                              problem.folder.empty() ? std::string(problem.name)
-                                                     : joinPath(problem.folder, problem.name),
-                              std::string(problem.detail)});
-    }
 }
 
 } // namespace crestmap

@@ -4,6 +4,7 @@
 #include "StyleSelectors.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,13 @@ struct FolderAccount {
     std::size_t records = 0;
     std::size_t images = 0; ///< image entries found, or files handed over
     std::string_view error; ///< why it failed
-    StylePair style{};      ///< written in, or kept in
+    StylePair style{};      ///< written, kept or checked in
+    /// What the writer wrote, to tell later whether the file is still that.
+    std::uint64_t bytes = 0;
+    std::uint64_t digest = 0;
+    bool unchanged = false; ///< the new file holds the bytes the replaced one held
+    /// Records the replaced config.xml held that the new one lacks, once known.
+    std::size_t recordsLost = 0;
 };
 
 /// Something found wrong with an image that still got its record.
@@ -47,7 +54,8 @@ struct ProblemAccount {
     Kind kind;
     std::string_view folder;
     std::string_view name;
-    std::string_view detail;
+    std::string_view detail; ///< what the file holds instead of an image
+    std::string_view other;  ///< the other image with the same picture, its whole path
 };
 
 /// Told of a write as it is made: each entry of a folder, then that folder's outcome. The one
@@ -58,6 +66,8 @@ public:
     /// Whether entries should carry their picture path, which costs a little per record.
     [[nodiscard]] virtual bool wantsPictures() const { return false; }
     virtual void entry(const EntryAccount& /*entry*/) {}
+    /// Just before a folder's config.xml is replaced or made; its folder() follows.
+    virtual void replacing(std::string_view /*configPath*/) {}
     virtual void folder(const FolderAccount& /*folder*/) {}
     virtual void problem(const ProblemAccount& /*problem*/) {}
 };
@@ -66,13 +76,6 @@ public:
 struct FolderFailure {
     std::string folder;
     std::string error;
-};
-
-/// An image with a problem, by its path.
-struct ImageProblem {
-    ProblemAccount::Kind kind;
-    std::string path;
-    std::string detail;
 };
 
 /// The figures of a write's account, in memory that does not grow with it: counts, and the
@@ -90,7 +93,12 @@ public:
     [[nodiscard]] std::size_t foldersFailed() const noexcept { return m_foldersFailed; }
     [[nodiscard]] std::size_t foldersKept() const noexcept { return m_foldersKept; }
     [[nodiscard]] std::size_t foldersNotMapped() const noexcept { return m_foldersNotMapped; }
+    /// Folders whose config.xml was replaced by one that lacks records it held.
+    [[nodiscard]] std::size_t foldersLosingRecords() const noexcept { return m_foldersLosing; }
+    [[nodiscard]] std::size_t recordsLost() const noexcept { return m_recordsLost; }
     [[nodiscard]] bool cancelled() const noexcept { return m_cancelled; }
+    /// The write was stopped before it reached the folders it did not tell of.
+    void markCancelled() noexcept { m_cancelled = true; }
     [[nodiscard]] std::size_t problems(ProblemAccount::Kind kind) const noexcept
     {
         return kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable;
@@ -102,12 +110,21 @@ public:
     /// The config.xml written last; with one folder written, the one.
     [[nodiscard]] const std::string& lastConfigPath() const noexcept { return m_lastConfigPath; }
 
+    /// The facts of the account in the order a person reads them: written, kept, not mapped,
+    /// failed, left out with the reasons, records the replaced files lost, clashes, images that
+    /// would not load, cancelled. `planned`: the folders the write was to write, when known.
+    [[nodiscard]] std::vector<std::string> facts(std::size_t planned = 0) const;
+    /// The facts after what was written: everything but the main figure.
+    [[nodiscard]] std::vector<std::string> findings(std::size_t planned = 0) const;
+
 private:
     std::size_t m_records = 0;
     std::size_t m_foldersWritten = 0;
     std::size_t m_foldersFailed = 0;
     std::size_t m_foldersKept = 0;
     std::size_t m_foldersNotMapped = 0;
+    std::size_t m_foldersLosing = 0;
+    std::size_t m_recordsLost = 0;
     std::size_t m_clashes = 0;
     std::size_t m_unloadable = 0;
     bool m_cancelled = false;
@@ -115,38 +132,7 @@ private:
     SkipTally m_skipped;
     SkipTally m_pending; ///< the folder under way, until its outcome is known
     std::vector<FolderFailure> m_failures;
-    std::vector<FolderFailure> m_left;
-    std::vector<ImageProblem> m_problems;
     std::string m_lastConfigPath;
-};
-
-/// Passes a write's account on to two listeners.
-class ListenerPair : public WriteListener {
-public:
-    ListenerPair(WriteListener& first, WriteListener& second) : m_first(first), m_second(second) {}
-    [[nodiscard]] bool wantsPictures() const override
-    {
-        return m_first.wantsPictures() || m_second.wantsPictures();
-    }
-    void entry(const EntryAccount& entry) override
-    {
-        m_first.entry(entry);
-        m_second.entry(entry);
-    }
-    void folder(const FolderAccount& folder) override
-    {
-        m_first.folder(folder);
-        m_second.folder(folder);
-    }
-    void problem(const ProblemAccount& problem) override
-    {
-        m_first.problem(problem);
-        m_second.problem(problem);
-    }
-
-private:
-    WriteListener& m_first;
-    WriteListener& m_second;
 };
 
 } // namespace crestmap

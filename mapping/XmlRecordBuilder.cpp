@@ -3,19 +3,21 @@
 #include "StyleChoices.h"
 #include "StyleSelectors.h"
 
+#include <algorithm>
+
 namespace crestmap {
 
 namespace {
 
 constexpr std::string_view recordOpen = "<record from=\"";
-constexpr std::string_view recordTo = "\" to=\"";
+constexpr std::string_view recordBetween = "\" to=\"";
 constexpr std::string_view recordClose = "\"/>";
 constexpr std::string_view pictures = "graphics/pictures/";
 
-// Length of the UTF-8 sequence at `s[i]`, or 0 when it is malformed, overlong, a surrogate,
-// a C1 control character, beyond U+10FFFF, or one of the two noncharacters XML 1.0 does not
-// allow (U+FFFE, U+FFFF).
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
+// Length of the UTF-8 sequence at `s[i]`, or 0 when it is malformed, overlong, a surrogate or
+// beyond U+10FFFF; `forXml` also refuses C1 control characters and the two noncharacters XML 1.0
+// does not allow (U+FFFE, U+FFFF).
+std::size_t utf8SequenceLength(std::string_view s, std::size_t i, bool forXml = true) noexcept
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
@@ -49,10 +51,22 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) noexcept
     const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
     const bool c1Control = code >= 0x80 && code <= 0x9F;
-    if (overlong || surrogate || c1Control || code > 0x10FFFF || code == 0xFFFE || code == 0xFFFF) {
+    if (overlong || surrogate || code > 0x10FFFF ||
+        (forXml && (c1Control || code == 0xFFFE || code == 0xFFFF))) {
         return 0;
     }
     return length;
+}
+
+// The one shape of a record line, around its two values.
+template <typename From, typename To>
+void appendRecordLine(std::string& out, const From& from, const To& to)
+{
+    out += recordOpen;
+    from();
+    out += recordBetween;
+    to();
+    out += recordClose;
 }
 
 // Appends graphics/pictures/<owner word>/<owner>/<slot>[/<kit>]; with `escaped`, the name parts
@@ -125,6 +139,29 @@ bool isWritableName(std::string_view name) noexcept
     return true;
 }
 
+bool isUtf8(std::string_view text) noexcept
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, i, false);
+        if (length == 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string withReplacementCharacters(std::string_view text)
+{
+    std::string valid;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, i, false);
+        valid += length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, length);
+        i += std::max<std::size_t>(length, 1);
+    }
+    return valid;
+}
+
 void appendAttributeText(std::string& out, std::string_view text)
 {
     std::size_t plainFrom = 0;
@@ -178,12 +215,38 @@ bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
     if (recordSkipReason(fileName, graphicStyle, subType)) {
         return false;
     }
-    out += recordOpen;
-    appendAttributeText(out, fileName);
-    out += recordTo;
-    appendPicture(out, fileName, graphicStyle, subType, true);
-    out += recordClose;
+    appendRecordLine(
+        out, [&] { appendAttributeText(out, fileName); },
+        [&] { appendPicture(out, fileName, graphicStyle, subType, true); });
     return true;
+}
+
+std::string recordLineOf(std::string_view from, std::string_view to)
+{
+    std::string line;
+    appendRecordLine(
+        line, [&] { line += from; }, [&] { line += to; });
+    return line;
+}
+
+std::string_view recordTo(std::string_view line) noexcept
+{
+    // The `from` value holds no raw quote, so the first " to=" ends it.
+    const auto start = line.find(recordBetween);
+    if (start == std::string_view::npos || !line.ends_with(recordClose)) {
+        return {};
+    }
+    const std::size_t from = start + recordBetween.size();
+    return line.substr(from, line.size() - recordClose.size() - from);
+}
+
+std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style)
+{
+    std::string line;
+    if (!XmlRecordBuilder{}.appendRecord(line, fileName, style.graphicStyle, style.subType)) {
+        return std::nullopt;
+    }
+    return line;
 }
 
 std::optional<std::string> picturePath(std::string_view fileName, std::int64_t graphicStyle,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SkipReason.h"
+#include "StyleSelectors.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,17 @@ public:
     bool appendRecord(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
                       std::int64_t subType) const;
 };
+
+/// The record line whose values are written `from` and `to` (as they stand in a file, entities
+/// not decoded).
+[[nodiscard]] std::string recordLineOf(std::string_view from, std::string_view to);
+
+/// The record line of an image called `fileName` (without its extension) in this style, as the
+/// writer writes it; nothing when it gets none.
+[[nodiscard]] std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style);
+
+/// The `to` value of a record line as written, entities and all.
+[[nodiscard]] std::string_view recordTo(std::string_view line) noexcept;
 
 /// Why `fileName` gets no record under this style, or nothing when it gets one. The one place
 /// that decides whether a file is mapped.
@@ -53,6 +65,12 @@ splitKitName(std::string_view fileName) noexcept;
 /// True when a name can stand in the UTF-8 document on one line: valid UTF-8, no control
 /// characters, nothing XML forbids.
 [[nodiscard]] bool isWritableName(std::string_view name) noexcept;
+
+/// True when `text` is valid UTF-8, whatever characters it holds.
+[[nodiscard]] bool isUtf8(std::string_view text) noexcept;
+
+/// `text` with U+FFFD in place of each byte that is not part of valid UTF-8.
+[[nodiscard]] std::string withReplacementCharacters(std::string_view text);
 
 /// Appends `text` for a double-quoted attribute value, with &, < and " as entities.
 void appendAttributeText(std::string& out, std::string_view text);

@@ -3,8 +3,11 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace crestmap {
@@ -52,26 +55,30 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("12_home", "team/12/kits/home")}));
     EXPECT_EQ(run.out, "Wrote 1 record to " + (dir / "config.xml") +
-                           "; 2 files without a record (kit name), 1 file without a record "
-                           "(unusable name), 1 entry passed over (.PNG)\n");
+                           "; 2 files without a record (kit name); 1 file without a record "
+                           "(unusable name); 1 entry passed over (.PNG)\n");
     EXPECT_TRUE(has(run.err, dir / "bad\xFF_x.png: the name") && has(run.err, dir / "13.PNG: the"));
     EXPECT_EQ(occurrences(run.err, "\n"), 4u) << run.err;
 }
 
-// A shell wildcard hands over config.xml and notes too: neither is an image.
+// A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
+// extension is passed over as a folder's listing passes it over, so both ways write one file.
 TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
 {
     const TempDir dir;
-    test::makeFiles(dir.path(), {"b_1.png", "A_X.JPG", "c.png", "readme.txt", "config.xml"});
+    test::makeFiles(dir.path(), {"b_1.png", "A_X.JPG", "c.png", "a_2.jpg", "readme.txt"},
+                    test::pngSignature);
+    writeFile(dir / "config.xml", expectedDocument({}));
     const Outcome run = cli({"--style", "kit", dir / "b_1.png", dir / "c.png", dir / "A_X.JPG",
-                             dir / "readme.txt", dir / "config.xml"});
+                             dir / "a_2.jpg", dir / "readme.txt", dir / "config.xml"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("b_1", "team/b/kits/1"),
-                                expectedRecord("A_X", "team/A/kits/X")}));
+                                expectedRecord("a_2", "team/a/kits/2")}));
     EXPECT_EQ(run.out, "Wrote 2 records to " + (dir / "config.xml") +
-                           "; 1 file without a record (kit name), 2 files without a record (not "
-                           "an image)\n");
+                           "; 1 file without a record (kit name); 2 files without a record (not "
+                           "an image); 1 entry passed over (.PNG)\n");
+    EXPECT_EQ(cli({"--check", dir.path().string()}).out, "config.xml is current\n");
 }
 
 TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
@@ -135,8 +142,8 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     EXPECT_EQ(kept.status, 0);
     EXPECT_EQ(kept.out, "kept: " + (dir / "kits") +
                             ": maps kit records; use --update or --restyle\nWrote 4 records in 2 "
-                            "folders; 1 folder kept in their own style; 2 images mapping to a "
-                            "picture another maps to; 1 image that would not load\n");
+                            "folders; 1 folder kept in its own style; 2 images map to the same "
+                            "picture as another; 1 image would not load\n");
 
     EXPECT_FALSE(fs::exists(dir / "empty/config.xml") || fs::exists(dir / "config.xml"));
 
@@ -150,19 +157,87 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     for (const std::string& line :
          {"stale: " + (dir / "logos/config.xml") + ": 1 record added, 1 removed\n",
           "missing: " + (dir / "new/config.xml") + "\n",
-          std::string("2 of 3 config.xml files missing or stale; 1 image that would not load\n")}) {
+          std::string("2 of 3 config.xml files missing or stale; 1 image would not load\n")}) {
         EXPECT_TRUE(has(check.out, line)) << line << " in " << check.out;
     }
     EXPECT_EQ(occurrences(check.out, "\n"), 3u) << check.out;
     const Outcome json = cli({"-r", "--check", "--format", "json", root});
     EXPECT_EQ(json.status, 1);
     EXPECT_TRUE(has(json.out, "{\"folder\":\"" + (dir / "new") + "\",\"config\":\"" +
-                                  (dir / "new/config.xml") + "\",\"state\":\"missing\"}\n"));
+                                  (dir / "new/config.xml") +
+                                  "\",\"state\":\"missing\",\"style\":\"club logo\"}\n"))
+        << json.out;
 
     const Outcome update = cli({"-r", "--update", "--verify", "--verbose", root});
     EXPECT_EQ(update.status, 0);
     EXPECT_TRUE(has(update.out, "not mapped yet: " + (dir / "new"))) << update.out;
     EXPECT_TRUE(has(update.err, "9.png: not a PNG image (it holds HTML)")) << update.err;
+}
+
+// A folder in another style is kept, however it is named, unless restyled; a write that loses
+// records says so, and --undo puts back exactly what it replaced.
+TEST(Cli, AnotherStyleIsKeptUnlessRestyledAndUndoPutsBackWhatWasReplaced)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"1_home.png", "1_away.png"}, test::pngSignature);
+    const std::string folder = dir.path().string();
+    ASSERT_EQ(cli({"--style", "kit", folder}).status, 0);
+    const std::string kits = readFile(dir / "config.xml");
+    const auto before = entryNames(dir.path());
+    const std::string kept = "kept: " + folder + ": maps kit records; use --update or --restyle\n";
+    EXPECT_EQ(cli({folder}).out, kept + "1 folder kept in its own style\n");
+    EXPECT_EQ(cli({dir / "1_home.png"}).out, kept + "1 folder kept in its own style\n");
+    EXPECT_EQ(cli({"--stdout", folder}).status, 0);
+    EXPECT_EQ(readFile(dir / "config.xml"), kits);
+    EXPECT_EQ(entryNames(dir.path()), before);
+    EXPECT_EQ(cli({"--restyle", folder}).status, 2) << "--restyle needs a style";
+
+    const Outcome restyled = cli({"--restyle", "--style", "icon", folder});
+    EXPECT_EQ(restyled.err, "replaced " + (dir / "config.xml") +
+                                ": 2 records it held are not in the new one; crestmap-cli --undo "
+                                "puts it back\n");
+    EXPECT_TRUE(has(readFile(dir / "config.xml"), "club/1_home/icon"));
+    const Outcome json = cli({"--update", "--format", "json", folder});
+    EXPECT_TRUE(has(json.out, "\"outcome\":\"written\",\"style\":\"club icon\"")) << json.out;
+
+    EXPECT_EQ(cli({"--undo"}).out, "put back: " + (dir / "config.xml") +
+                                       "\nUndo: 1 config.xml put back, 0 removed\n");
+    EXPECT_TRUE(has(readFile(dir / "config.xml"), "club/1_home/icon")) << "the update's undo";
+    EXPECT_EQ(cli({"--undo"}).status, 1) << "one write, one undo";
+    EXPECT_EQ(cli({"--undo"}).err, "crestmap-cli: Nothing to undo: no write has been kept to undo\n");
+    EXPECT_EQ(cli({"--undo", folder}).status, 2);
+}
+
+// A pack's CI reads these lines: every text field valid JSON whatever the name, with its bytes
+// beside it when they are not UTF-8; a clash alone fails a check.
+TEST(Cli, JsonLinesHoldEveryNameAndAClashFailsTheCheck)
+{
+    const TempDir dir;
+    const std::string odd = "q\"b\\c\xC2\x85";
+    test::makeFiles(dir.path(), {odd + "/1.png", odd + "/1.jpg", "bad\xFF/2.png"},
+                    test::pngSignature);
+    ASSERT_EQ(cli({"-r", dir.path().string()}).status, 0);
+    const Outcome check = cli({"-r", "--check", "--format", "json", dir.path().string()});
+    EXPECT_EQ(check.status, 1) << "1.png and 1.jpg map to one picture";
+    std::map<std::string, nlohmann::json> folders;
+    std::set<std::pair<std::string, std::string>> clashes;
+    std::istringstream stream(check.out);
+    for (std::string line; std::getline(stream, line);) {
+        const auto object = nlohmann::json::parse(line);
+        if (object.contains("state")) {
+            folders[object.value("folder", "")] = object;
+        } else {
+            clashes.emplace(object.value("image", ""), object.value("other", ""));
+        }
+    }
+    ASSERT_EQ(folders.size(), 2u) << check.out;
+    EXPECT_EQ(folders.count(dir / odd), 1u);
+    const auto bad = folders.find(dir / "bad\xEF\xBF\xBD");
+    ASSERT_NE(bad, folders.end()) << check.out;
+    EXPECT_TRUE(bad->second.value("folder_hex", "").ends_with("2f626164ff")) << check.out;
+    const std::string png = dir / (odd + "/1.png");
+    const std::string jpg = dir / (odd + "/1.jpg");
+    EXPECT_EQ(clashes, (std::set<std::pair<std::string, std::string>>{{png, jpg}, {jpg, png}}));
 }
 
 // The names of the choices live in the core's table: each reaches the document as its word, and

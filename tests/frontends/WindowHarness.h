@@ -24,7 +24,10 @@ public:
     std::deque<QList<QUrl>> fileAnswers;
     std::deque<QUrl> folderAnswers;
     std::function<void()> whileChoosing;
-    PlanChoice planAnswer = PlanChoice::KeepOwnStyles;
+    PlanChoice planAnswer = PlanChoice::UpdateOwnStyles;
+    AlertAnswer alertAnswer = AlertAnswer::Ok;
+    bool quitAnswer = true;
+    std::vector<QString> quitQuestions;
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
     QList<QUrl> opened;
@@ -44,7 +47,16 @@ public:
         plans.push_back(plan);
         return planAnswer;
     }
-    void showResultAlert(QWidget*, const ResultAlert& alert) override { alerts.push_back(alert); }
+    AlertAnswer showResultAlert(QWidget*, const ResultAlert& alert) override
+    {
+        alerts.push_back(alert);
+        return alertAnswer;
+    }
+    bool confirmQuit(QWidget*, const QString& progress) override
+    {
+        quitQuestions.push_back(progress);
+        return quitAnswer;
+    }
     void open(const QUrl& url) override { opened << url; }
     void showInFolder(const QString&) override {}
 

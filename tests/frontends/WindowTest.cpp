@@ -133,7 +133,8 @@ protected:
 TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
 {
     const std::string folder = m_dir / "My Logos #1 é%20";
-    test::makeFiles(m_dir.path(), {"My Logos #1 é%20/b.png", "My Logos #1 é%20/a b.jpg"});
+    test::makeFiles(m_dir.path(), {"My Logos #1 é%20/b.png", "My Logos #1 é%20/a b.jpg"},
+                    test::pngSignature);
     m_prompts.fileAnswers.push_back({urlOf(folder + "/b.png"), urlOf(folder + "/a b.jpg")});
     // A change of mind while the dialog is open applies to the next document only.
     m_prompts.whileChoosing = [this] { click("graphicStylePortrait"); };
@@ -143,7 +144,7 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     click("browseButton");
     settle(1);
     EXPECT_EQ(alerts(), (QStringList{written, browseBody}));
-    EXPECT_EQ(status(), "2 records written to " + native(folder + "/config.xml"));
+    EXPECT_EQ(status(), "Wrote 2 records to " + native(folder + "/config.xml"));
     EXPECT_EQ(readFile(test::utf8Path(folder + "/config.xml")),
               expectedDocument({expectedRecord("b", "nation/b/icon"),
                                 expectedRecord("a b", "nation/a b/icon")}));
@@ -170,12 +171,12 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
 
     child<QWidget>("backgroundTypeTeam")->setFocus();
     QStringList reached;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(reached, (QStringList{"browseButton", "writeFolderButton", "includeSubfolders",
-                                    "resultsFilter", "resultsView"}));
+    EXPECT_EQ(reached, (QStringList{"browseButton", "writeFolderButton", "checkFolderButton",
+                                    "includeSubfolders", "resultsFilter", "resultsView"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(m_prompts.opened.size(), 1) << "Enter opens the image";
@@ -196,9 +197,9 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     EXPECT_NE(readFile(test::utf8Path(folder + "/config.xml")).find("team/12/kits/away"),
               std::string::npos);
 
-    // Problems first, each with its reason, and the empty image found not to load after the
-    // write; then every mapped image with its picture.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return results().rowCount() == 5; }));
+    // Problems first, each with its reason, and the empty image that would not load; then every
+    // mapped image with its picture.
+    ASSERT_EQ(results().rowCount(), 5);
     const QStringList shown = rows();
     EXPECT_EQ(shown.mid(0, 3),
               (QStringList{"14.PNG | the extension is not in lower case (.png, .jpg, .jpeg)",
@@ -206,11 +207,12 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
                            "one underscore",
                            "12_away.jpeg | not a JPEG image (0 bytes)"}));
     EXPECT_TRUE(shown.contains("12_home.png | graphics/pictures/team/12/kits/home"));
-    const QString summary = "2 records written to " + native(folder + "/config.xml") +
-                            " · 1 file without a record · 1 entry passed over (.PNG)";
-    EXPECT_EQ(status(), summary);
-    EXPECT_TRUE(child<QLabel>("resultsSummary")->text().contains("1 image would not load"));
-    EXPECT_TRUE(m_prompts.alerts.front().detailedText.startsWith(summary + "\n\nFiles without"));
+    const QStringList facts{"Wrote 2 records to " + native(folder + "/config.xml"),
+                            "1 file without a record (kit name)", "1 entry passed over (.PNG)",
+                            "1 image would not load"};
+    EXPECT_EQ(status(), facts.join(" · "));
+    EXPECT_TRUE(m_prompts.alerts.front().detailedText.startsWith(facts.join("\n") +
+                                                                 "\n\nFiles without"));
 
     // Every preview in one box, so that rows line up whatever the image's shape.
     const auto preview = [this](int row) {
@@ -223,34 +225,35 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     EXPECT_EQ(results().rowCount(), 3);
 }
 
-TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
+TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
 {
-    test::makeFiles(m_dir.path(), {"pack/clubs/1.png", "pack/nations/2.png", "pack/broken/3.png",
-                                   "pack/empty/X.PNG"});
+    test::makeFiles(m_dir.path(),
+                    {"pack/clubs/1.png", "pack/kits/2_b.png", "pack/broken/3.png", "pack/empty/X.PNG"},
+                    test::pngSignature);
     fs::create_directory(m_dir / "pack/broken/config.xml");
-    const std::string kits = expectedDocument({expectedRecord("1_a", "team/1/kits/a")});
-    writeFile(m_dir / "pack/nations/config.xml", kits);
+    writeFile(m_dir / "pack/kits/config.xml",
+              expectedDocument({expectedRecord("1_a", "team/1/kits/a")}));
     EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")})) << "without sub-folders, only the top";
     settle(1);
     EXPECT_EQ(readFile(m_dir / "pack/config.xml"), expectedDocument({}));
     EXPECT_FALSE(fs::exists(m_dir / "pack/clubs/config.xml"));
     EXPECT_TRUE(status().endsWith("tick Include sub-folders to write them"));
 
-    // A plan first: three folders to write, one config.xml in another style, which is kept.
+    // A plan first; by default each folder is updated in its own style, so the new kit gets its
+    // record as a kit, and the one record it replaces is counted.
     child<QCheckBox>("includeSubfolders")->setChecked(true);
     EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")}));
     settle(2);
     ASSERT_EQ(m_prompts.plans.size(), 1u);
     EXPECT_EQ(m_prompts.plans[0].folders, 3u);
     EXPECT_EQ(m_prompts.plans[0].replaces, 2u);
-    ASSERT_EQ(m_prompts.plans[0].otherStyle.size(), 1u);
-    EXPECT_EQ(readFile(m_dir / "pack/nations/config.xml"), kits);
-    fs::remove(m_dir / "pack/nations/config.xml");
-    EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")}));
-    settle(3);
-    EXPECT_EQ(alerts().mid(2), (QStringList{failed, failedBody, failed, failedBody}));
-    EXPECT_EQ(status(), "2 records written in 2 folders under " + native(m_dir / "pack") +
-                            " · 1 folder could not be written · 1 entry passed over (.PNG)");
+    EXPECT_EQ(m_prompts.plans[0].otherStyle, 1u);
+    EXPECT_EQ(readFile(m_dir / "pack/kits/config.xml"),
+              expectedDocument({expectedRecord("2_b", "team/2/kits/b")}));
+    EXPECT_EQ(alerts().mid(2), (QStringList{failed, failedBody}));
+    EXPECT_EQ(status(), "Wrote 2 records in 2 folders · 1 folder could not be written · 1 entry "
+                        "passed over (.PNG) · 1 record of the replaced config.xml is not in the "
+                        "new one");
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
     EXPECT_TRUE(shown[0].startsWith(native(m_dir / "pack/broken")));
@@ -259,9 +262,8 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
 
     // One folder written: the summary names its config.xml, not the folder.
     EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack/clubs")}));
-    settle(4);
-    EXPECT_TRUE(
-        status().startsWith("1 record written to " + native(m_dir / "pack/clubs/config.xml")));
+    settle(3);
+    EXPECT_EQ(status(), "Wrote 1 record to " + native(m_dir / "pack/clubs/config.xml"));
 }
 
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
@@ -316,9 +318,9 @@ TEST_F(Window, DropsOtherThanOneFolderAreRefused)
     EXPECT_TRUE(fs::exists(m_dir / "a/config.xml"));
 }
 
-// Undo puts back what the last write replaced, byte for byte, and removes what it made; a file
-// changed since is left alone.
-TEST_F(Window, UndoPutsBackWhatTheLastWriteReplaced)
+// Undo puts back what the last write replaced, byte for byte, and removes what it made, also
+// from a window started afterwards; a file changed since is left alone.
+TEST_F(Window, UndoPutsBackWhatTheLastWriteReplacedAfterARestartToo)
 {
     test::makeFiles(m_dir.path(), {"a/1.png", "b/1.png", "c/1.png"}, test::pngSignature);
     const std::string old =
@@ -330,25 +332,35 @@ TEST_F(Window, UndoPutsBackWhatTheLastWriteReplaced)
     m_prompts.planAnswer = PlanChoice::WriteAllInChosenStyle;
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     settle(1);
-    EXPECT_TRUE(child<QLabel>("resultsSummary")
-                    ->text()
-                    .contains("4 records it held are not in the new one"));
+    EXPECT_TRUE(status().contains("· 4 records of the replaced config.xml files are not in the "
+                                  "new ones ·"))
+        << status().toStdString();
     writeFile(m_dir / "c/config.xml", "changed by hand");
-    QTest::keyClick(&m_window, Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return status().startsWith("Undo"); }));
+
+    test::ScriptedPrompts prompts;
+    MainWindow restarted(&prompts);
+    restarted.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&restarted));
+    QTest::keyClick(&restarted, Qt::Key_Z, Qt::ControlModifier);
+    const auto said = [&restarted] { return restarted.statusBar()->currentMessage(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return said().startsWith("Undo"); }));
     EXPECT_EQ(readFile(m_dir / "a/config.xml"), old);
     EXPECT_FALSE(fs::exists(m_dir / "b/config.xml"));
     EXPECT_EQ(readFile(m_dir / "c/config.xml"), "changed by hand");
-    EXPECT_TRUE(status().contains(native(m_dir / "c/config.xml") + " changed since"));
+    EXPECT_EQ(said(), "Undo: 1 config.xml put back, 1 removed · 1 changed since, left alone · " +
+                          native(m_dir / "c/config.xml") + " changed since, left alone");
     EXPECT_EQ(entryNames(m_dir / "a"), (std::set<std::string>{"1.png", "config.xml"}));
+    EXPECT_FALSE(restarted.writer().canUndo());
 }
 
-TEST_F(Window, CancelLeavesEachConfigOldOrNewAndGivesControlBack)
+// Whenever the cancel lands, the alert says how far the write came, and each config.xml is as
+// it was or wholly new.
+TEST_F(Window, CancelLeavesEachConfigOldOrNewAndSaysHowFarItCame)
 {
     for (int i = 0; i < 40; ++i) {
         const fs::path folder = m_dir.path() / std::to_string(i);
         fs::create_directory(folder);
-        test::makeImages(folder, 250);
+        test::makeImages(folder, 500);
         writeFile(folder / "config.xml", "old");
     }
     child<QCheckBox>("includeSubfolders")->setChecked(true);
@@ -364,8 +376,16 @@ TEST_F(Window, CancelLeavesEachConfigOldOrNewAndGivesControlBack)
         rewritten += now == "old" ? 0 : 1;
         EXPECT_TRUE(now == "old" || now.ends_with("</record>")) << i;
     }
-    EXPECT_LT(rewritten, 40) << "the cancel came too late to be tested";
-    EXPECT_TRUE(m_prompts.alerts.back().detailedText.contains("cancelled"));
+    const ResultAlert& alert = m_prompts.alerts.back();
+    if (rewritten < 40) {
+        EXPECT_EQ(alert.messageText, QStringLiteral("Cancelled: %1 written, %2 keep their old "
+                                                    "config.xml")
+                                         .arg(counted(rewritten, "%1 folder", "%1 folders"))
+                                         .arg(40 - rewritten));
+        EXPECT_EQ(alert.offersUndo, rewritten > 0);
+    } else {
+        EXPECT_EQ(alert.messageText, written) << "the write ended before the cancel landed";
+    }
 }
 
 TEST_F(Window, TheListSortsFiltersAndCopiesWhatIsSelected)

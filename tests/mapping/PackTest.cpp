@@ -2,10 +2,13 @@
 #include "ImageCheck.h"
 #include "MappingFile.h"
 #include "PackWalk.h"
+#include "StyleChoices.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
+#include <span>
 #include <sstream>
 #ifndef _WIN32
 #include <fcntl.h>
@@ -168,8 +171,8 @@ TEST(ConfigCheck, SaysWhatDiffersFromTheDocumentItWouldWrite)
     }
 }
 
-// Hand-edited, foreign, cut and hostile files: a style only where every record has one.
-TEST(OwnStyle, IsTheOneStyleEveryRecordHas)
+// Hand-edited, foreign, cut and hostile files: the first record's style, when it has one.
+TEST(OwnStyle, IsTheFirstRecordsStyle)
 {
     const TempDir dir;
     const std::string kit = expectedRecord("1_a", "team/1/kit_textures/a");
@@ -180,7 +183,8 @@ TEST(OwnStyle, IsTheOneStyleEveryRecordHas)
         {expectedDocument({expectedRecord("9", "person/9/background")}), StylePair{7, 4}},
         {expectedDocument({expectedRecord("9", "person/9/portrait")}), StylePair{5, 0}},
         {expectedDocument({expectedRecord("A&amp;B", "comp/A&amp;B/logo/background/right")}), StylePair{4, 3}},
-        {expectedDocument({kit, expectedRecord("3", "club/3/logo")}), std::nullopt},
+        {expectedDocument({kit, expectedRecord("3", "club/3/logo")}), StylePair{6, 2}},
+        {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), StylePair{5, 0}},
         {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), std::nullopt},
         {expectedDocument({}), std::nullopt},
         {expectedDocument({kit}).substr(0, expectedDocument({kit}).size() - 15), StylePair{6, 2}},
@@ -232,25 +236,66 @@ TEST(Pack, EachFolderKeepsItsOwnStyleUnlessToldOtherwise)
     EXPECT_NE(readFile(dir / "kits/config.xml").find("club/1_home/logo"), std::string::npos);
 }
 
-// Two images that map to one picture, in one folder or two of a pack, each naming the other.
+// Two images that map to one picture, in one folder or two of a pack, each naming the other;
+// names that only look alike under other styles are no clash.
 TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
 {
     const TempDir dir;
-    test::makeFiles(dir.path(), {"a/12.png", "a/12.jpg", "a/13.png", "b/13.jpeg"});
+    test::makeFiles(dir.path(),
+                    {"a/12.png", "a/12.jpg", "a/13.png", "b/13.jpeg", "c/74_R&D \"x\".png",
+                     "d/64_R&D \"x\".png"});
+    writeFile(dir / "c/config.xml", expectedDocument({expectedRecord("1", "comp/1/icon")}));
+    writeFile(dir / "d/config.xml", expectedDocument({expectedRecord("1", "nation/1/icon")}));
     struct Clashes : WriteTally {
         void problem(const ProblemAccount& p) override
         {
-            found.insert(std::string(fs::path(std::string(p.name)).filename().string()) + " " +
-                         fs::path(std::string(p.detail)).filename().string());
+            found.insert(std::string(p.name) + " " +
+                         fs::path(std::string(p.other)).filename().string());
         }
         std::set<std::string> found;
     } clashes;
     std::ostringstream errors;
-    ASSERT_TRUE(writePack(dir.path().string(), pack({1, 1}), clashes, errors));
+    ASSERT_TRUE(writePack(dir.path().string(), pack({1, 1}, StyleRule::KeepOwn), clashes, errors));
     EXPECT_EQ(clashes.found, (std::set<std::string>{"12.png 12.jpg", "12.jpg 12.png",
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
     EXPECT_EQ(readFile(dir / "b/config.xml"),
               expectedDocument({expectedRecord("13", "club/13/logo")}));
+
+    // Pictures that share a key but differ are told apart by the pictures themselves.
+    Clashes nominated;
+    reportClashes({{"graphics/pictures/comp/7/icon", "", "x.png"},
+                   {"graphics/pictures/nation/7/icon", "", "y.png"}},
+                  nominated);
+    EXPECT_TRUE(nominated.found.empty());
+}
+
+// Whatever a name holds, what the writer writes reads back as current and in its own style, also
+// through the reader (a final line feed makes the bytes differ, not the records).
+TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
+{
+    const TempDir dir;
+    const std::vector<std::string> names{"a>b_c.png", "1<2_\"q\".png", "R&D_ü.jpg", "9_'é>'.jpeg"};
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        const std::string folder = dir / std::to_string(n);
+        test::makeFiles(folder, {names[n]});
+        for (const Choice& graphic : graphicStyleChoices) {
+            const auto& types = graphic.value == GraphicStyle::Kit ? std::span(kitTypeChoices)
+                                : graphic.value == GraphicStyle::Background
+                                    ? std::span(backgroundTypeChoices)
+                                : graphic.value == GraphicStyle::Portrait
+                                    ? std::span<const Choice>()
+                                    : std::span(logoTypeChoices);
+            for (std::size_t i = 0; i < std::max<std::size_t>(types.size(), 1); ++i) {
+                const StylePair style{graphic.value, types.empty() ? 0 : types[i].value};
+                std::ostringstream errors;
+                ASSERT_EQ(ConfigBuilder::writeFolderConfig(folder, style, errors).records, 1u);
+                writeFile(folder + "/config.xml", readFile(folder + "/config.xml") + "\n");
+                EXPECT_EQ(readOwnStyle(folder).style, style) << names[n] << ' ' << graphic.name;
+                const ConfigCheck check = checkFolderConfig(folder, style);
+                EXPECT_EQ(check.state, ConfigCheck::State::Current) << names[n] << check.detail;
+            }
+        }
+    }
 }
 
 TEST(ImageCheck, SaysWhyAFileWouldNotLoad)
@@ -271,6 +316,14 @@ TEST(ImageCheck, SaysWhyAFileWouldNotLoad)
         EXPECT_EQ(imageLoadProblem(dir / name), problem) << name;
     }
     EXPECT_EQ(imageLoadProblem(dir / "folder.png"), "not a PNG image (a folder)");
+#ifndef _WIN32
+    // Opening a pipe to read waits for a writer that never comes: it must not be opened so.
+    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0600), 0);
+    EXPECT_EQ(imageLoadProblem(dir / "pipe.png"), "not a PNG image (a named pipe)");
+    ASSERT_EQ(::mkfifo((dir / "config.xml").c_str(), 0600), 0);
+    EXPECT_EQ(checkFolderConfig(dir.path().string(), {1, 1}).detail,
+              "not a mapping file: a named pipe");
+#endif
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -29,6 +30,24 @@ TempDir::~TempDir()
     std::error_code ignored;
     fs::remove_all(m_path, ignored);
 }
+
+namespace {
+
+// Every test process keeps its undo journals in a cache folder of its own, never the user's.
+struct PrivateCache {
+    TempDir folder;
+    PrivateCache()
+    {
+#ifdef _WIN32
+        ::_putenv_s("LOCALAPPDATA", folder.path().string().c_str());
+#else
+        ::setenv("XDG_CACHE_HOME", folder.path().c_str(), 1);
+#endif
+    }
+};
+const PrivateCache privateCache;
+
+} // namespace
 
 std::string TempDir::operator/(std::string_view name) const
 {
