@@ -2,25 +2,24 @@
 
 #include "FileSelector.h"
 #include "FolderDragView.h"
+#include "MappingFile.h"
+#include "PackWalk.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "RecordPreview.h"
+#include "ResultAlert.h"
 #include "ResultsPanel.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
-#include "MappingFile.h"
-#include "PackWalk.h"
-#include "PathText.h"
-#include "ResultAlert.h"
-
 #include <QAbstractButton>
-#include <QCloseEvent>
-#include <QFileInfo>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
 #include <QMimeData>
@@ -187,6 +186,11 @@ void MainWindow::report(const SharedReport& report)
     m_ui->resultsPanel->showReport(report);
     // A write makes the last check's list of stale folders old news.
     m_lastCheck = report->checked ? report : nullptr;
+    if (m_lastCheck && !m_opened.empty() && report->base == m_opened) {
+        // The title names the folder once its check is there to see.
+        setWindowTitle(tr("%1 — Crestmap").arg(m_openedName));
+        m_opened.clear();
+    }
     m_ui->updateStaleAction->setEnabled(m_lastCheck &&
                                         !m_lastCheck->checked->outdatedFolders.empty());
 }
@@ -278,7 +282,8 @@ void MainWindow::openArguments(const QStringList& arguments)
     if (!crestmap::holdsImages(folder) && crestmap::subfoldersHoldImages(folder)) {
         m_ui->includeSubfolders->setChecked(true);
     }
-    setWindowTitle(tr("%1 — Crestmap").arg(info.fileName().isEmpty() ? first : info.fileName()));
+    m_opened = folder;
+    m_openedName = info.fileName().isEmpty() ? first : info.fileName();
     checkFolderAt(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
 
 class FileSelector;
 class Prompts;
@@ -57,5 +58,7 @@ private:
     WriteController* m_writer;
     FileSelector* m_fileSelector;
     SharedReport m_lastCheck;
+    std::string m_opened; ///< the folder named on the command line, until its check is shown
+    QString m_openedName;
     bool m_quitting = false;
 };

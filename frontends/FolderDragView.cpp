@@ -58,6 +58,10 @@ WriteRequest FolderDragView::requestFor(const QUrl& folder, WriteRequest::Source
     request.folder = *path;
     request.pack.style = m_styles->stylePair();
     request.pack.recursive = m_includeSubfolders;
+    // A check compares each folder with its own style; the one chosen serves those without.
+    if (source == WriteRequest::Source::Check) {
+        request.pack.rule = crestmap::StyleRule::Update;
+    }
     return request;
 }
 

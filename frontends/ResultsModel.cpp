@@ -215,10 +215,7 @@ std::string_view ResultsModel::folderOf(const ResultRow& row) const
         return row.path.size() > base.size() ? std::string_view(row.path).substr(base.size() + 1)
                                              : std::string_view(".");
     }
-    const auto slash = row.path.rfind('/');
-    return slash == std::string::npos || m_report->base.empty()
-               ? std::string_view(".")
-               : std::string_view(row.path).substr(0, slash);
+    return m_report->base.empty() ? std::string_view(".") : folderPart(row.path);
 }
 
 QString ResultsModel::tooltip(const ResultRow& row) const

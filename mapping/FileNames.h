@@ -28,7 +28,7 @@ namespace crestmap {
 /// The folder a path names its last component in: "." for a bare name, "/" at the root.
 [[nodiscard]] std::string parentFolderOf(std::string_view path);
 
-/// `name` inside `folder`, with exactly one slash between them.
+/// `name` inside `folder`, with exactly one separator between them, the system's own.
 [[nodiscard]] std::string joinPath(std::string_view folder, std::string_view name);
 
 /// Where a folder's config.xml goes.

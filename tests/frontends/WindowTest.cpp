@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace crestmap {
@@ -211,8 +212,8 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
                             "1 file without a record (kit name)", "1 entry passed over (.PNG)",
                             "1 image would not load"};
     EXPECT_EQ(status(), facts.join(" · "));
-    EXPECT_TRUE(m_prompts.alerts.front().detailedText.startsWith(facts.join("\n") +
-                                                                 "\n\nFiles without"));
+    EXPECT_TRUE(
+        m_prompts.alerts.front().detailedText.startsWith(facts.join("\n") + "\n\nFiles without"));
 
     // Every preview in one box, so that rows line up whatever the image's shape.
     const auto preview = [this](int row) {
@@ -227,9 +228,10 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
 
 TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
 {
-    test::makeFiles(m_dir.path(),
-                    {"pack/clubs/1.png", "pack/kits/2_b.png", "pack/broken/3.png", "pack/empty/X.PNG"},
-                    test::pngSignature);
+    test::makeFiles(
+        m_dir.path(),
+        {"pack/clubs/1.png", "pack/kits/2_b.png", "pack/broken/3.png", "pack/empty/X.PNG"},
+        test::pngSignature);
     fs::create_directory(m_dir / "pack/broken/config.xml");
     writeFile(m_dir / "pack/kits/config.xml",
               expectedDocument({expectedRecord("1_a", "team/1/kits/a")}));
@@ -360,7 +362,7 @@ TEST_F(Window, CancelLeavesEachConfigOldOrNewAndSaysHowFarItCame)
     for (int i = 0; i < 40; ++i) {
         const fs::path folder = m_dir.path() / std::to_string(i);
         fs::create_directory(folder);
-        test::makeImages(folder, 500);
+        test::makeImages(folder, 100);
         writeFile(folder / "config.xml", "old");
     }
     child<QCheckBox>("includeSubfolders")->setChecked(true);
@@ -414,6 +416,96 @@ TEST_F(Window, TheListSortsFiltersAndCopiesWhatIsSelected)
 }
 
 // Palette images keep their colours in the list: the red of a 1-bit and of an 8-bit one.
+// A check says what each folder's config.xml is, writes nothing, and its update writes exactly
+// the stale and missing folders, each in its own style.
+TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
+{
+    test::makeFiles(m_dir.path(),
+                    {"pack/clubs/1.png", "pack/clubs/2.png", "pack/kits/1_home.png",
+                     "pack/new/5.png", "pack/junk/6.png"},
+                    test::pngSignature);
+    const std::string kits = expectedDocument({expectedRecord("1_home", "team/1/kits/home")});
+    writeFile(m_dir / "pack/clubs/config.xml",
+              expectedDocument({expectedRecord("1", "club/1/logo")}));
+    writeFile(m_dir / "pack/kits/config.xml", kits);
+    writeFile(m_dir / "pack/junk/config.xml", "<html></html>");
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !m_window.writer().busy() && !status().isEmpty(); }));
+    EXPECT_TRUE(m_prompts.alerts.empty() && m_prompts.plans.empty());
+    EXPECT_EQ(status(), "3 of 4 config.xml files missing or stale");
+    // The folders that need work first, then the current one, then the images.
+    QStringList shown = rows();
+    ASSERT_GE(shown.size(), 4);
+    std::sort(shown.begin(), shown.begin() + 3);
+    EXPECT_EQ(shown.mid(0, 4),
+              (QStringList{native(m_dir / "pack/clubs") + " | stale: 1 record added",
+                           native(m_dir / "pack/junk") + " | not a mapping file",
+                           native(m_dir / "pack/new") + " | missing",
+                           native(m_dir / "pack/kits") + " | current"}));
+
+    QTest::mouseClick(child<QPushButton>("updateStaleButton"), Qt::LeftButton);
+    settle(1);
+    ASSERT_EQ(m_prompts.plans.size(), 1u);
+    EXPECT_EQ(m_prompts.plans[0].folders, 2u);
+    const std::string clubs = readFile(m_dir / "pack/clubs/config.xml");
+    EXPECT_TRUE(test::has(clubs, expectedRecord("1", "club/1/logo")) &&
+                test::has(clubs, expectedRecord("2", "club/2/logo")))
+        << clubs;
+    EXPECT_EQ(readFile(m_dir / "pack/new/config.xml"),
+              expectedDocument({expectedRecord("5", "club/5/logo")}));
+    EXPECT_EQ(readFile(m_dir / "pack/kits/config.xml"), kits);
+    EXPECT_EQ(readFile(m_dir / "pack/junk/config.xml"), "<html></html>");
+    EXPECT_TRUE(m_window.writer().canUndo());
+}
+
+// Opened on a folder, the window takes on its style and checks it; anything else is said.
+TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
+{
+    test::makeFiles(m_dir.path(), {"kits/1_home.png"}, test::pngSignature);
+    const std::string textures =
+        expectedDocument({expectedRecord("1_home", "team/1/kit_textures/home")});
+    writeFile(m_dir / "kits/config.xml", textures);
+    m_window.openArguments({QString::fromStdString(m_dir / "kits")});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "kits — Crestmap"; }));
+    EXPECT_TRUE(child<QRadioButton>("kitTypeKitTexture")->isChecked());
+    EXPECT_EQ(m_window.styles().stylePair(), (StylePair{GraphicStyle::Kit, 2}));
+    EXPECT_EQ(status(), "config.xml is current");
+    EXPECT_EQ(readFile(m_dir / "kits/config.xml"), textures);
+
+    m_window.openArguments({QString::fromStdString(m_dir / "kits/1_home.png")});
+    ASSERT_EQ(m_prompts.alerts.size(), 1u);
+    EXPECT_TRUE(m_prompts.alerts[0].informativeText.endsWith("is a file, not a folder. Open the "
+                                                             "folder that holds it."));
+}
+
+// Closing while a write runs asks first, then stops it: each config.xml stays old or whole.
+TEST_F(Window, ClosingDuringAWriteAsksAndStopsIt)
+{
+    for (int i = 0; i < 40; ++i) {
+        const fs::path folder = m_dir.path() / std::to_string(i);
+        fs::create_directory(folder);
+        test::makeImages(folder, 100);
+    }
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_prompts.plans.size() == 1; }));
+    m_prompts.quitAnswer = false;
+    EXPECT_FALSE(m_window.close()) << "the write goes on";
+    m_prompts.quitAnswer = true;
+    EXPECT_TRUE(m_window.close());
+    ASSERT_EQ(m_prompts.quitQuestions.size(), 2u);
+    EXPECT_TRUE(m_prompts.quitQuestions[1].startsWith("Writing"))
+        << m_prompts.quitQuestions[1].toStdString();
+    EXPECT_TRUE(m_window.writer().stopAndWait(0)) << "nothing runs once the window has closed";
+    for (int i = 0; i < 40; ++i) {
+        const fs::path config = m_dir.path() / std::to_string(i) / "config.xml";
+        EXPECT_TRUE(!fs::exists(config) || readFile(config).ends_with("</record>")) << i;
+    }
+}
+
 TEST(Previews, PaletteImagesKeepTheirColours)
 {
     const test::TempDir dir;
