@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "AccountWords.h"
 #include "CliReport.h"
 #include "ConfigBuilder.h"
 #include "FileNames.h"
@@ -7,7 +8,6 @@
 #include "PackWalk.h"
 #include "StyleChoices.h"
 #include "SystemNames.h"
-#include "AccountWords.h"
 #include "UndoJournal.h"
 
 #include <CLI/CLI.hpp>

@@ -32,8 +32,8 @@ public:
 
     /// The write (or check) of `folder` with the choices as they stand, as a drop of it would
     /// be.
-    [[nodiscard]] WriteRequest requestFor(const QUrl& folder,
-                                          WriteRequest::Source source = WriteRequest::Source::Drop) const;
+    [[nodiscard]] WriteRequest
+    requestFor(const QUrl& folder, WriteRequest::Source source = WriteRequest::Source::Drop) const;
 
     /// Drag handling, also for drops that land elsewhere on the window.
     void enterDrag(QDragEnterEvent* event);

@@ -52,9 +52,9 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
         const QString what = withStyle && folder.own
                                  ? QString::fromStdString(crestmap::describeStyle(*folder.own))
                                  : QString::fromStdString(folder.change);
-        lines << QStringLiteral("  • %1%2").arg(
-                     shownPath(folder.folder),
-                     what.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(what));
+        lines << QStringLiteral("  • %1%2")
+                     .arg(shownPath(folder.folder),
+                          what.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(what));
     }
     if (count > sample.size()) {
         lines << QObject::tr("  … and %1 more").arg(count - sample.size());

@@ -57,8 +57,9 @@ ResultAlert ResultAlert::forChosenFolder(bool written, const QString& details)
     if (!written) {
         return failure(details);
     }
-    return {successTitle, tr("Your config.xml file has been successfully created in the folder "
-                             "you chose."),
+    return {successTitle,
+            tr("Your config.xml file has been successfully created in the folder "
+               "you chose."),
             details};
 }
 

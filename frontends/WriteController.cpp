@@ -189,15 +189,16 @@ void WriteController::finish()
         const auto cancel = std::find_if(facts.begin(), facts.end(), [](const QString& fact) {
             return fact.startsWith(QLatin1String("cancelled"));
         });
-        alert = ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details,
-                                       canUndo());
+        alert =
+            ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details, canUndo());
     } else if (m_source == WriteRequest::Source::Browse) {
         alert = ResultAlert::forBrowse(report->written, details, report->tally.recordsLost());
     } else if (m_pack) {
         alert = ResultAlert::forPack(report->written, details, report->tally.foldersWritten());
     } else {
-        alert = m_source == WriteRequest::Source::Drop ? ResultAlert::forDrop(report->written, details)
-                                                       : ResultAlert::forChosenFolder(report->written, details);
+        alert = m_source == WriteRequest::Source::Drop
+                    ? ResultAlert::forDrop(report->written, details)
+                    : ResultAlert::forChosenFolder(report->written, details);
     }
     if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
         undo();

@@ -20,17 +20,17 @@
 /// the folders below it, or chosen folders of a pack.
 struct WriteRequest {
     enum class Source {
-        Browse,    ///< files chosen one by one
-        Drop,      ///< a folder dropped on the window
-        Chosen,    ///< a folder chosen with Write folder…
-        Update,    ///< the folders a check found stale or missing
-        Check,     ///< a folder to check; nothing is written
+        Browse, ///< files chosen one by one
+        Drop,   ///< a folder dropped on the window
+        Chosen, ///< a folder chosen with Write folder…
+        Update, ///< the folders a check found stale or missing
+        Check,  ///< a folder to check; nothing is written
     };
     Source source = Source::Drop;
     QString failure; ///< why nothing could start, such as a URL that is not a local file
 
-    std::string folder;         ///< the folder the rows are relative to
-    crestmap::PackRequest pack; ///< its style, rule and reach; the files chosen for Browse
+    std::string folder;             ///< the folder the rows are relative to
+    crestmap::PackRequest pack;     ///< its style, rule and reach; the files chosen for Browse
     std::size_t plannedFolders = 0; ///< known before it starts, from the plan
     std::size_t plannedImages = 0;
 

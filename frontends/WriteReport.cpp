@@ -222,11 +222,11 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
         text += ": " + check.detail;
     }
     const bool current = check.current();
-    m_report.rows.push_back({current ? ResultRow::Kind::CurrentFolder
-                                     : ResultRow::Kind::OutdatedFolder,
-                             {},
-                             folder,
-                             check.state == State::NotMapping ? check.detail : text});
+    m_report.rows.push_back(
+        {current ? ResultRow::Kind::CurrentFolder : ResultRow::Kind::OutdatedFolder,
+         {},
+         folder,
+         check.state == State::NotMapping ? check.detail : text});
     if (!current && check.state != State::NotMapping) {
         m_report.checked->outdatedFolders.push_back(folder);
     }

@@ -24,8 +24,8 @@ struct ResultRow {
         OutdatedFolder, ///< a check found its config.xml missing, stale or no mapping file
         PassedOver,
         NoRecord,
-        Clash,      ///< `text` is the other image's whole path
-        Unloadable, ///< `text` says what the file holds
+        Clash,         ///< `text` is the other image's whole path
+        Unloadable,    ///< `text` says what the file holds
         CurrentFolder, ///< a check found its config.xml current
         Mapped,
     };
@@ -66,8 +66,8 @@ struct WriteReport {
     /// config.xml was written, kept or checked.
     std::unordered_map<std::string, std::size_t> folderImages;
     std::unordered_map<std::string, crestmap::StylePair> folderStyles;
-    std::size_t plannedFolders = 0; ///< the folders the write was to write, when known
-    bool cancelled = false;         ///< stopped by the user before the end
+    std::size_t plannedFolders = 0;      ///< the folders the write was to write, when known
+    bool cancelled = false;              ///< stopped by the user before the end
     std::optional<CheckSummary> checked; ///< a check, not a write
 
     /// A write that never started, and why.

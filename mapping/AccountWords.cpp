@@ -82,10 +82,11 @@ std::vector<std::string> WriteTally::findings(std::size_t planned) const
     add(m_foldersFailed, "folder could not be written", "folders could not be written");
     for (const SkipReason reason : allSkipReasons) {
         if (const std::size_t count = m_skipped.count(reason); count > 0) {
-            facts.push_back((reason == SkipReason::ExtensionCase
-                                 ? counted(count, "entry passed over", "entries passed over")
-                                 : counted(count, "file without a record", "files without a record")) +
-                            " (" + std::string(skipReasonLabel(reason)) + ")");
+            facts.push_back(
+                (reason == SkipReason::ExtensionCase
+                     ? counted(count, "entry passed over", "entries passed over")
+                     : counted(count, "file without a record", "files without a record")) +
+                " (" + std::string(skipReasonLabel(reason)) + ")");
         }
     }
     if (m_recordsLost > 0) {
@@ -113,13 +114,15 @@ std::vector<std::string> checkFacts(std::size_t checked, std::size_t outdated, s
 {
     std::vector<std::string> facts;
     if (outdated == 0 && failed == 0) {
-        facts.push_back(checked == 1 ? std::string("config.xml is current")
-                                     : "All " + countOf(checked, "config.xml file") + " are current");
+        facts.push_back(checked == 1
+                            ? std::string("config.xml is current")
+                            : "All " + countOf(checked, "config.xml file") + " are current");
     } else {
         facts.push_back(std::to_string(outdated) + " of " + countOf(checked, "config.xml file") +
                         " missing or stale");
         if (failed > 0) {
-            facts.push_back(counted(failed, "folder could not be read", "folders could not be read"));
+            facts.push_back(
+                counted(failed, "folder could not be read", "folders could not be read"));
         }
     }
     const std::vector<std::string> found = tally.findings();
@@ -133,15 +136,16 @@ std::vector<std::string> undoFacts(const UndoOutcome& outcome)
         return {"Nothing to undo: " + outcome.nothing};
     }
     std::vector<std::string> facts{
-        "Undo: " + counted(outcome.restored.size(), "config.xml put back", "config.xml files put back") +
+        "Undo: " +
+        counted(outcome.restored.size(), "config.xml put back", "config.xml files put back") +
         ", " + std::to_string(outcome.removed.size()) + " removed"};
     if (!outcome.changedSince.empty()) {
         facts.push_back(counted(outcome.changedSince.size(), "changed since, left alone",
                                 "changed since, left alone"));
     }
     if (!outcome.failed.empty()) {
-        facts.push_back(counted(outcome.failed.size(), "could not be put back",
-                                "could not be put back"));
+        facts.push_back(
+            counted(outcome.failed.size(), "could not be put back", "could not be put back"));
     }
     return facts;
 }

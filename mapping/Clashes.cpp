@@ -83,10 +83,9 @@ bool ClashFinder::nominates(std::string_view picture) const
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
 {
     // Equal pictures side by side, each group in the order the images were found.
-    std::stable_sort(images.begin(), images.end(),
-                     [](const ClashingImage& a, const ClashingImage& b) {
-                         return a.picture < b.picture;
-                     });
+    std::stable_sort(
+        images.begin(), images.end(),
+        [](const ClashingImage& a, const ClashingImage& b) { return a.picture < b.picture; });
     const auto pathOf = [](const ClashingImage& image) {
         return image.folder.empty() ? image.name : joinPath(image.folder, image.name);
     };
@@ -97,8 +96,8 @@ void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
         }
         for (std::size_t i = first; end - first > 1 && i < end; ++i) {
             const std::string other = pathOf(images[i == first ? first + 1 : first]);
-            listener.problem({ProblemAccount::Kind::Clash, images[i].folder, images[i].name, {},
-                              other});
+            listener.problem(
+                {ProblemAccount::Kind::Clash, images[i].folder, images[i].name, {}, other});
         }
         first = end;
     }

@@ -1,13 +1,13 @@
 #include "ConfigCheck.h"
 
 #include "FileNames.h"
+#include "InputFile.h"
 #include "MappingFile.h"
 #include "XmlRecordBuilder.h"
-#include "InputFile.h"
 
 #include <algorithm>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace crestmap {
@@ -188,7 +188,8 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
         }
         (void)again.finish();
         addRecordLine(after, carry);
-        return result(ConfigCheck::State::Stale, describeDifference(std::move(before), std::move(after)));
+        return result(ConfigCheck::State::Stale,
+                      describeDifference(std::move(before), std::move(after)));
     }
     return result(ConfigCheck::State::Stale,
                   !scan.defaultOptions ? "other options than preload and amap off"

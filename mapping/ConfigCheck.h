@@ -20,7 +20,7 @@ struct ConfigCheck {
         Failed,     ///< the folder or the file could not be read
     };
     State state = State::Failed;
-    std::string detail; ///< what differs in a few words, or what could not be read
+    std::string detail;     ///< what differs in a few words, or what could not be read
     std::size_t images = 0; ///< image entries in the folder
 
     [[nodiscard]] bool current() const noexcept

@@ -40,7 +40,8 @@ bool DocumentStream::add(std::string_view file)
         return true;
     }
     ++m_records;
-    const std::string_view line = std::string_view(m_piece).substr(lineStart + recordLinePrefix.size());
+    const std::string_view line =
+        std::string_view(m_piece).substr(lineStart + recordLinePrefix.size());
     if (m_fingerprint != nullptr) {
         m_fingerprint->add(line);
     }

@@ -53,7 +53,8 @@ FileLock::FileLock(const std::string& path, Wait wait)
     }
     m_handle = handle;
     OVERLAPPED at{};
-    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait == Wait::No ? LOCKFILE_FAIL_IMMEDIATELY : 0);
+    const DWORD flags =
+        LOCKFILE_EXCLUSIVE_LOCK | (wait == Wait::No ? LOCKFILE_FAIL_IMMEDIATELY : 0);
     m_held = ::LockFileEx(handle, flags, 0, 1, 0, &at) != 0;
     if (!m_held && ::GetLastError() != ERROR_LOCK_VIOLATION) {
         m_error = describeWindowsError(::GetLastError());

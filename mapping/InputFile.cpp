@@ -197,7 +197,7 @@ InputFile::InputFile(const std::string& path)
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = ::GetLastError();
         m_state = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? State::Missing
-                                                                              : State::Unreadable;
+                                                                               : State::Unreadable;
         m_error = describeWindowsError(code);
         return;
     }

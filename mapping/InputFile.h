@@ -60,8 +60,8 @@ public:
 private:
     void block(const unsigned char* bytes) noexcept;
 
-    std::uint64_t m_lanes[4] = {0x243f6a8885a308d3ull, 0x13198a2e03707344ull,
-                                0xa4093822299f31d0ull, 0x082efa98ec4e6c89ull};
+    std::uint64_t m_lanes[4] = {0x243f6a8885a308d3ull, 0x13198a2e03707344ull, 0xa4093822299f31d0ull,
+                                0x082efa98ec4e6c89ull};
     unsigned char m_pending[32] = {};
     std::size_t m_pendingSize = 0;
     std::uint64_t m_size = 0;

@@ -94,9 +94,7 @@ void forEachPackFolder(
     const std::string& root, const PackRequest& request,
     const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
 {
-    const auto stopped = [&request] {
-        return request.cancel != nullptr && request.cancel->load();
-    };
+    const auto stopped = [&request] { return request.cancel != nullptr && request.cancel->load(); };
     if (!request.folders.empty()) {
         for (const std::string& folder : request.folders) {
             if (stopped()) {
@@ -123,8 +121,8 @@ void forEachPackFolder(
 
 // Tells of a folder that is not written, and lists it for what the account needs.
 bool leaveFolder(const std::string& folder, const Decision& decision,
-                 std::vector<std::string>* subfolders, std::size_t images,
-                 WriteListener& listener, std::ostream& errors)
+                 std::vector<std::string>* subfolders, std::size_t images, WriteListener& listener,
+                 std::ostream& errors)
 {
     const FolderPass pass = subfolders != nullptr || images == 0 ? survey(folder, subfolders)
                                                                  : FolderPass{images, {}, false};
@@ -148,10 +146,9 @@ bool writeImages(const PackRequest& request, WriteListener& listener, std::ostre
     if (decision.action != Decision::Action::Write) {
         return leaveFolder(folder, decision, nullptr, request.images.size(), listener, errors);
     }
-    const WriteResult result =
-        ConfigBuilder::writeConfig(configPathBeside(request.images.front()), request.images,
-                                   decision.style.graphicStyle, decision.style.subType, errors,
-                                   &listener);
+    const WriteResult result = ConfigBuilder::writeConfig(
+        configPathBeside(request.images.front()), request.images, decision.style.graphicStyle,
+        decision.style.subType, errors, &listener);
     return static_cast<bool>(result);
 }
 
@@ -201,8 +198,8 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
     forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
         const Decision decision = decide(folder, request);
         if (decision.action != Decision::Action::Write) {
-            allWritten = leaveFolder(folder, decision, options.subfolders, 0, told, errors) &&
-                         allWritten;
+            allWritten =
+                leaveFolder(folder, decision, options.subfolders, 0, told, errors) && allWritten;
             return;
         }
         options.listener = &told;
@@ -226,7 +223,7 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
 {
     WriteListener none;
     ImageVerifier verifier(listener != nullptr ? *listener : none);
-    WriteListener& told = request.verifyImages ? static_cast<WriteListener&>(verifier)
+    WriteListener& told = request.verifyImages  ? static_cast<WriteListener&>(verifier)
                           : listener != nullptr ? *listener
                                                 : none;
     ClashFinder clashes;
@@ -275,31 +272,31 @@ PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bo
             samples.push_back(std::move(folder));
         }
     };
-    (void)checkPack(root, request, [&](const std::string& folder, const ConfigCheck& check,
-                                       StylePair style) {
-        ++plan.folders;
-        plan.images += check.images;
-        const bool exists = check.state != ConfigCheck::State::Missing;
-        plan.replaces += exists ? 1 : 0;
-        plan.mapped += check.state == ConfigCheck::State::Current ||
-                               check.state == ConfigCheck::State::Stale
-                           ? 1
-                           : 0;
-        // Checked in its own style where it has one, so a style other than the one asked for
-        // is its own.
-        const std::optional<StylePair> own =
-            exists && check.state != ConfigCheck::State::NotMapping && style != asked
-                ? std::optional(style)
-                : std::nullopt;
-        if (!check.current()) {
-            ++plan.updated;
-            sample(plan.updatedSample, {folder, own, check.detail});
-        }
-        if (own) {
-            ++plan.otherStyle;
-            sample(plan.otherStyleSample, {folder, own, {}});
-        }
-    });
+    (void)checkPack(
+        root, request, [&](const std::string& folder, const ConfigCheck& check, StylePair style) {
+            ++plan.folders;
+            plan.images += check.images;
+            const bool exists = check.state != ConfigCheck::State::Missing;
+            plan.replaces += exists ? 1 : 0;
+            plan.mapped += check.state == ConfigCheck::State::Current ||
+                                   check.state == ConfigCheck::State::Stale
+                               ? 1
+                               : 0;
+            // Checked in its own style where it has one, so a style other than the one asked for
+            // is its own.
+            const std::optional<StylePair> own =
+                exists && check.state != ConfigCheck::State::NotMapping && style != asked
+                    ? std::optional(style)
+                    : std::nullopt;
+            if (!check.current()) {
+                ++plan.updated;
+                sample(plan.updatedSample, {folder, own, check.detail});
+            }
+            if (own) {
+                ++plan.otherStyle;
+                sample(plan.otherStyleSample, {folder, own, {}});
+            }
+        });
     return plan;
 }
 

@@ -69,8 +69,7 @@ std::optional<std::string> environment(const char* name)
 #ifdef _WIN32
     std::wstring wide(name, name + std::char_traits<char>::length(name));
     const wchar_t* value = ::_wgetenv(wide.c_str());
-    return value != nullptr && *value != L'\0' ? std::optional(bytesFromWide(value))
-                                               : std::nullopt;
+    return value != nullptr && *value != L'\0' ? std::optional(bytesFromWide(value)) : std::nullopt;
 #else
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::optional<std::string>(value) : std::nullopt;
@@ -318,9 +317,9 @@ void UndoJournal::folder(const FolderAccount& folder)
     if (!folder.unchanged && !pending->kept.empty()) {
         told.recordsLost = recordsLost(pending->configPath, joinPath(m_folder, pending->kept));
     }
-    const IndexEntry entry{pending->configPath, pending->kept, pending->linkTarget,
-                           pending->keptSize, pending->keptTime,
-                           FileStamp{folder.bytes, folder.digest}};
+    const IndexEntry entry{pending->configPath, pending->kept,
+                           pending->linkTarget, pending->keptSize,
+                           pending->keptTime,   FileStamp{folder.bytes, folder.digest}};
     if (!(m_index << formatEntry(entry)) || !m_index.flush()) {
         fail("cannot write in " + m_folder);
     }
@@ -361,7 +360,9 @@ bool UndoJournal::seal()
     if (error || !lock.held() ||
         !writeSmallFile(joinPath(m_root, lastName), lastPathComponent(m_folder), why)) {
         fail("cannot keep the journal in " + m_root + ": " +
-             (error ? error.message() : why.empty() ? lock.error() : why));
+             (error         ? error.message()
+              : why.empty() ? lock.error()
+                            : why));
         return false;
     }
     m_sealed = true;

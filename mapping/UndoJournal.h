@@ -79,7 +79,7 @@ private:
 
 /// What undoing the last write came to, file by file.
 struct UndoOutcome {
-    std::string nothing; ///< why there was nothing to undo; empty when there was
+    std::string nothing;                   ///< why there was nothing to undo; empty when there was
     std::vector<std::string> restored;     ///< put back as they were
     std::vector<std::string> removed;      ///< made by the write, now gone again
     std::vector<std::string> changedSince; ///< changed by something else since: left alone

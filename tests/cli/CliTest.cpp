@@ -3,11 +3,11 @@
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 namespace crestmap {
@@ -200,11 +200,12 @@ TEST(Cli, AnotherStyleIsKeptUnlessRestyledAndUndoPutsBackWhatWasReplaced)
     const Outcome json = cli({"--update", "--format", "json", folder});
     EXPECT_TRUE(has(json.out, "\"outcome\":\"written\",\"style\":\"club icon\"")) << json.out;
 
-    EXPECT_EQ(cli({"--undo"}).out, "put back: " + (dir / "config.xml") +
-                                       "\nUndo: 1 config.xml put back, 0 removed\n");
+    EXPECT_EQ(cli({"--undo"}).out,
+              "put back: " + (dir / "config.xml") + "\nUndo: 1 config.xml put back, 0 removed\n");
     EXPECT_TRUE(has(readFile(dir / "config.xml"), "club/1_home/icon")) << "the update's undo";
     EXPECT_EQ(cli({"--undo"}).status, 1) << "one write, one undo";
-    EXPECT_EQ(cli({"--undo"}).err, "crestmap-cli: Nothing to undo: no write has been kept to undo\n");
+    EXPECT_EQ(cli({"--undo"}).err,
+              "crestmap-cli: Nothing to undo: no write has been kept to undo\n");
     EXPECT_EQ(cli({"--undo", folder}).status, 2);
 }
 

@@ -69,8 +69,8 @@ TEST(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
     writeFile(root / "b/config.xml", oldB);
     fs::create_directory(root / "d/config.xml");
     const Losses account = write(root, {"a", "b", "c", "d"}, where);
-    EXPECT_EQ(account.lost, (std::map<std::string, std::size_t>{
-                                {"a", 2}, {"b", 1}, {"c", 0}, {"d", 0}}));
+    EXPECT_EQ(account.lost,
+              (std::map<std::string, std::size_t>{{"a", 2}, {"b", 1}, {"c", 0}, {"d", 0}}));
     EXPECT_EQ(lastWriteSize(where), 3u);
 
     const UndoOutcome undone = undoLastWrite(where);

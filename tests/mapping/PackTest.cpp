@@ -5,8 +5,8 @@
 #include "StyleChoices.h"
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <span>
 #include <sstream>
@@ -241,9 +241,8 @@ TEST(Pack, EachFolderKeepsItsOwnStyleUnlessToldOtherwise)
 TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
 {
     const TempDir dir;
-    test::makeFiles(dir.path(),
-                    {"a/12.png", "a/12.jpg", "a/13.png", "b/13.jpeg", "c/74_R&D \"x\".png",
-                     "d/64_R&D \"x\".png"});
+    test::makeFiles(dir.path(), {"a/12.png", "a/12.jpg", "a/13.png", "b/13.jpeg",
+                                 "c/74_R&D \"x\".png", "d/64_R&D \"x\".png"});
     writeFile(dir / "c/config.xml", expectedDocument({expectedRecord("1", "comp/1/icon")}));
     writeFile(dir / "d/config.xml", expectedDocument({expectedRecord("1", "nation/1/icon")}));
     struct Clashes : WriteTally {
@@ -279,12 +278,11 @@ TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
         const std::string folder = dir / std::to_string(n);
         test::makeFiles(folder, {names[n]});
         for (const Choice& graphic : graphicStyleChoices) {
-            const auto& types = graphic.value == GraphicStyle::Kit ? std::span(kitTypeChoices)
-                                : graphic.value == GraphicStyle::Background
-                                    ? std::span(backgroundTypeChoices)
-                                : graphic.value == GraphicStyle::Portrait
-                                    ? std::span<const Choice>()
-                                    : std::span(logoTypeChoices);
+            const auto& types =
+                graphic.value == GraphicStyle::Kit          ? std::span(kitTypeChoices)
+                : graphic.value == GraphicStyle::Background ? std::span(backgroundTypeChoices)
+                : graphic.value == GraphicStyle::Portrait   ? std::span<const Choice>()
+                                                            : std::span(logoTypeChoices);
             for (std::size_t i = 0; i < std::max<std::size_t>(types.size(), 1); ++i) {
                 const StylePair style{graphic.value, types.empty() ? 0 : types[i].value};
                 std::ostringstream errors;
