@@ -4,6 +4,8 @@
 // one crestmap-cli per folder (the children's time only), and --check on the same tree.
 // crestmap-bench --check FILES [RUNS]: times crestmap-cli --check on a folder of small real PNG
 // files against a bare C loop that opens each and reads its first 16 bytes.
+// crestmap-bench --undo FOLDERS [RUNS]: times crestmap-cli --undo of a write of FOLDERS folders.
+// The undo journals go to a cache folder of the bench's own under the temporary folder.
 
 #include <algorithm>
 #include <chrono>
@@ -222,8 +224,28 @@ int benchCheck(long files, int runs)
     return 0;
 }
 
+int benchUndo(long folders, int runs)
+{
+    const fs::path root = makeTree(folders, folders * 3);
+    std::vector<Sample> undo;
+    for (int run = 0; run < runs; ++run) {
+        timeRun({CRESTMAP_CLI_PATH, "--recursive", root.string()});
+        timeRun({CRESTMAP_CLI_PATH, "--recursive", "--restyle", "--style", "icon", root.string()});
+        undo.push_back(timeRun({CRESTMAP_CLI_PATH, "--undo"}));
+    }
+    std::printf("undo of a write of %ld folders, runs %d: median %.3f s  peak %.1f MiB\n", folders,
+                runs, median(undo), static_cast<double>(peak(undo)) / 1024.0);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    // The journals of these writes are the bench's own, in the same file system as its folders.
+    const fs::path cache = fs::temp_directory_path() / "crestmap-bench-cache";
+    ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+    if (argc > 2 && std::string_view(argv[1]) == "--undo") {
+        return benchUndo(std::stol(argv[2]), argc > 3 ? std::stoi(argv[3]) : 3);
+    }
     if (argc > 2 && std::string_view(argv[1]) == "--check") {
         return benchCheck(std::stol(argv[2]), argc > 3 ? std::stoi(argv[3]) : 3);
     }

@@ -38,5 +38,7 @@ close_window() {
 }
 
 work=$(mktemp -d)
+# Undo journals of the run stay with it, never in the user's cache.
+export XDG_CACHE_HOME="$work/cache"
 # The X server is waited for: one still going away removes the socket its successor has taken.
 trap 'set +e; kill ${app_pid:-} ${x_pid:-} 2>/dev/null; wait; rm -rf "$work"' EXIT

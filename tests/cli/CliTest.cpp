@@ -267,6 +267,7 @@ TEST(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
             tags.push_back(std::stoll(ui.substr(ui.find("<number>", ui.find("\"tag\"", at)) + 8)));
         }
         std::vector<std::int64_t> values;
+        std::set<std::string> documents; // an ignored option would give one for every choice
         std::string names;
         for (const Choice& choice : choices) {
             values.push_back(choice.value);
@@ -275,10 +276,12 @@ TEST(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
             std::vector<std::string> args = options;
             args.insert(args.end(), {std::string(choice.name), "--stdout", dir.path().string()});
             const std::string word = choice.word.empty() ? "kits" : std::string(choice.word);
-            EXPECT_TRUE(has(cli(args).out, "/" + word + "/") ||
-                        has(cli(args).out, "/" + word + "\""))
+            const std::string document = cli(args).out;
+            EXPECT_TRUE(has(document, "/" + word + "/") || has(document, "/" + word + "\""))
                 << choice.name;
+            documents.insert(document);
         }
+        EXPECT_EQ(documents.size(), choices.size()) << group;
         std::sort(tags.begin(), tags.end());
         EXPECT_EQ(tags, values) << group;
         EXPECT_TRUE(

@@ -286,7 +286,9 @@ TEST_F(Window, EveryRadioButtonFitsItsGroupAndTheListHasRoom)
     for (const QSize size : {m_window.size(), m_window.minimumSizeHint()}) {
         m_window.resize(size);
         QApplication::processEvents();
-        for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
+        const auto buttons = m_window.findChildren<QRadioButton*>();
+        ASSERT_EQ(buttons.size(), 17);
+        for (QRadioButton* button : buttons) {
             auto* group = qobject_cast<QGroupBox*>(button->parentWidget());
             const QRect place(button->mapTo(group, QPoint(0, 0)), button->size());
             EXPECT_TRUE(group->contentsRect().contains(place))
