@@ -282,7 +282,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                  "pictures.\n\n"
                  "With a FOLDER, maps its .png, .jpg and .jpeg entries into FOLDER/config.xml.\n"
                  "With IMAGEs, maps each one, in the order given, into config.xml in their "
-                 "folder.\n",
+                 "folder.\n"
+                 "A folder whose config.xml maps another style is kept unless --update or "
+                 "--restyle says otherwise.\n",
                  programName};
     app.formatter(std::make_shared<UsageFormatter>());
     // On Windows CLI11 would read "/tmp/logos" as an option; only - and -- begin one here.
