@@ -91,10 +91,30 @@ run_window() {
         import -window "$window" "$shot"
 }
 
+# Started on a folder, as a file manager's "Open with" starts it: the window names the folder in
+# its title once the folder's check is listed, and nothing is written.
+open_folder() {
+    local folder="$work/Opened pack" started
+    mkdir -p "$folder"
+    convert -size 8x8 xc:white "$folder/100000.png"
+    for i in $(seq 100001 100999); do cp "$folder/100000.png" "$folder/$i.png"; done
+    "$cli" --style icon "$folder" >/dev/null
+    cp "$folder/config.xml" "$work/opened.xml"
+    started=$(date +%s%N)
+    XDG_RUNTIME_DIR="$work" "$app" "$folder" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=
+    wait_for 'window=$(viewable "^Opened pack — Crestmap$" | head -n 1); [[ -n "$window" ]]' 30
+    echo "a checked folder of 1000 images shown $((($(date +%s%N) - started) / 1000000)) ms after start"
+    cmp "$folder/config.xml" "$work/opened.xml"
+}
+
 run_window 1 "$shots.png"
 [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon ("* ]] || { echo "no icon"; exit 1; }
 close_window "$closer"
 if [[ -z $wine ]]; then
     run_window 2 "$shots-2x.png"
+    close_window "$closer"
+    open_folder
     close_window "$closer"
 fi
