@@ -103,7 +103,10 @@ public:
         : m_report(report), m_progress(progress)
     {}
 
-    [[nodiscard]] bool wantsPictures() const override { return true; }
+    [[nodiscard]] crestmap::EntryDetail entryDetail() const override
+    {
+        return crestmap::EntryDetail::Pictures;
+    }
     void entry(const crestmap::EntryAccount& entry) override;
     void folder(const crestmap::FolderAccount& folder) override;
     void problem(const crestmap::ProblemAccount& problem) override;

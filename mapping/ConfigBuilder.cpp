@@ -129,10 +129,13 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
         if (entry->isFolder && subfolders != nullptr) {
             subfolders->emplace_back(entry->name);
         }
-        switch (classifyEntryName(entry->name)) {
+        const std::string_view extension = extensionOf(entry->name);
+        switch (classifyExtension(extension)) {
         case EntryName::Image:
             ++pass.images;
-            feeding = feeding && stream.add(entry->name);
+            feeding = feeding &&
+                      stream.addEntry(entry->name, entry->name.substr(0, entry->name.size() -
+                                                                             extension.size() - 1));
             // A refused piece ends the document; a walk still needs the sub-folders.
             if (!feeding && subfolders == nullptr) {
                 return pass;

@@ -17,7 +17,8 @@ constexpr std::size_t pieceSize = std::size_t{1} << 20;
 
 DocumentStream::DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles,
                                WriteListener* listener, std::string_view folder)
-    : m_style(style), m_sink(std::move(sink)), m_listener(listener), m_folder(folder)
+    : m_shape(style), m_detail(listener != nullptr ? listener->entryDetail() : EntryDetail::Skips),
+      m_sink(std::move(sink)), m_listener(listener), m_folder(folder)
 {
     // A record is rarely over 100 bytes.
     m_piece.reserve(std::min(pieceSize, configHeader.size() + configFooter.size() +
@@ -26,32 +27,30 @@ DocumentStream::DocumentStream(StylePair style, DocumentSink sink, std::size_t e
     m_piece += configHeader;
 }
 
-bool DocumentStream::add(std::string_view file)
+bool DocumentStream::addEntry(std::string_view file, std::string_view stem)
 {
     if (m_refused) {
         return false;
     }
     const std::size_t lineStart = m_piece.size();
     m_piece += recordLinePrefix;
-    const std::string_view name = fileNameOf(file);
-    if (!XmlRecordBuilder{}.appendRecord(m_piece, name, m_style.graphicStyle, m_style.subType)) {
+    const RecordShape::Appended line = m_shape.append(m_piece, stem);
+    if (line.reason) {
         m_piece.resize(lineStart);
-        passOver(file, *recordSkipReason(name, m_style.graphicStyle, m_style.subType));
+        passOver(file, *line.reason);
         return true;
     }
     ++m_records;
-    const std::string_view line =
-        std::string_view(m_piece).substr(lineStart + recordLinePrefix.size());
     if (m_fingerprint != nullptr) {
-        m_fingerprint->add(line);
+        m_fingerprint->add(std::string_view(m_piece).substr(lineStart + recordLinePrefix.size()));
     }
     if (m_clashes != nullptr) {
-        m_clashes->add(recordTo(line));
+        m_clashes->add(std::string_view(m_piece).substr(line.toStart, line.toEnd - line.toStart));
     }
-    if (m_listener != nullptr) {
+    if (m_detail != EntryDetail::Skips) {
         m_picture.clear();
-        if (m_listener->wantsPictures()) {
-            appendPicturePath(m_picture, name, m_style.graphicStyle, m_style.subType);
+        if (m_detail == EntryDetail::Pictures) {
+            m_shape.appendPicture(m_picture, stem);
         }
         m_listener->entry({m_folder, file, m_picture, std::nullopt});
     }

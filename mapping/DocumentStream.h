@@ -1,10 +1,12 @@
 #pragma once
 
 #include "Clashes.h"
+#include "FileNames.h"
 #include "MappingFile.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
+#include "XmlRecordBuilder.h"
 
 #include <cstddef>
 #include <functional>
@@ -27,7 +29,9 @@ public:
 
     /// Adds the record of one file (a path or a bare name), when it gets one; false once the
     /// sink has refused a piece.
-    bool add(std::string_view file);
+    bool add(std::string_view file) { return addEntry(file, fileNameOf(file)); }
+    /// The same for a folder's entry, by its whole name and the name it is mapped by.
+    bool addEntry(std::string_view name, std::string_view stem);
 
     /// Also fingerprints the record lines, and collects their pictures to find clashes.
     void fingerprintInto(RecordFingerprint* fingerprint) noexcept { m_fingerprint = fingerprint; }
@@ -42,7 +46,8 @@ public:
     [[nodiscard]] std::size_t records() const noexcept { return m_records; }
 
 private:
-    StylePair m_style;
+    RecordShape m_shape;
+    EntryDetail m_detail; ///< what the listener wants to hear of each record
     DocumentSink m_sink;
     WriteListener* m_listener;
     std::string_view m_folder;

@@ -22,6 +22,9 @@ namespace crestmap {
 /// ".hidden", starts no extension.
 [[nodiscard]] std::string_view extensionOf(std::string_view name) noexcept;
 
+/// A name without its last extension: "a.b" for "a.b.png"; a leading dot starts none.
+[[nodiscard]] std::string_view stemOf(std::string_view name) noexcept;
+
 /// The name a file is mapped by: its last path component without the last extension.
 [[nodiscard]] std::string_view fileNameOf(std::string_view path) noexcept;
 

@@ -20,7 +20,11 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept
 
 EntryName classifyEntryName(std::string_view name) noexcept
 {
-    const auto extension = extensionOf(name);
+    return classifyExtension(extensionOf(name));
+}
+
+EntryName classifyExtension(std::string_view extension) noexcept
+{
     if (std::find(imageExtensions.begin(), imageExtensions.end(), extension) !=
         imageExtensions.end()) {
         return EntryName::Image;

@@ -17,5 +17,7 @@ enum class EntryName {
 
 /// Whether a folder entry is an image by its name.
 [[nodiscard]] EntryName classifyEntryName(std::string_view name) noexcept;
+/// The same, by the name's extension (as extensionOf gives it).
+[[nodiscard]] EntryName classifyExtension(std::string_view extension) noexcept;
 
 } // namespace crestmap

@@ -59,10 +59,16 @@ FolderPass survey(const std::string& folder, std::vector<std::string>* subfolder
 class ImageVerifier : public WriteListener {
 public:
     explicit ImageVerifier(WriteListener& next) : m_next(next) {}
-    [[nodiscard]] bool wantsPictures() const override { return m_next.wantsPictures(); }
+    [[nodiscard]] EntryDetail entryDetail() const override
+    {
+        // Every mapped image is read, whether the next one wants to hear of it or not.
+        return std::max(m_next.entryDetail(), EntryDetail::Records);
+    }
     void entry(const EntryAccount& entry) override
     {
-        m_next.entry(entry);
+        if (entry.reason || m_next.entryDetail() != EntryDetail::Skips) {
+            m_next.entry(entry);
+        }
         if (entry.reason) {
             return;
         }

@@ -40,7 +40,7 @@ public:
     [[nodiscard]] const std::string& error() const noexcept { return m_error; }
     [[nodiscard]] bool available() const noexcept { return m_error.empty(); }
 
-    [[nodiscard]] bool wantsPictures() const override { return m_next.wantsPictures(); }
+    [[nodiscard]] EntryDetail entryDetail() const override { return m_next.entryDetail(); }
     void entry(const EntryAccount& entry) override { m_next.entry(entry); }
     void replacing(std::string_view configPath) override;
     void folder(const FolderAccount& folder) override;

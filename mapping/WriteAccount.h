@@ -58,13 +58,16 @@ struct ProblemAccount {
     std::string_view other;  ///< the other image with the same picture, its whole path
 };
 
+/// Which entries a listener is told of: those without a record always; with Records also those
+/// with one, and with Pictures each with its picture, which costs a little per record.
+enum class EntryDetail { Skips, Records, Pictures };
+
 /// Told of a write as it is made: each entry of a folder, then that folder's outcome. The one
 /// account of a write; every summary and list is made from it.
 class WriteListener {
 public:
     virtual ~WriteListener() = default;
-    /// Whether entries should carry their picture path, which costs a little per record.
-    [[nodiscard]] virtual bool wantsPictures() const { return false; }
+    [[nodiscard]] virtual EntryDetail entryDetail() const { return EntryDetail::Skips; }
     virtual void entry(const EntryAccount& /*entry*/) {}
     /// Just before a folder's config.xml is replaced or made; its folder() follows.
     virtual void replacing(std::string_view /*configPath*/) {}

@@ -4,6 +4,8 @@
 #include "StyleSelectors.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace crestmap {
 
@@ -69,36 +71,21 @@ void appendRecordLine(std::string& out, const From& from, const To& to)
     out += recordClose;
 }
 
-// Appends graphics/pictures/<owner word>/<owner>/<slot>[/<kit>]; with `escaped`, the name parts
-// as attribute text. The words of the choice tables never need it.
-void appendPicture(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
-                   std::int64_t subType, bool escaped)
-{
-    const auto name = [&](std::string_view text) {
-        if (escaped) {
-            appendAttributeText(out, text);
-        } else {
-            out += text;
-        }
-    };
-    const bool kit = graphicStyle == GraphicStyle::Kit;
-    const auto [team, kitName] = kit ? splitKitName(fileName) : std::pair{fileName, fileName};
-    out += pictures;
-    out += kit                                        ? "team"
-           : graphicStyle == GraphicStyle::Portrait   ? "person"
-           : graphicStyle == GraphicStyle::Background ? backgroundKindWord(subType)
-                                                      : logoKindWord(subType);
-    out += '/';
-    name(team);
-    out += '/';
-    const auto slot =
-        kit ? choiceOf(kitTypeChoices, subType) : choiceOf(graphicStyleChoices, graphicStyle);
-    out += slot ? slot->word : std::string_view{};
-    if (kit) {
-        out += '/';
-        name(kitName);
+// The classes of a name's bytes, as bits that add up over a name.
+constexpr unsigned needsEntity = 1;
+constexpr unsigned control = 2;
+constexpr unsigned beyondAscii = 4;
+
+constexpr std::array<unsigned char, 256> byteClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        classes[c] = c < 0x20 || c == 0x7F              ? control
+                     : c >= 0x80                        ? beyondAscii
+                     : c == '&' || c == '<' || c == '"' ? needsEntity
+                                                        : 0;
     }
-}
+    return classes;
+}();
 
 } // namespace
 
@@ -187,17 +174,53 @@ void appendAttributeText(std::string& out, std::string_view text)
     out.append(text.substr(plainFrom));
 }
 
-std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64_t graphicStyle,
-                                           std::int64_t subType) noexcept
+RecordShape::RecordShape(StylePair style)
 {
-    if (graphicStyle < GraphicStyle::Logo || graphicStyle > GraphicStyle::Background ||
-        (graphicStyle == GraphicStyle::Kit && !choiceOf(kitTypeChoices, subType))) {
+    const std::int64_t graphic = style.graphicStyle;
+    m_kit = graphic == GraphicStyle::Kit;
+    const auto slot =
+        m_kit ? choiceOf(kitTypeChoices, style.subType) : choiceOf(graphicStyleChoices, graphic);
+    m_records = graphic >= GraphicStyle::Logo && graphic <= GraphicStyle::Background && slot;
+    if (!m_records) {
+        return;
+    }
+    m_owner = pictures;
+    m_owner += m_kit                                 ? "team"
+               : graphic == GraphicStyle::Portrait   ? "person"
+               : graphic == GraphicStyle::Background ? backgroundKindWord(style.subType)
+                                                     : logoKindWord(style.subType);
+    m_owner += '/';
+    m_slot = '/';
+    m_slot += slot->word;
+    if (m_kit) {
+        m_slot += '/';
+    }
+}
+
+unsigned RecordShape::scan(std::string_view name) noexcept
+{
+    unsigned classes = 0;
+    for (const char c : name) {
+        classes |= byteClasses[static_cast<unsigned char>(c)];
+    }
+    return classes;
+}
+
+std::optional<SkipReason> RecordShape::skipReason(std::string_view fileName) const noexcept
+{
+    return reasonFor(fileName, scan(fileName));
+}
+
+std::optional<SkipReason> RecordShape::reasonFor(std::string_view fileName,
+                                                 unsigned classes) const noexcept
+{
+    if (!m_records) {
         return SkipReason::StyleGivesNoRecord;
     }
-    if (!isWritableName(fileName)) {
+    if ((classes & control) != 0 || ((classes & beyondAscii) != 0 && !isWritableName(fileName))) {
         return SkipReason::UnwritableName;
     }
-    if (graphicStyle == GraphicStyle::Kit) {
+    if (m_kit) {
         const auto underscore = fileName.find('_');
         if (underscore == 0 && fileName.find('_', 1) == std::string_view::npos) {
             return SkipReason::KitTeamMissing;
@@ -209,16 +232,79 @@ std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64
     return std::nullopt;
 }
 
-bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
-                                    std::int64_t graphicStyle, std::int64_t subType) const
+RecordShape::Appended RecordShape::append(std::string& out, std::string_view fileName) const
 {
-    if (recordSkipReason(fileName, graphicStyle, subType)) {
-        return false;
+    Appended appended;
+    const unsigned classes = scan(fileName);
+    appended.reason = reasonFor(fileName, classes);
+    if (appended.reason) {
+        return appended;
+    }
+    const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
+    if ((classes & needsEntity) == 0) {
+        // Nothing to escape, so the line's length is known: one resize, then plain copies.
+        const std::size_t start = out.size();
+        const std::size_t length = recordOpen.size() + fileName.size() + recordBetween.size() +
+                                   m_owner.size() + team.size() + m_slot.size() +
+                                   (m_kit ? kitName.size() : 0) + recordClose.size();
+        out.resize(start + length);
+        char* at = out.data() + start;
+        const auto put = [&at](std::string_view text) {
+            std::memcpy(at, text.data(), text.size());
+            at += text.size();
+        };
+        std::memcpy(at, recordOpen.data(), recordOpen.size());
+        at += recordOpen.size();
+        put(fileName);
+        std::memcpy(at, recordBetween.data(), recordBetween.size());
+        at += recordBetween.size();
+        appended.toStart = static_cast<std::size_t>(at - out.data());
+        put(m_owner);
+        put(team);
+        put(m_slot);
+        if (m_kit) {
+            put(kitName);
+        }
+        appended.toEnd = static_cast<std::size_t>(at - out.data());
+        std::memcpy(at, recordClose.data(), recordClose.size());
+        return appended;
     }
     appendRecordLine(
         out, [&] { appendAttributeText(out, fileName); },
-        [&] { appendPicture(out, fileName, graphicStyle, subType, true); });
-    return true;
+        [&] {
+            appended.toStart = out.size();
+            out += m_owner;
+            appendAttributeText(out, team);
+            out += m_slot;
+            if (m_kit) {
+                appendAttributeText(out, kitName);
+            }
+            appended.toEnd = out.size();
+        });
+    return appended;
+}
+
+void RecordShape::appendPicture(std::string& out, std::string_view fileName) const
+{
+    const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
+    out += m_owner;
+    out += team;
+    out += m_slot;
+    if (m_kit) {
+        out += kitName;
+    }
+}
+
+std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64_t graphicStyle,
+                                           std::int64_t subType) noexcept
+{
+    return RecordShape({graphicStyle, subType}).skipReason(fileName);
+}
+
+bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
+                                    std::int64_t graphicStyle, std::int64_t subType) const
+{
+    return !RecordShape({graphicStyle, subType}).append(out, fileName).reason;
 }
 
 std::string recordLineOf(std::string_view from, std::string_view to)
@@ -252,18 +338,13 @@ std::optional<std::string> recordLineFor(std::string_view fileName, StylePair st
 std::optional<std::string> picturePath(std::string_view fileName, std::int64_t graphicStyle,
                                        std::int64_t subType)
 {
-    if (recordSkipReason(fileName, graphicStyle, subType)) {
+    const RecordShape shape({graphicStyle, subType});
+    if (shape.skipReason(fileName)) {
         return std::nullopt;
     }
     std::string path;
-    appendPicture(path, fileName, graphicStyle, subType, false);
+    shape.appendPicture(path, fileName);
     return path;
-}
-
-void appendPicturePath(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
-                       std::int64_t subType)
-{
-    appendPicture(out, fileName, graphicStyle, subType, false);
 }
 
 std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName,

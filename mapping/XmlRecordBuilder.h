@@ -12,6 +12,40 @@
 
 namespace crestmap {
 
+/// The record lines of one style, worked out once: what stands around an image's name, so that
+/// each image of a folder costs one pass over its name. The one place a record line is made.
+class RecordShape {
+public:
+    explicit RecordShape(StylePair style);
+
+    /// Why `fileName` gets no record in this style, or nothing when it gets one.
+    [[nodiscard]] std::optional<SkipReason> skipReason(std::string_view fileName) const noexcept;
+
+    /// Where a record line appended to `out` holds its `to` value, or why there is no line.
+    struct Appended {
+        std::size_t toStart = 0;
+        std::size_t toEnd = 0;
+        std::optional<SkipReason> reason;
+    };
+    /// Appends the record line of `fileName` (the image's name without its extension), or leaves
+    /// `out` alone and says why it gets none.
+    Appended append(std::string& out, std::string_view fileName) const;
+
+    /// Appends the picture of a file that gets a record, not escaped.
+    void appendPicture(std::string& out, std::string_view fileName) const;
+
+private:
+    // What a name holds, beyond plain printable ASCII.
+    [[nodiscard]] static unsigned scan(std::string_view name) noexcept;
+    [[nodiscard]] std::optional<SkipReason> reasonFor(std::string_view fileName,
+                                                      unsigned classes) const noexcept;
+
+    bool m_records = false;
+    bool m_kit = false;
+    std::string m_owner; ///< "graphics/pictures/club/"
+    std::string m_slot;  ///< "/logo", or a kit's "/kits/"
+};
+
 /// Turns one image file's name into the record line that maps it to a picture slot.
 class XmlRecordBuilder {
 public:
@@ -46,11 +80,6 @@ public:
 /// escaped; nothing when the file gets no record.
 [[nodiscard]] std::optional<std::string>
 picturePath(std::string_view fileName, std::int64_t graphicStyle, std::int64_t subType);
-
-/// Appends the picture of a file that gets a record, as picturePath gives it, without a string
-/// of its own.
-void appendPicturePath(std::string& out, std::string_view fileName, std::int64_t graphicStyle,
-                       std::int64_t subType);
 
 /// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
 [[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;

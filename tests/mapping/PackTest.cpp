@@ -28,7 +28,7 @@ using test::writeFile;
 
 // Everything a write's account says, in the order it says it.
 struct Recorder : WriteListener {
-    [[nodiscard]] bool wantsPictures() const override { return true; }
+    [[nodiscard]] EntryDetail entryDetail() const override { return EntryDetail::Pictures; }
     void entry(const EntryAccount& e) override
     {
         entries.push_back(std::string(e.name) + " " +
