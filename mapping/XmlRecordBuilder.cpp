@@ -240,7 +240,9 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
     if (appended.reason) {
         return appended;
     }
-    const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
+    const auto parts = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
+    const std::string_view team = parts.first;
+    const std::string_view kitName = parts.second;
     if ((classes & needsEntity) == 0) {
         // Nothing to escape, so the line's length is known: one resize, then plain copies.
         const std::size_t start = out.size();

@@ -35,24 +35,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::size_t records = 0;
-    std::optional<crestmap::StylePair> first;
-    bool mixed = false;
+    std::optional<std::optional<crestmap::StylePair>> first; // the first record's, once seen
     const crestmap::MappingScan scan =
         crestmap::scanMappingFile(path, [&](std::string_view, std::string_view to) {
             ++records;
-            const auto style = crestmap::styleOfPicture(to);
-            mixed = mixed || !style;
-            mixed = mixed || (style && first && *style != *first);
-            first = first ? first : style;
+            if (!first) {
+                first = crestmap::styleOfPicture(to);
+            }
             return true;
         });
     if (scan.records.count != records) {
         std::abort();
     }
+    // A folder's style is its first record's; what follows that record does not change it.
     const crestmap::OwnStyle own = crestmap::readOwnStyle(folder());
-    const bool expected =
-        scan.state == crestmap::MappingScan::State::Mapping && records > 0 && !mixed;
-    if (!own.exists || own.style.has_value() != expected || (expected && *own.style != *first)) {
+    const bool whole = scan.state == crestmap::MappingScan::State::Mapping && records > 0;
+    if (!own.exists || (whole && own.style != *first) ||
+        (own.style && (!first || own.style != *first))) {
         std::fprintf(stderr, "style read wrongly\n");
         std::abort();
     }
