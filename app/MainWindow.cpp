@@ -293,7 +293,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!m_prompts->confirmQuit(this, m_writer->progressText())) {
+    // A check writes nothing, so it simply stops; a write is the user's to stop.
+    if (m_writer->writing() && !m_prompts->confirmQuit(this, m_writer->progressBrief())) {
         event->ignore();
         return;
     }

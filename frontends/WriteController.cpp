@@ -56,6 +56,18 @@ QString WriteController::progressText() const
              counted(images, "%1 image", "%1 images"));
 }
 
+QString WriteController::progressBrief() const
+{
+    if (!m_progress) {
+        return {};
+    }
+    const std::size_t folders = m_progress->folders.load();
+    if (const std::size_t total = m_progress->totalFolders.load(); total > 0) {
+        return tr("%1 of %2 folders").arg(number(std::min(folders, total)), number(total));
+    }
+    return counted(folders, "%1 folder written so far", "%1 folders written so far");
+}
+
 void WriteController::tick()
 {
     if (!m_progress) {

@@ -34,9 +34,16 @@ public:
     void refreshUndo();
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
+    /// Whether the running job writes, rather than only checks.
+    [[nodiscard]] bool writing() const noexcept
+    {
+        return m_busy && m_source != WriteRequest::Source::Check;
+    }
     [[nodiscard]] bool canUndo() const noexcept { return !m_busy && m_undoable; }
     /// How far the running job has come, in words.
     [[nodiscard]] QString progressText() const;
+    /// The same in a few words: "30 of 100 folders".
+    [[nodiscard]] QString progressBrief() const;
 
 signals:
     void busyChanged(bool busy);

@@ -499,7 +499,7 @@ TEST_F(Window, ClosingDuringAWriteAsksAndStopsIt)
     m_prompts.quitAnswer = true;
     EXPECT_TRUE(m_window.close());
     ASSERT_EQ(m_prompts.quitQuestions.size(), 2u);
-    EXPECT_TRUE(m_prompts.quitQuestions[1].startsWith("Writing"))
+    EXPECT_TRUE(m_prompts.quitQuestions[1].endsWith(" of 40 folders"))
         << m_prompts.quitQuestions[1].toStdString();
     EXPECT_TRUE(m_window.writer().stopAndWait(0)) << "nothing runs once the window has closed";
     for (int i = 0; i < 40; ++i) {
