@@ -62,6 +62,9 @@ QStringList WriteReport::facts() const
     if (checked && cancelled) {
         list << tr("cancelled: the check stopped before its end");
     }
+    if (!undoError.isEmpty()) {
+        list << tr("Undo is not available: %1").arg(undoError);
+    }
     if (!hint.isEmpty()) {
         list << hint;
     }
@@ -86,9 +89,6 @@ QString WriteReport::statusLine() const
 QString WriteReport::details() const
 {
     QStringList lines = facts();
-    if (!undoError.isEmpty()) {
-        lines << tr("Undo is not available: %1").arg(undoError);
-    }
     for (const crestmap::FolderFailure& folder : tally.failures()) {
         lines << words(folder.folder) + QStringLiteral(": ") + words(folder.error);
     }
