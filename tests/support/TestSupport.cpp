@@ -51,7 +51,9 @@ const PrivateCache privateCache;
 
 std::string TempDir::operator/(std::string_view name) const
 {
-    return reinterpret_cast<const char*>((m_path / utf8Path(name)).u8string().c_str());
+    // In the system's own form, as the core forms the paths it reports.
+    return reinterpret_cast<const char*>(
+        (m_path / utf8Path(name)).make_preferred().u8string().c_str());
 }
 
 std::string expectedDocument(const std::vector<std::string>& lines)
@@ -110,7 +112,8 @@ void makeFiles(const fs::path& root, std::initializer_list<std::string_view> pat
 void makeImages(const fs::path& folder, int count)
 {
     for (int i = 0; i < count; ++i) {
-        std::ofstream(folder / (std::to_string(100000 + i) + ".png")) << pngSignature;
+        std::ofstream(folder / (std::to_string(100000 + i) + ".png"), std::ios::binary)
+            << pngSignature;
     }
 }
 
