@@ -44,6 +44,7 @@ Sample timeRun(const std::vector<std::string>& argv, int expectedStatus = 0)
     if (pid == 0) {
         const int devNull = ::open("/dev/null", O_WRONLY);
         ::dup2(devNull, STDOUT_FILENO);
+        ::dup2(devNull, STDERR_FILENO);
         ::execv(args[0], args.data());
         ::_exit(127);
     }

@@ -239,8 +239,7 @@ int main(int argc, char** argv)
     dropFolder(area, pack);
     probe.runUntil(
         [&] {
-            return writer.busy() &&
-                   panel->findChild<QLabel*>("writeProgress")->text().startsWith("Writing");
+            return writer.busy() && writer.progressText().startsWith("Writing");
         },
         "progress of the second write");
     clock.restart();

@@ -42,6 +42,9 @@ QString WriteController::progressText() const
     if (!m_progress) {
         return {};
     }
+    if (m_surveying) {
+        return tr("Looking through the folders…");
+    }
     const WriteProgress& p = *m_progress;
     const QString doing = m_source == WriteRequest::Source::Check ? tr("Checking") : tr("Writing");
     const std::size_t folders = p.folders.load();
@@ -112,8 +115,9 @@ void WriteController::survey(WriteRequest request)
 {
     m_source = request.source;
     m_progress = std::make_shared<WriteProgress>();
+    m_surveying = true;
     setBusy(true);
-    emit progressed(tr("Looking through the folders…"), 0, 0);
+    emit progressed(progressText(), 0, 0);
     auto progress = m_progress;
     const bool checking = request.checking();
     const crestmap::StylePair style = request.pack.style.value_or(crestmap::StylePair{});
@@ -124,6 +128,7 @@ void WriteController::survey(WriteRequest request)
             [this, watcher, style, progress, request = std::move(request)]() mutable {
                 watcher->deleteLater();
                 const crestmap::PackPlan plan = watcher->result();
+                m_surveying = false;
                 setBusy(false);
                 if (progress->cancel) {
                     emit progressed({}, 0, 0);

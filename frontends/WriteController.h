@@ -65,6 +65,7 @@ private:
     Prompts& m_prompts;
     QWidget* m_window;
     bool m_busy = false;
+    bool m_surveying = false; ///< looking through a pack before its plan or check
     bool m_undoable = false;
     WriteRequest::Source m_source = WriteRequest::Source::Drop;
     bool m_pack = false;

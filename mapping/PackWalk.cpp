@@ -218,7 +218,9 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
             written.emplace_back(folder, decision.style);
         }
     });
-    if (clashes.settle()) {
+    // A stopped write gives control back at once; its clashes are not all known anyway.
+    const bool stopped = request.cancel != nullptr && request.cancel->load();
+    if (!stopped && clashes.settle()) {
         reportFolderClashes(written, clashes, told);
     }
     return allWritten;
@@ -256,7 +258,8 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             onFolder(folder, check, decision.style);
         }
     });
-    if (clashes.settle()) {
+    const bool stopped = request.cancel != nullptr && request.cancel->load();
+    if (!stopped && clashes.settle()) {
         reportFolderClashes(checked, clashes, told);
     }
     pack.problems = verifier.found();
