@@ -2,11 +2,11 @@
 # The Windows installer under Wine, in a prefix of its own and a real X server: a silent install
 # (the files, the Start menu shortcut, the uninstall entry and the folder verbs in the registry);
 # the folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII
-# letter, as Explorer runs it, until the window shows; an install over the running Crestmap,
-# which must stop and change nothing; the same version again over the installed one; and a silent
-# uninstall after a file was deleted by hand, which must leave nothing the setup added and the
-# pack as it was. Prints the installer's size, the silent install's time and the registry keys
-# the installer writes.
+# letter, as Explorer runs it, until the window shows; an install over the running Crestmap and
+# one into a read-only folder, which must stop and change nothing; the same version again over
+# the installed one; and a silent uninstall after a file was deleted by hand, which must leave
+# nothing the setup added and the pack as it was. Prints the installer's size, the silent
+# install's time and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds (cmake --install build-windows --prefix PACKAGE)
 set -euo pipefail
@@ -121,6 +121,23 @@ expect "and leaves the files as they were" \
     "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
+
+# A folder that cannot be written: read-only, and, since root writes into those, immutable where
+# the file system allows it.
+locked="$work/read-only"
+mkdir "$locked"
+chmod a-w "$locked"
+chattr +i "$locked" 2>/dev/null || true
+if touch "$locked/probe" 2>/dev/null; then
+    rm "$locked/probe"
+    echo "skipped: no folder here can be made read-only for $(id -un)"
+else
+    expect "an install into a read-only folder stops" \
+        "$(run_setup /S "/D=$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap")" 2
+fi
+chattr -i "$locked" 2>/dev/null || true
+chmod u+w "$locked"
+expect "and leaves it empty" "$(ls -A "$locked")" ""
 
 expect "the same version again" "$(run_setup /S)" 0
 expect "the files again" "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
