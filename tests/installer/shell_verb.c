@@ -1,17 +1,17 @@
-/* shell-verb KEY FOLDER [--run]: does with a folder verb what Explorer does. It reads the verb's
- * command line from HKEY_CURRENT_USER\KEY, puts FOLDER's path in for %1, %L or %V, and prints the
- * arguments that command line gives the program, one a line in UTF-8; with --run it then starts
- * the program and ends with its exit status. */
+/* shell-verb KEY FOLDER: does with a folder verb what Explorer does. It reads the verb's command
+ * line from HKEY_CURRENT_USER\KEY, puts FOLDER's path in for %1, %L or %V, and starts that line as
+ * it is. It first prints the arguments the line gives the program, one a line in UTF-8, and ends
+ * with the program's exit status. */
+#include <shellapi.h>
 #include <stdio.h>
 #include <wchar.h>
 #include <windows.h>
 
-#include <shellapi.h>
-
 static void printUtf8(const wchar_t* text)
 {
     char bytes[4 * MAX_PATH + 8];
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes - 1, NULL, NULL);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes - 1, NULL, NULL);
     DWORD written = 0;
     if (length > 0) {
         bytes[length - 1] = '\n';
@@ -23,8 +23,8 @@ int wmain(int argc, wchar_t** argv)
 {
     static wchar_t command[4096], line[8192];
     DWORD size = sizeof command;
-    if (argc < 3 || (argc == 4 && wcscmp(argv[3], L"--run") != 0) || argc > 4) {
-        fputs("usage: shell-verb KEY FOLDER [--run]\n", stderr);
+    if (argc != 3) {
+        fputs("usage: shell-verb KEY FOLDER\n", stderr);
         return 2;
     }
     if (RegGetValueW(HKEY_CURRENT_USER, argv[1], NULL, RRF_RT_REG_SZ, NULL, command, &size) !=
@@ -54,9 +54,6 @@ int wmain(int argc, wchar_t** argv)
         printUtf8(arguments[i]);
     }
     LocalFree(arguments);
-    if (argc < 4) {
-        return 0;
-    }
     STARTUPINFOW startup = {.cb = sizeof startup};
     PROCESS_INFORMATION process;
     if (!CreateProcessW(NULL, line, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
