@@ -34,7 +34,9 @@ zip=$(ls build-windows/crestmap-*-win64.zip)
 echo "== the installer under Wine"
 rm -f build-windows/crestmap-*-setup.exe
 (cd build-windows && cpack -G NSIS >/dev/null)
-tests/installer/installer_under_wine.sh build-windows/crestmap-*-setup.exe "$package/crestmap" \
+setup=$(ls build-windows/crestmap-*-setup.exe)
+tests/installer/installer_under_wine.sh "$setup" \
+    "build-windows/_CPack_Packages/win64/NSIS/$(basename "$setup" .exe)" \
     build-windows/tests/installer/shell-verb.exe build-dev/tests/app/close-window \
     build-dev/cli/crestmap-cli
 

@@ -8,7 +8,7 @@
 # nothing the setup added and the pack as it was. Prints the installer's size, the silent
 # install's time and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
-#   PACKAGE: the files the setup holds (cmake --install build-windows --prefix PACKAGE)
+#   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
 setup=$(realpath "$1") package=$(realpath "$2") verb=$(realpath "$3") closer=$(realpath "$4")
 cli=$(realpath "$5")
@@ -32,10 +32,10 @@ expect() { # what, got, wanted
     [[ "$2" == "$3" ]] && { echo "ok: $1"; return; }
     echo "FAIL: $1"; echo "  got:    $2"; echo "  wanted: $3"; failures=$((failures + 1))
 }
-run_setup() { # arguments...: the setup's exit status, once every Wine process has ended
+run_setup() { # arguments...: the setup's exit status, once every Wine process but Crestmap's ended
     local status=0
     "$wine" "$setup" "$@" >&2 || status=$?
-    "$wineserver" -w
+    [[ -n ${app_pid:-} ]] || "$wineserver" -w
     echo "$status"
 }
 value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name its default

@@ -2,7 +2,6 @@
  * line from HKEY_CURRENT_USER\KEY, puts FOLDER's path in for %1, %L or %V, and starts that line as
  * it is. It first prints the arguments the line gives the program, one a line in UTF-8, and ends
  * with the program's exit status. */
-#include <shellapi.h>
 #include <stdio.h>
 #include <wchar.h>
 #include <windows.h>
