@@ -64,17 +64,19 @@ fetch_source() {
     fi
     for tool in dpkg-source g++-mingw-w64-x86-64; do
         command -v "$tool" >/dev/null 2>&1 || dpkg-query -W "$tool" >/dev/null 2>&1 ||
-            DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${tool/dpkg-source/dpkg-dev}"
+            DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+                "${tool/dpkg-source/dpkg-dev}"
     done
 
     echo "build-qt-mingw: fetching the source of qt6-base $host_version" >&2
     (cd "$work" && apt-get source -qq --download-only "qt6-base=$host_version" >/dev/null)
     dsc=$(ls "$work"/qt6-base_*.dsc)
     (cd "$work" && dpkg-source --no-check -x "$(basename "$dsc")" src >/dev/null)
-    source_version=$(sed -n -E 's/^set\(QT_REPO_MODULE_VERSION "([^"]+)"\).*/\1/p' "$work/src/.cmake.conf")
+    source_version=$(sed -n -E 's/^set\(QT_REPO_MODULE_VERSION "([^"]+)"\).*/\1/p' \
+        "$work/src/.cmake.conf")
     if [[ "$source_version" != "$upstream" ]]; then
-        echo "build-qt-mingw: the source is Qt $source_version but the host tools are Qt $upstream;" \
-            "they must match. Stopping before the build." >&2
+        echo "build-qt-mingw: the source is Qt $source_version but the host tools are" \
+            "Qt $upstream; they must match. Stopping before the build." >&2
         exit 1
     fi
 }

@@ -66,7 +66,8 @@ done
 letters=$(printf 'ü€ñ%.0s' $(seq 30))
 mkdir console
 for i in $(seq 60); do : >"console/$i$letters.png"; done
-script -qec "stty cols 1000; $(printf '%q ' "$wine" "$windows" --stdout console)" /dev/null >console.out
+script -qec "stty cols 1000; $(printf '%q ' "$wine" "$windows" --stdout console)" /dev/null \
+    >console.out
 expect "a console shows every letter" \
     "$(sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' console.out | tr -d '\r' | grep -o "$letters" | wc -l)" 120
 

@@ -43,7 +43,10 @@ value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name it
     "$wine" reg query "HKCU\\$1" "${@:3}" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *REG_[A-Z]* *//p"
 }
-hkcu() { "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null && iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'; }
+hkcu() {
+    "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null
+    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
+}
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
@@ -58,11 +61,19 @@ before_files=$(user_files)
 
 size=$(stat -c %s "$setup")
 echo "installer: $((size / 1024)) KiB"
-((size <= 15 * 1024 * 1024)) || { echo "FAIL: the installer is over 15 MB"; failures=$((failures + 1)); }
+((size <= 15 * 1024 * 1024)) || {
+    echo "FAIL: the installer is over 15 MB"
+    failures=$((failures + 1))
+}
 
 started=$(date +%s%N)
 expect "silent install" "$(run_setup /S)" 0
-echo "silent install: $((($(date +%s%N) - started) / 1000000)) ms"
+took=$((($(date +%s%N) - started) / 1000000))
+echo "silent install: $took ms"
+((took <= 15000)) || {
+    echo "FAIL: the silent install took over 15 s"
+    failures=$((failures + 1))
+}
 expect "the files, byte for byte" \
     "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
 expect "crestmap-cli.exe's version resource" \
@@ -76,7 +87,8 @@ expect "the uninstall entry" "$entry" "DisplayName=Crestmap;DisplayVersion=$vers
 Publisher=The Crestmap developers;DisplayIcon=$programs\\crestmap.exe;\
 UninstallString=\"$programs\\Uninstall.exe\";"
 estimated=$(($(value "$uninstall_key" EstimatedSize)))
-expect "its size, in KiB" "$(((estimated * 100 / $(du -sk --apparent-size "$installed" | cut -f1) + 5) / 10))" 10
+files_size=$(du -sk --apparent-size "$installed" | cut -f1)
+expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 10))" 10
 expect "the folder verb" "$(value "$folder_verb\\command")" "\"$programs\\crestmap.exe\" \"%1\""
 expect "the background verb" "$(value "$background_verb\\command")" \
     "\"$programs\\crestmap.exe\" \"%V\""
@@ -104,7 +116,8 @@ titled() {
     local id title
     for id in $(xdotool search --name 'Crestmap$' 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
-        title=$(xprop -id "$id" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+        title=$(xprop -id "$id" _NET_WM_NAME |
+            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
         [[ "$title" == "$(basename "$pack") — Crestmap" || "$title" == Crestmap ]] && echo "$id"
     done
 }
@@ -143,7 +156,8 @@ expect "the files again" "$(diff -r -x Uninstall.exe "$package" "$installed" && 
 rm "$installed/LICENSE.txt"
 "$wine" "$installed/Uninstall.exe" /S
 "$wineserver" -w
-expect "nothing left in the registry" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
+expect "nothing left in the registry" \
+    "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") && echo none)" none
 expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)" \
     "$pack_before"
