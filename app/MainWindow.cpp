@@ -320,12 +320,25 @@ void MainWindow::updatePreview()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::about(
-        this, tr("About Crestmap"),
-        tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a folder of images "
-           "to a game's pictures.</p><p>Released under the MIT licence.</p><p>The command-line "
-           "tool is described in its manual page: <code>man crestmap-cli</code>.</p>")
-            .arg(QCoreApplication::applicationVersion()));
+#ifdef Q_OS_WIN
+    const QString notices =
+        tr("<p>It uses Qt %1, licensed under the GNU Lesser General Public License version 3 "
+           "(LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds "
+           "on, GPL-3.0.txt, and the notices of the libraries built into Qt, "
+           "Qt-third-party-notices.txt.</p><p>README.txt, there too, describes the window and the "
+           "command-line tool.</p>");
+#else
+    const QString notices =
+        tr("<p>It uses Qt %1, licensed under the GNU Lesser General Public License version 3 "
+           "(LGPL-3.0); your system's Qt packages hold its licence texts.</p><p>The command-line "
+           "tool is described in its manual page: <code>man crestmap-cli</code>.</p>");
+#endif
+    QMessageBox::about(this, tr("About Crestmap"),
+                       tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a "
+                          "folder of images to a game's pictures.</p><p>Released under the MIT "
+                          "licence.</p>")
+                               .arg(QCoreApplication::applicationVersion()) +
+                           notices.arg(QString::fromLatin1(qVersion())));
 }
 
 void MainWindow::showHelp()

@@ -29,18 +29,24 @@ constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
                               "       crestmap-cli [OPTIONS] --recursive [--check] FOLDER\n"
                               "       crestmap-cli --undo\n";
 
+// Paths that read the same in a Windows console and a POSIX shell.
 constexpr const char* examples = R"(Examples:
-  crestmap-cli ~/graphics/logos/clubs
-      writes ~/graphics/logos/clubs/config.xml from every .png, .jpg and .jpeg in it
+  crestmap-cli graphics/logos/clubs
+      writes config.xml in graphics/logos/clubs from every .png, .jpg and .jpeg in it
   crestmap-cli --style kit --kit-type texture 1234_home.png 1234_away.png
-      maps the two kit textures, in that order, in ./config.xml
-  crestmap-cli --style background --background-type stadium --stdout pics/ | less
-      shows the document without writing anything
-  crestmap-cli --recursive --update ~/graphics
+      maps the two kit textures, in that order, in config.xml beside them
+  crestmap-cli --style background --background-type stadium --stdout stadiums
+      prints the document without writing anything
+  crestmap-cli --recursive --update graphics
       rewrites every config.xml of a pack in the style it already uses
-  crestmap-cli --recursive --check ~/graphics/logos
+  crestmap-cli --recursive --check graphics/logos
       lists every config.xml in the pack that is missing or out of date
-)";
+)"
+#ifdef _WIN32
+                                 "\nREADME.txt, beside crestmap-cli.exe, tells more.\n";
+#else
+                                 "\nThe manual page, crestmap-cli(1), tells more.\n";
+#endif
 
 // CLI11 would print a one-line usage of its own after ours.
 class UsageFormatter : public CLI::Formatter {

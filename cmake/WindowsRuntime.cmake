@@ -1,6 +1,7 @@
 # What crestmap.exe needs beside it on a Windows machine with nothing installed: the Qt
 # libraries and plug-ins it loads, the MinGW-w64 runtime they were built with, and the notices
-# that shipping Qt's libraries asks for (its LGPL-3.0 text and how it was built).
+# that shipping Qt's libraries asks for (its LGPL-3.0 text, the GPL-3.0 text it builds on, how
+# it was built, and the notices of the libraries built into it).
 set(qt ${CRESTMAP_QT_MINGW})
 install(FILES ${qt}/bin/Qt6Core.dll ${qt}/bin/Qt6Gui.dll ${qt}/bin/Qt6Widgets.dll DESTINATION .)
 install(FILES ${qt}/plugins/platforms/qwindows.dll DESTINATION platforms)
@@ -8,6 +9,14 @@ install(FILES ${qt}/plugins/imageformats/qjpeg.dll DESTINATION imageformats)
 install(FILES ${qt}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
 install(FILES ${qt}/LGPL-3.0.txt DESTINATION . RENAME Qt-LGPL-3.0.txt)
 install(FILES ${qt}/BUILD-NOTE.txt DESTINATION . RENAME Qt-build.txt)
+
+if(NOT EXISTS ${qt}/licences/.complete)
+    message(FATAL_ERROR "${qt} holds no licence texts yet: scripts/build-qt-mingw.sh adds them")
+endif()
+install(FILES ${qt}/licences/GPL-3.0.txt DESTINATION .)
+include(${PROJECT_SOURCE_DIR}/cmake/QtNotices.cmake)
+crestmap_qt_notices(${qt}/licences ${PROJECT_BINARY_DIR}/Qt-third-party-notices.txt)
+install(FILES ${PROJECT_BINARY_DIR}/Qt-third-party-notices.txt DESTINATION .)
 
 # The compiler's own runtime libraries, wherever this MinGW-w64 keeps them.
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll

@@ -3,6 +3,8 @@
 # Qt that is installed here, and prints the folder it is installed in. Built once per machine:
 # the result is cached outside the checkout and reused while the Qt version and the build options
 # stay the same. An interrupted build leaves no cache behind (it is moved into place only whole).
+# Beside it are kept the licence texts and the records of the third-party code in Qt's sources,
+# from which the Windows packages' notices are made.
 #
 #   scripts/build-qt-mingw.sh            build when needed, print the prefix
 #   CRESTMAP_QT_CACHE=DIR                where the cache lives (default ~/.cache/crestmap)
@@ -41,46 +43,85 @@ key=$( (printf '%s\n' "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-1
 
 cache_root=${CRESTMAP_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/crestmap}
 prefix=$cache_root/qt-$upstream-mingw-$key
-if [[ -f "$prefix/.complete" ]]; then
+if [[ -f "$prefix/.complete" && -f "$prefix/licences/.complete" ]]; then
     echo "$prefix"
     exit 0
 fi
 
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+# Debian's source of the installed Qt, unpacked into $work/src.
+fetch_source() {
+    if ! grep -rqs 'deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+        echo "build-qt-mingw: enabling Debian's source packages" >&2
+        for f in /etc/apt/sources.list.d/*.sources; do
+            [[ -f "$f" ]] && "${sudo[@]}" sed -i 's/^Types: deb$/Types: deb deb-src/' "$f"
+        done
+        if [[ -f /etc/apt/sources.list ]]; then
+            "${sudo[@]}" sed -i -E 'p; s/^deb (.*debian)/deb-src \1/; t; d' /etc/apt/sources.list
+        fi
+        "${sudo[@]}" apt-get update -qq
+    fi
+    for tool in dpkg-source g++-mingw-w64-x86-64; do
+        command -v "$tool" >/dev/null 2>&1 || dpkg-query -W "$tool" >/dev/null 2>&1 ||
+            DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+                "${tool/dpkg-source/dpkg-dev}"
+    done
+
+    echo "build-qt-mingw: fetching the source of qt6-base $host_version" >&2
+    (cd "$work" && apt-get source -qq --download-only "qt6-base=$host_version" >/dev/null)
+    dsc=$(ls "$work"/qt6-base_*.dsc)
+    (cd "$work" && dpkg-source --no-check -x "$(basename "$dsc")" src >/dev/null)
+    source_version=$(sed -n -E 's/^set\(QT_REPO_MODULE_VERSION "([^"]+)"\).*/\1/p' \
+        "$work/src/.cmake.conf")
+    if [[ "$source_version" != "$upstream" ]]; then
+        echo "build-qt-mingw: the source is Qt $source_version but the host tools are" \
+            "Qt $upstream; they must match. Stopping before the build." >&2
+        exit 1
+    fi
+}
+
+# The licence texts that the Windows packages carry beside Qt's libraries, and the records of the
+# third-party code in Qt's sources (each qt_attribution.json with the licence files beside it),
+# from which the packages' notices are made: kept in PREFIX/licences, outside the cache key.
+keep_licences() { # PREFIX
+    local to=$1/licences
+    rm -rf "$to.partial"
+    mkdir -p "$to.partial"
+    cp "$work/src/LICENSES/GPL-3.0-only.txt" "$to.partial/GPL-3.0.txt" 2>/dev/null ||
+        cp "$work/src/LICENSE.GPL3" "$to.partial/GPL-3.0.txt"
+    local record folder
+    while IFS= read -r -d '' record; do
+        folder=$(dirname "${record#"$work/src/"}")
+        mkdir -p "$to.partial/$folder"
+        find "$(dirname "$record")" -maxdepth 1 -type f \( -name qt_attribution.json \
+            -o -iname '*licen[cs]e*' -o -iname 'copying*' -o -iname 'copyright*' \) \
+            -exec cp {} "$to.partial/$folder/" \;
+    done < <(find "$work/src/src" -name qt_attribution.json -print0)
+    touch "$to.partial/.complete"
+    mv "$to.partial" "$to"
+}
+
 mkdir -p "$cache_root"
+if [[ -f "$prefix/.complete" ]]; then
+    # A Qt built before its licence texts were kept: those alone are taken from its source, and
+    # the build stays as it is.
+    work=$cache_root/licences-$$
+    trap 'rm -rf "$work" "$prefix/licences.partial"' EXIT
+    mkdir -p "$work"
+    fetch_source
+    keep_licences "$prefix"
+    echo "$prefix"
+    exit 0
+fi
+
 # Whatever an earlier, interrupted build left is not trusted.
 rm -rf "$prefix" "$cache_root"/work-* "$cache_root"/qt-*.partial
 work=$cache_root/work-$$
 partial=$prefix.partial
 trap 'rm -rf "$work" "$partial"' EXIT
 mkdir -p "$work"
-
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
-if ! grep -rqs 'deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    echo "build-qt-mingw: enabling Debian's source packages" >&2
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [[ -f "$f" ]] && "${sudo[@]}" sed -i 's/^Types: deb$/Types: deb deb-src/' "$f"
-    done
-    if [[ -f /etc/apt/sources.list ]]; then
-        "${sudo[@]}" sed -i -E 'p; s/^deb (.*debian)/deb-src \1/; t; d' /etc/apt/sources.list
-    fi
-    "${sudo[@]}" apt-get update -qq
-fi
-for tool in dpkg-source g++-mingw-w64-x86-64; do
-    command -v "$tool" >/dev/null 2>&1 || dpkg-query -W "$tool" >/dev/null 2>&1 ||
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${tool/dpkg-source/dpkg-dev}"
-done
-
-echo "build-qt-mingw: fetching the source of qt6-base $host_version" >&2
-(cd "$work" && apt-get source -qq --download-only "qt6-base=$host_version" >/dev/null)
-dsc=$(ls "$work"/qt6-base_*.dsc)
-(cd "$work" && dpkg-source --no-check -x "$(basename "$dsc")" src >/dev/null)
-source_version=$(sed -n -E 's/^set\(QT_REPO_MODULE_VERSION "([^"]+)"\).*/\1/p' "$work/src/.cmake.conf")
-if [[ "$source_version" != "$upstream" ]]; then
-    echo "build-qt-mingw: the source is Qt $source_version but the host tools are Qt $upstream;" \
-        "they must match. Stopping before the build." >&2
-    exit 1
-fi
+fetch_source
 
 echo "build-qt-mingw: building Qt $source_version for MinGW-w64 (about 40 minutes)" >&2
 cmake -S "$work/src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
@@ -97,6 +138,7 @@ cmake --install "$work/build" >/dev/null
 } >"$partial/BUILD-NOTE.txt"
 cp "$work/src/LICENSES/LGPL-3.0-only.txt" "$partial/LGPL-3.0.txt" 2>/dev/null ||
     cp "$work/src/LICENSE.LGPL3" "$partial/LGPL-3.0.txt"
+keep_licences "$partial"
 touch "$partial/.complete"
 mv "$partial" "$prefix"
 echo "$prefix"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Crestmap and runs every test: the normal build, the sanitizer build, the fuzz targets for
-# a bounded time, the Windows build (the window too, with Qt cross-built once per machine) under
-# Wine, and crestmap-cli against the bare writer on a million entries.
+# a bounded time, the Windows build (the window too, with Qt cross-built once per machine) and its
+# installer under Wine, the .deb under lintian, and crestmap-cli against the bare writer on a
+# million entries.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,7 +31,22 @@ tests/app/window_end_to_end.sh --wine "$package/crestmap/crestmap.exe" build-dev
 zip=$(ls build-windows/crestmap-*-win64.zip)
 (($(stat -c %s "$zip") <= 40 * 1024 * 1024)) || { echo "$zip is over 40 MB"; exit 1; }
 
-echo "== a million entries"
+echo "== the installer under Wine"
+rm -f build-windows/crestmap-*-setup.exe
+(cd build-windows && cpack -G NSIS >/dev/null)
+setup=$(ls build-windows/crestmap-*-setup.exe)
+tests/installer/installer_under_wine.sh "$setup" \
+    "build-windows/_CPack_Packages/win64/NSIS/$(basename "$setup" .exe)" \
+    build-windows/tests/installer/shell-verb.exe build-dev/tests/app/close-window \
+    build-dev/cli/crestmap-cli
+
+echo "== the .deb under lintian"
 cmake --preset release >/dev/null
-cmake --build --preset release --target crestmap-bench
+cmake --build --preset release --target crestmap crestmap-cli package-files crestmap-bench
+rm -f build-release/crestmap_*.deb
+(cd build-release && cpack -G DEB >/dev/null)
+# lintian leaves a file of its own in TMPDIR; this one goes with the run.
+TMPDIR="$package" lintian --fail-on error,warning build-release/crestmap_*.deb
+
+echo "== a million entries"
 build-release/bench/crestmap-bench 1000000 1

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # crestmap-cli.exe under Wine against the Linux crestmap-cli on the same folder: the same
-# document byte for byte, the same exit codes, and a failed write that keeps the old file.
+# document byte for byte, the same exit codes, and a failed write that keeps the old file; and
+# in a console, the same letters.
 # usage: windows_cli_under_wine.sh LINUX_CLI WINDOWS_CLI
 set -euo pipefail
 linux=$(realpath "$1") windows=$(realpath "$2")
@@ -60,6 +61,16 @@ for args in "--style mural $folder" "--check $work/blocked"; do
     expect "exit status of: $args" "$(status_of "$wine" "$windows" "${argv[@]}")" \
         "$(status_of "$linux" "${argv[@]}")"
 done
+
+# In a console (Wine gives one to a program started in a terminal) every letter shows whole, also
+# those that the end of the tool's output buffer cuts in two: the document is cut several times.
+letters=$(printf 'ü€ñ%.0s' $(seq 30))
+mkdir console
+for i in $(seq 60); do : >"console/$i$letters.png"; done
+script -qec "stty cols 1000; $(printf '%q ' "$wine" "$windows" --stdout console)" /dev/null \
+    >console.out
+expect "a console shows every letter" \
+    "$(sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' console.out | tr -d '\r' | grep -o "$letters" | wc -l)" 120
 
 echo "crestmap-cli.exe under Wine: $failures failed"
 exit $((failures > 0))

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, in a prefix of its own and a real X server: a silent install
+# (the files, the Start menu shortcut, the uninstall entry and the folder verbs in the registry);
+# the folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII
+# letter, as Explorer runs it, until the window shows; an install over the running Crestmap and
+# one into a read-only folder, which must stop and change nothing; the same version again over
+# the installed one; and a silent uninstall after a file was deleted by hand, which must leave
+# nothing the setup added and the pack as it was. Prints the installer's size, the silent
+# install's time and the registry keys the installer writes.
+# usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
+#   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
+set -euo pipefail
+setup=$(realpath "$1") package=$(realpath "$2") verb=$(realpath "$3") closer=$(realpath "$4")
+cli=$(realpath "$5")
+wine=/usr/lib/wine/wine64 wineserver=/usr/lib/wine/wineserver
+for tool in Xvfb xdotool xprop xwininfo convert "$wine"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+version=$(sed -n 's/.*crestmap-\(.*\)-setup\.exe$/\1/p' <<<"$setup")
+
+# shellcheck source=../app/x_session.sh
+source "$(dirname "$0")/../app/x_session.sh"
+start_x 1280x800
+export WINEPREFIX="$work/wine" WINEDEBUG=-all
+# Wine would copy the Start menu shortcut into this machine's own menus, outside the prefix.
+export WINEDLLOVERRIDES=winemenubuilder.exe=d
+"$wine" wineboot --init >/dev/null 2>&1
+"$wineserver" -w
+
+failures=0
+expect() { # what, got, wanted
+    [[ "$2" == "$3" ]] && { echo "ok: $1"; return; }
+    echo "FAIL: $1"; echo "  got:    $2"; echo "  wanted: $3"; failures=$((failures + 1))
+}
+run_setup() { # arguments...: the setup's exit status, once every Wine process but Crestmap's ended
+    local status=0
+    "$wine" "$setup" "$@" >&2 || status=$?
+    [[ -n ${app_pid:-} ]] || "$wineserver" -w
+    echo "$status"
+}
+value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name its default
+    if [[ $# -eq 1 ]]; then set -- "$1" '(Default)' /ve; else set -- "$1" "$2" /v "$2"; fi
+    "$wine" reg query "HKCU\\$1" "${@:3}" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_[A-Z]* *//p"
+}
+hkcu() {
+    "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null
+    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
+}
+user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
+
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
+folder_verb='Software\Classes\Directory\shell\Crestmap'
+background_verb='Software\Classes\Directory\Background\shell\Crestmap'
+programs=$("$wine" cmd /c echo '%LOCALAPPDATA%\Programs\Crestmap' | tr -d '\r')
+installed=$("$wine" winepath -u "$programs" | tr -d '\r')
+shortcut=$("$wine" winepath -u "$("$wine" cmd /c echo '%APPDATA%' | tr -d '\r')" | tr -d '\r')
+shortcut="$shortcut/Microsoft/Windows/Start Menu/Programs/Crestmap.lnk"
+before_registry=$(hkcu)
+before_files=$(user_files)
+
+size=$(stat -c %s "$setup")
+echo "installer: $((size / 1024)) KiB"
+((size <= 15 * 1024 * 1024)) || {
+    echo "FAIL: the installer is over 15 MB"
+    failures=$((failures + 1))
+}
+
+started=$(date +%s%N)
+expect "silent install" "$(run_setup /S)" 0
+took=$((($(date +%s%N) - started) / 1000000))
+echo "silent install: $took ms"
+((took <= 15000)) || {
+    echo "FAIL: the silent install took over 15 s"
+    failures=$((failures + 1))
+}
+expect "the files, byte for byte" \
+    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "crestmap-cli.exe's version resource" \
+    "$(strings -el "$installed/crestmap-cli.exe" | grep -A1 -x FileVersion | tail -n 1)" "$version"
+expect "the Start menu shortcut" "$(strings -el "$shortcut" | grep -cF "$programs\crestmap.exe")" 1
+entry=
+for name in DisplayName DisplayVersion Publisher DisplayIcon UninstallString; do
+    entry+="$name=$(value "$uninstall_key" "$name");"
+done
+expect "the uninstall entry" "$entry" "DisplayName=Crestmap;DisplayVersion=$version;\
+Publisher=The Crestmap developers;DisplayIcon=$programs\\crestmap.exe;\
+UninstallString=\"$programs\\Uninstall.exe\";"
+estimated=$(($(value "$uninstall_key" EstimatedSize)))
+files_size=$(du -sk --apparent-size "$installed" | cut -f1)
+expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 10))" 10
+expect "the folder verb" "$(value "$folder_verb\\command")" "\"$programs\\crestmap.exe\" \"%1\""
+expect "the background verb" "$(value "$background_verb\\command")" \
+    "\"$programs\\crestmap.exe\" \"%V\""
+echo "registry keys the installer writes (HKEY_CURRENT_USER):"
+for key in "$uninstall_key" "$folder_verb" "$background_verb"; do
+    "$wine" reg query "HKCU\\$key" /s | tr -d '\r' | grep -v '^$' | sed 's/^/  /'
+done
+
+# A pack as a user has it: images and the config.xml Crestmap wrote.
+pack="$work/Pack & 100% Ünïon"
+mkdir -p "$pack/clubs"
+convert -size 64x64 "xc:rgb(170,40,120)" "$pack/clubs/1234.png"
+convert -size 64x64 xc:white "$pack/clubs/2046.png"
+"$cli" "$pack/clubs" >/dev/null
+pack_before=$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)
+pack_windows=$("$wine" winepath -w "$pack" | tr -d '\r')
+
+# Explorer puts the folder's path into the verb's command line and starts that line as it is:
+# crestmap.exe must get the path as one argument.
+"$wine" "$verb" "$folder_verb\\command" "$pack_windows" >"$work/app.log" 2>&1 &
+app_pid=$!
+# The window's title names the folder it opened on; a window titled only Crestmap is taken too
+# until the window shows the folder in its title.
+titled() {
+    local id title
+    for id in $(xdotool search --name 'Crestmap$' 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
+        title=$(xprop -id "$id" _NET_WM_NAME |
+            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+        [[ "$title" == "$(basename "$pack") — Crestmap" || "$title" == Crestmap ]] && echo "$id"
+    done
+}
+window=
+wait_for 'window=$(titled | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
+expect "the folder verb opens the window" "$([[ -n "$window" ]] && echo yes)" yes
+expect "the folder verb's argument" "$(head -n 1 "$work/app.log" | tr -d '\r')" "$pack_windows"
+
+expect "an install over the running Crestmap stops" "$(run_setup /S)" 2
+expect "and leaves the files as they were" \
+    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+[[ -z "$window" ]] || close_window "$closer"
+"$wineserver" -w
+
+# A folder that cannot be written: read-only, and, since root writes into those, immutable where
+# the file system allows it.
+locked="$work/read-only"
+mkdir "$locked"
+chmod a-w "$locked"
+chattr +i "$locked" 2>/dev/null || true
+if touch "$locked/probe" 2>/dev/null; then
+    rm "$locked/probe"
+    echo "skipped: no folder here can be made read-only for $(id -un)"
+else
+    expect "an install into a read-only folder stops" \
+        "$(run_setup /S "/D=$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap")" 2
+fi
+chattr -i "$locked" 2>/dev/null || true
+chmod u+w "$locked"
+expect "and leaves it empty" "$(ls -A "$locked")" ""
+
+expect "the same version again" "$(run_setup /S)" 0
+expect "the files again" "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+
+# Uninstall.exe copies itself away to run, so the copy is waited for.
+rm "$installed/LICENSE.txt"
+"$wine" "$installed/Uninstall.exe" /S
+"$wineserver" -w
+expect "nothing left in the registry" \
+    "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
+expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") && echo none)" none
+expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)" \
+    "$pack_before"
+
+"$wineserver" -w # it writes the prefix's registry as it ends
+echo "the installer under Wine: $failures failed"
+exit $((failures > 0))
