@@ -110,15 +110,14 @@ pack_windows=$("$wine" winepath -w "$pack" | tr -d '\r')
 # crestmap.exe must get the path as one argument.
 "$wine" "$verb" "$folder_verb\\command" "$pack_windows" >"$work/app.log" 2>&1 &
 app_pid=$!
-# The window's title names the folder it opened on; a window titled only Crestmap is taken too
-# until the window shows the folder in its title.
+# The window names the folder it opened on in its title once that folder's check is listed.
 titled() {
     local id title
     for id in $(xdotool search --name 'Crestmap$' 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
         title=$(xprop -id "$id" _NET_WM_NAME |
             sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
-        [[ "$title" == "$(basename "$pack") — Crestmap" || "$title" == Crestmap ]] && echo "$id"
+        [[ "$title" == "$(basename "$pack") — Crestmap" ]] && echo "$id"
     done
 }
 window=
