@@ -35,11 +35,11 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <numeric>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numeric>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -240,11 +240,8 @@ int main(int argc, char** argv)
                 "progress %.1f updates a second\n",
                 packTime, packStall, updates / (packTime / 1000));
     dropFolder(area, pack);
-    probe.runUntil(
-        [&] {
-            return writer.busy() && writer.progressText().startsWith("Writing");
-        },
-        "progress of the second write");
+    probe.runUntil([&] { return writer.busy() && writer.progressText().startsWith("Writing"); },
+                   "progress of the second write");
     clock.restart();
     QTest::mouseClick(panel->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     probe.runUntil([&] { return area->isEnabled(); }, "drop area after Cancel");
@@ -273,8 +270,8 @@ int main(int argc, char** argv)
         clock.restart();
         check->trigger();
         probe.runUntil([&] { return writer.busy(); }, "the check to start");
-        checkStall = std::max(checkStall,
-                              probe.runUntil([&] { return !writer.busy(); }, "the check's end"));
+        checkStall =
+            std::max(checkStall, probe.runUntil([&] { return !writer.busy(); }, "the check's end"));
         windowTimes.push_back(since(clock));
     }
     QObject::disconnect(checking);
