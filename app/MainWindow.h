@@ -31,12 +31,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void connectCommands();
     void updatePreview();
     void report(const SharedReport& report);
+    void open(const QString& path);
+    void couldNotOpen(const QString& path);
     void writeFolder();
     void showAbout();
     void showHelp();
@@ -48,4 +51,5 @@ private:
     WriteController* m_writer;
     FileSelector* m_fileSelector;
     ImageChecker* m_checker;
+    bool m_fitted = false; ///< kept inside the screen once shown
 };

@@ -168,7 +168,8 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     settle(1);
 
-    child<QWidget>("backgroundTypeTeam")->setFocus();
+    // The kit and background groups do not go with the logo style, and are passed by.
+    child<QWidget>("logoTypeClub")->setFocus();
     QStringList reached;
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -253,7 +254,7 @@ TEST_F(Window, SubfoldersAreWrittenAndAFailingOneIsNamed)
                             " · 1 folder could not be written · 1 entry passed over (.PNG)");
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
-    EXPECT_TRUE(shown[0].startsWith(native(m_dir / "pack/broken")));
+    EXPECT_TRUE(shown[0].startsWith("broken | ")) << shown[0].toStdString();
     EXPECT_TRUE(shown[1].startsWith("X.PNG | ")) << shown[1].toStdString();
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 
@@ -384,7 +385,7 @@ TEST_F(Window, TheListSortsFiltersAndCopiesWhatIsSelected)
                      "b.png | a kit image needs a name like TEAM_KIT, with exactly one underscore",
                      "c_1.png | graphics/pictures/team/c/kits/1"}));
     view->sortByColumn(ResultsModel::PictureColumn, Qt::DescendingOrder);
-    EXPECT_TRUE(rows().front().startsWith("c_1.png"));
+    EXPECT_TRUE(rows().back().startsWith("c_1.png")) << "problems stay first";
     view->selectAll();
     EXPECT_EQ(child<ResultsPanel>("resultsPanel")->selectedText(true),
               "<record from=\"c_1\" to=\"graphics/pictures/team/c/kits/1\"/>");
