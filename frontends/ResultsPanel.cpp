@@ -23,6 +23,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -317,7 +318,10 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     menu.addSeparator();
     menu.addAction(tr("&Copy Path"), this, [this] { copySelection(false); });
     QAction* copyRecord = menu.addAction(tr("Copy &Record"), this, [this] { copySelection(true); });
-    copyRecord->setEnabled(!selectedText(true).isEmpty());
+    const std::vector<int> rows = selectedRows();
+    copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
+        return m_model->index(selected, 0).data(ResultsModel::RecordRole).isValid();
+    }));
     menu.exec(at);
 }
 
