@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,9 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
+#include <QTimer>
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
@@ -39,9 +42,13 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
     // The window can never be made smaller than its contents need, so nothing is clipped.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
     m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
-    // The default size, or the screen's room where that is less.
+    // The default size, or the screen's room where that is less, with room for a frame and
+    // title bar, whose size is only known once the window is shown.
     if (const QScreen* screen = this->screen()) {
-        resize(size().boundedTo(screen->availableSize()));
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        const int title = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this),
+                                   fontMetrics().lineSpacing() * 2);
+        resize(size().boundedTo(screen->availableSize() - QSize(2 * border, title + 2 * border)));
     }
     m_writer = new WriteController(*prompts, this);
     m_fileSelector = new FileSelector(m_styles, *prompts, *m_writer, this);
@@ -77,6 +84,7 @@ void MainWindow::connectCommands()
     ui.browseAction->setShortcut(QKeySequence::Open);
     ui.writeFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     ui.checkFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    ui.openFolderAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     ui.quitAction->setShortcut(QKeySequence::Quit);
     ui.undoAction->setShortcut(QKeySequence::Undo);
     ui.copyAction->setShortcut(QKeySequence::Copy);
@@ -98,8 +106,10 @@ void MainWindow::connectCommands()
     connect(ui.writeFolderAction, &QAction::triggered, this, &MainWindow::writeFolder);
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui.undoAction, &QAction::triggered, m_writer, &WriteController::undo);
-    connect(ui.copyAction, &QAction::triggered, this,
-            [results] { QGuiApplication::clipboard()->setText(results->selectedText(false)); });
+    connect(ui.copyAction, &QAction::triggered, results,
+            [results] { results->copySelection(false); });
+    connect(ui.openFolderAction, &QAction::triggered, this,
+            [this, results] { open(results->writtenFolder()); });
     connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
@@ -125,10 +135,12 @@ void MainWindow::connectCommands()
             [this](const QString& summary) { statusBar()->showMessage(summary); });
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
     connect(results, &ResultsPanel::undoRequested, m_writer, &WriteController::undo);
-    connect(results, &ResultsPanel::openRequested, this,
-            [this](const QString& path) { m_prompts->open(QUrl::fromLocalFile(path)); });
-    connect(results, &ResultsPanel::showInFolderRequested, this,
-            [this](const QString& path) { m_prompts->showInFolder(path); });
+    connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
+    connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
+        m_prompts->showInFolder(path, [this, path] { couldNotOpen(path); });
+    });
+    connect(results, &ResultsPanel::message, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
 
     // Tab goes through the choices, the commands, then the list, and out of it in one stop.
     QWidget::setTabOrder(ui.browseButton, ui.writeFolderButton);
@@ -180,6 +192,35 @@ void MainWindow::writeFolder()
     }
 }
 
+void MainWindow::open(const QString& path)
+{
+    if (!path.isEmpty()) {
+        m_prompts->open(QUrl::fromLocalFile(path), [this, path] { couldNotOpen(path); });
+    }
+}
+
+void MainWindow::couldNotOpen(const QString& path)
+{
+    statusBar()->showMessage(tr("Nothing could open %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_fitted) {
+        return;
+    }
+    m_fitted = true;
+    // Where the frame is known by now, the window is kept inside the screen's room with it.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* screen = this->screen();
+        const QSize frame = frameGeometry().size() - size();
+        if (screen != nullptr && (frame.width() > 0 || frame.height() > 0)) {
+            resize(size().boundedTo(screen->availableSize() - frame));
+        }
+    });
+}
+
 void MainWindow::report(const SharedReport& report)
 {
     statusBar()->showMessage(report->statusLine());
@@ -193,6 +234,7 @@ void MainWindow::report(const SharedReport& report)
     }
     m_ui->updateStaleAction->setEnabled(m_lastCheck &&
                                         !m_lastCheck->checked->outdatedFolders.empty());
+    m_ui->openFolderAction->setEnabled(!m_ui->resultsPanel->writtenFolder().isEmpty());
 }
 
 void MainWindow::checkFolder()
@@ -316,6 +358,12 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::updatePreview()
 {
     m_ui->previewLabel->setText(tr("Example: %1").arg(recordPreview(m_styles.stylePair())));
+    // Only the groups that this style reads can be chosen.
+    namespace Style = crestmap::GraphicStyle;
+    const std::int64_t style = m_styles.graphicStyle;
+    m_ui->logoTypeBox->setEnabled(style >= Style::Logo && style <= Style::LogoBackgroundRight);
+    m_ui->kitTypeBox->setEnabled(style == Style::Kit);
+    m_ui->backgroundTypeBox->setEnabled(style == Style::Background);
 }
 
 void MainWindow::showAbout()

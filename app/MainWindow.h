@@ -37,12 +37,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void connectCommands();
     void updatePreview();
     void report(const SharedReport& report);
+    void open(const QString& path);
+    void couldNotOpen(const QString& path);
     void writeFolder();
     void checkFolder();
     void checkFolderAt(const QUrl& folder);
@@ -61,4 +64,5 @@ private:
     std::string m_opened; ///< the folder named on the command line, until its check is shown
     QString m_openedName;
     bool m_quitting = false;
+    bool m_fitted = false; ///< kept inside the screen once shown
 };

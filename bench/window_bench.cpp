@@ -1,8 +1,9 @@
 // crestmap-window-bench [IMAGES]: the real window (offscreen) under the loads its users give it.
 // - A folder of IMAGES small PNGs dropped: how soon it is written and listed, the event loop's
 //   longest stall while it is written and its images are checked in the background, then while
-//   the list is scrolled top to bottom; sorting the list by picture, typing in its filter box;
-//   peak memory above the idle window.
+//   the list is scrolled top to bottom; sorting the list, typing in its filter box; peak memory
+//   above the idle window; sorting by image with a row selected, and showing the report again
+//   with its columns sized.
 // - A pack of 100 folders of 1,000 images dropped with its sub-folders: the longest stall while
 //   it is written, how often the progress is updated, and how soon Cancel gives control back;
 //   then the same pack checked, against crestmap-cli --recursive --check on it.
@@ -60,8 +61,8 @@ public:
         return AlertAnswer::Ok;
     }
     bool confirmQuit(QWidget*, const QString&) override { return true; }
-    void open(const QUrl&) override {}
-    void showInFolder(const QString&) override {}
+    void open(const QUrl&, const std::function<void()>&) override {}
+    void showInFolder(const QString&, const std::function<void()>&) override {}
     int alerts = 0;
     QUrl folder;
 };
@@ -184,6 +185,10 @@ int main(int argc, char** argv)
     std::ofstream("/proc/self/clear_refs") << "5";
     const long idleKiB = statusKiB("VmRSS:");
 
+    SharedReport shown;
+    QObject::connect(&writer, &WriteController::reported,
+                     [&shown](const SharedReport& report) { shown = report; });
+
     // One big folder: written, listed, its images checked in the background.
     QElapsedTimer clock;
     clock.start();
@@ -224,6 +229,17 @@ int main(int argc, char** argv)
     filter->clear();
     std::printf("memory: idle %.1f MiB, peak %.1f MiB above idle with %ld rows\n", idleKiB / 1024.0,
                 static_cast<double>(statusKiB("VmHWM:") - idleKiB) / 1024.0, images);
+    // Numbers as numbers, the selection kept: a row is selected, so its place is followed.
+    view.selectRow(panel->model().rowCount() / 2);
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        clock.restart();
+        view.sortByColumn(ResultsModel::FileColumn, order);
+        std::printf("sort by image, %s, a row selected: %.1f ms\n",
+                    order == Qt::AscendingOrder ? "ascending" : "descending", since(clock));
+    }
+    clock.restart();
+    panel->showReport(shown);
+    std::printf("the report shown again, columns sized from a sample: %.1f ms\n", since(clock));
 
     // A pack of 100 folders: the stall and the progress while it is written, then Cancel.
     window.findChild<QCheckBox*>("includeSubfolders")->setChecked(true);

@@ -3,8 +3,10 @@
 #include "PackWalk.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class QWidget;
 struct ResultAlert;
@@ -37,25 +39,33 @@ public:
     /// Asks whether to stop the running write and quit, saying how far it has come.
     [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& progress) = 0;
 
-    /// Opens a file or folder in the desktop's own program for it.
-    virtual void open(const QUrl& url) = 0;
+    /// Opens a file or folder in the desktop's own program for it; calls `failed`, at once or
+    /// when the desktop answers, when nothing could.
+    virtual void open(const QUrl& url, const std::function<void()>& failed) = 0;
 
-    /// Shows a file in the file manager, selected where the desktop allows it.
-    virtual void showInFolder(const QString& path) = 0;
+    /// Shows a file in the file manager, selected where the desktop allows it, or else opens its
+    /// folder; calls `failed` when neither could be done.
+    virtual void showInFolder(const QString& path, const std::function<void()>& failed) = 0;
 };
 
 /// The real dialogs, which open where the last one of this run was left.
 class DialogPrompts final : public Prompts {
 public:
+    DialogPrompts() = default;
+    ~DialogPrompts() override;
+    DialogPrompts(const DialogPrompts&) = delete;
+    DialogPrompts& operator=(const DialogPrompts&) = delete;
+
     [[nodiscard]] QList<QUrl> chooseImageFiles(QWidget* parent) override;
     [[nodiscard]] QUrl chooseFolder(QWidget* parent) override;
     [[nodiscard]] PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
                                         const QString& style) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
     [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& progress) override;
-    void open(const QUrl& url) override;
-    void showInFolder(const QString& path) override;
+    void open(const QUrl& url, const std::function<void()>& failed) override;
+    void showInFolder(const QString& path, const std::function<void()>& failed) override;
 
 private:
     QString m_lastFolder;
+    QObject m_openers; ///< the programs asked to open a file, until they answer
 };

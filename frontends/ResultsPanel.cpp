@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,15 +16,36 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <set>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
 constexpr int rowsAtLeast = 4;
+/// Rows measured to size a column, however many there are.
+constexpr std::size_t sampledRows = 64;
+
+// Names keep their start and extension when cut, folders their count; reasons and pictures read
+// from the start.
+class ResultsDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode =
+            index.column() == ResultsModel::PictureColumn ? Qt::ElideRight : Qt::ElideMiddle;
+    }
+};
 
 } // namespace
 
@@ -33,22 +55,25 @@ ResultsPanel::ResultsPanel(QWidget* parent)
                               "folder above. Every image is then listed here with the picture it "
                               "maps to, and every file left out with the reason."),
                            this)),
-      m_progress(new QLabel(this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_filter(new QLineEdit(this)), m_problemsOnly(new QCheckBox(tr("Only &problems"), this)),
-      m_view(new QTableView(this))
+      m_progress(new QLabel(this)), m_progressBar(new QProgressBar(this)),
+      m_cancel(new QPushButton(tr("Cancel"), this)), m_filter(new QLineEdit(this)),
+      m_problemsOnly(new QCheckBox(tr("Only &problems"), this)), m_view(new QTableView(this))
 {
     m_summary->setObjectName(QStringLiteral("resultsSummary"));
     m_summary->setWordWrap(true);
     // Room for a summary with a long path, so that a new one never squeezes the window's groups.
     m_summary->setMinimumHeight(m_summary->fontMetrics().lineSpacing() * 2);
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Its links have their own keys (Undo) or menu (Show in Folder): no Tab stop of its own.
+    // Its links are menu items with keys too (Edit ▸ Undo, File ▸ Open Folder): no Tab stop.
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     m_summary->setFocusPolicy(Qt::NoFocus);
     m_summary->setTextFormat(Qt::RichText);
     m_progress->setObjectName(QStringLiteral("writeProgress"));
+    m_progressBar->setObjectName(QStringLiteral("writeProgressBar"));
+    m_progressBar->setAccessibleName(tr("Progress"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_progress->hide();
+    m_progressBar->hide();
     m_cancel->hide();
     m_filter->setObjectName(QStringLiteral("resultsFilter"));
     m_filter->setPlaceholderText(tr("Find images by name"));
@@ -62,6 +87,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
         tr("Each image with the picture it maps to; files without a record, with the reason"));
 
     m_view->setModel(m_model);
+    m_view->setItemDelegate(new ResultsDelegate(m_view));
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // One Tab stop: the arrows move within the list, Tab leaves it.
@@ -70,19 +96,18 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_view->setShowGrid(false);
     m_view->setWordWrap(false);
-    m_view->setTextElideMode(Qt::ElideMiddle);
     m_view->setIconSize(m_model->thumbnails().box());
     m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     // Fixed row heights: a hundred thousand rows cost nothing to lay out.
     const int rowHeight = m_model->thumbnails().box().height() + 4;
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
     QHeaderView* header = m_view->horizontalHeader();
-    // Names and folders are sized to what they hold once, when a write is shown, not on every
-    // change of a row; the picture takes the width that is left.
-    header->setResizeContentsPrecision(256);
+    // Names and folders are sized from a sample of what they hold, when a write is shown, not on
+    // every change of a row; the picture takes the width that is left. A double-click on a
+    // divider measures a bounded number of rows too.
+    header->setResizeContentsPrecision(static_cast<int>(sampledRows));
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
     m_view->setColumnHidden(ResultsModel::FolderColumn, true);
@@ -91,7 +116,8 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
-    top->addWidget(m_progress, 1);
+    top->addWidget(m_progress, 2, Qt::AlignTop);
+    top->addWidget(m_progressBar, 1, Qt::AlignTop);
     top->addWidget(m_cancel, 0, Qt::AlignTop);
     auto* tools = new QHBoxLayout;
     tools->addWidget(m_filter, 1);
@@ -113,6 +139,10 @@ ResultsPanel::ResultsPanel(QWidget* parent)
         updateRowsInView();
     });
     connect(m_model, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::updateRowsInView);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::updateRowsInView);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
+        m_sizedByUser = m_sizedByUser || (!m_sizing && column != ResultsModel::PictureColumn);
+    });
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &ResultsPanel::updateRowsInView);
     connect(m_cancel, &QPushButton::clicked, this, &ResultsPanel::cancelRequested);
@@ -120,34 +150,26 @@ ResultsPanel::ResultsPanel(QWidget* parent)
         if (link == QLatin1String("undo")) {
             emit undoRequested();
         } else {
-            emit openRequested(link);
+            emit openRequested(writtenFolder());
         }
     });
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         emit openRequested(index.data(ResultsModel::PathRole).toString());
     });
-    connect(m_view, &QWidget::customContextMenuRequested, this, &ResultsPanel::showContextMenu);
+    // The mouse's menu comes to the viewport, the keyboard's to the view.
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
 }
 
 void ResultsPanel::showReport(SharedReport report)
 {
-    m_checkProgress.clear();
     m_model->show(std::move(report));
     m_view->setColumnHidden(ResultsModel::FolderColumn, !m_model->isPack());
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_view->resizeColumnToContents(ResultsModel::FileColumn);
-    m_view->resizeColumnToContents(ResultsModel::FolderColumn);
+    m_sizedByUser = false;
+    measureColumns(false);
     updateSummary();
     m_view->scrollToTop();
-    updateRowsInView();
-}
-
-void ResultsPanel::addProblems(std::vector<ResultRow> problems, std::size_t done, std::size_t total)
-{
-    m_model->addProblems(std::move(problems));
-    m_checkProgress =
-        done < total ? tr("checking images: %1 of %2").arg(done).arg(total) : QString();
-    updateSummary();
     updateRowsInView();
 }
 
@@ -155,24 +177,11 @@ void ResultsPanel::updateSummary()
 {
     const WriteReport& report = m_model->report();
     QString text = report.summary().toHtmlEscaped();
-    const int later = m_model->problemCount() - static_cast<int>(report.problems);
-    if (later > 0) {
-        text +=
-            QStringLiteral(" · ") + counted(static_cast<std::size_t>(later),
-                                            "%1 image would not load", "%1 images would not load");
-    }
-    if (!m_checkProgress.isEmpty()) {
-        text += QStringLiteral(" · ") + m_checkProgress;
-    }
     if (report.tally.recordsLost() > 0) {
         text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
     }
-    const std::string& folder = report.base.empty() ? report.tally.lastConfigPath() : report.base;
-    if (report.tally.foldersWritten() > 0 && !folder.empty()) {
-        const QString path = qtPath(folder);
-        const QString open = report.base.empty() ? QFileInfo(path).absolutePath() : path;
-        text +=
-            QStringLiteral(" · <a href=\"%1\">%2</a>").arg(open.toHtmlEscaped(), tr("Open folder"));
+    if (!writtenFolder().isEmpty()) {
+        text += QStringLiteral(" · <a href=\"folder\">%1</a>").arg(tr("Open folder"));
     }
     m_summary->setText(text);
     m_problemsOnly->setEnabled(m_model->problemCount() > 0);
@@ -181,30 +190,57 @@ void ResultsPanel::updateSummary()
     }
 }
 
+QString ResultsPanel::writtenFolder() const
+{
+    const WriteReport& report = m_model->report();
+    const std::string& folder = report.base.empty() ? report.tally.lastConfigPath() : report.base;
+    if (report.tally.foldersWritten() == 0 || folder.empty()) {
+        return {};
+    }
+    const QString path = qtPath(folder);
+    return report.base.empty() ? QFileInfo(path).absolutePath() : path;
+}
+
 void ResultsPanel::setBusy(bool busy)
 {
     m_summary->setVisible(!busy);
     m_progress->setVisible(busy);
+    m_progressBar->setVisible(busy);
     m_cancel->setVisible(busy);
     m_cancel->setEnabled(busy);
     if (busy) {
-        m_progress->setText(tr("Writing…"));
+        setProgress(tr("Writing…"));
     }
 }
 
-void ResultsPanel::setProgress(const QString& text, std::size_t /*done*/, std::size_t /*total*/)
+void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_t total)
 {
     m_progress->setText(text);
+    if (total == 0) {
+        m_progressBar->setRange(0, 0);
+        return;
+    }
+    // A bar counts in int; beyond that it counts thousandths.
+    const bool huge = total > static_cast<std::size_t>(INT_MAX);
+    m_progressBar->setRange(0, huge ? 1000 : static_cast<int>(total));
+    m_progressBar->setValue(
+        static_cast<int>(huge ? std::min(done, total) / (total / 1000) : std::min(done, total)));
+}
+
+std::vector<int> ResultsPanel::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 QString ResultsPanel::selectedText(bool records) const
 {
-    std::set<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes()) {
-        rows.insert(index.row());
-    }
     QStringList lines;
-    for (const int row : rows) {
+    for (const int row : selectedRows()) {
         const QVariant value = m_model->index(row, 0).data(records ? ResultsModel::RecordRole
                                                                    : ResultsModel::PathRole);
         if (value.isValid()) {
@@ -214,26 +250,117 @@ QString ResultsPanel::selectedText(bool records) const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString ResultsPanel::currentPath() const
+void ResultsPanel::copySelection(bool records)
 {
-    return m_view->currentIndex().data(ResultsModel::PathRole).toString();
+    const QString text = selectedText(records);
+    if (text.isEmpty()) {
+        emit message(records ? tr("Nothing copied: no selected row has a record")
+                             : tr("Nothing copied: no row is selected"));
+        return;
+    }
+    const auto count = static_cast<std::size_t>(text.count(QLatin1Char('\n')) + 1);
+    auto* mime = new QMimeData;
+    mime->setText(text);
+#ifndef Q_OS_WIN
+    // A name that is not valid UTF-8 reads with replacement characters, but is pasted as the
+    // bytes that name the file.
+    QByteArray bytes;
+    for (const int row : selectedRows()) {
+        bytes += m_model->index(row, 0).data(ResultsModel::BytesRole).toByteArray() + '\n';
+    }
+    bytes.chop(1);
+    if (!records && bytes != text.toUtf8()) {
+        mime->setData(QStringLiteral("text/plain"), bytes);
+    }
+#endif
+    QGuiApplication::clipboard()->setMimeData(mime);
+    emit message(
+        records ? counted(count, "Copied the record of %1 row", "Copied the records of %1 rows")
+                : counted(count, "Copied the path of %1 row", "Copied the paths of %1 rows"));
 }
 
-void ResultsPanel::showContextMenu(const QPoint& at)
+void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
 {
-    if (!m_view->indexAt(at).isValid()) {
+    if (!row.isValid()) {
         return;
     }
     QMenu menu(this);
-    const QString path = m_view->indexAt(at).data(ResultsModel::PathRole).toString();
+    const QString path = row.data(ResultsModel::PathRole).toString();
     menu.addAction(tr("&Open Image"), this, [this, path] { emit openRequested(path); });
     menu.addAction(tr("Show in &Folder"), this, [this, path] { emit showInFolderRequested(path); });
     menu.addSeparator();
-    menu.addAction(tr("&Copy Path"), this,
-                   [this] { QGuiApplication::clipboard()->setText(selectedText(false)); });
-    menu.addAction(tr("Copy &Record"), this,
-                   [this] { QGuiApplication::clipboard()->setText(selectedText(true)); });
-    menu.exec(m_view->viewport()->mapToGlobal(at));
+    menu.addAction(tr("&Copy Path"), this, [this] { copySelection(false); });
+    QAction* copyRecord = menu.addAction(tr("Copy &Record"), this, [this] { copySelection(true); });
+    const std::vector<int> rows = selectedRows();
+    copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
+        return m_model->index(selected, 0).data(ResultsModel::RecordRole).isValid();
+    }));
+    menu.exec(at);
+}
+
+bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize) {
+        shareWidth();
+    }
+    if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        showRowMenu(m_view->indexAt(menu->pos()), menu->globalPos());
+        return true;
+    }
+    const bool shiftF10 = event->type() == QEvent::KeyPress &&
+                          static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 &&
+                          static_cast<QKeyEvent*>(event)->modifiers() == Qt::ShiftModifier;
+    if (watched == m_view && (shiftF10 || event->type() == QEvent::ContextMenu)) {
+        // From the keyboard: the current row's menu, just below it.
+        const QModelIndex current = m_view->currentIndex();
+        const QRect place = m_view->visualRect(current);
+        showRowMenu(current, m_view->viewport()->mapToGlobal(place.bottomLeft()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultsPanel::measureColumns(bool growOnly)
+{
+    QHeaderView* header = m_view->horizontalHeader();
+    for (const int column :
+         {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
+        int widest = header->sectionSizeHint(column);
+        for (const int row : m_model->widthSample(column, sampledRows)) {
+            widest =
+                std::max(widest, m_view->sizeHintForIndex(m_model->index(row, column)).width());
+        }
+        int& wanted = m_wanted[static_cast<std::size_t>(column)];
+        wanted = growOnly ? std::max(wanted, widest) : widest;
+    }
+    shareWidth();
+}
+
+void ResultsPanel::shareWidth()
+{
+    if (m_sizedByUser) {
+        return;
+    }
+    const int room = m_view->viewport()->width();
+    const bool folders = !m_view->isColumnHidden(ResultsModel::FolderColumn);
+    const int picture = m_wanted[ResultsModel::PictureColumn];
+    int folder = folders ? m_wanted[ResultsModel::FolderColumn] : 0;
+    // A very long name or folder gives way to the pictures before they must be cut.
+    int file = std::min(m_wanted[ResultsModel::FileColumn],
+                        std::max(room * 2 / 5, room - picture - folder));
+    folder = std::min(folder, std::max(room / 3, room - picture - file));
+    if (const int all = file + picture + folder; all > room) {
+        // Too narrow for all: each column gives up its share.
+        file = file * room / all;
+        folder = folder * room / all;
+    }
+    m_sizing = true;
+    m_view->horizontalHeader()->resizeSection(ResultsModel::FileColumn, file);
+    if (folders) {
+        m_view->horizontalHeader()->resizeSection(ResultsModel::FolderColumn, folder);
+    }
+    m_sizing = false;
 }
 
 void ResultsPanel::resizeEvent(QResizeEvent* event)

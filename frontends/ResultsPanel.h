@@ -3,10 +3,12 @@
 #include "WriteReport.h"
 
 #include <QWidget>
+#include <array>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTableView;
 class ResultsModel;
@@ -21,14 +23,18 @@ public:
 
     /// Shows the rows of this write in place of the last one's.
     void showReport(SharedReport report);
-    /// Adds images found not to load, and says how far the check has come.
-    void addProblems(std::vector<ResultRow> problems, std::size_t done, std::size_t total);
     /// While a write runs: its progress and a Cancel button instead of the summary.
     void setBusy(bool busy);
-    /// How far a job has come: `done` of `total`, or, with `total` 0, only that it goes on.
+    /// What the running job says, with a bar at `done` of `total`; a busy bar while the total
+    /// is not known (0).
     void setProgress(const QString& text, std::size_t done = 0, std::size_t total = 0);
     /// The whole path of each selected row, a line each; or their record lines.
     [[nodiscard]] QString selectedText(bool records) const;
+    /// Puts the paths of the selected rows on the clipboard, each as the system names it, or the
+    /// records of those that have one, and says in a message how many.
+    void copySelection(bool records);
+    /// The folder the last write wrote its config.xml in; empty when it wrote none.
+    [[nodiscard]] QString writtenFolder() const;
 
     [[nodiscard]] ResultsModel& model() noexcept { return *m_model; }
     [[nodiscard]] QTableView& view() noexcept { return *m_view; }
@@ -42,22 +48,30 @@ signals:
     void undoRequested();
     void openRequested(const QString& path);
     void showInFolderRequested(const QString& path);
+    /// A line for the status bar: what an action did.
+    void message(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateRowsInView();
     void updateSummary();
-    void showContextMenu(const QPoint& at);
-    [[nodiscard]] QString currentPath() const;
+    void measureColumns(bool growOnly);
+    void shareWidth();
+    void showRowMenu(const QModelIndex& row, const QPoint& at);
+    [[nodiscard]] std::vector<int> selectedRows() const;
 
     ResultsModel* m_model;
     QLabel* m_summary;
     QLabel* m_progress;
+    QProgressBar* m_progressBar;
     QPushButton* m_cancel;
     QLineEdit* m_filter;
     QCheckBox* m_problemsOnly;
     QTableView* m_view;
-    QString m_checkProgress;
+    std::array<int, 3> m_wanted{}; ///< each column's width for its widest text
+    bool m_sizing = false;         ///< the columns are being sized, not by the user
+    bool m_sizedByUser = false;
 };

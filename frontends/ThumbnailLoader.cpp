@@ -7,8 +7,7 @@
 
 namespace {
 
-// Light squares behind every preview, so white and transparent images still show, and one
-// box size for all, so that rows line up whatever an image's shape.
+// One box size for all previews, so that rows line up whatever an image's shape.
 QPixmap framed(const QImage& image, QSize box, qreal ratio)
 {
     QPixmap pixmap(box * ratio);
@@ -18,15 +17,7 @@ QPixmap framed(const QImage& image, QSize box, qreal ratio)
     const QSize size = image.deviceIndependentSize().toSize();
     const QRect place(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
                       size);
-    constexpr int square = 6;
-    for (int y = place.top(); y <= place.bottom(); y += square) {
-        for (int x = place.left(); x <= place.right(); x += square) {
-            const bool dark = ((x - place.left()) / square + (y - place.top()) / square) % 2 != 0;
-            painter.fillRect(QRect(x, y, square, square).intersected(place),
-                             dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0xf7, 0xf7, 0xf7));
-        }
-    }
-    painter.drawImage(place, image);
+    painter.drawImage(place, onCheckerboard(image));
     painter.setPen(QColor(0x99, 0x99, 0x99));
     painter.drawRect(place.adjusted(0, 0, -1, -1));
     return pixmap;
@@ -38,6 +29,24 @@ int costKiB(const QPixmap& pixmap)
 }
 
 } // namespace
+
+QImage onCheckerboard(const QImage& image)
+{
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(image.devicePixelRatio());
+    QPainter painter(&out);
+    const QRect place(QPoint(0, 0), image.deviceIndependentSize().toSize());
+    constexpr int square = 6;
+    for (int y = 0; y <= place.bottom(); y += square) {
+        for (int x = 0; x <= place.right(); x += square) {
+            const bool dark = (x / square + y / square) % 2 != 0;
+            painter.fillRect(QRect(x, y, square, square),
+                             dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0xf7, 0xf7, 0xf7));
+        }
+    }
+    painter.drawImage(place, image);
+    return out;
+}
 
 QImage decodePreview(const QString& path, QSize box, qreal ratio)
 {
@@ -82,6 +91,9 @@ ThumbnailLoader::ThumbnailLoader(QSize box, QObject* parent)
     }
     m_placeholder = QPixmap::fromImage(placeholder);
     m_placeholder.setDevicePixelRatio(m_ratio);
+    m_blank = QPixmap(box * m_ratio);
+    m_blank.fill(Qt::transparent);
+    m_blank.setDevicePixelRatio(m_ratio);
 }
 
 ThumbnailLoader::~ThumbnailLoader()

@@ -15,6 +15,9 @@
 /// colours whatever its format; a null image when it is not a readable image.
 [[nodiscard]] QImage decodePreview(const QString& path, QSize box, qreal ratio);
 
+/// The image on light squares, at its own size, so white and transparent parts still show.
+[[nodiscard]] QImage onCheckerboard(const QImage& image);
+
 /// Decodes small previews of image files in a thread pool, at the size they are shown, and
 /// keeps them within a fixed memory budget.
 class ThumbnailLoader : public QObject {
@@ -38,6 +41,8 @@ public:
     void waitForDone() { m_pool.waitForDone(); }
 
     [[nodiscard]] QSize box() const noexcept { return m_box; }
+    /// Nothing, in the box's size: what stands for a preview still being decoded.
+    [[nodiscard]] const QPixmap& blank() const noexcept { return m_blank; }
 
     /// The memory the cached previews may take.
     static constexpr int budgetKiB = 12 * 1024;
@@ -52,6 +57,7 @@ private:
     QSize m_box;
     qreal m_ratio = 1.0;
     QPixmap m_placeholder;
+    QPixmap m_blank;
     QThreadPool m_pool;
     QCache<QString, QPixmap> m_cache;
     QHash<QString, std::shared_ptr<std::atomic_bool>> m_pending; ///< value: abandoned

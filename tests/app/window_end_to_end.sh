@@ -4,7 +4,8 @@
 # with sub-folders, through the plan and the alert. The config.xml files must hold the bytes
 # crestmap-cli writes on Linux and a folder in another style must be kept; the window must have
 # its icon; screenshots of the result are left at PREFIX.png (and, on Linux, at twice the scale,
-# PREFIX-2x.png); closing the window must end Crestmap with status 0.
+# PREFIX-2x.png, and of a mixed pack's problems at the first size, 960x760, PREFIX-mixed.png);
+# closing the window must end Crestmap with status 0.
 # usage: window_end_to_end.sh [--wine] APP CLI CLOSE_WINDOW SCREENSHOT_PREFIX
 set -euo pipefail
 wine=
@@ -68,27 +69,52 @@ run_window() {
     echo "window $window appeared after $((($(date +%s%N) - started) / 1000000)) ms (scale $scale)"
     xdotool windowfocus --sync "$window"
     sleep 0.3
-    # Include sub-folders, then File > Write folder…, the folder's path, the plan, the alert.
-    xdotool key alt+s ctrl+shift+o
-    local chooser= title='^Write a folder$'
-    [[ -n $wine ]] && title='^Select Folder$' # Windows' own dialog
-    wait_for 'chooser=$(viewable "$title" | head -n 1); [[ -n "$chooser" ]]'
-    xdotool windowfocus --sync "$chooser"
-    if [[ -n $wine ]]; then xdotool type --delay 5 "Z:${pack//\//\\}"; else xdotool type --delay 5 "$pack"; fi
-    # A first Return can go to the file name's completion list, which a person would press again.
-    for _ in 1 2 3; do
-        xdotool key Return
-        wait_for '! viewable "$title" | grep -qx "$chooser"' 2 2>/dev/null >&2 && break
-    done
-    answer_dialog # the plan: keep each folder's own style
-    wait_for '[[ -f "$pack/clubs/config.xml" ]]'
-    answer_dialog # the alert
+    xdotool key alt+s # Include sub-folders
+    write_folder "$pack"
     "$cli" --stdout "$pack/clubs" | cmp - "$pack/clubs/config.xml"
     cmp "$pack/kits/config.xml" "$work/kits.xml"
     [[ ! -e "$pack/empty/config.xml" ]]
     echo "Write folder… by keyboard wrote what crestmap-cli writes, and kept the kits"
     sleep 0.5 # let the preview be drawn
-        import -window "$window" "$shot"
+    import -window "$window" "$shot"
+}
+
+# File > Write folder…, the folder's path, the plan (each folder's own style), the alert.
+write_folder() {
+    local folder=$1 chooser= title='^Write a folder$'
+    xdotool windowfocus --sync "$window" key ctrl+shift+o
+    [[ -n $wine ]] && title='^Select Folder$' # Windows' own dialog
+    wait_for 'chooser=$(viewable "$title" | head -n 1); [[ -n "$chooser" ]]'
+    xdotool windowfocus --sync "$chooser"
+    if [[ -n $wine ]]; then xdotool type --delay 5 "Z:${folder//\//\\}"; else xdotool type --delay 5 "$folder"; fi
+    # A first Return can go to the file name's completion list, which a person would press again.
+    for _ in 1 2 3; do
+        xdotool key Return
+        wait_for '! viewable "$title" | grep -qx "$chooser"' 2 2>/dev/null >&2 && break
+    done
+    answer_dialog # the plan
+    answer_dialog # the alert
+}
+
+# A pack with a problem of each kind, at the window's first size: names and reasons in full.
+shoot_mixed_pack() {
+    local mixed="$work/Mixed pack" size
+    mkdir -p "$mixed/logos/clubs" "$mixed/kits"
+    for name in 501 1234 2046; do
+        convert -size 48x48 "xc:rgba(30,90,200,0.6)" "$mixed/logos/clubs/$name.png"
+    done
+    convert -size 48x48 xc:orange "$mixed/logos/clubs/1234.jpg"
+    convert -size 8x8 xc:gray "$mixed/logos/clubs/X.PNG"
+    : >"$mixed/logos/clubs/broken.png"
+    convert -size 32x32 xc:white "$mixed/kits/1_home.png"
+    "$cli" --style kit "$mixed/kits" >/dev/null
+    write_folder "$mixed"
+    [[ -f "$mixed/logos/clubs/config.xml" ]]
+    size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    [[ $size == 960x760 ]] || { echo "the window opened at $size"; exit 1; }
+    sleep 1 # let the images be checked and their previews drawn
+    import -window "$window" "$1"
+    echo "the mixed pack's results are at $1"
 }
 
 # Started on a folder, as a file manager's "Open with" starts it: the window names the folder in
@@ -111,6 +137,7 @@ open_folder() {
 
 run_window 1 "$shots.png"
 [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon ("* ]] || { echo "no icon"; exit 1; }
+[[ -n $wine ]] || shoot_mixed_pack "$shots-mixed.png"
 close_window "$closer"
 if [[ -z $wine ]]; then
     run_window 2 "$shots-2x.png"

@@ -31,6 +31,7 @@ public:
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
     QList<QUrl> opened;
+    bool nothingOpens = false; ///< as on a desktop with no program for the file
     int dialogsShown = 0;
 
     QList<QUrl> chooseImageFiles(QWidget*) override
@@ -57,8 +58,14 @@ public:
         quitQuestions.push_back(progress);
         return quitAnswer;
     }
-    void open(const QUrl& url) override { opened << url; }
-    void showInFolder(const QString&) override {}
+    void open(const QUrl& url, const std::function<void()>& failed) override
+    {
+        opened << url;
+        if (nothingOpens) {
+            failed();
+        }
+    }
+    void showInFolder(const QString&, const std::function<void()>&) override {}
 
 private:
     template <typename T> static T take(std::deque<T>& answers, T otherwise)

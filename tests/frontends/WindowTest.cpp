@@ -170,7 +170,8 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     settle(1);
 
-    child<QWidget>("backgroundTypeTeam")->setFocus();
+    // The kit and background groups do not go with the logo style, and are passed by.
+    child<QWidget>("logoTypeClub")->setFocus();
     QStringList reached;
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -258,7 +259,7 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
                         "new one");
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
-    EXPECT_TRUE(shown[0].startsWith(native(m_dir / "pack/broken")));
+    EXPECT_TRUE(shown[0].startsWith("broken | ")) << shown[0].toStdString();
     EXPECT_TRUE(shown[1].startsWith("X.PNG | ")) << shown[1].toStdString();
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 
@@ -408,7 +409,7 @@ TEST_F(Window, TheListSortsFiltersAndCopiesWhatIsSelected)
                      "b.png | a kit image needs a name like TEAM_KIT, with exactly one underscore",
                      "c_1.png | graphics/pictures/team/c/kits/1"}));
     view->sortByColumn(ResultsModel::PictureColumn, Qt::DescendingOrder);
-    EXPECT_TRUE(rows().front().startsWith("c_1.png"));
+    EXPECT_TRUE(rows().back().startsWith("c_1.png")) << "problems stay first";
     view->selectAll();
     EXPECT_EQ(child<ResultsPanel>("resultsPanel")->selectedText(true),
               "<record from=\"c_1\" to=\"graphics/pictures/team/c/kits/1\"/>");
@@ -443,10 +444,8 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     ASSERT_GE(shown.size(), 4);
     std::sort(shown.begin(), shown.begin() + 3);
     EXPECT_EQ(shown.mid(0, 4),
-              (QStringList{native(m_dir / "pack/clubs") + " | stale: 1 record added",
-                           native(m_dir / "pack/junk") + " | not a mapping file",
-                           native(m_dir / "pack/new") + " | missing",
-                           native(m_dir / "pack/kits") + " | current"}));
+              (QStringList{"clubs | stale: 1 record added", "junk | not a mapping file",
+                           "new | missing", "kits | current"}));
 
     // A folder gone since the check fails alone.
     fs::rename(m_dir / "pack/new", m_dir / "gone");

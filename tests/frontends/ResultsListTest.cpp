@@ -1,0 +1,257 @@
+#include "ResultsModel.h"
+#include "ResultsPanel.h"
+#include "TestSupport.h"
+#include "WindowHarness.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace crestmap {
+namespace {
+
+namespace fs = std::filesystem;
+using test::writeFile;
+
+constexpr std::string_view jpegSignature = "\xFF\xD8\xFF";
+
+// The rows' texts in one column, in view order.
+QStringList column(const QAbstractItemModel& model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts << model.index(row, column).data().toString();
+    }
+    return texts;
+}
+
+class ResultsList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+
+    // Drops a folder as a user would and waits until its images have been checked too.
+    void write(const fs::path& folder, bool subfolders = false)
+    {
+        m_window.findChild<QCheckBox*>("includeSubfolders")->setChecked(subfolders);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+        QWidget* area = m_window.findChild<QWidget*>("folderDragView");
+        QDragEnterEvent enter(area->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(area, &enter);
+        QDropEvent drop(area->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(area, &drop);
+        const std::size_t alerts = m_prompts.alerts.size();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_prompts.alerts.size() > alerts; }));
+    }
+
+    // The row showing `name`, made current and the only one selected.
+    void select(const QString& name)
+    {
+        const int row = column(model(), ResultsModel::FileColumn).indexOf(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        view().setFocus();
+        view().selectionModel()->setCurrentIndex(
+            model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+
+    // Copy Path, as Edit ▸ Copy paths does it: the bytes that go on the clipboard.
+    QByteArray copiedPath()
+    {
+        QTest::keyClick(&view(), Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->mimeData()->data("text/plain");
+    }
+
+    // Presses Shift+F10 in the list and, in the menu that opens, triggers the action whose text
+    // starts with `choice`; the text of each action, "(off)" after those that are disabled.
+    QStringList menuWith(const QString& choice)
+    {
+        QStringList actions;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            for (QAction* action : menu->actions()) {
+                actions << action->text() + (action->isEnabled() ? "" : " (off)");
+                if (action->text().startsWith(choice) && action->isEnabled()) {
+                    action->trigger();
+                }
+            }
+            menu->close();
+        });
+        QTest::keyClick(&view(), Qt::Key_F10, Qt::ShiftModifier);
+        QApplication::processEvents();
+        return actions;
+    }
+
+    ResultsPanel& panel() { return *m_window.findChild<ResultsPanel*>(); }
+    ResultsModel& model() { return panel().model(); }
+    QTableView& view() { return panel().view(); }
+    QString status() { return m_window.statusBar()->currentMessage(); }
+
+    test::ScriptedPrompts m_prompts;
+    MainWindow m_window{&m_prompts};
+    QAbstractItemModelTester m_tester{&model(),
+                                      QAbstractItemModelTester::FailureReportingMode::Fatal};
+    test::TempDir m_dir;
+};
+
+// A mixed pack at the window's first size: every name and reason reads in full (also run at
+// twice the scale).
+TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
+{
+    const fs::path pack = m_dir.path() / "Mixed pack";
+    test::makeFiles(pack,
+                    {"kits/12_home.png", "kits/501_home.png", "kits/1234_home.png",
+                     "kits/2046_away.png", "kits/_home.png", "kits/45.png", "kits/1_2_3.png"},
+                    test::pngSignature);
+    test::makeFiles(pack, {"kits/12_home.jpg"}, jpegSignature);
+    test::makeFiles(pack, {"kits/12_away.png", "kits/12_third.PNG", "logos/clubs/1234.png"});
+    writeFile(pack / "logos/clubs/config.xml",
+              test::expectedDocument({test::expectedRecord("1", "club/1/logo")}));
+    m_window.findChild<QAbstractButton*>("graphicStyleKit")->click();
+    write(pack, true);
+    m_window.resize(960, 760);
+    QApplication::processEvents();
+    ASSERT_EQ(m_window.size(), QSize(960, 760));
+    ASSERT_EQ(model().rowCount(), 15);
+    for (int row = 0; row < model().rowCount(); ++row) {
+        for (const int col :
+             {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
+            const QModelIndex index = model().index(row, col);
+            EXPECT_LE(view().sizeHintForIndex(index).width(), view().visualRect(index).width())
+                << index.data().toString().toStdString();
+        }
+    }
+}
+
+// Numbers sort as numbers, problems first either way, by image, picture and folder alike.
+TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
+{
+    auto report = std::make_shared<WriteReport>();
+    report->base = "/packs";
+    report->pack = true;
+    report->problems = 2;
+    report->rows = {{ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "clubs 10/45.png", {}},
+                    {ResultRow::Kind::PassedOver, SkipReason::ExtensionCase, "clubs 9/X.PNG", {}},
+                    {ResultRow::Kind::Mapped, {}, "clubs 10/2046.png", "club/2046/logo"},
+                    {ResultRow::Kind::Mapped, {}, "clubs 9/501.png", "club/501/logo"},
+                    {ResultRow::Kind::Mapped, {}, "clubs 100/1234.png", "club/1234/logo"}};
+    model().show(report);
+    struct Case {
+        int column;
+        Qt::SortOrder order;
+        QStringList names;
+    };
+    const std::vector<Case> cases{
+        {ResultsModel::FileColumn,
+         Qt::AscendingOrder,
+         {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FileColumn,
+         Qt::DescendingOrder,
+         {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
+        {ResultsModel::PictureColumn,
+         Qt::AscendingOrder,
+         {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FolderColumn,
+         Qt::AscendingOrder,
+         {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
+    };
+    for (const Case& c : cases) {
+        view().sortByColumn(c.column, c.order);
+        EXPECT_EQ(column(model(), ResultsModel::FileColumn), c.names) << c.column << c.order;
+    }
+}
+
+// A name with a new line reads on its row, marked; a name of 255 bytes leaves the reasons
+// beside it room to read in full.
+TEST_F(ResultsList, AwkwardNamesKeepToTheirRowsAndColumns)
+{
+    auto report = std::make_shared<WriteReport>();
+    report->base = "/packs";
+    report->problems = 1;
+    const std::string longName = std::string(251, 'n') + ".png";
+    report->rows = {{ResultRow::Kind::NoRecord, SkipReason::UnwritableName, "new\nline.png", {}},
+                    {ResultRow::Kind::Mapped, {}, longName, "graphics/pictures/club/n/logo"}};
+    m_window.resize(960, 760);
+    panel().showReport(report);
+    EXPECT_EQ(model().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
+    const QModelIndex reason = model().index(0, ResultsModel::PictureColumn);
+    EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
+}
+
+// The selected row stays selected as the list is sorted and filtered, and Copy Path copies that
+// row's path: its own bytes, for a name that is not UTF-8.
+TEST_F(ResultsList, TheSelectionFollowsItsRow)
+{
+    // A problem row either way: its extension is in upper case.
+#ifdef _WIN32
+    const std::string odd = "a odd.PNG";
+#else
+    const std::string odd = "a\xff odd.PNG";
+#endif
+    for (const char* name : {"b.png", "c.png", "d.png"}) {
+        writeFile(m_dir.path() / name, test::pngSignature);
+    }
+    writeFile(m_dir.path() / odd, test::pngSignature);
+    write(m_dir.path());
+    const QString shown = QString::fromUtf8(odd);
+    select(shown);
+    const QByteArray path = QByteArray::fromStdString((m_dir.path() / odd).string());
+    EXPECT_EQ(copiedPath(), path);
+
+    view().sortByColumn(ResultsModel::FileColumn, Qt::DescendingOrder);
+    EXPECT_EQ(copiedPath(), path) << "after a sort";
+    QTest::keyClicks(m_window.findChild<QLineEdit*>("resultsFilter"), "ODD");
+    EXPECT_EQ(copiedPath(), path) << "after a filter";
+}
+
+// Shift+F10 opens the current row's menu; Copy Record is off for a row without a record, and
+// copies the record of a clashing image, which still has one.
+TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
+{
+    test::makeFiles(m_dir.path(), {"1234.png"}, test::pngSignature);
+    test::makeFiles(m_dir.path(), {"1234.jpg"}, jpegSignature);
+    test::makeFiles(m_dir.path(), {"X.PNG"});
+    write(m_dir.path());
+    select("X.PNG");
+    EXPECT_EQ(menuWith("Copy &Record"), (QStringList{"&Open Image", "Show in &Folder", "",
+                                                     "&Copy Path", "Copy &Record (off)"}));
+
+    QGuiApplication::clipboard()->setText("kept");
+    select("1234.jpg");
+    ASSERT_TRUE(
+        model().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
+    menuWith("Copy &Record");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "<record from=\"1234\" to=\"graphics/pictures/club/1234/logo\"/>");
+    EXPECT_EQ(status(), "Copied the record of 1 row");
+}
+
+TEST_F(ResultsList, OpeningWithNothingToOpenItSaysSo)
+{
+    writeFile(m_dir.path() / "1.png", test::pngSignature);
+    write(m_dir.path());
+    m_prompts.nothingOpens = true;
+    select("1.png");
+    QTest::keyClick(&view(), Qt::Key_Return);
+    EXPECT_EQ(status(), "Nothing could open " +
+                            QDir::toNativeSeparators(QString::fromStdString(m_dir / "1.png")));
+}
+
+} // namespace
+} // namespace crestmap
