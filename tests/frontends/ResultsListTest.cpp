@@ -35,29 +35,8 @@ QStringList column(const QAbstractItemModel& model, int column)
     return texts;
 }
 
-class ResultsList : public ::testing::Test {
+class ResultsList : public test::WindowFixture {
 protected:
-    void SetUp() override
-    {
-        m_window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-    }
-
-    // Drops a folder as a user would and waits until its images have been checked too.
-    void write(const fs::path& folder, bool subfolders = false)
-    {
-        m_window.findChild<QCheckBox*>("includeSubfolders")->setChecked(subfolders);
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
-        QWidget* area = m_window.findChild<QWidget*>("folderDragView");
-        QDragEnterEvent enter(area->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(area, &enter);
-        QDropEvent drop(area->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(area, &drop);
-        const std::size_t alerts = m_prompts.alerts.size();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_prompts.alerts.size() > alerts; }));
-    }
-
     // The row showing `name`, made current and the only one selected.
     void select(const QString& name)
     {
@@ -101,13 +80,9 @@ protected:
     ResultsPanel& panel() { return *m_window.findChild<ResultsPanel*>(); }
     ResultsModel& model() { return panel().model(); }
     QTableView& view() { return panel().view(); }
-    QString status() { return m_window.statusBar()->currentMessage(); }
 
-    test::ScriptedPrompts m_prompts;
-    MainWindow m_window{&m_prompts};
     QAbstractItemModelTester m_tester{&model(),
                                       QAbstractItemModelTester::FailureReportingMode::Fatal};
-    test::TempDir m_dir;
 };
 
 // A mixed pack at the window's first size: every name and reason reads in full (also run at

@@ -3,11 +3,24 @@
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
+#include "ResultsModel.h"
+#include "ResultsPanel.h"
+#include "TestSupport.h"
+#include "WriteController.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
 #include <QList>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
 #include <QUrl>
 #include <deque>
+#include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
 
@@ -76,6 +89,104 @@ private:
         }
         return otherwise;
     }
+};
+
+inline QUrl urlOf(const std::string& path)
+{
+    return QUrl::fromLocalFile(QString::fromStdString(path));
+}
+
+// A path as the window shows it, with the system's separators.
+inline QString native(const std::string& path)
+{
+    return QDir::toNativeSeparators(QString::fromStdString(path));
+}
+
+/// The real window with scripted dialogs and a folder of its own, and what tests do with it.
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+
+    template <typename T> T* child(const char* name)
+    {
+        T* found = m_window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Near the left edge: a radio button only takes clicks on its indicator and label.
+    void click(const char* name)
+    {
+        auto* button = child<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    // A real drag-enter event, then the drop, on the drop area unless said otherwise; true when
+    // the drop was accepted.
+    bool dropUrls(const QList<QUrl>& urls, QWidget* target = nullptr, bool* entered = nullptr)
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        target = target != nullptr ? target : child<QWidget>("folderDragView");
+        const QPoint centre = target->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (entered != nullptr) {
+            *entered = enter.isAccepted();
+        }
+        QDropEvent dropped(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        return dropped.isAccepted();
+    }
+
+    // The title and body of each alert shown, in order.
+    QStringList alerts()
+    {
+        QStringList texts;
+        for (const ResultAlert& alert : m_prompts.alerts) {
+            texts << alert.messageText << alert.informativeText;
+        }
+        return texts;
+    }
+
+    // Waits for the write under way, and the alert that follows it.
+    void settle(std::size_t alertCount)
+    {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return m_prompts.alerts.size() >= alertCount && !m_window.writer().busy(); },
+            20000));
+    }
+
+    QString status() { return m_window.statusBar()->currentMessage(); }
+    ResultsModel& results() { return child<ResultsPanel>("resultsPanel")->model(); }
+
+    // Each row of the results as "image | picture or reason", in view order.
+    QStringList rows()
+    {
+        QStringList texts;
+        for (int row = 0; row < results().rowCount(); ++row) {
+            texts << results().index(row, 0).data().toString() + " | " +
+                         results().index(row, 1).data().toString();
+        }
+        return texts;
+    }
+
+    // Drops a folder, with or without its sub-folders, and waits for the write's alert.
+    void write(const std::filesystem::path& folder, bool subfolders = false)
+    {
+        child<QAbstractButton>("includeSubfolders")->setChecked(subfolders);
+        const std::size_t before = m_prompts.alerts.size();
+        ASSERT_TRUE(dropUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))}));
+        settle(before + 1);
+    }
+
+    ScriptedPrompts m_prompts;
+    MainWindow m_window{&m_prompts};
+    TempDir m_dir;
 };
 
 } // namespace crestmap::test

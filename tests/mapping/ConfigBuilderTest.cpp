@@ -20,24 +20,15 @@ std::string logoLine(const std::string& name)
     return test::expectedRecord(name, "club/" + name + "/logo");
 }
 
-TEST(FileNameOf, DropsFolderAndLastExtensionOnly)
-{
-    for (const auto& [path, name] :
-         std::vector<std::pair<std::string_view, std::string_view>>{{"/a/b.c.png", "b.c"},
-                                                                    {"/x/.hidden.png", ".hidden"},
-                                                                    {".png", ".png"},
-                                                                    {"d.png/", "d"}}) {
-        EXPECT_EQ(fileNameOf(path), name) << path;
-    }
-}
-
 TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
 {
     const TempDir dir;
     const std::string path = dir / "config.xml";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{}, test::expectedDocument({})},
-        {{"/p/b.png", "/p/a.png"}, test::expectedDocument({logoLine("b"), logoLine("a")})},
+        // Named by the last component without the last extension; ".png" has none at all.
+        {{"/p/b.c.png", "/p/.a.png", ".png"},
+         test::expectedDocument({logoLine("b.c"), logoLine(".a")})},
         {{"logo.png", "logo.jpg"}, test::expectedDocument({logoLine("logo"), logoLine("logo")})},
 
         // A file without a mapping leaves no empty line behind.

@@ -187,10 +187,6 @@ TEST(OwnStyle, IsTheFirstRecordsStyle)
     // clang-format off
     const std::vector<std::pair<std::string, std::optional<StylePair>>> cases{
         {expectedDocument({kit, expectedRecord("2_b", "team/2/kit_textures/b")}), StylePair{6, 2}},
-        {expectedDocument({expectedRecord("9", "stadium/9/background")}), StylePair{7, 2}},
-        {expectedDocument({expectedRecord("9", "person/9/background")}), StylePair{7, 4}},
-        {expectedDocument({expectedRecord("9", "person/9/portrait")}), StylePair{5, 0}},
-        {expectedDocument({expectedRecord("A&amp;B", "comp/A&amp;B/logo/background/right")}), StylePair{4, 3}},
         {expectedDocument({kit, expectedRecord("3", "club/3/logo")}), StylePair{6, 2}},
         {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), StylePair{5, 0}},
         {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), std::nullopt},
