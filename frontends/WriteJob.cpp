@@ -24,15 +24,12 @@ WriteReport check(const WriteRequest& request, WriteProgress& progress)
     crestmap::PackRequest pack = request.pack;
     pack.cancel = &progress.cancel;
     pack.verifyImages = true;
-    const crestmap::PackCheck result = crestmap::checkPack(
+    report.checked->counts = crestmap::checkPack(
         request.folder, pack,
         [&collector](const std::string& folder, const crestmap::ConfigCheck& state,
                      crestmap::StylePair style) { collector.checked(folder, state, style); },
         &collector);
-    report.checked->checked = result.checked;
-    report.checked->outdated = result.outdated;
-    report.checked->failed = result.failed;
-    report.written = result.allCurrent();
+    report.written = report.checked->counts.allCurrent();
     report.cancelled = progress.cancel.load();
     collector.finish();
     return report;

@@ -53,7 +53,8 @@ QStringList WriteReport::facts() const
         return {failure};
     }
     const std::vector<std::string> core =
-        checked ? crestmap::checkFacts(checked->checked, checked->outdated, checked->failed, tally)
+        checked ? crestmap::checkFacts(checked->counts.checked, checked->counts.outdated,
+                                       checked->counts.failed, tally)
                 : tally.facts(plannedFolders);
     QStringList list;
     for (const std::string& fact : core) {

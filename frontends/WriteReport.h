@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigCheck.h"
+#include "PackWalk.h"
 #include "SkipReason.h"
 #include "WriteAccount.h"
 
@@ -44,9 +45,7 @@ struct ResultRow {
 
 /// What a check of a pack came to, beside its rows.
 struct CheckSummary {
-    std::size_t checked = 0;
-    std::size_t outdated = 0;
-    std::size_t failed = 0;
+    crestmap::PackCheck counts;
     std::vector<std::string> outdatedFolders; ///< missing or stale: what an update would write
 };
 
