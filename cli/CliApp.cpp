@@ -259,7 +259,7 @@ int check(const Request& request, std::ostream& out, std::ostream& err)
         },
         &report);
     if (!report.json()) {
-        printFacts(out, checkFacts(result.checked, result.outdated, result.failed, report));
+        printFacts(out, checkFacts(result, report));
     }
     return result.allCurrent() ? Written : Failed;
 }

@@ -53,9 +53,7 @@ QStringList WriteReport::facts() const
         return {failure};
     }
     const std::vector<std::string> core =
-        checked ? crestmap::checkFacts(checked->counts.checked, checked->counts.outdated,
-                                       checked->counts.failed, tally)
-                : tally.facts(plannedFolders);
+        checked ? crestmap::checkFacts(checked->counts, tally) : tally.facts(plannedFolders);
     QStringList list;
     for (const std::string& fact : core) {
         list << words(fact);

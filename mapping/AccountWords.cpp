@@ -109,9 +109,11 @@ std::vector<std::string> WriteTally::findings(std::size_t planned) const
     return facts;
 }
 
-std::vector<std::string> checkFacts(std::size_t checked, std::size_t outdated, std::size_t failed,
-                                    const WriteTally& tally)
+std::vector<std::string> checkFacts(const PackCheck& check, const WriteTally& tally)
 {
+    const std::size_t checked = check.checked;
+    const std::size_t outdated = check.outdated;
+    const std::size_t failed = check.failed;
     std::vector<std::string> facts;
     if (outdated == 0 && failed == 0) {
         facts.push_back(checked == 1

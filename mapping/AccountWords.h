@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigCheck.h"
+#include "PackWalk.h"
 #include "UndoJournal.h"
 #include "WriteAccount.h"
 
@@ -28,8 +29,7 @@ namespace crestmap {
 
 /// The facts of a pack's check in the order a person reads them: how many config.xml files are
 /// current or not, folders that could not be read, then what the tally found.
-[[nodiscard]] std::vector<std::string> checkFacts(std::size_t checked, std::size_t outdated,
-                                                  std::size_t failed, const WriteTally& tally);
+[[nodiscard]] std::vector<std::string> checkFacts(const PackCheck& check, const WriteTally& tally);
 
 /// The facts of an undo: what it put back, removed, left alone and could not put back.
 [[nodiscard]] std::vector<std::string> undoFacts(const UndoOutcome& outcome);
