@@ -124,44 +124,36 @@ TEST(Cli, HelpOnceAndVersion)
     EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
 }
 
-// A pack: written folder by folder, each in its own style, checked, updated.
+// A pack: written folder by folder, each in its own style, then checked and updated.
 TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
 {
     const TempDir dir;
-    test::makeFiles(
-        dir.path(),
-        {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png", "empty/notes.txt"},
-        test::pngSignature);
+    test::makeFiles(dir.path(), {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png"},
+                    test::pngSignature);
     test::makeFiles(dir.path(), {"logos/9.png"}, "<html></html>");
-
     const std::string root = dir.path().string();
     ASSERT_EQ(cli({"--style", "kit", dir / "kits"}).status, 0);
-    writeFile(dir / "new/config.xml", "");
-
     EXPECT_EQ(cli({"-r", "--verify", root}).out,
               "kept: " + (dir / "kits") +
                   ": maps kit records; use --update or --restyle\nWrote 4 records in 2 folders; 1 "
                   "folder kept in its own style; 2 images map to the same picture as another; 1 "
                   "image would not load\n");
 
-    EXPECT_FALSE(fs::exists(dir / "empty/config.xml") || fs::exists(dir / "config.xml"));
-
     fs::remove(dir / "new/config.xml");
     fs::remove(dir / "logos/7.jpg");
-    writeFile(dir / "logos/6.png", test::pngSignature);
     const Outcome check = cli({"-r", "--check", root});
-    for (const std::string& line :
-         {"stale: " + (dir / "logos/config.xml") + ": 1 record added, 1 removed\n",
-          "missing: " + (dir / "new/config.xml") + "\n",
-          std::string("2 of 3 config.xml files missing or stale; 1 image would not load\n")}) {
-        EXPECT_TRUE(has(check.out, line)) << line << " in " << check.out;
-    }
-    EXPECT_EQ(occurrences(check.out, "\n"), 3u) << check.out;
+    EXPECT_EQ(check.status, 1);
+    // Folders in the order the system lists them, then the facts.
+    EXPECT_TRUE(has(check.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n") &&
+                has(check.out, "missing: " + (dir / "new/config.xml") + "\n") &&
+                check.out.ends_with("\n2 of 3 config.xml files missing or stale; 1 image would not "
+                                    "load\n") &&
+                occurrences(check.out, "\n") == 3)
+        << check.out;
 
-    const Outcome update = cli({"-r", "--update", "--verify", "--verbose", root});
-    EXPECT_EQ(update.status, 0);
-    EXPECT_TRUE(has(update.out, "not mapped yet: " + (dir / "new"))) << update.out;
-    EXPECT_TRUE(has(update.err, "9.png: not a PNG image (it holds HTML)")) << update.err;
+    const Outcome update = cli({"-r", "--update", "--verbose", root});
+    EXPECT_TRUE(update.status == 0 && has(update.out, "not mapped yet: " + (dir / "new")))
+        << update.out;
 }
 
 // A folder in another style is kept, however it is named, unless restyled; a write that loses
