@@ -8,6 +8,7 @@
 #include "Prompts.h"
 #include "RecordPreview.h"
 #include "ResultAlert.h"
+#include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
@@ -105,7 +106,7 @@ void MainWindow::connectCommands()
     connect(ui.browseAction, &QAction::triggered, m_fileSelector, &FileSelector::fileBrowseSelect);
     connect(ui.writeFolderAction, &QAction::triggered, this, &MainWindow::writeFolder);
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
-    connect(ui.undoAction, &QAction::triggered, m_writer, &WriteController::undo);
+    connect(ui.undoAction, &QAction::triggered, m_writer, [this] { m_writer->undo(); });
     connect(ui.copyAction, &QAction::triggered, results,
             [results] { results->copySelection(false); });
     connect(ui.openFolderAction, &QAction::triggered, this,
@@ -131,10 +132,16 @@ void MainWindow::connectCommands()
     });
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
     connect(m_writer, &WriteController::undoAvailable, ui.undoAction, &QAction::setEnabled);
-    connect(m_writer, &WriteController::undone, this,
-            [this](const QString& summary) { statusBar()->showMessage(summary); });
+    ui.undoAction->setEnabled(m_writer->canUndo());
+    connect(m_writer, &WriteController::undone, this, [this, results](const QString& summary) {
+        statusBar()->showMessage(summary);
+        // The list showed what the write did, which is now taken back.
+        results->showReport(std::make_shared<const WriteReport>(WriteReport::failed(summary)));
+    });
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
-    connect(results, &ResultsPanel::undoRequested, m_writer, &WriteController::undo);
+    // The summary's Undo is of the write it sums up, and of no later one.
+    connect(results, &ResultsPanel::undoRequested, m_writer,
+            [this, results] { m_writer->undo(results->model().report().journal); });
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_prompts->showInFolder(path, [this, path] { couldNotOpen(path); });
@@ -335,13 +342,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // A check writes nothing, so it simply stops; a write is the user's to stop.
-    if (m_writer->writing() && !m_prompts->confirmQuit(this, m_writer->progressBrief())) {
-        event->ignore();
-        return;
+    // A check writes nothing, so it simply stops; a write is the user's to stop. Its alert waits
+    // while the user is asked.
+    if (m_writer->writing()) {
+        m_writer->holdAlerts(true);
+        const bool quit = m_prompts->confirmQuit(this, m_writer->progressBrief());
+        if (!quit) {
+            m_writer->holdAlerts(false);
+            event->ignore();
+            return;
+        }
     }
-    // Each config.xml is left as it was or whole; what was written stays undoable.
+    // Each config.xml is left as it was or whole; what was written stays undoable, from the
+    // next start or the command line, not from an alert of a window that has gone.
     m_quitting = true;
+    m_writer->abandon();
     m_writer->stopAndWait(2000);
     event->accept();
 }
@@ -395,10 +410,14 @@ void MainWindow::showHelp()
         this, tr("Crestmap help"),
         tr("Choose what the images are with the four groups, then hand them over: Browse for "
            "images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the "
-           "window maps every image in it, and with Include sub-folders every folder below it.\n\n"
+           "window maps every image in it, and with Include sub-folders every folder below it. "
+           "Check folder… (%4) compares a folder's config.xml files with what would be written, "
+           "and writes nothing.\n\n"
            "The list shows what each image became. Enter opens an image; the context menu copies "
-           "paths and records. Undo (%3) puts back what the last write replaced.")
+           "paths and records. Undo (%3) puts back what the last write, of this window or of "
+           "crestmap-cli, replaced.")
             .arg(m_ui->browseAction->shortcut().toString(QKeySequence::NativeText),
                  m_ui->writeFolderAction->shortcut().toString(QKeySequence::NativeText),
-                 m_ui->undoAction->shortcut().toString(QKeySequence::NativeText)));
+                 m_ui->undoAction->shortcut().toString(QKeySequence::NativeText),
+                 m_ui->checkFolderAction->shortcut().toString(QKeySequence::NativeText)));
 }

@@ -6,15 +6,55 @@
 #include <QIcon>
 #include <csignal>
 
+namespace {
+
+// The window's own options: --help, --version and a folder.
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Writes config.xml, the file that maps a folder of images to a game's pictures."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FOLDER"),
+        QCoreApplication::translate("main", "A folder to open and check; nothing is written until "
+                                            "you write or update it."),
+        QStringLiteral("[FOLDER]"));
+}
+
+void name()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Crestmap"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
 #ifdef SIGXFSZ
     // A file-size limit should fail a write with the failure alert, not end the application.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+#ifndef Q_OS_WIN
+    // --help and --version print and end, with or without a display to show a window on.
+    {
+        const QCoreApplication console(argc, argv);
+        name();
+        QCommandLineParser parser;
+        describe(parser);
+        if (parser.parse(QCoreApplication::arguments())) {
+            if (parser.isSet(QStringLiteral("help"))) {
+                parser.showHelp();
+            }
+            if (parser.isSet(QStringLiteral("version"))) {
+                parser.showVersion();
+            }
+        }
+    }
+#endif
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Crestmap"));
-    QApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));
+    name();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.crestmap.Crestmap"));
     // The PNG renditions show even where Qt's SVG icon engine is not installed.
     QIcon icon(QStringLiteral(":/icons/crestmap.svg"));
@@ -29,15 +69,7 @@ int main(int argc, char** argv)
 
     // Qt has taken its own options by now; what is left is ours.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QApplication::translate(
-        "main", "Writes config.xml, the file that maps a folder of images to a game's pictures."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("FOLDER"),
-        QApplication::translate("main", "A folder to open and check; nothing is written until you "
-                                        "write or update it."),
-        QStringLiteral("[FOLDER]"));
+    describe(parser);
     parser.process(app);
 
     MainWindow window;

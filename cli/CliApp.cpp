@@ -26,7 +26,8 @@ constexpr const char* programName = "crestmap-cli";
 
 constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
                               "       crestmap-cli [OPTIONS] IMAGE...\n"
-                              "       crestmap-cli [OPTIONS] --recursive [--check] FOLDER\n"
+                              "       crestmap-cli [OPTIONS] --recursive [--update | --restyle] "
+                              "[--check] FOLDER\n"
                               "       crestmap-cli --undo\n";
 
 // Paths that read the same in a Windows console and a POSIX shell.
@@ -237,7 +238,12 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
     }
     const bool failed = report.foldersFailed() > 0;
     if (!report.json() && !(failed && report.foldersWritten() == 0 && !request.recursive)) {
-        printFacts(out, report.facts());
+        std::vector<std::string> facts = report.facts();
+        if (request.folder && !request.recursive && report.images() == 0 &&
+            subfoldersHoldImages(first)) {
+            facts.emplace_back("its sub-folders hold images: use --recursive to write them");
+        }
+        printFacts(out, facts);
     }
     return failed ? Failed : Written;
 }

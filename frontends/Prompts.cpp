@@ -125,17 +125,22 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
     if (plan.updated > 0) {
         body << folderLines(plan.updatedSample, plan.updated, false);
     }
-    body << counted(plan.mapped, "%1 folder keeps the style its config.xml maps.",
-                    "%1 folders keep the style their config.xml maps.");
-    body << counted(plan.otherStyle, "Writing all as %2 would change the style of %1 folder",
-                    "Writing all as %2 would change the style of %1 folders")
-                    .arg(style) +
-                (plan.otherStyle > 0 ? QStringLiteral(":") : QStringLiteral("."));
+    if (plan.folders > plan.replaces) {
+        body << counted(plan.folders - plan.replaces,
+                        "%1 folder without a config.xml gets one as %2.",
+                        "%1 folders without a config.xml get one as %2.")
+                    .arg(style);
+    }
     if (plan.otherStyle > 0) {
+        body << counted(plan.otherStyle, "Writing all as %2 would change the style of %1 folder:",
+                        "Writing all as %2 would change the style of %1 folders:")
+                    .arg(style);
         body << folderLines(plan.otherStyleSample, plan.otherStyle, true);
     }
-    body << counted(plan.replaces, "This replaces %1 config.xml file; Undo puts it back.",
-                    "This replaces %1 config.xml files; Undo puts them back.");
+    if (plan.replaces > 0) {
+        body << counted(plan.replaces, "This replaces %1 config.xml file; Undo puts it back.",
+                        "This replaces %1 config.xml files; Undo puts them back.");
+    }
     box.setInformativeText(body.join(QLatin1Char('\n')));
     QPushButton* update =
         box.addButton(QObject::tr("&Update each folder in its own style"), QMessageBox::AcceptRole);
@@ -159,9 +164,12 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
     if (!alert.detailedText.isEmpty()) {
         box.setDetailedText(alert.detailedText);
     }
-    box.addButton(QMessageBox::Ok);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* undo =
         alert.offersUndo ? box.addButton(QObject::tr("&Undo"), QMessageBox::ResetRole) : nullptr;
+    // Enter or Escape dismisses it; taking a write back is only ever chosen.
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
     box.exec();
     return undo != nullptr && box.clickedButton() == undo ? AlertAnswer::Undo : AlertAnswer::Ok;
 }

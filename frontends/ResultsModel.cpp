@@ -2,6 +2,7 @@
 
 #include "AccountWords.h"
 #include "FileNames.h"
+#include "InputFile.h"
 #include "NaturalOrder.h"
 #include "PathText.h"
 #include "ThumbnailLoader.h"
@@ -468,7 +469,8 @@ QString ResultsModel::tooltip(const ResultRow& row, int column) const
     QString html;
     QString about;
     if (!isFolderRow(row)) {
-        const QSize size = QImageReader(path).size();
+        const QSize size =
+            crestmap::isRegularFile(coreBytes(path)) ? QImageReader(path).size() : QSize();
         if (size.isValid()) {
             html += previewHtml(path);
             about = tr("%1 × %2 pixels, ").arg(size.width()).arg(size.height());

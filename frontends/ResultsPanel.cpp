@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -64,7 +65,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     // Room for a summary with a long path, so that a new one never squeezes the window's groups.
     m_summary->setMinimumHeight(m_summary->fontMetrics().lineSpacing() * 2);
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Its links are menu items with keys too (Edit ▸ Undo, File ▸ Open Folder): no Tab stop.
+    // Its links are menu items with keys too (Edit ▸ Undo, File ▸ Open folder): no Tab stop.
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
     m_summary->setFocusPolicy(Qt::NoFocus);
     m_summary->setTextFormat(Qt::RichText);
@@ -240,10 +241,13 @@ std::vector<int> ResultsPanel::selectedRows() const
 QString ResultsPanel::selectedText(bool records) const
 {
     QStringList lines;
+    QSet<QString> taken;
     for (const int row : selectedRows()) {
         const QVariant value = m_model->index(row, 0).data(records ? ResultsModel::RecordRole
                                                                    : ResultsModel::PathRole);
-        if (value.isValid()) {
+        // An image with a problem has a row of its own beside its mapped one: one line each.
+        if (value.isValid() && !taken.contains(value.toString())) {
+            taken.insert(value.toString());
             lines << value.toString();
         }
     }

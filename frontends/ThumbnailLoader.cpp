@@ -1,5 +1,8 @@
 #include "ThumbnailLoader.h"
 
+#include "InputFile.h"
+#include "PathText.h"
+
 #include <QApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -50,6 +53,10 @@ QImage onCheckerboard(const QImage& image)
 
 QImage decodePreview(const QString& path, QSize box, qreal ratio)
 {
+    // Reading a named pipe waits for a writer that may never come, and holds the decoder.
+    if (!crestmap::isRegularFile(coreBytes(path))) {
+        return {};
+    }
     const QSize pixels = box * ratio;
     QImageReader reader(path);
     const QSize size = reader.size();

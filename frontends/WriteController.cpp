@@ -26,6 +26,14 @@ WriteController::WriteController(Prompts& prompts, QWidget* window)
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
     connect(&m_job, &QFutureWatcher<SharedReport>::finished, this, &WriteController::finish);
+    // Another program may write or undo at any time; a glance at one small file tells.
+    m_undoWatch.setInterval(2000);
+    connect(&m_undoWatch, &QTimer::timeout, this, [this] {
+        if (!m_busy) {
+            refreshUndo();
+        }
+    });
+    m_undoWatch.start();
     refreshUndo();
 }
 
@@ -94,8 +102,38 @@ void WriteController::setBusy(bool busy)
 
 void WriteController::refreshUndo()
 {
-    m_undoable = crestmap::lastWriteSize() > 0;
-    emit undoAvailable(canUndo());
+    const bool undoable = crestmap::lastWriteSize() > 0;
+    if (undoable != m_undoable) {
+        m_undoable = undoable;
+        emit undoAvailable(canUndo());
+    }
+}
+
+void WriteController::holdAlerts(bool hold)
+{
+    m_holding = hold;
+    if (!hold && m_held) {
+        const auto [held, journal] = *std::exchange(m_held, std::nullopt);
+        alert(held, journal);
+    }
+}
+
+void WriteController::abandon()
+{
+    m_abandoned = true;
+    m_held.reset();
+    cancel();
+}
+
+void WriteController::alert(const ResultAlert& shown, const std::string& journal)
+{
+    if (m_holding) {
+        m_held.emplace(shown, journal);
+        return;
+    }
+    if (m_prompts.showResultAlert(m_window, shown) == AlertAnswer::Undo) {
+        undo(journal);
+    }
 }
 
 void WriteController::start(WriteRequest request)
@@ -195,36 +233,37 @@ void WriteController::finish()
     const bool checking = report->checked.has_value();
     setBusy(false);
     refreshUndo();
+    if (m_abandoned) {
+        return;
+    }
     emit reported(report);
     if (checking) {
         return;
     }
     const QString details = report->details();
-    ResultAlert alert;
+    ResultAlert shown;
     if (report->cancelled) {
         const QStringList facts = report->facts();
         const auto cancel = std::find_if(facts.begin(), facts.end(), [](const QString& fact) {
             return fact.startsWith(QLatin1String("cancelled"));
         });
-        alert =
-            ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details, canUndo());
+        shown = ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details,
+                                       !report->journal.empty());
     } else if (m_source == WriteRequest::Source::Browse) {
-        alert = ResultAlert::forBrowse(report->written, details, report->tally.recordsLost());
+        shown = ResultAlert::forBrowse(report->written, details, report->tally.recordsLost());
     } else if (m_pack) {
-        alert = ResultAlert::forPack(report->written, details, report->tally.foldersWritten());
+        shown = ResultAlert::forPack(report->written, details, report->tally.foldersWritten());
     } else {
-        alert = m_source == WriteRequest::Source::Drop
+        shown = m_source == WriteRequest::Source::Drop
                     ? ResultAlert::forDrop(report->written, details)
                     : ResultAlert::forChosenFolder(report->written, details);
     }
-    if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
-        undo();
-    }
+    alert(shown, report->journal);
 }
 
-void WriteController::undo()
+void WriteController::undo(const std::string& journal)
 {
-    if (!canUndo()) {
+    if (m_busy || m_abandoned) {
         return;
     }
     setBusy(true);
@@ -238,6 +277,15 @@ void WriteController::undo()
         for (const std::string& fact : crestmap::undoFacts(outcome)) {
             parts << qtPath(fact);
         }
+        // Few enough to name: each file, as the command line names them.
+        if (outcome.restored.size() + outcome.removed.size() <= 5) {
+            for (const std::string& path : outcome.restored) {
+                parts << tr("put back %1").arg(shownPath(path));
+            }
+            for (const std::string& path : outcome.removed) {
+                parts << tr("removed %1").arg(shownPath(path));
+            }
+        }
         for (const std::string& path : outcome.changedSince) {
             parts << tr("%1 changed since, left alone").arg(shownPath(path));
         }
@@ -246,5 +294,6 @@ void WriteController::undo()
         }
         emit undone(parts.join(QStringLiteral(" · ")));
     });
-    watcher->setFuture(QtConcurrent::run([] { return crestmap::undoLastWrite(); }));
+    watcher->setFuture(QtConcurrent::run(
+        [journal] { return crestmap::undoLastWrite(crestmap::undoFolder(), journal); }));
 }

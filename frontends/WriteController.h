@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultAlert.h"
 #include "WriteJob.h"
 #include "WriteReport.h"
 
@@ -7,6 +8,9 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 class Prompts;
 class QWidget;
@@ -28,8 +32,14 @@ public:
     /// Cancels the running job and waits for it to end, at most `milliseconds`; true when
     /// nothing runs any more.
     bool stopAndWait(int milliseconds);
-    /// Puts back what the last write replaced, and removes what it made.
-    void undo();
+    /// Puts back what the last write replaced, and removes what it made; given a write's journal,
+    /// only if that write is still the last.
+    void undo(const std::string& journal = {});
+    /// Keeps the outcome alerts back while the user is asked something else, and shows the one
+    /// held, if any, when released.
+    void holdAlerts(bool hold);
+    /// Stops the running job for good, as the window goes: no alert and no Undo follow it.
+    void abandon();
     /// Looks again whether there is a write to undo: another program may have written since.
     void refreshUndo();
 
@@ -61,12 +71,17 @@ private:
     void run(WriteRequest request);
     void finish();
     void tick();
+    void alert(const ResultAlert& alert, const std::string& journal);
 
     Prompts& m_prompts;
     QWidget* m_window;
     bool m_busy = false;
     bool m_surveying = false; ///< looking through a pack before its plan or check
     bool m_undoable = false;
+    bool m_holding = false;
+    bool m_abandoned = false;
+    std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert and its write's journal
+    QTimer m_undoWatch;
     WriteRequest::Source m_source = WriteRequest::Source::Drop;
     bool m_pack = false;
     std::shared_ptr<WriteProgress> m_progress;

@@ -72,6 +72,7 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     if (!journal.seal() && report.tally.foldersWritten() > 0) {
         report.undoError = QString::fromStdString(journal.error());
     }
+    report.journal = journal.name();
     report.cancelled = progress.cancel.load();
     if (report.cancelled) {
         report.tally.markCancelled();

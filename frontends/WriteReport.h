@@ -61,6 +61,7 @@ struct WriteReport {
     std::size_t problems = 0; ///< the first rows
     QString hint;             ///< what the user may have meant to do instead
     QString undoError;        ///< why this write cannot be undone, when it cannot
+    std::string journal;      ///< the name of its undo journal, when it has one
     /// How many images each folder (relative, "." for the top) holds, and in which style its
     /// config.xml was written, kept or checked.
     std::unordered_map<std::string, std::size_t> folderImages;

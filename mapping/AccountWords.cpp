@@ -103,8 +103,8 @@ std::vector<std::string> WriteTally::findings(std::size_t planned) const
         const std::size_t left = planned > m_foldersWritten ? planned - m_foldersWritten : 0;
         facts.push_back("cancelled: " + counted(m_foldersWritten, "folder", "folders") +
                         " written" +
-                        (planned > 0 ? ", " + std::to_string(left) + " keep their old config.xml"
-                                     : ", the others keep their old config.xml"));
+                        (planned > 0 ? ", " + std::to_string(left) + " left as they were"
+                                     : ", the others left as they were"));
     }
     return facts;
 }

@@ -137,6 +137,12 @@ bool stampFile(const std::string& path, FileStamp& stamp)
 
 #ifndef _WIN32
 
+bool isRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 InputFile::InputFile(const std::string& path)
 {
     // Looked at before it is opened: opening a device or a pipe can wait, or do something.
@@ -189,6 +195,13 @@ std::size_t InputFile::read(char* buffer, std::size_t size)
 }
 
 #else
+
+bool isRegularFile(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(wideFromBytes(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
+}
 
 InputFile::InputFile(const std::string& path)
 {

@@ -50,6 +50,10 @@ private:
 #endif
 };
 
+/// Whether `path` names a regular file (a link to one counts): looked up, never opened, so that a
+/// named pipe called like an image cannot hold a reader up.
+[[nodiscard]] bool isRegularFile(const std::string& path);
+
 /// A 64-bit digest of bytes given in pieces, to tell whether a file is still what was written.
 class Digest {
 public:

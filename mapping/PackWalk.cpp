@@ -287,10 +287,6 @@ PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bo
             plan.images += check.images;
             const bool exists = check.state != ConfigCheck::State::Missing;
             plan.replaces += exists ? 1 : 0;
-            plan.mapped += check.state == ConfigCheck::State::Current ||
-                                   check.state == ConfigCheck::State::Stale
-                               ? 1
-                               : 0;
             // Checked in its own style where it has one, so a style other than the one asked for
             // is its own.
             const std::optional<StylePair> own =

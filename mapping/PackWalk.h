@@ -95,7 +95,6 @@ struct PackPlan {
     std::size_t folders = 0;  ///< folders that hold images and would be written
     std::size_t images = 0;   ///< image entries in them
     std::size_t replaces = 0; ///< of those, folders that have a config.xml already
-    std::size_t mapped = 0;   ///< of those, folders whose config.xml is a mapping file
     /// Folders whose config.xml a write in their own style changes, such as new images getting
     /// records, with the first few.
     std::size_t updated = 0;

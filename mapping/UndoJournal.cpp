@@ -421,7 +421,12 @@ Undone undoEntry(const IndexEntry& entry, const std::string& folder, std::string
 
 } // namespace
 
-UndoOutcome undoLastWrite(const UndoFolder& where)
+std::string UndoJournal::name() const
+{
+    return m_sealed ? std::string(lastPathComponent(m_folder)) : std::string();
+}
+
+UndoOutcome undoLastWrite(const UndoFolder& where, std::string_view expected)
 {
     UndoOutcome outcome;
     if (where.path.empty()) {
@@ -432,6 +437,11 @@ UndoOutcome undoLastWrite(const UndoFolder& where)
     const std::string last = readSmallFile(joinPath(where.path, lastName));
     if (last.empty() || !last.starts_with("w-") || last.find_first_of("/\\") != last.npos) {
         outcome.nothing = "no write has been kept to undo";
+        return outcome;
+    }
+    if (!expected.empty() && last != expected) {
+        outcome.nothing = "another write has been made since, and it is the one Undo would take "
+                          "back; use Edit ▸ Undo for it";
         return outcome;
     }
     const std::string folder = joinPath(where.path, last);

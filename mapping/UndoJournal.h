@@ -52,6 +52,8 @@ public:
 
     /// How many files this write replaced or made so far.
     [[nodiscard]] std::size_t size() const noexcept { return m_entries; }
+    /// Which write this is, once sealed: what undoLastWrite can be told to expect.
+    [[nodiscard]] std::string name() const;
 
 private:
     struct Pending {
@@ -87,8 +89,10 @@ struct UndoOutcome {
 };
 
 /// Puts back every config.xml the last write replaced and removes those it made, each checked
-/// first against what the write left: a file changed since is left alone and named.
-[[nodiscard]] UndoOutcome undoLastWrite(const UndoFolder& where = undoFolder());
+/// first against what the write left: a file changed since is left alone and named. Given the
+/// name of the write that is meant, it does nothing when the last write is another.
+[[nodiscard]] UndoOutcome undoLastWrite(const UndoFolder& where = undoFolder(),
+                                        std::string_view expected = {});
 
 /// How many config.xml files undoing the last write would touch; 0 when there is nothing.
 [[nodiscard]] std::size_t lastWriteSize(const UndoFolder& where = undoFolder());
