@@ -101,13 +101,18 @@ void tell(WriteListener* listener, const std::string& folder, const std::string&
     listener->folder(account);
 }
 
-// Adds an image to those whose picture may clash, when the finder nominates it.
+// Adds an image to those whose picture may clash, when the finder nominates it; `line` is room
+// to make its record line in, the shape that of its folder's style.
 void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
-              const std::string& folder, std::string_view name, StylePair style)
+              const RecordShape& shape, std::string& line, const std::string& folder,
+              std::string_view name)
 {
-    const auto line = recordLineFor(fileNameOf(name), style);
-    if (line && clashes.nominates(recordTo(*line))) {
-        clashing.push_back({std::string(recordTo(*line)), folder, std::string(name)});
+    line.clear();
+    const RecordShape::Appended made = shape.append(line, fileNameOf(name));
+    const std::string_view picture =
+        std::string_view(line).substr(made.toStart, made.toEnd - made.toStart);
+    if (!made.reason && clashes.nominates(picture)) {
+        clashing.emplace_back(ClashingImage{std::string(picture), folder, std::string(name)});
     }
 }
 
@@ -210,9 +215,11 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     tell(listener, parentFolderOf(path), path, result, style, &file);
     if (result && listener != nullptr && clashes.settle()) {
         std::vector<ClashingImage> clashing;
+        const RecordShape shape(style);
+        std::string line;
         for (const std::string& name : files) {
             if (classifyEntryName(lastPathComponent(name)) == EntryName::Image) {
-                nominate(clashing, clashes, {}, name, style);
+                nominate(clashing, clashes, shape, line, {}, name);
             }
         }
         reportClashes(std::move(clashing), *listener);
@@ -240,11 +247,13 @@ void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& f
                          const ClashFinder& clashes, WriteListener& listener)
 {
     std::vector<ClashingImage> clashing;
+    std::string line;
     for (const auto& [folder, style] : folders) {
+        const RecordShape shape(style);
         FolderReader reader(folder);
         while (const auto entry = reader.next()) {
             if (classifyEntryName(entry->name) == EntryName::Image) {
-                nominate(clashing, clashes, folder, entry->name, style);
+                nominate(clashing, clashes, shape, line, folder, entry->name);
             }
         }
     }

@@ -58,15 +58,15 @@ FolderPass survey(const std::string& folder, std::vector<std::string>* subfolder
 // those that would not load: the one image check of every front end.
 class ImageVerifier : public WriteListener {
 public:
-    explicit ImageVerifier(WriteListener& next) : m_next(next) {}
+    explicit ImageVerifier(WriteListener& next) : m_next(next), m_nextDetail(next.entryDetail()) {}
     [[nodiscard]] EntryDetail entryDetail() const override
     {
         // Every mapped image is read, whether the next one wants to hear of it or not.
-        return std::max(m_next.entryDetail(), EntryDetail::Records);
+        return std::max(m_nextDetail, EntryDetail::Records);
     }
     void entry(const EntryAccount& entry) override
     {
-        if (entry.reason || m_next.entryDetail() != EntryDetail::Skips) {
+        if (entry.reason || m_nextDetail != EntryDetail::Skips) {
             m_next.entry(entry);
         }
         if (entry.reason) {
@@ -91,6 +91,7 @@ public:
 
 private:
     WriteListener& m_next;
+    EntryDetail m_nextDetail; ///< asked once: it is asked for every entry
     std::size_t m_found = 0;
 };
 

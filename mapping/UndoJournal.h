@@ -50,8 +50,6 @@ public:
     /// journal as it was. False, with error(), when the journal could not be kept.
     bool seal();
 
-    /// How many files this write replaced or made so far.
-    [[nodiscard]] std::size_t size() const noexcept { return m_entries; }
     /// Which write this is, once sealed: what undoLastWrite can be told to expect.
     [[nodiscard]] std::string name() const;
 

@@ -317,17 +317,6 @@ std::string recordLineOf(std::string_view from, std::string_view to)
     return line;
 }
 
-std::string_view recordTo(std::string_view line) noexcept
-{
-    // The `from` value holds no raw quote, so the first " to=" ends it.
-    const auto start = line.find(recordBetween);
-    if (start == std::string_view::npos || !line.ends_with(recordClose)) {
-        return {};
-    }
-    const std::size_t from = start + recordBetween.size();
-    return line.substr(from, line.size() - recordClose.size() - from);
-}
-
 std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style)
 {
     std::string line;

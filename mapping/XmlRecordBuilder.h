@@ -67,9 +67,6 @@ public:
 /// writer writes it; nothing when it gets none.
 [[nodiscard]] std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style);
 
-/// The `to` value of a record line as written, entities and all.
-[[nodiscard]] std::string_view recordTo(std::string_view line) noexcept;
-
 /// Why `fileName` gets no record under this style, or nothing when it gets one. The one place
 /// that decides whether a file is mapped.
 [[nodiscard]] std::optional<SkipReason> recordSkipReason(std::string_view fileName,
