@@ -13,16 +13,25 @@ std::string crestmap::AtomicFile::temporaryName(std::string_view targetName,
     return name;
 }
 
-bool crestmap::AtomicFile::fail(std::string_view what, const std::string& subject,
-                                std::string_view reason)
+bool crestmap::AtomicFile::fail(FileError::Action action, const std::string& path,
+                                std::string reason)
 {
-    m_error.assign(what);
-    m_error += ' ';
-    m_error += subject;
-    m_error += ": ";
-    m_error += reason;
+    m_error = {action, path, std::move(reason)};
     discard();
     return false;
+}
+
+std::string crestmap::describeForLog(const FileError& error)
+{
+    using Action = FileError::Action;
+    if (error.action == Action::FindCache) {
+        return "no cache folder: " + error.path + " not set";
+    }
+    static constexpr const char* verbs[] = {"list",  "read",    "create a file in", "write",
+                                            "flush", "close",   "replace",          "make",
+                                            "keep a copy of"};
+    return std::string("cannot ") + verbs[static_cast<int>(error.action)] + ' ' + error.path +
+           ": " + error.reason;
 }
 
 // The system-specific half for Windows is AtomicFileWindows.cpp.
@@ -71,7 +80,7 @@ AtomicFile::AtomicFile(const std::string& target, Staging staging)
 {
     m_dirFd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_dirFd < 0) {
-        failWith("cannot create a file in", m_folder, errno);
+        failWith(FileError::Action::Create, m_folder, errno);
         return;
     }
 #ifdef O_TMPFILE
@@ -84,7 +93,7 @@ AtomicFile::AtomicFile(const std::string& target, Staging staging)
         }
         // File systems without unnamed files say so in one of these ways.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            failWith("cannot create a file in", m_folder, errno);
+            failWith(FileError::Action::Create, m_folder, errno);
             return;
         }
     }
@@ -113,12 +122,12 @@ bool AtomicFile::openNamed()
     name.push_back('\0');
     m_fd = ::mkostemps(name.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
     if (m_fd < 0) {
-        return failWith("cannot create a file in", m_folder, errno);
+        return failWith(FileError::Action::Create, m_folder, errno);
     }
     m_tempName = lastPathComponent(name.data());
     // mkstemp makes the file private; the document should look like any file the user makes.
     if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
-        return failWith("cannot set the permissions of", m_target, errno);
+        return failWith(FileError::Action::Create, m_folder, errno);
     }
     return true;
 }
@@ -142,10 +151,10 @@ bool AtomicFile::nameAnonymous()
             return true;
         }
         if (errno != EEXIST) {
-            return failWith("cannot create a file in", m_folder, errno);
+            return failWith(FileError::Action::Create, m_folder, errno);
         }
     }
-    return failWith("cannot create a file in", m_folder, EEXIST);
+    return failWith(FileError::Action::Create, m_folder, EEXIST);
 }
 
 bool AtomicFile::write(std::string_view bytes)
@@ -159,7 +168,7 @@ bool AtomicFile::write(std::string_view bytes)
             if (errno == EINTR) {
                 continue;
             }
-            return failWith("cannot write", m_target, errno);
+            return failWith(FileError::Action::Write, m_target, errno);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -177,7 +186,13 @@ bool AtomicFile::commit()
 #else
     if (::fsync(m_fd) != 0) {
 #endif
-        return failWith("cannot flush", m_target, errno);
+        return failWith(FileError::Action::Flush, m_target, errno);
+    }
+    // A file made read-only, or private, by its owner stays so when it is rewritten.
+    struct stat old {};
+    if (::fstatat(m_dirFd, m_targetName.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(old.st_mode) && ::fchmod(m_fd, old.st_mode & 07777) != 0) {
+        return failWith(FileError::Action::Replace, m_target, errno);
     }
     if (m_anonymous && !nameAnonymous()) {
         return false;
@@ -185,10 +200,10 @@ bool AtomicFile::commit()
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0) {
-        return failWith("cannot close", m_target, errno);
+        return failWith(FileError::Action::Close, m_target, errno);
     }
     if (::renameat(m_dirFd, m_tempName.c_str(), m_dirFd, m_targetName.c_str()) != 0) {
-        return failWith("cannot replace", m_target, errno);
+        return failWith(FileError::Action::Replace, m_target, errno);
     }
     m_tempName.clear();
     // The rename has happened; a folder that cannot be synced keeps it all the same.
@@ -197,9 +212,9 @@ bool AtomicFile::commit()
     return true;
 }
 
-bool AtomicFile::failWith(std::string_view what, const std::string& subject, int errorNumber)
+bool AtomicFile::failWith(FileError::Action action, const std::string& path, int errorNumber)
 {
-    return fail(what, subject, std::strerror(errorNumber));
+    return fail(action, path, std::strerror(errorNumber));
 }
 
 void AtomicFile::discard() noexcept

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileError.h"
+
 #include <string>
 #include <string_view>
 
@@ -22,12 +24,13 @@ public:
     [[nodiscard]] bool isOpen() const noexcept;
 
     /// Writes all of `bytes`; false on the first failure, which error() then describes.
-    bool write(std::string_view bytes);
+    [[nodiscard]] bool write(std::string_view bytes);
 
-    /// Flushes to disk and puts the new file in the target's place.
-    bool commit();
+    /// Flushes to disk and puts the new file in the target's place, with the permissions of the
+    /// file it replaces where the system has them.
+    [[nodiscard]] bool commit();
 
-    [[nodiscard]] const std::string& error() const noexcept { return m_error; }
+    [[nodiscard]] const FileError& error() const noexcept { return m_error; }
 
     /// Temporary names end in this, so no folder listing takes them for images.
     static constexpr std::string_view tempSuffix = ".crestmap-tmp";
@@ -35,19 +38,19 @@ public:
 private:
     static std::string temporaryName(std::string_view targetName, std::string_view unique);
     bool openNamed();
-    bool fail(std::string_view what, const std::string& subject, std::string_view reason);
+    bool fail(FileError::Action action, const std::string& path, std::string reason);
     void discard() noexcept;
 
     std::string m_target;
     std::string m_folder;
     std::string m_targetName;
     std::string m_tempName; ///< the new file's name in the folder, once it has one
-    std::string m_error;
+    FileError m_error;
 #ifdef _WIN32
     void* m_handle; ///< INVALID_HANDLE_VALUE when closed
 #else
     bool nameAnonymous();
-    bool failWith(std::string_view what, const std::string& subject, int errorNumber);
+    bool failWith(FileError::Action action, const std::string& path, int errorNumber);
 
     int m_dirFd = -1;
     int m_fd = -1;

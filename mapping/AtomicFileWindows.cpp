@@ -52,7 +52,7 @@ bool AtomicFile::openNamed()
             break;
         }
     }
-    return fail("cannot create a file in", m_folder, describeWindowsError(::GetLastError()));
+    return fail(FileError::Action::Create, m_folder, describeWindowsError(::GetLastError()));
 }
 
 bool AtomicFile::write(std::string_view bytes)
@@ -64,7 +64,7 @@ bool AtomicFile::write(std::string_view bytes)
         const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
         if (!::WriteFile(m_handle, bytes.data(), piece, &written, nullptr)) {
-            return fail("cannot write", m_target, describeWindowsError(::GetLastError()));
+            return fail(FileError::Action::Write, m_target, describeWindowsError(::GetLastError()));
         }
         bytes.remove_prefix(written);
     }
@@ -77,7 +77,7 @@ bool AtomicFile::commit()
         return false;
     }
     if (!::FlushFileBuffers(m_handle)) {
-        return fail("cannot flush", m_target, describeWindowsError(::GetLastError()));
+        return fail(FileError::Action::Flush, m_target, describeWindowsError(::GetLastError()));
     }
     ::CloseHandle(m_handle);
     m_handle = INVALID_HANDLE_VALUE;
@@ -87,10 +87,10 @@ bool AtomicFile::commit()
     // carries its API does; asking first makes the answer the same everywhere.
     const DWORD existing = ::GetFileAttributesW(target.c_str());
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return fail("cannot replace", m_target, "it is a folder");
+        return fail(FileError::Action::Replace, m_target, "it is a folder");
     }
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
-        return fail("cannot replace", m_target, describeWindowsError(ERROR_ACCESS_DENIED));
+        return fail(FileError::Action::Replace, m_target, describeWindowsError(ERROR_ACCESS_DENIED));
     }
     // The new file is hidden only while it is temporary.
     ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -98,7 +98,7 @@ bool AtomicFile::commit()
     // file's attributes over, but where it fails it can leave a file of its own behind.
     if (!::MoveFileExW(temp.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return fail("cannot replace", m_target, describeWindowsError(::GetLastError()));
+        return fail(FileError::Action::Replace, m_target, describeWindowsError(::GetLastError()));
     }
     m_tempName.clear();
     return true;

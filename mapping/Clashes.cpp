@@ -7,41 +7,6 @@
 
 namespace crestmap {
 
-std::uint64_t ClashFinder::key(std::string_view picture) noexcept
-{
-    // Sixteen bytes a step in two lanes, every byte of the picture in the key and nothing else.
-    constexpr std::uint64_t m1 = 0x9e3779b97f4a7c15ull;
-    constexpr std::uint64_t m2 = 0xc2b2ae3d27d4eb4full;
-    std::uint64_t a = 0x6a09e667f3bcc909ull ^ (picture.size() * m1);
-    std::uint64_t b = 0xbb67ae8584caa73bull;
-    std::size_t i = 0;
-    for (; i + 16 <= picture.size(); i += 16) {
-        std::uint64_t first = 0;
-        std::uint64_t second = 0;
-        std::memcpy(&first, picture.data() + i, 8);
-        std::memcpy(&second, picture.data() + i + 8, 8);
-        a = (a ^ first) * m1;
-        b = (b ^ second) * m2;
-        a ^= a >> 29;
-        b ^= b >> 31;
-    }
-    if (i + 8 <= picture.size()) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, picture.data() + i, 8);
-        a = (a ^ word) * m1;
-        a ^= a >> 29;
-        i += 8;
-    }
-    std::uint64_t tail = 0; // at most seven bytes
-    for (std::size_t k = i; k < picture.size(); ++k) {
-        tail = (tail << 8) | static_cast<unsigned char>(picture[k]);
-    }
-    std::uint64_t h = (a ^ (b * m1) ^ tail) * m2;
-    h ^= h >> 32;
-    h *= 0xbf58476d1ce4e5b9ull;
-    return h ^ (h >> 31);
-}
-
 void ClashFinder::settleMeanwhile()
 {
     if (!m_settling.valid()) {
@@ -88,9 +53,9 @@ bool ClashFinder::settleNow()
     return kept > 0;
 }
 
-bool ClashFinder::nominates(std::string_view picture) const
+bool ClashFinder::nominates(std::string_view recordLine) const
 {
-    return std::binary_search(m_keys.begin(), m_keys.end(), key(picture));
+    return std::binary_search(m_keys.begin(), m_keys.end(), m_key(recordLine));
 }
 
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
@@ -109,8 +74,7 @@ void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
         }
         for (std::size_t i = first; end - first > 1 && i < end; ++i) {
             const std::string other = pathOf(images[i == first ? first + 1 : first]);
-            listener.problem(
-                {ProblemAccount::Kind::Clash, images[i].folder, images[i].name, {}, other});
+            listener.problem({ProblemAccount::Kind::Clash, images[i].folder, images[i].name, other, {}});
         }
         first = end;
     }

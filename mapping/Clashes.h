@@ -1,22 +1,38 @@
 #pragma once
 
+#include "Hash.h"
 #include "WriteAccount.h"
 
 #include <cstdint>
 #include <future>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace crestmap {
 
-/// Finds pictures that more than one record maps to, in one 64-bit key per record: a million
-/// records cost 8 MB, whatever their names. A shared key only nominates; reportClashes compares
-/// the pictures themselves.
+/// Finds record lines that more than one image has, in one 64-bit key per record: a million
+/// records cost 8 MB, whatever their names. For records the writer makes, the same line is the
+/// same picture. A shared key only nominates: reportClashes compares the pictures themselves.
 class ClashFinder {
 public:
-    /// Notes one record's picture, its `to` value as written.
-    void add(std::string_view picture) { m_keys.push_back(key(picture)); }
+    using KeyFunction = std::uint64_t (*)(std::string_view) noexcept;
+    explicit ClashFinder(KeyFunction keyOf = &hash64) : m_key(keyOf) {}
+
+    /// Notes one record line.
+    void add(std::string_view recordLine) { m_keys.push_back(m_key(recordLine)); }
+    [[nodiscard]] std::uint64_t key(std::string_view recordLine) const noexcept
+    {
+        return m_key(recordLine);
+    }
+
+    /// The keys added since the count was `mark`, to look lines up in before settle().
+    [[nodiscard]] std::size_t mark() const noexcept { return m_keys.size(); }
+    [[nodiscard]] std::span<std::uint64_t> keysSince(std::size_t mark) noexcept
+    {
+        return std::span(m_keys).subspan(mark);
+    }
 
     /// Keeps only the keys seen more than once; true when there are any. Call once, at the end.
     bool settle();
@@ -25,19 +41,18 @@ public:
     /// while the disk is busy with the last file; settle() then waits for it.
     void settleMeanwhile();
 
-    /// Whether another record may map to this picture; after settle().
-    [[nodiscard]] bool nominates(std::string_view picture) const;
-
-    [[nodiscard]] static std::uint64_t key(std::string_view picture) noexcept;
+    /// Whether another record may have this line; after settle().
+    [[nodiscard]] bool nominates(std::string_view recordLine) const;
 
 private:
     bool settleNow();
 
+    KeyFunction m_key;
     std::vector<std::uint64_t> m_keys;
     std::future<bool> m_settling;
 };
 
-/// An image whose picture was nominated, found again after the write.
+/// An image whose line was nominated, found again after the write.
 struct ClashingImage {
     std::string picture; ///< its `to` value as written
     std::string folder;

@@ -2,19 +2,21 @@
 
 #include "AtomicFile.h"
 #include "FileNames.h"
-#include "FolderListing.h"
 #include "FolderReader.h"
+#include "Hash.h"
 #include "InputFile.h"
-#include "MappingFile.h"
 #include "XmlRecordBuilder.h"
+
+#include <algorithm>
 
 namespace crestmap {
 
 namespace {
 
 // The new config.xml, made only when the first piece arrives so that a folder left alone is
-// never touched. It digests what it writes, and compares it with the file it will replace, so
-// that the account can say whether that file is still what was written, and whether it changed.
+// never touched. It digests what it writes and compares it with the file it would replace, so
+// that a file that already holds it stays as it is, and Undo can tell later whether the new
+// one is still what was written.
 class ConfigSink {
 public:
     explicit ConfigSink(std::string path) : m_path(std::move(path)) {}
@@ -35,14 +37,34 @@ public:
         return m_file->write(piece);
     }
 
+    // Whether the old file ended where the document did; once, after the last piece.
+    [[nodiscard]] bool unchanged()
+    {
+        char extra = 0;
+        m_same = m_same && m_old->read(&extra, 1) == 0 && !m_old->failed();
+        return m_same;
+    }
+
+    [[nodiscard]] bool replacesFile() const noexcept { return m_old && m_old->isOpen(); }
+
+    // The records of the replaced file that the new one lacks, by the keys of the new one's.
+    [[nodiscard]] std::size_t recordsLost(const ClashFinder& clashes,
+                                          std::span<const std::uint64_t> sortedKeys)
+    {
+        std::size_t lost = 0;
+        if (m_old && m_old->rewind()) {
+            (void)scanMappingFile(*m_old, [&](std::string_view from, std::string_view to) {
+                const std::uint64_t key = clashes.key(recordLineOf(from, to));
+                lost += std::binary_search(sortedKeys.begin(), sortedKeys.end(), key) ? 0 : 1;
+                return true;
+            });
+        }
+        return lost;
+    }
+
     // Tells the listener just before the new file takes the old one's place.
     bool commit(WriteListener* listener)
     {
-        if (!m_file) {
-            return false;
-        }
-        char extra = 0;
-        m_same = m_same && m_old->read(&extra, 1) == 0 && !m_old->failed();
         m_old.reset();
         if (listener != nullptr) {
             listener->replacing(m_path);
@@ -50,15 +72,12 @@ public:
         return m_file->commit();
     }
 
-    [[nodiscard]] std::string error() const { return m_file ? m_file->error() : std::string(); }
-
-    // What was written, for the folder's account.
-    void stamp(FolderAccount& account) const
+    [[nodiscard]] std::optional<FileError> error() const
     {
-        account.bytes = m_digest.size();
-        account.digest = m_digest.value();
-        account.unchanged = m_same;
+        return m_file ? std::optional(m_file->error()) : std::nullopt;
     }
+    [[nodiscard]] std::uint64_t size() const noexcept { return m_digest.size(); }
+    [[nodiscard]] std::uint64_t digest() const noexcept { return m_digest.value(); }
 
 private:
     std::string m_path;
@@ -69,39 +88,7 @@ private:
     bool m_same = false;
 };
 
-WriteResult failed(WriteResult result, std::string error, std::ostream& errors)
-{
-    result.written = false;
-    result.error = std::move(error);
-    errors << "Unexpected error: " << result.error << ".\n" << std::flush;
-    return result;
-}
-
-// Closes a folder's account with what its write came to.
-void tell(WriteListener* listener, const std::string& folder, const std::string& configPath,
-          const WriteResult& result, StylePair style, const ConfigSink* written,
-          bool leftAlone = false)
-{
-    if (listener == nullptr) {
-        return;
-    }
-    using Outcome = FolderAccount::Outcome;
-    FolderAccount account{folder,
-                          configPath,
-                          result      ? Outcome::Written
-                          : leftAlone ? Outcome::LeftAlone
-                                      : Outcome::Failed,
-                          result.records,
-                          result.files,
-                          result.error,
-                          style};
-    if (result && written != nullptr) {
-        written->stamp(account);
-    }
-    listener->folder(account);
-}
-
-// Adds an image to those whose picture may clash, when the finder nominates it; `line` is room
+// Adds an image to those whose line may clash, when the finder nominates it; `line` is room
 // to make its record line in, the shape that of its folder's style.
 void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
               const RecordShape& shape, std::string& line, const std::string& folder,
@@ -109,17 +96,99 @@ void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
 {
     line.clear();
     const RecordShape::Appended made = shape.append(line, fileNameOf(name));
-    const std::string_view picture =
-        std::string_view(line).substr(made.toStart, made.toEnd - made.toStart);
-    if (!made.reason && clashes.nominates(picture)) {
-        clashing.emplace_back(ClashingImage{std::string(picture), folder, std::string(name)});
+    if (!made.reason && clashes.nominates(line)) {
+        clashing.push_back({line.substr(made.toStart, made.toEnd - made.toStart), folder,
+                            std::string(name)});
     }
+}
+
+bool addHandedOver(DocumentStream& stream, const std::string& file)
+{
+    // The rule of a folder's listing: the same images get records however they are named.
+    switch (classifyEntryName(lastPathComponent(file))) {
+    case EntryName::Image:
+        return stream.add(file);
+    case EntryName::ExtensionCase:
+        stream.passOver(file, SkipReason::ExtensionCase);
+        return true;
+    case EntryName::Other:
+        stream.passOver(file, SkipReason::NotAnImage);
+        return true;
+    }
+    return true;
+}
+
+using Feed = std::function<FolderPass(DocumentStream&)>;
+using Outcome = FolderAccount::Outcome;
+
+// The one write: the entries `feed` gives, into the config.xml at `path`, told to the listener.
+WriteResult write(const std::string& path, const std::string& folder, StylePair style,
+                  std::size_t expected, const Feed& feed, std::ostream& errors,
+                  const FolderWriteOptions& options)
+{
+    ClashFinder own;
+    ClashFinder& clashes = options.clashes != nullptr ? *options.clashes : own;
+    const std::size_t mark = clashes.mark();
+    ConfigSink file(path);
+    DocumentStream stream(
+        style, [&file](std::string_view piece) { return file.write(piece); }, expected,
+        options.listener, folder);
+    stream.findClashesWith(&clashes);
+    const FolderPass pass = feed(stream);
+    WriteResult result;
+    result.files = pass.images;
+    result.records = stream.records();
+    FolderAccount account;
+    account.folder = folder;
+    account.configPath = path;
+    account.records = result.records;
+    account.images = pass.images;
+    account.style = style;
+    account.existing = options.existing;
+    const bool wanted = !pass.cancelled && !pass.error && !(options.onlyWithImages && pass.images == 0);
+    const bool streamed = wanted && stream.finish();
+    if (pass.cancelled) {
+        account.outcome = Outcome::Cancelled; // nothing committed: the old file stays
+    } else if (pass.error) {
+        account.outcome = Outcome::Unreadable;
+        account.error = result.error = pass.error;
+    } else if (!wanted) {
+        account.outcome = Outcome::NoImages;
+    } else if (streamed && file.unchanged()) {
+        account.outcome = Outcome::Unchanged;
+        result.written = result.unchanged = true;
+    } else if (streamed) {
+        if (file.replacesFile()) {
+            const std::span<std::uint64_t> keys = clashes.keysSince(mark);
+            std::sort(keys.begin(), keys.end());
+            account.recordsLost = file.recordsLost(clashes, keys);
+        }
+        if (options.last && options.clashes != nullptr) {
+            // No more records will come: clashes are looked for while the disk takes the file.
+            options.clashes->settleMeanwhile();
+        }
+        result.written = file.commit(options.listener);
+        account.outcome = result.written ? Outcome::Written : Outcome::Unwritable;
+        account.bytes = file.size();
+        account.digest = file.digest();
+    }
+    if (account.outcome == Outcome::Unwritable) {
+        account.error = result.error = file.error();
+        errors << "Unexpected error: " << describeForLog(*result.error) << ".\n" << std::flush;
+    }
+    if (options.lookBelow && pass.images == 0 && account.outcome == Outcome::Written) {
+        account.imagesBelow = imagesBelow(folder);
+    }
+    if (options.listener != nullptr) {
+        options.listener->folder(account);
+    }
+    return result;
 }
 
 } // namespace
 
 FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                        std::vector<std::string>* subfolders, const std::atomic<bool>* cancel)
+                        std::vector<std::string>* subfolders, JobControl* control)
 {
     FolderReader reader(folder);
     FolderPass pass;
@@ -127,7 +196,7 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
     std::size_t seen = 0;
     while (const auto entry = reader.next()) {
         // Often enough to stop within a moment, rarely enough to cost nothing.
-        if (cancel != nullptr && ++seen % 512 == 0 && cancel->load(std::memory_order_relaxed)) {
+        if (control != nullptr && ++seen % 512 == 0 && !control->proceed()) {
             pass.cancelled = true;
             return pass;
         }
@@ -158,62 +227,50 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
 }
 
 std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::string> files,
-                                                         std::int64_t graphicStyle,
-                                                         std::int64_t subType,
-                                                         const DocumentSink& sink,
+                                                         StylePair style, const DocumentSink& sink,
                                                          WriteListener* listener)
 {
-    DocumentStream stream({graphicStyle, subType}, sink, files.size(), listener);
+    DocumentStream stream(style, sink, files.size(), listener);
     for (const std::string& file : files) {
         if (!addHandedOver(stream, file)) {
             return std::nullopt;
         }
     }
-    if (!stream.finish()) {
-        return std::nullopt;
-    }
-    return stream.records();
+    return stream.finish() ? std::optional(stream.records()) : std::nullopt;
 }
 
-std::string ConfigBuilder::streamFolderDocument(const std::string& folder, StylePair style,
-                                                const DocumentSink& sink, WriteListener* listener)
+std::optional<FileError> ConfigBuilder::streamFolderDocument(const std::string& folder,
+                                                             StylePair style,
+                                                             const DocumentSink& sink,
+                                                             bool& refused, WriteListener* listener)
 {
     DocumentStream stream(style, sink, 0, listener, folder);
     const FolderPass pass = streamFolder(folder, stream);
-    if (!pass.error.empty()) {
-        return pass.error;
-    }
-    return stream.finish() ? std::string() : "the document could not be handed on";
+    refused = !pass.error && !stream.finish();
+    return pass.error;
 }
 
 WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const std::string> files,
                                        std::int64_t graphicStyle, std::int64_t subType,
-                                       std::ostream& errors, WriteListener* listener)
+                                       std::ostream& errors, const FolderWriteOptions& options)
 {
     const StylePair style{graphicStyle, subType};
-    ConfigSink file(path);
-    DocumentStream stream(
-        style, [&file](std::string_view piece) { return file.write(piece); }, files.size(),
-        listener);
-    ClashFinder clashes;
-    stream.findClashesWith(&clashes);
-    WriteResult result;
-    result.files = files.size();
-    bool streamed = true;
-    for (const std::string& name : files) {
-        if (!(streamed = addHandedOver(stream, name))) {
-            break;
+    const auto feed = [files](DocumentStream& stream) {
+        FolderPass pass{files.size(), {}, false};
+        for (const std::string& name : files) {
+            if (!addHandedOver(stream, name)) {
+                break;
+            }
         }
-    }
-    streamed = streamed && stream.finish();
-    result.records = stream.records();
-    if (!streamed || !file.commit(listener)) {
-        result = failed(std::move(result), file.error(), errors);
-    } else {
-        result.written = true;
-    }
-    tell(listener, parentFolderOf(path), path, result, style, &file);
-    if (result && listener != nullptr && clashes.settle()) {
+        return pass;
+    };
+    ClashFinder clashes;
+    FolderWriteOptions own = options;
+    own.clashes = options.clashes != nullptr ? options.clashes : &clashes;
+    const WriteResult result =
+        write(path, parentFolderOf(path), style, files.size(), feed, errors, own);
+    if (result && options.clashes == nullptr && options.listener != nullptr && clashes.settle()) {
+        // The files handed over: their clashes are among them alone.
         std::vector<ClashingImage> clashing;
         const RecordShape shape(style);
         std::string line;
@@ -222,25 +279,19 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
                 nominate(clashing, clashes, shape, line, {}, name);
             }
         }
-        reportClashes(std::move(clashing), *listener);
+        reportClashes(std::move(clashing), *options.listener);
     }
     return result;
 }
 
-bool addHandedOver(DocumentStream& stream, const std::string& file)
+WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePair style,
+                                             std::ostream& errors,
+                                             const FolderWriteOptions& options)
 {
-    // The rule of a folder's listing: the same images get records however they are named.
-    switch (classifyEntryName(lastPathComponent(file))) {
-    case EntryName::Image:
-        return stream.add(file);
-    case EntryName::ExtensionCase:
-        stream.passOver(file, SkipReason::ExtensionCase);
-        return true;
-    case EntryName::Other:
-        stream.passOver(file, SkipReason::NotAnImage);
-        return true;
-    }
-    return true;
+    const auto feed = [&](DocumentStream& stream) {
+        return streamFolder(folder, stream, options.subfolders, options.control);
+    };
+    return write(configPathIn(folder), folder, style, 0, feed, errors, options);
 }
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
@@ -258,51 +309,6 @@ void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& f
         }
     }
     reportClashes(std::move(clashing), listener);
-}
-
-WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePair style,
-                                             std::ostream& errors,
-                                             const FolderWriteOptions& options)
-{
-    const std::string configPath = configPathIn(folder);
-    ConfigSink file(configPath);
-    DocumentStream stream(
-        style, [&file](std::string_view piece) { return file.write(piece); }, 0, options.listener,
-        folder);
-    stream.findClashesWith(options.clashes);
-    const FolderPass pass = streamFolder(folder, stream, options.subfolders, options.cancel);
-    WriteResult result;
-    result.files = pass.images;
-    result.records = stream.records();
-    if (pass.cancelled) {
-        // Nothing committed: the old file stays, and the new one is discarded with `file`.
-        if (options.listener != nullptr) {
-            options.listener->folder(
-                {folder, configPath, FolderAccount::Outcome::Cancelled, 0, pass.images, {}, style});
-        }
-        return result;
-    }
-    if (!pass.error.empty()) {
-        result = failed(std::move(result), pass.error, errors);
-        tell(options.listener, folder, configPath, result, style, nullptr);
-        return result;
-    }
-    if (options.onlyWithImages && pass.images == 0) {
-        tell(options.listener, folder, configPath, result, style, nullptr, true);
-        return result;
-    }
-    const bool finished = stream.finish();
-    if (finished && options.last && options.clashes != nullptr) {
-        // No more records will come: clashes are looked for while the disk takes the file.
-        options.clashes->settleMeanwhile();
-    }
-    if (!finished || !file.commit(options.listener)) {
-        result = failed(std::move(result), file.error(), errors);
-    } else {
-        result.written = true;
-    }
-    tell(options.listener, folder, configPath, result, style, &file);
-    return result;
 }
 
 } // namespace crestmap

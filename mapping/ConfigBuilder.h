@@ -2,10 +2,12 @@
 
 #include "Clashes.h"
 #include "DocumentStream.h"
-#include "SkipReason.h"
+#include "FileError.h"
+#include "JobControl.h"
+#include "MappingFile.h"
 #include "StyleSelectors.h"
+#include "WriteAccount.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
@@ -13,7 +15,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace crestmap {
@@ -40,10 +41,11 @@ inline constexpr std::string_view configFooter = "\n\t</list>\n</record>";
 
 /// The outcome of writing a document.
 struct WriteResult {
-    bool written = false;
+    bool written = false;   ///< the document is in place: new, or the old one held it already
+    bool unchanged = false; ///< the old one held it already, byte for byte
     std::size_t records = 0;
     std::size_t files = 0; ///< files handed over, or image entries found in a folder
-    std::string error;     ///< what went wrong, when not written
+    std::optional<FileError> error;
 
     explicit operator bool() const noexcept { return written; }
 };
@@ -52,31 +54,34 @@ struct WriteResult {
 struct FolderWriteOptions {
     /// Leaves a folder without image entries alone instead of giving it an empty mapping.
     bool onlyWithImages = false;
+    /// With no image entries of its own, finds out whether folders below it hold some.
+    bool lookBelow = false;
     /// Receives the names of the folder's real sub-folders (symbolic links not counted).
     std::vector<std::string>* subfolders = nullptr;
     /// Told what became of each entry, then of the folder.
     WriteListener* listener = nullptr;
-    /// Collects the records' pictures, to find those several images map to.
+    /// Collects the records' lines, to find those several images have.
     ClashFinder* clashes = nullptr;
     /// No folder comes after this one: the clashes can be looked for while it is committed.
     bool last = false;
-    /// Set from another thread to stop: the folder's old config.xml then stays as it was.
-    const std::atomic<bool>* cancel = nullptr;
+    /// Stops the write, or holds it; a stopped folder's old config.xml stays as it was.
+    JobControl* control = nullptr;
+    /// What stood at config.xml when the write was decided on, for the account.
+    MappingScan existing;
 };
 
 /// Writes config.xml: the one place a document goes to disk.
 class ConfigBuilder {
 public:
     /// Writes the document for `files` (paths or bare names, in record order) to `path`,
-    /// replacing any file there only once the new one is complete and on disk. A file whose
-    /// name is not an image's gets no record. On failure nothing at `path` changes and one
-    /// "Unexpected error: " line goes to `errors`; on success the listener is told of images
-    /// that map to the same picture.
+    /// replacing any file there only once the new one is complete and on disk, and leaving one
+    /// that already holds it untouched. A file whose name is not an image's gets no record. On
+    /// failure nothing at `path` changes and one "Unexpected error: " line goes to `errors`.
     [[nodiscard]] static WriteResult writeConfig(const std::string& path,
                                                  std::span<const std::string> files,
                                                  std::int64_t graphicStyle, std::int64_t subType,
                                                  std::ostream& errors = std::cout,
-                                                 WriteListener* listener = nullptr);
+                                                 const FolderWriteOptions& options = {});
 
     /// Lists `folder` and writes its config.xml in one pass, in memory that does not grow with
     /// the folder. A listing that fails part-way leaves the old file as it was, like any failure.
@@ -84,32 +89,23 @@ public:
                                                        std::ostream& errors = std::cout,
                                                        const FolderWriteOptions& options = {});
 
-    /// Streams the document to `sink` in pieces of bounded size; the record count, or nothing
-    /// when the sink refused a piece.
-    [[nodiscard]] static std::optional<std::size_t>
-    streamDocument(std::span<const std::string> files, std::int64_t graphicStyle,
-                   std::int64_t subType, const DocumentSink& sink,
-                   WriteListener* listener = nullptr);
+    /// Streams the document of `files` to `sink`; the record count, or nothing when the sink
+    /// refused a piece.
+    [[nodiscard]] static std::optional<std::size_t> streamDocument(
+        std::span<const std::string> files, StylePair style, const DocumentSink& sink,
+        WriteListener* listener = nullptr);
 
-    /// Streams a folder's document to `sink`; empty, or why the folder could not be listed or
-    /// the sink refused a piece.
-    [[nodiscard]] static std::string streamFolderDocument(const std::string& folder,
-                                                          StylePair style, const DocumentSink& sink,
-                                                          WriteListener* listener = nullptr);
+    /// Streams a folder's document to `sink`; why the folder could not be listed, if it could
+    /// not, or false in `refused` when the sink refused a piece.
+    [[nodiscard]] static std::optional<FileError> streamFolderDocument(
+        const std::string& folder, StylePair style, const DocumentSink& sink, bool& refused,
+        WriteListener* listener = nullptr);
 };
-
-/// Adds a file handed over to `stream`: its record, or the reason it has none.
-bool addHandedOver(DocumentStream& stream, const std::string& file);
-
-/// Finds the images of these folders (each in its style) that map to pictures `clashes` saw
-/// more than once, and tells `listener` of them.
-void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
-                         const ClashFinder& clashes, WriteListener& listener);
 
 /// The outcome of one pass over a folder's entries into a document.
 struct FolderPass {
-    std::size_t images = 0; ///< image entries found
-    std::string error;      ///< why the folder could not be read to its end
+    std::size_t images = 0;         ///< image entries found
+    std::optional<FileError> error; ///< why the folder could not be read to its end
     bool cancelled = false;
 };
 
@@ -118,6 +114,11 @@ struct FolderPass {
 /// the sub-folders are still wanted.
 [[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
                                       std::vector<std::string>* subfolders = nullptr,
-                                      const std::atomic<bool>* cancel = nullptr);
+                                      JobControl* control = nullptr);
+
+/// Finds the images of these folders (each in its style) whose lines `clashes` saw more than
+/// once, and tells `listener` of them.
+void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
+                         const ClashFinder& clashes, WriteListener& listener);
 
 } // namespace crestmap

@@ -1,36 +1,49 @@
 #pragma once
 
 #include "ConfigBuilder.h"
+#include "FileError.h"
+#include "MappingFile.h"
 #include "StyleSelectors.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace crestmap {
 
-/// How a folder's config.xml compares with what would be written now.
+/// How a folder's config.xml compares with what would be written now: the one verdict every
+/// front end shows.
 struct ConfigCheck {
-    enum class State {
-        Current,    ///< byte for byte what would be written
+    enum class State : std::uint8_t {
+        Current,    ///< what would be written, or the same records in another layout
+        Stale,      ///< a mapping file the game would read otherwise; `stale` says how
         Missing,    ///< no config.xml
-        Stale,      ///< a mapping file that differs
-        NotMapping, ///< something at config.xml that is not a mapping file
-        Skipped,    ///< no image entries, and none were asked for
-        Failed,     ///< the folder or the file could not be read
+        CutShort,   ///< the start of a mapping file; `file.cut` says where it ends
+        NotMapping, ///< something at config.xml that is no mapping file; `file` says what
+        NotMapped,  ///< a mapping file without records of any style, and no style to compare
+        Unreadable, ///< the folder or the file could not be read; `error` says why
+        NoImages,   ///< no image entries, and none were asked for
     };
-    State state = State::Failed;
-    std::string detail;     ///< what differs in a few words, or what could not be read
-    std::size_t images = 0; ///< image entries in the folder
+    enum class Stale : std::uint8_t { Records, Options, Extraneous };
+    State state = State::Unreadable;
+    std::size_t images = 0;   ///< image entries in the folder
+    bool otherLayout = false; ///< current, but not byte for byte
+    Stale stale = Stale::Records;
+    std::size_t added = 0; ///< records the file lacks, holds beyond the new ones, or maps
+    std::size_t removed = 0;
+    std::size_t changed = 0; ///< to another picture
+    MappingScan file;        ///< what stands at config.xml
+    std::optional<FileError> error;
 
     [[nodiscard]] bool current() const noexcept
     {
-        return state == State::Current || state == State::Skipped;
+        return state == State::Current || state == State::NoImages;
     }
 };
 
-/// Compares `folder`'s config.xml with the document it would get now, streaming both, so that
-/// a folder that is current costs the same memory whatever its size. Nothing is written.
+/// Compares `folder`'s config.xml with the document it would get now in `style`, listing the
+/// folder once. Nothing is written.
 [[nodiscard]] ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
                                             const FolderWriteOptions& options = {});
 

@@ -1,8 +1,7 @@
 #include "DocumentStream.h"
 
 #include "ConfigBuilder.h"
-#include "FileNames.h"
-#include "XmlRecordBuilder.h"
+#include "Hash.h"
 
 #include <algorithm>
 
@@ -12,8 +11,15 @@ namespace {
 
 // Big enough that a million records cost a few dozen writes, small enough to stay unnoticed.
 constexpr std::size_t pieceSize = std::size_t{1} << 20;
+constexpr std::size_t fromOffset = 14; // after <record from="
+constexpr std::size_t toLead = 6;      // " to=" between the values
 
 } // namespace
+
+RecordKey recordKeyOf(std::string_view from, std::string_view to)
+{
+    return {hash64(from), hash64(recordLineOf(from, to))};
+}
 
 DocumentStream::DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles,
                                WriteListener* listener, std::string_view folder)
@@ -32,25 +38,34 @@ bool DocumentStream::addEntry(std::string_view file, std::string_view stem)
     if (m_refused) {
         return false;
     }
-    const std::size_t lineStart = m_piece.size();
+    const std::size_t lineStart = m_piece.size() + recordLinePrefix.size();
     m_piece += recordLinePrefix;
     const RecordShape::Appended line = m_shape.append(m_piece, stem);
     if (line.reason) {
-        m_piece.resize(lineStart);
+        m_piece.resize(lineStart - recordLinePrefix.size());
         passOver(file, *line.reason);
         return true;
     }
     ++m_records;
-    if (m_fingerprint != nullptr) {
-        m_fingerprint->add(std::string_view(m_piece).substr(lineStart + recordLinePrefix.size()));
-    }
+    const std::string_view whole = std::string_view(m_piece).substr(lineStart);
     if (m_clashes != nullptr) {
-        m_clashes->add(std::string_view(m_piece).substr(line.toStart, line.toEnd - line.toStart));
+        m_clashes->add(whole);
+    }
+    if (m_keys != nullptr) {
+        const std::size_t fromEnd = line.toStart - toLead - lineStart;
+        m_keys->push_back({hash64(whole.substr(fromOffset, fromEnd - fromOffset)), hash64(whole)});
     }
     if (m_detail != EntryDetail::Skips) {
         m_picture.clear();
         if (m_detail == EntryDetail::Pictures) {
-            m_shape.appendPicture(m_picture, stem);
+            // The picture is the `to` value, but for the entities of a name that needs them.
+            const std::string_view to =
+                std::string_view(m_piece).substr(line.toStart, line.toEnd - line.toStart);
+            if (to.find('&') == to.npos) {
+                m_picture.assign(to);
+            } else {
+                m_picture = *m_shape.picture(stem);
+            }
         }
         m_listener->entry({m_folder, file, m_picture, std::nullopt});
     }

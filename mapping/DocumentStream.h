@@ -2,24 +2,32 @@
 
 #include "Clashes.h"
 #include "FileNames.h"
-#include "MappingFile.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
 #include "XmlRecordBuilder.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace crestmap {
 
 /// Receives the document in pieces; returning false stops the stream.
 using DocumentSink = std::function<bool(std::string_view piece)>;
 
-/// Makes config.xml one file at a time and hands it on in pieces of bounded size, so that the
-/// document is never held whole, whatever the number of files.
+/// A record as a check compares it: keys of its `from` value and of its whole line.
+struct RecordKey {
+    std::uint64_t from = 0;
+    std::uint64_t line = 0;
+    friend auto operator<=>(const RecordKey&, const RecordKey&) = default;
+};
+
+/// Makes config.xml one file at a time and hands it on in pieces of bounded size, each ending
+/// after a whole record, so that the document is never held whole, whatever the number of files.
 class DocumentStream {
 public:
     /// `expectedFiles` only sizes the first piece, so that small documents stay small. The
@@ -33,9 +41,9 @@ public:
     /// The same for a folder's entry, by its whole name and the name it is mapped by.
     bool addEntry(std::string_view name, std::string_view stem);
 
-    /// Also fingerprints the record lines, and collects their pictures to find clashes.
-    void fingerprintInto(RecordFingerprint* fingerprint) noexcept { m_fingerprint = fingerprint; }
+    /// Also collects each record's line for clashes, or its keys for a check.
     void findClashesWith(ClashFinder* clashes) noexcept { m_clashes = clashes; }
+    void collectKeys(std::vector<RecordKey>* keys) noexcept { m_keys = keys; }
 
     /// Notes an entry passed over before it could be mapped, such as a .PNG in a folder.
     void passOver(std::string_view name, SkipReason reason);
@@ -54,9 +62,12 @@ private:
     std::string m_piece;
     std::string m_picture;
     std::size_t m_records = 0;
-    RecordFingerprint* m_fingerprint = nullptr;
     ClashFinder* m_clashes = nullptr;
+    std::vector<RecordKey>* m_keys = nullptr;
     bool m_refused = false;
 };
+
+/// Keys of a record as written in a file.
+[[nodiscard]] RecordKey recordKeyOf(std::string_view from, std::string_view to);
 
 } // namespace crestmap

@@ -1,5 +1,9 @@
 #include "FileNames.h"
 
+#include "Text.h"
+
+#include <algorithm>
+
 namespace crestmap {
 
 namespace {
@@ -87,6 +91,18 @@ std::string configPathBeside(std::string_view file)
     const auto slash = lastSeparator(file);
     return slash == std::string_view::npos ? std::string("config.xml")
                                            : configPathIn(file.substr(0, slash + 1));
+}
+
+EntryName classifyExtension(std::string_view extension) noexcept
+{
+    const auto is = [extension](std::string_view image) { return image == extension; };
+    const auto folded = [extension](std::string_view image) {
+        return equalsFolded(image, extension);
+    };
+    return std::any_of(imageExtensions.begin(), imageExtensions.end(), is) ? EntryName::Image
+           : std::any_of(imageExtensions.begin(), imageExtensions.end(), folded)
+               ? EntryName::ExtensionCase
+               : EntryName::Other;
 }
 
 } // namespace crestmap

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -39,5 +40,22 @@ namespace crestmap {
 
 /// Where config.xml goes for images chosen one by one: beside `file`, the first of them.
 [[nodiscard]] std::string configPathBeside(std::string_view file);
+
+/// The extensions a folder's images are recognised by, exact and case-sensitive.
+inline constexpr std::array<std::string_view, 3> imageExtensions{"png", "jpg", "jpeg"};
+
+/// What a folder entry's name makes of it.
+enum class EntryName {
+    Image,         ///< an image extension, exactly
+    ExtensionCase, ///< an image extension in another case, such as .PNG: reported, never mapped
+    Other,
+};
+
+/// Whether a folder entry is an image by its name's extension (as extensionOf gives it).
+[[nodiscard]] EntryName classifyExtension(std::string_view extension) noexcept;
+[[nodiscard]] inline EntryName classifyEntryName(std::string_view name) noexcept
+{
+    return classifyExtension(extensionOf(name));
+}
 
 } // namespace crestmap

@@ -23,9 +23,9 @@ struct FolderReader::Handle {
 
 namespace {
 
-std::string describe(const std::string& folder, int errorNumber)
+FileError listingError(const std::string& folder, int errorNumber)
 {
-    return "cannot list " + folder + ": " + std::strerror(errorNumber);
+    return {FileError::Action::List, folder, std::strerror(errorNumber)};
 }
 
 } // namespace
@@ -35,7 +35,7 @@ FolderReader::FolderReader(const std::string& folder)
 {
     m_handle->dir = ::opendir(folder.c_str());
     if (m_handle->dir == nullptr) {
-        m_error = describe(folder, errno);
+        m_error = listingError(folder, errno);
     }
 }
 
@@ -48,7 +48,7 @@ bool FolderReader::isOpen() const noexcept
 
 std::optional<FolderReader::Entry> FolderReader::next()
 {
-    if (!isOpen() || !m_error.empty()) {
+    if (!isOpen() || m_error) {
         return std::nullopt;
     }
     for (;;) {
@@ -58,7 +58,7 @@ std::optional<FolderReader::Entry> FolderReader::next()
             // The end and a failure look alike but for errno; a lost error would pass a
             // half-read folder off as whole.
             if (errno != 0) {
-                m_error = describe(m_folder, errno);
+                m_error = listingError(m_folder, errno);
             }
             return std::nullopt;
         }
@@ -80,3 +80,58 @@ std::optional<FolderReader::Entry> FolderReader::next()
 } // namespace crestmap
 
 #endif
+
+// What every system shares: walking a tree with the reader.
+#include "FileNames.h"
+
+#include <algorithm>
+
+namespace crestmap {
+
+void walkFolders(const std::string& root, const FolderVisitor& visit)
+{
+    // An explicit stack: a tree as deep as the system allows cannot exhaust the call stack.
+    std::vector<std::string> pending{root};
+    std::vector<std::string> subfolders;
+    while (!pending.empty()) {
+        const std::string folder = std::move(pending.back());
+        pending.pop_back();
+        subfolders.clear();
+        visit(folder, subfolders);
+        std::for_each(subfolders.rbegin(), subfolders.rend(),
+                      [&](const std::string& name) { pending.push_back(joinPath(folder, name)); });
+    }
+}
+
+FolderSurvey surveyFolder(const std::string& folder)
+{
+    FolderReader reader(folder);
+    FolderSurvey survey;
+    while (const auto entry = reader.next()) {
+        if (entry->isFolder) {
+            survey.subfolders.emplace_back(entry->name);
+        }
+        survey.images += classifyEntryName(entry->name) == EntryName::Image ? 1 : 0;
+    }
+    survey.error = reader.error();
+    return survey;
+}
+
+bool imagesBelow(const std::string& folder)
+{
+    std::vector<std::string> pending{folder};
+    while (!pending.empty()) {
+        const std::string next = std::move(pending.back());
+        pending.pop_back();
+        const FolderSurvey survey = surveyFolder(next);
+        if (survey.images > 0 && next != folder) {
+            return true;
+        }
+        for (const std::string& name : survey.subfolders) {
+            pending.push_back(joinPath(next, name));
+        }
+    }
+    return false;
+}
+
+} // namespace crestmap

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "FileError.h"
+
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace crestmap {
 
@@ -27,14 +31,34 @@ public:
     /// error() then describes.
     [[nodiscard]] std::optional<Entry> next();
 
-    /// Empty unless opening or reading the folder failed.
-    [[nodiscard]] const std::string& error() const noexcept { return m_error; }
+    /// Set when opening or reading the folder failed.
+    [[nodiscard]] const std::optional<FileError>& error() const noexcept { return m_error; }
 
 private:
     struct Handle;
     std::unique_ptr<Handle> m_handle;
     std::string m_folder;
-    std::string m_error;
+    std::optional<FileError> m_error;
 };
+
+/// Handles one folder of a walk and fills in the names of the real sub-folders it found.
+using FolderVisitor =
+    std::function<void(const std::string& folder, std::vector<std::string>& subfolders)>;
+
+/// Visits `root` and every folder below it, each parent before its children and siblings in
+/// the order their parent lists them. Only the folders a visitor reports are entered, so
+/// symbolic links are never followed and a folder that cannot be read ends only its branch.
+void walkFolders(const std::string& root, const FolderVisitor& visit);
+
+/// How many image entries `folder` holds, by their names, and its real sub-folders' names.
+struct FolderSurvey {
+    std::size_t images = 0;
+    std::vector<std::string> subfolders;
+    std::optional<FileError> error;
+};
+[[nodiscard]] FolderSurvey surveyFolder(const std::string& folder);
+
+/// Whether a folder below `folder`, at any depth, holds an image entry; stops at the first.
+[[nodiscard]] bool imagesBelow(const std::string& folder);
 
 } // namespace crestmap

@@ -28,7 +28,7 @@ FolderReader::FolderReader(const std::string& folder)
     m_handle->find =
         ::FindFirstFileW(wideFromBytes(joinPath(folder, "*")).c_str(), &m_handle->data);
     if (m_handle->find == INVALID_HANDLE_VALUE) {
-        m_error = "cannot list " + folder + ": " + describeWindowsError(::GetLastError());
+        m_error = FileError{FileError::Action::List, folder, describeWindowsError(::GetLastError())};
         return;
     }
     m_handle->pending = true;
@@ -43,14 +43,14 @@ bool FolderReader::isOpen() const noexcept
 
 std::optional<FolderReader::Entry> FolderReader::next()
 {
-    if (!isOpen() || !m_error.empty()) {
+    if (!isOpen() || m_error) {
         return std::nullopt;
     }
     for (;;) {
         if (!m_handle->pending) {
             if (!::FindNextFileW(m_handle->find, &m_handle->data)) {
                 if (const DWORD error = ::GetLastError(); error != ERROR_NO_MORE_FILES) {
-                    m_error = "cannot list " + m_folder + ": " + describeWindowsError(error);
+                    m_error = FileError{FileError::Action::List, m_folder, describeWindowsError(error)};
                 }
                 return std::nullopt;
             }

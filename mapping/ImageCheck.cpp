@@ -1,7 +1,7 @@
 #include "ImageCheck.h"
 
 #include "FileNames.h"
-#include "InputFile.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <array>
@@ -14,40 +14,40 @@ constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 constexpr std::string_view jpegSignature = "\xFF\xD8\xFF";
 
 // What the first bytes look like, for a person deciding what went wrong.
-std::string_view whatItHolds(std::string_view head)
+ImageProblem::Holds whatItHolds(std::string_view head)
 {
     std::string lower(head);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), foldCase);
     if (lower.find("<!doctype") != std::string::npos || lower.find("<html") != std::string::npos) {
-        return "it holds HTML";
+        return ImageProblem::Holds::Html;
     }
     const bool text = std::all_of(head.begin(), head.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0x20 || c == '\n' || c == '\r' || c == '\t';
+        return static_cast<unsigned char>(c) >= 0x20 || c == '\n' || c == '\r' || c == '\t';
     });
-    return text ? "it holds text" : "it holds other data";
+    return text ? ImageProblem::Holds::Text : ImageProblem::Holds::OtherData;
 }
 
 } // namespace
 
-std::optional<std::string> imageLoadProblem(const std::string& path)
+std::optional<ImageProblem> imageLoadProblem(const std::string& path)
 {
     const std::string_view extension = extensionOf(lastPathComponent(path));
-    const std::string kind =
-        std::string("not a ") +
-        (extension.size() == 3 && (extension[0] == 'p' || extension[0] == 'P') ? "PNG" : "JPEG") +
-        " image";
-    // One open, one read, one close: --check reads every image of a pack this way.
+    ImageProblem problem;
+    problem.png = extension.size() == 3 && foldCase(extension[0]) == 'p';
+    // One open, one read, one close: a check reads every image of a pack this way.
     InputFile file(path);
     std::array<char, 16> head{};
     const std::size_t size = file.isOpen() ? file.readFully(head.data(), head.size()) : 0;
     switch (file.state()) {
     case InputFile::State::NotRegular:
-        return kind + " (" + std::string(file.kind()) + ")";
+        problem.holds = ImageProblem::Holds::NotAFile;
+        problem.kind = file.kind();
+        return problem;
     case InputFile::State::Missing:
     case InputFile::State::Unreadable:
-        return "cannot be read: " + file.error();
+        problem.holds = ImageProblem::Holds::Unreadable;
+        problem.reason = file.error();
+        return problem;
     case InputFile::State::Open:
         break;
     }
@@ -55,10 +55,8 @@ std::optional<std::string> imageLoadProblem(const std::string& path)
     if (bytes.starts_with(pngSignature) || bytes.starts_with(jpegSignature)) {
         return std::nullopt;
     }
-    if (bytes.empty()) {
-        return kind + " (0 bytes)";
-    }
-    return kind + " (" + std::string(whatItHolds(bytes)) + ")";
+    problem.holds = bytes.empty() ? ImageProblem::Holds::Nothing : whatItHolds(bytes);
+    return problem;
 }
 
 } // namespace crestmap

@@ -16,94 +16,6 @@
 
 namespace crestmap {
 
-namespace {
-
-constexpr std::uint64_t prime1 = 0x9e3779b185ebca87ull;
-constexpr std::uint64_t prime2 = 0xc2b2ae3d27d4eb4full;
-
-constexpr std::uint64_t rotate(std::uint64_t value, int bits) noexcept
-{
-    return (value << bits) | (value >> (64 - bits));
-}
-
-std::uint64_t load(const unsigned char* bytes) noexcept
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-}
-
-std::uint64_t mix(std::uint64_t h) noexcept
-{
-    h ^= h >> 33;
-    h *= prime2;
-    h ^= h >> 29;
-    h *= prime1;
-    return h ^ (h >> 32);
-}
-
-#ifndef _WIN32
-std::string_view kindOf(mode_t mode) noexcept
-{
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a named pipe";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    return S_ISREG(mode) ? std::string_view{} : std::string_view("a device");
-}
-#endif
-
-} // namespace
-
-void Digest::block(const unsigned char* bytes) noexcept
-{
-    // Four independent lanes, so that a file is digested about as fast as it is copied.
-    for (int lane = 0; lane < 4; ++lane) {
-        m_lanes[lane] = rotate(m_lanes[lane] + load(bytes + 8 * lane) * prime2, 31) * prime1;
-    }
-}
-
-void Digest::add(std::string_view bytes) noexcept
-{
-    m_size += bytes.size();
-    auto data = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t left = bytes.size();
-    if (m_pendingSize > 0) {
-        const std::size_t take = std::min(left, sizeof m_pending - m_pendingSize);
-        std::memcpy(m_pending + m_pendingSize, data, take);
-        m_pendingSize += take;
-        data += take;
-        left -= take;
-        if (m_pendingSize < sizeof m_pending) {
-            return;
-        }
-        block(m_pending);
-        m_pendingSize = 0;
-    }
-    for (; left >= sizeof m_pending; left -= sizeof m_pending, data += sizeof m_pending) {
-        block(data);
-    }
-    std::memcpy(m_pending, data, left);
-    m_pendingSize = left;
-}
-
-std::uint64_t Digest::value() const noexcept
-{
-    std::uint64_t h = m_size * prime1;
-    for (const std::uint64_t lane : m_lanes) {
-        h = rotate(h ^ mix(lane), 27) * prime1 + prime2;
-    }
-    for (std::size_t i = 0; i < m_pendingSize; ++i) {
-        h = rotate(h ^ (m_pending[i] * prime2), 23) * prime1;
-    }
-    return mix(h);
-}
-
 std::size_t InputFile::readFully(char* buffer, std::size_t size)
 {
     std::size_t got = 0;
@@ -117,25 +29,20 @@ std::size_t InputFile::readFully(char* buffer, std::size_t size)
     return got;
 }
 
-bool stampFile(const std::string& path, FileStamp& stamp)
+#ifndef _WIN32
+
+namespace {
+
+InputFile::Kind kindOf(mode_t mode) noexcept
 {
-    InputFile file(path);
-    if (!file.isOpen()) {
-        return false;
-    }
-    Digest digest;
-    std::string chunk(std::size_t{1} << 20, '\0');
-    while (const std::size_t got = file.read(chunk.data(), chunk.size())) {
-        digest.add(std::string_view(chunk.data(), got));
-    }
-    if (file.failed()) {
-        return false;
-    }
-    stamp = {digest.size(), digest.value()};
-    return true;
+    using Kind = InputFile::Kind;
+    return S_ISREG(mode) ? Kind::Regular : S_ISDIR(mode) ? Kind::Folder
+                                       : S_ISFIFO(mode) ? Kind::NamedPipe
+                                       : S_ISSOCK(mode) ? Kind::Socket
+                                                        : Kind::Device;
 }
 
-#ifndef _WIN32
+} // namespace
 
 bool isRegularFile(const std::string& path)
 {
@@ -153,7 +60,7 @@ InputFile::InputFile(const std::string& path)
         return;
     }
     m_kind = kindOf(info.st_mode);
-    if (!m_kind.empty()) {
+    if (m_kind != Kind::Regular) {
         m_state = State::NotRegular;
         return;
     }
@@ -165,8 +72,7 @@ InputFile::InputFile(const std::string& path)
     }
     // Something else may have taken the name in between.
     m_kind = kindOf(info.st_mode);
-    m_state = m_kind.empty() ? State::Open : State::NotRegular;
-    m_size = static_cast<std::uint64_t>(info.st_size);
+    m_state = m_kind == Kind::Regular ? State::Open : State::NotRegular;
 }
 
 InputFile::~InputFile()
@@ -194,6 +100,11 @@ std::size_t InputFile::read(char* buffer, std::size_t size)
     }
 }
 
+bool InputFile::rewind()
+{
+    return m_state == State::Open && ::lseek(m_fd, 0, SEEK_SET) == 0;
+}
+
 #else
 
 bool isRegularFile(const std::string& path)
@@ -216,7 +127,7 @@ InputFile::InputFile(const std::string& path)
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         m_state = State::NotRegular;
-        m_kind = "a folder";
+        m_kind = Kind::Folder;
         return;
     }
     HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_READ,
@@ -231,12 +142,9 @@ InputFile::InputFile(const std::string& path)
     // Names such as CON.png or a pipe's reach a device, not a file on disk.
     if (::GetFileType(handle) != FILE_TYPE_DISK) {
         m_state = State::NotRegular;
-        m_kind = "a device";
+        m_kind = Kind::Device;
         return;
     }
-    LARGE_INTEGER size{};
-    ::GetFileSizeEx(handle, &size);
-    m_size = static_cast<std::uint64_t>(size.QuadPart);
     m_state = State::Open;
 }
 
@@ -260,6 +168,12 @@ std::size_t InputFile::read(char* buffer, std::size_t size)
         return 0;
     }
     return got;
+}
+
+bool InputFile::rewind()
+{
+    LARGE_INTEGER start{};
+    return m_state == State::Open && ::SetFilePointerEx(m_handle, start, nullptr, FILE_BEGIN);
 }
 
 #endif

@@ -1,13 +1,9 @@
 #include "MappingFile.h"
 
 #include "FileNames.h"
-#include "InputFile.h"
-#include "StyleChoices.h"
-#include "SystemNames.h"
 #include "XmlRecordBuilder.h"
 
 #include <array>
-#include <span>
 #include <vector>
 
 namespace crestmap {
@@ -17,18 +13,6 @@ namespace {
 // A tag longer than this is no part of a mapping document; it is never held whole.
 constexpr std::size_t longestTag = 64 * 1024;
 constexpr std::size_t chunkSize = 256 * 1024;
-
-std::uint64_t hash64(std::string_view text) noexcept
-{
-    std::uint64_t h = 14695981039346656037ull; // FNV-1a, then a final mix
-    for (const char c : text) {
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    h ^= h >> 33;
-    h *= 0xff51afd7ed558ccdull;
-    h ^= h >> 33;
-    return h;
-}
 
 bool isSpace(char c) noexcept
 {
@@ -133,6 +117,7 @@ public:
     {
         for (const char c : text) {
             if (!isSpace(c)) {
+                m_scan.empty = false;
                 if (m_place == Place::BeforeRoot) {
                     return notMapping();
                 }
@@ -145,6 +130,7 @@ public:
 
     bool tag(std::string_view text)
     {
+        m_scan.empty = false;
         if (text.starts_with("!--") || text.starts_with('?')) {
             return m_place != Place::BeforeRoot || text.starts_with("!--") ||
                    text.starts_with("?xml") || notMapping();
@@ -183,7 +169,9 @@ public:
                 tag.attribute("from") && tag.attribute("to")) {
                 const std::string_view from = *tag.attribute("from");
                 const std::string_view to = *tag.attribute("to");
-                m_scan.records.add(recordLineOf(from, to));
+                if (m_scan.records++ == 0) {
+                    m_scan.style = styleOfPicture(to);
+                }
                 return !m_onRecord || m_onRecord(from, to);
             }
             if (tag.name == "list" && tag.closing) {
@@ -200,10 +188,23 @@ public:
         return true;
     }
 
-    void finish()
+    // `pending`: the text of a tag the file ends inside.
+    void finish(std::string_view pending)
     {
         m_scan.defaultOptions = m_preload == 1 && m_amap == 1 && m_otherOptions == 0;
-        m_scan.complete = m_place == Place::AfterRoot && m_listClosed && !m_scan.extraneous;
+        if (m_place == Place::AfterRoot || m_scan.extraneous) {
+            return;
+        }
+        // A clean start of a mapping document, ended early: how a write or a copy stops.
+        const bool rootStarts = !pending.empty() && std::string_view("<record").starts_with(
+                                                        pending.substr(0, 7));
+        if (m_place == Place::BeforeRoot && !rootStarts) {
+            return;
+        }
+        m_scan.state = MappingScan::State::CutShort;
+        m_scan.cut = m_place == Place::InList  ? (pending.empty() ? CutPlace::List : CutPlace::Record)
+                     : m_listClosed            ? CutPlace::End
+                                               : CutPlace::Header;
     }
 
     bool notMapping()
@@ -226,33 +227,31 @@ private:
 
 } // namespace
 
-void RecordFingerprint::add(std::string_view recordLine) noexcept
-{
-    const std::uint64_t h = hash64(recordLine);
-    ++count;
-    sum += h;
-    mixedSum += h * (h | 1) ^ (h >> 29);
-}
-
 MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
 {
-    MappingScan scan;
     InputFile file(path);
+    return scanMappingFile(file, onRecord);
+}
+
+MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
+{
+    MappingScan scan;
     switch (file.state()) {
     case InputFile::State::Missing:
         return scan;
     case InputFile::State::NotRegular:
         scan.state = MappingScan::State::NotMapping;
-        scan.error = std::string(file.kind());
+        scan.kind = file.kind();
         return scan;
     case InputFile::State::Unreadable:
         scan.state = MappingScan::State::Unreadable;
-        scan.error = "cannot read " + path + ": " + file.error();
+        scan.error = file.error();
         return scan;
     case InputFile::State::Open:
         break;
     }
     scan.state = MappingScan::State::NotMapping;
+    scan.empty = true;
     MappingReader reader(scan, onRecord);
     std::string buffer;
     std::vector<char> chunk(chunkSize);
@@ -298,101 +297,23 @@ MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onReco
             going = reader.notMapping();
         }
     }
-    if (going && !buffer.empty()) {
-        // An unterminated tag: the document was cut short.
-        scan.extraneous = true;
+    if (going) {
+        reader.finish(buffer);
     }
     if (file.failed()) {
         scan.state = MappingScan::State::Unreadable;
-        scan.error = "cannot read " + path + ": " + file.error();
+        scan.error = file.error();
     }
-    reader.finish();
     return scan;
 }
 
-std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
+MappingScan readExistingFile(const std::string& folder)
 {
-    constexpr std::string_view pictures = "graphics/pictures/";
-    if (!picture.starts_with(pictures)) {
-        return std::nullopt;
-    }
-    picture.remove_prefix(pictures.size());
-    std::array<std::string_view, 6> parts{};
-    std::size_t count = 0;
-    for (std::size_t start = 0;; ++count) {
-        const auto slash = picture.find('/', start);
-        if (count == parts.size()) {
-            return std::nullopt;
-        }
-        parts[count] = picture.substr(start, slash - start);
-        if (slash == std::string_view::npos) {
-            ++count;
-            break;
-        }
-        start = slash + 1;
-    }
-    const std::string_view owner = parts[0];
-    if (count == 4 && owner == "team") {
-        for (const Choice& kit : kitTypeChoices) {
-            if (parts[2] == kit.word && !parts[1].empty()) {
-                return StylePair{GraphicStyle::Kit, kit.value};
-            }
-        }
-        return std::nullopt;
-    }
-    std::string_view slot =
-        count >= 3 ? picture.substr(picture.find('/', owner.size() + 1) + 1) : std::string_view{};
-    for (const Choice& style : graphicStyleChoices) {
-        if (style.word.empty() || slot != style.word) {
-            continue;
-        }
-        if (style.value == GraphicStyle::Portrait) {
-            return owner == "person" ? std::optional(StylePair{style.value, 0}) : std::nullopt;
-        }
-        const auto& owners = style.value == GraphicStyle::Background
-                                 ? std::span<const Choice>(backgroundTypeChoices)
-                                 : std::span<const Choice>(logoTypeChoices);
-        for (const Choice& kind : owners) {
-            if (kind.word == owner) {
-                return StylePair{style.value, kind.value};
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-OwnStyle readOwnStyle(const std::string& folder)
-{
-    OwnStyle own;
     // The first record decides: reading on would cost a whole file's read for every write.
-    const MappingScan scan =
-        scanMappingFile(configPathIn(folder), [&own](std::string_view, std::string_view to) {
-            own.style = styleOfPicture(to);
-            return false;
-        });
-    own.exists = scan.state != MappingScan::State::Missing;
-    if (scan.state != MappingScan::State::Mapping) {
-        own.style.reset();
-    }
-    return own;
-}
-
-std::string describeStyle(StylePair style)
-{
-    const auto graphic = choiceOf(graphicStyleChoices, style.graphicStyle);
-    if (!graphic) {
-        return "unknown";
-    }
-    switch (style.graphicStyle) {
-    case GraphicStyle::Portrait:
-        return "portrait";
-    case GraphicStyle::Kit:
-        return style.subType == 2 ? "kit texture" : "kit";
-    case GraphicStyle::Background:
-        return std::string(backgroundKindWord(style.subType)) + " background";
-    default:
-        return std::string(logoKindWord(style.subType)) + " " + std::string(graphic->name);
-    }
+    MappingScan scan =
+        scanMappingFile(configPathIn(folder), [](std::string_view, std::string_view) { return false; });
+    scan.defaultOptions = scan.extraneous = false;
+    return scan;
 }
 
 } // namespace crestmap

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InputFile.h"
 #include "StyleSelectors.h"
 
 #include <cstddef>
@@ -11,31 +12,32 @@
 
 namespace crestmap {
 
-/// The records of a document as an order-free fingerprint: two documents with the same record
-/// lines, in any order, have the same one.
-struct RecordFingerprint {
-    std::uint64_t count = 0;
-    std::uint64_t sum = 0;
-    std::uint64_t mixedSum = 0;
-
-    void add(std::string_view recordLine) noexcept;
-    friend bool operator==(const RecordFingerprint&, const RecordFingerprint&) = default;
+/// Where a mapping document that was cut short ends.
+enum class CutPlace : std::uint8_t {
+    Header, ///< before its list of records opens
+    Record, ///< inside a record, or another tag of the list
+    List,   ///< after a whole record, before the list's end
+    End,    ///< after the list, before the document's end
 };
 
-/// What an existing config.xml holds, as the game would read it.
+/// What stands at a folder's config.xml, as the game would read it.
 struct MappingScan {
-    enum class State {
+    enum class State : std::uint8_t {
         Missing,
         Unreadable, ///< `error` says why
-        NotMapping, ///< not a mapping document at all
+        NotMapping, ///< no mapping document at all; `empty`, or `kind` when it is no file
+        CutShort,   ///< the start of a mapping document, ending at `cut`
         Mapping,
     };
     State state = State::Missing;
-    std::string error; ///< why it could not be read; with NotMapping, what stands there if no file
+    CutPlace cut = CutPlace::Header;
+    bool empty = false;
+    InputFile::Kind kind = InputFile::Kind::Regular;
+    std::string error;
+    std::optional<StylePair> style; ///< its first record's, when that maps a known picture
+    std::size_t records = 0;
     bool defaultOptions = false; ///< exactly preload and amap, both off
-    bool complete = false;   ///< closed properly, with nothing after but white space and comments
-    bool extraneous = false; ///< text or elements a mapping document does not hold
-    RecordFingerprint records;
+    bool extraneous = false;     ///< text or elements a mapping document does not hold
 };
 
 /// Told each record's from and to values as written (entities not decoded); false stops the read.
@@ -45,21 +47,10 @@ using RecordVisitor = std::function<bool(std::string_view from, std::string_view
 /// with a hostile line, and tells `onRecord` of each record.
 [[nodiscard]] MappingScan scanMappingFile(const std::string& path,
                                           const RecordVisitor& onRecord = {});
+/// The same from an open file's start, for the file a write is about to replace.
+[[nodiscard]] MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord = {});
 
-/// The style whose path shape a picture (as written) has; nothing for a path of no known shape.
-[[nodiscard]] std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept;
-
-/// The style a folder's config.xml maps in.
-struct OwnStyle {
-    bool exists = false;            ///< there is a config.xml, of whatever kind
-    std::optional<StylePair> style; ///< its first record's; none when it has no records, the
-                                    ///< first maps no known picture, or it is no mapping file
-};
-
-/// Reads only as much of the folder's config.xml as the answer needs: up to its first record.
-[[nodiscard]] OwnStyle readOwnStyle(const std::string& folder);
-
-/// "kit", "kit texture", "club logo", "stadium background": what a style's records are.
-[[nodiscard]] std::string describeStyle(StylePair style);
+/// What a folder's config.xml is, read only as far as the answer needs: up to its first record.
+[[nodiscard]] MappingScan readExistingFile(const std::string& folder);
 
 } // namespace crestmap

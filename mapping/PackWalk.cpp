@@ -1,10 +1,8 @@
 #include "PackWalk.h"
 
 #include "FileNames.h"
-#include "FolderListing.h"
 #include "FolderReader.h"
 #include "ImageCheck.h"
-#include "MappingFile.h"
 
 #include <algorithm>
 
@@ -12,46 +10,18 @@ namespace crestmap {
 
 namespace {
 
-constexpr StylePair defaultStyle{GraphicStyle::Logo, 1};
+using Action = Decision::Action;
+using Outcome = FolderAccount::Outcome;
 
-// What becomes of one folder before it is listed.
-struct Decision {
-    enum class Action { Write, Keep, NotMapped } action;
-    StylePair style;
-};
-
-Decision decide(const std::string& folder, const PackRequest& request)
+// A folder's decision, reading its config.xml only when the rule looks at it.
+std::pair<Decision, MappingScan> decideFolder(const std::string& folder,
+                                              const PackRequest& request)
 {
-    const StylePair asked = request.style.value_or(defaultStyle);
-    if (request.rule == StyleRule::AsAsked) {
-        return {Decision::Action::Write, asked};
+    MappingScan existing;
+    if (request.rule != StyleRule::AsAsked) {
+        existing = readExistingFile(folder);
     }
-    const OwnStyle own = readOwnStyle(folder);
-    if (request.rule == StyleRule::Update) {
-        if (own.style) {
-            return {Decision::Action::Write, *own.style};
-        }
-        return {request.style ? Decision::Action::Write : Decision::Action::NotMapped, asked};
-    }
-    if (own.style && *own.style != asked) {
-        return {Decision::Action::Keep, *own.style};
-    }
-    return {Decision::Action::Write, asked};
-}
-
-// Lists a folder that is not written: its sub-folders, and how many image entries it holds.
-FolderPass survey(const std::string& folder, std::vector<std::string>* subfolders)
-{
-    FolderReader reader(folder);
-    FolderPass pass;
-    while (const auto entry = reader.next()) {
-        if (entry->isFolder && subfolders != nullptr) {
-            subfolders->emplace_back(entry->name);
-        }
-        pass.images += classifyEntryName(entry->name) == EntryName::Image ? 1 : 0;
-    }
-    pass.error = reader.error();
-    return pass;
+    return {decide(existing, request.rule, request.style), existing};
 }
 
 // Reads each mapped image's first bytes as its entry passes, telling the next listener of
@@ -72,12 +42,11 @@ public:
         if (entry.reason) {
             return;
         }
-        const auto problem = imageLoadProblem(
-            entry.folder.empty() ? std::string(entry.name) : joinPath(entry.folder, entry.name));
-        if (problem) {
+        if (const auto problem = imageLoadProblem(entry.folder.empty()
+                                                      ? std::string(entry.name)
+                                                      : joinPath(entry.folder, entry.name))) {
             ++m_found;
-            m_next.problem(
-                {ProblemAccount::Kind::Unloadable, entry.folder, entry.name, *problem, {}});
+            m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
         }
     }
     void replacing(std::string_view configPath) override { m_next.replacing(configPath); }
@@ -99,95 +68,107 @@ private:
 // (when recursive) only when they hold image entries.
 void forEachPackFolder(
     const std::string& root, const PackRequest& request,
-    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit)
+    const std::function<void(const std::string& folder, FolderWriteOptions& options)>& visit,
+    bool* descended = nullptr)
 {
-    const auto stopped = [&request] { return request.cancel != nullptr && request.cancel->load(); };
+    const auto stopped = [&request] {
+        return request.control != nullptr && !request.control->proceed();
+    };
     if (!request.folders.empty()) {
         for (const std::string& folder : request.folders) {
             if (stopped()) {
                 return;
             }
             FolderWriteOptions options;
-            options.cancel = request.cancel;
+            options.control = request.control;
             visit(folder, options);
         }
         return;
     }
+    bool recursive = request.recursive;
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
         // A cancelled walk visits nothing more, so the rest of it drains at once.
         if (stopped()) {
             return;
         }
         FolderWriteOptions options;
-        options.onlyWithImages = request.recursive;
-        options.subfolders = request.recursive ? &subfolders : nullptr;
-        options.cancel = request.cancel;
+        options.onlyWithImages = recursive;
+        options.lookBelow = folder == root && !recursive && !request.recursiveWhenEmpty;
+        options.subfolders = recursive || request.recursiveWhenEmpty ? &subfolders : nullptr;
+        options.control = request.control;
         visit(folder, options);
+        if (folder == root && !recursive && request.recursiveWhenEmpty) {
+            // The images were counted by the visit: those below are taken in only without any.
+            recursive = descended != nullptr && *descended;
+            if (!recursive) {
+                subfolders.clear();
+            }
+        }
     });
 }
 
 // Tells of a folder that is not written, and lists it for what the account needs.
-bool leaveFolder(const std::string& folder, const Decision& decision,
-                 std::vector<std::string>* subfolders, std::size_t images, WriteListener& listener,
-                 std::ostream& errors)
+void leaveFolder(const std::string& folder, const Decision& decision, const MappingScan& existing,
+                 const FolderWriteOptions& options, std::size_t images, WriteListener& listener)
 {
-    const FolderPass pass = subfolders != nullptr || images == 0 ? survey(folder, subfolders)
-                                                                 : FolderPass{images, {}, false};
-    using Outcome = FolderAccount::Outcome;
-    const Outcome outcome = !pass.error.empty()                         ? Outcome::Failed
-                            : decision.action == Decision::Action::Keep ? Outcome::Kept
-                            : pass.images > 0                           ? Outcome::NotMapped
-                                                                        : Outcome::LeftAlone;
-    if (outcome == Outcome::Failed) {
-        errors << "Unexpected error: " << pass.error << ".\n" << std::flush;
+    FolderSurvey survey;
+    if (options.subfolders != nullptr || images == 0) {
+        survey = surveyFolder(folder);
+        if (options.subfolders != nullptr) {
+            *options.subfolders = std::move(survey.subfolders);
+        }
+    } else {
+        survey.images = images;
     }
-    listener.folder(
-        {folder, configPathIn(folder), outcome, 0, pass.images, pass.error, decision.style});
-    return outcome != Outcome::Failed;
-}
-
-bool writeImages(const PackRequest& request, WriteListener& listener, std::ostream& errors)
-{
-    const std::string folder = parentFolderOf(request.images.front());
-    const Decision decision = decide(folder, request);
-    if (decision.action != Decision::Action::Write) {
-        return leaveFolder(folder, decision, nullptr, request.images.size(), listener, errors);
+    const std::string configPath = configPathIn(folder);
+    FolderAccount account;
+    account.folder = folder;
+    account.configPath = configPath;
+    account.outcome = Outcome::NotMapped;
+    account.images = survey.images;
+    account.style = decision.style;
+    account.existing = existing;
+    if (survey.error) {
+        account.outcome = Outcome::Unreadable;
+        account.error = survey.error;
+    } else if (decision.action == Action::Unreadable) {
+        account.outcome = Outcome::Unreadable;
+        account.error = FileError{FileError::Action::Read, configPath, existing.error};
+    } else if (options.onlyWithImages && survey.images == 0) {
+        account.outcome = Outcome::NoImages;
+    } else if (decision.action == Action::Keep) {
+        account.outcome = Outcome::Kept;
     }
-    const WriteResult result = ConfigBuilder::writeConfig(
-        configPathBeside(request.images.front()), request.images, decision.style.graphicStyle,
-        decision.style.subType, errors, &listener);
-    return static_cast<bool>(result);
+    listener.folder(account);
 }
 
 } // namespace
 
-void walkFolders(const std::string& root, const FolderVisitor& visit)
+Decision decide(const MappingScan& existing, StyleRule rule,
+                std::optional<StylePair> asked) noexcept
 {
-    // An explicit stack: a tree as deep as the system allows cannot exhaust the call stack.
-    std::vector<std::string> pending{root};
-    std::vector<std::string> subfolders;
-    while (!pending.empty()) {
-        const std::string folder = std::move(pending.back());
-        pending.pop_back();
-        subfolders.clear();
-        visit(folder, subfolders);
-        std::for_each(subfolders.rbegin(), subfolders.rend(),
-                      [&](const std::string& name) { pending.push_back(joinPath(folder, name)); });
+    using State = MappingScan::State;
+    const StylePair chosen = asked.value_or(defaultStyle);
+    const bool ownFile = existing.state == State::Mapping || existing.state == State::CutShort;
+    if (existing.state == State::Unreadable) {
+        return {Action::Unreadable, std::nullopt};
     }
-}
-
-bool holdsImages(const std::string& folder)
-{
-    return survey(folder, nullptr).images > 0;
-}
-
-bool subfoldersHoldImages(const std::string& folder)
-{
-    std::vector<std::string> subfolders;
-    (void)survey(folder, &subfolders);
-    return std::any_of(subfolders.begin(), subfolders.end(), [&folder](const std::string& name) {
-        return holdsImages(joinPath(folder, name));
-    });
+    if (rule == StyleRule::AsAsked) {
+        return {Action::Write, chosen};
+    }
+    if (ownFile && existing.style) {
+        const StylePair own = *existing.style;
+        return rule == StyleRule::Update || own == chosen ? Decision{Action::Write, own}
+                                                          : Decision{Action::Keep, own};
+    }
+    // A file cut short before its first record may be of any style: nothing guesses it.
+    if (existing.state == State::CutShort) {
+        return {Action::Keep, std::nullopt};
+    }
+    if (rule == StyleRule::Update && !asked) {
+        return {Action::NotMapped, std::nullopt};
+    }
+    return {Action::Write, chosen};
 }
 
 bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
@@ -196,31 +177,43 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
     ImageVerifier verifier(listener);
     WriteListener& told = request.verifyImages ? verifier : listener;
     if (!request.images.empty()) {
-        return writeImages(request, told, errors);
+        const std::string folder = parentFolderOf(request.images.front());
+        const auto [decision, existing] = decideFolder(folder, request);
+        FolderWriteOptions options;
+        options.listener = &told;
+        options.existing = existing;
+        if (decision.action != Action::Write) {
+            leaveFolder(folder, decision, existing, options, request.images.size(), told);
+            return decision.action != Action::Unreadable;
+        }
+        return static_cast<bool>(ConfigBuilder::writeConfig(
+            configPathBeside(request.images.front()), request.images,
+            decision.style->graphicStyle, decision.style->subType, errors, options));
     }
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> written;
     bool allWritten = true;
     const bool several = request.recursive || request.folders.size() > 1;
     forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
-        const Decision decision = decide(folder, request);
-        if (decision.action != Decision::Action::Write) {
-            allWritten =
-                leaveFolder(folder, decision, options.subfolders, 0, told, errors) && allWritten;
+        const auto [decision, existing] = decideFolder(folder, request);
+        options.listener = &told;
+        options.existing = existing;
+        if (decision.action != Action::Write) {
+            leaveFolder(folder, decision, existing, options, 0, told);
+            allWritten = allWritten && decision.action != Action::Unreadable;
             return;
         }
-        options.listener = &told;
         options.clashes = &clashes;
         options.last = !several;
         const WriteResult result =
-            ConfigBuilder::writeFolderConfig(folder, decision.style, errors, options);
-        allWritten = allWritten && (result || result.error.empty());
+            ConfigBuilder::writeFolderConfig(folder, *decision.style, errors, options);
+        allWritten = allWritten && (result || !result.error);
         if (result) {
-            written.emplace_back(folder, decision.style);
+            written.emplace_back(folder, *decision.style);
         }
     });
     // A stopped write gives control back at once; its clashes are not all known anyway.
-    const bool stopped = request.cancel != nullptr && request.cancel->load();
+    const bool stopped = request.control != nullptr && request.control->cancelled();
     if (!stopped && clashes.settle()) {
         reportFolderClashes(written, clashes, told);
     }
@@ -240,26 +233,67 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
     PackCheck pack;
     PackRequest own = request;
     own.rule = request.rule == StyleRule::AsAsked ? StyleRule::AsAsked : StyleRule::Update;
-    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
-        const Decision decision = decide(folder, own);
+    using State = ConfigCheck::State;
+    std::optional<std::pair<ConfigCheck, std::optional<StylePair>>> top;
+    const auto visit = [&](const std::string& folder, FolderWriteOptions& options) {
+        const auto [decision, existing] = decideFolder(folder, own);
         options.listener = &told;
         options.clashes = &clashes;
-        const ConfigCheck check = checkFolderConfig(folder, decision.style, options);
-        if (check.state == ConfigCheck::State::Skipped) {
+        ConfigCheck check;
+        if (decision.action == Action::Write) {
+            check = checkFolderConfig(folder, *decision.style, options);
+        } else {
+            const FolderSurvey survey = surveyFolder(folder);
+            if (options.subfolders != nullptr) {
+                *options.subfolders = survey.subfolders;
+            }
+            check.images = survey.images;
+            check.file = existing;
+            check.error = survey.error;
+            check.state = survey.error                                  ? State::Unreadable
+                          : options.onlyWithImages && survey.images == 0 ? State::NoImages
+                          : decision.action == Action::Keep              ? State::CutShort
+                          : existing.state == MappingScan::State::Missing ? State::Missing
+                          : existing.state == MappingScan::State::NotMapping ? State::NotMapping
+                          : existing.state == MappingScan::State::Unreadable ? State::Unreadable
+                                                                             : State::NotMapped;
+            if (!survey.error && decision.action == Action::Unreadable) {
+                check.error = FileError{FileError::Action::Read, configPathIn(folder), existing.error};
+            }
+        }
+        if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
+            pack.descended = check.images == 0;
+            if (pack.descended) {
+                top.emplace(check, decision.style);
+                return; // told only if nothing below holds images either
+            }
+        }
+        if (check.state == State::NoImages) {
             return;
         }
-        if (check.state == ConfigCheck::State::Failed) {
-            ++pack.failed;
+        if (check.state == State::Unreadable) {
+            ++pack.unreadable;
         } else {
             ++pack.checked;
             pack.outdated += check.current() ? 0 : 1;
-            checked.emplace_back(folder, decision.style);
+            if (decision.action == Action::Write) {
+                checked.emplace_back(folder, *decision.style);
+            }
         }
         if (onFolder) {
             onFolder(folder, check, decision.style);
         }
-    });
-    const bool stopped = request.cancel != nullptr && request.cancel->load();
+    };
+    forEachPackFolder(root, own, visit, &pack.descended);
+    if (top && pack.checked + pack.unreadable == 0) {
+        pack.descended = false;
+        ++pack.checked;
+        pack.outdated += top->first.current() ? 0 : 1;
+        if (onFolder) {
+            onFolder(root, top->first, top->second);
+        }
+    }
+    const bool stopped = request.control != nullptr && request.control->cancelled();
     if (!stopped && clashes.settle()) {
         reportFolderClashes(checked, clashes, told);
     }
@@ -267,7 +301,31 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
     return pack;
 }
 
-PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bool>* cancel,
+std::vector<Fact> PackCheck::facts(const WriteTally& tally) const
+{
+    using Kind = Fact::Kind;
+    const auto failing = [](const Fact& fact) {
+        return fact.kind == Kind::Clashes || fact.kind == Kind::Unloadable;
+    };
+    // What fails comes first, so that the first words say why a check failed.
+    std::vector<Fact> facts;
+    if (outdated > 0) {
+        facts.push_back({Kind::Outdated, outdated, checked});
+    }
+    if (unreadable > 0) {
+        facts.push_back({Kind::Unreadable, unreadable});
+    }
+    const std::vector<Fact> found = tally.findings();
+    std::copy_if(found.begin(), found.end(), std::back_inserter(facts), failing);
+    if (outdated == 0 && unreadable == 0) {
+        facts.push_back({Kind::Current, checked});
+    }
+    std::copy_if(found.begin(), found.end(), std::back_inserter(facts),
+                 [&](const Fact& fact) { return !failing(fact); });
+    return facts;
+}
+
+PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
                   const std::vector<std::string>& folders)
 {
     PackPlan plan;
@@ -276,46 +334,53 @@ PackPlan planPack(const std::string& root, StylePair asked, const std::atomic<bo
     request.rule = StyleRule::Update;
     request.recursive = folders.empty();
     request.folders = folders;
-    request.cancel = cancel;
+    request.control = control;
     const auto sample = [](std::vector<PlannedFolder>& samples, PlannedFolder folder) {
         if (samples.size() < PackPlan::sampleLimit) {
             samples.push_back(std::move(folder));
         }
     };
-    (void)checkPack(
-        root, request, [&](const std::string& folder, const ConfigCheck& check, StylePair style) {
-            ++plan.folders;
-            plan.images += check.images;
-            const bool exists = check.state != ConfigCheck::State::Missing;
-            plan.replaces += exists ? 1 : 0;
-            // Checked in its own style where it has one, so a style other than the one asked for
-            // is its own.
-            const std::optional<StylePair> own =
-                exists && check.state != ConfigCheck::State::NotMapping && style != asked
-                    ? std::optional(style)
-                    : std::nullopt;
-            if (!check.current()) {
-                ++plan.updated;
-                sample(plan.updatedSample, {folder, own, check.detail});
-            }
-            if (own) {
-                ++plan.otherStyle;
-                sample(plan.otherStyleSample, {folder, own, {}});
-            }
-        });
+    using State = ConfigCheck::State;
+    (void)checkPack(root, request,
+                    [&](const std::string& folder, const ConfigCheck& check,
+                        std::optional<StylePair> style) {
+                        ++plan.folders;
+                        plan.images += check.images;
+                        const bool keptCutShort = check.state == State::CutShort && !style;
+                        plan.creates += check.state == State::Missing ? 1 : 0;
+                        plan.unchanged += check.current() ? 1 : 0;
+                        plan.replaces += !check.current() && check.state != State::Missing &&
+                                                 !keptCutShort
+                                             ? 1
+                                             : 0;
+                        // Checked in its own style where it has one.
+                        const bool other = check.file.style && style && *style != asked;
+                        if (!check.current() && !keptCutShort) {
+                            sample(plan.updatedSample, {folder, style, check});
+                        }
+                        if (other) {
+                            ++plan.otherStyle;
+                            sample(plan.otherStyleSample, {folder, style, check});
+                        }
+                        if (keptCutShort) {
+                            ++plan.cutShort;
+                            sample(plan.cutShortSample, {folder, std::nullopt, check});
+                        }
+                    });
     return plan;
 }
 
-PackPlan sizeOfPack(const std::string& root, const std::atomic<bool>* cancel)
+PackPlan sizeOfPack(const std::string& root, JobControl* control)
 {
     PackPlan plan;
     walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        if (cancel != nullptr && cancel->load()) {
+        if (control != nullptr && !control->proceed()) {
             return;
         }
-        const std::size_t images = survey(folder, &subfolders).images;
-        plan.folders += images > 0 ? 1 : 0;
-        plan.images += images;
+        FolderSurvey survey = surveyFolder(folder);
+        subfolders = std::move(survey.subfolders);
+        plan.folders += survey.images > 0 ? 1 : 0;
+        plan.images += survey.images;
     });
     return plan;
 }

@@ -4,6 +4,35 @@
 
 namespace crestmap {
 
+void SkipTally::add(std::string_view name, SkipReason reason)
+{
+    ++m_counts[static_cast<std::size_t>(reason)];
+    if (m_sample.size() < sampleLimit) {
+        m_sample.push_back({std::string(name), reason});
+    }
+}
+
+void SkipTally::merge(const SkipTally& other)
+{
+    for (std::size_t i = 0; i < m_counts.size(); ++i) {
+        m_counts[i] += other.m_counts[i];
+    }
+    for (const SkippedFile& file : other.m_sample) {
+        if (m_sample.size() < sampleLimit) {
+            m_sample.push_back(file);
+        }
+    }
+}
+
+std::size_t SkipTally::total() const noexcept
+{
+    std::size_t sum = 0;
+    for (const std::size_t count : m_counts) {
+        sum += count;
+    }
+    return sum;
+}
+
 void WriteTally::entry(const EntryAccount& entry)
 {
     if (entry.reason) {
@@ -15,34 +44,36 @@ void WriteTally::entry(const EntryAccount& entry)
 
 void WriteTally::folder(const FolderAccount& folder)
 {
+    using Outcome = FolderAccount::Outcome;
+    ++m_folders[static_cast<std::size_t>(folder.outcome)];
     switch (folder.outcome) {
-    case FolderAccount::Outcome::Written:
-        ++m_foldersWritten;
+    case Outcome::Written:
+    case Outcome::Unchanged:
         m_records += folder.records;
+        m_recordsUnchanged += folder.outcome == Outcome::Unchanged ? folder.records : 0;
         m_images += folder.images;
         m_lastConfigPath = folder.configPath;
-        m_skipped.merge(m_pending);
         m_recordsLost += folder.recordsLost;
         m_foldersLosing += folder.recordsLost > 0 ? 1 : 0;
-        break;
-    case FolderAccount::Outcome::LeftAlone:
-        // Entries passed over in a folder left alone still want the user's eye.
+        m_imagesBelow = m_imagesBelow || folder.imagesBelow;
+        [[fallthrough]];
+    case Outcome::NoImages:
+        // Entries passed over in a folder without images still want the user's eye.
         m_skipped.merge(m_pending);
         break;
-    case FolderAccount::Outcome::Failed:
-        ++m_foldersFailed;
-        if (m_failures.size() < sampleLimit) {
-            m_failures.push_back({std::string(folder.folder), std::string(folder.error)});
+    case Outcome::Unreadable:
+    case Outcome::Unwritable:
+        if (m_failures.size() < sampleLimit && folder.error) {
+            m_failures.push_back({std::string(folder.folder), *folder.error});
         }
         break;
-    case FolderAccount::Outcome::Cancelled:
+    case Outcome::Cancelled:
         m_cancelled = true;
         break;
-    case FolderAccount::Outcome::Kept:
-        ++m_foldersKept;
+    case Outcome::Kept:
+        m_keptCutShort += folder.existing.state == MappingScan::State::CutShort ? 1 : 0;
         break;
-    case FolderAccount::Outcome::NotMapped:
-        ++m_foldersNotMapped;
+    case Outcome::NotMapped:
         break;
     }
     m_pending = {};
@@ -51,6 +82,68 @@ void WriteTally::folder(const FolderAccount& folder)
 void WriteTally::problem(const ProblemAccount& problem)
 {
     ++(problem.kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable);
+}
+
+std::vector<Fact> WriteTally::facts(std::size_t planned) const
+{
+    using Outcome = FolderAccount::Outcome;
+    using Kind = Fact::Kind;
+    const std::size_t written = folders(Outcome::Written);
+    const std::size_t unchanged = folders(Outcome::Unchanged);
+    const std::size_t failed = folders(Outcome::Unwritable) + folders(Outcome::Unreadable);
+    const std::size_t left = folders(Outcome::Kept) + folders(Outcome::NotMapped);
+    std::vector<Fact> facts;
+    const auto add = [&facts](Kind kind, std::size_t count) {
+        if (count > 0) {
+            facts.push_back({kind, count});
+        }
+    };
+    // One folder is named by its config.xml; several are counted.
+    const std::string_view one =
+        written + unchanged == 1 && failed == 0 ? std::string_view(m_lastConfigPath) : "";
+    if (written > 0 || unchanged + left == 0) {
+        facts.push_back({Kind::Written, m_records - m_recordsUnchanged, written, {}, one});
+    }
+    if (unchanged > 0) {
+        facts.push_back({Kind::Unchanged, unchanged, m_recordsUnchanged, {}, one});
+    }
+    add(Kind::Kept, folders(Outcome::Kept) - m_keptCutShort);
+    add(Kind::CutShort, m_keptCutShort);
+    add(Kind::NotMapped, folders(Outcome::NotMapped));
+    add(Kind::Unreadable, folders(Outcome::Unreadable));
+    add(Kind::Unwritable, folders(Outcome::Unwritable));
+    for (const Fact& finding : findings()) {
+        facts.push_back(finding);
+    }
+    if (m_cancelled) {
+        facts.push_back({Kind::Cancelled, written, planned > written ? planned - written : 0});
+    }
+    if (m_imagesBelow) {
+        facts.push_back({Kind::ImagesBelow});
+    }
+    return facts;
+}
+
+std::vector<Fact> WriteTally::findings() const
+{
+    std::vector<Fact> facts;
+    for (const SkipReason reason : allSkipReasons) {
+        if (const std::size_t count = m_skipped.count(reason); count > 0) {
+            facts.push_back({reason == SkipReason::ExtensionCase ? Fact::Kind::PassedOver
+                                                                 : Fact::Kind::WithoutRecord,
+                             count, 0, reason});
+        }
+    }
+    if (m_recordsLost > 0) {
+        facts.push_back({Fact::Kind::RecordsLost, m_recordsLost, m_foldersLosing});
+    }
+    if (m_clashes > 0) {
+        facts.push_back({Fact::Kind::Clashes, m_clashes});
+    }
+    if (m_unloadable > 0) {
+        facts.push_back({Fact::Kind::Unloadable, m_unloadable});
+    }
+    return facts;
 }
 
 } // namespace crestmap

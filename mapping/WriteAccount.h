@@ -1,8 +1,12 @@
 #pragma once
 
+#include "FileError.h"
+#include "ImageCheck.h"
+#include "MappingFile.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,40 +26,39 @@ struct EntryAccount {
 
 /// What became of one folder's config.xml.
 struct FolderAccount {
-    enum class Outcome {
+    enum class Outcome : std::uint8_t {
         Written,
-        LeftAlone, ///< no image entries, in a pack
-        Failed,
-        Kept,      ///< its mapping file uses another style, so it was not rewritten
-        NotMapped, ///< images but no mapping file, and no style was asked for
-        Cancelled, ///< stopped before its new config.xml was put in place
+        Unchanged,  ///< it already held every byte the write would have written
+        Kept,       ///< it maps another style, or was cut short: not rewritten
+        NotMapped,  ///< images but no mapping file to take a style from, and none was asked for
+        NoImages,   ///< a folder of a pack without images, left alone
+        Unreadable, ///< the folder could not be listed, or its config.xml read
+        Unwritable, ///< the new config.xml could not be written; the old one stands
+        Cancelled,  ///< stopped before its new config.xml was put in place
     };
     std::string_view folder;
     std::string_view configPath;
-    Outcome outcome = Outcome::Failed;
+    Outcome outcome = Outcome::Unwritable;
     std::size_t records = 0;
-    std::size_t images = 0; ///< image entries found, or files handed over
-    std::string_view error; ///< why it failed
-    StylePair style{};      ///< written, kept or checked in
+    std::size_t images = 0;         ///< image entries found, or files handed over
+    std::optional<StylePair> style; ///< written in, or, kept, its own; none when it has none
+    MappingScan existing;           ///< what stood at config.xml before
+    std::optional<FileError> error; ///< why it could not be read or written
     /// What the writer wrote, to tell later whether the file is still that.
     std::uint64_t bytes = 0;
     std::uint64_t digest = 0;
-    bool unchanged = false; ///< the new file holds the bytes the replaced one held
-    /// Records the replaced config.xml held that the new one lacks, once known.
-    std::size_t recordsLost = 0;
+    std::size_t recordsLost = 0; ///< records the replaced config.xml held that the new one lacks
+    bool imagesBelow = false;    ///< no images of its own, but folders below it hold some
 };
 
 /// Something found wrong with an image that still got its record.
 struct ProblemAccount {
-    enum class Kind {
-        Clash,      ///< another image maps to the same picture; `detail` names it
-        Unloadable, ///< its first bytes are no PNG or JPEG data; `detail` says what they are
-    };
+    enum class Kind : std::uint8_t { Clash, Unloadable };
     Kind kind;
     std::string_view folder;
     std::string_view name;
-    std::string_view detail; ///< what the file holds instead of an image
-    std::string_view other;  ///< the other image with the same picture, its whole path
+    std::string_view other; ///< a clash's other image, its whole path
+    ImageProblem image;     ///< what an unloadable file holds
 };
 
 /// Which entries a listener is told of: those without a record always; with Records also those
@@ -75,14 +78,71 @@ public:
     virtual void problem(const ProblemAccount& /*problem*/) {}
 };
 
-/// A folder whose config.xml could not be written, or was kept, and why.
+/// One file or entry that got no record.
+struct SkippedFile {
+    std::string name;
+    SkipReason reason;
+
+    friend bool operator==(const SkippedFile&, const SkippedFile&) = default;
+};
+
+/// Counts of skipped files by reason, with the first few names: bounded memory however many.
+class SkipTally {
+public:
+    static constexpr std::size_t sampleLimit = 20;
+
+    void add(std::string_view name, SkipReason reason);
+    void merge(const SkipTally& other);
+
+    [[nodiscard]] std::size_t count(SkipReason reason) const noexcept
+    {
+        return m_counts[static_cast<std::size_t>(reason)];
+    }
+    [[nodiscard]] std::size_t total() const noexcept;
+    [[nodiscard]] const std::vector<SkippedFile>& sample() const noexcept { return m_sample; }
+
+private:
+    std::array<std::size_t, allSkipReasons.size()> m_counts{};
+    std::vector<SkippedFile> m_sample;
+};
+
+/// One fact of an account, for a front end to word: what it is and its figures.
+struct Fact {
+    enum class Kind : std::uint8_t {
+        Written,       ///< `count` records in `of` folders; `path`: the one config.xml
+        Unchanged,     ///< `count` folders holding `of` records; `path`: the one config.xml
+        Kept,          ///< `count` folders kept in their own style
+        CutShort,      ///< `count` folders kept because their config.xml was cut short
+        NotMapped,     ///< `count` folders
+        Unreadable,    ///< `count` folders
+        Unwritable,    ///< `count` folders
+        WithoutRecord, ///< `count` files, for `reason`
+        PassedOver,    ///< `count` entries with an upper-case image extension
+        RecordsLost,   ///< `count` records of `of` replaced files
+        Clashes,       ///< `count` images
+        Unloadable,    ///< `count` images
+        Cancelled,     ///< `count` folders written, `of` left as they were (unknown: 0)
+        ImagesBelow,   ///< the folder holds no images, folders below it do
+        Current,       ///< `count` config.xml files checked, all current
+        Outdated,      ///< `count` of `of` config.xml files checked are not current
+    };
+    Kind kind;
+    std::size_t count = 0;
+    std::size_t of = 0;
+    SkipReason reason = SkipReason::StyleGivesNoRecord;
+    std::string_view path = {};
+
+    friend bool operator==(const Fact&, const Fact&) = default;
+};
+
+/// A folder of an account that could not be read or written, and why.
 struct FolderFailure {
     std::string folder;
-    std::string error;
+    FileError error;
 };
 
 /// The figures of a write's account, in memory that does not grow with it: counts, and the
-/// first few names. The entries of a folder that failed are not counted: it has no document.
+/// first few names. The entries of a folder without a document are not counted.
 class WriteTally : public WriteListener {
 public:
     static constexpr std::size_t sampleLimit = 20;
@@ -91,47 +151,45 @@ public:
     void folder(const FolderAccount& folder) override;
     void problem(const ProblemAccount& problem) override;
 
-    [[nodiscard]] std::size_t records() const noexcept { return m_records; }
-    [[nodiscard]] std::size_t foldersWritten() const noexcept { return m_foldersWritten; }
-    [[nodiscard]] std::size_t foldersFailed() const noexcept { return m_foldersFailed; }
-    [[nodiscard]] std::size_t foldersKept() const noexcept { return m_foldersKept; }
-    [[nodiscard]] std::size_t foldersNotMapped() const noexcept { return m_foldersNotMapped; }
-    /// Folders whose config.xml was replaced by one that lacks records it held.
-    [[nodiscard]] std::size_t foldersLosingRecords() const noexcept { return m_foldersLosing; }
-    [[nodiscard]] std::size_t recordsLost() const noexcept { return m_recordsLost; }
-    [[nodiscard]] bool cancelled() const noexcept { return m_cancelled; }
-    /// The write was stopped before it reached the folders it did not tell of.
-    void markCancelled() noexcept { m_cancelled = true; }
-    [[nodiscard]] std::size_t problems(ProblemAccount::Kind kind) const noexcept
+    [[nodiscard]] std::size_t folders(FolderAccount::Outcome outcome) const noexcept
     {
-        return kind == ProblemAccount::Kind::Clash ? m_clashes : m_unloadable;
+        return m_folders[static_cast<std::size_t>(outcome)];
     }
-    /// Files handed over, or image entries found, in the folders written.
+    /// Records in the folders written or found unchanged.
+    [[nodiscard]] std::size_t records() const noexcept { return m_records; }
+    [[nodiscard]] std::size_t recordsLost() const noexcept { return m_recordsLost; }
+    [[nodiscard]] std::size_t clashes() const noexcept { return m_clashes; }
+    [[nodiscard]] std::size_t unloadable() const noexcept { return m_unloadable; }
+    /// Files handed over, or image entries found, in the folders written or unchanged.
     [[nodiscard]] std::size_t images() const noexcept { return m_images; }
+    [[nodiscard]] bool imagesBelow() const noexcept { return m_imagesBelow; }
     [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
     [[nodiscard]] const std::vector<FolderFailure>& failures() const noexcept { return m_failures; }
-    /// The config.xml written last; with one folder written, the one.
+    /// The config.xml written or found unchanged last; with one folder, the one.
     [[nodiscard]] const std::string& lastConfigPath() const noexcept { return m_lastConfigPath; }
+    /// The write was stopped before it reached the folders it did not tell of.
+    void markCancelled() noexcept { m_cancelled = true; }
+    [[nodiscard]] bool cancelled() const noexcept { return m_cancelled; }
 
-    /// The facts of the account in the order a person reads them: written, kept, not mapped,
-    /// failed, left out with the reasons, records the replaced files lost, clashes, images that
-    /// would not load, cancelled. `planned`: the folders the write was to write, when known.
-    [[nodiscard]] std::vector<std::string> facts(std::size_t planned = 0) const;
-    /// The facts after what was written: everything but the main figure.
-    [[nodiscard]] std::vector<std::string> findings(std::size_t planned = 0) const;
+    /// The facts of a write in the order a person reads them: what was written, left alone or
+    /// failed, what was left out and why, what the replaced files lost, the images' problems, a
+    /// cancel. `planned`: the folders the write was to write, when known.
+    [[nodiscard]] std::vector<Fact> facts(std::size_t planned = 0) const;
+    /// The facts after the first figures: what was left out, lost, found wrong.
+    [[nodiscard]] std::vector<Fact> findings() const;
 
 private:
+    std::array<std::size_t, 8> m_folders{};
     std::size_t m_records = 0;
-    std::size_t m_foldersWritten = 0;
-    std::size_t m_foldersFailed = 0;
-    std::size_t m_foldersKept = 0;
-    std::size_t m_foldersNotMapped = 0;
-    std::size_t m_foldersLosing = 0;
+    std::size_t m_recordsUnchanged = 0;
     std::size_t m_recordsLost = 0;
+    std::size_t m_foldersLosing = 0;
     std::size_t m_clashes = 0;
     std::size_t m_unloadable = 0;
-    bool m_cancelled = false;
     std::size_t m_images = 0;
+    std::size_t m_keptCutShort = 0;
+    bool m_cancelled = false;
+    bool m_imagesBelow = false;
     SkipTally m_skipped;
     SkipTally m_pending; ///< the folder under way, until its outcome is known
     std::vector<FolderFailure> m_failures;

@@ -1,11 +1,11 @@
 #include "XmlRecordBuilder.h"
 
 #include "StyleChoices.h"
-#include "StyleSelectors.h"
+#include "Text.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
 namespace crestmap {
 
@@ -15,61 +15,6 @@ constexpr std::string_view recordOpen = "<record from=\"";
 constexpr std::string_view recordBetween = "\" to=\"";
 constexpr std::string_view recordClose = "\"/>";
 constexpr std::string_view pictures = "graphics/pictures/";
-
-// Length of the UTF-8 sequence at `s[i]`, or 0 when it is malformed, overlong, a surrogate or
-// beyond U+10FFFF; `forXml` also refuses C1 control characters and the two noncharacters XML 1.0
-// does not allow (U+FFFE, U+FFFF).
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i, bool forXml = true) noexcept
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-        return 1;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (i + length > s.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char next = byte(i + k);
-        if ((next & 0xC0u) != 0x80u) {
-            return 0;
-        }
-        code = (code << 6) | (next & 0x3Fu);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    const bool c1Control = code >= 0x80 && code <= 0x9F;
-    if (overlong || surrogate || code > 0x10FFFF ||
-        (forXml && (c1Control || code == 0xFFFE || code == 0xFFFF))) {
-        return 0;
-    }
-    return length;
-}
-
-// The one shape of a record line, around its two values.
-template <typename From, typename To>
-void appendRecordLine(std::string& out, const From& from, const To& to)
-{
-    out += recordOpen;
-    from();
-    out += recordBetween;
-    to();
-    out += recordClose;
-}
 
 // The classes of a name's bytes, as bits that add up over a name.
 constexpr unsigned needsEntity = 1;
@@ -86,6 +31,24 @@ constexpr std::array<unsigned char, 256> byteClasses = [] {
     }
     return classes;
 }();
+
+unsigned scan(std::string_view name) noexcept
+{
+    unsigned classes = 0;
+    for (const char c : name) {
+        classes |= byteClasses[static_cast<unsigned char>(c)];
+    }
+    return classes;
+}
+
+// Whose pictures a graphic style holds: the owner words it may take.
+std::span<const Choice> ownersOf(std::int64_t graphicStyle) noexcept
+{
+    static constexpr std::array<Choice, 1> person{{{0, "person", "person"}}};
+    return graphicStyle == GraphicStyle::Portrait     ? std::span<const Choice>(person)
+           : graphicStyle == GraphicStyle::Background ? std::span<const Choice>(backgroundTypeChoices)
+                                                      : std::span<const Choice>(logoTypeChoices);
+}
 
 } // namespace
 
@@ -111,76 +74,13 @@ std::pair<std::string_view, std::string_view> splitKitName(std::string_view file
     return {fileName.substr(0, first), fileName.substr(first + 1)};
 }
 
-bool isWritableName(std::string_view name) noexcept
-{
-    for (std::size_t i = 0; i < name.size();) {
-        if (static_cast<unsigned char>(name[i]) < 0x20 || name[i] == 0x7F) {
-            return false;
-        }
-        const std::size_t length = utf8SequenceLength(name, i);
-        if (length == 0) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-bool isUtf8(std::string_view text) noexcept
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8SequenceLength(text, i, false);
-        if (length == 0) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-std::string withReplacementCharacters(std::string_view text)
-{
-    std::string valid;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8SequenceLength(text, i, false);
-        valid += length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(i, length);
-        i += std::max<std::size_t>(length, 1);
-    }
-    return valid;
-}
-
-void appendAttributeText(std::string& out, std::string_view text)
-{
-    std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::string_view entity;
-        switch (text[i]) {
-        case '&':
-            entity = "&amp;";
-            break;
-        case '<':
-            entity = "&lt;";
-            break;
-        case '"':
-            entity = "&quot;";
-            break;
-        default:
-            continue;
-        }
-        out.append(text.substr(plainFrom, i - plainFrom));
-        out += entity;
-        plainFrom = i + 1;
-    }
-    out.append(text.substr(plainFrom));
-}
-
 RecordShape::RecordShape(StylePair style)
 {
     const std::int64_t graphic = style.graphicStyle;
     m_kit = graphic == GraphicStyle::Kit;
     const auto slot =
         m_kit ? choiceOf(kitTypeChoices, style.subType) : choiceOf(graphicStyleChoices, graphic);
-    m_records = graphic >= GraphicStyle::Logo && graphic <= GraphicStyle::Background && slot;
+    m_records = slot.has_value();
     if (!m_records) {
         return;
     }
@@ -197,15 +97,6 @@ RecordShape::RecordShape(StylePair style)
     }
 }
 
-unsigned RecordShape::scan(std::string_view name) noexcept
-{
-    unsigned classes = 0;
-    for (const char c : name) {
-        classes |= byteClasses[static_cast<unsigned char>(c)];
-    }
-    return classes;
-}
-
 std::optional<SkipReason> RecordShape::skipReason(std::string_view fileName) const noexcept
 {
     return reasonFor(fileName, scan(fileName));
@@ -220,14 +111,10 @@ std::optional<SkipReason> RecordShape::reasonFor(std::string_view fileName,
     if ((classes & control) != 0 || ((classes & beyondAscii) != 0 && !isWritableName(fileName))) {
         return SkipReason::UnwritableName;
     }
-    if (m_kit) {
-        const auto underscore = fileName.find('_');
-        if (underscore == 0 && fileName.find('_', 1) == std::string_view::npos) {
-            return SkipReason::KitTeamMissing;
-        }
-        if (splitKitName(fileName).first.empty()) {
-            return SkipReason::KitNameShape;
-        }
+    if (m_kit && splitKitName(fileName).first.empty()) {
+        const bool onlyTeamMissing =
+            fileName.starts_with('_') && fileName.find('_', 1) == std::string_view::npos;
+        return onlyTeamMissing ? SkipReason::KitTeamMissing : SkipReason::KitNameShape;
     }
     return std::nullopt;
 }
@@ -240,26 +127,21 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
     if (appended.reason) {
         return appended;
     }
-    const auto parts = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
-    const std::string_view team = parts.first;
-    const std::string_view kitName = parts.second;
+    const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
     if ((classes & needsEntity) == 0) {
         // Nothing to escape, so the line's length is known: one resize, then plain copies.
         const std::size_t start = out.size();
-        const std::size_t length = recordOpen.size() + fileName.size() + recordBetween.size() +
-                                   m_owner.size() + team.size() + m_slot.size() +
-                                   (m_kit ? kitName.size() : 0) + recordClose.size();
-        out.resize(start + length);
+        out.resize(start + recordOpen.size() + fileName.size() + recordBetween.size() +
+                   m_owner.size() + team.size() + m_slot.size() + (m_kit ? kitName.size() : 0) +
+                   recordClose.size());
         char* at = out.data() + start;
         const auto put = [&at](std::string_view text) {
             std::memcpy(at, text.data(), text.size());
             at += text.size();
         };
-        std::memcpy(at, recordOpen.data(), recordOpen.size());
-        at += recordOpen.size();
+        put(recordOpen);
         put(fileName);
-        std::memcpy(at, recordBetween.data(), recordBetween.size());
-        at += recordBetween.size();
+        put(recordBetween);
         appended.toStart = static_cast<std::size_t>(at - out.data());
         put(m_owner);
         put(team);
@@ -268,73 +150,36 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
             put(kitName);
         }
         appended.toEnd = static_cast<std::size_t>(at - out.data());
-        std::memcpy(at, recordClose.data(), recordClose.size());
+        put(recordClose);
         return appended;
     }
-    appendRecordLine(
-        out, [&] { appendAttributeText(out, fileName); },
-        [&] {
-            appended.toStart = out.size();
-            out += m_owner;
-            appendAttributeText(out, team);
-            out += m_slot;
-            if (m_kit) {
-                appendAttributeText(out, kitName);
-            }
-            appended.toEnd = out.size();
-        });
+    out += recordOpen;
+    appendAttributeText(out, fileName);
+    out += recordBetween;
+    appended.toStart = out.size();
+    out += m_owner;
+    appendAttributeText(out, team);
+    out += m_slot;
+    if (m_kit) {
+        appendAttributeText(out, kitName);
+    }
+    appended.toEnd = out.size();
+    out += recordClose;
     return appended;
 }
 
-void RecordShape::appendPicture(std::string& out, std::string_view fileName) const
+std::optional<std::string> RecordShape::picture(std::string_view fileName) const
 {
+    if (skipReason(fileName)) {
+        return std::nullopt;
+    }
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
-    out += m_owner;
-    out += team;
-    out += m_slot;
+    std::string path = m_owner;
+    path += team;
+    path += m_slot;
     if (m_kit) {
-        out += kitName;
+        path += kitName;
     }
-}
-
-std::optional<SkipReason> recordSkipReason(std::string_view fileName, std::int64_t graphicStyle,
-                                           std::int64_t subType) noexcept
-{
-    return RecordShape({graphicStyle, subType}).skipReason(fileName);
-}
-
-bool XmlRecordBuilder::appendRecord(std::string& out, std::string_view fileName,
-                                    std::int64_t graphicStyle, std::int64_t subType) const
-{
-    return !RecordShape({graphicStyle, subType}).append(out, fileName).reason;
-}
-
-std::string recordLineOf(std::string_view from, std::string_view to)
-{
-    std::string line;
-    appendRecordLine(
-        line, [&] { line += from; }, [&] { line += to; });
-    return line;
-}
-
-std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style)
-{
-    std::string line;
-    if (!XmlRecordBuilder{}.appendRecord(line, fileName, style.graphicStyle, style.subType)) {
-        return std::nullopt;
-    }
-    return line;
-}
-
-std::optional<std::string> picturePath(std::string_view fileName, std::int64_t graphicStyle,
-                                       std::int64_t subType)
-{
-    const RecordShape shape({graphicStyle, subType});
-    if (shape.skipReason(fileName)) {
-        return std::nullopt;
-    }
-    std::string path;
-    shape.appendPicture(path, fileName);
     return path;
 }
 
@@ -342,11 +187,67 @@ std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName
                                                        std::int64_t graphicStyle,
                                                        std::int64_t subType) const
 {
-    std::string line;
-    if (!appendRecord(line, fileName, graphicStyle, subType)) {
-        return {};
+    if (auto line = recordLineFor(fileName, {graphicStyle, subType})) {
+        return {std::move(*line)};
     }
-    return {std::move(line)};
+    return {};
+}
+
+std::optional<std::string> recordLineFor(std::string_view fileName, StylePair style)
+{
+    std::string line;
+    if (RecordShape(style).append(line, fileName).reason) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::string recordLineOf(std::string_view from, std::string_view to)
+{
+    std::string line;
+    line.reserve(recordOpen.size() + from.size() + recordBetween.size() + to.size() + 3);
+    line += recordOpen;
+    line += from;
+    line += recordBetween;
+    line += to;
+    line += recordClose;
+    return line;
+}
+
+std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
+{
+    // The grammar read backwards: owner/N/slot, or a kit's team/T/kits/K.
+    if (!picture.starts_with(pictures)) {
+        return std::nullopt;
+    }
+    picture.remove_prefix(pictures.size());
+    const auto ownerEnd = picture.find('/');
+    const auto nameEnd = picture.find('/', ownerEnd == picture.npos ? ownerEnd : ownerEnd + 1);
+    if (nameEnd == picture.npos) {
+        return std::nullopt;
+    }
+    const std::string_view owner = picture.substr(0, ownerEnd);
+    const std::string_view slot = picture.substr(nameEnd + 1);
+    const auto kitEnd = slot.find('/');
+    if (owner == "team" && nameEnd > ownerEnd + 1 && kitEnd != slot.npos &&
+        slot.find('/', kitEnd + 1) == slot.npos) {
+        for (const Choice& kit : kitTypeChoices) {
+            if (slot.substr(0, kitEnd) == kit.word) {
+                return StylePair{GraphicStyle::Kit, kit.value};
+            }
+        }
+    }
+    for (const Choice& style : graphicStyleChoices) {
+        if (style.value == GraphicStyle::Kit || slot != style.word) {
+            continue;
+        }
+        for (const Choice& kind : ownersOf(style.value)) {
+            if (kind.word == owner) {
+                return StylePair{style.value, kind.value};
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace crestmap

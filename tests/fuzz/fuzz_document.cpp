@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t subType = static_cast<std::int64_t>(data[1] % 7) - 1;
     const std::string name(reinterpret_cast<const char*>(data + 2), size - 2);
     const bool expected = referenceHasRecord(name, style, subType);
-    require(crestmap::recordSkipReason(name, style, subType).has_value() != expected,
+    require(crestmap::RecordShape({style, subType}).skipReason(name).has_value() != expected,
             "a reason exactly when there is no record");
 
     // As a file in a folder, the name is what the document must map.
@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> files{"folder/" + name + ".png"};
     std::string document;
     const auto records = crestmap::ConfigBuilder::streamDocument(
-        files, style, subType, [&document](std::string_view piece) {
+        files, {style, subType}, [&document](std::string_view piece) {
             document += piece;
             return true;
         });

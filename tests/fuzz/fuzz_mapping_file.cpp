@@ -3,6 +3,7 @@
 
 #include "FileNames.h"
 #include "MappingFile.h"
+#include "XmlRecordBuilder.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -44,15 +45,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             return true;
         });
-    if (scan.records.count != records) {
+    if (scan.records != records || (records > 0 && scan.style != *first)) {
         std::abort();
     }
-    // A folder's style is its first record's; what follows that record does not change it.
-    const crestmap::OwnStyle own = crestmap::readOwnStyle(folder());
-    const bool whole = scan.state == crestmap::MappingScan::State::Mapping && records > 0;
-    if (!own.exists || (whole && own.style != *first) ||
-        (own.style && (!first || own.style != *first))) {
-        std::fprintf(stderr, "style read wrongly\n");
+    // A folder's style is its first record's; what follows that record does not change it, and a
+    // file cut short is the start of a mapping document, never of anything else.
+    const crestmap::MappingScan own = crestmap::readExistingFile(folder());
+    using State = crestmap::MappingScan::State;
+    const bool mapping = scan.state == State::Mapping || scan.state == State::CutShort;
+    if (own.state == State::Missing || (records > 0 && own.style != *first) ||
+        (mapping && records > 0 && own.state != State::Mapping) ||
+        (scan.state == State::NotMapping && records == 0 && own.state != State::NotMapping)) {
+        std::fprintf(stderr, "existing file read wrongly\n");
         std::abort();
     }
     return 0;

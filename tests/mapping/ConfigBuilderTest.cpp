@@ -38,7 +38,7 @@ TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
     for (const auto& [files, expected] : cases) {
         std::ostringstream errors;
         const WriteResult result = ConfigBuilder::writeConfig(path, files, 1, 1, errors);
-        ASSERT_TRUE(result) << result.error;
+        ASSERT_TRUE(result) << (result.error ? result.error->reason : "");
         EXPECT_EQ(readFile(path), expected);
         EXPECT_EQ(errors.str(), "");
     }
@@ -54,7 +54,7 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     }
     std::size_t pieces = 0; // a million records come in pieces, never whole
     std::string streamed;
-    const auto records = ConfigBuilder::streamDocument(files, 1, 1, [&](std::string_view piece) {
+    const auto records = ConfigBuilder::streamDocument(files, {1, 1}, [&](std::string_view piece) {
         ++pieces;
         streamed += piece;
         return true;
@@ -82,6 +82,58 @@ TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
         fs::remove(dir / "config.xml");
         fs::create_symlink("target.xml", dir / "config.xml");
     }
+}
+
+// A file that already holds the document is not written again: not a byte, not its time, not its
+// permissions; one that differs is replaced with the permissions it had, and the write counts
+// the records it held that the new one lacks.
+TEST(ConfigWrite, LeavesWhatItWouldWriteAloneAndCountsWhatAReplacedFileLoses)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"1.png", "2.png"});
+    const std::vector<std::string> files{dir / "1.png", dir / "2.png"};
+    struct Account : WriteListener {
+        void folder(const FolderAccount& f) override { told.push_back(f); }
+        std::vector<FolderAccount> told;
+    } account;
+    FolderWriteOptions options;
+    options.listener = &account;
+    std::ostringstream errors;
+    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options));
+    const std::string both = readFile(dir / "config.xml");
+    const auto before = fs::last_write_time(dir / "config.xml");
+    fs::permissions(dir / "config.xml", fs::perms::owner_read);
+    const WriteResult again =
+        ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options);
+    EXPECT_TRUE(again.written && again.unchanged);
+    EXPECT_EQ(fs::last_write_time(dir / "config.xml"), before);
+    EXPECT_EQ(account.told.back().outcome, FolderAccount::Outcome::Unchanged);
+
+    // clang-format off
+    const std::vector<std::tuple<std::string, std::size_t>> replaced{
+        {test::expectedDocument({logoLine("1"), logoLine("7"), logoLine("8")}), 2},
+        {test::expectedDocument({logoLine("2"), logoLine("1")}) + "\n", 0},
+        {test::expectedDocument({test::expectedRecord("1", "club/1/icon")}), 1},
+        {"<html>no mapping</html>", 0},
+    };
+    // clang-format on
+    for (const auto& [old, lost] : replaced) {
+        fs::permissions(dir / "config.xml", fs::perms::owner_all);
+        writeFile(dir / "config.xml", old);
+#ifndef _WIN32
+        // Windows refuses to replace a read-only file; elsewhere it is replaced, and stays so.
+        fs::permissions(dir / "config.xml", fs::perms::owner_read | fs::perms::group_read);
+#endif
+        ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options));
+        EXPECT_EQ(readFile(dir / "config.xml"), both);
+        EXPECT_EQ(account.told.back().outcome, FolderAccount::Outcome::Written);
+        EXPECT_EQ(account.told.back().recordsLost, lost) << old;
+#ifndef _WIN32
+        EXPECT_EQ(fs::status(dir / "config.xml").permissions(),
+                  fs::perms::owner_read | fs::perms::group_read);
+#endif
+    }
+    EXPECT_EQ(errors.str(), "");
 }
 
 // Each failure leaves the folder exactly as it was and says so on the chosen stream.

@@ -1,6 +1,9 @@
+#include "FileLock.h"
+#include "FileNames.h"
 #include "PackWalk.h"
 #include "TestSupport.h"
-#include "UndoJournal.h"
+#include "UndoRecorder.h"
+#include "UndoReplay.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -15,40 +18,42 @@ using test::expectedRecord;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
+using Strings = std::vector<std::string>;
 
 struct Losses : WriteTally {
     void folder(const FolderAccount& f) override
     {
         WriteTally::folder(f);
-        lost[std::string(fs::path(std::string(f.folder)).filename().string())] = f.recordsLost;
+        lost[fs::path(std::string(f.folder)).filename().string()] = f.recordsLost;
     }
     std::map<std::string, std::size_t> lost;
 };
 
-// Writes `folders` of `root` as club logos, journalled in `where`; `why`, when given, is told
-// why the journal could not be kept.
-Losses write(const TempDir& root, const std::vector<std::string>& folders, const UndoFolder& where,
-             std::string* why = nullptr)
+// Writes `folders` of `root` in `style`, journalled in `where`; `why`, when given, is told why
+// the journal could not be kept.
+Losses write(const TempDir& root, const Strings& folders, const UndoFolder& where,
+             StylePair style = {1, 1}, std::optional<FileError>* why = nullptr)
 {
     Losses account;
-    UndoJournal journal(account, where);
+    UndoRecorder journal(account, "crestmap-cli", root.path().string(), where);
     PackRequest request;
-    request.style = StylePair{1, 1};
+    request.style = style;
     for (const std::string& folder : folders) {
         request.folders.push_back(root / folder);
     }
     std::ostringstream errors;
     (void)writePack(root.path().string(), request, journal, errors);
-    if (!journal.seal() && why != nullptr) {
+    const bool sealed = journal.seal();
+    if (why != nullptr) {
         *why = journal.error();
     }
-    EXPECT_EQ(why == nullptr, journal.available()) << journal.error();
+    EXPECT_EQ(why == nullptr, sealed);
     return account;
 }
 
 std::string logos(std::initializer_list<const char*> names)
 {
-    std::vector<std::string> lines;
+    Strings lines;
     for (const char* name : names) {
         lines.push_back(expectedRecord(name, "club/" + std::string(name) + "/logo"));
     }
@@ -71,73 +76,111 @@ TEST(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
     const Losses account = write(root, {"a", "b", "c", "d"}, where);
     EXPECT_EQ(account.lost,
               (std::map<std::string, std::size_t>{{"a", 2}, {"b", 1}, {"c", 0}, {"d", 0}}));
-    EXPECT_EQ(lastWriteSize(where), 3u);
+    const auto last = lastWrite(where);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->entries.size(), 3u);
+    EXPECT_EQ(last->program, "crestmap-cli");
+    EXPECT_EQ(last->where, root.path().string());
 
     const UndoOutcome undone = undoLastWrite(where);
-    EXPECT_EQ(undone.restored, (std::vector{root / "a/config.xml", root / "b/config.xml"}));
-    EXPECT_EQ(undone.removed, std::vector{root / "c/config.xml"});
-    EXPECT_TRUE(undone.changedSince.empty() && undone.failed.empty());
+    EXPECT_EQ(undone.restored, (Strings{root / "a/config.xml", root / "b/config.xml"}));
+    EXPECT_EQ(undone.removed, Strings{root / "c/config.xml"});
+    EXPECT_FALSE(undone.keeps());
     EXPECT_EQ(readFile(root / "a/config.xml"), oldA);
     EXPECT_EQ(readFile(root / "b/config.xml"), oldB);
     EXPECT_FALSE(fs::exists(root / "c/config.xml"));
     EXPECT_TRUE(fs::is_directory(root / "d/config.xml"));
-    EXPECT_FALSE(undoLastWrite(where).nothing.empty()) << "a journal is spent by its undo";
+    EXPECT_EQ(undoLastWrite(where).nothing, UndoOutcome::Nothing::NoWrite) << "spent by its undo";
 }
 
-// The last sealed write is the one undone, whatever else ran at the same time; a file changed
-// since, or a kept copy that was changed, is left alone and said so.
-TEST(UndoJournal, UndoesOnlyTheLastWriteAndNothingChangedSince)
+// A file changed since is left alone, and its old copy stays until the user puts it back over
+// the edit; a kept copy changed by hand is no longer what was replaced, and is never put back.
+TEST(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
 {
     const TempDir root;
     const TempDir cache;
     const UndoFolder where{cache / "undo", {}};
-    test::makeFiles(root.path(), {"x/1.png", "y/1.png"});
-    writeFile(root / "x/config.xml", "old x");
+    test::makeFiles(root.path(), {"x/1_a.png", "y/1.png", "z/1.png"});
+    const std::string kits = expectedDocument({expectedRecord("1_a", "team/1/kits/a")});
+    writeFile(root / "x/config.xml", kits);
     writeFile(root / "y/config.xml", "old y");
-    {
-        Losses first;
-        Losses second;
-        UndoJournal one(first, where);
-        UndoJournal two(second, where);
-        PackRequest request;
-        request.folders = {root / "x"};
-        std::ostringstream errors;
-        (void)writePack(root.path().string(), request, one, errors);
-        request.folders = {root / "y"};
-        (void)writePack(root.path().string(), request, two, errors);
-        ASSERT_TRUE(one.seal() && two.seal());
+    (void)write(root, {"x", "y", "z"}, where, {2, 1});
+    writeFile(root / "x/config.xml", readFile(root / "x/config.xml") + "<!-- my note -->");
+    fs::remove(root / "z/config.xml");
+
+    for (int round = 0; round < 2; ++round) {
+        const UndoOutcome left = undoLastWrite(where);
+        EXPECT_EQ(left.changedSince, Strings{root / "x/config.xml"}) << round;
+        EXPECT_EQ(left.restored, round == 0 ? Strings{root / "y/config.xml"} : Strings{});
+        EXPECT_EQ(left.alreadyBack, round == 0 ? Strings{root / "z/config.xml"} : Strings{});
+        EXPECT_TRUE(test::has(readFile(root / "x/config.xml"), "my note"));
     }
-    EXPECT_EQ(undoLastWrite(where).restored, std::vector{root / "y/config.xml"});
-    EXPECT_EQ(readFile(root / "x/config.xml"), logos({"1"}));
+    const UndoOutcome forced = undoLastWrite(where, {{}, true});
+    EXPECT_EQ(forced.restored, Strings{root / "x/config.xml"});
+    EXPECT_EQ(readFile(root / "x/config.xml"), kits);
     EXPECT_EQ(readFile(root / "y/config.xml"), "old y");
+    EXPECT_FALSE(undoLastWrite(where).keeps());
 
-    (void)write(root, {"x"}, where);
-    writeFile(root / "x/config.xml", "changed by hand");
-    EXPECT_EQ(undoLastWrite(where).changedSince, std::vector{root / "x/config.xml"});
-    EXPECT_EQ(readFile(root / "x/config.xml"), "changed by hand");
-
-    (void)write(root, {"y"}, where);
+    // Forced over a file deleted since, the old one comes back; over an edited copy, nothing.
+    (void)write(root, {"x", "y"}, where, {2, 1});
+    fs::remove(root / "x/config.xml");
     for (const auto& item : fs::recursive_directory_iterator(cache.path())) {
-        if (item.path().filename() == "0") {
+        if (item.path().filename() == "1") {
             writeFile(item.path(), "edited copy");
         }
     }
-    const UndoOutcome edited = undoLastWrite(where);
+    const std::string icons = readFile(root / "y/config.xml");
+    const UndoOutcome edited = undoLastWrite(where, {{}, true});
+    EXPECT_EQ(edited.restored, Strings{root / "x/config.xml"});
     ASSERT_EQ(edited.failed.size(), 1u);
-    EXPECT_TRUE(test::has(edited.failed.front(), "kept copy")) << edited.failed.front();
-    EXPECT_EQ(readFile(root / "y/config.xml"), logos({"1"}));
+    EXPECT_EQ(edited.failed[0].why, UndoOutcome::Failure::Why::CopyChanged);
+    EXPECT_EQ(readFile(root / "y/config.xml"), icons);
+    EXPECT_EQ(lastWrite(where)->entries.size(), 1u) << "kept for another try";
 }
 
-// Without a journal the write still happens; only its undo is missing, and why is said.
-TEST(UndoJournal, AFolderThatCannotHoldItLeavesTheWriteAndSaysWhy)
+// A write that changes no byte is not a write to undo: the one before it still is.
+TEST(UndoJournal, AWriteThatChangesNothingLeavesTheLastOneToUndo)
+{
+    const TempDir root;
+    const TempDir cache;
+    const UndoFolder where{cache / "undo", {}};
+    test::makeFiles(root.path(), {"a/1.png", "b/2.png"});
+    (void)write(root, {"a", "b"}, where);
+    const std::string name = lastWrite(where)->name;
+    (void)write(root, {"a", "b"}, where, {2, 1});
+    const std::string restyle = lastWrite(where)->name;
+    EXPECT_NE(restyle, name);
+    const Losses again = write(root, {"a", "b"}, where, {2, 1});
+    EXPECT_EQ(again.folders(FolderAccount::Outcome::Unchanged), 2u);
+    EXPECT_EQ(lastWrite(where)->name, restyle);
+    EXPECT_EQ(undoLastWrite(where, {name, false}).nothing, UndoOutcome::Nothing::AnotherWrite);
+    EXPECT_EQ(undoLastWrite(where).restored.size(), 2u);
+    EXPECT_EQ(readFile(root / "a/config.xml"), logos({"1"}));
+}
+
+// Without a journal the write still happens; only its undo is missing, and why is said. Two
+// undos at once: the second says so and touches nothing.
+TEST(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
 {
     const TempDir root;
     test::makeFiles(root.path(), {"1.png", "file"});
-    std::string why;
-    const Losses account = write(root, {"."}, {root / "file/undo", {}}, &why);
-    EXPECT_EQ(account.foldersWritten(), 1u);
-    EXPECT_TRUE(test::has(why, "cannot make " + (root / "file/undo") + ": ")) << why;
+    std::optional<FileError> why;
+    const Losses account = write(root, {"."}, {root / "file/undo", {}}, {1, 1}, &why);
+    EXPECT_EQ(account.folders(FolderAccount::Outcome::Written), 1u);
+    ASSERT_TRUE(why);
+    EXPECT_EQ(why->action, FileError::Action::MakeFolder);
+    EXPECT_EQ(why->path, root / "file/undo");
     EXPECT_EQ(readFile(root / "config.xml"), logos({"1"}));
+
+    const TempDir cache;
+    const UndoFolder where{cache / "undo", {}};
+    (void)write(root, {"."}, where, {2, 1});
+    {
+        const FileLock other(joinPath(where.path, "undoing"), FileLock::Wait::No);
+        ASSERT_TRUE(other.held());
+        EXPECT_EQ(undoLastWrite(where).nothing, UndoOutcome::Nothing::Busy);
+    }
+    EXPECT_EQ(undoLastWrite(where).restored.size(), 1u);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <map>
 #include <span>
 #include <sstream>
+#include <thread>
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,26 +26,33 @@ using test::expectedRecord;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
+using Outcome = FolderAccount::Outcome;
+using State = ConfigCheck::State;
 
 // Everything a write's account says, in the order it says it.
-struct Recorder : WriteListener {
+struct Recorder : WriteTally {
     [[nodiscard]] EntryDetail entryDetail() const override { return EntryDetail::Pictures; }
     void entry(const EntryAccount& e) override
     {
+        WriteTally::entry(e);
         entries.push_back(std::string(e.name) + " " +
-                          std::string(e.reason ? skipReasonLabel(*e.reason) : e.picture));
+                          (e.reason ? "skipped " + std::to_string(int(*e.reason))
+                                    : std::string(e.picture)));
     }
     void folder(const FolderAccount& f) override
     {
+        WriteTally::folder(f);
         folders[std::string(f.folder)] = f.outcome;
+        styles[std::string(f.folder)] = f.style;
         order.emplace_back(f.folder);
     }
     std::vector<std::string> entries;
-    std::map<std::string, FolderAccount::Outcome> folders;
+    std::map<std::string, Outcome> folders;
+    std::map<std::string, std::optional<StylePair>> styles;
     std::vector<std::string> order;
 };
 
-PackRequest pack(StylePair style, StyleRule rule = StyleRule::AsAsked)
+PackRequest pack(std::optional<StylePair> style, StyleRule rule = StyleRule::AsAsked)
 {
     PackRequest request;
     request.style = style;
@@ -52,6 +60,8 @@ PackRequest pack(StylePair style, StyleRule rule = StyleRule::AsAsked)
     request.recursive = true;
     return request;
 }
+
+const std::string kitRecord = expectedRecord("1_a", "team/1/kits/a");
 
 TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
 {
@@ -64,7 +74,7 @@ TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
 #endif
     Recorder account;
     std::ostringstream errors;
-    EXPECT_TRUE(writePack(root, pack({1, 1}), account, errors));
+    EXPECT_TRUE(writePack(root, pack(StylePair{1, 1}), account, errors));
     // Another reader's view of the order: what the system lists, not what the code thinks.
     std::vector<std::string> entries;
     std::vector<std::string> folders{root};
@@ -73,7 +83,7 @@ TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
         if (entry.is_directory() && !entry.is_symlink()) {
             folders.push_back(joinPath(root, name));
         } else if (name == "e.PNG") {
-            entries.push_back("e.PNG .PNG");
+            entries.push_back("e.PNG skipped 5");
         } else if (name.ends_with(".png") || name.ends_with(".jpg")) {
             entries.push_back(name + " graphics/pictures/club/" + name.substr(0, name.rfind('.')) +
                               "/logo");
@@ -91,17 +101,17 @@ TEST(Pack, TallyAddsUpEveryFolderAndCountsWhatFoldersLeftAloneHold)
     fs::create_directory(dir / "d/config.xml");
     WriteTally tally;
     std::ostringstream errors;
-    EXPECT_FALSE(writePack(dir.path().string(), pack({GraphicStyle::Kit, 1}), tally, errors));
-    EXPECT_EQ(tally.foldersWritten(), 2u); // a and b; the root and c hold no image
+    EXPECT_FALSE(writePack(dir.path().string(), pack(StylePair{GraphicStyle::Kit, 1}), tally, errors));
+    EXPECT_EQ(tally.folders(Outcome::Written), 2u); // a and b; the root and c hold no image
     EXPECT_EQ(tally.records(), 1u);
     EXPECT_EQ(tally.skipped().count(SkipReason::KitNameShape), 2u);
-    EXPECT_EQ(tally.skipped().passedOver(), 1u);
-    ASSERT_EQ(tally.failures().at(0).folder, joinPath(dir.path().string(), "d"));
-    EXPECT_TRUE(
-        errors.str().starts_with("Unexpected error: cannot replace " +
-                                 joinPath(joinPath(dir.path().string(), "d"), "config.xml")) &&
-        errors.str().ends_with(".\n"))
+    EXPECT_EQ(tally.skipped().count(SkipReason::ExtensionCase), 1u);
+    ASSERT_EQ(tally.failures().size(), 1u);
+    EXPECT_EQ(tally.failures()[0].folder, joinPath(dir.path().string(), "d"));
+    EXPECT_EQ(tally.failures()[0].error.action, FileError::Action::Replace);
+    EXPECT_TRUE(errors.str().starts_with("Unexpected error: cannot replace " + (dir / "d/config.xml")))
         << errors.str();
+    EXPECT_TRUE(errors.str().ends_with(".\n")) << errors.str();
 }
 
 #ifndef _WIN32
@@ -122,20 +132,23 @@ TEST(Pack, FoldersPastThePathLimitFailAndFailTheCheck)
     ::close(fd);
     WriteTally tally;
     std::ostringstream errors;
-    EXPECT_FALSE(writePack(dir.path().string(), pack({1, 1}), tally, errors));
-    EXPECT_TRUE(tally.foldersFailed() > 0 && test::has(errors.str(), "File name too long"));
+    EXPECT_FALSE(writePack(dir.path().string(), pack(StylePair{1, 1}), tally, errors));
+    EXPECT_GT(tally.folders(Outcome::Unwritable) + tally.folders(Outcome::Unreadable), 0u);
     EXPECT_EQ(readFile(dir / (name + "/config.xml")),
               expectedDocument({expectedRecord("1", "club/1/logo")}));
 
-    const PackCheck check = checkPack(dir.path().string(), pack({1, 1}), {});
-    EXPECT_TRUE(check.failed > 0 && check.outdated == 0 && !check.allCurrent());
+    const PackCheck check = checkPack(dir.path().string(), pack(StylePair{1, 1}), {});
+    EXPECT_GT(check.unreadable, 0u);
+    EXPECT_EQ(check.outdated, 0u);
+    EXPECT_FALSE(check.allCurrent());
     // The standard library cannot remove what it cannot name.
     EXPECT_EQ(test::runProcess({"/bin/rm", "-rf", dir / name}).exitStatus, 0);
 }
 #endif
 
-// Whether the game would read the file differently, not whether its bytes differ.
-TEST(ConfigCheck, SaysWhatDiffersFromTheDocumentItWouldWrite)
+// The verdict of each file, the one every front end shows: whether the game would read it
+// otherwise, not whether its bytes differ.
+TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"1.png", "2.png"});
@@ -147,67 +160,176 @@ TEST(ConfigCheck, SaysWhatDiffersFromTheDocumentItWouldWrite)
     const std::string both = readFile(dir / "config.xml");
     const std::string header = both.substr(0, both.find("\n\t\t"));
     const bool oneFirst = both == expectedDocument({one, two});
-    using enum ConfigCheck::State;
-    const std::string same = "the same records in another order or layout";
+    struct Case {
+        std::optional<std::string> file;
+        StylePair style;
+        State state;
+        std::string detail; // what differs: the stale reason and counts, or where it is cut
+    };
+    const auto shown = [](const ConfigCheck& c) {
+        switch (c.state) {
+        case State::Current:
+            return std::string(c.otherLayout ? "other layout" : "");
+        case State::Stale:
+            return std::to_string(int(c.stale)) + " +" + std::to_string(c.added) + " -" +
+                   std::to_string(c.removed) + " ~" + std::to_string(c.changed);
+        case State::CutShort:
+            return "cut " + std::to_string(int(c.file.cut));
+        case State::NotMapping:
+            return std::string(c.file.empty ? "empty" : "not empty");
+        default:
+            return std::string();
+        }
+    };
     // clang-format off
-    const std::vector<std::tuple<std::optional<std::string>, StylePair, ConfigCheck::State, std::string>> cases{
-        {oneFirst ? expectedDocument({two, one}) : expectedDocument({one, two}), {1, 1}, Current, same},
-        {both + "\n", {1, 1}, Current, same},
-        {"<!-- mine -->\r\n" + header + "\r\n  " + one + two + "</list></record>", {1, 1}, Current, same},
-        {both + "\nmore", {1, 1}, Stale, "text or elements a mapping file does not hold"},
-        {both.substr(0, both.size() - 9), {1, 1}, Stale, "no proper end"},
-        {"<record><boolean id=\"x\" value=\"1\"/>" + both.substr(8), {1, 1}, Stale, "other options than preload and amap off"},
-        {both, {2, 1}, Stale, "2 records changed"},
-        {expectedDocument({one}), {1, 1}, Stale, "1 record added"},
-        {"<html>not mine</html>", {1, 1}, NotMapping, "not a mapping file"},
-        {std::nullopt, {1, 1}, Missing, "missing"},
+    const std::vector<Case> cases{
+        {oneFirst ? expectedDocument({two, one}) : expectedDocument({one, two}), {1, 1}, State::Current, "other layout"},
+        {both + "\n", {1, 1}, State::Current, "other layout"},
+        {"<!-- mine -->\r\n" + header + "\r\n  " + one + two + "</list></record>", {1, 1}, State::Current, "other layout"},
+        {both + "\nmore", {1, 1}, State::Stale, "2 +0 -0 ~0"},
+        {"<record><boolean id=\"x\" value=\"1\"/>" + both.substr(8), {1, 1}, State::Stale, "1 +0 -0 ~0"},
+        {both, {2, 1}, State::Stale, "0 +0 -0 ~2"},
+        {expectedDocument({one}), {1, 1}, State::Stale, "0 +1 -0 ~0"},
+        {expectedDocument({one, two, expectedRecord("3", "club/3/logo")}), {1, 1}, State::Stale, "0 +0 -1 ~0"},
+        {both.substr(0, both.size() - 9), {1, 1}, State::CutShort, "cut 3"},
+        {both.substr(0, both.size() - 17), {1, 1}, State::CutShort, "cut 2"},
+        {both.substr(0, both.size() - 20), {1, 1}, State::CutShort, "cut 1"},
+        {header.substr(0, 50), {1, 1}, State::CutShort, "cut 0"},
+        {"<rec", {1, 1}, State::CutShort, "cut 0"},
+        {"", {1, 1}, State::NotMapping, "empty"},
+        {"<html>not mine</html>", {1, 1}, State::NotMapping, "not empty"},
+        {"<?xml version=\"1.0\"?><settings/>", {1, 1}, State::NotMapping, "not empty"},
+        {std::nullopt, {1, 1}, State::Missing, ""},
     };
     // clang-format on
-    for (const auto& [file, style, state, detail] : cases) {
+    for (const Case& c : cases) {
         fs::remove(dir / "config.xml");
-        if (file) {
-            writeFile(dir / "config.xml", *file);
+        if (c.file) {
+            writeFile(dir / "config.xml", *c.file);
         }
-        const ConfigCheck check = checkFolderConfig(folder, style);
-        EXPECT_EQ(check.state, state) << detail;
-        EXPECT_EQ(check.detail, detail);
-        if (file) {
-            EXPECT_EQ(readFile(dir / "config.xml"), *file) << "nothing written";
+        const ConfigCheck check = checkFolderConfig(folder, c.style);
+        EXPECT_EQ(check.state, c.state) << c.file.value_or("(none)");
+        EXPECT_EQ(shown(check), c.detail) << c.file.value_or("(none)");
+        EXPECT_EQ(check.images, 2u);
+        if (c.file) {
+            EXPECT_EQ(readFile(dir / "config.xml"), *c.file) << "nothing written";
         } else {
             EXPECT_FALSE(fs::exists(dir / "config.xml")) << "nothing written";
         }
     }
 }
 
-// Hand-edited, foreign, cut and hostile files: the first record's style, when it has one.
-TEST(OwnStyle, IsTheFirstRecordsStyle)
+// A kit file cut at any byte: the check and the update agree, and nothing writes it in another
+// style. Cut after a whole record, it is still a kit file and an update makes it whole again.
+TEST(ConfigCheck, AFileCutAnywhereGetsOneVerdictFromTheCheckAndTheUpdate)
 {
     const TempDir dir;
-    const std::string kit = expectedRecord("1_a", "team/1/kit_textures/a");
-    // clang-format off
-    const std::vector<std::pair<std::string, std::optional<StylePair>>> cases{
-        {expectedDocument({kit, expectedRecord("2_b", "team/2/kit_textures/b")}), StylePair{6, 2}},
-        {expectedDocument({kit, expectedRecord("3", "club/3/logo")}), StylePair{6, 2}},
-        {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), StylePair{5, 0}},
-        {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), std::nullopt},
-        {expectedDocument({}), std::nullopt},
-        {expectedDocument({kit}).substr(0, expectedDocument({kit}).size() - 15), StylePair{6, 2}},
-        {"<!DOCTYPE x [<!ENTITY a \"b\">]>" + expectedDocument({kit}), std::nullopt},
-        {"<record>" + std::string(200000, '<') + kit, std::nullopt},
-        {std::string(3000000, 'x'), std::nullopt},
-    };
-    // clang-format on
-    for (const auto& [file, style] : cases) {
-        writeFile(dir / "config.xml", file);
-        const OwnStyle own = readOwnStyle(dir.path().string());
-        EXPECT_TRUE(own.exists);
-        EXPECT_EQ(own.style, style) << file.substr(0, 400);
+    test::makeFiles(dir.path(), {"k/1_a.png", "k/2_b.png"});
+    const std::string whole =
+        expectedDocument({kitRecord, expectedRecord("2_b", "team/2/kits/b")});
+    const std::size_t firstRecordEnd = whole.find(kitRecord) + kitRecord.size();
+    const std::string root = dir.path().string();
+    for (std::size_t cut = 0; cut < 400 && cut < whole.size(); ++cut) {
+        const std::string kept = whole.substr(0, cut);
+        writeFile(dir / "k/config.xml", kept);
+        std::vector<std::pair<State, std::optional<StylePair>>> verdicts;
+        (void)checkPack(root, pack(std::nullopt, StyleRule::Update), [&](const std::string&, const ConfigCheck& c, std::optional<StylePair> s) {
+            verdicts.emplace_back(c.state, s);
+        });
+        Recorder update;
+        std::ostringstream errors;
+        (void)writePack(root, pack(std::nullopt, StyleRule::Update), update, errors);
+        const std::string k = dir / "k";
+        const bool styled = cut >= firstRecordEnd;
+        ASSERT_EQ(verdicts.size(), 1u) << cut;
+        EXPECT_EQ(verdicts[0].first, cut == 0 ? State::NotMapping : State::CutShort) << cut;
+        EXPECT_EQ(verdicts[0].second, styled ? std::optional(StylePair{6, 1}) : std::nullopt) << cut;
+        EXPECT_EQ(update.folders.at(k), styled ? Outcome::Written : cut == 0 ? Outcome::NotMapped
+                                                                             : Outcome::Kept)
+            << cut;
+        EXPECT_EQ(readFile(dir / "k/config.xml"), styled ? whole : kept) << cut;
+
+        // Written as asked by default, as the command line does with a folder, it is kept.
+        writeFile(dir / "k/config.xml", kept);
+        Recorder keep;
+        (void)writePack(root, pack(StylePair{1, 1}, StyleRule::KeepOwn), keep, errors);
+        EXPECT_EQ(keep.folders.at(k), cut == 0 ? Outcome::Written : Outcome::Kept) << cut;
     }
-    fs::remove(dir / "config.xml");
-    EXPECT_FALSE(readOwnStyle(dir.path().string()).exists);
 }
 
-// A recursive write keeps folders mapped in another style unless told to update or restyle.
+// What stands at config.xml, and the rule, decide each folder before it is listed.
+TEST(Decide, KeepsWhatAWriteWouldLoseUnlessToldToReplaceIt)
+{
+    using S = MappingScan::State;
+    using A = Decision::Action;
+    using R = StyleRule;
+    const StylePair kit{6, 1};
+    const StylePair logo{1, 1};
+    const auto scan = [](S state, std::optional<StylePair> style = std::nullopt) {
+        MappingScan file;
+        file.state = state;
+        file.style = style;
+        return file;
+    };
+    // clang-format off
+    const std::vector<std::tuple<MappingScan, R, std::optional<StylePair>, A, std::optional<StylePair>>> cases{
+        {scan(S::Missing), R::KeepOwn, logo, A::Write, logo},
+        {scan(S::Missing), R::Update, std::nullopt, A::NotMapped, std::nullopt},
+        {scan(S::Missing), R::Update, kit, A::Write, kit},
+        {scan(S::Mapping, kit), R::KeepOwn, logo, A::Keep, kit},
+        {scan(S::Mapping, kit), R::KeepOwn, kit, A::Write, kit},
+        {scan(S::Mapping, kit), R::Update, logo, A::Write, kit},
+        {scan(S::Mapping, kit), R::AsAsked, logo, A::Write, logo},
+        {scan(S::Mapping), R::Update, std::nullopt, A::NotMapped, std::nullopt},
+        {scan(S::Mapping), R::KeepOwn, std::nullopt, A::Write, logo},
+        {scan(S::CutShort, kit), R::Update, logo, A::Write, kit},
+        {scan(S::CutShort), R::Update, logo, A::Keep, std::nullopt},
+        {scan(S::CutShort), R::KeepOwn, logo, A::Keep, std::nullopt},
+        {scan(S::CutShort), R::AsAsked, logo, A::Write, logo},
+        {scan(S::NotMapping), R::Update, std::nullopt, A::NotMapped, std::nullopt},
+        {scan(S::NotMapping), R::KeepOwn, std::nullopt, A::Write, logo},
+        {scan(S::Unreadable), R::AsAsked, logo, A::Unreadable, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& [file, rule, asked, action, style] : cases) {
+        const Decision decision = decide(file, rule, asked);
+        EXPECT_EQ(decision.action, action) << int(file.state) << " rule " << int(rule);
+        EXPECT_EQ(decision.style, style) << int(file.state) << " rule " << int(rule);
+    }
+}
+
+// Hand-edited, foreign, cut and hostile files: the first record's style, when it has one.
+TEST(ExistingFile, IsReadUpToItsFirstRecord)
+{
+    const TempDir dir;
+    const std::string texture = expectedRecord("1_a", "team/1/kit_textures/a");
+    using S = MappingScan::State;
+    // clang-format off
+    const std::vector<std::tuple<std::string, S, std::optional<StylePair>>> cases{
+        {expectedDocument({texture, expectedRecord("2_b", "team/2/kit_textures/b")}), S::Mapping, StylePair{6, 2}},
+        {expectedDocument({texture, expectedRecord("3", "club/3/logo")}), S::Mapping, StylePair{6, 2}},
+        {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), S::Mapping, StylePair{5, 0}},
+        {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), S::Mapping, std::nullopt},
+        {expectedDocument({}), S::Mapping, std::nullopt},
+        {expectedDocument({texture}).substr(0, expectedDocument({texture}).size() - 15), S::Mapping, StylePair{6, 2}},
+        {expectedDocument({texture}).substr(0, 200), S::CutShort, std::nullopt},
+        {"<!DOCTYPE x [<!ENTITY a \"b\">]>" + expectedDocument({texture}), S::NotMapping, std::nullopt},
+        {"<record>" + std::string(200000, '<') + texture, S::Mapping, std::nullopt},
+        {std::string(3000000, 'x'), S::NotMapping, std::nullopt},
+    };
+    // clang-format on
+    for (const auto& [file, state, style] : cases) {
+        writeFile(dir / "config.xml", file);
+        const MappingScan existing = readExistingFile(dir.path().string());
+        EXPECT_EQ(existing.state, state) << file.substr(0, 300);
+        EXPECT_EQ(existing.style, style) << file.substr(0, 300);
+    }
+    fs::remove(dir / "config.xml");
+    EXPECT_EQ(readExistingFile(dir.path().string()).state, S::Missing);
+}
+
+// A recursive write keeps folders mapped in another style unless told to update or restyle; a
+// write that changes no byte says so and touches nothing.
 TEST(Pack, EachFolderKeepsItsOwnStyleUnlessToldOtherwise)
 {
     const TempDir dir;
@@ -217,31 +339,32 @@ TEST(Pack, EachFolderKeepsItsOwnStyleUnlessToldOtherwise)
     writeFile(dir / "logos/config.xml", expectedDocument({}));
     const std::string root = dir.path().string();
     std::ostringstream errors;
-    using Outcome = FolderAccount::Outcome;
     const auto run = [&](PackRequest request, const char* folder) {
         Recorder account;
         EXPECT_TRUE(writePack(root, request, account, errors));
-        return account.folders.at(joinPath(root, folder));
+        return std::pair(account.folders.at(joinPath(root, folder)),
+                         account.styles.at(joinPath(root, folder)));
     };
-    EXPECT_EQ(run(pack({1, 1}, StyleRule::KeepOwn), "kits"), Outcome::Kept);
+    EXPECT_EQ(run(pack(StylePair{1, 1}, StyleRule::KeepOwn), "kits"),
+              std::pair(Outcome::Kept, std::optional(StylePair{6, 1})));
     EXPECT_EQ(readFile(dir / "kits/config.xml"), kits);
     EXPECT_EQ(readFile(dir / "logos/config.xml"),
               expectedDocument({expectedRecord("7", "club/7/logo")}));
+    EXPECT_EQ(run(pack(StylePair{1, 1}, StyleRule::KeepOwn), "logos").first, Outcome::Unchanged);
 
-    PackRequest update = pack({1, 1}, StyleRule::Update);
-    update.style.reset();
     writeFile(dir / "kits/2_away.png", "");
     fs::remove(dir / "new/config.xml");
-    EXPECT_EQ(run(update, "new"), Outcome::NotMapped);
-    EXPECT_NE(readFile(dir / "kits/config.xml").find("team/2/kits/away"), std::string::npos);
+    EXPECT_EQ(run(pack(std::nullopt, StyleRule::Update), "new"),
+              std::pair(Outcome::NotMapped, std::optional<StylePair>()));
+    EXPECT_TRUE(test::has(readFile(dir / "kits/config.xml"), "team/2/kits/away"));
     EXPECT_FALSE(fs::exists(dir / "new/config.xml"));
 
-    EXPECT_EQ(run(pack({1, 1}), "kits"), Outcome::Written);
-    EXPECT_NE(readFile(dir / "kits/config.xml").find("club/1_home/logo"), std::string::npos);
+    EXPECT_EQ(run(pack(StylePair{1, 1}), "kits").first, Outcome::Written);
+    EXPECT_TRUE(test::has(readFile(dir / "kits/config.xml"), "club/1_home/logo"));
 }
 
 // Two images that map to one picture, in one folder or two of a pack, each naming the other;
-// names that only look alike under other styles are no clash.
+// names that only look alike under other styles are no clash, nor are lines that share a key.
 TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
 {
     const TempDir dir;
@@ -264,13 +387,18 @@ TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
         std::set<std::string> found;
     } clashes;
     std::ostringstream errors;
-    ASSERT_TRUE(writePack(dir.path().string(), pack({1, 1}, StyleRule::KeepOwn), clashes, errors));
+    ASSERT_TRUE(writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes,
+                          errors));
     EXPECT_EQ(clashes.found, (std::set<std::string>{"12.png 12.jpg", "12.jpg 12.png",
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
     EXPECT_EQ(readFile(dir / "b/config.xml"),
               expectedDocument({expectedRecord("13", "club/13/logo")}));
 
-    // Pictures that share a key but differ are told apart by the pictures themselves.
+    ClashFinder sharing([](std::string_view) noexcept { return std::uint64_t{7}; });
+    sharing.add(expectedRecord("7", "comp/7/icon"));
+    sharing.add(expectedRecord("7", "nation/7/icon"));
+    ASSERT_TRUE(sharing.settle());
+    EXPECT_TRUE(sharing.nominates(expectedRecord("7", "comp/7/icon")));
     Clashes nominated;
     reportClashes({{"graphics/pictures/comp/7/icon", "", "x.png"},
                    {"graphics/pictures/nation/7/icon", "", "y.png"}},
@@ -302,39 +430,89 @@ TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
                 std::ostringstream errors;
                 ASSERT_EQ(ConfigBuilder::writeFolderConfig(folder, style, errors).records, 1u);
                 writeFile(folder + "/config.xml", readFile(folder + "/config.xml") + "\n");
-                EXPECT_EQ(readOwnStyle(folder).style, style) << names[n] << ' ' << graphic.name;
+                EXPECT_EQ(readExistingFile(folder).style, style) << names[n] << ' ' << graphic.name;
                 const ConfigCheck check = checkFolderConfig(folder, style);
-                EXPECT_EQ(check.state, ConfigCheck::State::Current) << names[n] << check.detail;
+                EXPECT_EQ(check.state, State::Current) << names[n];
             }
         }
     }
+}
+
+// Stopped while a folder is listed, the folder keeps its old file; held, a write waits.
+TEST(Pack, ACancelWithinAFolderInstallsNothingAndAPauseHoldsTheWrite)
+{
+    const TempDir dir;
+    fs::create_directory(dir / "big");
+    test::makeImages(dir / "big", 3000);
+    writeFile(dir / "big/config.xml", "old");
+    JobControl control;
+    struct Canceller : WriteTally {
+        JobControl* control = nullptr;
+        std::size_t seen = 0;
+        [[nodiscard]] EntryDetail entryDetail() const override { return EntryDetail::Records; }
+        void entry(const EntryAccount&) override
+        {
+            if (++seen == 600) {
+                control->cancel();
+            }
+        }
+    } cancelling;
+    cancelling.control = &control;
+    PackRequest request = pack(StylePair{1, 1});
+    request.control = &control;
+    std::ostringstream errors;
+    (void)writePack(dir.path().string(), request, cancelling, errors);
+    EXPECT_EQ(cancelling.folders(Outcome::Cancelled), 1u);
+    EXPECT_LT(cancelling.seen, 3000u);
+    EXPECT_EQ(readFile(dir / "big/config.xml"), "old");
+
+    JobControl held;
+    held.pause();
+    request.control = &held;
+    WriteTally tally;
+    std::thread job([&] { (void)writePack(dir.path().string(), request, tally, errors); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(readFile(dir / "big/config.xml"), "old") << "a paused write writes nothing";
+    held.resume();
+    job.join();
+    EXPECT_EQ(tally.folders(Outcome::Written), 1u);
 }
 
 TEST(ImageCheck, SaysWhyAFileWouldNotLoad)
 {
     const TempDir dir;
     fs::create_directory(dir / "folder.png");
-    const std::vector<std::tuple<std::string, std::string, std::optional<std::string>>> cases{
+    using H = ImageProblem::Holds;
+    const auto problem = [](bool png, H holds) {
+        ImageProblem p;
+        p.png = png;
+        p.holds = holds;
+        return std::optional(p);
+    };
+    const std::vector<std::tuple<std::string, std::string, std::optional<ImageProblem>>> cases{
         {"a.png", "\x89PNG\r\n\x1A\n", std::nullopt},
         {"b.jpg", "\xFF\xD8\xFF\xE0", std::nullopt},
         {"c.jpeg", "\x89PNG\r\n\x1A\nrest", std::nullopt},
-        {"d.png", "", "not a PNG image (0 bytes)"},
-        {"e.jpg", "just some words\n", "not a JPEG image (it holds text)"},
-        {"f.png", "<!DOCTYPE html><html>", "not a PNG image (it holds HTML)"},
-        {"g.PNG", std::string("\0\x01\x02", 3), "not a PNG image (it holds other data)"},
+        {"d.png", "", problem(true, H::Nothing)},
+        {"e.jpg", "just some words\n", problem(false, H::Text)},
+        {"f.png", "<!DOCTYPE html><html>", problem(true, H::Html)},
+        {"g.PNG", std::string("\0\x01\x02", 3), problem(true, H::OtherData)},
     };
-    for (const auto& [name, bytes, problem] : cases) {
+    for (const auto& [name, bytes, expected] : cases) {
         writeFile(dir / name, bytes);
-        EXPECT_EQ(imageLoadProblem(dir / name), problem) << name;
+        EXPECT_EQ(imageLoadProblem(dir / name), expected) << name;
     }
-    EXPECT_EQ(imageLoadProblem(dir / "folder.png"), "not a PNG image (a folder)");
+    const auto folder = imageLoadProblem(dir / "folder.png");
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->kind, InputFile::Kind::Folder);
 #ifndef _WIN32
     // Opening a pipe to read waits for a writer that never comes: it must not be opened so.
     ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0600), 0);
-    EXPECT_EQ(imageLoadProblem(dir / "pipe.png"), "not a PNG image (a named pipe)");
+    EXPECT_EQ(imageLoadProblem(dir / "pipe.png")->kind, InputFile::Kind::NamedPipe);
     ASSERT_EQ(::mkfifo((dir / "config.xml").c_str(), 0600), 0);
-    EXPECT_EQ(checkFolderConfig(dir.path().string(), {1, 1}).detail,
-              "not a mapping file: a named pipe");
+    const ConfigCheck pipe = checkFolderConfig(dir.path().string(), {1, 1});
+    EXPECT_EQ(pipe.state, State::NotMapping);
+    EXPECT_EQ(pipe.file.kind, InputFile::Kind::NamedPipe);
 #endif
 }
 

@@ -25,7 +25,7 @@ TEST(Windows, UnpairedSurrogatesKeepTheirPlaceAndGetNoRecord)
     const std::string lone = bytesFromWide(L"\xD800x");
     EXPECT_EQ(lone, "\xED\xA0\x80x");
     EXPECT_EQ(wideFromBytes(lone), L"\xD800x");
-    EXPECT_EQ(recordSkipReason(lone, 1, 1), SkipReason::UnwritableName);
+    EXPECT_EQ(RecordShape({1, 1}).skipReason(lone), SkipReason::UnwritableName);
 }
 
 TEST(Windows, HeldOpenOrReadOnlyConfigIsKeptAndNothingIsLeftBehind)

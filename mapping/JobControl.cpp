@@ -1,0 +1,35 @@
+#include "JobControl.h"
+
+namespace crestmap {
+
+void JobControl::cancel()
+{
+    const std::lock_guard lock(m_mutex);
+    m_cancelled = true;
+    m_changed.notify_all();
+}
+
+void JobControl::pause()
+{
+    const std::lock_guard lock(m_mutex);
+    m_paused = true;
+}
+
+void JobControl::resume()
+{
+    const std::lock_guard lock(m_mutex);
+    m_paused = false;
+    m_changed.notify_all();
+}
+
+bool JobControl::proceed()
+{
+    // The common case costs two loads, no lock.
+    if (m_paused.load()) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_paused || m_cancelled; });
+    }
+    return !m_cancelled.load();
+}
+
+} // namespace crestmap

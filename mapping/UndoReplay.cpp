@@ -1,0 +1,145 @@
+#include "UndoReplay.h"
+
+#include "AtomicFile.h"
+#include "FileLock.h"
+#include "FileNames.h"
+#include "InputFile.h"
+#include "SystemNames.h"
+
+#include <filesystem>
+
+namespace crestmap {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Failure = UndoOutcome::Failure;
+
+std::int64_t modifiedTime(const fs::path& path)
+{
+    std::error_code error;
+    const auto time = fs::last_write_time(path, error);
+    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
+}
+
+// Copies the kept file over config.xml, whole or not at all.
+std::optional<FileError> putBack(const std::string& kept, const std::string& configPath)
+{
+    InputFile in(kept);
+    AtomicFile out(configPath);
+    std::string chunk(std::size_t{1} << 20, '\0');
+    bool going = in.isOpen();
+    while (going) {
+        const std::size_t got = in.read(chunk.data(), chunk.size());
+        going = got > 0 && out.write(std::string_view(chunk.data(), got));
+    }
+    if (!in.isOpen() || in.failed()) {
+        return FileError{FileError::Action::Read, kept, in.error()};
+    }
+    return out.commit() ? std::nullopt : std::optional(out.error());
+}
+
+// Takes back one file as the journal keeps it; false when it stays in the journal.
+bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
+               UndoOutcome& outcome)
+{
+    const std::string& path = entry.configPath;
+    const std::optional<FileStamp> now = stampFile(path);
+    std::error_code error;
+    const bool present = fs::exists(fs::symlink_status(pathFromBytes(path), error));
+    const std::string kept = entry.kept.empty() ? std::string() : joinPath(folder, entry.kept);
+    // Already as it was before the write, by someone else's hand: nothing to take back.
+    if (now != entry.after && (entry.kept.empty() && entry.linkTarget.empty()
+                                   ? !present
+                                   : !kept.empty() && now && stampFile(kept) == now)) {
+        outcome.alreadyBack.push_back(path);
+        return true;
+    }
+    if (now != entry.after && !force) {
+        outcome.changedSince.push_back(path);
+        return false;
+    }
+    if (!entry.linkTarget.empty()) {
+        const std::string temporary = path + AtomicFile::tempSuffix.data();
+        fs::create_symlink(pathFromBytes(entry.linkTarget), pathFromBytes(temporary), error);
+        if (!error) {
+            fs::rename(pathFromBytes(temporary), pathFromBytes(path), error);
+        }
+        if (error) {
+            outcome.failed.push_back({path, Failure::Why::Unwritable,
+                                      FileError{FileError::Action::Replace, path, error.message()}});
+            return false;
+        }
+        outcome.restored.push_back(path);
+        return true;
+    }
+    if (entry.kept.empty()) {
+        if (!fs::remove(pathFromBytes(path), error) && error) {
+            outcome.failed.push_back({path, Failure::Why::Unwritable,
+                                      FileError{FileError::Action::Replace, path, error.message()}});
+            return false;
+        }
+        outcome.removed.push_back(path);
+        return true;
+    }
+    // A kept copy edited or deleted by hand is no longer what the write replaced: touch nothing.
+    const fs::path copy = pathFromBytes(kept);
+    const auto size = fs::file_size(copy, error);
+    if (error || size != entry.keptSize || modifiedTime(copy) != entry.keptTime) {
+        outcome.failed.push_back(
+            {path, error ? Failure::Why::CopyGone : Failure::Why::CopyChanged, std::nullopt});
+        return false;
+    }
+    if (auto why = putBack(kept, path)) {
+        outcome.failed.push_back({path, Failure::Why::Unwritable, std::move(why)});
+        return false;
+    }
+    outcome.restored.push_back(path);
+    return true;
+}
+
+} // namespace
+
+UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
+{
+    UndoOutcome outcome;
+    if (where.path.empty()) {
+        outcome.nothing = UndoOutcome::Nothing::NoCacheFolder;
+        outcome.cacheError = where.error;
+        return outcome;
+    }
+    // Two undos at once: the second says so, rather than undo what the first just did.
+    const FileLock undoing(joinPath(where.path, "undoing"), FileLock::Wait::No);
+    if (!undoing.held()) {
+        outcome.nothing = fs::exists(pathFromBytes(where.path)) ? UndoOutcome::Nothing::Busy
+                                                                 : UndoOutcome::Nothing::NoWrite;
+        return outcome;
+    }
+    const FileLock lock(joinPath(where.path, journalLock), FileLock::Wait::Yes);
+    std::optional<Journal> journal = lastWrite(where);
+    if (!journal) {
+        outcome.nothing = UndoOutcome::Nothing::NoWrite;
+        return outcome;
+    }
+    if (!options.expected.empty() && journal->name != options.expected) {
+        outcome.nothing = UndoOutcome::Nothing::AnotherWrite;
+        return outcome;
+    }
+    const std::string folder = joinPath(where.path, journal->name);
+    std::vector<JournalEntry> kept;
+    for (JournalEntry& entry : journal->entries) {
+        if (!undoEntry(entry, folder, options.force, outcome)) {
+            kept.push_back(std::move(entry));
+        }
+    }
+    // What was not taken back stays for another try; the rest of the journal is spent.
+    journal->entries = std::move(kept);
+    if (journal->entries.empty() || writeJournal(where.path, *journal)) {
+        std::error_code ignored;
+        fs::remove(pathFromBytes(joinPath(where.path, lastJournal)), ignored);
+        fs::remove_all(pathFromBytes(folder), ignored);
+    }
+    return outcome;
+}
+
+} // namespace crestmap
