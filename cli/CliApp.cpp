@@ -1,20 +1,28 @@
 #include "CliApp.h"
 
-#include "AccountWords.h"
 #include "CliReport.h"
+#include "CliWords.h"
 #include "ConfigBuilder.h"
 #include "FileNames.h"
-#include "FolderListing.h"
 #include "PackWalk.h"
 #include "StyleChoices.h"
 #include "SystemNames.h"
-#include "UndoJournal.h"
+#include "UndoRecorder.h"
+#include "UndoReplay.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
 
 namespace crestmap::cli {
 
@@ -28,7 +36,7 @@ constexpr const char* usage = "Usage: crestmap-cli [OPTIONS] FOLDER\n"
                               "       crestmap-cli [OPTIONS] IMAGE...\n"
                               "       crestmap-cli [OPTIONS] --recursive [--update | --restyle] "
                               "[--check] FOLDER\n"
-                              "       crestmap-cli --undo\n";
+                              "       crestmap-cli --undo [--force]\n";
 
 // Paths that read the same in a Windows console and a POSIX shell.
 constexpr const char* examples = R"(Examples:
@@ -42,6 +50,8 @@ constexpr const char* examples = R"(Examples:
       rewrites every config.xml of a pack in the style it already uses
   crestmap-cli --recursive --check graphics/logos
       lists every config.xml in the pack that is missing or out of date
+  crestmap-cli --undo
+      puts back what the last write replaced
 )"
 #ifdef _WIN32
                                  "\nREADME.txt, beside crestmap-cli.exe, tells more.\n";
@@ -67,6 +77,7 @@ struct Request {
     bool verify = false;
     bool verbose = false;
     bool undo = false;
+    bool force = false;
     Format format = Format::Text;
     bool folder = false; ///< the one input is a folder
 };
@@ -125,7 +136,11 @@ std::optional<std::string> checkInputs(Request& request)
                            !request.check && !request.update && !request.restyle &&
                            !request.verify && !request.toStdout;
         return alone ? std::nullopt
-                     : std::optional<std::string>("--undo takes no FOLDER, IMAGE or other option");
+                     : std::optional<std::string>(
+                           "--undo takes no FOLDER, IMAGE or other option but --force");
+    }
+    if (request.force) {
+        return "--force goes with --undo only";
     }
     std::vector<std::string>& inputs = request.inputs;
     if (inputs.empty()) {
@@ -179,13 +194,14 @@ std::optional<std::string> checkInputs(Request& request)
     return std::nullopt;
 }
 
-// The facts of a run on one line: the main figure, then what else happened, in order.
-void printFacts(std::ostream& out, const std::vector<std::string>& facts)
+// Output that could not be written is a failure too, however the rest went.
+int finished(int status, std::ostream& out, std::ostream& err)
 {
-    for (std::size_t i = 0; i < facts.size(); ++i) {
-        out << (i == 0 ? "" : "; ") << facts[i];
+    if (!out.flush()) {
+        err << programName << ": cannot write to standard output\n";
+        return Failed;
     }
-    out << '\n';
+    return status;
 }
 
 int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
@@ -195,30 +211,30 @@ int printDocument(const Request& request, StylePair style, std::ostream& out, st
         return static_cast<bool>(out);
     };
     CliReport report(Format::Text, request.verbose, out, err);
-    std::string error;
+    std::optional<FileError> error;
     if (request.folder) {
-        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &report);
+        bool refused = false;
+        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, refused,
+                                                    &report);
     } else {
-        (void)ConfigBuilder::streamDocument(request.inputs, style.graphicStyle, style.subType, sink,
-                                            &report);
+        (void)ConfigBuilder::streamDocument(request.inputs, style, sink, &report);
     }
-    // A refused piece is the output's fault, whatever the listing said.
-    if (!out.flush()) {
-        error = "cannot write to standard output";
-    }
-    if (!error.empty()) {
-        err << programName << ": " << error << '\n';
+    if (error) {
+        err << programName << ": " << errorWords(*error) << '\n';
         return Failed;
     }
-    return Written;
+    return finished(Written, out, err);
 }
 
 // Images one by one, or a folder, and with --recursive every folder below it that holds images;
-// a folder whose config.xml maps another style is kept unless --restyle or --update says.
+// a folder whose config.xml maps another style, or was cut short, is kept unless --restyle or
+// --update says.
 int write(const Request& request, std::ostream& out, std::ostream& err)
 {
     CliReport report(request.format, request.verbose, out, err);
-    UndoJournal journal(report);
+    const std::string& first = request.inputs.front();
+    const std::string root = request.folder ? first : parentFolderOf(first);
+    UndoRecorder journal(report, programName, root);
     PackRequest pack;
     pack.recursive = request.recursive;
     pack.verifyImages = request.verify;
@@ -231,21 +247,18 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
     if (!request.folder) {
         pack.images = request.inputs;
     }
-    const std::string& first = request.inputs.front();
-    (void)writePack(request.folder ? first : parentFolderOf(first), pack, journal, err);
-    if (!journal.seal() && report.foldersWritten() > 0) {
-        err << programName << ": Undo is not available: " << journal.error() << '\n';
+    (void)writePack(root, pack, journal, err);
+    if (!journal.seal()) {
+        err << programName << ": Undo is not available: " << errorWords(*journal.error()) << '\n';
     }
-    const bool failed = report.foldersFailed() > 0;
-    if (!report.json() && !(failed && report.foldersWritten() == 0 && !request.recursive)) {
-        std::vector<std::string> facts = report.facts();
-        if (request.folder && !request.recursive && report.images() == 0 &&
-            subfoldersHoldImages(first)) {
-            facts.emplace_back("its sub-folders hold images: use --recursive to write them");
-        }
-        printFacts(out, facts);
+    using Outcome = FolderAccount::Outcome;
+    const std::size_t failed =
+        report.folders(Outcome::Unwritable) + report.folders(Outcome::Unreadable);
+    // A lone folder that failed has said why; a summary would only repeat it.
+    if (!report.json() && !(failed > 0 && report.folders(Outcome::Written) == 0 && !request.recursive)) {
+        out << factLine(report.facts()) << '\n';
     }
-    return failed ? Failed : Written;
+    return finished(failed > 0 ? Failed : Written, out, err);
 }
 
 int check(const Request& request, std::ostream& out, std::ostream& err)
@@ -260,32 +273,81 @@ int check(const Request& request, std::ostream& out, std::ostream& err)
     }
     const PackCheck result = checkPack(
         request.inputs.front(), pack,
-        [&report](const std::string& folder, const ConfigCheck& check, StylePair style) {
-            report.checked(folder, check, style);
-        },
+        [&report](const std::string& folder, const ConfigCheck& state,
+                  std::optional<StylePair> style) { report.checked(folder, state, style); },
         &report);
     if (!report.json()) {
-        printFacts(out, checkFacts(result, report));
+        out << factLine(result.facts(report)) << '\n';
     }
-    return result.allCurrent() ? Written : Failed;
+    return finished(result.allCurrent() ? Written : Failed, out, err);
 }
 
 int undo(const Request& request, std::ostream& out, std::ostream& err)
 {
-    const UndoOutcome outcome = undoLastWrite();
-    if (!outcome.nothing.empty()) {
-        err << programName << ": " << undoFacts(outcome).front() << '\n';
+    const UndoOutcome outcome = undoLastWrite(undoFolder(), {{}, request.force});
+    if (outcome.nothing != UndoOutcome::Nothing::No) {
+        err << programName << ": " << nothingWords(outcome) << '\n';
         return Failed;
     }
     CliReport report(request.format, request.verbose, out, err);
     report.undone(outcome);
     if (!report.json()) {
-        printFacts(out, undoFacts(outcome));
+        out << undoLine(outcome) << '\n';
     }
-    return outcome.changedSince.empty() && outcome.failed.empty() ? Written : Failed;
+    return finished(outcome.keeps() ? Failed : Written, out, err);
+}
+
+// How wide the terminal is; 80 columns when it cannot tell.
+std::size_t consoleWidth()
+{
+#ifdef _WIN32
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (::GetConsoleScreenBufferInfo(::GetStdHandle(STD_OUTPUT_HANDLE), &info)) {
+        return static_cast<std::size_t>(info.srWindow.Right - info.srWindow.Left + 1);
+    }
+#else
+    winsize size{};
+    if (::isatty(STDOUT_FILENO) != 0 && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 &&
+        size.ws_col > 0) {
+        return size.ws_col;
+    }
+    if (const char* columns = std::getenv("COLUMNS"); columns != nullptr && std::atoi(columns) > 0) {
+        return static_cast<std::size_t>(std::atoi(columns));
+    }
+#endif
+    return 80;
 }
 
 } // namespace
+
+std::string wrapped(const std::string& text, std::size_t width)
+{
+    // A line too long for the console breaks between words, each new line under the start of
+    // its description, so that no word is cut at the edge.
+    std::istringstream lines(text);
+    std::string out;
+    for (std::string line; std::getline(lines, line);) {
+        std::size_t indent = line.find_first_not_of(' ');
+        const auto gap = line.find("  ", indent == std::string::npos ? 0 : indent);
+        if (gap != std::string::npos && line.find_first_not_of(' ', gap) != std::string::npos) {
+            indent = line.find_first_not_of(' ', gap);
+        }
+        indent = indent == std::string::npos || indent > width / 2 ? 4 : indent;
+        while (line.size() > width) {
+            auto cut = line.rfind(' ', width);
+            if (cut == std::string::npos || cut <= indent) {
+                cut = line.find(' ', width);
+            }
+            if (cut == std::string::npos) {
+                break;
+            }
+            out += line.substr(0, cut) + '\n';
+            line = std::string(indent, ' ') + line.substr(line.find_first_not_of(' ', cut));
+        }
+        out += line + '\n';
+    }
+    return out;
+}
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
@@ -338,13 +400,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                  "standard error");
     app.add_flag("--undo", request.undo,
                  "Put back what the last write (of crestmap-cli or the window) replaced");
+    app.add_flag("--force", request.force,
+                 "With --undo, also put back files changed since the write, over the change");
     app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or image files of one folder");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return Written;
+        out << wrapped(app.help(), consoleWidth());
+        return finished(Written, out, err);
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << '\n';
         return Written;

@@ -1,9 +1,8 @@
 #include "CliReport.h"
 
-#include "AccountWords.h"
+#include "CliWords.h"
 #include "FileNames.h"
-#include "MappingFile.h"
-#include "XmlRecordBuilder.h"
+#include "Text.h"
 
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -13,24 +12,14 @@ namespace crestmap::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using Outcome = FolderAccount::Outcome;
 
-std::string_view outcomeWord(FolderAccount::Outcome outcome)
+std::string_view outcomeWord(Outcome outcome)
 {
-    switch (outcome) {
-    case FolderAccount::Outcome::Written:
-        return "written";
-    case FolderAccount::Outcome::LeftAlone:
-        return "no images";
-    case FolderAccount::Outcome::Kept:
-        return "kept";
-    case FolderAccount::Outcome::NotMapped:
-        return "not mapped yet";
-    case FolderAccount::Outcome::Cancelled:
-        return "cancelled";
-    case FolderAccount::Outcome::Failed:
-        break;
-    }
-    return "failed";
+    static constexpr std::array<std::string_view, 8> words{
+        "written", "unchanged", "kept", "not mapped yet", "no images", "failed", "failed",
+        "cancelled"};
+    return words[static_cast<std::size_t>(outcome)];
 }
 
 std::string pathOf(std::string_view folder, std::string_view name)
@@ -47,13 +36,31 @@ void put(Json& object, const std::string& key, std::string_view text)
         return;
     }
     object[key] = withReplacementCharacters(text);
-    std::string hex;
-    for (const char c : text) {
-        constexpr std::string_view digits = "0123456789abcdef";
-        hex += digits[static_cast<unsigned char>(c) >> 4];
-        hex += digits[static_cast<unsigned char>(c) & 15];
+    object[key + "_hex"] = hexOf(text);
+}
+
+void putStyle(Json& object, std::optional<StylePair> style)
+{
+    object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
+}
+
+// What stood at a folder's config.xml that kept it from being written.
+std::string whatStands(const FolderAccount& folder)
+{
+    using State = MappingScan::State;
+    const std::string config(folder.configPath);
+    switch (folder.existing.state) {
+    case State::CutShort:
+        return "cut short: " + config + " " + fileDetail(folder.existing);
+    case State::NotMapping: {
+        const std::string detail = fileDetail(folder.existing);
+        return "not a mapping file: " + config + (detail.empty() ? "" : " (" + detail + ")");
     }
-    object[key + "_hex"] = hex;
+    case State::Mapping:
+        return "not mapped yet: " + config + " maps no records of a style";
+    default:
+        return "not mapped yet: " + std::string(folder.folder);
+    }
 }
 
 } // namespace
@@ -62,52 +69,86 @@ CliReport::CliReport(Format format, bool verbose, std::ostream& out, std::ostrea
     : m_format(format), m_verbose(verbose), m_out(out), m_err(err)
 {}
 
-void CliReport::line(const std::string& text)
-{
-    m_out << text << '\n';
-}
-
 void CliReport::entry(const EntryAccount& entry)
 {
     WriteTally::entry(entry);
-    if (m_verbose && entry.reason) {
-        m_err << pathOf(entry.folder, entry.name) << ": " << describeSkipReason(*entry.reason)
-              << '\n';
+    if (!entry.reason) {
+        return;
+    }
+    const std::string path = pathOf(entry.folder, entry.name);
+    if (json()) {
+        Json object;
+        put(object, "file", path);
+        object["no_record"] = *entry.reason == SkipReason::ExtensionCase
+                                  ? std::string_view("extension case")
+                                  : skipLabel(*entry.reason);
+        m_out << object.dump() << '\n';
+    } else if (m_verbose) {
+        m_err << path << ": " << skipWords(*entry.reason) << '\n';
     }
 }
 
 void CliReport::folder(const FolderAccount& folder)
 {
     WriteTally::folder(folder);
-    using Outcome = FolderAccount::Outcome;
     if (json()) {
-        if (folder.outcome == Outcome::LeftAlone) {
+        if (folder.outcome == Outcome::NoImages) {
             return;
         }
         Json object;
         put(object, "folder", folder.folder);
         put(object, "config", folder.configPath);
         object["outcome"] = outcomeWord(folder.outcome);
-        object["style"] = describeStyle(folder.style);
+        putStyle(object, folder.style);
         object["images"] = folder.images;
-        if (folder.outcome == Outcome::Written) {
+        if (folder.outcome == Outcome::Written || folder.outcome == Outcome::Unchanged) {
             object["records"] = folder.records;
             object["records_lost"] = folder.recordsLost;
         }
-        if (folder.outcome == Outcome::Failed) {
-            put(object, "error", folder.error);
+        const bool cut = folder.existing.state == MappingScan::State::CutShort;
+        if (folder.outcome == Outcome::NotMapped || (folder.outcome == Outcome::Kept && cut)) {
+            const std::string stands = whatStands(folder);
+            object["state"] = stands.substr(0, stands.find(':'));
         }
-        line(object.dump());
+        if (folder.error) {
+            put(object, "error", errorWords(*folder.error));
+        }
+        m_out << object.dump() << '\n';
         return;
     }
-    if (folder.outcome == Outcome::Kept) {
-        m_out << "kept: " << folder.folder << ": maps " << describeStyle(folder.style)
-              << " records; use --update or --restyle\n";
-    } else if (folder.outcome == Outcome::NotMapped) {
-        m_out << "not mapped yet: " << folder.folder << " (give a style to write it)\n";
-    } else if (folder.recordsLost > 0) {
-        m_err << describeLoss(folder.configPath, folder.recordsLost)
-              << "; crestmap-cli --undo puts it back\n";
+    const std::string folderName(folder.folder);
+    switch (folder.outcome) {
+    case Outcome::Kept:
+        if (folder.existing.state == MappingScan::State::CutShort) {
+            m_out << whatStands(folder) << "; kept (use --restyle to replace it)\n";
+        } else {
+            m_out << "kept: " << folderName << ": maps " << styleWords(*folder.style)
+                  << " records; use --update or --restyle\n";
+        }
+        break;
+    case Outcome::NotMapped:
+        m_out << whatStands(folder)
+              << (folder.existing.state == MappingScan::State::Missing ? " (give a style to write it)\n"
+                                                                      : "; give a style to write it\n");
+        break;
+    case Outcome::Unreadable:
+        m_err << "crestmap-cli: " << errorWords(*folder.error) << '\n';
+        break;
+    case Outcome::Written:
+    case Outcome::Unchanged:
+        if (folder.recordsLost > 0) {
+            m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
+                  << (folder.recordsLost == 1 ? " record it held is" : " records it held are")
+                  << " not in the new one; crestmap-cli --undo puts it back\n";
+        }
+        if (m_verbose) {
+            m_err << outcomeWord(folder.outcome) << ": " << folder.configPath << " ("
+                  << folder.records << ' ' << styleWords(*folder.style)
+                  << (folder.records == 1 ? " record)\n" : " records)\n");
+        }
+        break;
+    default:
+        break;
     }
 }
 
@@ -115,55 +156,52 @@ void CliReport::problem(const ProblemAccount& problem)
 {
     WriteTally::problem(problem);
     const std::string path = pathOf(problem.folder, problem.name);
+    const bool clash = problem.kind == ProblemAccount::Kind::Clash;
     if (json()) {
         Json object;
         put(object, "image", path);
-        object["problem"] = problem.kind == ProblemAccount::Kind::Clash ? "clash" : "unloadable";
-        if (problem.kind == ProblemAccount::Kind::Clash) {
+        object["problem"] = clash ? "clash" : "unloadable";
+        if (clash) {
             put(object, "other", problem.other);
         } else {
-            object["detail"] = std::string(problem.detail);
+            put(object, "detail", imageWords(problem.image));
         }
-        line(object.dump());
+        m_out << object.dump() << '\n';
     } else if (m_verbose) {
-        m_err << path << ": " << describeProblem(problem) << '\n';
+        m_err << path << ": "
+              << (clash ? "maps to the same picture as " + std::string(problem.other)
+                        : imageWords(problem.image))
+              << '\n';
     }
 }
 
-void CliReport::checked(const std::string& folder, const ConfigCheck& check, StylePair style)
+void CliReport::checked(const std::string& folder, const ConfigCheck& check,
+                        std::optional<StylePair> style)
 {
+    using State = ConfigCheck::State;
     const std::string path = configPathIn(folder);
+    const std::string detail = checkDetail(check);
     if (json()) {
         Json object;
         put(object, "folder", folder);
         put(object, "config", path);
-        object["state"] = describeCheckState(check.state);
-        object["style"] = describeStyle(style);
-        if (!check.detail.empty() && check.detail != describeCheckState(check.state)) {
-            put(object, "detail", check.detail);
+        object["state"] = stateWord(check.state);
+        putStyle(object, style);
+        if (!detail.empty()) {
+            put(object, "detail", detail);
         }
-        line(object.dump());
+        m_out << object.dump() << '\n';
         return;
     }
-    switch (check.state) {
-    case ConfigCheck::State::Failed:
-        m_err << "crestmap-cli: " << check.detail << '\n';
-        break;
-    case ConfigCheck::State::Current:
-        if (m_verbose && !check.detail.empty()) {
-            m_err << path << ": current, " << check.detail << '\n';
-        }
-        break;
-    case ConfigCheck::State::Stale:
-        m_out << "stale: " << path << ": " << check.detail << '\n';
-        break;
-    case ConfigCheck::State::NotMapping:
-        m_out << "not a mapping file: " << path
-              << (check.detail.size() > 20 ? " (" + check.detail.substr(20) + ")" : "") << '\n';
-        break;
-    default:
-        m_out << describeCheckState(check.state) << ": " << path << '\n';
-        break;
+    if (check.state == State::Unreadable) {
+        m_err << "crestmap-cli: " << detail << '\n';
+    } else if (check.state == State::Stale) {
+        m_out << "stale: " << path << ": " << detail << '\n';
+    } else if (check.state != State::Current) {
+        m_out << stateWord(check.state) << ": " << path
+              << (detail.empty() ? "" : " (" + detail + ")") << '\n';
+    } else if (m_verbose && check.otherLayout) {
+        m_err << path << ": current, " << detail << '\n';
     }
 }
 
@@ -175,7 +213,7 @@ void CliReport::undone(const UndoOutcome& outcome)
                 Json object;
                 put(object, "config", path);
                 object["undo"] = what;
-                line(object.dump());
+                m_out << object.dump() << '\n';
             } else {
                 m_out << what << ": " << path << '\n';
             }
@@ -183,9 +221,10 @@ void CliReport::undone(const UndoOutcome& outcome)
     };
     each(outcome.restored, "put back");
     each(outcome.removed, "removed");
+    each(outcome.alreadyBack, "already as before the write");
     each(outcome.changedSince, "changed since, left alone");
-    for (const std::string& failure : outcome.failed) {
-        m_err << "crestmap-cli: could not put back " << failure << '\n';
+    for (const UndoOutcome::Failure& failure : outcome.failed) {
+        m_err << "crestmap-cli: " << failureWords(failure) << '\n';
     }
 }
 

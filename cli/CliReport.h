@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ConfigCheck.h"
-#include "UndoJournal.h"
+#include "UndoReplay.h"
 #include "WriteAccount.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace crestmap::cli {
@@ -14,7 +15,8 @@ enum class Format { Text, Json };
 
 /// Keeps a run's figures and prints what a person (or a pack's CI) needs to see as the core's
 /// account arrives: folders kept or not mapped yet, failures, replaced files that lost records,
-/// and with `verbose` every file without a record and every image with a problem.
+/// and with `verbose` every folder written and file without a record, and every image with a
+/// problem.
 class CliReport : public WriteTally {
 public:
     CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err);
@@ -23,16 +25,15 @@ public:
     void folder(const FolderAccount& folder) override;
     void problem(const ProblemAccount& problem) override;
 
-    /// One folder's check, in the style it was checked in.
-    void checked(const std::string& folder, const ConfigCheck& check, StylePair style);
+    /// One folder's check, in the style it was checked in, if any.
+    void checked(const std::string& folder, const ConfigCheck& check,
+                 std::optional<StylePair> style);
     /// What undoing the last write did, file by file.
     void undone(const UndoOutcome& outcome);
 
     [[nodiscard]] bool json() const noexcept { return m_format == Format::Json; }
 
 private:
-    void line(const std::string& json);
-
     Format m_format;
     bool m_verbose;
     std::ostream& m_out;

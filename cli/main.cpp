@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include "SystemNames.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <array>
@@ -24,11 +25,8 @@ std::size_t wholeSequences(std::string_view bytes)
         if ((byte & 0xC0) == 0x80) {
             continue; // a continuation byte: its lead is further back
         }
-        const std::size_t length = byte >= 0xF8   ? 1 // no UTF-8 at all: shown as it is
-                                   : byte >= 0xF0 ? 4
-                                   : byte >= 0xE0 ? 3
-                                   : byte >= 0xC0 ? 2
-                                                  : 1;
+        // A byte that starts no UTF-8 is shown as it is.
+        const std::size_t length = std::max<std::size_t>(crestmap::utf8LengthOf(byte), 1);
         return length > back ? size - back : size;
     }
     return size;

@@ -48,6 +48,13 @@ TEST(Process, FailedListingFlushOrRenameKeepTheOldDocument)
                     withFault({"CRESTMAP_FAIL=" + call, "CRESTMAP_FAIL_AFTER=100"}));
             EXPECT_EQ(result.exitStatus, 1) << call;
             EXPECT_TRUE(has(result.err, "Input/output error")) << call << ": " << result.err;
+            // A folder that cannot be listed was not read; one that cannot be replaced, not
+            // written.
+            if (flag == "-r") {
+                EXPECT_TRUE(has(result.out, call == "readdir" ? "1 folder could not be read"
+                                                              : "1 folder could not be written"))
+                    << result.out;
+            }
             EXPECT_EQ(readFile(dir / "config.xml"), "old") << call;
             EXPECT_EQ(entryNames(dir.path()), before) << call;
         }
@@ -65,6 +72,18 @@ TEST(Process, AWalkFindsFoldersWithoutEntryTypes)
     const ProcessResult untyped = cli({"-r", root}, withFault({"CRESTMAP_FAIL=dtype"}));
     EXPECT_EQ(untyped.out, "Wrote 1 record to " + (dir / "a/b/config.xml") + "\n") << untyped.err;
     EXPECT_TRUE(fs::exists(dir / "a/b/config.xml"));
+}
+
+// A run whose answer cannot be printed has failed, and says so where it still can.
+TEST(Process, AFullStandardOutputFailsTheRun)
+{
+    const TempDir dir;
+    const TempDir logs;
+    test::makeImages(dir.path(), 3);
+    const pid_t pid =
+        test::startProcess({CRESTMAP_CLI_PATH, dir.path().string()}, "/dev/full", logs / "err");
+    EXPECT_EQ(test::finishProcess(pid), 1);
+    EXPECT_TRUE(has(readFile(logs / "err"), "cannot write to standard output"));
 }
 
 pid_t start(const std::string& folder, const std::string& style = "logo")
