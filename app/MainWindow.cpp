@@ -1,44 +1,35 @@
 #include "MainWindow.h"
 
+#include "Desktop.h"
 #include "FileSelector.h"
 #include "FolderDragView.h"
-#include "MappingFile.h"
-#include "PackWalk.h"
 #include "PathText.h"
 #include "Prompts.h"
-#include "RecordPreview.h"
-#include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QLayout>
-#include <QMessageBox>
-#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
-MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
+MainWindow::MainWindow(Prompts* prompts, Desktop* desktop, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>())
 {
     if (prompts == nullptr) {
         m_ownPrompts = std::make_unique<DialogPrompts>();
-        prompts = m_ownPrompts.get();
     }
-    m_prompts = prompts;
+    if (desktop == nullptr) {
+        m_ownDesktop = std::make_unique<SystemDesktop>();
+    }
+    m_prompts = prompts != nullptr ? prompts : m_ownPrompts.get();
+    m_desktop = desktop != nullptr ? desktop : m_ownDesktop.get();
     m_ui->setupUi(this);
     // The window can never be made smaller than its contents need, so nothing is clipped.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
@@ -51,29 +42,20 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
                                    fontMetrics().lineSpacing() * 2);
         resize(size().boundedTo(screen->availableSize() - QSize(2 * border, title + 2 * border)));
     }
-    m_writer = new WriteController(*prompts, this);
-    m_fileSelector = new FileSelector(m_styles, *prompts, *m_writer, this);
-    m_ui->folderDragView->attach(m_styles, *m_writer);
-    // Dropping anywhere on the window's central area is dropping on the drop area.
+    m_writer = new WriteController(*m_prompts, this);
+    m_selector = new FileSelector(*m_prompts, *m_writer, this,
+                                  {m_ui->graphicStyleBox, m_ui->logoTypeBox, m_ui->kitTypeBox,
+                                   m_ui->backgroundTypeBox},
+                                  m_ui->previewLabel, m_ui->includeSubfolders);
+    m_ui->folderDragView->attach([this](const QUrl& folder) {
+        return m_selector->takeFolder(folder, WriteRequest::Source::Drop);
+    });
+    // A folder dropped anywhere on the window is a folder dropped on the drop area; the filter
+    // would take its address as text.
     m_ui->centralWidget->setAcceptDrops(true);
     m_ui->centralWidget->installEventFilter(this);
-    m_ui->resultsPanel->view().viewport()->setAcceptDrops(true);
-    m_ui->resultsPanel->view().viewport()->installEventFilter(this);
-
-    auto* selector = m_fileSelector;
-    connectGroup(m_ui->graphicStyleGroup,
-                 [selector](const QButtonGroup& group) { selector->graphicStyleRadios(group); });
-    connectGroup(m_ui->logoTypeGroup,
-                 [selector](const QButtonGroup& group) { selector->logoTypeRadios(group); });
-    connectGroup(m_ui->kitTypeGroup,
-                 [selector](const QButtonGroup& group) { selector->kitTypeRadios(group); });
-    connectGroup(m_ui->backgroundTypeGroup,
-                 [selector](const QButtonGroup& group) { selector->backgroundTypeRadios(group); });
-    connect(m_fileSelector, &FileSelector::stylesChanged, this, &MainWindow::updatePreview);
-    connect(m_ui->includeSubfolders, &QCheckBox::toggled, m_ui->folderDragView,
-            &FolderDragView::setIncludeSubfolders);
+    m_ui->resultsPanel->findChild<QWidget*>(QStringLiteral("resultsFilter"))->setAcceptDrops(false);
     connectCommands();
-    updatePreview();
 }
 
 MainWindow::~MainWindow() = default;
@@ -99,44 +81,51 @@ void MainWindow::connectCommands()
     connect(ui.writeFolderButton, &QPushButton::clicked, ui.writeFolderAction, &QAction::trigger);
     connect(ui.checkFolderButton, &QPushButton::clicked, ui.checkFolderAction, &QAction::trigger);
     connect(ui.updateStaleButton, &QPushButton::clicked, ui.updateStaleAction, &QAction::trigger);
-    connect(ui.checkFolderAction, &QAction::triggered, this, &MainWindow::checkFolder);
-    connect(ui.updateStaleAction, &QAction::triggered, this, &MainWindow::updateStale);
     connect(ui.updateStaleAction, &QAction::enabledChanged, ui.updateStaleButton,
             &QWidget::setEnabled);
-    connect(ui.browseAction, &QAction::triggered, m_fileSelector, &FileSelector::fileBrowseSelect);
-    connect(ui.writeFolderAction, &QAction::triggered, this, &MainWindow::writeFolder);
+    connect(ui.browseAction, &QAction::triggered, m_selector, &FileSelector::fileBrowseSelect);
+    connect(ui.writeFolderAction, &QAction::triggered, this, [this] { m_selector->chooseFolder(false); });
+    connect(ui.checkFolderAction, &QAction::triggered, this, [this] { m_selector->chooseFolder(true); });
+    connect(ui.updateStaleAction, &QAction::triggered, this, [this] {
+        if (m_lastCheck) {
+            m_selector->updateStale(*m_lastCheck);
+        }
+    });
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
-    connect(ui.undoAction, &QAction::triggered, m_writer, [this] { m_writer->undo(); });
-    connect(ui.copyAction, &QAction::triggered, results,
-            [results] { results->copySelection(false); });
+    // Edit ▸ Undo takes back the last write; when that is not the one shown, it asks first.
+    connect(ui.undoAction, &QAction::triggered, this,
+            [this, results] { m_writer->undo(results->model().report().journal); });
+    connect(ui.copyAction, &QAction::triggered, results, [results] { results->copySelection(false); });
     connect(ui.openFolderAction, &QAction::triggered, this,
-            [this, results] { open(results->writtenFolder()); });
+            [this, results] { open(results->model().report().writtenFolder()); });
     connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
     connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    connect(m_writer, &WriteController::reported, this, &MainWindow::report);
+    connect(m_writer, &WriteController::reported, this, &MainWindow::showReport);
     connect(m_writer, &WriteController::busyChanged, this, [this, results](bool busy) {
-        for (QWidget* input : {static_cast<QWidget*>(m_ui->folderDragView),
-                               static_cast<QWidget*>(m_ui->browseButton),
-                               static_cast<QWidget*>(m_ui->writeFolderButton),
-                               static_cast<QWidget*>(m_ui->checkFolderButton)}) {
+        for (QWidget* input : std::initializer_list<QWidget*>{
+                 m_ui->folderDragView, m_ui->browseButton, m_ui->writeFolderButton,
+                 m_ui->checkFolderButton}) {
             input->setEnabled(!busy);
         }
-        for (QAction* action :
-             {m_ui->browseAction, m_ui->writeFolderAction, m_ui->checkFolderAction}) {
+        for (QAction* action : {m_ui->browseAction, m_ui->writeFolderAction, m_ui->checkFolderAction}) {
             action->setEnabled(!busy);
         }
-        m_ui->updateStaleAction->setEnabled(!busy && m_lastCheck &&
-                                            !m_lastCheck->checked->outdatedFolders.empty());
+        m_ui->updateStaleAction->setEnabled(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
         results->setBusy(busy);
     });
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
-    connect(m_writer, &WriteController::undoAvailable, ui.undoAction, &QAction::setEnabled);
-    ui.undoAction->setEnabled(m_writer->canUndo());
-    connect(m_writer, &WriteController::undone, this, [this, results](const QString& summary) {
-        statusBar()->showMessage(summary);
+    connect(m_writer, &WriteController::undoAvailable, this, [this](bool available, const QString& text) {
+        m_ui->undoAction->setEnabled(available);
+        m_ui->undoAction->setText(text);
+    });
+    m_writer->refreshUndo();
+    connect(m_writer, &WriteController::undone, this, [this](const QString& summary) {
         // The list showed what the write did, which is now taken back.
-        results->showReport(std::make_shared<const WriteReport>(WriteReport::failed(summary)));
+        showReport(std::make_shared<const WriteReport>(WriteReport::saying(summary)));
+    });
+    connect(m_selector, &FileSelector::message, statusBar(), [this](const QString& text) {
+        statusBar()->showMessage(text);
     });
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
     // The summary's Undo is of the write it sums up, and of no later one.
@@ -144,9 +133,11 @@ void MainWindow::connectCommands()
             [this, results] { m_writer->undo(results->model().report().journal); });
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
-        m_prompts->showInFolder(path, [this, path] { couldNotOpen(path); });
+        m_desktop->showInFolder(path, [this, path](Opening) {
+            statusBar()->showMessage(tr("Nothing could show %1").arg(QDir::toNativeSeparators(path)));
+        });
     });
-    connect(results, &ResultsPanel::message, this,
+    connect(results, &ResultsPanel::message, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
 
     // Tab goes through the choices, the commands, then the list, and out of it in one stop.
@@ -155,16 +146,6 @@ void MainWindow::connectCommands()
     QWidget::setTabOrder(ui.checkFolderButton, ui.updateStaleButton);
     QWidget::setTabOrder(ui.updateStaleButton, ui.includeSubfolders);
     QWidget::setTabOrder(ui.includeSubfolders, results->findChild<QWidget*>("resultsFilter"));
-}
-
-void MainWindow::connectGroup(QButtonGroup* group,
-                              const std::function<void(const QButtonGroup&)>& action)
-{
-    // The interface file keeps each button's setting value in its "tag" property.
-    for (QAbstractButton* button : group->buttons()) {
-        group->setId(button, button->property("tag").toInt());
-    }
-    connect(group, &QButtonGroup::idClicked, m_fileSelector, [group, action] { action(*group); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -188,27 +169,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void MainWindow::writeFolder()
-{
-    if (m_writer->busy()) {
-        return;
-    }
-    const QUrl folder = m_prompts->chooseFolder(this);
-    if (!folder.isEmpty()) {
-        m_writer->start(m_ui->folderDragView->requestFor(folder, WriteRequest::Source::Chosen));
-    }
-}
-
 void MainWindow::open(const QString& path)
 {
-    if (!path.isEmpty()) {
-        m_prompts->open(QUrl::fromLocalFile(path), [this, path] { couldNotOpen(path); });
+    if (path.isEmpty()) {
+        return;
     }
-}
-
-void MainWindow::couldNotOpen(const QString& path)
-{
-    statusBar()->showMessage(tr("Nothing could open %1").arg(QDir::toNativeSeparators(path)));
+    m_desktop->open(path, [this, path](Opening trouble) {
+        const QString shown = QDir::toNativeSeparators(path);
+        statusBar()->showMessage(trouble == Opening::Failed
+                                     ? tr("Nothing could open %1").arg(shown)
+                                     : tr("The program for %1 has not answered yet").arg(shown));
+    });
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -228,136 +199,42 @@ void MainWindow::showEvent(QShowEvent* event)
     });
 }
 
-void MainWindow::report(const SharedReport& report)
+void MainWindow::showReport(const SharedReport& report)
 {
     statusBar()->showMessage(report->statusLine());
     m_ui->resultsPanel->showReport(report);
-    // A write makes the last check's list of stale folders old news.
+    // A write makes the last check's list of folders to update old news.
     m_lastCheck = report->checked ? report : nullptr;
-    if (m_lastCheck && !m_opened.empty() && report->base == m_opened) {
-        // The title names the folder once its check is there to see.
-        setWindowTitle(tr("%1 — Crestmap").arg(m_openedName));
-        m_opened.clear();
-    }
-    m_ui->updateStaleAction->setEnabled(m_lastCheck &&
-                                        !m_lastCheck->checked->outdatedFolders.empty());
-    m_ui->openFolderAction->setEnabled(!m_ui->resultsPanel->writtenFolder().isEmpty());
-}
-
-void MainWindow::checkFolder()
-{
-    if (m_writer->busy()) {
-        return;
-    }
-    const QUrl folder = m_prompts->chooseFolder(this);
-    if (!folder.isEmpty()) {
-        checkFolderAt(folder);
-    }
-}
-
-void MainWindow::checkFolderAt(const QUrl& folder)
-{
-    m_writer->start(m_ui->folderDragView->requestFor(folder, WriteRequest::Source::Check));
-}
-
-void MainWindow::updateStale()
-{
-    if (m_writer->busy() || !m_lastCheck || m_lastCheck->checked->outdatedFolders.empty()) {
-        return;
-    }
-    WriteRequest request;
-    request.source = WriteRequest::Source::Update;
-    request.folder = m_lastCheck->base;
-    request.pack.folders = m_lastCheck->checked->outdatedFolders;
-    request.pack.style = m_styles.stylePair();
-    request.pack.rule = crestmap::StyleRule::Update;
-    m_writer->start(std::move(request));
-}
-
-void MainWindow::chooseStyle(crestmap::StylePair style)
-{
-    // As if the user had clicked the buttons: the settings and the example follow them.
-    const auto pick = [this](QButtonGroup* group, std::int64_t value) {
-        if (QAbstractButton* button = group->button(static_cast<int>(value))) {
-            button->click();
-        }
-    };
-    pick(m_ui->graphicStyleGroup, style.graphicStyle);
-    switch (style.graphicStyle) {
-    case crestmap::GraphicStyle::Portrait:
-        break;
-    case crestmap::GraphicStyle::Kit:
-        pick(m_ui->kitTypeGroup, style.subType);
-        break;
-    case crestmap::GraphicStyle::Background:
-        pick(m_ui->backgroundTypeGroup, style.subType);
-        break;
-    default:
-        pick(m_ui->logoTypeGroup, style.subType);
-        break;
-    }
-}
-
-void MainWindow::openArguments(const QStringList& arguments)
-{
-    if (arguments.isEmpty()) {
-        return;
-    }
-    const QString& first = arguments.front();
-    const QFileInfo info(first);
-    QString problem;
-    if (arguments.size() > 1) {
-        problem = tr("Crestmap opens one folder at a time; %1 more were given: %2")
-                      .arg(arguments.size() - 1)
-                      .arg(arguments.mid(1).join(QStringLiteral(", ")));
-    } else if (!info.exists()) {
-        problem = tr("There is no file or folder called %1.").arg(QDir::toNativeSeparators(first));
-    } else if (!info.isDir()) {
-        problem = tr("%1 is a file, not a folder. Open the folder that holds it.")
-                      .arg(QDir::toNativeSeparators(first));
-    } else if (!info.isReadable() || !QDir(first).isReadable()) {
-        problem = tr("%1 cannot be read.").arg(QDir::toNativeSeparators(first));
-    }
-    if (!problem.isEmpty()) {
-        statusBar()->showMessage(problem);
-        (void)m_prompts->showResultAlert(this, {tr("Cannot open %1").arg(first), problem, {}});
-        return;
-    }
-    const std::string folder = coreBytes(QDir::toNativeSeparators(info.absoluteFilePath()));
-    if (const auto own = crestmap::readOwnStyle(folder).style) {
-        chooseStyle(*own);
-    }
-    // A pack's top folder often holds only folders of images: then those are what to check.
-    if (!crestmap::holdsImages(folder) && crestmap::subfoldersHoldImages(folder)) {
+    m_ui->updateStaleAction->setEnabled(m_lastCheck && !m_lastCheck->outdated.empty());
+    if (report->checked && report->descended) {
         m_ui->includeSubfolders->setChecked(true);
     }
-    m_opened = folder;
-    m_openedName = info.fileName().isEmpty() ? first : info.fileName();
-    checkFolderAt(QUrl::fromLocalFile(info.absoluteFilePath()));
+    // The title names the folder the list shows.
+    const QString written = report->writtenFolder();
+    const QString folder = !report->base.empty() ? qtPath(report->base) : written;
+    const QString name = QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
+    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap") : tr("%1 — Crestmap").arg(name));
+    if (!folder.isEmpty()) {
+        m_selector->setFolderInView(QDir::toNativeSeparators(folder));
+    }
+    m_ui->openFolderAction->setEnabled(!written.isEmpty());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_writer->busy() || m_quitting) {
-        event->accept();
-        return;
-    }
-    // A check writes nothing, so it simply stops; a write is the user's to stop. Its alert waits
-    // while the user is asked.
+    // A check writes nothing, so it simply stops; a write is the user's to stop, and it is held
+    // while the user is asked, so that the question says what is true.
     if (m_writer->writing()) {
-        m_writer->holdAlerts(true);
-        const bool quit = m_prompts->confirmQuit(this, m_writer->progressBrief());
-        if (!quit) {
-            m_writer->holdAlerts(false);
+        m_writer->pause();
+        if (!m_prompts->confirmQuit(this, m_writer->progressBrief())) {
+            m_writer->resume();
             event->ignore();
             return;
         }
     }
     // Each config.xml is left as it was or whole; what was written stays undoable, from the
     // next start or the command line, not from an alert of a window that has gone.
-    m_quitting = true;
     m_writer->abandon();
-    m_writer->stopAndWait(2000);
     event->accept();
 }
 
@@ -368,17 +245,6 @@ void MainWindow::changeEvent(QEvent* event)
         m_writer->refreshUndo();
     }
     QMainWindow::changeEvent(event);
-}
-
-void MainWindow::updatePreview()
-{
-    m_ui->previewLabel->setText(tr("Example: %1").arg(recordPreview(m_styles.stylePair())));
-    // Only the groups that this style reads can be chosen.
-    namespace Style = crestmap::GraphicStyle;
-    const std::int64_t style = m_styles.graphicStyle;
-    m_ui->logoTypeBox->setEnabled(style >= Style::Logo && style <= Style::LogoBackgroundRight);
-    m_ui->kitTypeBox->setEnabled(style == Style::Kit);
-    m_ui->backgroundTypeBox->setEnabled(style == Style::Background);
 }
 
 void MainWindow::showAbout()
@@ -396,28 +262,30 @@ void MainWindow::showAbout()
            "(LGPL-3.0); your system's Qt packages hold its licence texts.</p><p>The command-line "
            "tool is described in its manual page: <code>man crestmap-cli</code>.</p>");
 #endif
-    QMessageBox::about(this, tr("About Crestmap"),
-                       tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a "
-                          "folder of images to a game's pictures.</p><p>Released under the MIT "
-                          "licence.</p>")
-                               .arg(QCoreApplication::applicationVersion()) +
-                           notices.arg(QString::fromLatin1(qVersion())));
+    m_prompts->showText(this, tr("About Crestmap"),
+                        tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a "
+                           "folder of images to a game's pictures.</p><p>Released under the MIT "
+                           "licence.</p>")
+                                .arg(QCoreApplication::applicationVersion()) +
+                            notices.arg(QString::fromLatin1(qVersion())) +
+                            tr("<p>The window speaks %1.</p>")
+                                .arg(tr("English", "the name of the window's language, in it")));
 }
 
 void MainWindow::showHelp()
 {
-    QMessageBox::information(
+    const auto key = [](const QAction* action) {
+        return action->shortcut().toString(QKeySequence::NativeText);
+    };
+    m_prompts->showText(
         this, tr("Crestmap help"),
-        tr("Choose what the images are with the four groups, then hand them over: Browse for "
+        tr("<p>Choose what the images are with the four groups, then hand them over: Browse for "
            "images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the "
            "window maps every image in it, and with Include sub-folders every folder below it. "
            "Check folder… (%4) compares a folder's config.xml files with what would be written, "
-           "and writes nothing.\n\n"
-           "The list shows what each image became. Enter opens an image; the context menu copies "
-           "paths and records. Undo (%3) puts back what the last write, of this window or of "
-           "crestmap-cli, replaced.")
-            .arg(m_ui->browseAction->shortcut().toString(QKeySequence::NativeText),
-                 m_ui->writeFolderAction->shortcut().toString(QKeySequence::NativeText),
-                 m_ui->undoAction->shortcut().toString(QKeySequence::NativeText),
-                 m_ui->checkFolderAction->shortcut().toString(QKeySequence::NativeText)));
+           "and writes nothing.</p><p>The list shows what each image became. Enter opens an "
+           "image; the context menu copies paths and records. Undo (%3) puts back what the last "
+           "write, of this window or of crestmap-cli, replaced.</p>")
+            .arg(key(m_ui->browseAction), key(m_ui->writeFolderAction), key(m_ui->undoAction),
+                 key(m_ui->checkFolderAction)));
 }

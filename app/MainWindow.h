@@ -1,37 +1,31 @@
 #pragma once
 
-#include "StyleSelectors.h"
 #include "WriteReport.h"
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
-#include <string>
 
+class Desktop;
 class FileSelector;
 class Prompts;
-class QButtonGroup;
 class WriteController;
 namespace Ui {
 class MainWindow;
 }
 
-/// Crestmap's one window: the four style groups, a live record example, Browse, Write folder,
-/// the drop area and the results of the last write.
+/// Crestmap's one window: the four style groups, a live record example, Browse, the folder
+/// verbs, the drop area and the results of the last write or check.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// Uses the real dialogs unless `prompts` is given; a given one must outlive the window.
-    explicit MainWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    /// Uses the real dialogs and desktop unless given; given ones must outlive the window.
+    explicit MainWindow(Prompts* prompts = nullptr, Desktop* desktop = nullptr,
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
+    [[nodiscard]] FileSelector& selector() noexcept { return *m_selector; }
     [[nodiscard]] WriteController& writer() noexcept { return *m_writer; }
-
-    /// Opens the window on the folder named on the command line: its own style chosen, and
-    /// checked; anything else given is reported in the window.
-    void openArguments(const QStringList& arguments);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,29 +34,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void connectGroup(QButtonGroup* group, const std::function<void(const QButtonGroup&)>& action);
     void connectCommands();
-    void updatePreview();
-    void report(const SharedReport& report);
+    void showReport(const SharedReport& report);
     void open(const QString& path);
-    void couldNotOpen(const QString& path);
-    void writeFolder();
-    void checkFolder();
-    void checkFolderAt(const QUrl& folder);
-    void updateStale();
-    void chooseStyle(crestmap::StylePair style);
     void showAbout();
     void showHelp();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<Prompts> m_ownPrompts;
+    std::unique_ptr<Desktop> m_ownDesktop;
     Prompts* m_prompts;
-    crestmap::StyleSelectors m_styles;
+    Desktop* m_desktop;
     WriteController* m_writer;
-    FileSelector* m_fileSelector;
+    FileSelector* m_selector;
     SharedReport m_lastCheck;
-    std::string m_opened; ///< the folder named on the command line, until its check is shown
-    QString m_openedName;
-    bool m_quitting = false;
     bool m_fitted = false; ///< kept inside the screen once shown
 };

@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
+#include "FileSelector.h"
 #include "MainWindow.h"
+#include "Translator.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -55,6 +57,7 @@ int main(int argc, char** argv)
 #endif
     QApplication app(argc, argv);
     name();
+    installTranslators(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.crestmap.Crestmap"));
     // The PNG renditions show even where Qt's SVG icon engine is not installed.
     QIcon icon(QStringLiteral(":/icons/crestmap.svg"));
@@ -75,6 +78,6 @@ int main(int argc, char** argv)
     MainWindow window;
     delegate.window = &window;
     window.show();
-    window.openArguments(parser.positionalArguments());
+    window.selector().openArguments(parser.positionalArguments());
     return QApplication::exec();
 }

@@ -1,19 +1,83 @@
 #include "FileSelector.h"
 
-#include "FileNames.h"
+#include "MappingFile.h"
 #include "PathText.h"
 #include "Prompts.h"
+#include "ResultAlert.h"
+#include "StyleChoices.h"
+#include "WindowWords.h"
 #include "WriteController.h"
+#include "XmlRecordBuilder.h"
 
 #include <QButtonGroup>
-#include <QFile>
-#include <QWidget>
-#include <vector>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QGridLayout>
+#include <QRadioButton>
 
-FileSelector::FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts,
-                           WriteController& writer, QWidget* window)
-    : QObject(window), m_styles(styles), m_prompts(prompts), m_writer(writer), m_window(window)
-{}
+namespace {
+
+struct Group {
+    const char* name;
+    std::span<const crestmap::Choice> choices;
+};
+constexpr std::array<Group, 4> groups{{{"graphicStyle", crestmap::graphicStyleChoices},
+                                       {"logoType", crestmap::logoTypeChoices},
+                                       {"kitType", crestmap::kitTypeChoices},
+                                       {"backgroundType", crestmap::backgroundTypeChoices}}};
+
+// "graphicStyle" and "logo-left" make "graphicStyleLogoLeft": a name tests can find.
+QString buttonName(const char* group, std::string_view choice)
+{
+    QString name = QString::fromLatin1(group);
+    bool upper = true;
+    for (const char c : choice) {
+        if (c == '-' || c == '_') {
+            upper = true;
+            continue;
+        }
+        name += upper ? QChar(c).toUpper() : QChar(c);
+        upper = false;
+    }
+    return name;
+}
+
+} // namespace
+
+FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* window,
+                           std::array<QGroupBox*, 4> boxes, QLabel* preview,
+                           QAbstractButton* subfolders)
+    : QObject(window), m_prompts(prompts), m_writer(writer), m_window(window), m_boxes(boxes),
+      m_preview(preview), m_subfolders(subfolders)
+{
+    using Action = void (FileSelector::*)(const QButtonGroup&);
+    static constexpr std::array<Action, 4> actions{
+        &FileSelector::graphicStyleRadios, &FileSelector::logoTypeRadios,
+        &FileSelector::kitTypeRadios, &FileSelector::backgroundTypeRadios};
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        auto* group = new QButtonGroup(this);
+        m_groups[g] = group;
+        // Four buttons to a column, at the top of their box.
+        auto* layout = new QGridLayout(boxes[g]);
+        layout->setRowStretch(4, 1);
+        int at = 0;
+        for (const crestmap::Choice& choice : groups[g].choices) {
+            auto* button =
+                new QRadioButton(WindowWords::choice(groups[g].name, choice.value), boxes[g]);
+            button->setObjectName(buttonName(groups[g].name, choice.name));
+            button->setChecked(choice.value == 1);
+            group->addButton(button, static_cast<int>(choice.value));
+            layout->addWidget(button, at % 4, at / 4);
+            ++at;
+        }
+        connect(group, &QButtonGroup::idClicked, this,
+                [this, group, action = actions[g]] { (this->*action)(*group); });
+    }
+    connect(this, &FileSelector::stylesChanged, this, &FileSelector::updatePreview);
+    updatePreview();
+}
 
 void FileSelector::graphicStyleRadios(const QButtonGroup& sender)
 {
@@ -45,22 +109,38 @@ void FileSelector::store(const QButtonGroup& sender, std::int64_t& setting)
     emit stylesChanged();
 }
 
-WriteRequest FileSelector::browseRequest(const QList<QUrl>& files, crestmap::StylePair style)
+void FileSelector::updatePreview()
 {
-    WriteRequest request;
-    request.source = WriteRequest::Source::Browse;
-    const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
-    if (!first) {
-        request.failure = tr("%1 is not a local file")
-                              .arg(files.isEmpty() ? QString() : files.front().toDisplayString());
-        return request;
+    const crestmap::StylePair style = m_styles.stylePair();
+    const std::string sample = style.graphicStyle == crestmap::GraphicStyle::Kit ? "1234_home" : "1234";
+    const auto picture = crestmap::RecordShape(style).picture(sample);
+    m_preview->setText(picture ? tr("Example: %1").arg(QString::fromStdString(sample) +
+                                                        QStringLiteral(".png → ") +
+                                                        QString::fromStdString(*picture))
+                               : tr("Example: with these choices, images get no record."));
+    // Only the groups that this style reads can be chosen.
+    namespace Style = crestmap::GraphicStyle;
+    const std::int64_t graphic = m_styles.graphicStyle;
+    m_boxes[1]->setEnabled(graphic >= Style::Logo && graphic <= Style::LogoBackgroundRight);
+    m_boxes[2]->setEnabled(graphic == Style::Kit);
+    m_boxes[3]->setEnabled(graphic == Style::Background);
+}
+
+void FileSelector::chooseStyle(crestmap::StylePair style)
+{
+    const auto pick = [](QButtonGroup* group, std::int64_t value) {
+        if (QAbstractButton* button = group->button(static_cast<int>(value))) {
+            button->click();
+        }
+    };
+    pick(m_groups[0], style.graphicStyle);
+    const std::size_t secondary = style.graphicStyle == crestmap::GraphicStyle::Kit          ? 2
+                                  : style.graphicStyle == crestmap::GraphicStyle::Background ? 3
+                                  : style.graphicStyle == crestmap::GraphicStyle::Portrait   ? 0
+                                                                                             : 1;
+    if (secondary != 0) {
+        pick(m_groups[secondary], style.subType);
     }
-    request.folder = crestmap::parentFolderOf(*first);
-    request.pack.style = style;
-    for (const QUrl& url : files) {
-        request.pack.images.push_back(localPathOf(url).value_or(coreBytes(url.path())));
-    }
-    return request;
 }
 
 void FileSelector::fileBrowseSelect()
@@ -71,8 +151,70 @@ void FileSelector::fileBrowseSelect()
     // The document is built from the choices as they stand when Browse starts.
     const crestmap::StylePair style = m_styles.stylePair();
     const QList<QUrl> chosen = m_prompts.chooseImageFiles(m_window);
-    if (chosen.isEmpty()) {
+    if (!chosen.isEmpty()) {
+        m_writer.start(WriteRequest::forFiles(chosen, style));
+    }
+}
+
+void FileSelector::chooseFolder(bool checking)
+{
+    if (m_writer.busy()) {
         return;
     }
-    m_writer.start(browseRequest(chosen, style));
+    const QUrl folder = m_prompts.chooseFolder(m_window, checking, m_inView);
+    if (!folder.isEmpty()) {
+        (void)takeFolder(folder, checking ? WriteRequest::Source::Check : WriteRequest::Source::Chosen);
+    }
+}
+
+bool FileSelector::takeFolder(const QUrl& folder, WriteRequest::Source source)
+{
+    if (m_writer.busy()) {
+        return false;
+    }
+    m_writer.start(WriteRequest::forFolder(folder, source, m_styles.stylePair(),
+                                           m_subfolders->isChecked()));
+    return true;
+}
+
+void FileSelector::updateStale(const WriteReport& report)
+{
+    if (!m_writer.busy() && !report.outdated.empty()) {
+        m_writer.start(WriteRequest::forUpdate(report, m_styles.stylePair()));
+    }
+}
+
+void FileSelector::openArguments(const QStringList& arguments)
+{
+    if (arguments.isEmpty()) {
+        return;
+    }
+    const QString& first = arguments.front();
+    const QFileInfo info(first);
+    QString problem;
+    if (arguments.size() > 1) {
+        problem = tr("Crestmap opens one folder at a time; %Ln more were given: %1", nullptr,
+                     static_cast<int>(arguments.size() - 1))
+                      .arg(arguments.mid(1).join(QStringLiteral(", ")));
+    } else if (!info.exists()) {
+        problem = tr("There is no file or folder called %1.").arg(QDir::toNativeSeparators(first));
+    } else if (!info.isDir()) {
+        problem = tr("%1 is a file, not a folder. Open the folder that holds it.")
+                      .arg(QDir::toNativeSeparators(first));
+    } else if (!info.isReadable() || !QDir(first).isReadable()) {
+        problem = tr("%1 cannot be read.").arg(QDir::toNativeSeparators(first));
+    }
+    if (!problem.isEmpty()) {
+        emit message(problem);
+        (void)m_prompts.showResultAlert(m_window, {tr("Cannot open %1").arg(first), problem, {}});
+        return;
+    }
+    const QString folder = QDir::toNativeSeparators(info.absoluteFilePath());
+    if (const auto own = crestmap::readExistingFile(coreBytes(folder)).style) {
+        chooseStyle(*own);
+    }
+    m_inView = folder;
+    m_writer.start(WriteRequest::forFolder(QUrl::fromLocalFile(info.absoluteFilePath()),
+                                           WriteRequest::Source::Opened, m_styles.stylePair(),
+                                           m_subfolders->isChecked()));
 }

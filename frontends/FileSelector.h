@@ -2,25 +2,30 @@
 
 #include "StyleSelectors.h"
 #include "WriteJob.h"
+#include "WriteReport.h"
 
-#include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QUrl>
-#include <optional>
-#include <string>
+#include <array>
 
 class Prompts;
+class QAbstractButton;
 class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QWidget;
 class WriteController;
 
-/// The main window's controller: stores the radio choices and runs Browse.
+/// The main window's controller: the four radio groups and their settings, Browse, the folder
+/// verbs, the line that shows what an image becomes, and the folder the window was started on.
 class FileSelector : public QObject {
     Q_OBJECT
 
 public:
-    FileSelector(crestmap::StyleSelectors& styles, Prompts& prompts, WriteController& writer,
-                 QWidget* window);
+    /// The group boxes get their radio buttons here, from the core's tables of choices.
+    FileSelector(Prompts& prompts, WriteController& writer, QWidget* window,
+                 std::array<QGroupBox*, 4> groups, QLabel* preview, QAbstractButton* subfolders);
 
     void graphicStyleRadios(const QButtonGroup& sender);
     void logoTypeRadios(const QButtonGroup& sender);
@@ -29,20 +34,40 @@ public:
 
     /// Lets the user choose images, writes config.xml beside the first and reports the outcome.
     void fileBrowseSelect();
+    /// Lets the user choose a folder to write, or to check, starting at the folder in view.
+    void chooseFolder(bool checking);
+    /// Writes or checks `folder` as a drop or a chosen folder; false while another job runs.
+    bool takeFolder(const QUrl& folder, WriteRequest::Source source);
+    /// Writes the folders the check `report` found not current.
+    void updateStale(const WriteReport& report);
+    /// Opens the window on the folder named on the command line: its own style chosen, and
+    /// checked; anything else given is reported in the window.
+    void openArguments(const QStringList& arguments);
 
-    /// The write of the chosen files: config.xml beside the first, every file in order.
-    [[nodiscard]] static WriteRequest browseRequest(const QList<QUrl>& files,
-                                                    crestmap::StylePair style);
+    /// The settings as the radio buttons left them.
+    [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
+    /// Picks the buttons of a style, as a click on each would.
+    void chooseStyle(crestmap::StylePair style);
+    /// The folder the list shows, where the folder dialogs start.
+    void setFolderInView(const QString& folder) { m_inView = folder; }
 
 signals:
     /// A radio choice changed one of the settings.
     void stylesChanged();
+    /// Something to tell the user that is no write's outcome.
+    void message(const QString& text);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);
+    void updatePreview();
 
-    crestmap::StyleSelectors& m_styles;
+    crestmap::StyleSelectors m_styles;
     Prompts& m_prompts;
     WriteController& m_writer;
     QWidget* m_window;
+    std::array<QGroupBox*, 4> m_boxes;
+    std::array<QButtonGroup*, 4> m_groups{};
+    QLabel* m_preview;
+    QAbstractButton* m_subfolders;
+    QString m_inView;
 };

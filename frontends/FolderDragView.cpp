@@ -1,8 +1,5 @@
 #include "FolderDragView.h"
 
-#include "StyleSelectors.h"
-#include "WriteController.h"
-
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -11,7 +8,7 @@
 #include <QVBoxLayout>
 
 FolderDragView::FolderDragView(QWidget* parent)
-    : QFrame(parent), m_label(new QLabel(tr("Drop a folder of images here"), this))
+    : QFrame(parent), m_label(new QLabel(this))
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("folderDragView"));
@@ -28,12 +25,6 @@ FolderDragView::FolderDragView(QWidget* parent)
     setHovering(false);
 }
 
-void FolderDragView::attach(crestmap::StyleSelectors& styles, WriteController& writer)
-{
-    m_styles = &styles;
-    m_writer = &writer;
-}
-
 std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
 {
     if (urls.size() != 1) {
@@ -44,25 +35,6 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     const bool directoryForm = url.path().endsWith(QLatin1Char('/')) ||
                                (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir());
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
-}
-
-WriteRequest FolderDragView::requestFor(const QUrl& folder, WriteRequest::Source source) const
-{
-    WriteRequest request;
-    request.source = source;
-    const auto path = localPathOf(folder);
-    if (!path) {
-        request.failure = tr("%1 is not a local folder").arg(folder.toDisplayString());
-        return request;
-    }
-    request.folder = *path;
-    request.pack.style = m_styles->stylePair();
-    request.pack.recursive = m_includeSubfolders;
-    // A check compares each folder with its own style; the one chosen serves those without.
-    if (source == WriteRequest::Source::Check) {
-        request.pack.rule = crestmap::StyleRule::Update;
-    }
-    return request;
 }
 
 void FolderDragView::enterDrag(QDragEnterEvent* event)
@@ -96,26 +68,22 @@ void FolderDragView::takeDrop(QDropEvent* event)
 {
     setHovering(false);
     const auto folder = droppedFolder(event->mimeData()->urls());
-    if (!folder || m_styles == nullptr || m_writer == nullptr || m_writer->busy()) {
+    // The write runs on after the drop returns, so the program the folder came from is not held
+    // up; the alert follows its end.
+    if (!folder || !m_take || !m_take(*folder)) {
         event->ignore();
         return;
     }
-    // The write runs on after the drop returns, so the program the folder came from is not held
-    // up; the alert follows its end.
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    m_writer->start(requestFor(*folder));
 }
 
 void FolderDragView::setHovering(bool hovering, bool acceptable)
 {
     setProperty("hovering", hovering);
-    if (!hovering) {
-        m_label->setText(tr("Drop a folder of images here"));
-    } else {
-        m_label->setText(acceptable ? tr("Release to write config.xml in this folder")
-                                    : tr("Only one folder can be dropped here"));
-    }
+    m_label->setText(!hovering    ? tr("Drop a folder of images here")
+                     : acceptable ? tr("Release to write config.xml in this folder")
+                                  : tr("Only one folder can be dropped here"));
     style()->unpolish(this);
     style()->polish(this);
 }

@@ -1,39 +1,27 @@
 #pragma once
 
-#include "WriteJob.h"
-
 #include <QFrame>
 #include <QList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 class QLabel;
-class WriteController;
-namespace crestmap {
-struct StyleSelectors;
-}
 
-/// The window's drop area: one folder dropped on it gets its config.xml.
+/// The window's drop area: one folder dropped on it, or anywhere on the window, is handed on to
+/// be written.
 class FolderDragView : public QFrame {
     Q_OBJECT
 
 public:
     explicit FolderDragView(QWidget* parent = nullptr);
 
-    /// The settings and the writer a drop uses; the area refuses drops until it has them.
-    void attach(crestmap::StyleSelectors& styles, WriteController& writer);
-
-    /// With sub-folders included, a dropped folder and every folder below it that holds images
-    /// get their config.xml. Off at every start.
-    void setIncludeSubfolders(bool include) { m_includeSubfolders = include; }
+    /// What takes a dropped folder; it answers false when it cannot take one now. The area
+    /// refuses drops until it has one.
+    void attach(std::function<bool(const QUrl& folder)> take) { m_take = std::move(take); }
 
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
-
-    /// The write (or check) of `folder` with the choices as they stand, as a drop of it would
-    /// be.
-    [[nodiscard]] WriteRequest
-    requestFor(const QUrl& folder, WriteRequest::Source source = WriteRequest::Source::Drop) const;
 
     /// Drag handling, also for drops that land elsewhere on the window.
     void enterDrag(QDragEnterEvent* event);
@@ -49,8 +37,6 @@ protected:
 private:
     void setHovering(bool hovering, bool acceptable = true);
 
-    crestmap::StyleSelectors* m_styles = nullptr;
-    WriteController* m_writer = nullptr;
+    std::function<bool(const QUrl&)> m_take;
     QLabel* m_label;
-    bool m_includeSubfolders = false;
 };

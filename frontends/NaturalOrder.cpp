@@ -1,8 +1,12 @@
 #include "NaturalOrder.h"
 
+#include "Text.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
+
+using crestmap::foldCase;
 
 namespace {
 
@@ -20,11 +24,6 @@ std::size_t firstDifference(std::string_view a, std::string_view b)
 }
 
 } // namespace
-
-char foldCase(char c) noexcept
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::size_t sharedStart(std::string_view a, std::string_view b) noexcept
 {

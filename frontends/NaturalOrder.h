@@ -8,9 +8,6 @@
 // letters in any case alike; only names equal by that rule are told apart by case and leading
 // zeros. Bytes outside ASCII compare as they are.
 
-/// An ASCII letter in lower case; any other byte as it is.
-[[nodiscard]] char foldCase(char c) noexcept;
-
 /// Less than, equal to or greater than zero as `a` comes before, with or after `b`.
 [[nodiscard]] int naturalCompare(std::string_view a, std::string_view b) noexcept;
 

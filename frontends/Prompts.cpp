@@ -1,23 +1,18 @@
 #include "Prompts.h"
 
-#include "MappingFile.h"
 #include "PathText.h"
 #include "ResultAlert.h"
-#include "WriteReport.h"
+#include "WindowWords.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTreeView>
 
 namespace {
@@ -37,32 +32,55 @@ void giveRoom(QFileDialog& dialog)
     }
     const QLocale locale;
     const int margin = metrics.averageCharWidth() * 4;
-    const QDateTime late(QDate(2000, 12, 28), QTime(23, 59));
-    const QStringList widest{locale.formattedDataSize(1023 * 1024 + 1023),
-                             QObject::tr("JPEG image"),
-                             locale.toString(late, QLocale::ShortFormat)};
+    const QStringList widest{locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
+                             locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)),
+                                             QLocale::ShortFormat)};
     for (int column = 1; column <= widest.size(); ++column) {
         view->header()->resizeSection(column,
                                       metrics.horizontalAdvance(widest[column - 1]) + margin);
     }
 }
 
-} // namespace
-
-DialogPrompts::~DialogPrompts()
+// Up to ten folders a line each, each with what it is, then how many more.
+QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::size_t count,
+                    bool withStyle)
 {
-    // Quitting ends the waits for an answer; none is wanted any more.
-    for (QProcess* opener : m_openers.findChildren<QProcess*>()) {
-        opener->disconnect();
+    QStringList lines;
+    for (const crestmap::PlannedFolder& folder : sample) {
+        const QString what = withStyle && folder.own ? WindowWords::style(*folder.own)
+                                                     : WindowWords::check(folder.check);
+        lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::path(folder.folder), what);
     }
+    if (count > sample.size()) {
+        lines << DialogPrompts::tr("  … and %n more", nullptr, static_cast<int>(count - sample.size()));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
+
+// A question whose buttons say what they do; the first is the default.
+int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& body,
+        const QStringList& buttons, int escape)
+{
+    QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(body);
+    QList<QPushButton*> made;
+    for (const QString& button : buttons) {
+        made << box.addButton(button, QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(made.front());
+    box.setEscapeButton(made[escape]);
+    box.exec();
+    return static_cast<int>(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+} // namespace
 
 QList<QUrl> DialogPrompts::chooseImageFiles(QWidget* parent)
 {
-    QFileDialog dialog(parent, QObject::tr("Browse for images"),
+    QFileDialog dialog(parent, tr("Browse for images"),
                        m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(QObject::tr("Images (*.png *.jpg *.jpeg)"));
+    dialog.setNameFilter(tr("Images (*.png *.jpg *.jpeg)"));
     giveRoom(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
@@ -74,91 +92,109 @@ QList<QUrl> DialogPrompts::chooseImageFiles(QWidget* parent)
     return urls;
 }
 
-QUrl DialogPrompts::chooseFolder(QWidget* parent)
+QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& start)
 {
+    const QString from = !m_lastFolder.isEmpty() ? m_lastFolder
+                         : !start.isEmpty()      ? start
+                                                 : QDir::homePath();
     const QUrl folder = QFileDialog::getExistingDirectoryUrl(
-        parent, QObject::tr("Write a folder"),
-        QUrl::fromLocalFile(m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder));
+        parent, checking ? tr("Check a folder") : tr("Write a folder"), QUrl::fromLocalFile(from));
     if (folder.isLocalFile()) {
         m_lastFolder = folder.toLocalFile();
     }
     return folder;
 }
 
-namespace {
-
-// Up to ten folders a line each, then how many more.
-QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::size_t count,
-                    bool withStyle)
-{
-    QStringList lines;
-    for (const crestmap::PlannedFolder& folder : sample) {
-        const QString what = withStyle && folder.own
-                                 ? QString::fromStdString(crestmap::describeStyle(*folder.own))
-                                 : QString::fromStdString(folder.change);
-        lines << QStringLiteral("  • %1%2")
-                     .arg(shownPath(folder.folder),
-                          what.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(what));
-    }
-    if (count > sample.size()) {
-        lines << QObject::tr("  … and %1 more").arg(count - sample.size());
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                     const QString& style)
+                                     crestmap::StylePair chosen)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(QObject::tr("Crestmap"));
-    box.setIcon(QMessageBox::Question);
-    box.setText(
-        counted(plan.folders, "Write config.xml in %1 folder?", "Write config.xml in %1 folders?"));
+    const QString style = WindowWords::style(chosen);
     QStringList body;
-    body << counted(plan.updated,
-                    "Updating each folder in its own style changes %1 config.xml (new images get "
-                    "their records):",
-                    "Updating each folder in its own style changes %1 config.xml files (new "
-                    "images get their records):");
-    if (plan.updated > 0) {
-        body << folderLines(plan.updatedSample, plan.updated, false);
+    if (plan.replaces > 0) {
+        body << tr("Updating each folder in its own style changes %n config.xml file(s) (new "
+                   "images get their records):",
+                   nullptr, static_cast<int>(plan.replaces))
+             << folderLines(plan.updatedSample, plan.replaces + plan.creates, false);
     }
-    if (plan.folders > plan.replaces) {
-        body << counted(plan.folders - plan.replaces,
-                        "%1 folder without a config.xml gets one as %2.",
-                        "%1 folders without a config.xml get one as %2.")
+    if (plan.creates > 0) {
+        body << tr("%n folder(s) without a config.xml get one as %1.", nullptr,
+                   static_cast<int>(plan.creates))
                     .arg(style);
+        if (plan.replaces == 0) {
+            body << folderLines(plan.updatedSample, plan.creates, false);
+        }
+    }
+    if (plan.unchanged > 0) {
+        body << tr("%n config.xml file(s) already current stay as they are.", nullptr, static_cast<int>(plan.unchanged));
+    }
+    if (plan.cutShort > 0) {
+        body << tr("%n config.xml file(s) cut short are kept by an update; writing all replaces "
+                   "them:", nullptr, static_cast<int>(plan.cutShort))
+             << folderLines(plan.cutShortSample, plan.cutShort, false);
     }
     if (plan.otherStyle > 0) {
-        body << counted(plan.otherStyle, "Writing all as %2 would change the style of %1 folder:",
-                        "Writing all as %2 would change the style of %1 folders:")
-                    .arg(style);
-        body << folderLines(plan.otherStyleSample, plan.otherStyle, true);
+        body << tr("Writing all as %1 would change the style of %n folder(s):", nullptr, static_cast<int>(plan.otherStyle))
+                    .arg(style)
+             << folderLines(plan.otherStyleSample, plan.otherStyle, true);
     }
-    if (plan.replaces > 0) {
-        body << counted(plan.replaces, "This replaces %1 config.xml file; Undo puts it back.",
-                        "This replaces %1 config.xml files; Undo puts them back.");
+    if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
+        body << tr("Undo puts back every config.xml the write replaces.");
     }
-    box.setInformativeText(body.join(QLatin1Char('\n')));
-    QPushButton* update =
-        box.addButton(QObject::tr("&Update each folder in its own style"), QMessageBox::AcceptRole);
-    QPushButton* all =
-        box.addButton(QObject::tr("Write &all as %1").arg(style), QMessageBox::DestructiveRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(update);
-    box.exec();
-    if (box.clickedButton() == update) {
-        return PlanChoice::UpdateOwnStyles;
+    const int choice =
+        ask(parent, QMessageBox::Question,
+            tr("Write config.xml in %n folder(s)?", nullptr, static_cast<int>(plan.folders)),
+            body.join(QLatin1Char('\n')),
+            {tr("&Update each folder in its own style"), tr("Write &all as %1").arg(style),
+             tr("Cancel")},
+            2);
+    return choice == 0 ? PlanChoice::UpdateOwnStyles
+           : choice == 1 ? PlanChoice::WriteAllInChosenStyle
+                         : PlanChoice::Cancel;
+}
+
+KeepChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
+                                     const crestmap::MappingScan& file,
+                                     std::optional<crestmap::StylePair> own,
+                                     crestmap::StylePair chosen)
+{
+    const QString write = tr("&Write it as %1").arg(WindowWords::style(chosen));
+    if (own) {
+        const int choice = ask(
+            parent, QMessageBox::Question, tr("%1 maps %2.").arg(config, WindowWords::style(*own)),
+            tr("Writing it as %1 replaces its records; Undo puts them back.")
+                .arg(WindowWords::style(chosen)),
+            {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
+        return choice == 0 ? KeepChoice::UpdateOwnStyle
+               : choice == 1 ? KeepChoice::WriteChosenStyle
+                             : KeepChoice::Cancel;
     }
-    return box.clickedButton() == all ? PlanChoice::WriteAllInChosenStyle : PlanChoice::Cancel;
+    // Of a file cut short nothing tells the style: keeping it is the safe answer.
+    const int choice = ask(parent, QMessageBox::Warning,
+                           tr("%1 is %2.").arg(config, WindowWords::file(file)),
+                           tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
+    return choice == 1 ? KeepChoice::WriteChosenStyle : KeepChoice::Cancel;
+}
+
+bool DialogPrompts::confirmUndo(QWidget* parent, const QString& write)
+{
+    return ask(parent, QMessageBox::Question, tr("Undo %1?").arg(write),
+               tr("It is not the write the list shows."), {tr("Cancel"), tr("&Undo")}, 0) == 1;
+}
+
+bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files)
+{
+    return ask(parent, QMessageBox::Warning,
+               tr("%n config.xml file(s) changed since the write:", nullptr, static_cast<int>(files.size())) +
+                   QStringLiteral("\n") + files.join(QLatin1Char('\n')),
+               tr("Put back the old copies over the changes? The changes are lost."),
+               {tr("&Keep the Changes"), tr("&Put Back")}, 0) == 1;
 }
 
 AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(QObject::tr("Crestmap"));
+    box.setWindowTitle(QCoreApplication::applicationName());
+    box.setIcon(alert.warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setText(alert.messageText);
     box.setInformativeText(alert.informativeText);
     if (!alert.detailedText.isEmpty()) {
@@ -166,7 +202,7 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
     }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* undo =
-        alert.offersUndo ? box.addButton(QObject::tr("&Undo"), QMessageBox::ResetRole) : nullptr;
+        alert.offersUndo ? box.addButton(tr("&Undo"), QMessageBox::ResetRole) : nullptr;
     // Enter or Escape dismisses it; taking a write back is only ever chosen.
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -176,77 +212,14 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
 
 bool DialogPrompts::confirmQuit(QWidget* parent, const QString& progress)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(QObject::tr("Crestmap"));
-    box.setIcon(QMessageBox::Warning);
-    box.setText(QObject::tr("A write is running (%1). Stop it and quit?").arg(progress));
-    box.setInformativeText(QObject::tr("Folders not yet written keep their old config.xml; Undo "
-                                       "stays available."));
-    QPushButton* quit = box.addButton(QObject::tr("Stop and &Quit"), QMessageBox::DestructiveRole);
-    box.addButton(QObject::tr("&Keep writing"), QMessageBox::RejectRole);
-    box.exec();
-    return box.clickedButton() == quit;
+    return ask(parent, QMessageBox::Warning,
+               tr("The write is paused at %1. Stop it and quit?").arg(progress),
+               tr("Folders written so far keep their new config.xml, and Undo stays available; "
+                  "the others keep their old one."),
+               {tr("&Keep Writing"), tr("Stop and &Quit")}, 0) == 1;
 }
 
-void DialogPrompts::open(const QUrl& url, const std::function<void()>& failed)
+void DialogPrompts::showText(QWidget* parent, const QString& title, const QString& text)
 {
-#ifndef Q_OS_WIN
-    // xdg-open says whether anything opened the file, which the desktop services do not wait to
-    // hear: at once on most desktops, and once the viewer closes on the others.
-    if (const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-        !xdgOpen.isEmpty() && url.isLocalFile()) {
-        auto* opener = new QProcess(&m_openers);
-        opener->setStandardOutputFile(QProcess::nullDevice());
-        opener->setStandardErrorFile(QProcess::nullDevice());
-        QObject::connect(opener, &QProcess::finished, opener,
-                         [opener, failed](int code, QProcess::ExitStatus status) {
-                             if (status != QProcess::NormalExit || code != 0) {
-                                 failed();
-                             }
-                             opener->deleteLater();
-                         });
-        QObject::connect(opener, &QProcess::errorOccurred, opener,
-                         [opener, failed](QProcess::ProcessError error) {
-                             if (error == QProcess::FailedToStart) {
-                                 failed();
-                                 opener->deleteLater();
-                             }
-                         });
-        opener->start(xdgOpen, {url.toLocalFile()});
-        return;
-    }
-#endif
-    if (!QDesktopServices::openUrl(url)) {
-        failed();
-    }
-}
-
-void DialogPrompts::showInFolder(const QString& path, const std::function<void()>& failed)
-{
-    const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath());
-    if (!QFileInfo::exists(path)) {
-        open(folder, failed);
-        return;
-    }
-#ifdef Q_OS_WIN
-    // Explorer reads "/select," and the path as two arguments, the path quoted whatever it holds.
-    QProcess explorer;
-    explorer.setProgram(QStringLiteral("explorer.exe"));
-    explorer.setNativeArguments(
-        QStringLiteral("/select, \"%1\"").arg(QDir::toNativeSeparators(path)));
-    const bool shown = explorer.startDetached();
-#else
-    // The file manager's own call selects the file; without one, the folder opens.
-    const bool shown =
-        QProcess::execute(QStringLiteral("dbus-send"),
-                          {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                           QStringLiteral("--dest=org.freedesktop.FileManager1"),
-                           QStringLiteral("/org/freedesktop/FileManager1"),
-                           QStringLiteral("org.freedesktop.FileManager1.ShowItems"),
-                           QStringLiteral("array:string:") + QUrl::fromLocalFile(path).toString(),
-                           QStringLiteral("string:")}) == 0;
-#endif
-    if (!shown) {
-        open(folder, failed);
-    }
+    QMessageBox::about(parent, title, text);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "JournalIndex.h"
+#include "MappingFile.h"
 #include "PackWalk.h"
 
+#include <QCoreApplication>
 #include <QList>
-#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
-#include <functional>
+#include <optional>
 
 class QWidget;
 struct ResultAlert;
@@ -14,11 +17,13 @@ struct ResultAlert;
 /// What the user chose to do with a pack whose plan was shown.
 enum class PlanChoice { UpdateOwnStyles, WriteAllInChosenStyle, Cancel };
 
+/// What the user chose for a folder whose config.xml a write in the chosen style would lose.
+enum class KeepChoice { UpdateOwnStyle, WriteChosenStyle, Cancel };
+
 /// How the user dismissed an outcome alert.
 enum class AlertAnswer { Ok, Undo };
 
-/// The window's modal dialogs and its calls into the desktop behind one seam, so that tests can
-/// answer them without blocking and without starting other programs.
+/// The window's modal dialogs behind one seam, so that tests can answer them without blocking.
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -26,46 +31,57 @@ public:
     /// The image files the user chose, in the dialog's order; empty when cancelled.
     [[nodiscard]] virtual QList<QUrl> chooseImageFiles(QWidget* parent) = 0;
 
-    /// The folder the user chose to write; empty when cancelled.
-    [[nodiscard]] virtual QUrl chooseFolder(QWidget* parent) = 0;
+    /// The folder the user chose to write, or with `checking` to check, starting at `start`;
+    /// empty when cancelled.
+    [[nodiscard]] virtual QUrl chooseFolder(QWidget* parent, bool checking,
+                                            const QString& start) = 0;
 
     /// Shows what writing a pack would do, in `style`, and asks how to go on.
     [[nodiscard]] virtual PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                                const QString& style) = 0;
+                                                crestmap::StylePair style) = 0;
+
+    /// Asks before `config` (its folder and name, as shown) is written in `chosen`: it maps `own`,
+    /// or, without one, was cut short as `file` says.
+    [[nodiscard]] virtual KeepChoice chooseKeep(QWidget* parent, const QString& config,
+                                                const crestmap::MappingScan& file,
+                                                std::optional<crestmap::StylePair> own,
+                                                crestmap::StylePair chosen) = 0;
+
+    /// Asks whether to undo `write`, which is not the write the window shows.
+    [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& write) = 0;
+
+    /// Asks whether to put back the old copies of `files` over what changed them since.
+    [[nodiscard]] virtual bool confirmForce(QWidget* parent, const QStringList& files) = 0;
 
     /// Shows the outcome of a write and returns when the user dismisses it.
     virtual AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
 
-    /// Asks whether to stop the running write and quit, saying how far it has come.
+    /// Asks whether to stop the paused write and quit, saying how far it has come.
     [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& progress) = 0;
 
-    /// Opens a file or folder in the desktop's own program for it; calls `failed`, at once or
-    /// when the desktop answers, when nothing could.
-    virtual void open(const QUrl& url, const std::function<void()>& failed) = 0;
-
-    /// Shows a file in the file manager, selected where the desktop allows it, or else opens its
-    /// folder; calls `failed` when neither could be done.
-    virtual void showInFolder(const QString& path, const std::function<void()>& failed) = 0;
+    /// Shows a text of the window's own: its help or what it is.
+    virtual void showText(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 /// The real dialogs, which open where the last one of this run was left.
 class DialogPrompts final : public Prompts {
-public:
-    DialogPrompts() = default;
-    ~DialogPrompts() override;
-    DialogPrompts(const DialogPrompts&) = delete;
-    DialogPrompts& operator=(const DialogPrompts&) = delete;
+    Q_DECLARE_TR_FUNCTIONS(DialogPrompts)
 
+public:
     [[nodiscard]] QList<QUrl> chooseImageFiles(QWidget* parent) override;
-    [[nodiscard]] QUrl chooseFolder(QWidget* parent) override;
+    [[nodiscard]] QUrl chooseFolder(QWidget* parent, bool checking, const QString& start) override;
     [[nodiscard]] PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                        const QString& style) override;
+                                        crestmap::StylePair style) override;
+    [[nodiscard]] KeepChoice chooseKeep(QWidget* parent, const QString& config,
+                                        const crestmap::MappingScan& file,
+                                        std::optional<crestmap::StylePair> own,
+                                        crestmap::StylePair chosen) override;
+    [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& write) override;
+    [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
     [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& progress) override;
-    void open(const QUrl& url, const std::function<void()>& failed) override;
-    void showInFolder(const QString& path, const std::function<void()>& failed) override;
+    void showText(QWidget* parent, const QString& title, const QString& text) override;
 
 private:
     QString m_lastFolder;
-    QObject m_openers; ///< the programs asked to open a file, until they answer
 };

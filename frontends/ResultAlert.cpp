@@ -1,89 +1,68 @@
 #include "ResultAlert.h"
 
+#include "WindowWords.h"
+
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 
+// The alerts' own English, word for word, whatever the window's language.
 const QString successTitle = QStringLiteral("config.xml successfully written!");
-
-ResultAlert failure(const QString& details)
-{
-    return {QStringLiteral("Problem writing config.xml!"),
-            QStringLiteral("There was a problem with generating your config.xml file. The "
-                           "process cannot continue."),
-            details};
-}
-
-QString tr(const char* text, int count = -1)
-{
-    return QCoreApplication::translate("ResultAlert", text, nullptr, count);
-}
+const QString failureTitle = QStringLiteral("Problem writing config.xml!");
+const QString failureBody = QStringLiteral(
+    "There was a problem with generating your config.xml file. The process cannot continue.");
+const QString browseBody = QStringLiteral(
+    "Your config.xml file has been successfully created with the files you selected. The XML is "
+    "in the same folder as your files.\n\nIf you missed some files from your selection, simply "
+    "repeat this process.");
+const QString dropBody =
+    QStringLiteral("Your config.xml file has been successfully created in the folder you dragged.");
 
 } // namespace
 
-ResultAlert ResultAlert::forBrowse(bool written, const QString& details, std::size_t lost)
+ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport& report)
 {
-    if (!written) {
-        return failure(details);
-    }
-    QString body =
-        QStringLiteral("Your config.xml file has been successfully created with the files you "
-                       "selected. The XML is in the same folder as your files.\n\nIf you missed "
-                       "some files from your selection, simply repeat this process.");
-    if (lost > 0) {
-        body += QStringLiteral("\n\n") +
-                (lost == 1 ? tr("The config.xml it replaced held 1 record that is not in the new "
-                                "one; Edit ▸ Undo puts it back.")
-                           : tr("The config.xml it replaced held %1 records that are not in the "
-                                "new one; Edit ▸ Undo puts it back.")
-                                 .arg(lost));
-    }
-    return {successTitle, body, details};
-}
-
-ResultAlert ResultAlert::forDrop(bool written, const QString& details)
-{
-    if (!written) {
-        return failure(details);
-    }
-    return {successTitle,
-            QStringLiteral("Your config.xml file has been successfully created in "
-                           "the folder you dragged."),
-            details};
-}
-
-ResultAlert ResultAlert::forChosenFolder(bool written, const QString& details)
-{
-    if (!written) {
-        return failure(details);
-    }
-    return {successTitle,
-            tr("Your config.xml file has been successfully created in the folder "
-               "you chose."),
-            details};
-}
-
-ResultAlert ResultAlert::forPack(bool written, const QString& details, std::size_t folders)
-{
-    if (!written) {
-        return failure(details);
-    }
-    return {successTitle,
-            folders == 1 ? tr("Your config.xml file has been successfully created in 1 folder.")
-                         : tr("Your config.xml files have been successfully created in %1 folders.")
-                               .arg(folders),
-            details};
-}
-
-ResultAlert ResultAlert::forCancel(const QString& what, const QString& details, bool undoable)
-{
-    QString title = what;
-    if (!title.isEmpty()) {
-        title[0] = title[0].toUpper();
-    }
-    return {title,
+    ResultAlert alert{{}, {}, report.details(), false, false};
+    const bool undoable = !report.journal.empty();
+    if (report.cancelled) {
+        const auto cancel = std::find_if(report.facts.begin(), report.facts.end(),
+                                         [](const crestmap::Fact& fact) {
+                                             return fact.kind == crestmap::Fact::Kind::Cancelled;
+                                         });
+        alert.messageText = cancel != report.facts.end() ? WindowWords::facts({*cancel}) : QString();
+        alert.informativeText =
             undoable ? tr("Undo puts back every config.xml this write replaced, and removes those "
                           "it made.")
-                     : tr("Undo is not available for this write."),
-            details, undoable};
+                     : tr("Undo is not available for this write.");
+        alert.offersUndo = undoable;
+        return alert;
+    }
+    if (!report.written) {
+        alert.messageText = failureTitle;
+        alert.informativeText = failureBody;
+        return alert;
+    }
+    alert.messageText = successTitle;
+    const std::size_t folders =
+        report.tally.folders(crestmap::FolderAccount::Outcome::Written) +
+        report.tally.folders(crestmap::FolderAccount::Outcome::Unchanged);
+    alert.informativeText =
+        source == WriteRequest::Source::Browse ? browseBody
+        : source == WriteRequest::Source::Drop ? dropBody
+        : report.pack
+            ? tr("Your config.xml files have been successfully created in %n folder(s).", nullptr, static_cast<int>(folders))
+            : tr("Your config.xml file has been successfully created in the folder you chose.");
+    if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
+        // What a write took away is said where the user looks, with the way back beside it.
+        alert.warning = true;
+        alert.offersUndo = undoable;
+        alert.informativeText +=
+            QStringLiteral("\n\n") +
+            (report.pack ? tr("The config.xml files it replaced held %n record(s) that the new "
+                              "ones lack; Undo puts them back.", nullptr, static_cast<int>(lost))
+                         : tr("The config.xml it replaced held %n record(s) that the new one "
+                              "lacks; Undo puts it back.", nullptr, static_cast<int>(lost)));
+    }
+    return alert;
 }

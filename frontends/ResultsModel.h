@@ -3,17 +3,16 @@
 #include "WriteReport.h"
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class ThumbnailLoader;
 
-/// The rows of the last write: problems first (folders that failed or were kept, entries passed
-/// over, files without a record, images that clash or would not load, each with its reason),
-/// then every mapped image with the picture it maps to. It formats the report's rows, sorts and
-/// filters them, and moves its persistent indexes with them, so a selection survives both;
-/// nothing is worked out again.
+/// The rows of the last write or check, in the order the report holds them: problems first
+/// (folders that failed or were kept, entries passed over, files without a record, images that
+/// clash or would not load, each with its reason), then every mapped image with the picture it
+/// maps to. It only formats what the report holds.
 class ResultsModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -23,23 +22,21 @@ public:
     static constexpr int PathRole = Qt::UserRole + 2;    ///< the file's whole path, to read
     static constexpr int RecordRole = Qt::UserRole + 3;  ///< the record line of a row's image
     static constexpr int BytesRole = Qt::UserRole + 4;   ///< the whole path's own bytes, to copy
+    static constexpr int FolderRowRole = Qt::UserRole + 5; ///< true on a folder's row
 
     explicit ResultsModel(QObject* parent = nullptr);
 
-    /// Shows the rows of this write, replacing the last.
+    /// Shows the rows of this report, replacing the last.
     void show(SharedReport report);
-
-    /// Hides the mapped images, leaving the rows that need attention.
-    void setProblemsOnly(bool only);
-    /// Shows only rows whose image name or folder holds `text`, in any case.
-    void setFilter(const QString& text);
-    [[nodiscard]] int problemCount() const noexcept;
-    /// Whether the rows come from a folder and the folders below it.
-    [[nodiscard]] bool isPack() const noexcept { return m_report->pack; }
     [[nodiscard]] const WriteReport& report() const noexcept { return *m_report; }
+    [[nodiscard]] const ResultRow& row(int row) const { return m_report->rows[std::size_t(row)]; }
 
-    /// The rows in view; previews are decoded only for them, and abandoned for the rest.
-    void setRowsInView(int first, int last);
+    /// The text a row is sorted and found by in `column`, and its natural key, made once.
+    [[nodiscard]] std::string_view sortText(int row, int column) const;
+    [[nodiscard]] std::uint64_t sortKey(int row, int column) const;
+
+    /// The rows in view, by their own numbers; previews are decoded only for them.
+    void setRowsInView(const std::vector<int>& rows);
 
     /// Up to `count` rows to size `column` by: those whose text there is longest, and an even
     /// spread of the rest. Their lengths are read, never their widths.
@@ -52,38 +49,38 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
-    /// Sorts by image name, by problem and picture, or by folder, digits as numbers and problems
-    /// first either way; -1 brings back the write's own order.
-    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    [[nodiscard]] const ResultRow& rowOf(std::uint32_t ref) const;
-    [[nodiscard]] std::size_t slotOf(std::uint32_t ref) const;
     [[nodiscard]] std::string fullPath(const ResultRow& row) const;
     [[nodiscard]] std::string_view folderOf(const ResultRow& row) const;
-    [[nodiscard]] std::string_view nameOf(const ResultRow& row) const;
-    [[nodiscard]] std::size_t shownLength(const ResultRow& row, int column) const;
-    [[nodiscard]] std::string_view sortText(const ResultRow& row) const;
-    [[nodiscard]] bool before(std::uint32_t a, std::uint32_t b) const;
-    [[nodiscard]] bool shown(const ResultRow& row) const;
-    [[nodiscard]] static QString shownText(const ResultRow& row);
+    [[nodiscard]] QString shownText(const ResultRow& row) const;
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
-    void order();
-    [[nodiscard]] bool filtering() const noexcept;
-    [[nodiscard]] const std::vector<std::uint32_t>& visible() const noexcept;
-    [[nodiscard]] std::vector<std::uint32_t> filter(const std::vector<std::uint32_t>& order) const;
-    void refilter();
-    void relayout(const std::function<void()>& change);
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    std::vector<std::uint32_t> m_order;   ///< every row, in the chosen order
-    std::vector<std::uint32_t> m_visible; ///< the rows shown, while a filter hides some
-    /// The mapped rows by the hash of their path, made when a record is first looked for.
-    int m_sortColumn = -1;
-    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    std::string m_filter; ///< in lower case
-    bool m_problemsOnly = false;
-    int m_firstInView = 0;
-    int m_lastInView = -1;
+    mutable std::vector<std::vector<std::uint64_t>> m_keys; ///< by column, made at its first sort
+    std::vector<int> m_inView;
     ThumbnailLoader* m_thumbnails;
+};
+
+/// Sorts the results by a column, digits as numbers and problems first either way, and shows
+/// only the rows a filter lets through; the selection follows its rows.
+class ResultsProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    explicit ResultsProxy(ResultsModel* model);
+
+    /// Hides the mapped images, leaving the rows that need attention.
+    void setProblemsOnly(bool only);
+    /// Shows only rows whose path holds `text`, in any case.
+    void setText(const QString& text);
+
+protected:
+    [[nodiscard]] bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+    [[nodiscard]] bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+private:
+    ResultsModel* m_model;
+    std::string m_text; ///< in lower case
+    bool m_problemsOnly = false;
 };

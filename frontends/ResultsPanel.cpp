@@ -3,13 +3,12 @@
 #include "PathText.h"
 #include "ResultsModel.h"
 #include "ThumbnailLoader.h"
+#include "WindowWords.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -51,7 +50,7 @@ protected:
 } // namespace
 
 ResultsPanel::ResultsPanel(QWidget* parent)
-    : QWidget(parent), m_model(new ResultsModel(this)),
+    : QWidget(parent), m_model(new ResultsModel(this)), m_proxy(new ResultsProxy(m_model)),
       m_summary(new QLabel(tr("Choose what the images are, then browse for them or drop their "
                               "folder above. Every image is then listed here with the picture it "
                               "maps to, and every file left out with the reason."),
@@ -83,11 +82,11 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_problemsOnly->setObjectName(QStringLiteral("problemsOnly"));
     m_problemsOnly->setEnabled(false);
     m_view->setObjectName(QStringLiteral("resultsView"));
-    m_view->setAccessibleName(tr("Results of the last write"));
+    m_view->setAccessibleName(tr("Results"));
     m_view->setAccessibleDescription(
         tr("Each image with the picture it maps to; files without a record, with the reason"));
 
-    m_view->setModel(m_model);
+    m_view->setModel(m_proxy);
     m_view->setItemDelegate(new ResultsDelegate(m_view));
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -105,9 +104,8 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
     QHeaderView* header = m_view->horizontalHeader();
-    // Names and folders are sized from a sample of what they hold, when a write is shown, not on
-    // every change of a row; the picture takes the width that is left. A double-click on a
-    // divider measures a bounded number of rows too.
+    // Names and folders are sized from a sample of what they hold, when a report is shown, not
+    // on every change of a row; the picture takes the width that is left.
     header->setResizeContentsPrecision(static_cast<int>(sampledRows));
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
@@ -131,16 +129,12 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     setTabOrder(m_filter, m_problemsOnly);
     setTabOrder(m_problemsOnly, m_view);
 
-    connect(m_problemsOnly, &QCheckBox::toggled, this, [this](bool only) {
-        m_model->setProblemsOnly(only);
-        updateRowsInView();
-    });
-    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_model->setFilter(text);
-        updateRowsInView();
-    });
-    connect(m_model, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::updateRowsInView);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::updateRowsInView);
+    connect(m_problemsOnly, &QCheckBox::toggled, m_proxy, &ResultsProxy::setProblemsOnly);
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &ResultsProxy::setText);
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::updateRowsInView);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &ResultsPanel::updateRowsInView);
+    connect(m_proxy, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::updateRowsInView);
+    connect(m_proxy, &QAbstractItemModel::rowsRemoved, this, &ResultsPanel::updateRowsInView);
     connect(header, &QHeaderView::sectionResized, this, [this](int column) {
         m_sizedByUser = m_sizedByUser || (!m_sizing && column != ResultsModel::PictureColumn);
     });
@@ -151,7 +145,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
         if (link == QLatin1String("undo")) {
             emit undoRequested();
         } else {
-            emit openRequested(writtenFolder());
+            emit openRequested(m_model->report().writtenFolder());
         }
     });
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
@@ -164,11 +158,15 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
 void ResultsPanel::showReport(SharedReport report)
 {
-    m_model->show(std::move(report));
-    m_view->setColumnHidden(ResultsModel::FolderColumn, !m_model->isPack());
     m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_proxy->sort(-1);
+    m_model->show(std::move(report));
+    const WriteReport& shown = m_model->report();
+    m_view->setColumnHidden(ResultsModel::FolderColumn, !shown.pack);
+    m_view->setAccessibleName(shown.checked ? tr("Results of the last check")
+                                            : tr("Results of the last write"));
     m_sizedByUser = false;
-    measureColumns(false);
+    measureColumns();
     updateSummary();
     m_view->scrollToTop();
     updateRowsInView();
@@ -178,28 +176,17 @@ void ResultsPanel::updateSummary()
 {
     const WriteReport& report = m_model->report();
     QString text = report.summary().toHtmlEscaped();
-    if (report.tally.recordsLost() > 0) {
+    if (report.tally.recordsLost() > 0 && !report.journal.empty()) {
         text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
     }
-    if (!writtenFolder().isEmpty()) {
+    if (!report.writtenFolder().isEmpty()) {
         text += QStringLiteral(" · <a href=\"folder\">%1</a>").arg(tr("Open folder"));
     }
     m_summary->setText(text);
-    m_problemsOnly->setEnabled(m_model->problemCount() > 0);
-    if (m_model->problemCount() == 0) {
+    m_problemsOnly->setEnabled(report.problems > 0);
+    if (report.problems == 0) {
         m_problemsOnly->setChecked(false);
     }
-}
-
-QString ResultsPanel::writtenFolder() const
-{
-    const WriteReport& report = m_model->report();
-    const std::string& folder = report.base.empty() ? report.tally.lastConfigPath() : report.base;
-    if (report.tally.foldersWritten() == 0 || folder.empty()) {
-        return {};
-    }
-    const QString path = qtPath(folder);
-    return report.base.empty() ? QFileInfo(path).absolutePath() : path;
 }
 
 void ResultsPanel::setBusy(bool busy)
@@ -209,9 +196,6 @@ void ResultsPanel::setBusy(bool busy)
     m_progressBar->setVisible(busy);
     m_cancel->setVisible(busy);
     m_cancel->setEnabled(busy);
-    if (busy) {
-        setProgress(tr("Writing…"));
-    }
 }
 
 void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_t total)
@@ -243,7 +227,7 @@ QString ResultsPanel::selectedText(bool records) const
     QStringList lines;
     QSet<QString> taken;
     for (const int row : selectedRows()) {
-        const QVariant value = m_model->index(row, 0).data(records ? ResultsModel::RecordRole
+        const QVariant value = m_proxy->index(row, 0).data(records ? ResultsModel::RecordRole
                                                                    : ResultsModel::PathRole);
         // An image with a problem has a row of its own beside its mapped one: one line each.
         if (value.isValid() && !taken.contains(value.toString())) {
@@ -262,7 +246,7 @@ void ResultsPanel::copySelection(bool records)
                              : tr("Nothing copied: no row is selected"));
         return;
     }
-    const auto count = static_cast<std::size_t>(text.count(QLatin1Char('\n')) + 1);
+    const auto count = static_cast<int>(text.count(QLatin1Char('\n')) + 1);
     auto* mime = new QMimeData;
     mime->setText(text);
 #ifndef Q_OS_WIN
@@ -270,7 +254,7 @@ void ResultsPanel::copySelection(bool records)
     // bytes that name the file.
     QByteArray bytes;
     for (const int row : selectedRows()) {
-        bytes += m_model->index(row, 0).data(ResultsModel::BytesRole).toByteArray() + '\n';
+        bytes += m_proxy->index(row, 0).data(ResultsModel::BytesRole).toByteArray() + '\n';
     }
     bytes.chop(1);
     if (!records && bytes != text.toUtf8()) {
@@ -278,9 +262,8 @@ void ResultsPanel::copySelection(bool records)
     }
 #endif
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit message(
-        records ? counted(count, "Copied the record of %1 row", "Copied the records of %1 rows")
-                : counted(count, "Copied the path of %1 row", "Copied the paths of %1 rows"));
+    emit message(records ? tr("Copied the record of %n row(s)", nullptr, count)
+                         : tr("Copied the path of %n row(s)", nullptr, count));
 }
 
 void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
@@ -290,14 +273,16 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     }
     QMenu menu(this);
     const QString path = row.data(ResultsModel::PathRole).toString();
-    menu.addAction(tr("&Open Image"), this, [this, path] { emit openRequested(path); });
+    const bool folder = row.data(ResultsModel::FolderRowRole).toBool();
+    menu.addAction(folder ? tr("&Open Folder") : tr("&Open Image"), this,
+                   [this, path] { emit openRequested(path); });
     menu.addAction(tr("Show in &Folder"), this, [this, path] { emit showInFolderRequested(path); });
     menu.addSeparator();
     menu.addAction(tr("&Copy Path"), this, [this] { copySelection(false); });
     QAction* copyRecord = menu.addAction(tr("Copy &Record"), this, [this] { copySelection(true); });
     const std::vector<int> rows = selectedRows();
     copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
-        return m_model->index(selected, 0).data(ResultsModel::RecordRole).isValid();
+        return m_proxy->index(selected, 0).data(ResultsModel::RecordRole).isValid();
     }));
     menu.exec(at);
 }
@@ -325,18 +310,18 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void ResultsPanel::measureColumns(bool growOnly)
+void ResultsPanel::measureColumns()
 {
     QHeaderView* header = m_view->horizontalHeader();
     for (const int column :
          {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
+        // The header's own text sets the least, so that it reads in full over an empty list.
         int widest = header->sectionSizeHint(column);
         for (const int row : m_model->widthSample(column, sampledRows)) {
             widest =
-                std::max(widest, m_view->sizeHintForIndex(m_model->index(row, column)).width());
+                std::max(widest, m_view->sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column))).width());
         }
-        int& wanted = m_wanted[static_cast<std::size_t>(column)];
-        wanted = growOnly ? std::max(wanted, widest) : widest;
+        m_wanted[static_cast<std::size_t>(column)] = widest;
     }
     shareWidth();
 }
@@ -376,10 +361,13 @@ void ResultsPanel::resizeEvent(QResizeEvent* event)
 void ResultsPanel::updateRowsInView()
 {
     const int first = m_view->rowAt(0);
-    if (first < 0) {
-        m_model->setRowsInView(0, -1);
-        return;
+    std::vector<int> rows;
+    if (first >= 0) {
+        int last = m_view->rowAt(m_view->viewport()->height() - 1);
+        last = last < 0 ? m_proxy->rowCount() - 1 : last;
+        for (int row = first; row <= last; ++row) {
+            rows.push_back(m_proxy->mapToSource(m_proxy->index(row, 0)).row());
+        }
     }
-    const int last = m_view->rowAt(m_view->viewport()->height() - 1);
-    m_model->setRowsInView(first, last < 0 ? m_model->rowCount() - 1 : last);
+    m_model->setRowsInView(rows);
 }

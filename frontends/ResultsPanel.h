@@ -12,18 +12,19 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class ResultsModel;
+class ResultsProxy;
 
-/// Below the drop area: what the last write did, image by image, to sort, filter and act on,
-/// with the progress of a write under way and of the check of its images.
+/// Below the drop area: what the last write or check did, image by image, to sort, filter and
+/// act on, with the progress of a job under way.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit ResultsPanel(QWidget* parent = nullptr);
 
-    /// Shows the rows of this write in place of the last one's.
+    /// Shows the rows of this report in place of the last one's.
     void showReport(SharedReport report);
-    /// While a write runs: its progress and a Cancel button instead of the summary.
+    /// While a job runs: its progress and a Cancel button instead of the summary.
     void setBusy(bool busy);
     /// What the running job says, with a bar at `done` of `total`; a busy bar while the total
     /// is not known (0).
@@ -33,10 +34,9 @@ public:
     /// Puts the paths of the selected rows on the clipboard, each as the system names it, or the
     /// records of those that have one, and says in a message how many.
     void copySelection(bool records);
-    /// The folder the last write wrote its config.xml in; empty when it wrote none.
-    [[nodiscard]] QString writtenFolder() const;
 
     [[nodiscard]] ResultsModel& model() noexcept { return *m_model; }
+    [[nodiscard]] ResultsProxy& proxy() noexcept { return *m_proxy; }
     [[nodiscard]] QTableView& view() noexcept { return *m_view; }
 
     /// The summary's height is reserved up front; letting it depend on the width would squeeze
@@ -58,12 +58,13 @@ protected:
 private:
     void updateRowsInView();
     void updateSummary();
-    void measureColumns(bool growOnly);
+    void measureColumns();
     void shareWidth();
     void showRowMenu(const QModelIndex& row, const QPoint& at);
     [[nodiscard]] std::vector<int> selectedRows() const;
 
     ResultsModel* m_model;
+    ResultsProxy* m_proxy;
     QLabel* m_summary;
     QLabel* m_progress;
     QProgressBar* m_progressBar;

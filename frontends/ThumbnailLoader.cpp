@@ -4,31 +4,56 @@
 #include "PathText.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
 #include <QPainter>
 #include <QStyle>
 
 namespace {
 
+constexpr int tooltipSize = 256;
+
 // One box size for all previews, so that rows line up whatever an image's shape.
-QPixmap framed(const QImage& image, QSize box, qreal ratio)
+QImage framed(const QImage& image, QSize box, qreal ratio)
 {
-    QPixmap pixmap(box * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage framed(box * ratio, QImage::Format_ARGB32_Premultiplied);
+    framed.setDevicePixelRatio(ratio);
+    framed.fill(Qt::transparent);
+    QPainter painter(&framed);
     const QSize size = image.deviceIndependentSize().toSize();
     const QRect place(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
                       size);
     painter.drawImage(place, onCheckerboard(image));
     painter.setPen(QColor(0x99, 0x99, 0x99));
     painter.drawRect(place.adjusted(0, 0, -1, -1));
-    return pixmap;
+    return framed;
 }
 
-int costKiB(const QPixmap& pixmap)
+// The image at its own size, or scaled to fit, with its size in pixels and bytes.
+QString tooltipHtml(const QString& path, qreal ratio)
 {
-    return std::max(1, pixmap.width() * pixmap.height() * pixmap.depth() / 8 / 1024);
+    const QImage image = decodePreview(path, QSize(tooltipSize, tooltipSize), ratio);
+    const QString bytes = QLocale().formattedDataSize(QFileInfo(path).size());
+    if (image.isNull()) {
+        return QStringLiteral("<p style='margin:0'>%1</p>").arg(bytes);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    onCheckerboard(image).save(&buffer, "PNG");
+    const QSize shown = image.deviceIndependentSize().toSize();
+    const QSize pixels = QImageReader(path).size();
+    return QStringLiteral("<img src='data:image/png;base64,%1' width='%2' height='%3'>"
+                          "<p style='margin:0'>%4</p>")
+        .arg(QString::fromLatin1(png.toBase64()))
+        .arg(shown.width())
+        .arg(shown.height())
+        .arg(QCoreApplication::translate("ThumbnailLoader", "%1 × %2 pixels, %3")
+                 .arg(pixels.width())
+                 .arg(pixels.height())
+                 .arg(bytes));
 }
 
 } // namespace
@@ -87,17 +112,16 @@ ThumbnailLoader::ThumbnailLoader(QSize box, QObject* parent)
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     m_ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
     QImage placeholder(box * m_ratio, QImage::Format_ARGB32_Premultiplied);
+    placeholder.setDevicePixelRatio(m_ratio);
     placeholder.fill(Qt::transparent);
     {
+        // Drawn in device-independent pixels, so that it stands in the same place at any scale.
         QPainter painter(&placeholder);
         const QPixmap icon =
-            QApplication::style()->standardIcon(QStyle::SP_FileIcon).pixmap(box / 2);
-        painter.drawPixmap(QRect(QPoint(box.width() / 4, box.height() / 4) * m_ratio,
-                                 icon.size() / icon.devicePixelRatio() * m_ratio),
-                           icon);
+            QApplication::style()->standardIcon(QStyle::SP_FileIcon).pixmap(box / 2, m_ratio);
+        painter.drawPixmap(QRect(QPoint(box.width() / 4, box.height() / 4), box / 2), icon);
     }
     m_placeholder = QPixmap::fromImage(placeholder);
-    m_placeholder.setDevicePixelRatio(m_ratio);
     m_blank = QPixmap(box * m_ratio);
     m_blank.fill(Qt::transparent);
     m_blank.setDevicePixelRatio(m_ratio);
@@ -111,45 +135,69 @@ ThumbnailLoader::~ThumbnailLoader()
 
 std::optional<QPixmap> ThumbnailLoader::thumbnail(const QString& path)
 {
-    if (const QPixmap* cached = m_cache.object(path)) {
-        return cached->isNull() ? m_placeholder : *cached;
+    const QString key = QStringLiteral("t") + path;
+    if (const QVariant* cached = m_cache.object(key)) {
+        const QPixmap pixmap = cached->value<QPixmap>();
+        return pixmap.isNull() ? m_placeholder : pixmap;
     }
-    if (m_pending.contains(path)) {
-        return std::nullopt;
-    }
-    auto abandoned = std::make_shared<std::atomic_bool>(false);
-    m_pending.insert(path, abandoned);
-    // The pool is this object's and is waited for when it goes, so `this` outlives the task.
-    m_pool.start([this, path, box = m_box, ratio = m_ratio, abandoned] {
-        if (*abandoned) {
-            return;
-        }
+    queue(key, [path, box = m_box, ratio = m_ratio] {
         const QImage image = decodePreview(path, box, ratio);
-        QMetaObject::invokeMethod(
-            this,
-            [this, path, image, abandoned] {
-                if (!*abandoned) {
-                    deliver(path, image);
-                }
-            },
-            Qt::QueuedConnection);
+        // A null image stands for "not a readable image", so that it is not tried again.
+        return QVariant::fromValue(image.isNull() ? QImage() : framed(image, box, ratio));
     });
     return std::nullopt;
 }
 
-void ThumbnailLoader::deliver(const QString& path, const QImage& image)
+std::optional<QString> ThumbnailLoader::tooltip(const QString& path)
 {
-    m_pending.remove(path);
-    // A null pixmap stands for "not a readable image", so that it is not tried again.
-    auto* pixmap = new QPixmap(image.isNull() ? QPixmap() : framed(image, m_box, m_ratio));
-    m_cache.insert(path, pixmap, costKiB(*pixmap));
-    emit ready(path);
+    const QString key = QStringLiteral("p") + path;
+    if (const QVariant* cached = m_cache.object(key)) {
+        return cached->toString();
+    }
+    queue(key, [path, ratio = m_ratio] { return QVariant(tooltipHtml(path, ratio)); });
+    return std::nullopt;
+}
+
+void ThumbnailLoader::queue(const QString& key, std::function<QVariant()> work)
+{
+    if (m_pending.contains(key)) {
+        return;
+    }
+    auto abandoned = std::make_shared<std::atomic_bool>(false);
+    m_pending.insert(key, abandoned);
+    // The pool is this object's and is waited for when it goes, so `this` outlives the task.
+    m_pool.start([this, key, work = std::move(work), abandoned] {
+        if (*abandoned) {
+            return;
+        }
+        QVariant result = work();
+        QMetaObject::invokeMethod(
+            this,
+            [this, key, result = std::move(result), abandoned]() mutable {
+                if (*abandoned) {
+                    return;
+                }
+                m_pending.remove(key);
+                // Pixmaps are made on the window's thread, where they belong.
+                if (key.startsWith(QLatin1Char('t'))) {
+                    result = QVariant::fromValue(QPixmap::fromImage(result.value<QImage>()));
+                }
+                const QPixmap pixmap = result.value<QPixmap>();
+                const int cost = std::max<qsizetype>(
+                    1, key.startsWith(QLatin1Char('t'))
+                           ? qsizetype(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024
+                           : result.toString().size() / 512);
+                m_cache.insert(key, new QVariant(std::move(result)), static_cast<int>(cost));
+                emit ready(key.mid(1));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void ThumbnailLoader::keepOnly(const QSet<QString>& wanted)
 {
     for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (wanted.contains(it.key())) {
+        if (wanted.contains(it.key().mid(1))) {
             ++it;
         } else {
             *it.value() = true;

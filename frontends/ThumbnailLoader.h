@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QSet>
 #include <QSize>
+#include <QString>
 #include <QThreadPool>
 #include <atomic>
 #include <memory>
@@ -18,8 +19,9 @@
 /// The image on light squares, at its own size, so white and transparent parts still show.
 [[nodiscard]] QImage onCheckerboard(const QImage& image);
 
-/// Decodes small previews of image files in a thread pool, at the size they are shown, and
-/// keeps them within a fixed memory budget.
+/// Decodes previews of image files in a thread pool, the small ones the list shows and the large
+/// ones of its tooltips, and keeps them within a fixed memory budget: nothing is decoded on the
+/// window's thread.
 class ThumbnailLoader : public QObject {
     Q_OBJECT
 
@@ -30,13 +32,14 @@ public:
     /// The preview of `path` on light squares in a box of one size, or a placeholder when it is
     /// not a readable image; nothing while it is still being decoded, which this starts, once.
     [[nodiscard]] std::optional<QPixmap> thumbnail(const QString& path);
+    /// A tooltip's picture of `path` and its size in pixels and bytes, as rich text; nothing
+    /// while it is made, which this starts.
+    [[nodiscard]] std::optional<QString> tooltip(const QString& path);
 
     /// Abandons queued decoding of every path not in `wanted`, such as rows scrolled away.
     void keepOnly(const QSet<QString>& wanted);
-
     /// Forgets every preview and abandons all queued work.
     void clear();
-
     /// Waits for the decoding under way; for tests and shutdown.
     void waitForDone() { m_pool.waitForDone(); }
 
@@ -52,13 +55,13 @@ signals:
     void ready(const QString& path);
 
 private:
-    void deliver(const QString& path, const QImage& image);
+    void queue(const QString& key, std::function<QVariant()> work);
 
     QSize m_box;
     qreal m_ratio = 1.0;
     QPixmap m_placeholder;
     QPixmap m_blank;
     QThreadPool m_pool;
-    QCache<QString, QPixmap> m_cache;
+    QCache<QString, QVariant> m_cache; ///< by kind and path: a pixmap or a tooltip's text
     QHash<QString, std::shared_ptr<std::atomic_bool>> m_pending; ///< value: abandoned
 };

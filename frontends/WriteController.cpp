@@ -1,48 +1,35 @@
 #include "WriteController.h"
 
-#include "AccountWords.h"
-#include "MappingFile.h"
+#include "FileNames.h"
+#include "JournalIndex.h"
 #include "PathText.h"
 #include "Prompts.h"
-#include "ResultAlert.h"
-#include "UndoJournal.h"
+#include "WindowWords.h"
 
-#include <QLocale>
+#include <QDir>
 #include <QWidget>
-#include <QtConcurrent/QtConcurrentRun>
-
-namespace {
-
-QString number(std::size_t count)
-{
-    return QLocale().toString(static_cast<qulonglong>(count));
-}
-
-} // namespace
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
     : QObject(window), m_prompts(prompts), m_window(window)
 {
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
-    connect(&m_job, &QFutureWatcher<SharedReport>::finished, this, &WriteController::finish);
-    // Another program may write or undo at any time; a glance at one small file tells.
-    m_undoWatch.setInterval(2000);
-    connect(&m_undoWatch, &QTimer::timeout, this, [this] {
+    // Another program may write or undo at any time: the journals' folder says when.
+    if (const crestmap::UndoFolder where = crestmap::undoFolder(); where.path.empty() == false) {
+        QDir().mkpath(qtPath(where.path));
+        m_journals.addPath(qtPath(where.path));
+    }
+    connect(&m_journals, &QFileSystemWatcher::directoryChanged, this, [this] {
         if (!m_busy) {
             refreshUndo();
         }
     });
-    m_undoWatch.start();
     refreshUndo();
 }
 
 WriteController::~WriteController()
 {
-    if (m_progress) {
-        m_progress->cancel = true;
-    }
-    m_job.waitForFinished();
+    abandon();
 }
 
 QString WriteController::progressText() const
@@ -54,17 +41,20 @@ QString WriteController::progressText() const
         return tr("Looking through the folders…");
     }
     const WriteProgress& p = *m_progress;
-    const QString doing = m_source == WriteRequest::Source::Check ? tr("Checking") : tr("Writing");
     const std::size_t folders = p.folders.load();
     const std::size_t images = p.images.load();
+    const bool checking = m_source == WriteRequest::Source::Check ||
+                          m_source == WriteRequest::Source::Opened;
     if (const std::size_t total = p.totalFolders.load(); total > 0) {
-        return tr("%1 %2 of %3 folders · %4 of %5 images")
-            .arg(doing, number(std::min(folders, total)), number(total),
-                 number(std::min(images, p.totalImages.load())), number(p.totalImages.load()));
+        return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
+            .arg(WindowWords::number(std::min(folders, total)),
+                 tr("%Ln folder(s)", nullptr, static_cast<int>(total)),
+                 WindowWords::number(std::min(images, p.totalImages.load())),
+                 tr("%Ln image(s)", nullptr, static_cast<int>(p.totalImages.load())));
     }
-    return tr("%1… %2, %3 so far")
-        .arg(doing, counted(folders, "%1 folder", "%1 folders"),
-             counted(images, "%1 image", "%1 images"));
+    return (checking ? tr("Checking… %1, %2 so far") : tr("Writing… %1, %2 so far"))
+        .arg(tr("%Ln folder(s)", nullptr, static_cast<int>(folders)),
+             tr("%Ln image(s)", nullptr, static_cast<int>(images)));
 }
 
 QString WriteController::progressBrief() const
@@ -74,18 +64,18 @@ QString WriteController::progressBrief() const
     }
     const std::size_t folders = m_progress->folders.load();
     if (const std::size_t total = m_progress->totalFolders.load(); total > 0) {
-        return tr("%1 of %2 folders").arg(number(std::min(folders, total)), number(total));
+        return tr("%1 of %Ln folder(s)", nullptr, static_cast<int>(total))
+            .arg(WindowWords::number(std::min(folders, total)));
     }
-    return counted(folders, "%1 folder written so far", "%1 folders written so far");
+    return tr("%Ln folder(s) written so far", nullptr, static_cast<int>(folders));
 }
 
 void WriteController::tick()
 {
-    if (!m_progress) {
-        return;
+    if (m_progress) {
+        const std::size_t total = m_progress->totalImages.load();
+        emit progressed(progressText(), std::min(m_progress->images.load(), total), total);
     }
-    const std::size_t total = m_progress->totalImages.load();
-    emit progressed(progressText(), std::min(m_progress->images.load(), total), total);
 }
 
 void WriteController::setBusy(bool busy)
@@ -95,26 +85,47 @@ void WriteController::setBusy(bool busy)
         m_ticker.start();
     } else {
         m_ticker.stop();
+        m_surveying = false;
     }
     emit busyChanged(busy);
-    emit undoAvailable(canUndo());
+    refreshUndo();
 }
 
 void WriteController::refreshUndo()
 {
-    const bool undoable = crestmap::lastWriteSize() > 0;
-    if (undoable != m_undoable) {
-        m_undoable = undoable;
-        emit undoAvailable(canUndo());
+    const std::optional<crestmap::Journal> last = crestmap::lastWrite();
+    m_undoable = last.has_value();
+    emit undoAvailable(canUndo(), last ? tr("&Undo Write of %n Folder(s)", nullptr,
+                                            static_cast<int>(last->entries.size()))
+                                       : tr("&Undo"));
+}
+
+void WriteController::pause()
+{
+    m_paused = true;
+    if (m_progress) {
+        m_progress->control.pause();
     }
 }
 
-void WriteController::holdAlerts(bool hold)
+void WriteController::resume()
 {
-    m_holding = hold;
-    if (!hold && m_held) {
-        const auto [held, journal] = *std::exchange(m_held, std::nullopt);
-        alert(held, journal);
+    m_paused = false;
+    if (m_progress) {
+        m_progress->control.resume();
+    }
+    if (m_held) {
+        const auto [alert, journal] = *std::exchange(m_held, std::nullopt);
+        if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
+            undo(journal);
+        }
+    }
+}
+
+void WriteController::cancel()
+{
+    if (m_progress) {
+        m_progress->control.cancel();
     }
 }
 
@@ -123,16 +134,10 @@ void WriteController::abandon()
     m_abandoned = true;
     m_held.reset();
     cancel();
-}
-
-void WriteController::alert(const ResultAlert& shown, const std::string& journal)
-{
-    if (m_holding) {
-        m_held.emplace(shown, journal);
-        return;
-    }
-    if (m_prompts.showResultAlert(m_window, shown) == AlertAnswer::Undo) {
-        undo(journal);
+    // The job looks at the control every few hundred entries: this wait is short.
+    m_running.waitForFinished();
+    if (m_busy) {
+        setBusy(false);
     }
 }
 
@@ -141,159 +146,156 @@ void WriteController::start(WriteRequest request)
     if (m_busy) {
         return;
     }
-    if (request.planned() || (request.checking() && request.pack.recursive)) {
+    m_source = request.source;
+    m_writing = !request.checking();
+    m_progress = std::make_shared<WriteProgress>();
+    setBusy(true);
+    emit progressed(progressText(), 0, 0);
+    if (!request.failure.isEmpty() || (request.checking() && !request.pack.recursive)) {
+        run(std::move(request));
+    } else if (request.planned() || request.checking()) {
         survey(std::move(request));
-        return;
+    } else {
+        look(std::move(request));
     }
-    run(std::move(request));
+}
+
+// One folder: what its config.xml maps decides whether the user is asked before it is written.
+void WriteController::look(WriteRequest request)
+{
+    const std::string folder = request.folder;
+    inBackground([folder] { return crestmap::readExistingFile(folder); },
+                 [this, request = std::move(request)](const crestmap::MappingScan& existing) mutable {
+                     const crestmap::StylePair chosen = *request.pack.style;
+                     const crestmap::Decision decision =
+                         crestmap::decide(existing, crestmap::StyleRule::KeepOwn, chosen);
+                     if (decision.action == crestmap::Decision::Action::Keep) {
+                         const QString config =
+                             WindowWords::path(crestmap::joinPath(
+                                 crestmap::lastPathComponent(request.folder), "config.xml"));
+                         const KeepChoice choice = m_prompts.chooseKeep(
+                             m_window, config, existing, decision.style, chosen);
+                         if (choice == KeepChoice::Cancel) {
+                             setBusy(false);
+                             emit progressed({}, 0, 0);
+                             return;
+                         }
+                         request.pack.rule = choice == KeepChoice::UpdateOwnStyle
+                                                 ? crestmap::StyleRule::Update
+                                                 : crestmap::StyleRule::AsAsked;
+                     }
+                     run(std::move(request));
+                 });
 }
 
 // Several folders: first what they hold, then, for a write, the user's word on the plan.
 void WriteController::survey(WriteRequest request)
 {
-    m_source = request.source;
-    m_progress = std::make_shared<WriteProgress>();
     m_surveying = true;
-    setBusy(true);
     emit progressed(progressText(), 0, 0);
     auto progress = m_progress;
-    const bool checking = request.checking();
-    const crestmap::StylePair style = request.pack.style.value_or(crestmap::StylePair{});
+    const crestmap::StylePair style = *request.pack.style;
+    // Taken before the request moves into what follows the survey.
     const std::string folder = request.folder;
     const std::vector<std::string> folders = request.pack.folders;
-    auto* watcher = new QFutureWatcher<crestmap::PackPlan>(this);
-    connect(watcher, &QFutureWatcher<crestmap::PackPlan>::finished, this,
-            [this, watcher, style, progress, request = std::move(request)]() mutable {
-                watcher->deleteLater();
-                const crestmap::PackPlan plan = watcher->result();
-                m_surveying = false;
+    inBackground(
+        [folder, folders, style, progress, checking = request.checking()] {
+            // A check needs only the totals; a write's plan also compares each folder's file.
+            return checking ? crestmap::sizeOfPack(folder, &progress->control)
+                            : crestmap::planPack(folder, style, &progress->control, folders);
+        },
+        [this, style, progress, request = std::move(request)](const crestmap::PackPlan& plan) mutable {
+            m_surveying = false;
+            if (progress->control.cancelled()) {
                 setBusy(false);
-                if (progress->cancel) {
+                emit progressed({}, 0, 0);
+                return;
+            }
+            request.plannedFolders = plan.folders;
+            request.plannedImages = plan.images;
+            if (!request.checking()) {
+                const PlanChoice choice = m_prompts.choosePlan(m_window, plan, style);
+                if (choice == PlanChoice::Cancel) {
+                    setBusy(false);
                     emit progressed({}, 0, 0);
                     return;
                 }
-                request.plannedFolders = plan.folders;
-                request.plannedImages = plan.images;
-                if (!request.checking()) {
-                    const PlanChoice choice = m_prompts.choosePlan(
-                        m_window, plan, QString::fromStdString(crestmap::describeStyle(style)));
-                    if (choice == PlanChoice::Cancel) {
-                        emit progressed({}, 0, 0);
-                        return;
-                    }
-                    request.pack.rule = choice == PlanChoice::UpdateOwnStyles
-                                            ? crestmap::StyleRule::Update
-                                            : crestmap::StyleRule::AsAsked;
-                }
-                run(std::move(request));
-            });
-    watcher->setFuture(QtConcurrent::run([folder, folders, style, checking, progress] {
-        // A check needs only the totals; a write's plan also compares each folder's file.
-        return checking ? crestmap::sizeOfPack(folder, &progress->cancel)
-                        : crestmap::planPack(folder, style, &progress->cancel, folders);
-    }));
+                request.pack.rule = choice == PlanChoice::UpdateOwnStyles
+                                        ? crestmap::StyleRule::Update
+                                        : crestmap::StyleRule::AsAsked;
+            }
+            run(std::move(request));
+        });
 }
 
 void WriteController::run(WriteRequest request)
 {
-    m_source = request.source;
-    m_pack = request.planned();
-    m_progress = std::make_shared<WriteProgress>();
     m_progress->totalFolders = request.plannedFolders;
     m_progress->totalImages = request.plannedImages;
-    setBusy(true);
     tick();
-    m_job.setFuture(QtConcurrent::run([request = std::move(request), progress = m_progress] {
-        return std::make_shared<const WriteReport>(runJob(request, *progress));
-    }));
+    inBackground(
+        [request = std::move(request), progress = m_progress] {
+            return std::make_shared<const WriteReport>(runJob(request, *progress));
+        },
+        [this](const std::shared_ptr<const WriteReport>& report) { finish(report); });
 }
 
-void WriteController::cancel()
+void WriteController::finish(const SharedReport& report)
 {
-    if (m_progress) {
-        m_progress->cancel = true;
-    }
-}
-
-bool WriteController::stopAndWait(int milliseconds)
-{
-    cancel();
-    if (m_job.isRunning()) {
-        QDeadlineTimer deadline(milliseconds);
-        while (m_job.isRunning() && !deadline.hasExpired()) {
-            QThread::msleep(5);
-        }
-    }
-    return !m_job.isRunning();
-}
-
-void WriteController::finish()
-{
-    const SharedReport report = m_job.result();
-    const bool checking = report->checked.has_value();
     setBusy(false);
-    refreshUndo();
     if (m_abandoned) {
         return;
     }
     emit reported(report);
-    if (checking) {
+    if (report->checked) {
         return;
     }
-    const QString details = report->details();
-    ResultAlert shown;
-    if (report->cancelled) {
-        const QStringList facts = report->facts();
-        const auto cancel = std::find_if(facts.begin(), facts.end(), [](const QString& fact) {
-            return fact.startsWith(QLatin1String("cancelled"));
-        });
-        shown = ResultAlert::forCancel(cancel != facts.end() ? *cancel : QString(), details,
-                                       !report->journal.empty());
-    } else if (m_source == WriteRequest::Source::Browse) {
-        shown = ResultAlert::forBrowse(report->written, details, report->tally.recordsLost());
-    } else if (m_pack) {
-        shown = ResultAlert::forPack(report->written, details, report->tally.foldersWritten());
-    } else {
-        shown = m_source == WriteRequest::Source::Drop
-                    ? ResultAlert::forDrop(report->written, details)
-                    : ResultAlert::forChosenFolder(report->written, details);
+    const ResultAlert alert = ResultAlert::forWrite(m_source, *report);
+    // Asked something meanwhile, the user hears of the write once that is answered.
+    if (m_paused) {
+        m_held.emplace(alert, report->journal);
+    } else if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
+        undo(report->journal);
     }
-    alert(shown, report->journal);
 }
 
-void WriteController::undo(const std::string& journal)
+void WriteController::undo(const std::string& shown)
 {
     if (m_busy || m_abandoned) {
         return;
     }
+    const std::optional<crestmap::Journal> last = crestmap::lastWrite();
+    if (!last) {
+        crestmap::UndoOutcome nothing;
+        nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
+        emit undone(WindowWords::undo(nothing));
+        return;
+    }
+    if (last->name != shown && !m_prompts.confirmUndo(m_window, WindowWords::journal(*last))) {
+        return;
+    }
+    runUndo({last->name, false});
+}
+
+void WriteController::runUndo(crestmap::UndoOptions options)
+{
+    m_writing = true;
+    m_progress.reset();
     setBusy(true);
-    auto* watcher = new QFutureWatcher<crestmap::UndoOutcome>(this);
-    connect(watcher, &QFutureWatcher<crestmap::UndoOutcome>::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        const crestmap::UndoOutcome outcome = watcher->result();
-        setBusy(false);
-        refreshUndo();
-        QStringList parts;
-        for (const std::string& fact : crestmap::undoFacts(outcome)) {
-            parts << qtPath(fact);
-        }
-        // Few enough to name: each file, as the command line names them.
-        if (outcome.restored.size() + outcome.removed.size() <= 5) {
-            for (const std::string& path : outcome.restored) {
-                parts << tr("put back %1").arg(shownPath(path));
-            }
-            for (const std::string& path : outcome.removed) {
-                parts << tr("removed %1").arg(shownPath(path));
-            }
-        }
-        for (const std::string& path : outcome.changedSince) {
-            parts << tr("%1 changed since, left alone").arg(shownPath(path));
-        }
-        for (const std::string& failure : outcome.failed) {
-            parts << tr("could not put back %1").arg(shownPath(failure));
-        }
-        emit undone(parts.join(QStringLiteral(" · ")));
-    });
-    watcher->setFuture(QtConcurrent::run(
-        [journal] { return crestmap::undoLastWrite(crestmap::undoFolder(), journal); }));
+    inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
+                 [this, options](const crestmap::UndoOutcome& outcome) {
+                     setBusy(false);
+                     emit undone(WindowWords::undo(outcome));
+                     if (options.force || outcome.changedSince.empty()) {
+                         return;
+                     }
+                     // What changed since is the user's to put back over, file by file named.
+                     QStringList files;
+                     for (const std::string& path : outcome.changedSince) {
+                         files << WindowWords::path(path);
+                     }
+                     if (m_prompts.confirmForce(m_window, files)) {
+                         runUndo({options.expected, true});
+                     }
+                 });
 }

@@ -1,22 +1,25 @@
 #pragma once
 
 #include "ResultAlert.h"
+#include "UndoReplay.h"
 #include "WriteJob.h"
 #include "WriteReport.h"
 
-#include <QFutureWatcher>
+#include <QFileSystemWatcher>
+#include <QFuture>
 #include <QObject>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
 class Prompts;
 class QWidget;
 
-/// Runs the window's writes and checks on a worker, one at a time, with progress and Cancel,
-/// and Undo of the last write of either program; the outcome alert follows each write.
+/// Runs the window's writes, checks and undos on a worker, one at a time, with progress, Cancel
+/// and a pause, and asks what needs asking first: the plan of a pack, a folder that maps another
+/// style, an undo of a write the window does not show. The outcome alert follows each write.
 class WriteController : public QObject {
     Q_OBJECT
 
@@ -24,35 +27,30 @@ public:
     WriteController(Prompts& prompts, QWidget* window);
     ~WriteController() override;
 
-    /// Starts a write or a check; a write of several folders is first surveyed, and its plan
-    /// shown. Ignored while another job runs.
+    /// Starts a write or a check, after its plan or question where it has one. Ignored while
+    /// another job runs.
     void start(WriteRequest request);
     /// Asks the running job to stop: between folders, or within a folder's listing.
     void cancel();
-    /// Cancels the running job and waits for it to end, at most `milliseconds`; true when
-    /// nothing runs any more.
-    bool stopAndWait(int milliseconds);
-    /// Puts back what the last write replaced, and removes what it made; given a write's journal,
-    /// only if that write is still the last.
-    void undo(const std::string& journal = {});
-    /// Keeps the outcome alerts back while the user is asked something else, and shows the one
-    /// held, if any, when released.
-    void holdAlerts(bool hold);
-    /// Stops the running job for good, as the window goes: no alert and no Undo follow it.
+    /// Holds the running job where it is, so that what the user is told stays true, and lets it
+    /// go on again.
+    void pause();
+    void resume();
+    /// Stops the running job for good, as the window goes: no alert and no Undo follow it, and
+    /// this returns once it has stopped.
     void abandon();
-    /// Looks again whether there is a write to undo: another program may have written since.
+    /// Takes back the last write of either program; when it is not `shown`, the write the window
+    /// shows, the user is asked first.
+    void undo(const std::string& shown);
+    /// Looks again at what there is to undo: another program may have written since.
     void refreshUndo();
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
-    /// Whether the running job writes, rather than only checks.
-    [[nodiscard]] bool writing() const noexcept
-    {
-        return m_busy && m_source != WriteRequest::Source::Check;
-    }
+    /// Whether the running job writes, rather than only looks or checks.
+    [[nodiscard]] bool writing() const noexcept { return m_busy && m_writing; }
     [[nodiscard]] bool canUndo() const noexcept { return !m_busy && m_undoable; }
-    /// How far the running job has come, in words.
+    /// How far the running job has come, in words, and in a few: "30 of 100 folders".
     [[nodiscard]] QString progressText() const;
-    /// The same in a few words: "30 of 100 folders".
     [[nodiscard]] QString progressBrief() const;
 
 signals:
@@ -63,28 +61,36 @@ signals:
     void reported(const SharedReport& report);
     /// Undo ended, with what it did in a line.
     void undone(const QString& summary);
-    void undoAvailable(bool available);
+    /// Whether there is a write to undo, and the Edit menu's words for it.
+    void undoAvailable(bool available, const QString& text);
 
 private:
+    template <typename Work, typename Then> void inBackground(Work work, Then then)
+    {
+        auto future = QtConcurrent::run(std::move(work));
+        m_running = QFuture<void>(future);
+        future.then(this, std::move(then));
+    }
     void setBusy(bool busy);
+    void look(WriteRequest request);
     void survey(WriteRequest request);
     void run(WriteRequest request);
-    void finish();
+    void finish(const SharedReport& report);
+    void runUndo(crestmap::UndoOptions options);
     void tick();
-    void alert(const ResultAlert& alert, const std::string& journal);
 
     Prompts& m_prompts;
     QWidget* m_window;
     bool m_busy = false;
+    bool m_writing = false;
     bool m_surveying = false; ///< looking through a pack before its plan or check
     bool m_undoable = false;
-    bool m_holding = false;
     bool m_abandoned = false;
-    std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert and its write's journal
-    QTimer m_undoWatch;
+    bool m_paused = false;
+    std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert kept during a pause
     WriteRequest::Source m_source = WriteRequest::Source::Drop;
-    bool m_pack = false;
     std::shared_ptr<WriteProgress> m_progress;
-    QFutureWatcher<SharedReport> m_job;
+    QFuture<void> m_running;
     QTimer m_ticker;
+    QFileSystemWatcher m_journals;
 };

@@ -2,57 +2,104 @@
 
 #include "FileNames.h"
 #include "PathText.h"
-#include "UndoJournal.h"
+#include "UndoRecorder.h"
+#include "WindowWords.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <iostream>
 
-namespace {
-
-QString tr(const char* text)
+std::optional<std::string> localPathOf(const QUrl& url)
 {
-    return QCoreApplication::translate("WriteReport", text);
+    if (!url.isLocalFile() || url.toLocalFile().isEmpty()) {
+        return std::nullopt;
+    }
+    return coreBytes(QDir::toNativeSeparators(url.toLocalFile()));
 }
+
+WriteRequest WriteRequest::forFiles(const QList<QUrl>& files, crestmap::StylePair style)
+{
+    WriteRequest request;
+    request.source = Source::Browse;
+    const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
+    if (!first) {
+        request.failure = WindowWords::tr("%1 is not a local file")
+                              .arg(files.isEmpty() ? QString() : files.front().toDisplayString());
+        return request;
+    }
+    request.folder = crestmap::parentFolderOf(*first);
+    request.pack.style = style;
+    request.pack.rule = crestmap::StyleRule::KeepOwn;
+    for (const QUrl& url : files) {
+        request.pack.images.push_back(localPathOf(url).value_or(coreBytes(url.path())));
+    }
+    return request;
+}
+
+WriteRequest WriteRequest::forFolder(const QUrl& folder, Source source, crestmap::StylePair style,
+                                     bool subfolders)
+{
+    WriteRequest request;
+    request.source = source;
+    const auto path = localPathOf(folder);
+    if (!path) {
+        request.failure = WindowWords::tr("%1 is not a local folder").arg(folder.toDisplayString());
+        return request;
+    }
+    request.folder = *path;
+    request.pack.style = style;
+    request.pack.recursive = subfolders;
+    // A check compares each folder with its own style; the one chosen serves those without. A
+    // pack's top opened without images of its own is checked with the folders below it.
+    request.pack.rule = request.checking() ? crestmap::StyleRule::Update : crestmap::StyleRule::KeepOwn;
+    request.pack.recursiveWhenEmpty = source == Source::Opened && !subfolders;
+    return request;
+}
+
+WriteRequest WriteRequest::forUpdate(const WriteReport& check, crestmap::StylePair style)
+{
+    WriteRequest request;
+    request.source = Source::Update;
+    request.folder = check.base;
+    request.pack.folders = check.outdated;
+    request.pack.style = style;
+    request.pack.rule = crestmap::StyleRule::Update;
+    return request;
+}
+
+namespace {
 
 WriteReport check(const WriteRequest& request, WriteProgress& progress)
 {
     WriteReport report;
     report.base = request.folder;
     report.pack = request.pack.recursive;
-    report.checked.emplace();
+    report.checked = true;
     ReportCollector collector(report, &progress);
     crestmap::PackRequest pack = request.pack;
-    pack.cancel = &progress.cancel;
+    pack.control = &progress.control;
     pack.verifyImages = true;
-    report.checked->counts = crestmap::checkPack(
+    const crestmap::PackCheck counts = crestmap::checkPack(
         request.folder, pack,
         [&collector](const std::string& folder, const crestmap::ConfigCheck& state,
-                     crestmap::StylePair style) { collector.checked(folder, state, style); },
+                     std::optional<crestmap::StylePair> style) {
+            collector.checked(folder, state, style);
+        },
         &collector);
-    report.written = report.checked->counts.allCurrent();
-    report.cancelled = progress.cancel.load();
-    collector.finish();
+    report.written = counts.allCurrent();
+    report.descended = counts.descended;
+    report.pack = report.pack || counts.descended;
+    report.cancelled = progress.control.cancelled();
+    collector.finish(counts.facts(report.tally));
     return report;
 }
 
 } // namespace
 
-std::optional<std::string> localPathOf(const QUrl& url)
-{
-    if (!url.isLocalFile()) {
-        return std::nullopt;
-    }
-    const QString path = url.toLocalFile();
-    if (path.isEmpty()) {
-        return std::nullopt;
-    }
-    return coreBytes(QDir::toNativeSeparators(path));
-}
-
 WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
 {
     if (!request.failure.isEmpty()) {
-        return WriteReport::failed(request.failure);
+        return WriteReport::saying(request.failure);
     }
     if (request.checking()) {
         return check(request, progress);
@@ -61,31 +108,28 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     // Files chosen one by one are shown by their whole paths.
     report.base = request.source == WriteRequest::Source::Browse ? std::string() : request.folder;
     report.pack = request.planned();
-    report.plannedFolders = request.plannedFolders;
     ReportCollector collector(report, &progress);
-    crestmap::UndoJournal journal(collector);
+    crestmap::UndoRecorder journal(collector, "crestmap", request.folder);
     crestmap::PackRequest pack = request.pack;
-    pack.cancel = &progress.cancel;
+    pack.control = &progress.control;
     pack.verifyImages = true;
     // The "Unexpected error: " lines go where a terminal sees them, as they happen.
     report.written = crestmap::writePack(request.folder, pack, journal, std::cout);
-    if (!journal.seal() && report.tally.foldersWritten() > 0) {
-        report.undoError = QString::fromStdString(journal.error());
+    if (!journal.seal()) {
+        report.undoError = journal.error();
     }
     report.journal = journal.name();
-    report.cancelled = progress.cancel.load();
+    report.cancelled = progress.control.cancelled();
     if (report.cancelled) {
         report.tally.markCancelled();
     }
-    collector.finish();
-    if (!report.written && report.tally.foldersWritten() == 0 && !report.pack &&
-        !report.tally.failures().empty()) {
-        report.failure = QString::fromStdString(report.tally.failures().front().error);
-    }
-    if (request.source != WriteRequest::Source::Browse && !request.pack.recursive &&
-        report.written && report.tally.images() == 0 &&
-        crestmap::subfoldersHoldImages(request.folder)) {
-        report.hint = tr("its sub-folders hold images: tick Include sub-folders to write them");
+    collector.finish(report.tally.facts(request.plannedFolders));
+    // One folder that could not be written: the reason is the whole story.
+    using Outcome = crestmap::FolderAccount::Outcome;
+    if (!report.pack && !report.tally.failures().empty() &&
+        report.tally.folders(Outcome::Written) + report.tally.folders(Outcome::Unchanged) == 0) {
+        report.failure = WindowWords::error(report.tally.failures().front().error);
+        report.facts.clear();
     }
     return report;
 }

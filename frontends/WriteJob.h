@@ -1,9 +1,11 @@
 #pragma once
 
+#include "JobControl.h"
 #include "PackWalk.h"
 #include "StyleSelectors.h"
 #include "WriteReport.h"
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 #include <atomic>
@@ -17,14 +19,15 @@
 [[nodiscard]] std::optional<std::string> localPathOf(const QUrl& url);
 
 /// One write or check the window was asked for: files chosen one by one, a folder with, perhaps,
-/// the folders below it, or chosen folders of a pack.
+/// the folders below it, or chosen folders of a pack. Every way in makes one here.
 struct WriteRequest {
     enum class Source {
         Browse, ///< files chosen one by one
         Drop,   ///< a folder dropped on the window
         Chosen, ///< a folder chosen with Write folder…
-        Update, ///< the folders a check found stale or missing
+        Update, ///< the folders a check found not current
         Check,  ///< a folder to check; nothing is written
+        Opened, ///< the folder the window was started on, to check
     };
     Source source = Source::Drop;
     QString failure; ///< why nothing could start, such as a URL that is not a local file
@@ -34,24 +37,35 @@ struct WriteRequest {
     std::size_t plannedFolders = 0; ///< known before it starts, from the plan
     std::size_t plannedImages = 0;
 
-    [[nodiscard]] bool checking() const noexcept { return source == Source::Check; }
+    /// The files chosen one by one: config.xml beside the first, every file in order.
+    [[nodiscard]] static WriteRequest forFiles(const QList<QUrl>& files, crestmap::StylePair style);
+    /// A folder dropped, chosen or checked, in the style chosen; with its sub-folders when asked.
+    [[nodiscard]] static WriteRequest forFolder(const QUrl& folder, Source source,
+                                                crestmap::StylePair style, bool subfolders);
+    /// The folders a check found not current, each in its own style or the one chosen.
+    [[nodiscard]] static WriteRequest forUpdate(const WriteReport& check, crestmap::StylePair style);
+
+    [[nodiscard]] bool checking() const noexcept
+    {
+        return source == Source::Check || source == Source::Opened;
+    }
     /// Whether the user is shown a plan first: a write of several folders.
     [[nodiscard]] bool planned() const noexcept
     {
-        return failure.isEmpty() && source != Source::Browse && source != Source::Check &&
+        return failure.isEmpty() && !checking() && source != Source::Browse &&
                (pack.recursive || source == Source::Update);
     }
 };
 
-/// What a running job has done so far, and whether it should stop; shared with the window.
+/// What a running job has done so far, and what holds or stops it; shared with the window.
 struct WriteProgress {
     std::atomic<std::size_t> folders{0};
     std::atomic<std::size_t> images{0};
     std::atomic<std::size_t> totalFolders{0}; ///< 0 until known
     std::atomic<std::size_t> totalImages{0};
-    std::atomic<bool> cancel{false};
+    crestmap::JobControl control;
 };
 
-/// Runs a write or a check to its end, or until cancelled, on the calling thread, keeping in the
+/// Runs a write or a check to its end, or until stopped, on the calling thread, keeping in the
 /// undo journal what a write replaces. Meant for a worker thread: it touches no widget.
 [[nodiscard]] WriteReport runJob(const WriteRequest& request, WriteProgress& progress);

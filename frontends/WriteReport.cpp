@@ -1,29 +1,16 @@
 #include "WriteReport.h"
 
-#include "AccountWords.h"
 #include "FileNames.h"
-#include "MappingFile.h"
 #include "PathText.h"
+#include "WindowWords.h"
 #include "WriteJob.h"
 #include "XmlRecordBuilder.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("WriteReport", text);
-}
-
-QString words(const std::string& text)
-{
-    return qtPath(text);
-}
-
-} // namespace
+using crestmap::Fact;
 
 std::string_view folderPart(std::string_view relativePath)
 {
@@ -35,79 +22,67 @@ std::string_view folderPart(std::string_view relativePath)
     return ".";
 }
 
-QString counted(std::size_t count, const char* one, const char* many)
-{
-    return tr(count == 1 ? one : many).arg(count);
-}
-
-WriteReport WriteReport::failed(const QString& reason)
+WriteReport WriteReport::saying(const QString& text)
 {
     WriteReport report;
-    report.failure = reason;
+    report.failure = text;
     return report;
-}
-
-QStringList WriteReport::facts() const
-{
-    if (!written && !failure.isEmpty() && tally.foldersWritten() == 0 && !pack && !checked) {
-        return {failure};
-    }
-    const std::vector<std::string> core =
-        checked ? crestmap::checkFacts(checked->counts, tally) : tally.facts(plannedFolders);
-    QStringList list;
-    for (const std::string& fact : core) {
-        list << words(fact);
-    }
-    if (checked && cancelled) {
-        list << tr("cancelled: the check stopped before its end");
-    }
-    if (!undoError.isEmpty()) {
-        list << tr("Undo is not available: %1").arg(undoError);
-    }
-    if (!hint.isEmpty()) {
-        list << hint;
-    }
-    return list;
 }
 
 QString WriteReport::summary() const
 {
-    return facts().join(QStringLiteral(" · "));
+    if (facts.empty()) {
+        return failure;
+    }
+    QString line = WindowWords::facts(facts);
+    if (checked && cancelled) {
+        line += QStringLiteral(" · ") + WindowWords::tr("cancelled: the check stopped before its end");
+    }
+    if (undoError) {
+        line += QStringLiteral(" · ") +
+                WindowWords::tr("Undo is not available: %1").arg(WindowWords::error(*undoError));
+    }
+    return line;
 }
 
 QString WriteReport::statusLine() const
 {
     if (written && !checked && tally.records() == 0 && tally.images() > 0) {
-        return tr("config.xml holds no records: none of the %1 files maps with these choices (%2)")
-            .arg(tally.images())
-            .arg(words(crestmap::describeTally(tally.skipped())));
+        return WindowWords::tr("config.xml holds no records: none of the %Ln file(s) maps with "
+                               "these choices (%1)",
+                               nullptr, static_cast<int>(tally.images()))
+            .arg(WindowWords::facts(tally.findings()));
     }
     return summary();
 }
 
 QString WriteReport::details() const
 {
-    QStringList lines = facts();
+    QStringList lines;
+    for (const Fact& fact : facts) {
+        lines << WindowWords::facts({fact});
+    }
+    if (lines.isEmpty()) {
+        lines << failure;
+    }
     for (const crestmap::FolderFailure& folder : tally.failures()) {
-        lines << words(folder.folder) + QStringLiteral(": ") + words(folder.error);
+        lines << WindowWords::path(folder.folder) + QStringLiteral(": ") +
+                     WindowWords::error(folder.error);
     }
     const crestmap::SkipTally& skipped = tally.skipped();
     if (!skipped.sample().empty()) {
-        lines << QString() << tr("Files without a record:");
+        lines << QString() << WindowWords::tr("Files without a record:");
         // In the results view's order: entries passed over before files without a record.
         std::vector<crestmap::SkippedFile> sample = skipped.sample();
         std::stable_partition(sample.begin(), sample.end(), [](const crestmap::SkippedFile& f) {
             return f.reason == crestmap::SkipReason::ExtensionCase;
         });
         for (const crestmap::SkippedFile& file : sample) {
-            lines << words(std::string(crestmap::lastPathComponent(file.name))) +
-                         QStringLiteral(" — ") +
-                         QString::fromUtf8(crestmap::describeSkipReason(file.reason));
+            lines << WindowWords::path(crestmap::lastPathComponent(file.name)) +
+                         QStringLiteral(" — ") + WindowWords::skip(file.reason);
         }
-        const std::size_t more =
-            skipped.withoutRecord() + skipped.passedOver() - skipped.sample().size();
-        if (more > 0) {
-            lines << tr("… and %1 more").arg(more);
+        if (const std::size_t more = skipped.total() - sample.size(); more > 0) {
+            lines << WindowWords::tr("… and %Ln more", nullptr, static_cast<int>(more));
         }
     }
     return lines.join(QLatin1Char('\n'));
@@ -124,6 +99,16 @@ std::optional<std::string> WriteReport::recordOf(const ResultRow& row) const
         return std::nullopt;
     }
     return crestmap::recordLineFor(crestmap::fileNameOf(row.path), style->second);
+}
+
+QString WriteReport::writtenFolder() const
+{
+    using Outcome = crestmap::FolderAccount::Outcome;
+    const std::string& folder = base.empty() ? tally.lastConfigPath() : base;
+    if (tally.folders(Outcome::Written) + tally.folders(Outcome::Unchanged) == 0 || folder.empty()) {
+        return {};
+    }
+    return base.empty() ? QFileInfo(qtPath(folder)).absolutePath() : qtPath(folder);
 }
 
 std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
@@ -163,8 +148,14 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
     m_report.rows.push_back(std::move(row));
 }
 
-void ReportCollector::folderDone()
+void ReportCollector::folderDone(std::string_view folder, std::size_t images,
+                                 std::optional<crestmap::StylePair> style)
 {
+    const std::string relative = relativeFolder(folder);
+    m_report.folderImages[relative] = images;
+    if (style) {
+        m_report.folderStyles[relative] = *style;
+    }
     if (m_progress != nullptr) {
         ++m_progress->folders;
     }
@@ -175,61 +166,45 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
 {
     m_report.tally.folder(folder);
     using Outcome = crestmap::FolderAccount::Outcome;
-    const std::string name(folder.folder);
     // A folder's rows stand only once its outcome is known: they go again if it has no document.
-    if (folder.outcome != Outcome::Written && folder.outcome != Outcome::LeftAlone) {
+    const bool documented = folder.outcome == Outcome::Written ||
+                            folder.outcome == Outcome::Unchanged ||
+                            folder.outcome == Outcome::NoImages;
+    if (!documented) {
         m_report.rows.resize(m_folderStart);
     }
-    const std::string relative = relativeFolder(folder.folder);
-    m_report.folderImages[relative] = folder.images;
-    m_report.folderStyles[relative] = folder.style;
-    switch (folder.outcome) {
-    case Outcome::Failed:
-        m_report.rows.push_back(
-            {ResultRow::Kind::FailedFolder, {}, name, std::string(folder.error)});
-        break;
-    case Outcome::Kept:
-        m_report.rows.push_back(
-            {ResultRow::Kind::KeptFolder, {}, name, crestmap::describeKept(folder.style)});
-        break;
-    case Outcome::NotMapped:
-        m_report.rows.push_back({ResultRow::Kind::KeptFolder, {}, name, "not mapped yet"});
-        break;
-    case Outcome::Cancelled:
-    case Outcome::Written:
-    case Outcome::LeftAlone:
-        break;
+    const bool failed = folder.outcome == Outcome::Unreadable || folder.outcome == Outcome::Unwritable;
+    if (failed || folder.outcome == Outcome::Kept || folder.outcome == Outcome::NotMapped) {
+        m_report.rows.push_back({failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
+                                 {},
+                                 std::string(folder.folder),
+                                 WindowWords::folder(folder).toStdString()});
     }
-    folderDone();
+    folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt);
 }
 
 void ReportCollector::checked(const std::string& folder, const crestmap::ConfigCheck& check,
-                              crestmap::StylePair style)
+                              std::optional<crestmap::StylePair> style)
 {
     using State = crestmap::ConfigCheck::State;
-    const std::string relative = relativeFolder(folder);
-    m_report.folderImages[relative] = check.images;
-    m_report.folderStyles[relative] = style;
-    if (check.state == State::Failed) {
-        m_report.rows.resize(m_folderStart);
-        m_report.rows.push_back({ResultRow::Kind::FailedFolder, {}, folder, check.detail});
-        folderDone();
-        return;
-    }
-    std::string text(crestmap::describeCheckState(check.state));
-    if (check.state == State::Stale || (check.state == State::Current && !check.detail.empty())) {
-        text += ": " + check.detail;
-    }
     const bool current = check.current();
-    m_report.rows.push_back(
-        {current ? ResultRow::Kind::CurrentFolder : ResultRow::Kind::OutdatedFolder,
-         {},
-         folder,
-         check.state == State::NotMapping ? check.detail : text});
-    if (!current && check.state != State::NotMapping) {
-        m_report.checked->outdatedFolders.push_back(folder);
+    if (check.state == State::Unreadable) {
+        m_report.rows.resize(m_folderStart);
     }
-    folderDone();
+    m_report.rows.push_back({check.state == State::Unreadable ? ResultRow::Kind::FailedFolder
+                             : current                       ? ResultRow::Kind::CurrentFolder
+                                                             : ResultRow::Kind::OutdatedFolder,
+                             {},
+                             folder,
+                             WindowWords::check(check).toStdString()});
+    // What an update writes: stale and missing files, not another program's, nor one it would
+    // keep or cannot read.
+    const bool writable = check.state == State::Stale || check.state == State::Missing ||
+                          (check.state == State::CutShort && style);
+    if (!current && writable) {
+        m_report.outdated.push_back(folder);
+    }
+    folderDone(folder, check.images, style);
 }
 
 void ReportCollector::problem(const crestmap::ProblemAccount& problem)
@@ -241,14 +216,18 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
     m_report.rows.push_back({clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
                              {},
                              shownPath(problem.folder, problem.name),
-                             std::string(clash ? problem.other : problem.detail)});
+                             clash ? std::string(problem.other)
+                                   : WindowWords::image(problem.image).toStdString()});
 }
 
-void ReportCollector::finish()
+void ReportCollector::finish(std::vector<Fact> facts)
 {
+    m_report.facts = std::move(facts);
     std::stable_sort(m_report.rows.begin(), m_report.rows.end(),
                      [](const ResultRow& a, const ResultRow& b) { return a.kind < b.kind; });
-    m_report.problems =
-        static_cast<std::size_t>(std::count_if(m_report.rows.begin(), m_report.rows.end(),
-                                               [](const ResultRow& row) { return row.problem(); }));
+    // The problem rows come first; where they end is where the sorted kinds cross.
+    m_report.problems = static_cast<std::size_t>(
+        std::partition_point(m_report.rows.begin(), m_report.rows.end(),
+                             [](const ResultRow& row) { return row.problem(); }) -
+        m_report.rows.begin());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigCheck.h"
+#include "FileError.h"
 #include "PackWalk.h"
 #include "SkipReason.h"
 #include "WriteAccount.h"
@@ -16,13 +17,13 @@
 
 struct WriteProgress;
 
-/// One row of the results: an image and the picture it maps to, a folder's state, or a problem
+/// One row of the results: an image and the picture it maps to, a folder's verdict, or a problem
 /// and its reason.
 struct ResultRow {
     enum class Kind : std::uint8_t {
         FailedFolder,
-        KeptFolder,     ///< kept in its own style, or not mapped yet
-        OutdatedFolder, ///< a check found its config.xml missing, stale or no mapping file
+        KeptFolder,     ///< kept in its own style, cut short, or not mapped yet
+        OutdatedFolder, ///< a check found its config.xml not current
         PassedOver,
         NoRecord,
         Clash,         ///< `text` is the other image's whole path
@@ -31,9 +32,9 @@ struct ResultRow {
         Mapped,
     };
     Kind kind = Kind::Mapped;
-    crestmap::SkipReason reason = crestmap::SkipReason::StyleGivesNoRecord; ///< for problems
+    crestmap::SkipReason reason = crestmap::SkipReason::StyleGivesNoRecord; ///< for skipped files
     std::string path; ///< relative to the report's base; a whole path for files chosen one by one
-    std::string text; ///< the picture, what is wrong, or the folder's state in words
+    std::string text; ///< the picture, the other image, or the verdict in the window's words
 
     [[nodiscard]] bool problem() const noexcept { return kind < Kind::CurrentFolder; }
     [[nodiscard]] bool folder() const noexcept
@@ -43,38 +44,31 @@ struct ResultRow {
     }
 };
 
-/// What a check of a pack came to, beside its rows.
-struct CheckSummary {
-    crestmap::PackCheck counts;
-    std::vector<std::string> outdatedFolders; ///< missing or stale: what an update would write
-};
-
-/// Everything a front end's write or check came to, made from the core's account of it alone:
-/// the figures, and the rows the results view shows, problems first.
+/// Everything a write or a check of the window came to, made from the core's account alone: the
+/// facts, and the rows the results view shows, problems first.
 struct WriteReport {
     bool written = false; ///< every folder written (a check: everything current)
-    QString failure;      ///< why nothing was written
+    bool checked = false; ///< a check, not a write
+    QString failure;      ///< why nothing could be written, or what the report stands for
     std::string base;     ///< the folder rows are relative to; empty for Browse
     bool pack = false;    ///< several folders
     crestmap::WriteTally tally;
+    std::vector<crestmap::Fact> facts;
     std::vector<ResultRow> rows;
     std::size_t problems = 0; ///< the first rows
-    QString hint;             ///< what the user may have meant to do instead
-    QString undoError;        ///< why this write cannot be undone, when it cannot
-    std::string journal;      ///< the name of its undo journal, when it has one
+    std::optional<crestmap::FileError> undoError; ///< why this write cannot be undone
+    std::string journal;                          ///< its undo journal, when it has one
     /// How many images each folder (relative, "." for the top) holds, and in which style its
     /// config.xml was written, kept or checked.
     std::unordered_map<std::string, std::size_t> folderImages;
     std::unordered_map<std::string, crestmap::StylePair> folderStyles;
-    std::size_t plannedFolders = 0;      ///< the folders the write was to write, when known
-    bool cancelled = false;              ///< stopped by the user before the end
-    std::optional<CheckSummary> checked; ///< a check, not a write
+    std::vector<std::string> outdated; ///< a check's folders that an update would write
+    bool descended = false;            ///< a check that took in the folders below, as asked
+    bool cancelled = false;
 
-    /// A write that never started, and why.
-    [[nodiscard]] static WriteReport failed(const QString& reason);
+    /// A report of no write, such as one that could not start, or of an undo.
+    [[nodiscard]] static WriteReport saying(const QString& text);
 
-    /// The facts in the core's words, in order.
-    [[nodiscard]] QStringList facts() const;
     /// One line for the status bar and the results header.
     [[nodiscard]] QString summary() const;
     /// The summary, or a plain warning when a selection of files gave no record at all.
@@ -83,13 +77,12 @@ struct WriteReport {
     [[nodiscard]] QString details() const;
     /// The record line of a row whose image has one.
     [[nodiscard]] std::optional<std::string> recordOf(const ResultRow& row) const;
+    /// The config.xml the write wrote or found current, and its folder; empty when none.
+    [[nodiscard]] QString writtenFolder() const;
 };
 
 /// The folder part of a path relative to a pack's top: "." for the top itself.
 [[nodiscard]] std::string_view folderPart(std::string_view relativePath);
-
-/// "1 folder" or "3 folders": `one` or `many` with the count in place of %1.
-[[nodiscard]] QString counted(std::size_t count, const char* one, const char* many);
 
 /// A finished write's report, shared by whoever shows it rather than copied: its rows can
 /// number hundreds of thousands.
@@ -112,15 +105,16 @@ public:
     void problem(const crestmap::ProblemAccount& problem) override;
     /// One folder of a check, after its entries.
     void checked(const std::string& folder, const crestmap::ConfigCheck& check,
-                 crestmap::StylePair style);
+                 std::optional<crestmap::StylePair> style);
 
-    /// Puts the problems first; call once the write is over.
-    void finish();
+    /// Puts the problems first and states the facts; call once the job is over.
+    void finish(std::vector<crestmap::Fact> facts);
 
 private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
     [[nodiscard]] std::string relativeFolder(std::string_view folder) const;
-    void folderDone();
+    void folderDone(std::string_view folder, std::size_t images,
+                    std::optional<crestmap::StylePair> style);
 
     WriteReport& m_report;
     WriteProgress* m_progress;

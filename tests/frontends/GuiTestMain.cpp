@@ -1,3 +1,5 @@
+#include "Translator.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,6 +8,10 @@ int main(int argc, char** argv)
     // Tests never need a screen; a display in the environment is not ours to use.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // English, as its catalogue has it, with numbers as in the United States, whatever the
+    // machine says.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    installTranslators(app, QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,3 +1,4 @@
+#include "NaturalOrder.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
@@ -6,16 +7,15 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace crestmap {
 namespace {
@@ -40,11 +40,11 @@ protected:
     // The row showing `name`, made current and the only one selected.
     void select(const QString& name)
     {
-        const int row = column(model(), ResultsModel::FileColumn).indexOf(name);
+        const int row = column(results(), ResultsModel::FileColumn).indexOf(name);
         ASSERT_GE(row, 0) << name.toStdString();
         view().setFocus();
         view().selectionModel()->setCurrentIndex(
-            model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            results().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
 
     // Copy Path, as Edit ▸ Copy paths does it: the bytes that go on the clipboard.
@@ -77,12 +77,20 @@ protected:
         return actions;
     }
 
-    ResultsPanel& panel() { return *m_window.findChild<ResultsPanel*>(); }
-    ResultsModel& model() { return panel().model(); }
     QTableView& view() { return panel().view(); }
+    void show(std::vector<ResultRow> rows, bool pack = false)
+    {
+        auto report = std::make_shared<WriteReport>();
+        report->base = "/packs";
+        report->pack = pack;
+        report->rows = std::move(rows);
+        panel().showReport(report);
+    }
 
-    QAbstractItemModelTester m_tester{&model(),
+    QAbstractItemModelTester m_source{&panel().model(),
                                       QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester m_shown{&panel().proxy(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 
 // A mixed pack at the window's first size: every name and reason reads in full (also run at
@@ -107,11 +115,11 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
     m_window.resize(960, 760);
     QApplication::processEvents();
     ASSERT_EQ(m_window.size(), QSize(960, 760));
-    ASSERT_EQ(model().rowCount(), 15);
-    for (int row = 0; row < model().rowCount(); ++row) {
+    ASSERT_EQ(results().rowCount(), 15);
+    for (int row = 0; row < results().rowCount(); ++row) {
         for (const int col :
              {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
-            const QModelIndex index = model().index(row, col);
+            const QModelIndex index = results().index(row, col);
             EXPECT_LE(view().sizeHintForIndex(index).width(), view().visualRect(index).width())
                 << index.data().toString().toStdString();
         }
@@ -121,16 +129,12 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
 // Numbers sort as numbers, problems first either way, by image, picture and folder alike.
 TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
 {
-    auto report = std::make_shared<WriteReport>();
-    report->base = "/packs";
-    report->pack = true;
-    report->problems = 2;
-    report->rows = {{ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "clubs 10/45.png", {}},
-                    {ResultRow::Kind::PassedOver, SkipReason::ExtensionCase, "clubs 9/X.PNG", {}},
-                    {ResultRow::Kind::Mapped, {}, "clubs 10/2046.png", "club/2046/logo"},
-                    {ResultRow::Kind::Mapped, {}, "clubs 9/501.png", "club/501/logo"},
-                    {ResultRow::Kind::Mapped, {}, "clubs 100/1234.png", "club/1234/logo"}};
-    model().show(report);
+    show({{ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "clubs 10/45.png", {}},
+          {ResultRow::Kind::PassedOver, SkipReason::ExtensionCase, "clubs 9/X.PNG", {}},
+          {ResultRow::Kind::Mapped, {}, "clubs 10/2046.png", "club/2046/logo"},
+          {ResultRow::Kind::Mapped, {}, "clubs 9/501.png", "club/501/logo"},
+          {ResultRow::Kind::Mapped, {}, "clubs 100/1234.png", "club/1234/logo"}},
+         true);
     struct Case {
         int column;
         Qt::SortOrder order;
@@ -152,7 +156,33 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
     };
     for (const Case& c : cases) {
         view().sortByColumn(c.column, c.order);
-        EXPECT_EQ(column(model(), ResultsModel::FileColumn), c.names) << c.column << c.order;
+        EXPECT_EQ(column(results(), ResultsModel::FileColumn), c.names) << c.column << c.order;
+    }
+}
+
+// The quick key and the full comparison never disagree, whatever the names.
+TEST(NaturalOrder, KeyAndComparisonAgreeOnRandomNames)
+{
+    std::mt19937 random(7);
+    const std::string pieces[] = {"0", "00", "7", "10", "123456789012345678901", "a", "B", "b", "_",
+                                  ".png", "\xC3\xA9", "z", "-"};
+    const auto name = [&] {
+        std::string text;
+        for (int i = random() % 5; i >= 0; --i) {
+            text += pieces[random() % std::size(pieces)];
+        }
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string a = name();
+        const std::string b = name();
+        const std::uint64_t keyA = naturalKey(0, a);
+        const std::uint64_t keyB = naturalKey(0, b);
+        const int order = naturalCompare(a, b);
+        EXPECT_EQ(order, -naturalCompare(b, a)) << a << " | " << b;
+        if (keyA != keyB) {
+            EXPECT_EQ(keyA < keyB, order < 0) << a << " | " << b;
+        }
     }
 }
 
@@ -164,16 +194,12 @@ TEST_F(ResultsList, AwkwardNamesKeepToTheirRowsAndColumns)
     GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux; Wine's "
                     "stand-ins for Windows' own fonts are wider";
 #endif
-    auto report = std::make_shared<WriteReport>();
-    report->base = "/packs";
-    report->problems = 1;
     const std::string longName = std::string(251, 'n') + ".png";
-    report->rows = {{ResultRow::Kind::NoRecord, SkipReason::UnwritableName, "new\nline.png", {}},
-                    {ResultRow::Kind::Mapped, {}, longName, "graphics/pictures/club/n/logo"}};
     m_window.resize(960, 760);
-    panel().showReport(report);
-    EXPECT_EQ(model().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
-    const QModelIndex reason = model().index(0, ResultsModel::PictureColumn);
+    show({{ResultRow::Kind::NoRecord, SkipReason::UnwritableName, "new\nline.png", {}},
+          {ResultRow::Kind::Mapped, {}, longName, "graphics/pictures/club/n/logo"}});
+    EXPECT_EQ(results().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
+    const QModelIndex reason = results().index(0, ResultsModel::PictureColumn);
     EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
 }
 
@@ -192,19 +218,17 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
     }
     writeFile(m_dir.path() / odd, test::pngSignature);
     write(m_dir.path());
-    const QString shown = QString::fromUtf8(odd);
-    select(shown);
+    select(QString::fromUtf8(odd));
     const QByteArray path = QByteArray::fromStdString((m_dir.path() / odd).string());
     EXPECT_EQ(copiedPath(), path);
-
     view().sortByColumn(ResultsModel::FileColumn, Qt::DescendingOrder);
     EXPECT_EQ(copiedPath(), path) << "after a sort";
     QTest::keyClicks(m_window.findChild<QLineEdit*>("resultsFilter"), "ODD");
     EXPECT_EQ(copiedPath(), path) << "after a filter";
 }
 
-// Shift+F10 opens the current row's menu; Copy Record is off for a row without a record, and
-// copies the record of a clashing image, which still has one.
+// Shift+F10 opens the current row's menu, which speaks of what the row is; Copy Record is off
+// for a row without a record, and copies the record of a clashing image, which still has one.
 TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
 {
     test::makeFiles(m_dir.path(), {"1234.png"}, test::pngSignature);
@@ -214,26 +238,32 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     select("X.PNG");
     EXPECT_EQ(menuWith("Copy &Record"), (QStringList{"&Open Image", "Show in &Folder", "",
                                                      "&Copy Path", "Copy &Record (off)"}));
-
     QGuiApplication::clipboard()->setText("kept");
     select("1234.jpg");
-    ASSERT_TRUE(
-        model().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
+    ASSERT_TRUE(results().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
     menuWith("Copy &Record");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "<record from=\"1234\" to=\"graphics/pictures/club/1234/logo\"/>");
     EXPECT_EQ(status(), "Copied the record of 1 row");
+
+    show({{ResultRow::Kind::KeptFolder, {}, "/packs/kits", "kept: maps kits"}});
+    select("kits");
+    EXPECT_EQ(menuWith("-").front(), "&Open Folder");
 }
 
+// Nothing that opens a file keeps the window waiting, and what does not open is said.
 TEST_F(ResultsList, OpeningWithNothingToOpenItSaysSo)
 {
     writeFile(m_dir.path() / "1.png", test::pngSignature);
     write(m_dir.path());
-    m_prompts.nothingOpens = true;
     select("1.png");
+    const QString shown = QDir::toNativeSeparators(QString::fromStdString(m_dir / "1.png"));
+    m_prompts.openTrouble = Opening::Failed;
     QTest::keyClick(&view(), Qt::Key_Return);
-    EXPECT_EQ(status(), "Nothing could open " +
-                            QDir::toNativeSeparators(QString::fromStdString(m_dir / "1.png")));
+    EXPECT_EQ(status(), "Nothing could open " + shown);
+    m_prompts.openTrouble = Opening::NoAnswer;
+    QTest::keyClick(&view(), Qt::Key_Return);
+    EXPECT_EQ(status(), "The program for " + shown + " has not answered yet");
 }
 
 } // namespace

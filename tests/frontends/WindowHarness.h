@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Desktop.h"
+#include "FileSelector.h"
 #include "MainWindow.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
@@ -32,34 +34,57 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace crestmap::test {
 
 /// Answers the window's dialogs from a script, and keeps what it was asked to show or open.
-class ScriptedPrompts final : public Prompts {
+class ScriptedPrompts final : public Prompts, public Desktop {
 public:
     std::deque<QList<QUrl>> fileAnswers;
     std::deque<QUrl> folderAnswers;
-    std::function<void()> whileChoosing;
+    std::function<void()> whileAsked; ///< runs inside each question, as a nested loop would
     PlanChoice planAnswer = PlanChoice::UpdateOwnStyles;
+    KeepChoice keepAnswer = KeepChoice::UpdateOwnStyle;
     AlertAnswer alertAnswer = AlertAnswer::Ok;
+    bool undoAnswer = true;
+    bool forceAnswer = false;
     bool quitAnswer = true;
-    std::vector<QString> quitQuestions;
+    std::vector<QString> questions; ///< every question, in the words it was asked
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
-    QList<QUrl> opened;
-    bool nothingOpens = false; ///< as on a desktop with no program for the file
+    QStringList folderTitles; ///< write or check, as the folder dialog was opened
+    QList<QString> opened;
+    std::optional<Opening> openTrouble; ///< as on a desktop with no program for the file
     int dialogsShown = 0;
 
     QList<QUrl> chooseImageFiles(QWidget*) override
     {
         ++dialogsShown;
-        if (whileChoosing) {
-            whileChoosing();
-        }
+        asked({});
         return take(fileAnswers, {});
     }
-    QUrl chooseFolder(QWidget*) override { return ++dialogsShown, take(folderAnswers, {}); }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, const QString&) override
+    QUrl chooseFolder(QWidget*, bool checking, const QString& start) override
+    {
+        ++dialogsShown;
+        folderTitles << (checking ? "check " : "write ") + start;
+        return take(folderAnswers, {});
+    }
+    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
     {
         plans.push_back(plan);
         return planAnswer;
+    }
+    KeepChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
+                          std::optional<crestmap::StylePair> own, crestmap::StylePair) override
+    {
+        asked(config + (own ? " maps its own style" : " is cut short"));
+        return keepAnswer;
+    }
+    bool confirmUndo(QWidget*, const QString& write) override
+    {
+        asked("undo " + write);
+        return undoAnswer;
+    }
+    bool confirmForce(QWidget*, const QStringList& files) override
+    {
+        asked("force " + files.join(", "));
+        return forceAnswer;
     }
     AlertAnswer showResultAlert(QWidget*, const ResultAlert& alert) override
     {
@@ -68,19 +93,32 @@ public:
     }
     bool confirmQuit(QWidget*, const QString& progress) override
     {
-        quitQuestions.push_back(progress);
+        asked("quit " + progress);
         return quitAnswer;
     }
-    void open(const QUrl& url, const std::function<void()>& failed) override
+    void showText(QWidget*, const QString& title, const QString&) override { asked(title); }
+    void open(const QString& path, const std::function<void(Opening)>& trouble) override
     {
-        opened << url;
-        if (nothingOpens) {
-            failed();
+        opened << path;
+        if (openTrouble) {
+            trouble(*openTrouble);
         }
     }
-    void showInFolder(const QString&, const std::function<void()>&) override {}
+    void showInFolder(const QString& path, const std::function<void(Opening)>&) override
+    {
+        opened << "folder of " + path;
+    }
 
 private:
+    void asked(const QString& question)
+    {
+        if (!question.isEmpty()) {
+            questions.push_back(question);
+        }
+        if (whileAsked) {
+            whileAsked();
+        }
+    }
     template <typename T> static T take(std::deque<T>& answers, T otherwise)
     {
         if (!answers.empty()) {
@@ -153,8 +191,8 @@ protected:
         return texts;
     }
 
-    // Waits for the write under way, and the alert that follows it.
-    void settle(std::size_t alertCount)
+    // Waits until nothing runs and `alertCount` alerts have been shown.
+    void settle(std::size_t alertCount = 0)
     {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return m_prompts.alerts.size() >= alertCount && !m_window.writer().busy(); },
@@ -162,7 +200,8 @@ protected:
     }
 
     QString status() { return m_window.statusBar()->currentMessage(); }
-    ResultsModel& results() { return child<ResultsPanel>("resultsPanel")->model(); }
+    ResultsPanel& panel() { return *child<ResultsPanel>("resultsPanel"); }
+    QAbstractItemModel& results() { return panel().proxy(); }
 
     // Each row of the results as "image | picture or reason", in view order.
     QStringList rows()
@@ -185,7 +224,7 @@ protected:
     }
 
     ScriptedPrompts m_prompts;
-    MainWindow m_window{&m_prompts};
+    MainWindow m_window{&m_prompts, &m_prompts};
     TempDir m_dir;
 };
 

@@ -1,0 +1,372 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DialogPrompts</name>
+    <message numerus="yes">
+        <source>  … and %n more</source>
+        <translation>
+            <numerusform>  … and %n more</numerusform>
+            <numerusform>  … and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <translation>
+            <numerusform>Updating each folder in its own style changes %n config.xml file (new images get their records):</numerusform>
+            <numerusform>Updating each folder in its own style changes %n config.xml files (new images get their records):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <translation>
+            <numerusform>%n folder without a config.xml gets one as %1.</numerusform>
+            <numerusform>%n folders without a config.xml get one as %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) already current stay as they are.</source>
+        <translation>
+            <numerusform>%n config.xml file already current stays as it is.</numerusform>
+            <numerusform>%n config.xml files already current stay as they are.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <translation>
+            <numerusform>%n config.xml file cut short is kept by an update; writing all replaces it:</numerusform>
+            <numerusform>%n config.xml files cut short are kept by an update; writing all replaces them:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <translation>
+            <numerusform>Writing all as %1 would change the style of %n folder:</numerusform>
+            <numerusform>Writing all as %1 would change the style of %n folders:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in %n folder(s)?</source>
+        <translation>
+            <numerusform>Write config.xml in %n folder?</numerusform>
+            <numerusform>Write config.xml in %n folders?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) changed since the write:</source>
+        <translation>
+            <numerusform>%n config.xml file changed since the write:</numerusform>
+            <numerusform>%n config.xml files changed since the write:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FileSelector</name>
+    <message numerus="yes">
+        <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <translation>
+            <numerusform>Crestmap opens one folder at a time; %Ln more was given: %1</numerusform>
+            <numerusform>Crestmap opens one folder at a time; %Ln more were given: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ResultAlert</name>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully created in %n folder(s).</source>
+        <translation>
+            <numerusform>Your config.xml files have been successfully created in %n folder.</numerusform>
+            <numerusform>Your config.xml files have been successfully created in %n folders.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <translation>
+            <numerusform>The config.xml files it replaced held %n record that the new ones lack; Undo puts them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %n records that the new ones lack; Undo puts them back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <translation>
+            <numerusform>The config.xml it replaced held %n record that the new one lacks; Undo puts it back.</numerusform>
+            <numerusform>The config.xml it replaced held %n records that the new one lacks; Undo puts it back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPanel</name>
+    <message numerus="yes">
+        <source>Copied the record of %n row(s)</source>
+        <translation>
+            <numerusform>Copied the record of %n row</numerusform>
+            <numerusform>Copied the record of %n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied the path of %n row(s)</source>
+        <translation>
+            <numerusform>Copied the path of %n row</numerusform>
+            <numerusform>Copied the path of %n rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowWords</name>
+    <message numerus="yes">
+        <source>%1 (%Ln image(s))</source>
+        <translation>
+            <numerusform>%1 (%Ln image)</numerusform>
+            <numerusform>%1 (%Ln images)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln record</numerusform>
+            <numerusform>%Ln records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <translation>
+            <numerusform>%Ln folder</numerusform>
+            <numerusform>%Ln folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) to %1</source>
+        <translation>
+            <numerusform>wrote %Ln record to %1</numerusform>
+            <numerusform>wrote %Ln records to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) unchanged</source>
+        <translation>
+            <numerusform>%Ln config.xml file unchanged</numerusform>
+            <numerusform>%Ln config.xml files unchanged</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <translation>
+            <numerusform>%1 is unchanged: it already holds %Ln record</numerusform>
+            <numerusform>%1 is unchanged: it already holds %Ln records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) kept in their own style</source>
+        <translation>
+            <numerusform>%Ln folder kept in their own style</numerusform>
+            <numerusform>%Ln folders kept in their own style</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) cut short, kept</source>
+        <translation>
+            <numerusform>%Ln config.xml file cut short, kept</numerusform>
+            <numerusform>%Ln config.xml files cut short, kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) not mapped yet</source>
+        <translation>
+            <numerusform>%Ln folder not mapped yet</numerusform>
+            <numerusform>%Ln folders not mapped yet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) could not be read</source>
+        <translation>
+            <numerusform>%Ln folder could not be read</numerusform>
+            <numerusform>%Ln folders could not be read</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) could not be written</source>
+        <translation>
+            <numerusform>%Ln folder could not be written</numerusform>
+            <numerusform>%Ln folders could not be written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record</source>
+        <translation>
+            <numerusform>%Ln file without a record</numerusform>
+            <numerusform>%Ln files without a record</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) passed over (.PNG)</source>
+        <translation>
+            <numerusform>%Ln entry passed over (.PNG)</numerusform>
+            <numerusform>%Ln entries passed over (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of the replaced config.xml not in the new one</source>
+        <translation>
+            <numerusform>%Ln record of the replaced config.xml is not in the new one</numerusform>
+            <numerusform>%Ln records of the replaced config.xml are not in the new one</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of the replaced config.xml files not in the new ones</source>
+        <translation>
+            <numerusform>%Ln record of the replaced config.xml files is not in the new ones</numerusform>
+            <numerusform>%Ln records of the replaced config.xml files are not in the new ones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) map to the same picture as another</source>
+        <translation>
+            <numerusform>%Ln image maps to the same picture as another</numerusform>
+            <numerusform>%Ln images map to the same picture as another</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) would not load</source>
+        <translation>
+            <numerusform>%Ln image would not load</numerusform>
+            <numerusform>%Ln images would not load</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>all %Ln config.xml files are current</source>
+        <translation>
+            <numerusform>the %Ln config.xml file is current</numerusform>
+            <numerusform>all %Ln config.xml files are current</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 not current</source>
+        <translation>
+            <numerusform>%Ln of %1 is not current</numerusform>
+            <numerusform>%Ln of %1 are not current</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <translation>
+            <numerusform>%Ln config.xml file</numerusform>
+            <numerusform>%Ln config.xml files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) added</source>
+        <translation>
+            <numerusform>%Ln record added</numerusform>
+            <numerusform>%Ln records added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) removed</source>
+        <translation>
+            <numerusform>%Ln record removed</numerusform>
+            <numerusform>%Ln records removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <translation>
+            <numerusform>%Ln removed</numerusform>
+            <numerusform>%Ln removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) changed</source>
+        <translation>
+            <numerusform>%Ln record changed</numerusform>
+            <numerusform>%Ln records changed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed</source>
+        <translation>
+            <numerusform>%Ln changed</numerusform>
+            <numerusform>%Ln changed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already as before the write</source>
+        <translation>
+            <numerusform>%Ln already as before the write</numerusform>
+            <numerusform>%Ln already as before the write</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed since, left alone</source>
+        <translation>
+            <numerusform>%Ln changed since, left alone</numerusform>
+            <numerusform>%Ln changed since, left alone</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln could not be put back</source>
+        <translation>
+            <numerusform>%Ln could not be put back</numerusform>
+            <numerusform>%Ln could not be put back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
+        <translation>
+            <numerusform>the write of %Ln config.xml file in %1, made by %2 at %3</numerusform>
+            <numerusform>the write of %Ln config.xml files in %1, made by %2 at %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <translation>
+            <numerusform>config.xml holds no records: its %Ln file does not map with these choices (%1)</numerusform>
+            <numerusform>config.xml holds no records: none of the %Ln files maps with these choices (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more</source>
+        <translation>
+            <numerusform>… and %Ln more</numerusform>
+            <numerusform>… and %Ln more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteController</name>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <translation>
+            <numerusform>%Ln folder</numerusform>
+            <numerusform>%Ln folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <translation>
+            <numerusform>%Ln image</numerusform>
+            <numerusform>%Ln images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln folder(s)</source>
+        <translation>
+            <numerusform>%1 of %Ln folder</numerusform>
+            <numerusform>%1 of %Ln folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) written so far</source>
+        <translation>
+            <numerusform>%Ln folder written so far</numerusform>
+            <numerusform>%Ln folders written so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Write of %n Folder(s)</source>
+        <translation>
+            <numerusform>&amp;Undo Write of %n Folder</numerusform>
+            <numerusform>&amp;Undo Write of %n Folders</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
