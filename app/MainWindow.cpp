@@ -43,10 +43,10 @@ MainWindow::MainWindow(Prompts* prompts, Desktop* desktop, QWidget* parent)
         resize(size().boundedTo(screen->availableSize() - QSize(2 * border, title + 2 * border)));
     }
     m_writer = new WriteController(*m_prompts, this);
-    m_selector = new FileSelector(*m_prompts, *m_writer, this,
-                                  {m_ui->graphicStyleBox, m_ui->logoTypeBox, m_ui->kitTypeBox,
-                                   m_ui->backgroundTypeBox},
-                                  m_ui->previewLabel, m_ui->includeSubfolders);
+    m_selector = new FileSelector(
+        *m_prompts, *m_writer, this,
+        {m_ui->graphicStyleBox, m_ui->logoTypeBox, m_ui->kitTypeBox, m_ui->backgroundTypeBox},
+        m_ui->previewLabel, m_ui->includeSubfolders);
     m_ui->folderDragView->attach([this](const QUrl& folder) {
         return m_selector->takeFolder(folder, WriteRequest::Source::Drop);
     });
@@ -84,8 +84,10 @@ void MainWindow::connectCommands()
     connect(ui.updateStaleAction, &QAction::enabledChanged, ui.updateStaleButton,
             &QWidget::setEnabled);
     connect(ui.browseAction, &QAction::triggered, m_selector, &FileSelector::fileBrowseSelect);
-    connect(ui.writeFolderAction, &QAction::triggered, this, [this] { m_selector->chooseFolder(false); });
-    connect(ui.checkFolderAction, &QAction::triggered, this, [this] { m_selector->chooseFolder(true); });
+    connect(ui.writeFolderAction, &QAction::triggered, this,
+            [this] { m_selector->chooseFolder(false); });
+    connect(ui.checkFolderAction, &QAction::triggered, this,
+            [this] { m_selector->chooseFolder(true); });
     connect(ui.updateStaleAction, &QAction::triggered, this, [this] {
         if (m_lastCheck) {
             m_selector->updateStale(*m_lastCheck);
@@ -95,7 +97,8 @@ void MainWindow::connectCommands()
     // Edit ▸ Undo takes back the last write; when that is not the one shown, it asks first.
     connect(ui.undoAction, &QAction::triggered, this,
             [this, results] { m_writer->undo(results->model().report().journal); });
-    connect(ui.copyAction, &QAction::triggered, results, [results] { results->copySelection(false); });
+    connect(ui.copyAction, &QAction::triggered, results,
+            [results] { results->copySelection(false); });
     connect(ui.openFolderAction, &QAction::triggered, this,
             [this, results] { open(results->model().report().writtenFolder()); });
     connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
@@ -103,30 +106,31 @@ void MainWindow::connectCommands()
 
     connect(m_writer, &WriteController::reported, this, &MainWindow::showReport);
     connect(m_writer, &WriteController::busyChanged, this, [this, results](bool busy) {
-        for (QWidget* input : std::initializer_list<QWidget*>{
-                 m_ui->folderDragView, m_ui->browseButton, m_ui->writeFolderButton,
-                 m_ui->checkFolderButton}) {
+        for (QWidget* input :
+             std::initializer_list<QWidget*>{m_ui->folderDragView, m_ui->browseButton,
+                                             m_ui->writeFolderButton, m_ui->checkFolderButton}) {
             input->setEnabled(!busy);
         }
-        for (QAction* action : {m_ui->browseAction, m_ui->writeFolderAction, m_ui->checkFolderAction}) {
+        for (QAction* action :
+             {m_ui->browseAction, m_ui->writeFolderAction, m_ui->checkFolderAction}) {
             action->setEnabled(!busy);
         }
         m_ui->updateStaleAction->setEnabled(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
         results->setBusy(busy);
     });
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
-    connect(m_writer, &WriteController::undoAvailable, this, [this](bool available, const QString& text) {
-        m_ui->undoAction->setEnabled(available);
-        m_ui->undoAction->setText(text);
-    });
+    connect(m_writer, &WriteController::undoAvailable, this,
+            [this](bool available, const QString& text) {
+                m_ui->undoAction->setEnabled(available);
+                m_ui->undoAction->setText(text);
+            });
     m_writer->refreshUndo();
     connect(m_writer, &WriteController::undone, this, [this](const QString& summary) {
         // The list showed what the write did, which is now taken back.
         showReport(std::make_shared<const WriteReport>(WriteReport::saying(summary)));
     });
-    connect(m_selector, &FileSelector::message, statusBar(), [this](const QString& text) {
-        statusBar()->showMessage(text);
-    });
+    connect(m_selector, &FileSelector::message, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
     // The summary's Undo is of the write it sums up, and of no later one.
     connect(results, &ResultsPanel::undoRequested, m_writer,
@@ -134,7 +138,8 @@ void MainWindow::connectCommands()
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_desktop->showInFolder(path, [this, path](Opening) {
-            statusBar()->showMessage(tr("Nothing could show %1").arg(QDir::toNativeSeparators(path)));
+            statusBar()->showMessage(
+                tr("Nothing could show %1").arg(QDir::toNativeSeparators(path)));
         });
     });
     connect(results, &ResultsPanel::message, statusBar(),
@@ -212,7 +217,8 @@ void MainWindow::showReport(const SharedReport& report)
     // The title names the folder the list shows.
     const QString written = report->writtenFolder();
     const QString folder = !report->base.empty() ? qtPath(report->base) : written;
-    const QString name = QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
+    const QString name =
+        QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
     setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap") : tr("%1 — Crestmap").arg(name));
     if (!folder.isEmpty()) {
         m_selector->setFolderInView(QDir::toNativeSeparators(folder));

@@ -29,8 +29,9 @@ QLocale installTranslators(QCoreApplication& app, const QLocale& locale)
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
     } else {
-        std::fprintf(stderr, "crestmap: Qt's catalogue for %s is missing; its own buttons stay "
-                             "in English\n",
+        std::fprintf(stderr,
+                     "crestmap: Qt's catalogue for %s is missing; its own buttons stay "
+                     "in English\n",
                      qPrintable(chosen.name()));
     }
     return chosen;

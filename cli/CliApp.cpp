@@ -255,7 +255,8 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
     const std::size_t failed =
         report.folders(Outcome::Unwritable) + report.folders(Outcome::Unreadable);
     // A lone folder that failed has said why; a summary would only repeat it.
-    if (!report.json() && !(failed > 0 && report.folders(Outcome::Written) == 0 && !request.recursive)) {
+    if (!report.json() &&
+        !(failed > 0 && report.folders(Outcome::Written) == 0 && !request.recursive)) {
         out << factLine(report.facts()) << '\n';
     }
     return finished(failed > 0 ? Failed : Written, out, err);
@@ -311,7 +312,8 @@ std::size_t consoleWidth()
         size.ws_col > 0) {
         return size.ws_col;
     }
-    if (const char* columns = std::getenv("COLUMNS"); columns != nullptr && std::atoi(columns) > 0) {
+    if (const char* columns = std::getenv("COLUMNS");
+        columns != nullptr && std::atoi(columns) > 0) {
         return static_cast<std::size_t>(std::atoi(columns));
     }
 #endif

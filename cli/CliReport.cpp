@@ -16,9 +16,9 @@ using Outcome = FolderAccount::Outcome;
 
 std::string_view outcomeWord(Outcome outcome)
 {
-    static constexpr std::array<std::string_view, 8> words{
-        "written", "unchanged", "kept", "not mapped yet", "no images", "failed", "failed",
-        "cancelled"};
+    static constexpr std::array<std::string_view, 8> words{"written",        "unchanged", "kept",
+                                                           "not mapped yet", "no images", "failed",
+                                                           "failed",         "cancelled"};
     return words[static_cast<std::size_t>(outcome)];
 }
 
@@ -128,8 +128,9 @@ void CliReport::folder(const FolderAccount& folder)
         break;
     case Outcome::NotMapped:
         m_out << whatStands(folder)
-              << (folder.existing.state == MappingScan::State::Missing ? " (give a style to write it)\n"
-                                                                      : "; give a style to write it\n");
+              << (folder.existing.state == MappingScan::State::Missing
+                      ? " (give a style to write it)\n"
+                      : "; give a style to write it\n");
         break;
     case Outcome::Unreadable:
         m_err << "crestmap-cli: " << errorWords(*folder.error) << '\n';

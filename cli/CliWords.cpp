@@ -95,8 +95,10 @@ std::string factWords(const Fact& fact)
         return counted(n, "1 entry passed over (.PNG)", "%n entries passed over (.PNG)");
     case Kind::RecordsLost:
         return counted(n, "1 record", "%n records") +
-               (fact.of == 1 ? " of the replaced config.xml " : " of the replaced config.xml files ") +
-               (n == 1 ? "is" : "are") + (fact.of == 1 ? " not in the new one" : " not in the new ones");
+               (fact.of == 1 ? " of the replaced config.xml "
+                             : " of the replaced config.xml files ") +
+               (n == 1 ? "is" : "are") +
+               (fact.of == 1 ? " not in the new one" : " not in the new ones");
     case Kind::Clashes:
         return counted(n, "1 image maps to the same picture as another",
                        "%n images map to the same picture as another");
@@ -112,7 +114,8 @@ std::string factWords(const Fact& fact)
                       : counted(n, "all 1 config.xml files are current",
                                 "all %n config.xml files are current");
     case Kind::Outdated:
-        return std::to_string(n) + " of " + counted(fact.of, "1 config.xml file", "%n config.xml files") +
+        return std::to_string(n) + " of " +
+               counted(fact.of, "1 config.xml file", "%n config.xml files") +
                (n == 1 ? " is" : " are") + " not current";
     }
     return {};
@@ -159,8 +162,8 @@ std::string errorWords(const FileError& error)
 std::string_view stateWord(ConfigCheck::State state)
 {
     static constexpr std::array<std::string_view, 8> words{
-        "current",        "stale",     "missing", "cut short", "not a mapping file",
-        "not mapped yet", "failed",    "no images"};
+        "current",        "stale",  "missing",  "cut short", "not a mapping file",
+        "not mapped yet", "failed", "no images"};
     return words[static_cast<std::size_t>(state)];
 }
 
@@ -197,7 +200,8 @@ std::string checkDetail(const ConfigCheck& check)
         return "text or elements a mapping file does not hold";
     }
     std::string text;
-    for (const auto& [count, what] : {std::pair{check.added, "added"}, {check.removed, "removed"},
+    for (const auto& [count, what] : {std::pair{check.added, "added"},
+                                      {check.removed, "removed"},
                                       {check.changed, "changed"}}) {
         if (count > 0) {
             text += (text.empty() ? counted(count, "1 record ", "%n records ")
@@ -213,8 +217,8 @@ std::string nothingWords(const UndoOutcome& outcome)
     using Nothing = UndoOutcome::Nothing;
     switch (outcome.nothing) {
     case Nothing::NoCacheFolder:
-        return "Nothing to undo: " +
-               (outcome.cacheError ? errorWords(*outcome.cacheError) : std::string("no cache folder"));
+        return "Nothing to undo: " + (outcome.cacheError ? errorWords(*outcome.cacheError)
+                                                         : std::string("no cache folder"));
     case Nothing::Busy:
         return "Nothing undone: another undo is under way; try again once it has ended";
     case Nothing::AnotherWrite:
@@ -243,10 +247,10 @@ std::string failureWords(const UndoOutcome::Failure& failure)
 
 std::string undoLine(const UndoOutcome& outcome)
 {
-    std::string line = "Undo: " +
-                       counted(outcome.restored.size(), "1 config.xml put back",
-                               "%n config.xml files put back") +
-                       ", " + std::to_string(outcome.removed.size()) + " removed";
+    std::string line =
+        "Undo: " +
+        counted(outcome.restored.size(), "1 config.xml put back", "%n config.xml files put back") +
+        ", " + std::to_string(outcome.removed.size()) + " removed";
     if (!outcome.alreadyBack.empty()) {
         line += "; " + std::to_string(outcome.alreadyBack.size()) + " already as before the write";
     }

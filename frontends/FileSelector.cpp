@@ -12,9 +12,9 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QGridLayout>
 #include <QRadioButton>
 
 namespace {
@@ -112,12 +112,14 @@ void FileSelector::store(const QButtonGroup& sender, std::int64_t& setting)
 void FileSelector::updatePreview()
 {
     const crestmap::StylePair style = m_styles.stylePair();
-    const std::string sample = style.graphicStyle == crestmap::GraphicStyle::Kit ? "1234_home" : "1234";
+    const std::string sample =
+        style.graphicStyle == crestmap::GraphicStyle::Kit ? "1234_home" : "1234";
     const auto picture = crestmap::RecordShape(style).picture(sample);
-    m_preview->setText(picture ? tr("Example: %1").arg(QString::fromStdString(sample) +
-                                                        QStringLiteral(".png → ") +
-                                                        QString::fromStdString(*picture))
-                               : tr("Example: with these choices, images get no record."));
+    m_preview->setText(picture
+                           ? tr("Example: %1")
+                                 .arg(QString::fromStdString(sample) + QStringLiteral(".png → ") +
+                                      QString::fromStdString(*picture))
+                           : tr("Example: with these choices, images get no record."));
     // Only the groups that this style reads can be chosen.
     namespace Style = crestmap::GraphicStyle;
     const std::int64_t graphic = m_styles.graphicStyle;
@@ -163,7 +165,8 @@ void FileSelector::chooseFolder(bool checking)
     }
     const QUrl folder = m_prompts.chooseFolder(m_window, checking, m_inView);
     if (!folder.isEmpty()) {
-        (void)takeFolder(folder, checking ? WriteRequest::Source::Check : WriteRequest::Source::Chosen);
+        (void)takeFolder(folder,
+                         checking ? WriteRequest::Source::Check : WriteRequest::Source::Chosen);
     }
 }
 
@@ -172,8 +175,8 @@ bool FileSelector::takeFolder(const QUrl& folder, WriteRequest::Source source)
     if (m_writer.busy()) {
         return false;
     }
-    m_writer.start(WriteRequest::forFolder(folder, source, m_styles.stylePair(),
-                                           m_subfolders->isChecked()));
+    m_writer.start(
+        WriteRequest::forFolder(folder, source, m_styles.stylePair(), m_subfolders->isChecked()));
     return true;
 }
 

@@ -7,8 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-FolderDragView::FolderDragView(QWidget* parent)
-    : QFrame(parent), m_label(new QLabel(this))
+FolderDragView::FolderDragView(QWidget* parent) : QFrame(parent), m_label(new QLabel(this))
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("folderDragView"));

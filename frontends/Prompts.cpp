@@ -32,9 +32,9 @@ void giveRoom(QFileDialog& dialog)
     }
     const QLocale locale;
     const int margin = metrics.averageCharWidth() * 4;
-    const QStringList widest{locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
-                             locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)),
-                                             QLocale::ShortFormat)};
+    const QStringList widest{
+        locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
+        locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
     for (int column = 1; column <= widest.size(); ++column) {
         view->header()->resizeSection(column,
                                       metrics.horizontalAdvance(widest[column - 1]) + margin);
@@ -52,7 +52,8 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
         lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::path(folder.folder), what);
     }
     if (count > sample.size()) {
-        lines << DialogPrompts::tr("  … and %n more", nullptr, static_cast<int>(count - sample.size()));
+        lines << DialogPrompts::tr("  … and %n more", nullptr,
+                                   static_cast<int>(count - sample.size()));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -125,15 +126,18 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
         }
     }
     if (plan.unchanged > 0) {
-        body << tr("%n config.xml file(s) already current stay as they are.", nullptr, static_cast<int>(plan.unchanged));
+        body << tr("%n config.xml file(s) already current stay as they are.", nullptr,
+                   static_cast<int>(plan.unchanged));
     }
     if (plan.cutShort > 0) {
         body << tr("%n config.xml file(s) cut short are kept by an update; writing all replaces "
-                   "them:", nullptr, static_cast<int>(plan.cutShort))
+                   "them:",
+                   nullptr, static_cast<int>(plan.cutShort))
              << folderLines(plan.cutShortSample, plan.cutShort, false);
     }
     if (plan.otherStyle > 0) {
-        body << tr("Writing all as %1 would change the style of %n folder(s):", nullptr, static_cast<int>(plan.otherStyle))
+        body << tr("Writing all as %1 would change the style of %n folder(s):", nullptr,
+                   static_cast<int>(plan.otherStyle))
                     .arg(style)
              << folderLines(plan.otherStyleSample, plan.otherStyle, true);
     }
@@ -147,7 +151,7 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
             {tr("&Update each folder in its own style"), tr("Write &all as %1").arg(style),
              tr("Cancel")},
             2);
-    return choice == 0 ? PlanChoice::UpdateOwnStyles
+    return choice == 0   ? PlanChoice::UpdateOwnStyles
            : choice == 1 ? PlanChoice::WriteAllInChosenStyle
                          : PlanChoice::Cancel;
 }
@@ -164,14 +168,14 @@ KeepChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
             tr("Writing it as %1 replaces its records; Undo puts them back.")
                 .arg(WindowWords::style(chosen)),
             {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
-        return choice == 0 ? KeepChoice::UpdateOwnStyle
+        return choice == 0   ? KeepChoice::UpdateOwnStyle
                : choice == 1 ? KeepChoice::WriteChosenStyle
                              : KeepChoice::Cancel;
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
-    const int choice = ask(parent, QMessageBox::Warning,
-                           tr("%1 is %2.").arg(config, WindowWords::file(file)),
-                           tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
+    const int choice =
+        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, WindowWords::file(file)),
+            tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
     return choice == 1 ? KeepChoice::WriteChosenStyle : KeepChoice::Cancel;
 }
 
@@ -184,7 +188,8 @@ bool DialogPrompts::confirmUndo(QWidget* parent, const QString& write)
 bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files)
 {
     return ask(parent, QMessageBox::Warning,
-               tr("%n config.xml file(s) changed since the write:", nullptr, static_cast<int>(files.size())) +
+               tr("%n config.xml file(s) changed since the write:", nullptr,
+                  static_cast<int>(files.size())) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
                tr("Put back the old copies over the changes? The changes are lost."),
                {tr("&Keep the Changes"), tr("&Put Back")}, 0) == 1;

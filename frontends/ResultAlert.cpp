@@ -26,11 +26,12 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
     ResultAlert alert{{}, {}, report.details(), false, false};
     const bool undoable = !report.journal.empty();
     if (report.cancelled) {
-        const auto cancel = std::find_if(report.facts.begin(), report.facts.end(),
-                                         [](const crestmap::Fact& fact) {
-                                             return fact.kind == crestmap::Fact::Kind::Cancelled;
-                                         });
-        alert.messageText = cancel != report.facts.end() ? WindowWords::facts({*cancel}) : QString();
+        const auto cancel =
+            std::find_if(report.facts.begin(), report.facts.end(), [](const crestmap::Fact& fact) {
+                return fact.kind == crestmap::Fact::Kind::Cancelled;
+            });
+        alert.messageText =
+            cancel != report.facts.end() ? WindowWords::facts({*cancel}) : QString();
         alert.informativeText =
             undoable ? tr("Undo puts back every config.xml this write replaced, and removes those "
                           "it made.")
@@ -44,14 +45,14 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         return alert;
     }
     alert.messageText = successTitle;
-    const std::size_t folders =
-        report.tally.folders(crestmap::FolderAccount::Outcome::Written) +
-        report.tally.folders(crestmap::FolderAccount::Outcome::Unchanged);
+    const std::size_t folders = report.tally.folders(crestmap::FolderAccount::Outcome::Written) +
+                                report.tally.folders(crestmap::FolderAccount::Outcome::Unchanged);
     alert.informativeText =
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody
         : report.pack
-            ? tr("Your config.xml files have been successfully created in %n folder(s).", nullptr, static_cast<int>(folders))
+            ? tr("Your config.xml files have been successfully created in %n folder(s).", nullptr,
+                 static_cast<int>(folders))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // What a write took away is said where the user looks, with the way back beside it.
@@ -60,9 +61,11 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         alert.informativeText +=
             QStringLiteral("\n\n") +
             (report.pack ? tr("The config.xml files it replaced held %n record(s) that the new "
-                              "ones lack; Undo puts them back.", nullptr, static_cast<int>(lost))
+                              "ones lack; Undo puts them back.",
+                              nullptr, static_cast<int>(lost))
                          : tr("The config.xml it replaced held %n record(s) that the new one "
-                              "lacks; Undo puts it back.", nullptr, static_cast<int>(lost)));
+                              "lacks; Undo puts it back.",
+                              nullptr, static_cast<int>(lost)));
     }
     return alert;
 }

@@ -20,7 +20,8 @@ public:
     bool warning = false; ///< it replaced records the new files lack
 
     /// The alert that follows a write of `source`.
-    [[nodiscard]] static ResultAlert forWrite(WriteRequest::Source source, const WriteReport& report);
+    [[nodiscard]] static ResultAlert forWrite(WriteRequest::Source source,
+                                              const WriteReport& report);
 
     friend bool operator==(const ResultAlert&, const ResultAlert&) = default;
 };

@@ -234,7 +234,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             const auto count = m_report->folderImages.find(std::string(folder));
             return count == m_report->folderImages.end() || r.folder()
                        ? name
-                       : WindowWords::tr("%1 (%Ln image(s))", nullptr, int(count->second)).arg(name);
+                       : WindowWords::tr("%1 (%Ln image(s))", nullptr, int(count->second))
+                             .arg(name);
         }
         return WindowWords::readable(shownText(r));
     case Qt::DecorationRole: {
@@ -340,7 +341,6 @@ bool ResultsProxy::filterAcceptsRow(int row, const QModelIndex&) const
     }
     const std::string_view path = r.path;
     return m_text.empty() ||
-           std::search(path.begin(), path.end(), m_text.begin(), m_text.end(), [](char a, char b) {
-               return crestmap::foldCase(a) == b;
-           }) != path.end();
+           std::search(path.begin(), path.end(), m_text.begin(), m_text.end(),
+                       [](char a, char b) { return crestmap::foldCase(a) == b; }) != path.end();
 }

@@ -18,10 +18,10 @@ class ResultsModel : public QAbstractTableModel {
 
 public:
     enum Column { FileColumn, PictureColumn, FolderColumn, ColumnCount };
-    static constexpr int ProblemRole = Qt::UserRole + 1; ///< true on rows that need attention
-    static constexpr int PathRole = Qt::UserRole + 2;    ///< the file's whole path, to read
-    static constexpr int RecordRole = Qt::UserRole + 3;  ///< the record line of a row's image
-    static constexpr int BytesRole = Qt::UserRole + 4;   ///< the whole path's own bytes, to copy
+    static constexpr int ProblemRole = Qt::UserRole + 1;   ///< true on rows that need attention
+    static constexpr int PathRole = Qt::UserRole + 2;      ///< the file's whole path, to read
+    static constexpr int RecordRole = Qt::UserRole + 3;    ///< the record line of a row's image
+    static constexpr int BytesRole = Qt::UserRole + 4;     ///< the whole path's own bytes, to copy
     static constexpr int FolderRowRole = Qt::UserRole + 5; ///< true on a folder's row
 
     explicit ResultsModel(QObject* parent = nullptr);

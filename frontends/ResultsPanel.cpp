@@ -318,8 +318,10 @@ void ResultsPanel::measureColumns()
         // The header's own text sets the least, so that it reads in full over an empty list.
         int widest = header->sectionSizeHint(column);
         for (const int row : m_model->widthSample(column, sampledRows)) {
-            widest =
-                std::max(widest, m_view->sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column))).width());
+            widest = std::max(
+                widest,
+                m_view->sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column)))
+                    .width());
         }
         m_wanted[static_cast<std::size_t>(column)] = widest;
     }

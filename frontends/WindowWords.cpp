@@ -39,7 +39,8 @@ QString WindowWords::style(StylePair style)
          QT_TR_NOOP("media source logos")},
         {QT_TR_NOOP("club icons"), QT_TR_NOOP("nation icons"), QT_TR_NOOP("competition icons"),
          QT_TR_NOOP("media source icons")},
-        {QT_TR_NOOP("left backgrounds of club logos"), QT_TR_NOOP("left backgrounds of nation logos"),
+        {QT_TR_NOOP("left backgrounds of club logos"),
+         QT_TR_NOOP("left backgrounds of nation logos"),
          QT_TR_NOOP("left backgrounds of competition logos"),
          QT_TR_NOOP("left backgrounds of media source logos")},
         {QT_TR_NOOP("right backgrounds of club logos"),
@@ -65,10 +66,13 @@ QString WindowWords::style(StylePair style)
 
 QString WindowWords::choice(const char* group, std::int64_t value)
 {
-    static constexpr std::array<const char*, 7> graphic{
-        QT_TR_NOOP("Logo"),     QT_TR_NOOP("Icon"), QT_TR_NOOP("Logo background, left"),
-        QT_TR_NOOP("Logo background, right"), QT_TR_NOOP("Portrait"), QT_TR_NOOP("Kit"),
-        QT_TR_NOOP("Background")};
+    static constexpr std::array<const char*, 7> graphic{QT_TR_NOOP("Logo"),
+                                                        QT_TR_NOOP("Icon"),
+                                                        QT_TR_NOOP("Logo background, left"),
+                                                        QT_TR_NOOP("Logo background, right"),
+                                                        QT_TR_NOOP("Portrait"),
+                                                        QT_TR_NOOP("Kit"),
+                                                        QT_TR_NOOP("Background")};
     static constexpr std::array<const char*, 4> logo{QT_TR_NOOP("Club"), QT_TR_NOOP("Nation"),
                                                      QT_TR_NOOP("Competition"),
                                                      QT_TR_NOOP("Media source")};
@@ -90,7 +94,8 @@ QString WindowWords::fact(const Fact& fact)
     case Kind::Written:
         return fact.path.empty()
                    ? tr("wrote %1 in %2")
-                         .arg(tr("%Ln record(s)", nullptr, count), tr("%Ln folder(s)", nullptr, n(fact.of)))
+                         .arg(tr("%Ln record(s)", nullptr, count),
+                              tr("%Ln folder(s)", nullptr, n(fact.of)))
                    : tr("wrote %Ln record(s) to %1", nullptr, count).arg(path(fact.path));
     case Kind::Unchanged:
         return fact.path.empty()
@@ -118,7 +123,8 @@ QString WindowWords::fact(const Fact& fact)
         return tr("%Ln entry(s) passed over (.PNG)", nullptr, count);
     case Kind::RecordsLost:
         return fact.of == 1
-                   ? tr("%Ln record(s) of the replaced config.xml not in the new one", nullptr, count)
+                   ? tr("%Ln record(s) of the replaced config.xml not in the new one", nullptr,
+                        count)
                    : tr("%Ln record(s) of the replaced config.xml files not in the new ones",
                         nullptr, count);
     case Kind::Clashes:
@@ -196,13 +202,18 @@ QString WindowWords::error(const FileError& error)
 {
     using Action = FileError::Action;
     static constexpr std::array<const char*, 9> actions{
-        QT_TR_NOOP("cannot list %1: %2"),  QT_TR_NOOP("cannot read %1: %2"),
-        QT_TR_NOOP("cannot create a file in %1: %2"), QT_TR_NOOP("cannot write %1: %2"),
-        QT_TR_NOOP("cannot flush %1: %2"), QT_TR_NOOP("cannot close %1: %2"),
-        QT_TR_NOOP("cannot replace %1: %2"), QT_TR_NOOP("cannot make %1: %2"),
+        QT_TR_NOOP("cannot list %1: %2"),
+        QT_TR_NOOP("cannot read %1: %2"),
+        QT_TR_NOOP("cannot create a file in %1: %2"),
+        QT_TR_NOOP("cannot write %1: %2"),
+        QT_TR_NOOP("cannot flush %1: %2"),
+        QT_TR_NOOP("cannot close %1: %2"),
+        QT_TR_NOOP("cannot replace %1: %2"),
+        QT_TR_NOOP("cannot make %1: %2"),
         QT_TR_NOOP("cannot keep a copy of %1: %2")};
     if (error.action == Action::FindCache) {
-        return tr("there is no cache folder: %1 is not set").arg(QString::fromStdString(error.path));
+        return tr("there is no cache folder: %1 is not set")
+            .arg(QString::fromStdString(error.path));
     }
     return tr(actions[static_cast<std::size_t>(error.action)])
         .arg(path(error.path), QString::fromStdString(error.reason));
@@ -287,7 +298,8 @@ QString WindowWords::undo(const UndoOutcome& outcome)
     using Nothing = UndoOutcome::Nothing;
     switch (outcome.nothing) {
     case Nothing::NoCacheFolder:
-        return tr("Nothing to undo: %1").arg(outcome.cacheError ? error(*outcome.cacheError) : QString());
+        return tr("Nothing to undo: %1")
+            .arg(outcome.cacheError ? error(*outcome.cacheError) : QString());
     case Nothing::NoWrite:
         return tr("Nothing to undo: no write has been kept to undo");
     case Nothing::AnotherWrite:
@@ -334,8 +346,8 @@ QString WindowWords::undo(const UndoOutcome& outcome)
 
 QString WindowWords::journal(const Journal& journal)
 {
-    const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(journal.time),
-                                            QLocale::ShortFormat);
+    const QString when =
+        QLocale().toString(QDateTime::fromSecsSinceEpoch(journal.time), QLocale::ShortFormat);
     const QString who =
         journal.program == "crestmap-cli" ? QStringLiteral("crestmap-cli") : tr("this window");
     return tr("the write of %Ln config.xml file(s) in %1, made by %2 at %3", nullptr,

@@ -43,8 +43,8 @@ QString WriteController::progressText() const
     const WriteProgress& p = *m_progress;
     const std::size_t folders = p.folders.load();
     const std::size_t images = p.images.load();
-    const bool checking = m_source == WriteRequest::Source::Check ||
-                          m_source == WriteRequest::Source::Opened;
+    const bool checking =
+        m_source == WriteRequest::Source::Check || m_source == WriteRequest::Source::Opened;
     if (const std::size_t total = p.totalFolders.load(); total > 0) {
         return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
             .arg(WindowWords::number(std::min(folders, total)),
@@ -164,28 +164,28 @@ void WriteController::start(WriteRequest request)
 void WriteController::look(WriteRequest request)
 {
     const std::string folder = request.folder;
-    inBackground([folder] { return crestmap::readExistingFile(folder); },
-                 [this, request = std::move(request)](const crestmap::MappingScan& existing) mutable {
-                     const crestmap::StylePair chosen = *request.pack.style;
-                     const crestmap::Decision decision =
-                         crestmap::decide(existing, crestmap::StyleRule::KeepOwn, chosen);
-                     if (decision.action == crestmap::Decision::Action::Keep) {
-                         const QString config =
-                             WindowWords::path(crestmap::joinPath(
-                                 crestmap::lastPathComponent(request.folder), "config.xml"));
-                         const KeepChoice choice = m_prompts.chooseKeep(
-                             m_window, config, existing, decision.style, chosen);
-                         if (choice == KeepChoice::Cancel) {
-                             setBusy(false);
-                             emit progressed({}, 0, 0);
-                             return;
-                         }
-                         request.pack.rule = choice == KeepChoice::UpdateOwnStyle
-                                                 ? crestmap::StyleRule::Update
-                                                 : crestmap::StyleRule::AsAsked;
-                     }
-                     run(std::move(request));
-                 });
+    inBackground(
+        [folder] { return crestmap::readExistingFile(folder); },
+        [this, request = std::move(request)](const crestmap::MappingScan& existing) mutable {
+            const crestmap::StylePair chosen = *request.pack.style;
+            const crestmap::Decision decision =
+                crestmap::decide(existing, crestmap::StyleRule::KeepOwn, chosen);
+            if (decision.action == crestmap::Decision::Action::Keep) {
+                const QString config = WindowWords::path(
+                    crestmap::joinPath(crestmap::lastPathComponent(request.folder), "config.xml"));
+                const KeepChoice choice =
+                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen);
+                if (choice == KeepChoice::Cancel) {
+                    setBusy(false);
+                    emit progressed({}, 0, 0);
+                    return;
+                }
+                request.pack.rule = choice == KeepChoice::UpdateOwnStyle
+                                        ? crestmap::StyleRule::Update
+                                        : crestmap::StyleRule::AsAsked;
+            }
+            run(std::move(request));
+        });
 }
 
 // Several folders: first what they hold, then, for a write, the user's word on the plan.
@@ -204,7 +204,8 @@ void WriteController::survey(WriteRequest request)
             return checking ? crestmap::sizeOfPack(folder, &progress->control)
                             : crestmap::planPack(folder, style, &progress->control, folders);
         },
-        [this, style, progress, request = std::move(request)](const crestmap::PackPlan& plan) mutable {
+        [this, style, progress,
+         request = std::move(request)](const crestmap::PackPlan& plan) mutable {
             m_surveying = false;
             if (progress->control.cancelled()) {
                 setBusy(false);

@@ -51,7 +51,8 @@ WriteRequest WriteRequest::forFolder(const QUrl& folder, Source source, crestmap
     request.pack.recursive = subfolders;
     // A check compares each folder with its own style; the one chosen serves those without. A
     // pack's top opened without images of its own is checked with the folders below it.
-    request.pack.rule = request.checking() ? crestmap::StyleRule::Update : crestmap::StyleRule::KeepOwn;
+    request.pack.rule =
+        request.checking() ? crestmap::StyleRule::Update : crestmap::StyleRule::KeepOwn;
     request.pack.recursiveWhenEmpty = source == Source::Opened && !subfolders;
     return request;
 }

@@ -43,7 +43,8 @@ struct WriteRequest {
     [[nodiscard]] static WriteRequest forFolder(const QUrl& folder, Source source,
                                                 crestmap::StylePair style, bool subfolders);
     /// The folders a check found not current, each in its own style or the one chosen.
-    [[nodiscard]] static WriteRequest forUpdate(const WriteReport& check, crestmap::StylePair style);
+    [[nodiscard]] static WriteRequest forUpdate(const WriteReport& check,
+                                                crestmap::StylePair style);
 
     [[nodiscard]] bool checking() const noexcept
     {

@@ -36,7 +36,8 @@ QString WriteReport::summary() const
     }
     QString line = WindowWords::facts(facts);
     if (checked && cancelled) {
-        line += QStringLiteral(" · ") + WindowWords::tr("cancelled: the check stopped before its end");
+        line +=
+            QStringLiteral(" · ") + WindowWords::tr("cancelled: the check stopped before its end");
     }
     if (undoError) {
         line += QStringLiteral(" · ") +
@@ -105,7 +106,8 @@ QString WriteReport::writtenFolder() const
 {
     using Outcome = crestmap::FolderAccount::Outcome;
     const std::string& folder = base.empty() ? tally.lastConfigPath() : base;
-    if (tally.folders(Outcome::Written) + tally.folders(Outcome::Unchanged) == 0 || folder.empty()) {
+    if (tally.folders(Outcome::Written) + tally.folders(Outcome::Unchanged) == 0 ||
+        folder.empty()) {
         return {};
     }
     return base.empty() ? QFileInfo(qtPath(folder)).absolutePath() : qtPath(folder);
@@ -173,12 +175,14 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
     if (!documented) {
         m_report.rows.resize(m_folderStart);
     }
-    const bool failed = folder.outcome == Outcome::Unreadable || folder.outcome == Outcome::Unwritable;
+    const bool failed =
+        folder.outcome == Outcome::Unreadable || folder.outcome == Outcome::Unwritable;
     if (failed || folder.outcome == Outcome::Kept || folder.outcome == Outcome::NotMapped) {
-        m_report.rows.push_back({failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
-                                 {},
-                                 std::string(folder.folder),
-                                 WindowWords::folder(folder).toStdString()});
+        m_report.rows.push_back(
+            {failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
+             {},
+             std::string(folder.folder),
+             WindowWords::folder(folder).toStdString()});
     }
     folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt);
 }
@@ -192,8 +196,8 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
         m_report.rows.resize(m_folderStart);
     }
     m_report.rows.push_back({check.state == State::Unreadable ? ResultRow::Kind::FailedFolder
-                             : current                       ? ResultRow::Kind::CurrentFolder
-                                                             : ResultRow::Kind::OutdatedFolder,
+                             : current                        ? ResultRow::Kind::CurrentFolder
+                                                              : ResultRow::Kind::OutdatedFolder,
                              {},
                              folder,
                              WindowWords::check(check).toStdString()});
@@ -213,11 +217,11 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
     const bool clash = problem.kind == crestmap::ProblemAccount::Kind::Clash;
     // A problem found within a folder stays, whatever becomes of the folder's other rows.
     m_folderStart = m_report.rows.size() + 1;
-    m_report.rows.push_back({clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
-                             {},
-                             shownPath(problem.folder, problem.name),
-                             clash ? std::string(problem.other)
-                                   : WindowWords::image(problem.image).toStdString()});
+    m_report.rows.push_back(
+        {clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
+         {},
+         shownPath(problem.folder, problem.name),
+         clash ? std::string(problem.other) : WindowWords::image(problem.image).toStdString()});
 }
 
 void ReportCollector::finish(std::vector<Fact> facts)

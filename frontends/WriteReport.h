@@ -55,7 +55,7 @@ struct WriteReport {
     crestmap::WriteTally tally;
     std::vector<crestmap::Fact> facts;
     std::vector<ResultRow> rows;
-    std::size_t problems = 0; ///< the first rows
+    std::size_t problems = 0;                     ///< the first rows
     std::optional<crestmap::FileError> undoError; ///< why this write cannot be undone
     std::string journal;                          ///< its undo journal, when it has one
     /// How many images each folder (relative, "." for the top) holds, and in which style its

@@ -27,9 +27,9 @@ std::string crestmap::describeForLog(const FileError& error)
     if (error.action == Action::FindCache) {
         return "no cache folder: " + error.path + " not set";
     }
-    static constexpr const char* verbs[] = {"list",  "read",    "create a file in", "write",
-                                            "flush", "close",   "replace",          "make",
-                                            "keep a copy of"};
+    static constexpr const char* verbs[] = {"list",    "read",  "create a file in",
+                                            "write",   "flush", "close",
+                                            "replace", "make",  "keep a copy of"};
     return std::string("cannot ") + verbs[static_cast<int>(error.action)] + ' ' + error.path +
            ": " + error.reason;
 }

@@ -90,7 +90,8 @@ bool AtomicFile::commit()
         return fail(FileError::Action::Replace, m_target, "it is a folder");
     }
     if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0) {
-        return fail(FileError::Action::Replace, m_target, describeWindowsError(ERROR_ACCESS_DENIED));
+        return fail(FileError::Action::Replace, m_target,
+                    describeWindowsError(ERROR_ACCESS_DENIED));
     }
     // The new file is hidden only while it is temporary.
     ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -74,7 +74,8 @@ void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
         }
         for (std::size_t i = first; end - first > 1 && i < end; ++i) {
             const std::string other = pathOf(images[i == first ? first + 1 : first]);
-            listener.problem({ProblemAccount::Kind::Clash, images[i].folder, images[i].name, other, {}});
+            listener.problem(
+                {ProblemAccount::Kind::Clash, images[i].folder, images[i].name, other, {}});
         }
         first = end;
     }

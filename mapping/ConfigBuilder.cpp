@@ -97,8 +97,8 @@ void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
     line.clear();
     const RecordShape::Appended made = shape.append(line, fileNameOf(name));
     if (!made.reason && clashes.nominates(line)) {
-        clashing.push_back({line.substr(made.toStart, made.toEnd - made.toStart), folder,
-                            std::string(name)});
+        clashing.push_back(
+            {line.substr(made.toStart, made.toEnd - made.toStart), folder, std::string(name)});
     }
 }
 
@@ -121,9 +121,10 @@ bool addHandedOver(DocumentStream& stream, const std::string& file)
 using Feed = std::function<FolderPass(DocumentStream&)>;
 using Outcome = FolderAccount::Outcome;
 
-// The one write: the entries `feed` gives, into the config.xml at `path`, told to the listener.
-WriteResult write(const std::string& path, const std::string& folder, StylePair style,
-                  std::size_t expected, const Feed& feed, std::ostream& errors,
+// The one write: the entries `feed` gives, into the config.xml at `path` of `folder`, told to the
+// listener as entries of `names` (empty when the entries are whole paths).
+WriteResult write(const std::string& path, const std::string& folder, std::string_view names,
+                  StylePair style, std::size_t expected, const Feed& feed, std::ostream& errors,
                   const FolderWriteOptions& options)
 {
     ClashFinder own;
@@ -132,7 +133,7 @@ WriteResult write(const std::string& path, const std::string& folder, StylePair 
     ConfigSink file(path);
     DocumentStream stream(
         style, [&file](std::string_view piece) { return file.write(piece); }, expected,
-        options.listener, folder);
+        options.listener, names);
     stream.findClashesWith(&clashes);
     const FolderPass pass = feed(stream);
     WriteResult result;
@@ -145,7 +146,8 @@ WriteResult write(const std::string& path, const std::string& folder, StylePair 
     account.images = pass.images;
     account.style = style;
     account.existing = options.existing;
-    const bool wanted = !pass.cancelled && !pass.error && !(options.onlyWithImages && pass.images == 0);
+    const bool wanted =
+        !pass.cancelled && !pass.error && !(options.onlyWithImages && pass.images == 0);
     const bool streamed = wanted && stream.finish();
     if (pass.cancelled) {
         account.outcome = Outcome::Cancelled; // nothing committed: the old file stays
@@ -267,8 +269,9 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
     ClashFinder clashes;
     FolderWriteOptions own = options;
     own.clashes = options.clashes != nullptr ? options.clashes : &clashes;
+    // The files are named by their whole paths, not within a folder.
     const WriteResult result =
-        write(path, parentFolderOf(path), style, files.size(), feed, errors, own);
+        write(path, parentFolderOf(path), {}, style, files.size(), feed, errors, own);
     if (result && options.clashes == nullptr && options.listener != nullptr && clashes.settle()) {
         // The files handed over: their clashes are among them alone.
         std::vector<ClashingImage> clashing;
@@ -291,7 +294,7 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     const auto feed = [&](DocumentStream& stream) {
         return streamFolder(folder, stream, options.subfolders, options.control);
     };
-    return write(configPathIn(folder), folder, style, 0, feed, errors, options);
+    return write(configPathIn(folder), folder, folder, style, 0, feed, errors, options);
 }
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,

@@ -91,15 +91,15 @@ public:
 
     /// Streams the document of `files` to `sink`; the record count, or nothing when the sink
     /// refused a piece.
-    [[nodiscard]] static std::optional<std::size_t> streamDocument(
-        std::span<const std::string> files, StylePair style, const DocumentSink& sink,
-        WriteListener* listener = nullptr);
+    [[nodiscard]] static std::optional<std::size_t>
+    streamDocument(std::span<const std::string> files, StylePair style, const DocumentSink& sink,
+                   WriteListener* listener = nullptr);
 
     /// Streams a folder's document to `sink`; why the folder could not be listed, if it could
     /// not, or false in `refused` when the sink refused a piece.
-    [[nodiscard]] static std::optional<FileError> streamFolderDocument(
-        const std::string& folder, StylePair style, const DocumentSink& sink, bool& refused,
-        WriteListener* listener = nullptr);
+    [[nodiscard]] static std::optional<FileError>
+    streamFolderDocument(const std::string& folder, StylePair style, const DocumentSink& sink,
+                         bool& refused, WriteListener* listener = nullptr);
 };
 
 /// The outcome of one pass over a folder's entries into a document.

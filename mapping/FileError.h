@@ -9,16 +9,16 @@ namespace crestmap {
 /// system's own reason. Each front end words it; the writer's own line is the one below.
 struct FileError {
     enum class Action : std::uint8_t {
-        List,         ///< listing a folder
-        Read,         ///< reading a file
-        Create,       ///< making the new file beside the old
+        List,   ///< listing a folder
+        Read,   ///< reading a file
+        Create, ///< making the new file beside the old
         Write,
         Flush,
         Close,
-        Replace,      ///< putting the new file in the old one's place
-        MakeFolder,   ///< making a folder of the undo journal
-        KeepCopy,     ///< keeping the replaced file's copy in the journal
-        FindCache,    ///< `path` names the variables that would give the cache folder
+        Replace,    ///< putting the new file in the old one's place
+        MakeFolder, ///< making a folder of the undo journal
+        KeepCopy,   ///< keeping the replaced file's copy in the journal
+        FindCache,  ///< `path` names the variables that would give the cache folder
     };
     Action action = Action::Read;
     std::string path;

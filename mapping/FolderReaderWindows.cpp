@@ -28,7 +28,8 @@ FolderReader::FolderReader(const std::string& folder)
     m_handle->find =
         ::FindFirstFileW(wideFromBytes(joinPath(folder, "*")).c_str(), &m_handle->data);
     if (m_handle->find == INVALID_HANDLE_VALUE) {
-        m_error = FileError{FileError::Action::List, folder, describeWindowsError(::GetLastError())};
+        m_error =
+            FileError{FileError::Action::List, folder, describeWindowsError(::GetLastError())};
         return;
     }
     m_handle->pending = true;
@@ -50,7 +51,8 @@ std::optional<FolderReader::Entry> FolderReader::next()
         if (!m_handle->pending) {
             if (!::FindNextFileW(m_handle->find, &m_handle->data)) {
                 if (const DWORD error = ::GetLastError(); error != ERROR_NO_MORE_FILES) {
-                    m_error = FileError{FileError::Action::List, m_folder, describeWindowsError(error)};
+                    m_error =
+                        FileError{FileError::Action::List, m_folder, describeWindowsError(error)};
                 }
                 return std::nullopt;
             }

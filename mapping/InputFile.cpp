@@ -36,10 +36,11 @@ namespace {
 InputFile::Kind kindOf(mode_t mode) noexcept
 {
     using Kind = InputFile::Kind;
-    return S_ISREG(mode) ? Kind::Regular : S_ISDIR(mode) ? Kind::Folder
-                                       : S_ISFIFO(mode) ? Kind::NamedPipe
-                                       : S_ISSOCK(mode) ? Kind::Socket
-                                                        : Kind::Device;
+    return S_ISREG(mode)    ? Kind::Regular
+           : S_ISDIR(mode)  ? Kind::Folder
+           : S_ISFIFO(mode) ? Kind::NamedPipe
+           : S_ISSOCK(mode) ? Kind::Socket
+                            : Kind::Device;
 }
 
 } // namespace

@@ -132,7 +132,8 @@ std::optional<Journal> readJournal(const std::string& undoRoot, const std::strin
         }
         const auto configPath = unfield(path);
         const auto linkTarget = unfield(link);
-        if (!configPath || configPath->empty() || !linkTarget || (kept != "-" && !plainName(kept))) {
+        if (!configPath || configPath->empty() || !linkTarget ||
+            (kept != "-" && !plainName(kept))) {
             return std::nullopt;
         }
         entry.configPath = *configPath;

@@ -39,10 +39,10 @@ struct JournalEntry {
 
 /// The journal of one write: which write it was, and what it replaced or made.
 struct Journal {
-    std::string name;    ///< its folder's name among the journals
+    std::string name;      ///< its folder's name among the journals
     std::int64_t time = 0; ///< when it was sealed, in seconds since 1970
-    std::string program; ///< "crestmap-cli" or "crestmap"
-    std::string where;   ///< the folder the write was given
+    std::string program;   ///< "crestmap-cli" or "crestmap"
+    std::string where;     ///< the folder the write was given
     std::vector<JournalEntry> entries;
 };
 
@@ -60,6 +60,7 @@ struct Journal {
 inline constexpr const char* journalLock = "lock";
 inline constexpr const char* lastJournal = "last";
 [[nodiscard]] std::string readSmallFile(const std::string& path);
-[[nodiscard]] std::optional<FileError> writeSmallFile(const std::string& path, std::string_view text);
+[[nodiscard]] std::optional<FileError> writeSmallFile(const std::string& path,
+                                                      std::string_view text);
 
 } // namespace crestmap

@@ -196,15 +196,16 @@ public:
             return;
         }
         // A clean start of a mapping document, ended early: how a write or a copy stops.
-        const bool rootStarts = !pending.empty() && std::string_view("<record").starts_with(
-                                                        pending.substr(0, 7));
+        const bool rootStarts =
+            !pending.empty() && std::string_view("<record").starts_with(pending.substr(0, 7));
         if (m_place == Place::BeforeRoot && !rootStarts) {
             return;
         }
         m_scan.state = MappingScan::State::CutShort;
-        m_scan.cut = m_place == Place::InList  ? (pending.empty() ? CutPlace::List : CutPlace::Record)
-                     : m_listClosed            ? CutPlace::End
-                                               : CutPlace::Header;
+        m_scan.cut = m_place == Place::InList
+                         ? (pending.empty() ? CutPlace::List : CutPlace::Record)
+                     : m_listClosed ? CutPlace::End
+                                    : CutPlace::Header;
     }
 
     bool notMapping()
@@ -310,8 +311,8 @@ MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
 MappingScan readExistingFile(const std::string& folder)
 {
     // The first record decides: reading on would cost a whole file's read for every write.
-    MappingScan scan =
-        scanMappingFile(configPathIn(folder), [](std::string_view, std::string_view) { return false; });
+    MappingScan scan = scanMappingFile(configPathIn(folder),
+                                       [](std::string_view, std::string_view) { return false; });
     scan.defaultOptions = scan.extraneous = false;
     return scan;
 }

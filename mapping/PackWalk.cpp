@@ -14,8 +14,7 @@ using Action = Decision::Action;
 using Outcome = FolderAccount::Outcome;
 
 // A folder's decision, reading its config.xml only when the rule looks at it.
-std::pair<Decision, MappingScan> decideFolder(const std::string& folder,
-                                              const PackRequest& request)
+std::pair<Decision, MappingScan> decideFolder(const std::string& folder, const PackRequest& request)
 {
     MappingScan existing;
     if (request.rule != StyleRule::AsAsked) {
@@ -42,11 +41,12 @@ public:
         if (entry.reason) {
             return;
         }
-        if (const auto problem = imageLoadProblem(entry.folder.empty()
-                                                      ? std::string(entry.name)
+        if (const auto problem =
+                imageLoadProblem(entry.folder.empty() ? std::string(entry.name)
                                                       : joinPath(entry.folder, entry.name))) {
             ++m_found;
-            m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
+            m_next.problem(
+                {ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
         }
     }
     void replacing(std::string_view configPath) override { m_next.replacing(configPath); }
@@ -187,8 +187,8 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
             return decision.action != Action::Unreadable;
         }
         return static_cast<bool>(ConfigBuilder::writeConfig(
-            configPathBeside(request.images.front()), request.images,
-            decision.style->graphicStyle, decision.style->subType, errors, options));
+            configPathBeside(request.images.front()), request.images, decision.style->graphicStyle,
+            decision.style->subType, errors, options));
     }
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> written;
@@ -250,15 +250,16 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             check.images = survey.images;
             check.file = existing;
             check.error = survey.error;
-            check.state = survey.error                                  ? State::Unreadable
-                          : options.onlyWithImages && survey.images == 0 ? State::NoImages
-                          : decision.action == Action::Keep              ? State::CutShort
-                          : existing.state == MappingScan::State::Missing ? State::Missing
+            check.state = survey.error                                       ? State::Unreadable
+                          : options.onlyWithImages && survey.images == 0     ? State::NoImages
+                          : decision.action == Action::Keep                  ? State::CutShort
+                          : existing.state == MappingScan::State::Missing    ? State::Missing
                           : existing.state == MappingScan::State::NotMapping ? State::NotMapping
                           : existing.state == MappingScan::State::Unreadable ? State::Unreadable
                                                                              : State::NotMapped;
             if (!survey.error && decision.action == Action::Unreadable) {
-                check.error = FileError{FileError::Action::Read, configPathIn(folder), existing.error};
+                check.error =
+                    FileError{FileError::Action::Read, configPathIn(folder), existing.error};
             }
         }
         if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
@@ -341,32 +342,30 @@ PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
         }
     };
     using State = ConfigCheck::State;
-    (void)checkPack(root, request,
-                    [&](const std::string& folder, const ConfigCheck& check,
-                        std::optional<StylePair> style) {
-                        ++plan.folders;
-                        plan.images += check.images;
-                        const bool keptCutShort = check.state == State::CutShort && !style;
-                        plan.creates += check.state == State::Missing ? 1 : 0;
-                        plan.unchanged += check.current() ? 1 : 0;
-                        plan.replaces += !check.current() && check.state != State::Missing &&
-                                                 !keptCutShort
-                                             ? 1
-                                             : 0;
-                        // Checked in its own style where it has one.
-                        const bool other = check.file.style && style && *style != asked;
-                        if (!check.current() && !keptCutShort) {
-                            sample(plan.updatedSample, {folder, style, check});
-                        }
-                        if (other) {
-                            ++plan.otherStyle;
-                            sample(plan.otherStyleSample, {folder, style, check});
-                        }
-                        if (keptCutShort) {
-                            ++plan.cutShort;
-                            sample(plan.cutShortSample, {folder, std::nullopt, check});
-                        }
-                    });
+    (void)checkPack(
+        root, request,
+        [&](const std::string& folder, const ConfigCheck& check, std::optional<StylePair> style) {
+            ++plan.folders;
+            plan.images += check.images;
+            const bool keptCutShort = check.state == State::CutShort && !style;
+            plan.creates += check.state == State::Missing ? 1 : 0;
+            plan.unchanged += check.current() ? 1 : 0;
+            plan.replaces +=
+                !check.current() && check.state != State::Missing && !keptCutShort ? 1 : 0;
+            // Checked in its own style where it has one.
+            const bool other = check.file.style && style && *style != asked;
+            if (!check.current() && !keptCutShort) {
+                sample(plan.updatedSample, {folder, style, check});
+            }
+            if (other) {
+                ++plan.otherStyle;
+                sample(plan.otherStyleSample, {folder, style, check});
+            }
+            if (keptCutShort) {
+                ++plan.cutShort;
+                sample(plan.cutShortSample, {folder, std::nullopt, check});
+            }
+        });
     return plan;
 }
 

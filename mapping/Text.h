@@ -12,7 +12,12 @@ namespace crestmap {
 /// The length of the UTF-8 sequence that `lead` starts: 1 to 4, or 0 for a byte that starts none.
 [[nodiscard]] constexpr std::size_t utf8LengthOf(unsigned char lead) noexcept
 {
-    return lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    return lead < 0x80   ? 1
+           : lead < 0xC2 ? 0
+           : lead < 0xE0 ? 2
+           : lead < 0xF0 ? 3
+           : lead < 0xF5 ? 4
+                         : 0;
 }
 
 /// One character of UTF-8 text: its code and how many bytes it takes; `length` 0 where the bytes

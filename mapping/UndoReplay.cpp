@@ -66,8 +66,9 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
             fs::rename(pathFromBytes(temporary), pathFromBytes(path), error);
         }
         if (error) {
-            outcome.failed.push_back({path, Failure::Why::Unwritable,
-                                      FileError{FileError::Action::Replace, path, error.message()}});
+            outcome.failed.push_back(
+                {path, Failure::Why::Unwritable,
+                 FileError{FileError::Action::Replace, path, error.message()}});
             return false;
         }
         outcome.restored.push_back(path);
@@ -75,8 +76,9 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
     }
     if (entry.kept.empty()) {
         if (!fs::remove(pathFromBytes(path), error) && error) {
-            outcome.failed.push_back({path, Failure::Why::Unwritable,
-                                      FileError{FileError::Action::Replace, path, error.message()}});
+            outcome.failed.push_back(
+                {path, Failure::Why::Unwritable,
+                 FileError{FileError::Action::Replace, path, error.message()}});
             return false;
         }
         outcome.removed.push_back(path);
@@ -112,7 +114,7 @@ UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
     const FileLock undoing(joinPath(where.path, "undoing"), FileLock::Wait::No);
     if (!undoing.held()) {
         outcome.nothing = fs::exists(pathFromBytes(where.path)) ? UndoOutcome::Nothing::Busy
-                                                                 : UndoOutcome::Nothing::NoWrite;
+                                                                : UndoOutcome::Nothing::NoWrite;
         return outcome;
     }
     const FileLock lock(joinPath(where.path, journalLock), FileLock::Wait::Yes);

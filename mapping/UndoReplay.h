@@ -13,11 +13,11 @@ namespace crestmap {
 /// What undoing the last write came to, file by file.
 struct UndoOutcome {
     enum class Nothing : std::uint8_t {
-        No,           ///< there was a write to undo
-        NoCacheFolder,///< `cacheError` says why there is none
-        NoWrite,      ///< no write has been kept to undo
-        AnotherWrite, ///< the last write is not the one asked for
-        Busy,         ///< another undo is under way
+        No,            ///< there was a write to undo
+        NoCacheFolder, ///< `cacheError` says why there is none
+        NoWrite,       ///< no write has been kept to undo
+        AnotherWrite,  ///< the last write is not the one asked for
+        Busy,          ///< another undo is under way
     };
     Nothing nothing = Nothing::No;
     std::optional<FileError> cacheError;

@@ -45,9 +45,10 @@ unsigned scan(std::string_view name) noexcept
 std::span<const Choice> ownersOf(std::int64_t graphicStyle) noexcept
 {
     static constexpr std::array<Choice, 1> person{{{0, "person", "person"}}};
-    return graphicStyle == GraphicStyle::Portrait     ? std::span<const Choice>(person)
-           : graphicStyle == GraphicStyle::Background ? std::span<const Choice>(backgroundTypeChoices)
-                                                      : std::span<const Choice>(logoTypeChoices);
+    return graphicStyle == GraphicStyle::Portrait ? std::span<const Choice>(person)
+           : graphicStyle == GraphicStyle::Background
+               ? std::span<const Choice>(backgroundTypeChoices)
+               : std::span<const Choice>(logoTypeChoices);
 }
 
 } // namespace

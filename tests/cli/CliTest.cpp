@@ -244,7 +244,8 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     for (int round = 0; round < 2; ++round) {
         const Outcome left = cli({"--undo"});
         EXPECT_EQ(left.status, 1);
-        EXPECT_TRUE(has(left.out, "changed since, left alone: " + (dir / "config.xml"))) << left.out;
+        EXPECT_TRUE(has(left.out, "changed since, left alone: " + (dir / "config.xml")))
+            << left.out;
         EXPECT_TRUE(has(left.out, "--undo --force puts it back")) << left.out;
     }
     EXPECT_EQ(cli({"--undo", "--force"}).out,

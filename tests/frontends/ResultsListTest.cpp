@@ -43,8 +43,9 @@ protected:
         const int row = column(results(), ResultsModel::FileColumn).indexOf(name);
         ASSERT_GE(row, 0) << name.toStdString();
         view().setFocus();
-        view().selectionModel()->setCurrentIndex(
-            results().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view().selectionModel()->setCurrentIndex(results().index(row, 0),
+                                                 QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
     }
 
     // Copy Path, as Edit ▸ Copy paths does it: the bytes that go on the clipboard.
@@ -164,8 +165,9 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
 TEST(NaturalOrder, KeyAndComparisonAgreeOnRandomNames)
 {
     std::mt19937 random(7);
-    const std::string pieces[] = {"0", "00", "7", "10", "123456789012345678901", "a", "B", "b", "_",
-                                  ".png", "\xC3\xA9", "z", "-"};
+    const std::string pieces[] = {"0",        "00", "7", "10", "123456789012345678901",
+                                  "a",        "B",  "b", "_",  ".png",
+                                  "\xC3\xA9", "z",  "-"};
     const auto name = [&] {
         std::string text;
         for (int i = random() % 5; i >= 0; --i) {
@@ -240,7 +242,8 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
                                                      "&Copy Path", "Copy &Record (off)"}));
     QGuiApplication::clipboard()->setText("kept");
     select("1234.jpg");
-    ASSERT_TRUE(results().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
+    ASSERT_TRUE(
+        results().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
     menuWith("Copy &Record");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "<record from=\"1234\" to=\"graphics/pictures/club/1234/logo\"/>");

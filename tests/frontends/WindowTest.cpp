@@ -218,7 +218,8 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), kits);
     EXPECT_TRUE(chosen("kits", KeepChoice::UpdateOwnStyle));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), kits);
-    EXPECT_TRUE(status().endsWith("is unchanged: it already holds 1 record")) << status().toStdString();
+    EXPECT_TRUE(status().endsWith("is unchanged: it already holds 1 record"))
+        << status().toStdString();
     EXPECT_TRUE(chosen("kits", KeepChoice::WriteChosenStyle));
     EXPECT_TRUE(test::has(readFile(m_dir / "kits/config.xml"), "club/1_home/logo"));
     const ResultAlert& replaced = m_prompts.alerts.back();
@@ -357,17 +358,20 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     EXPECT_EQ(undo->text(), "&Undo Write of 3 Folders");
     QTest::keyClick(&restarted, Qt::Key_Z, Qt::ControlModifier);
     const auto said = [&restarted] { return restarted.statusBar()->currentMessage(); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return said().startsWith("Undo") && !restarted.writer().busy(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return said().startsWith("Undo") && !restarted.writer().busy(); }));
     ASSERT_EQ(prompts.questions.size(), 2u);
     EXPECT_TRUE(prompts.questions[0].startsWith("undo the write of 3 config.xml files in " +
-                                                native(m_dir.path().string()) + ", made by this window"))
+                                                native(m_dir.path().string()) +
+                                                ", made by this window"))
         << prompts.questions[0].toStdString();
     EXPECT_EQ(prompts.questions[1], "force " + native(m_dir / "c/config.xml"));
     EXPECT_EQ(readFile(m_dir / "a/config.xml"), old);
     EXPECT_FALSE(fs::exists(m_dir / "b/config.xml"));
     EXPECT_EQ(readFile(m_dir / "c/config.xml"), "changed by hand");
     EXPECT_EQ(said(), "Undo: 1 config.xml file put back, 1 removed · 1 changed since, left alone · "
-                      "put back " + native(m_dir / "a/config.xml") + " · removed " +
+                      "put back " +
+                          native(m_dir / "a/config.xml") + " · removed " +
                           native(m_dir / "b/config.xml") + " · " + native(m_dir / "c/config.xml") +
                           " changed since, left alone");
     EXPECT_EQ(undo->text(), "&Undo Write of 1 Folder") << "what it left alone, it keeps";
@@ -375,7 +379,8 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     prompts.forceAnswer = true;
     QTest::keyClick(&restarted, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return readFile(m_dir / "c/config.xml") == old; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !restarted.writer().canUndo() && !restarted.writer().busy(); }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !restarted.writer().canUndo() && !restarted.writer().busy(); }));
 }
 
 // Whenever the cancel lands, the alert says how far the write came, and each config.xml is as

@@ -151,7 +151,10 @@ TEST(Text, HexAndUtf8RoundTrip)
     EXPECT_EQ(bytesOfHex("61ff0a"), "a\xFF\n");
     EXPECT_EQ(bytesOfHex("6"), std::nullopt);
     EXPECT_EQ(bytesOfHex("zz"), std::nullopt);
-    EXPECT_EQ(withReplacementCharacters("a\xFF" "b\xE2\x82"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(withReplacementCharacters("a\xFF"
+                                        "b\xE2\x82"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(decodeUtf8("\xED\xA0\x80", 0).length, 0u) << "a surrogate is no UTF-8";
     EXPECT_EQ(decodeUtf8("\xED\xA0\x80", 0, true).code, 0xD800u) << "but names carry it";
     EXPECT_TRUE(equalsFolded("PnG", "png"));

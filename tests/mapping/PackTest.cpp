@@ -35,9 +35,9 @@ struct Recorder : WriteTally {
     void entry(const EntryAccount& e) override
     {
         WriteTally::entry(e);
-        entries.push_back(std::string(e.name) + " " +
-                          (e.reason ? "skipped " + std::to_string(int(*e.reason))
-                                    : std::string(e.picture)));
+        entries.push_back(
+            std::string(e.name) + " " +
+            (e.reason ? "skipped " + std::to_string(int(*e.reason)) : std::string(e.picture)));
     }
     void folder(const FolderAccount& f) override
     {
@@ -101,7 +101,8 @@ TEST(Pack, TallyAddsUpEveryFolderAndCountsWhatFoldersLeftAloneHold)
     fs::create_directory(dir / "d/config.xml");
     WriteTally tally;
     std::ostringstream errors;
-    EXPECT_FALSE(writePack(dir.path().string(), pack(StylePair{GraphicStyle::Kit, 1}), tally, errors));
+    EXPECT_FALSE(
+        writePack(dir.path().string(), pack(StylePair{GraphicStyle::Kit, 1}), tally, errors));
     EXPECT_EQ(tally.folders(Outcome::Written), 2u); // a and b; the root and c hold no image
     EXPECT_EQ(tally.records(), 1u);
     EXPECT_EQ(tally.skipped().count(SkipReason::KitNameShape), 2u);
@@ -109,7 +110,8 @@ TEST(Pack, TallyAddsUpEveryFolderAndCountsWhatFoldersLeftAloneHold)
     ASSERT_EQ(tally.failures().size(), 1u);
     EXPECT_EQ(tally.failures()[0].folder, joinPath(dir.path().string(), "d"));
     EXPECT_EQ(tally.failures()[0].error.action, FileError::Action::Replace);
-    EXPECT_TRUE(errors.str().starts_with("Unexpected error: cannot replace " + (dir / "d/config.xml")))
+    EXPECT_TRUE(
+        errors.str().starts_with("Unexpected error: cannot replace " + (dir / "d/config.xml")))
         << errors.str();
     EXPECT_TRUE(errors.str().ends_with(".\n")) << errors.str();
 }
@@ -225,17 +227,17 @@ TEST(ConfigCheck, AFileCutAnywhereGetsOneVerdictFromTheCheckAndTheUpdate)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"k/1_a.png", "k/2_b.png"});
-    const std::string whole =
-        expectedDocument({kitRecord, expectedRecord("2_b", "team/2/kits/b")});
+    const std::string whole = expectedDocument({kitRecord, expectedRecord("2_b", "team/2/kits/b")});
     const std::size_t firstRecordEnd = whole.find(kitRecord) + kitRecord.size();
     const std::string root = dir.path().string();
     for (std::size_t cut = 0; cut < 400 && cut < whole.size(); ++cut) {
         const std::string kept = whole.substr(0, cut);
         writeFile(dir / "k/config.xml", kept);
         std::vector<std::pair<State, std::optional<StylePair>>> verdicts;
-        (void)checkPack(root, pack(std::nullopt, StyleRule::Update), [&](const std::string&, const ConfigCheck& c, std::optional<StylePair> s) {
-            verdicts.emplace_back(c.state, s);
-        });
+        (void)checkPack(root, pack(std::nullopt, StyleRule::Update),
+                        [&](const std::string&, const ConfigCheck& c, std::optional<StylePair> s) {
+                            verdicts.emplace_back(c.state, s);
+                        });
         Recorder update;
         std::ostringstream errors;
         (void)writePack(root, pack(std::nullopt, StyleRule::Update), update, errors);
@@ -243,9 +245,11 @@ TEST(ConfigCheck, AFileCutAnywhereGetsOneVerdictFromTheCheckAndTheUpdate)
         const bool styled = cut >= firstRecordEnd;
         ASSERT_EQ(verdicts.size(), 1u) << cut;
         EXPECT_EQ(verdicts[0].first, cut == 0 ? State::NotMapping : State::CutShort) << cut;
-        EXPECT_EQ(verdicts[0].second, styled ? std::optional(StylePair{6, 1}) : std::nullopt) << cut;
-        EXPECT_EQ(update.folders.at(k), styled ? Outcome::Written : cut == 0 ? Outcome::NotMapped
-                                                                             : Outcome::Kept)
+        EXPECT_EQ(verdicts[0].second, styled ? std::optional(StylePair{6, 1}) : std::nullopt)
+            << cut;
+        EXPECT_EQ(update.folders.at(k), styled     ? Outcome::Written
+                                        : cut == 0 ? Outcome::NotMapped
+                                                   : Outcome::Kept)
             << cut;
         EXPECT_EQ(readFile(dir / "k/config.xml"), styled ? whole : kept) << cut;
 
@@ -387,8 +391,8 @@ TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
         std::set<std::string> found;
     } clashes;
     std::ostringstream errors;
-    ASSERT_TRUE(writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes,
-                          errors));
+    ASSERT_TRUE(
+        writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes, errors));
     EXPECT_EQ(clashes.found, (std::set<std::string>{"12.png 12.jpg", "12.jpg 12.png",
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
     EXPECT_EQ(readFile(dir / "b/config.xml"),
