@@ -1,5 +1,6 @@
 #include "Desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 
 namespace {
 
+#ifndef Q_OS_WIN
 // Runs `program` without waiting for it, and tells of its failure when it ends.
 void start(QObject* owner, const QString& program, const QStringList& arguments,
            const std::function<void()>& failed)
@@ -42,6 +44,7 @@ void start(QObject* owner, const QString& program, const QStringList& arguments,
                      });
     process->start(program, arguments);
 }
+#endif
 
 } // namespace
 
@@ -65,7 +68,12 @@ void SystemDesktop::open(const QString& path, const std::function<void(Opening)>
         ::CoUninitialize();
         *answered = true;
         if (!opened) {
-            QMetaObject::invokeMethod(self, [trouble] { trouble(Opening::Failed); });
+            // Told on the window's thread, and only while the window is there to be told.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [self, trouble] {
+                if (self) {
+                    trouble(Opening::Failed);
+                }
+            });
         }
     }).detach();
     QTimer::singleShot(5000, this, [trouble, answered] {
