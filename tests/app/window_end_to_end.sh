@@ -68,8 +68,11 @@ run_window() {
     [[ -n "$window" ]] || { echo "no window"; exit 1; }
     echo "window $window appeared after $((($(date +%s%N) - started) / 1000000)) ms (scale $scale)"
     xdotool windowfocus --sync "$window"
-    sleep 0.3
+    # A window just shown on a loaded machine, under Wine above all, may take its first keys late,
+    # after the ones that follow them.
+    sleep 1
     xdotool key alt+s # Include sub-folders
+    sleep 0.5
     write_folder "$pack"
     "$cli" --stdout "$pack/clubs" | cmp - "$pack/clubs/config.xml"
     cmp "$pack/kits/config.xml" "$work/kits.xml"
