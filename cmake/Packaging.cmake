@@ -37,8 +37,9 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "manager's Open With menu, and the command-line tool, crestmap-cli, for scripts"
     "and large packs.")
 set(CPACK_STRIP_FILES ON)
-# Qt loads its SVG icon engine as a plug-in, which no library scan can find.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt loads its SVG icon engine as a plug-in, and its own translations as data, which no library
+# scan can find.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

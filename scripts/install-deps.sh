@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libcli11-dev nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libqt6svg6
+    qt6-translations-l10n
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
     # GoogleTest; a real X server with tools to drive, inspect and photograph it; the desktop

@@ -76,6 +76,8 @@ echo "silent install: $took ms"
 }
 expect "the files, byte for byte" \
     "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "Qt's catalogues" "$(cd "$installed/translations" && echo *)" \
+    "qtbase_de.qm qtbase_es.qm qtbase_fr.qm qtbase_it.qm qtbase_pt_BR.qm qtbase_tr.qm"
 expect "crestmap-cli.exe's version resource" \
     "$(strings -el "$installed/crestmap-cli.exe" | grep -A1 -x FileVersion | tail -n 1)" "$version"
 expect "the Start menu shortcut" "$(strings -el "$shortcut" | grep -cF "$programs\crestmap.exe")" 1
