@@ -15,6 +15,8 @@ if(WIN32)
     set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
     set(CPACK_CRESTMAP_ICON ${PROJECT_SOURCE_DIR}/app/icons/crestmap.ico)
+    set(CPACK_CRESTMAP_SIDE_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-side.bmp)
+    set(CPACK_CRESTMAP_HEADER_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-header.bmp)
     # Empty until Crestmap has a page of its own: the uninstall entry then links to none.
     set(CPACK_CRESTMAP_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
     # Each package's own file name and layout, chosen when cpack runs.

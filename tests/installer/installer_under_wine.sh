@@ -52,6 +52,24 @@ user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
 folder_verb='Software\Classes\Directory\shell\Crestmap'
 background_verb='Software\Classes\Directory\Background\shell\Crestmap'
+
+# The setup's pages show Crestmap's icon, whose green NSIS's own pictures lack, at the right of
+# their header; the first page is as far as this goes.
+"$wine" "$setup" >/dev/null 2>&1 &
+page=
+wait_for 'page=$(xdotool search --name "^Crestmap Setup" 2>/dev/null | head -n 1)
+    [[ -n "$page" ]]' 30
+green() { # the pixels of the icon's green in the top right corner of the page
+    import -window "$page" "$work/page.png" 2>/dev/null || { echo 0; return; }
+    convert "$work/page.png" -gravity northeast -crop 170x70+0+0 +repage -fuzz 8% \
+        -fill black -opaque '#1b5e20' -fill white +opaque black \
+        -format '%[fx:int((1 - mean) * w * h)]' info:
+}
+wait_for '(($(green) > 300))' || true
+expect "Crestmap's icon in the setup's header" "$(($(green) > 300 ? 1 : 0))" 1
+"$wineserver" -k
+"$wineserver" -w
+
 programs=$("$wine" cmd /c echo '%LOCALAPPDATA%\Programs\Crestmap' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
 shortcut=$("$wine" winepath -u "$("$wine" cmd /c echo '%APPDATA%' | tr -d '\r')" | tr -d '\r')
