@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, in a prefix of its own and a real X server: a silent install
-# (the files, the Start menu shortcut, the uninstall entry and the folder verbs in the registry);
-# the folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII
-# letter, as Explorer runs it, until the window shows; an install over the running Crestmap and
-# one into a read-only folder, which must stop and change nothing; the same version again over
-# the installed one; and a silent uninstall after a file was deleted by hand, which must leave
-# nothing the setup added and the pack as it was. Prints the installer's size, the silent
-# install's time and the registry keys the installer writes.
+# The Windows installer under Wine, in a prefix of its own and a real X server: the setup's first
+# page, with Crestmap's icon in its header; a silent install (the files, the Start menu shortcut,
+# the uninstall entry and the folder verbs in the registry); the folder verb's command line run on a
+# pack whose path holds a space, &, % and a non-ASCII letter, and the background verb's at a drive
+# root, as Explorer runs them, until the window shows; an install over the running Crestmap and one
+# into a read-only folder, which must stop and change nothing; the same version again over the
+# installed one; and a silent uninstall after a file was deleted by hand, which must leave nothing
+# the setup added and the pack as it was. Prints the installer's size, the silent install's time and
+# the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -92,8 +93,8 @@ echo "silent install: $took ms"
     echo "FAIL: the silent install took over 15 s"
     failures=$((failures + 1))
 }
-expect "the files, byte for byte" \
-    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+same() { diff -r -x Uninstall.exe "$package" "$1" && echo same; }
+expect "the files, byte for byte" "$(same "$installed")" same
 expect "Qt's catalogues" "$(cd "$installed/translations" && echo *)" \
     "qtbase_de.qm qtbase_es.qm qtbase_fr.qm qtbase_it.qm qtbase_pt_BR.qm qtbase_tr.qm"
 expect "crestmap-cli.exe's version resource" \
@@ -106,6 +107,7 @@ done
 expect "the uninstall entry" "$entry" "DisplayName=Crestmap;DisplayVersion=$version;\
 Publisher=The Crestmap developers;DisplayIcon=$programs\\crestmap.exe;\
 UninstallString=\"$programs\\Uninstall.exe\";"
+expect "no placeholder link" "$(value "$uninstall_key" URLInfoAbout)" ""
 estimated=$(($(value "$uninstall_key" EstimatedSize)))
 files_size=$(du -sk --apparent-size "$installed" | cut -f1)
 expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 10))" 10
@@ -131,23 +133,35 @@ pack_windows=$("$wine" winepath -w "$pack" | tr -d '\r')
 "$wine" "$verb" "$folder_verb\\command" "$pack_windows" >"$work/app.log" 2>&1 &
 app_pid=$!
 # The window names the folder it opened on in its title once that folder's check is listed.
-titled() {
+titled() { # name
     local id title
     for id in $(xdotool search --name 'Crestmap$' 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
         title=$(xprop -id "$id" _NET_WM_NAME |
-            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
-        [[ "$title" == "$(basename "$pack") — Crestmap" ]] && echo "$id"
+            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p' | sed 's/\\\(.\)/\1/g')
+        [[ "$title" == "$1 — Crestmap" ]] && echo "$id"
     done
 }
 window=
-wait_for 'window=$(titled | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
+wait_for 'window=$(titled "$(basename "$pack")" | head -n 1)
+    [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
 expect "the folder verb opens the window" "$([[ -n "$window" ]] && echo yes)" yes
 expect "the folder verb's argument" "$(head -n 1 "$work/app.log" | tr -d '\r')" "$pack_windows"
 
 expect "an install over the running Crestmap stops" "$(run_setup /S)" 2
-expect "and leaves the files as they were" \
-    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "and leaves the files as they were" "$(same "$installed")" same
+[[ -z "$window" ]] || close_window "$closer"
+"$wineserver" -w
+
+# Explorer gives a drive root as P:\, which the verb quotes as "P:\".
+ln -s "$pack" "$WINEPREFIX/dosdevices/p:"
+"$wine" "$verb" "$background_verb\\command" 'P:\' >"$work/app.log" 2>&1 &
+app_pid=$!
+window=
+wait_for 'window=$(titled "P:\\" | head -n 1)
+    [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
+expect "the background verb opens the window at a drive root" "$([[ -n "$window" ]] && echo yes)" \
+    yes
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
 
@@ -161,15 +175,15 @@ if touch "$locked/probe" 2>/dev/null; then
     rm "$locked/probe"
     echo "skipped: no folder here can be made read-only for $(id -un)"
 else
-    expect "an install into a read-only folder stops" \
-        "$(run_setup /S "/D=$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap")" 2
+    locked_windows="$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap"
+    expect "an install into a read-only folder stops" "$(run_setup /S "/D=$locked_windows")" 2
 fi
 chattr -i "$locked" 2>/dev/null || true
 chmod u+w "$locked"
 expect "and leaves it empty" "$(ls -A "$locked")" ""
 
 expect "the same version again" "$(run_setup /S)" 0
-expect "the files again" "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "the files again" "$(same "$installed")" same
 
 # Uninstall.exe copies itself away to run, so the copy is waited for.
 rm "$installed/LICENSE.txt"
