@@ -19,6 +19,13 @@ if(WIN32)
     set(CPACK_CRESTMAP_HEADER_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-header.bmp)
     # Empty until Crestmap has a page of its own: the uninstall entry then links to none.
     set(CPACK_CRESTMAP_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+    # The setup's Uninstall.exe, which waits for NSIS's uninstaller; not in the ZIP.
+    add_executable(crestmap-uninstall packaging/uninstall.c)
+    target_link_options(crestmap-uninstall PRIVATE
+        -municode -mwindows -s ${CRESTMAP_STATIC_RUNTIME})
+    set_target_properties(crestmap-uninstall PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
+    set(CPACK_CRESTMAP_UNINSTALLER ${PROJECT_BINARY_DIR}/packaging/crestmap-uninstall.exe)
     # Each package's own file name and layout, chosen when cpack runs.
     set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/WindowsPackages.cmake)
     include(CPack)

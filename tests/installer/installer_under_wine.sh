@@ -3,11 +3,12 @@
 # page, with Crestmap's icon in its header; a silent install (the files, the Start menu shortcut,
 # the uninstall entry and the folder verbs in the registry); the folder verb's command line run on a
 # pack whose path holds a space, &, % and a non-ASCII letter, and the background verb's at a drive
-# root, as Explorer runs them, until the window shows; an install over the running Crestmap and one
-# into a read-only folder, which must stop and change nothing; the same version again over the
-# installed one; and a silent uninstall after a file was deleted by hand, which must leave nothing
-# the setup added and the pack as it was. Prints the installer's size, the silent install's time and
-# the registry keys the installer writes.
+# root, as Explorer runs them, until the window shows; an install and a quiet uninstall while
+# Crestmap runs, and an install into a read-only folder, which must stop and change nothing; the
+# same version again over the installed one; and the quiet uninstall as a package manager runs it,
+# after a file was deleted by hand, which must have removed everything the setup added when it
+# returns and left the pack as it was. Prints the installer's size, the silent install's and the
+# quiet uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -49,6 +50,13 @@ hkcu() {
     iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
 }
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
+# The uninstall entry's quiet command line as a package manager runs it, and its exit status;
+# what it has removed is gone when it returns.
+quiet_uninstall() {
+    local status=0
+    "$wine" "$verb" "$uninstall_key" - QuietUninstallString >/dev/null 2>&1 || status=$?
+    echo "$status"
+}
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
 folder_verb='Software\Classes\Directory\shell\Crestmap'
@@ -93,7 +101,7 @@ echo "silent install: $took ms"
     echo "FAIL: the silent install took over 15 s"
     failures=$((failures + 1))
 }
-same() { diff -r -x Uninstall.exe "$package" "$1" && echo same; }
+same() { diff -r -x Uninstall.exe -x Uninstall.dat "$package" "$1" && echo same; }
 expect "the files, byte for byte" "$(same "$installed")" same
 expect "Qt's catalogues" "$(cd "$installed/translations" && echo *)" \
     "qtbase_de.qm qtbase_es.qm qtbase_fr.qm qtbase_it.qm qtbase_pt_BR.qm qtbase_tr.qm"
@@ -162,6 +170,9 @@ wait_for 'window=$(titled "P:\\" | head -n 1)
     [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
 expect "the background verb opens the window at a drive root" "$([[ -n "$window" ]] && echo yes)" \
     yes
+
+expect "a quiet uninstall while Crestmap runs refuses" "$(quiet_uninstall)" 2
+expect "and removes nothing" "$(same "$installed")" same
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
 
@@ -185,15 +196,17 @@ expect "and leaves it empty" "$(ls -A "$locked")" ""
 expect "the same version again" "$(run_setup /S)" 0
 expect "the files again" "$(same "$installed")" same
 
-# Uninstall.exe copies itself away to run, so the copy is waited for.
+# As a package manager does: the registered command, and the result when it returns.
 rm "$installed/LICENSE.txt"
-"$wine" "$installed/Uninstall.exe" /S
-"$wineserver" -w
+started=$(date +%s%N)
+expect "the quiet uninstall" "$(quiet_uninstall)" 0
+echo "quiet uninstall: $((($(date +%s%N) - started) / 1000000)) ms"
 expect "nothing left in the registry" \
     "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") && echo none)" none
 expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)" \
     "$pack_before"
+"$wineserver" -w
 
 "$wineserver" -w # it writes the prefix's registry as it ends
 echo "the installer under Wine: $failures failed"
