@@ -4,11 +4,11 @@
 # the uninstall entry and the folder verbs in the registry); the folder verb's command line run on a
 # pack whose path holds a space, &, % and a non-ASCII letter, and the background verb's at a drive
 # root, as Explorer runs them, until the window shows; an install and a quiet uninstall while
-# Crestmap runs, and an install into a read-only folder, which must stop and change nothing; the
-# same version again over the installed one; and the quiet uninstall as a package manager runs it,
-# after a file was deleted by hand, which must have removed everything the setup added when it
-# returns and left the pack as it was. Prints the installer's size, the silent install's and the
-# quiet uninstall's times and the registry keys the installer writes.
+# Crestmap runs, and an install into a read-only folder, which must stop, say why and change
+# nothing; the same version again over the installed one; and the quiet uninstall as a package
+# manager runs it, after a file was deleted by hand, which must have removed everything the setup
+# added when it returns and left the pack as it was. Prints the installer's size, the silent
+# install's and the quiet uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -50,6 +50,8 @@ hkcu() {
     iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
 }
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
+# Why the last setup or uninstall stopped, where a silent one leaves it.
+refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
 # The uninstall entry's quiet command line as a package manager runs it, and its exit status;
 # what it has removed is gone when it returns.
 quiet_uninstall() {
@@ -83,6 +85,7 @@ programs=$("$wine" cmd /c echo '%LOCALAPPDATA%\Programs\Crestmap' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
 shortcut=$("$wine" winepath -u "$("$wine" cmd /c echo '%APPDATA%' | tr -d '\r')" | tr -d '\r')
 shortcut="$shortcut/Microsoft/Windows/Start Menu/Programs/Crestmap.lnk"
+temp=$("$wine" winepath -u "$("$wine" cmd /c echo '%TEMP%' | tr -d '\r')" | tr -d '\r')
 before_registry=$(hkcu)
 before_files=$(user_files)
 
@@ -156,8 +159,11 @@ wait_for 'window=$(titled "$(basename "$pack")" | head -n 1)
 expect "the folder verb opens the window" "$([[ -n "$window" ]] && echo yes)" yes
 expect "the folder verb's argument" "$(head -n 1 "$work/app.log" | tr -d '\r')" "$pack_windows"
 
+running="Crestmap is running from $programs, and its files cannot be replaced or removed while \
+it runs. Close every Crestmap window and crestmap-cli, then try again."
 expect "an install over the running Crestmap stops" "$(run_setup /S)" 2
 expect "and leaves the files as they were" "$(same "$installed")" same
+expect "and says why where a silent one can be read" "$(refusal)" "$running"
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
 
@@ -173,6 +179,7 @@ expect "the background verb opens the window at a drive root" "$([[ -n "$window"
 
 expect "a quiet uninstall while Crestmap runs refuses" "$(quiet_uninstall)" 2
 expect "and removes nothing" "$(same "$installed")" same
+expect "and says why" "$(refusal)" "$running"
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
 
@@ -188,6 +195,8 @@ if touch "$locked/probe" 2>/dev/null; then
 else
     locked_windows="$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap"
     expect "an install into a read-only folder stops" "$(run_setup /S "/D=$locked_windows")" 2
+    expect "and says why" "$(refusal)" "Crestmap cannot be installed into $locked_windows: the \
+folder cannot be written to. Choose a folder of your own, such as the one proposed."
 fi
 chattr -i "$locked" 2>/dev/null || true
 chmod u+w "$locked"
