@@ -7,8 +7,10 @@
 # Crestmap runs, and an install into a read-only folder, which must stop, say why and change
 # nothing; the same version again over the installed one; and the quiet uninstall as a package
 # manager runs it, after a file was deleted by hand, which must have removed everything the setup
-# added when it returns and left the pack as it was. Prints the installer's size, the silent
-# install's and the quiet uninstall's times and the registry keys the installer writes.
+# added when it returns and left the pack as it was. Then an install into a folder of a folder that
+# the setup makes, and one into a folder that was there: the uninstaller removes the one it made
+# only. Prints the installer's size, the silent install's and the quiet uninstall's times and the
+# registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -52,6 +54,12 @@ hkcu() {
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
 # Why the last setup or uninstall stopped, where a silent one leaves it.
 refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
+run_line() { # line: the setup as cmd starts that line, which passes it on as it is
+    local status=0
+    "$wine" cmd /c "$1" >&2 || status=$?
+    "$wineserver" -w
+    echo "$status"
+}
 # The uninstall entry's quiet command line as a package manager runs it, and its exit status;
 # what it has removed is gone when it returns.
 quiet_uninstall() {
@@ -216,6 +224,24 @@ expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") &&
 expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)" \
     "$pack_before"
 "$wineserver" -w
+
+# Into a folder of a folder the setup makes, from a command line as cmd passes it (the folder
+# holds a space).
+before_registry=$(hkcu)
+cp "$setup" "$work/setup.exe"
+setup_line="$("$wine" winepath -w "$work/setup.exe" | tr -d '\r') /S /D=C:\Tools\Crest Map"
+expect "an install into a folder in a new folder" \
+    "$(run_line "$setup_line")" 0
+expect "the files there" "$(same "$WINEPREFIX/drive_c/Tools/Crest Map")" same
+expect "its quiet uninstall" "$(quiet_uninstall)" 0
+expect "removes the folders the setup made" "$(ls "$WINEPREFIX/drive_c" | grep -c Tools)" 0
+expect "and its keys" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
+"$wineserver" -w
+
+mkdir "$WINEPREFIX/drive_c/Tools"
+expect "an install into a folder in a folder that was there" "$(run_line "$setup_line")" 0
+expect "and its quiet uninstall" "$(quiet_uninstall)" 0
+expect "keeps the folder that was there" "$(ls -A "$WINEPREFIX/drive_c/Tools" && echo kept)" kept
 
 "$wineserver" -w # it writes the prefix's registry as it ends
 echo "the installer under Wine: $failures failed"
