@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, in a prefix of its own and a real X server: the setup's first
 # page, with Crestmap's icon in its header; a silent install (the files, the Start menu shortcut,
-# the uninstall entry and the folder verbs in the registry); the folder verb's command line run on a
-# pack whose path holds a space, &, % and a non-ASCII letter, and the background verb's at a drive
-# root, as Explorer runs them, until the window shows; an install and a quiet uninstall while
-# Crestmap runs, and an install into a read-only folder, which must stop, say why and change
-# nothing; the same version again over the installed one; and the quiet uninstall as a package
-# manager runs it, after a file was deleted by hand, which must have removed everything the setup
-# added when it returns and left the pack as it was. Then an install into a folder of a folder that
-# the setup makes, and one into a folder that was there: the uninstaller removes the one it made
-# only. Prints the installer's size, the silent install's and the quiet uninstall's times and the
-# registry keys the installer writes.
+# the uninstall entry, the folder verbs in the registry and crestmap-cli on the user's PATH); the
+# folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII letter,
+# and the background verb's at a drive root, as Explorer runs them, until the window shows; an
+# install and a quiet uninstall while Crestmap runs, and an install into a read-only folder, which
+# must stop, say why and change nothing; the same version again over the installed one; and the
+# quiet uninstall as a package manager runs it, after a file was deleted by hand, which must have
+# removed everything the setup added when it returns and left the pack as it was. Then an install
+# into a folder of a folder that the setup makes, and one into a folder that was there: the
+# uninstaller removes the one it made only. Prints the installer's size, the silent install's and
+# the quiet uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -47,13 +47,18 @@ value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name it
     "$wine" reg query "HKCU\\$1" "${@:3}" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *REG_[A-Z]* *//p"
 }
-hkcu() {
+hkcu() { # without what Wine's own windows keep for the session once told of a change
     "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null
-    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
+    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r' |
+        awk '/^\[/ { wine = index($0, "\\Software\\Wine\\Temporary System Parameters") } !wine'
 }
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
 # Why the last setup or uninstall stopped, where a silent one leaves it.
 refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
+typed() { # key name: the value's type and the value
+    "$wine" reg query "HKCU\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)/\1 \2/p"
+}
 run_line() { # line: the setup as cmd starts that line, which passes it on as it is
     local status=0
     "$wine" cmd /c "$1" >&2 || status=$?
@@ -94,6 +99,9 @@ installed=$("$wine" winepath -u "$programs" | tr -d '\r')
 shortcut=$("$wine" winepath -u "$("$wine" cmd /c echo '%APPDATA%' | tr -d '\r')" | tr -d '\r')
 shortcut="$shortcut/Microsoft/Windows/Start Menu/Programs/Crestmap.lnk"
 temp=$("$wine" winepath -u "$("$wine" cmd /c echo '%TEMP%' | tr -d '\r')" | tr -d '\r')
+# A PATH of the user's own, of the type Windows does not give it, and ending in a separator.
+"$wine" reg add 'HKCU\Environment' /v Path /t REG_SZ /d 'C:\Own Tools;%USERPROFILE%\bin;' /f \
+    >/dev/null
 before_registry=$(hkcu)
 before_files=$(user_files)
 
@@ -133,6 +141,10 @@ expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 1
 expect "the folder verb" "$(value "$folder_verb\\command")" "\"$programs\\crestmap.exe\" \"%1\""
 expect "the background verb" "$(value "$background_verb\\command")" \
     "\"$programs\\crestmap.exe\" \"%V\""
+expect "the user's PATH, with crestmap-cli's folder after its own entries" \
+    "$(typed Environment Path)" "REG_SZ C:\\Own Tools;%USERPROFILE%\\bin;$programs;"
+expect "crestmap-cli from a new Command Prompt" \
+    "$("$wine" cmd /c crestmap-cli --version 2>&1 | tr -d '\r')" "crestmap-cli $version"
 echo "registry keys the installer writes (HKEY_CURRENT_USER):"
 for key in "$uninstall_key" "$folder_verb" "$background_verb"; do
     "$wine" reg query "HKCU\\$key" /s | tr -d '\r' | grep -v '^$' | sed 's/^/  /'
@@ -210,8 +222,10 @@ chattr -i "$locked" 2>/dev/null || true
 chmod u+w "$locked"
 expect "and leaves it empty" "$(ls -A "$locked")" ""
 
+path_installed=$(typed Environment Path)
 expect "the same version again" "$(run_setup /S)" 0
 expect "the files again" "$(same "$installed")" same
+expect "crestmap-cli's folder once on the PATH" "$(typed Environment Path)" "$path_installed"
 
 # As a package manager does: the registered command, and the result when it returns.
 rm "$installed/LICENSE.txt"
@@ -225,17 +239,20 @@ expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} +
     "$pack_before"
 "$wineserver" -w
 
-# Into a folder of a folder the setup makes, from a command line as cmd passes it (the folder
-# holds a space).
+# Into a folder of a folder the setup makes, with no PATH of the user's own, and from a command
+# line as cmd passes it (the folder holds a space).
+"$wine" reg delete 'HKCU\Environment' /v Path /f >/dev/null
 before_registry=$(hkcu)
 cp "$setup" "$work/setup.exe"
 setup_line="$("$wine" winepath -w "$work/setup.exe" | tr -d '\r') /S /D=C:\Tools\Crest Map"
 expect "an install into a folder in a new folder" \
     "$(run_line "$setup_line")" 0
 expect "the files there" "$(same "$WINEPREFIX/drive_c/Tools/Crest Map")" same
+expect "a PATH made for crestmap-cli, of Windows' type for it" "$(typed Environment Path)" \
+    'REG_EXPAND_SZ C:\Tools\Crest Map'
 expect "its quiet uninstall" "$(quiet_uninstall)" 0
 expect "removes the folders the setup made" "$(ls "$WINEPREFIX/drive_c" | grep -c Tools)" 0
-expect "and its keys" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
+expect "and the PATH" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 "$wineserver" -w
 
 mkdir "$WINEPREFIX/drive_c/Tools"
