@@ -17,6 +17,7 @@ if(WIN32)
     set(CPACK_CRESTMAP_ICON ${PROJECT_SOURCE_DIR}/app/icons/crestmap.ico)
     set(CPACK_CRESTMAP_SIDE_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-side.bmp)
     set(CPACK_CRESTMAP_HEADER_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-header.bmp)
+    set(CPACK_CRESTMAP_LANGUAGES ${PROJECT_SOURCE_DIR}/packaging/installer-languages.nsh)
     # Empty until Crestmap has a page of its own: the uninstall entry then links to none.
     set(CPACK_CRESTMAP_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
     # The setup's Uninstall.exe, which waits for NSIS's uninstaller; not in the ZIP.

@@ -11,10 +11,11 @@ if [[ "${1:-}" == "--with-tests" ]]; then
     # GoogleTest; a real X server with tools to drive, inspect and photograph it; the desktop
     # validators, man and lintian for the .deb; clang's libFuzzer with expat to check its
     # documents; and for the Windows build, MinGW-w64, GoogleTest's sources to build with it,
-    # Wine to run it and NSIS to make its installer.
+    # Wine to run it (and the locales' sources, to run it in German) and NSIS to make its
+    # installer.
     packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev man-db
                desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev
-               g++-mingw-w64-x86-64 googletest wine64 dpkg-dev lintian nsis)
+               g++-mingw-w64-x86-64 googletest wine64 dpkg-dev lintian nsis locales)
 fi
 
 missing=()

@@ -7,10 +7,10 @@
 # install and a quiet uninstall while Crestmap runs, and an install into a read-only folder, which
 # must stop, say why and change nothing; the same version again over the installed one; and the
 # quiet uninstall as a package manager runs it, after a file was deleted by hand, which must have
-# removed everything the setup added when it returns and left the pack as it was. Then an install
-# into a folder of a folder that the setup makes, and one into a folder that was there: the
-# uninstaller removes the one it made only. Prints the installer's size, the silent install's and
-# the quiet uninstall's times and the registry keys the installer writes.
+# removed everything the setup added when it returns and left the pack as it was. Then, in German,
+# an install into a folder of a folder that the setup makes, and one into a folder that was there:
+# the uninstaller removes the one it made only. Prints the installer's size, the silent install's
+# and the quiet uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -53,6 +53,10 @@ hkcu() { # without what Wine's own windows keep for the session once told of a c
         awk '/^\[/ { wine = index($0, "\\Software\\Wine\\Temporary System Parameters") } !wine'
 }
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
+exported() { # key: the key's own values as reg export writes them, one a line
+    "$wine" reg export "HKCU\\$1" "$work/key.reg" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | awk '/^\[/ { n++; next } n == 1 && NF'
+}
 # Why the last setup or uninstall stopped, where a silent one leaves it.
 refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
 typed() { # key name: the value's type and the value
@@ -141,6 +145,7 @@ expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 1
 expect "the folder verb" "$(value "$folder_verb\\command")" "\"$programs\\crestmap.exe\" \"%1\""
 expect "the background verb" "$(value "$background_verb\\command")" \
     "\"$programs\\crestmap.exe\" \"%V\""
+expect "the verbs' text" "$(exported "$folder_verb" | grep '^@')" '@="Open with Crestmap"'
 expect "the user's PATH, with crestmap-cli's folder after its own entries" \
     "$(typed Environment Path)" "REG_SZ C:\\Own Tools;%USERPROFILE%\\bin;$programs;"
 expect "crestmap-cli from a new Command Prompt" \
@@ -239,15 +244,19 @@ expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} +
     "$pack_before"
 "$wineserver" -w
 
-# Into a folder of a folder the setup makes, with no PATH of the user's own, and from a command
-# line as cmd passes it (the folder holds a space).
+# In German, as NSIS finds it in the user's language, into a folder of a folder it makes, with no
+# PATH of the user's own, and from a command line as cmd passes it (the folder holds a space).
 "$wine" reg delete 'HKCU\Environment' /v Path /f >/dev/null
+mkdir "$work/locales"
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null || true
 before_registry=$(hkcu)
 cp "$setup" "$work/setup.exe"
 setup_line="$("$wine" winepath -w "$work/setup.exe" | tr -d '\r') /S /D=C:\Tools\Crest Map"
-expect "an install into a folder in a new folder" \
-    "$(run_line "$setup_line")" 0
+expect "an install in German into a folder in a new folder" \
+    "$(LOCPATH="$work/locales" LANG=de_DE.UTF-8 run_line "$setup_line")" 0
 expect "the files there" "$(same "$WINEPREFIX/drive_c/Tools/Crest Map")" same
+expect "the verbs' text in German" "$(exported "$background_verb" | grep '^@')" \
+    '@="Mit Crestmap öffnen"'
 expect "a PATH made for crestmap-cli, of Windows' type for it" "$(typed Environment Path)" \
     'REG_EXPAND_SZ C:\Tools\Crest Map'
 expect "its quiet uninstall" "$(quiet_uninstall)" 0
@@ -255,7 +264,7 @@ expect "removes the folders the setup made" "$(ls "$WINEPREFIX/drive_c" | grep -
 expect "and the PATH" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 "$wineserver" -w
 
-mkdir "$WINEPREFIX/drive_c/Tools"
+mkdir -p "$WINEPREFIX/drive_c/Tools"
 expect "an install into a folder in a folder that was there" "$(run_line "$setup_line")" 0
 expect "and its quiet uninstall" "$(quiet_uninstall)" 0
 expect "keeps the folder that was there" "$(ls -A "$WINEPREFIX/drive_c/Tools" && echo kept)" kept
