@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, in a prefix of its own and a real X server: the setup's first
-# page, with Crestmap's icon in its header; a silent install (the files, the Start menu shortcut,
-# the uninstall entry, the folder verbs in the registry and crestmap-cli on the user's PATH); the
-# folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII letter,
-# and the background verb's at a drive root, as Explorer runs them, until the window shows; an
-# install and a quiet uninstall while Crestmap runs, and an install into a read-only folder, which
-# must stop, say why and change nothing; the same version again over the installed one; and the
-# quiet uninstall as a package manager runs it, after a file was deleted by hand, which must have
-# removed everything the setup added when it returns and left the pack as it was. Then, in German,
-# an install into a folder of a folder that the setup makes, and one into a folder that was there:
-# the uninstaller removes the one it made only. Prints the installer's size, the silent install's
-# and the quiet uninstall's times and the registry keys the installer writes.
+# The Windows installer under Wine, in a prefix of its own and a real X server: a silent install
+# (the files, the Start menu shortcut, the uninstall entry, the folder verbs in the registry and
+# crestmap-cli on the user's PATH); the folder verb's command line run on a pack whose path holds a
+# space, &, % and a non-ASCII letter, and the background verb's at a drive root, as Explorer runs
+# them, until the window shows; an install and a quiet uninstall while Crestmap runs, and an install
+# into a read-only folder, which must stop, say why and change nothing; the same version again over
+# the installed one; and the quiet uninstall as a package manager runs it, after a file was deleted
+# by hand, which must have removed everything the setup added when it returns and left the pack as
+# it was. Then, in German, an install into a folder of a folder that the setup makes, and one into a
+# folder that was there: the uninstaller removes the one it made only; and an install by hand, whose
+# last page shows Crestmap's icon. Prints the installer's size, the silent install's and the quiet
+# uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -80,23 +80,6 @@ quiet_uninstall() {
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
 folder_verb='Software\Classes\Directory\shell\Crestmap'
 background_verb='Software\Classes\Directory\Background\shell\Crestmap'
-
-# The setup's pages show Crestmap's icon, whose green NSIS's own pictures lack, at the right of
-# their header; the first page is as far as this goes.
-"$wine" "$setup" >/dev/null 2>&1 &
-page=
-wait_for 'page=$(xdotool search --name "^Crestmap Setup" 2>/dev/null | head -n 1)
-    [[ -n "$page" ]]' 30
-green() { # the pixels of the icon's green in the top right corner of the page
-    import -window "$page" "$work/page.png" 2>/dev/null || { echo 0; return; }
-    convert "$work/page.png" -gravity northeast -crop 170x70+0+0 +repage -fuzz 8% \
-        -fill black -opaque '#1b5e20' -fill white +opaque black \
-        -format '%[fx:int((1 - mean) * w * h)]' info:
-}
-wait_for '(($(green) > 300))' || true
-expect "Crestmap's icon in the setup's header" "$(($(green) > 300 ? 1 : 0))" 1
-"$wineserver" -k
-"$wineserver" -w
 
 programs=$("$wine" cmd /c echo '%LOCALAPPDATA%\Programs\Crestmap' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
@@ -268,6 +251,27 @@ mkdir -p "$WINEPREFIX/drive_c/Tools"
 expect "an install into a folder in a folder that was there" "$(run_line "$setup_line")" 0
 expect "and its quiet uninstall" "$(quiet_uninstall)" 0
 expect "keeps the folder that was there" "$(ls -A "$WINEPREFIX/drive_c/Tools" && echo kept)" kept
+
+# The setup's pages show Crestmap's icon, where NSIS's own picture was: its green on the side of
+# the last page, which an install by hand, pressing Enter on each page, reaches.
+"$wine" "$setup" >/dev/null 2>&1 &
+page=
+wait_for 'page=$(xdotool search --name "^Crestmap Setup" 2>/dev/null | head -n 1)
+    [[ -n "$page" ]]' 30
+shot() { import -window "$page" "$work/page.png" 2>/dev/null && md5sum <"$work/page.png"; }
+green() { # the pixels of the icon's green in the left third of the page
+    import -window "$page" "$work/page.png" 2>/dev/null || { echo 0; return; }
+    convert "$work/page.png" -gravity west -crop 33%x100%+0+0 +repage -alpha off -fuzz 8% \
+        -transparent '#1b5e20' -alpha extract -format '%[fx:int((1 - mean) * w * h)]' info:
+}
+# Enter on each page once it is drawn (the licence, the folder), until the last page shows.
+for _ in 1 2 3 4 5 6; do
+    wait_for 'drawn=$(shot); sleep 0.5; [[ "$(shot)" == "$drawn" ]]' 20 || true
+    (($(green) > 2000)) && break
+    xdotool key --window "$page" Return 2>/dev/null
+done
+expect "Crestmap's icon on the setup's last page" "$(($(green) > 2000 ? 1 : 0))" 1
+"$wineserver" -k
 
 "$wineserver" -w # it writes the prefix's registry as it ends
 echo "the installer under Wine: $failures failed"
