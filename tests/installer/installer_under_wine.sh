@@ -248,7 +248,12 @@ expect "and the PATH" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && ec
 "$wineserver" -w
 
 mkdir -p "$WINEPREFIX/drive_c/Tools"
+# Longer than NSIS's strings hold: read, it would come back cut short, and cut short if written.
+long_path="C:\\Long$(printf ';C:\\Tools\\Folder %04d' $(seq 80))"
+"$wine" reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
 expect "an install into a folder in a folder that was there" "$(run_line "$setup_line")" 0
+expect "leaves a PATH too long to change safely as it was" "$(typed Environment Path)" \
+    "REG_EXPAND_SZ $long_path"
 expect "and its quiet uninstall" "$(quiet_uninstall)" 0
 expect "keeps the folder that was there" "$(ls -A "$WINEPREFIX/drive_c/Tools" && echo kept)" kept
 
