@@ -141,8 +141,8 @@ para executar o crestmap-cli no Prompt de Comando." \
 !insertmacro Texts TURKISH \
     "Crestmap şu anda $R1 konumundan çalışıyor; çalıştığı sürece dosyaları değiştirilemez \
 veya kaldırılamaz. Tüm Crestmap pencerelerini ve crestmap-cli'yi kapatıp yeniden deneyin." \
-    "Crestmap $INSTDIR konumuna kurulamıyor: bu klasöre yazılamıyor. Önerilen gibi size ait \
-bir klasör seçin." \
+    "Crestmap $INSTDIR konumuna kurulamıyor: bu klasöre yazılamıyor. Önerilen klasör gibi \
+size ait bir klasör seçin." \
     "Crestmap $R1 konumundan kaldırılıyor" \
     "$R1 konumunda kurulu Crestmap kaldırılamadı (durum $R2). Ayarlar > Uygulamalar \
 bölümünden kaldırın, ardından bu kurulumu yeniden çalıştırın." \
