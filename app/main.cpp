@@ -10,6 +10,20 @@
 
 namespace {
 
+// Explorer quotes a drive root as "P:\", and Windows' argument rules read its \" as a quote.
+// No path holds a quote, so a trailing one was that backslash.
+QStringList backslashesRestored(QStringList arguments)
+{
+#ifdef Q_OS_WIN
+    for (QString& argument : arguments) {
+        if (argument.endsWith(u'"')) {
+            argument.back() = u'\\';
+        }
+    }
+#endif
+    return arguments;
+}
+
 // The window's own options: --help, --version and a folder.
 void describe(QCommandLineParser& parser)
 {
@@ -78,6 +92,6 @@ int main(int argc, char** argv)
     MainWindow window;
     delegate.window = &window;
     window.show();
-    window.selector().openArguments(parser.positionalArguments());
+    window.selector().openArguments(backslashesRestored(parser.positionalArguments()));
     return QApplication::exec();
 }

@@ -15,7 +15,18 @@ if(WIN32)
     set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging)
     set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
     set(CPACK_CRESTMAP_ICON ${PROJECT_SOURCE_DIR}/app/icons/crestmap.ico)
-    set(CPACK_CRESTMAP_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
+    set(CPACK_CRESTMAP_SIDE_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-side.bmp)
+    set(CPACK_CRESTMAP_HEADER_BITMAP ${PROJECT_SOURCE_DIR}/packaging/installer-header.bmp)
+    set(CPACK_CRESTMAP_LANGUAGES ${PROJECT_SOURCE_DIR}/packaging/installer-languages.nsh)
+    # Empty until Crestmap has a page of its own: the uninstall entry then links to none.
+    set(CPACK_CRESTMAP_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+    # The setup's Uninstall.exe, which waits for NSIS's uninstaller; not in the ZIP.
+    add_executable(crestmap-uninstall packaging/uninstall.c)
+    target_link_options(crestmap-uninstall PRIVATE
+        -municode -mwindows -s ${CRESTMAP_STATIC_RUNTIME})
+    set_target_properties(crestmap-uninstall PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
+    set(CPACK_CRESTMAP_UNINSTALLER ${PROJECT_BINARY_DIR}/packaging/crestmap-uninstall.exe)
     # Each package's own file name and layout, chosen when cpack runs.
     set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/WindowsPackages.cmake)
     include(CPack)
@@ -36,8 +47,9 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "manager's Open With menu, and the command-line tool, crestmap-cli, for scripts"
     "and large packs.")
 set(CPACK_STRIP_FILES ON)
-# Qt loads its SVG icon engine as a plug-in, which no library scan can find.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt loads its SVG icon engine as a plug-in, and its own translations as data, which no library
+# scan can find.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -7,6 +7,17 @@ install(FILES ${qt}/bin/Qt6Core.dll ${qt}/bin/Qt6Gui.dll ${qt}/bin/Qt6Widgets.dl
 install(FILES ${qt}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt}/plugins/imageformats/qjpeg.dll DESTINATION imageformats)
 install(FILES ${qt}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+# Qt's own texts (its dialogs' buttons) in the installer's languages. Qt's base sources hold no
+# translations: these are Debian's, of the same Qt version.
+set(CRESTMAP_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH
+    "Where Qt's qtbase_*.qm catalogues are (Debian: qt6-translations-l10n)")
+foreach(language de es fr it pt_BR tr)
+    set(catalogue ${CRESTMAP_QT_TRANSLATIONS}/qtbase_${language}.qm)
+    if(NOT EXISTS ${catalogue})
+        message(FATAL_ERROR "No ${catalogue}: install qt6-translations-l10n")
+    endif()
+    install(FILES ${catalogue} DESTINATION translations)
+endforeach()
 install(FILES ${qt}/LGPL-3.0.txt DESTINATION . RENAME Qt-LGPL-3.0.txt)
 install(FILES ${qt}/BUILD-NOTE.txt DESTINATION . RENAME Qt-build.txt)
 

@@ -5,15 +5,17 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libcli11-dev nlohmann-json3-dev libxxhash-dev qt6-base-dev qt6-base-dev-tools libqt6svg6
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 if [[ "${1:-}" == "--with-tests" ]]; then
     # GoogleTest; a real X server with tools to drive, inspect and photograph it; the desktop
     # validators, man and lintian for the .deb; clang's libFuzzer with expat to check its
     # documents; and for the Windows build, MinGW-w64, GoogleTest's sources to build with it,
-    # Wine to run it and NSIS to make its installer.
+    # Wine to run it (and the locales' sources, to run it in German) and NSIS to make its
+    # installer.
     packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev man-db
                desktop-file-utils appstream clang libclang-rt-dev libexpat1-dev
-               g++-mingw-w64-x86-64 googletest wine64 dpkg-dev lintian nsis)
+               g++-mingw-w64-x86-64 googletest wine64 dpkg-dev lintian nsis locales)
 fi
 
 missing=()

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine, in a prefix of its own and a real X server: a silent install
-# (the files, the Start menu shortcut, the uninstall entry and the folder verbs in the registry);
-# the folder verb's command line run on a pack whose path holds a space, &, % and a non-ASCII
-# letter, as Explorer runs it, until the window shows; an install over the running Crestmap and
-# one into a read-only folder, which must stop and change nothing; the same version again over
-# the installed one; and a silent uninstall after a file was deleted by hand, which must leave
-# nothing the setup added and the pack as it was. Prints the installer's size, the silent
-# install's time and the registry keys the installer writes.
+# (the files, the Start menu shortcut, the uninstall entry, the folder verbs in the registry and
+# crestmap-cli on the user's PATH); the folder verb's command line run on a pack whose path holds a
+# space, &, % and a non-ASCII letter, and the background verb's at a drive root, as Explorer runs
+# them, until the window shows; an install and a quiet uninstall while Crestmap runs, and an install
+# into a read-only folder, which must stop, say why and change nothing; the same version again over
+# the installed one; and the quiet uninstall as a package manager runs it, after a file was deleted
+# by hand, which must have removed everything the setup added when it returns and left the pack as
+# it was. Then, in German, an install into a folder of a folder that the setup makes, and one into a
+# folder that was there: the uninstaller removes the one it made only; and an install by hand, whose
+# last page shows Crestmap's icon. Prints the installer's size, the silent install's and the quiet
+# uninstall's times and the registry keys the installer writes.
 # usage: installer_under_wine.sh SETUP PACKAGE SHELL_VERB CLOSE_WINDOW CLI
 #   PACKAGE: the files the setup holds, as cpack left them (_CPack_Packages/win64/NSIS/<name>)
 set -euo pipefail
@@ -43,19 +47,48 @@ value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name it
     "$wine" reg query "HKCU\\$1" "${@:3}" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$2 *REG_[A-Z]* *//p"
 }
-hkcu() {
+hkcu() { # without what Wine's own windows keep for the session once told of a change
     "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null
-    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r'
+    iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r' |
+        awk '/^\[/ { wine = index($0, "\\Software\\Wine\\Temporary System Parameters") } !wine'
 }
 user_files() { (cd "$WINEPREFIX/drive_c/users" && find . -path '*/Temp' -prune -o -print | sort); }
+exported() { # key: the key's own values as reg export writes them, one a line
+    "$wine" reg export "HKCU\\$1" "$work/key.reg" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | awk '/^\[/ { n++; next } n == 1 && NF'
+}
+# Why the last setup or uninstall stopped, where a silent one leaves it.
+refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
+typed() { # key name: the value's type and the value
+    "$wine" reg query "HKCU\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)/\1 \2/p"
+}
+run_line() { # line: the setup as cmd starts that line, which passes it on as it is
+    local status=0
+    "$wine" cmd /c "$1" >&2 || status=$?
+    "$wineserver" -w
+    echo "$status"
+}
+# The uninstall entry's quiet command line as a package manager runs it, and its exit status;
+# what it has removed is gone when it returns.
+quiet_uninstall() {
+    local status=0
+    "$wine" "$verb" "$uninstall_key" - QuietUninstallString >/dev/null 2>&1 || status=$?
+    echo "$status"
+}
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Crestmap'
 folder_verb='Software\Classes\Directory\shell\Crestmap'
 background_verb='Software\Classes\Directory\Background\shell\Crestmap'
+
 programs=$("$wine" cmd /c echo '%LOCALAPPDATA%\Programs\Crestmap' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
 shortcut=$("$wine" winepath -u "$("$wine" cmd /c echo '%APPDATA%' | tr -d '\r')" | tr -d '\r')
 shortcut="$shortcut/Microsoft/Windows/Start Menu/Programs/Crestmap.lnk"
+temp=$("$wine" winepath -u "$("$wine" cmd /c echo '%TEMP%' | tr -d '\r')" | tr -d '\r')
+# A PATH of the user's own, of the type Windows does not give it, and ending in a separator.
+"$wine" reg add 'HKCU\Environment' /v Path /t REG_SZ /d 'C:\Own Tools;%USERPROFILE%\bin;' /f \
+    >/dev/null
 before_registry=$(hkcu)
 before_files=$(user_files)
 
@@ -74,8 +107,10 @@ echo "silent install: $took ms"
     echo "FAIL: the silent install took over 15 s"
     failures=$((failures + 1))
 }
-expect "the files, byte for byte" \
-    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+same() { diff -r -x Uninstall.exe -x Uninstall.dat "$package" "$1" && echo same; }
+expect "the files, byte for byte" "$(same "$installed")" same
+expect "Qt's catalogues" "$(cd "$installed/translations" && echo *)" \
+    "qtbase_de.qm qtbase_es.qm qtbase_fr.qm qtbase_it.qm qtbase_pt_BR.qm qtbase_tr.qm"
 expect "crestmap-cli.exe's version resource" \
     "$(strings -el "$installed/crestmap-cli.exe" | grep -A1 -x FileVersion | tail -n 1)" "$version"
 expect "the Start menu shortcut" "$(strings -el "$shortcut" | grep -cF "$programs\crestmap.exe")" 1
@@ -86,12 +121,18 @@ done
 expect "the uninstall entry" "$entry" "DisplayName=Crestmap;DisplayVersion=$version;\
 Publisher=The Crestmap developers;DisplayIcon=$programs\\crestmap.exe;\
 UninstallString=\"$programs\\Uninstall.exe\";"
+expect "no placeholder link" "$(value "$uninstall_key" URLInfoAbout)" ""
 estimated=$(($(value "$uninstall_key" EstimatedSize)))
 files_size=$(du -sk --apparent-size "$installed" | cut -f1)
 expect "its size, in KiB, within 5 %" "$(((estimated * 100 / files_size + 5) / 10))" 10
 expect "the folder verb" "$(value "$folder_verb\\command")" "\"$programs\\crestmap.exe\" \"%1\""
 expect "the background verb" "$(value "$background_verb\\command")" \
     "\"$programs\\crestmap.exe\" \"%V\""
+expect "the verbs' text" "$(exported "$folder_verb" | grep '^@')" '@="Open with Crestmap"'
+expect "the user's PATH, with crestmap-cli's folder after its own entries" \
+    "$(typed Environment Path)" "REG_SZ C:\\Own Tools;%USERPROFILE%\\bin;$programs;"
+expect "crestmap-cli from a new Command Prompt" \
+    "$("$wine" cmd /c crestmap-cli --version 2>&1 | tr -d '\r')" "crestmap-cli $version"
 echo "registry keys the installer writes (HKEY_CURRENT_USER):"
 for key in "$uninstall_key" "$folder_verb" "$background_verb"; do
     "$wine" reg query "HKCU\\$key" /s | tr -d '\r' | grep -v '^$' | sed 's/^/  /'
@@ -111,23 +152,42 @@ pack_windows=$("$wine" winepath -w "$pack" | tr -d '\r')
 "$wine" "$verb" "$folder_verb\\command" "$pack_windows" >"$work/app.log" 2>&1 &
 app_pid=$!
 # The window names the folder it opened on in its title once that folder's check is listed.
-titled() {
+titled() { # name
     local id title
     for id in $(xdotool search --name 'Crestmap$' 2>/dev/null); do
         xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
         title=$(xprop -id "$id" _NET_WM_NAME |
-            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
-        [[ "$title" == "$(basename "$pack") — Crestmap" ]] && echo "$id"
+            sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p' | sed 's/\\\(.\)/\1/g')
+        [[ "$title" == "$1 — Crestmap" ]] && echo "$id"
     done
 }
 window=
-wait_for 'window=$(titled | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
+wait_for 'window=$(titled "$(basename "$pack")" | head -n 1)
+    [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
 expect "the folder verb opens the window" "$([[ -n "$window" ]] && echo yes)" yes
 expect "the folder verb's argument" "$(head -n 1 "$work/app.log" | tr -d '\r')" "$pack_windows"
 
+running="Crestmap is running from $programs, and its files cannot be replaced or removed while \
+it runs. Close every Crestmap window and crestmap-cli, then try again."
 expect "an install over the running Crestmap stops" "$(run_setup /S)" 2
-expect "and leaves the files as they were" \
-    "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "and leaves the files as they were" "$(same "$installed")" same
+expect "and says why where a silent one can be read" "$(refusal)" "$running"
+[[ -z "$window" ]] || close_window "$closer"
+"$wineserver" -w
+
+# Explorer gives a drive root as P:\, which the verb quotes as "P:\".
+ln -s "$pack" "$WINEPREFIX/dosdevices/p:"
+"$wine" "$verb" "$background_verb\\command" 'P:\' >"$work/app.log" 2>&1 &
+app_pid=$!
+window=
+wait_for 'window=$(titled "P:\\" | head -n 1)
+    [[ -n "$window" ]] || ! kill -0 $app_pid 2>/dev/null' 60
+expect "the background verb opens the window at a drive root" "$([[ -n "$window" ]] && echo yes)" \
+    yes
+
+expect "a quiet uninstall while Crestmap runs refuses" "$(quiet_uninstall)" 2
+expect "and removes nothing" "$(same "$installed")" same
+expect "and says why" "$(refusal)" "$running"
 [[ -z "$window" ]] || close_window "$closer"
 "$wineserver" -w
 
@@ -141,25 +201,82 @@ if touch "$locked/probe" 2>/dev/null; then
     rm "$locked/probe"
     echo "skipped: no folder here can be made read-only for $(id -un)"
 else
-    expect "an install into a read-only folder stops" \
-        "$(run_setup /S "/D=$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap")" 2
+    locked_windows="$("$wine" winepath -w "$locked" | tr -d '\r')\\Crestmap"
+    expect "an install into a read-only folder stops" "$(run_setup /S "/D=$locked_windows")" 2
+    expect "and says why" "$(refusal)" "Crestmap cannot be installed into $locked_windows: the \
+folder cannot be written to. Choose a folder of your own, such as the one proposed."
 fi
 chattr -i "$locked" 2>/dev/null || true
 chmod u+w "$locked"
 expect "and leaves it empty" "$(ls -A "$locked")" ""
 
+path_installed=$(typed Environment Path)
 expect "the same version again" "$(run_setup /S)" 0
-expect "the files again" "$(diff -r -x Uninstall.exe "$package" "$installed" && echo same)" same
+expect "the files again" "$(same "$installed")" same
+expect "crestmap-cli's folder once on the PATH" "$(typed Environment Path)" "$path_installed"
 
-# Uninstall.exe copies itself away to run, so the copy is waited for.
+# As a package manager does: the registered command, and the result when it returns.
 rm "$installed/LICENSE.txt"
-"$wine" "$installed/Uninstall.exe" /S
-"$wineserver" -w
+started=$(date +%s%N)
+expect "the quiet uninstall" "$(quiet_uninstall)" 0
+echo "quiet uninstall: $((($(date +%s%N) - started) / 1000000)) ms"
 expect "nothing left in the registry" \
     "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") && echo none)" none
 expect "the pack untouched" "$(cd "$pack" && find . -type f -exec sha256sum {} + | sort)" \
     "$pack_before"
+"$wineserver" -w
+
+# In German, as NSIS finds it in the user's language, into a folder of a folder it makes, with no
+# PATH of the user's own, and from a command line as cmd passes it (the folder holds a space).
+"$wine" reg delete 'HKCU\Environment' /v Path /f >/dev/null
+mkdir "$work/locales"
+localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null || true
+before_registry=$(hkcu)
+cp "$setup" "$work/setup.exe"
+setup_line="$("$wine" winepath -w "$work/setup.exe" | tr -d '\r') /S /D=C:\Tools\Crest Map"
+expect "an install in German into a folder in a new folder" \
+    "$(LOCPATH="$work/locales" LANG=de_DE.UTF-8 run_line "$setup_line")" 0
+expect "the files there" "$(same "$WINEPREFIX/drive_c/Tools/Crest Map")" same
+expect "the verbs' text in German" "$(exported "$background_verb" | grep '^@')" \
+    '@="Mit Crestmap öffnen"'
+expect "a PATH made for crestmap-cli, of Windows' type for it" "$(typed Environment Path)" \
+    'REG_EXPAND_SZ C:\Tools\Crest Map'
+expect "its quiet uninstall" "$(quiet_uninstall)" 0
+expect "removes the folders the setup made" "$([[ -e "$WINEPREFIX/drive_c/Tools" ]] && echo left)" ""
+expect "and the PATH" "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
+"$wineserver" -w
+
+mkdir -p "$WINEPREFIX/drive_c/Tools"
+# Longer than NSIS's strings hold: read, it would come back cut short, and cut short if written.
+long_path="C:\\Long$(printf ';C:\\Tools\\Folder %04d' $(seq 80))"
+"$wine" reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d "$long_path" /f >/dev/null
+expect "an install into a folder in a folder that was there" "$(run_line "$setup_line")" 0
+expect "leaves a PATH too long to change safely as it was" "$(typed Environment Path)" \
+    "REG_EXPAND_SZ $long_path"
+expect "and its quiet uninstall" "$(quiet_uninstall)" 0
+expect "keeps the folder that was there" "$(ls -A "$WINEPREFIX/drive_c/Tools" && echo kept)" kept
+
+# The setup's pages show Crestmap's icon, where NSIS's own picture was: its green on the side of
+# the last page, which an install by hand, pressing Enter on each page, reaches.
+"$wine" "$setup" >/dev/null 2>&1 &
+page=
+wait_for 'page=$(xdotool search --name "^Crestmap Setup" 2>/dev/null | head -n 1)
+    [[ -n "$page" ]]' 30
+shot() { import -window "$page" "$work/page.png" 2>/dev/null && md5sum <"$work/page.png"; }
+green() { # the pixels of the icon's green in the left third of the page
+    import -window "$page" "$work/page.png" 2>/dev/null || { echo 0; return; }
+    convert "$work/page.png" -gravity west -crop 33%x100%+0+0 +repage -alpha off -fuzz 8% \
+        -transparent '#1b5e20' -alpha extract -format '%[fx:int((1 - mean) * w * h)]' info:
+}
+# Enter on each page once it is drawn (the licence, the folder), until the last page shows.
+for _ in 1 2 3 4 5 6; do
+    wait_for 'drawn=$(shot); sleep 0.5; [[ "$(shot)" == "$drawn" ]]' 20 || true
+    (($(green) > 2000)) && break
+    xdotool key --window "$page" Return 2>/dev/null
+done
+expect "Crestmap's icon on the setup's last page" "$(($(green) > 2000 ? 1 : 0))" 1
+"$wineserver" -k
 
 "$wineserver" -w # it writes the prefix's registry as it ends
 echo "the installer under Wine: $failures failed"

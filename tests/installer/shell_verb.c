@@ -1,7 +1,8 @@
-/* shell-verb KEY FOLDER: does with a folder verb what Explorer does. It reads the verb's command
- * line from HKEY_CURRENT_USER\KEY, puts FOLDER's path in for %1, %L or %V, and starts that line as
- * it is. It first prints the arguments the line gives the program, one a line in UTF-8, and ends
- * with the program's exit status. */
+/* shell-verb KEY FOLDER [NAME]: does with a folder verb what Explorer does. It reads the verb's
+ * command line from HKEY_CURRENT_USER\KEY, puts FOLDER's path in for %1, %L or %V, and starts that
+ * line as it is. It first prints the arguments the line gives the program, one a line in UTF-8,
+ * and ends with the program's exit status. With NAME it runs the command line in that value of
+ * KEY instead, as Settings or a package manager runs an uninstall entry's. */
 #include <stdio.h>
 #include <wchar.h>
 #include <windows.h>
@@ -22,11 +23,12 @@ int wmain(int argc, wchar_t** argv)
 {
     static wchar_t command[4096], line[8192];
     DWORD size = sizeof command;
-    if (argc != 3) {
-        fputs("usage: shell-verb KEY FOLDER\n", stderr);
+    if (argc != 3 && argc != 4) {
+        fputs("usage: shell-verb KEY FOLDER [NAME]\n", stderr);
         return 2;
     }
-    if (RegGetValueW(HKEY_CURRENT_USER, argv[1], NULL, RRF_RT_REG_SZ, NULL, command, &size) !=
+    const wchar_t* name = argc == 4 ? argv[3] : NULL;
+    if (RegGetValueW(HKEY_CURRENT_USER, argv[1], name, RRF_RT_REG_SZ, NULL, command, &size) !=
         ERROR_SUCCESS) {
         fputs("shell-verb: the key holds no command\n", stderr);
         return 1;
