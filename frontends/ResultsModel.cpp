@@ -182,8 +182,7 @@ std::string_view ResultsModel::folderOf(const ResultRow& row) const
 {
     const std::string_view base = m_report->base;
     if (row.folder()) {
-        return row.path.size() > base.size() ? std::string_view(row.path).substr(base.size() + 1)
-                                             : std::string_view(".");
+        return relativeTo(row.path, base);
     }
     return base.empty() ? std::string_view(".") : folderPart(row.path);
 }

@@ -22,6 +22,13 @@ std::string_view folderPart(std::string_view relativePath)
     return ".";
 }
 
+std::string_view relativeTo(std::string_view path, std::string_view base)
+{
+    const std::size_t skip =
+        base.size() + (!base.empty() && crestmap::isPathSeparator(base.back()) ? 0 : 1);
+    return path.size() > skip ? path.substr(skip) : std::string_view(".");
+}
+
 WriteReport WriteReport::saying(const QString& text)
 {
     WriteReport report;
@@ -119,16 +126,13 @@ std::string ReportCollector::shownPath(std::string_view folder, std::string_view
     if (folder.empty() || folder == base) {
         return std::string(name);
     }
-    return crestmap::joinPath(folder.substr(std::min(folder.size(), base.size() + 1)), name);
+    return crestmap::joinPath(relativeTo(folder, base), name);
 }
 
 std::string ReportCollector::relativeFolder(std::string_view folder) const
 {
     const std::string& base = m_report.base;
-    if (base.empty() || folder.size() <= base.size()) {
-        return ".";
-    }
-    return std::string(folder.substr(base.size() + 1));
+    return base.empty() ? "." : std::string(relativeTo(folder, base));
 }
 
 void ReportCollector::entry(const crestmap::EntryAccount& entry)

@@ -84,6 +84,9 @@ struct WriteReport {
 /// The folder part of a path relative to a pack's top: "." for the top itself.
 [[nodiscard]] std::string_view folderPart(std::string_view relativePath);
 
+/// `path` below `base` as seen from it, `base` a drive's root too; "." for `base` itself.
+[[nodiscard]] std::string_view relativeTo(std::string_view path, std::string_view base);
+
 /// A finished write's report, shared by whoever shows it rather than copied: its rows can
 /// number hundreds of thousands.
 using SharedReport = std::shared_ptr<const WriteReport>;
