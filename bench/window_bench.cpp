@@ -7,9 +7,11 @@
 // - A pack of 100 folders of 1,000 images dropped with its sub-folders: the longest stall while
 //   it is written, how often the progress is updated, and how soon Cancel gives control back;
 //   then the same pack checked, against crestmap-cli --recursive --check on it.
-// - A pack of 1,000 folders written, then undone: how long Undo takes.
+// - A pack of 1,000 folders written, then undone from a window that does not show that write:
+//   how soon Undo asks which write it is, and how long it takes.
 // Every wait has a bound: a result or an end that never comes fails the bench, saying which.
 
+#include "Desktop.h"
 #include "FolderDragView.h"
 #include "MainWindow.h"
 #include "Prompts.h"
@@ -47,23 +49,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SilentPrompts final : public Prompts {
+class SilentPrompts final : public Prompts, public Desktop {
 public:
     QList<QUrl> chooseImageFiles(QWidget*) override { return {}; }
-    QUrl chooseFolder(QWidget*) override { return folder; }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan&, const QString&) override
+    QUrl chooseFolder(QWidget*, bool, const QString&) override { return folder; }
+    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
     {
         return PlanChoice::WriteAllInChosenStyle;
     }
+    KeepChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
+                          std::optional<crestmap::StylePair>, crestmap::StylePair) override
+    {
+        return KeepChoice::WriteChosenStyle;
+    }
+    bool confirmUndo(QWidget*, const QString&) override
+    {
+        asked = true;
+        return true;
+    }
+    bool confirmForce(QWidget*, const QStringList&) override { return false; }
     AlertAnswer showResultAlert(QWidget*, const ResultAlert&) override
     {
         ++alerts;
         return AlertAnswer::Ok;
     }
     bool confirmQuit(QWidget*, const QString&) override { return true; }
-    void open(const QUrl&, const std::function<void()>&) override {}
-    void showInFolder(const QString&, const std::function<void()>&) override {}
+    void showText(QWidget*, const QString&, const QString&) override {}
+    void open(const QString&, const std::function<void(Opening)>&) override {}
+    void showInFolder(const QString&, const std::function<void(Opening)>&) override {}
     int alerts = 0;
+    bool asked = false;
     QUrl folder;
 };
 
@@ -173,7 +188,7 @@ int main(int argc, char** argv)
     const fs::path many = makePack(1000, 3);
 
     SilentPrompts prompts;
-    MainWindow window(&prompts);
+    MainWindow window(&prompts, &prompts);
     window.show();
     QApplication::processEvents();
     auto* panel = window.findChild<ResultsPanel*>();
@@ -306,14 +321,20 @@ int main(int argc, char** argv)
     probe.runUntil([&] { return !writer.busy(); }, "the check's end after Cancel");
     std::printf("Cancel of the check: done %.1f ms after it\n", since(clock));
 
-    // Undo of a write of 1,000 folders.
+    // Undo of a write of 1,000 folders, as a window that shows another write would ask it.
     dropFolder(area, many);
     probe.runUntil([&] { return prompts.alerts == 4; }, "alert after the 1,000 folders");
     clock.restart();
     bool undone = false;
+    double askedAfter = 0;
     QObject::connect(&writer, &WriteController::undone, [&undone] { undone = true; });
-    writer.undo();
+    QTimer::singleShot(0, [&] {
+        writer.undo(std::string());
+        askedAfter = since(clock);
+    });
     probe.runUntil([&] { return undone; }, "end of Undo");
-    std::printf("Undo of a write of 1000 folders: %.0f ms\n", since(clock));
+    std::printf("Undo of a write of 1000 folders: asked which write %.1f ms after it was called, "
+                "done in %.0f ms%s\n",
+                askedAfter, since(clock), prompts.asked ? "" : " (never asked!)");
     return 0;
 }

@@ -103,8 +103,13 @@ void WriteController::refreshUndo()
 void WriteController::pause()
 {
     m_paused = true;
-    if (m_progress) {
-        m_progress->control.pause();
+    // Long enough for a folder's commit to land or wait; the question then says what is true.
+    if (m_progress && m_busy) {
+        for (int step = 0; step < 50 && !m_running.isFinished(); ++step) {
+            if (m_progress->control.pause(std::chrono::milliseconds(10))) {
+                break;
+            }
+        }
     }
 }
 

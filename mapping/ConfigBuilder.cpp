@@ -149,7 +149,9 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
     const bool wanted =
         !pass.cancelled && !pass.error && !(options.onlyWithImages && pass.images == 0);
     const bool streamed = wanted && stream.finish();
-    if (pass.cancelled) {
+    // Held or stopped here, nothing of this folder has changed on disk yet.
+    const bool stopped = streamed && options.control != nullptr && !options.control->proceed();
+    if (pass.cancelled || stopped) {
         account.outcome = Outcome::Cancelled; // nothing committed: the old file stays
     } else if (pass.error) {
         account.outcome = Outcome::Unreadable;
@@ -205,13 +207,11 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
         if (entry->isFolder && subfolders != nullptr) {
             subfolders->emplace_back(entry->name);
         }
-        const std::string_view extension = extensionOf(entry->name);
-        switch (classifyExtension(extension)) {
+        std::string_view stem;
+        switch (classifyEntryName(entry->name, &stem)) {
         case EntryName::Image:
             ++pass.images;
-            feeding = feeding &&
-                      stream.addEntry(entry->name, entry->name.substr(0, entry->name.size() -
-                                                                             extension.size() - 1));
+            feeding = feeding && stream.addEntry(entry->name, stem);
             // A refused piece ends the document; a walk still needs the sub-folders.
             if (!feeding && subfolders == nullptr) {
                 return pass;

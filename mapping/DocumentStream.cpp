@@ -39,10 +39,8 @@ bool DocumentStream::addEntry(std::string_view file, std::string_view stem)
         return false;
     }
     const std::size_t lineStart = m_piece.size() + recordLinePrefix.size();
-    m_piece += recordLinePrefix;
-    const RecordShape::Appended line = m_shape.append(m_piece, stem);
+    const RecordShape::Appended line = m_shape.append(m_piece, stem, true);
     if (line.reason) {
-        m_piece.resize(lineStart - recordLinePrefix.size());
         passOver(file, *line.reason);
         return true;
     }

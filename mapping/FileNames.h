@@ -53,8 +53,20 @@ enum class EntryName {
 
 /// Whether a folder entry is an image by its name's extension (as extensionOf gives it).
 [[nodiscard]] EntryName classifyExtension(std::string_view extension) noexcept;
-[[nodiscard]] inline EntryName classifyEntryName(std::string_view name) noexcept
+/// `stem`, when given, is set to the name an image is mapped by.
+[[nodiscard]] inline EntryName classifyEntryName(std::string_view name,
+                                                 std::string_view* stem = nullptr) noexcept
 {
+    // Most names of a pack end in an image extension: those are told at a glance.
+    for (const std::string_view extension : imageExtensions) {
+        if (name.size() > extension.size() + 1 && name.ends_with(extension) &&
+            name[name.size() - extension.size() - 1] == '.') {
+            if (stem != nullptr) {
+                *stem = name.substr(0, name.size() - extension.size() - 1);
+            }
+            return EntryName::Image;
+        }
+    }
     return classifyExtension(extensionOf(name));
 }
 

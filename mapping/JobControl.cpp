@@ -9,10 +9,11 @@ void JobControl::cancel()
     m_changed.notify_all();
 }
 
-void JobControl::pause()
+bool JobControl::pause(std::chrono::milliseconds bound)
 {
-    const std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     m_paused = true;
+    return m_changed.wait_for(lock, bound, [this] { return m_held; });
 }
 
 void JobControl::resume()
@@ -27,7 +28,10 @@ bool JobControl::proceed()
     // The common case costs two loads, no lock.
     if (m_paused.load()) {
         std::unique_lock lock(m_mutex);
+        m_held = true;
+        m_changed.notify_all();
         m_changed.wait(lock, [this] { return !m_paused || m_cancelled; });
+        m_held = false;
     }
     return !m_cancelled.load();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -11,7 +12,9 @@ namespace crestmap {
 class JobControl {
 public:
     void cancel();
-    void pause();
+    /// Holds the job at its next look, waiting up to `bound` for it to get there; true when it
+    /// is held, so that nothing more changes until resume().
+    bool pause(std::chrono::milliseconds bound = std::chrono::milliseconds(0));
     void resume();
     [[nodiscard]] bool cancelled() const noexcept { return m_cancelled.load(); }
 
@@ -21,6 +24,7 @@ public:
 private:
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_paused{false};
+    bool m_held = false; ///< the job waits in proceed()
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };

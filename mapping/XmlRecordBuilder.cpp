@@ -96,6 +96,10 @@ RecordShape::RecordShape(StylePair style)
     if (m_kit) {
         m_slot += '/';
     }
+    // The fixed runs of a line, so that each name costs a few copies.
+    m_open = std::string("\n\t\t") + std::string(recordOpen);
+    m_middle = std::string(recordBetween) + m_owner;
+    m_end = m_slot + (m_kit ? "" : std::string(recordClose));
 }
 
 std::optional<SkipReason> RecordShape::skipReason(std::string_view fileName) const noexcept
@@ -120,41 +124,46 @@ std::optional<SkipReason> RecordShape::reasonFor(std::string_view fileName,
     return std::nullopt;
 }
 
-RecordShape::Appended RecordShape::append(std::string& out, std::string_view fileName) const
+RecordShape::Appended RecordShape::append(std::string& out, std::string_view fileName,
+                                          bool inDocument) const
 {
     Appended appended;
     const unsigned classes = scan(fileName);
-    appended.reason = reasonFor(fileName, classes);
-    if (appended.reason) {
-        return appended;
+    // Plain names of a style with records, most of a pack, need no more looking at.
+    if (classes != 0 || m_kit || !m_records) {
+        appended.reason = reasonFor(fileName, classes);
+        if (appended.reason) {
+            return appended;
+        }
     }
+    const std::string_view open =
+        inDocument ? std::string_view(m_open) : std::string_view(m_open).substr(3);
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
     if ((classes & needsEntity) == 0) {
         // Nothing to escape, so the line's length is known: one resize, then plain copies.
         const std::size_t start = out.size();
-        out.resize(start + recordOpen.size() + fileName.size() + recordBetween.size() +
-                   m_owner.size() + team.size() + m_slot.size() + (m_kit ? kitName.size() : 0) +
-                   recordClose.size());
+        const std::size_t kitPart = m_kit ? kitName.size() + recordClose.size() : 0;
+        out.resize(start + open.size() + fileName.size() + m_middle.size() + team.size() +
+                   m_end.size() + kitPart);
         char* at = out.data() + start;
         const auto put = [&at](std::string_view text) {
             std::memcpy(at, text.data(), text.size());
             at += text.size();
         };
-        put(recordOpen);
+        put(open);
         put(fileName);
-        put(recordBetween);
-        appended.toStart = static_cast<std::size_t>(at - out.data());
-        put(m_owner);
+        appended.toStart = static_cast<std::size_t>(at - out.data()) + recordBetween.size();
+        put(m_middle);
         put(team);
-        put(m_slot);
+        put(m_end);
         if (m_kit) {
             put(kitName);
+            put(recordClose);
         }
-        appended.toEnd = static_cast<std::size_t>(at - out.data());
-        put(recordClose);
+        appended.toEnd = static_cast<std::size_t>(at - out.data()) - recordClose.size();
         return appended;
     }
-    out += recordOpen;
+    out += open;
     appendAttributeText(out, fileName);
     out += recordBetween;
     appended.toStart = out.size();

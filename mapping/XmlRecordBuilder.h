@@ -28,9 +28,10 @@ public:
         std::size_t toEnd = 0;
         std::optional<SkipReason> reason;
     };
-    /// Appends the record line of `fileName` (the image's name without its extension), or leaves
+    /// Appends the record line of `fileName` (the image's name without its extension), after
+    /// the line feed and tabs that stand before it in a document when `inDocument`, or leaves
     /// `out` alone and says why it gets none.
-    Appended append(std::string& out, std::string_view fileName) const;
+    Appended append(std::string& out, std::string_view fileName, bool inDocument = false) const;
 
     /// The picture of `fileName`, not escaped (graphics/pictures/club/1234/logo); nothing when
     /// it gets no record.
@@ -42,8 +43,11 @@ private:
 
     bool m_records = false;
     bool m_kit = false;
-    std::string m_owner; ///< "graphics/pictures/club/"
-    std::string m_slot;  ///< "/logo", or a kit's "/kits/"
+    std::string m_owner;  ///< "graphics/pictures/club/"
+    std::string m_slot;   ///< "/logo", or a kit's "/kits/"
+    std::string m_open;   ///< a document's line feed and tabs, and the start of a line
+    std::string m_middle; ///< between the two values: `" to="` and the owner
+    std::string m_end;    ///< after the owner's name: the slot, and but for a kit the close
 };
 
 /// Turns one image file's name into the record line that maps it to a picture slot.
