@@ -294,7 +294,8 @@ MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
             at = (comment ? close + 3 : close + 1);
         }
         buffer.erase(0, at);
-        if (buffer.size() > longestTag) {
+        // What is left after a stop is unread, not a tag.
+        if (going && buffer.size() > longestTag) {
             going = reader.notMapping();
         }
     }

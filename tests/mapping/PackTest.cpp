@@ -315,6 +315,7 @@ TEST(ExistingFile, IsReadUpToItsFirstRecord)
         {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), S::Mapping, StylePair{5, 0}},
         {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), S::Mapping, std::nullopt},
         {expectedDocument({}), S::Mapping, std::nullopt},
+        {expectedDocument(std::vector<std::string>(2000, texture)), S::Mapping, StylePair{6, 2}},
         {expectedDocument({texture}).substr(0, expectedDocument({texture}).size() - 15), S::Mapping, StylePair{6, 2}},
         {expectedDocument({texture}).substr(0, 200), S::CutShort, std::nullopt},
         {"<!DOCTYPE x [<!ENTITY a \"b\">]>" + expectedDocument({texture}), S::NotMapping, std::nullopt},
