@@ -240,7 +240,7 @@ int main(int argc, char** argv)
         slowest = std::max(slowest, since(clock));
     }
     std::printf("filter box: slowest key %.1f ms (%d rows left)\n", slowest,
-                panel->model().rowCount());
+                view.model()->rowCount());
     filter->clear();
     std::printf("memory: idle %.1f MiB, peak %.1f MiB above idle with %ld rows\n", idleKiB / 1024.0,
                 static_cast<double>(statusKiB("VmHWM:") - idleKiB) / 1024.0, images);

@@ -21,11 +21,6 @@ constexpr int thumbnailSize = 40;
 /// Characters after which a tooltip line may wrap where nothing else lets it.
 constexpr int tooltipRun = 48;
 
-bool skipped(const ResultRow& row)
-{
-    return row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord;
-}
-
 // Rich text for a tooltip line that may wrap at separators, or within a very long name, rather
 // than run off the screen.
 QString paragraph(const QString& text)
@@ -70,45 +65,17 @@ void ResultsModel::show(SharedReport report)
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
-    m_keys.assign(ColumnCount, {});
+    // A report made elsewhere than in a job, such as an undo's, is ranked here.
+    const bool ranked = m_report->ranks[0].size() == m_report->rows.size();
+    m_ownRanks = ranked ? decltype(m_ownRanks){} : rankRows(*m_report);
+    m_ranks = ranked ? &m_report->ranks : &m_ownRanks;
     m_inView.clear();
     endResetModel();
 }
 
 std::string_view ResultsModel::sortText(int row, int column) const
 {
-    const ResultRow& r = this->row(row);
-    static constexpr std::array<std::string_view, 6> reasons{"0", "1", "2", "3", "4", "5"};
-    switch (column) {
-    case FileColumn:
-        return crestmap::lastPathComponent(r.path);
-    case FolderColumn:
-        return folderOf(r);
-    default:
-        return skipped(r) ? reasons[static_cast<std::size_t>(r.reason)] : std::string_view(r.text);
-    }
-}
-
-std::uint64_t ResultsModel::sortKey(int row, int column) const
-{
-    // Eight bytes made once for each row: the kind of problem when sorting by picture, then the
-    // start of the natural key of what follows the part all the texts share. Comparing texts
-    // number by number is several times slower than comparing numbers, and a sort compares each
-    // row some twenty times: only rows alike in those bytes are compared in full.
-    std::vector<std::uint64_t>& keys = m_keys[static_cast<std::size_t>(column)];
-    if (keys.empty() && rowCount() > 0) {
-        std::string_view shared = sortText(0, column);
-        for (int r = 1; r < rowCount(); ++r) {
-            shared = shared.substr(0, sharedStart(shared, sortText(r, column)));
-        }
-        keys.reserve(static_cast<std::size_t>(rowCount()));
-        for (int r = 0; r < rowCount(); ++r) {
-            const auto rank = static_cast<unsigned char>(
-                column == PictureColumn ? static_cast<int>(this->row(r).kind) : 0);
-            keys.push_back(naturalKey(rank, sortText(r, column).substr(shared.size())));
-        }
-    }
-    return keys[static_cast<std::size_t>(row)];
+    return m_report->sortText(this->row(row), static_cast<ResultColumn>(column));
 }
 
 void ResultsModel::setRowsInView(const std::vector<int>& rows)
@@ -128,8 +95,9 @@ std::vector<int> ResultsModel::widthSample(int column, std::size_t count) const
     const auto rows = static_cast<std::size_t>(rowCount());
     const auto length = [&](int r) {
         // Room for the count of images beside a folder's name.
-        return column == FolderColumn ? folderOf(row(r)).size() + (row(r).folder() ? 0 : 12)
-                                      : sortText(r, column).size();
+        return column == FolderColumn
+                   ? m_report->folderOf(row(r)).size() + (row(r).folder() ? 0 : 12)
+                   : sortText(r, column).size();
     };
     if (rows <= count) {
         std::vector<int> all(rows);
@@ -162,6 +130,14 @@ std::vector<int> ResultsModel::widthSample(int column, std::size_t count) const
     return sample;
 }
 
+QModelIndex ResultsModel::index(int row, int column, const QModelIndex& parent) const
+{
+    // A sort asks for two indexes at each of its million comparisons: no virtual calls here.
+    const bool inside = !parent.isValid() && row >= 0 && column >= 0 && column < ColumnCount &&
+                        static_cast<std::size_t>(row) < m_report->rows.size();
+    return inside ? createIndex(row, column) : QModelIndex();
+}
+
 int ResultsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_report->rows.size());
@@ -176,15 +152,6 @@ std::string ResultsModel::fullPath(const ResultRow& row) const
 {
     return m_report->base.empty() || row.folder() ? row.path
                                                   : crestmap::joinPath(m_report->base, row.path);
-}
-
-std::string_view ResultsModel::folderOf(const ResultRow& row) const
-{
-    const std::string_view base = m_report->base;
-    if (row.folder()) {
-        return relativeTo(row.path, base);
-    }
-    return base.empty() ? std::string_view(".") : folderPart(row.path);
 }
 
 QString ResultsModel::shownText(const ResultRow& row) const
@@ -226,7 +193,7 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             return WindowWords::path(crestmap::lastPathComponent(r.path));
         }
         if (column == FolderColumn) {
-            const std::string_view folder = folderOf(r);
+            const std::string_view folder = m_report->folderOf(r);
             // The top folder by its own name, as the others are.
             const QString name = WindowWords::path(
                 folder == "." ? crestmap::lastPathComponent(m_report->base) : folder);
@@ -260,6 +227,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return tooltip(r, column);
     case ProblemRole:
         return r.problem();
+    case SortKeyRole:
+        return sortRank(index.row(), column);
     case FolderRowRole:
         return r.folder();
     case PathRole:
@@ -298,7 +267,7 @@ void ResultsProxy::setProblemsOnly(bool only)
 {
     if (only != m_problemsOnly) {
         m_problemsOnly = only;
-        invalidateRowsFilter();
+        invalidate();
     }
 }
 
@@ -308,28 +277,17 @@ void ResultsProxy::setText(const QString& text)
     std::transform(folded.begin(), folded.end(), folded.begin(), crestmap::foldCase);
     if (folded != m_text) {
         m_text = std::move(folded);
-        invalidateRowsFilter();
+        invalidate();
     }
 }
 
 bool ResultsProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    // The model's own numbers, not its variants: a long list's sort compares a million times.
-    const int a = left.row();
-    const int b = right.row();
-    const bool problemA = m_model->row(a).problem();
-    const bool problemB = m_model->row(b).problem();
-    if (problemA != problemB) {
-        // Problems first either way: a descending sort asks with its operands swapped.
-        return sortOrder() == Qt::AscendingOrder ? problemA : problemB;
-    }
-    const int column = left.column();
-    const std::uint64_t keyA = m_model->sortKey(a, column);
-    const std::uint64_t keyB = m_model->sortKey(b, column);
-    if (keyA != keyB) {
-        return keyA < keyB;
-    }
-    return naturalCompare(m_model->sortText(a, column), m_model->sortText(b, column)) < 0;
+    // Problems first either way: a descending sort asks with its operands swapped. The model's
+    // own numbers, not its variants: a long list's sort compares a million times.
+    const std::uint32_t flip = sortOrder() == Qt::AscendingOrder ? 0 : WriteReport::notProblemBit;
+    return (m_model->sortRank(left.row(), left.column()) ^ flip) <
+           (m_model->sortRank(right.row(), right.column()) ^ flip);
 }
 
 bool ResultsProxy::filterAcceptsRow(int row, const QModelIndex&) const

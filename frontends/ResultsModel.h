@@ -18,11 +18,13 @@ class ResultsModel : public QAbstractTableModel {
 
 public:
     enum Column { FileColumn, PictureColumn, FolderColumn, ColumnCount };
+    static_assert(ColumnCount == resultColumns);
     static constexpr int ProblemRole = Qt::UserRole + 1;   ///< true on rows that need attention
     static constexpr int PathRole = Qt::UserRole + 2;      ///< the file's whole path, to read
     static constexpr int RecordRole = Qt::UserRole + 3;    ///< the record line of a row's image
     static constexpr int BytesRole = Qt::UserRole + 4;     ///< the whole path's own bytes, to copy
     static constexpr int FolderRowRole = Qt::UserRole + 5; ///< true on a folder's row
+    static constexpr int SortKeyRole = Qt::UserRole + 6;   ///< its rank: where it sorts in a column
 
     explicit ResultsModel(QObject* parent = nullptr);
 
@@ -31,9 +33,12 @@ public:
     [[nodiscard]] const WriteReport& report() const noexcept { return *m_report; }
     [[nodiscard]] const ResultRow& row(int row) const { return m_report->rows[std::size_t(row)]; }
 
-    /// The text a row is sorted and found by in `column`, and its natural key, made once.
+    /// The text a row is sorted by in `column`, and its place in that column's order.
     [[nodiscard]] std::string_view sortText(int row, int column) const;
-    [[nodiscard]] std::uint64_t sortKey(int row, int column) const;
+    [[nodiscard]] std::uint32_t sortRank(int row, int column) const
+    {
+        return (*m_ranks)[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+    }
 
     /// The rows in view, by their own numbers; previews are decoded only for them.
     void setRowsInView(const std::vector<int>& rows);
@@ -44,6 +49,8 @@ public:
 
     [[nodiscard]] ThumbnailLoader& thumbnails() noexcept { return *m_thumbnails; }
 
+    [[nodiscard]] QModelIndex index(int row, int column,
+                                    const QModelIndex& parent = {}) const override;
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
@@ -52,12 +59,12 @@ public:
 
 private:
     [[nodiscard]] std::string fullPath(const ResultRow& row) const;
-    [[nodiscard]] std::string_view folderOf(const ResultRow& row) const;
     [[nodiscard]] QString shownText(const ResultRow& row) const;
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    mutable std::vector<std::vector<std::uint64_t>> m_keys; ///< by column, made at its first sort
+    std::array<std::vector<std::uint32_t>, resultColumns> m_ownRanks;
+    const std::array<std::vector<std::uint32_t>, resultColumns>* m_ranks = &m_ownRanks;
     std::vector<int> m_inView;
     ThumbnailLoader* m_thumbnails;
 };

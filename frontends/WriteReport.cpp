@@ -1,6 +1,7 @@
 #include "WriteReport.h"
 
 #include "FileNames.h"
+#include "NaturalOrder.h"
 #include "PathText.h"
 #include "WindowWords.h"
 #include "WriteJob.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 using crestmap::Fact;
 
@@ -238,4 +240,67 @@ void ReportCollector::finish(std::vector<Fact> facts)
         std::partition_point(m_report.rows.begin(), m_report.rows.end(),
                              [](const ResultRow& row) { return row.problem(); }) -
         m_report.rows.begin());
+    m_report.ranks = rankRows(m_report);
+}
+
+std::string_view WriteReport::folderOf(const ResultRow& row) const
+{
+    if (row.folder()) {
+        return relativeTo(row.path, base);
+    }
+    return base.empty() ? std::string_view(".") : folderPart(row.path);
+}
+
+std::string_view WriteReport::sortText(const ResultRow& row, ResultColumn column) const
+{
+    static constexpr std::array<std::string_view, 6> reasons{"0", "1", "2", "3", "4", "5"};
+    const bool skipped =
+        row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord;
+    switch (column) {
+    case ResultColumn::File:
+        return crestmap::lastPathComponent(row.path);
+    case ResultColumn::Folder:
+        return folderOf(row);
+    case ResultColumn::Picture:
+        break;
+    }
+    return skipped ? reasons[static_cast<std::size_t>(row.reason)] : std::string_view(row.text);
+}
+
+std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport& report)
+{
+    // The natural keys decide most places; only rows alike in their first eight bytes past the
+    // part all the texts share are compared number by number.
+    std::array<std::vector<std::uint32_t>, resultColumns> ranks;
+    const std::vector<ResultRow>& rows = report.rows;
+    const auto count = static_cast<std::uint32_t>(rows.size());
+    for (std::size_t c = 0; c < resultColumns && count > 0; ++c) {
+        const auto column = static_cast<ResultColumn>(c);
+        const auto text = [&](std::uint32_t r) { return report.sortText(rows[r], column); };
+        std::string_view shared = text(0);
+        for (std::uint32_t r = 1; r < count; ++r) {
+            shared = shared.substr(0, sharedStart(shared, text(r)));
+        }
+        std::vector<std::uint64_t> keys(count);
+        for (std::uint32_t r = 0; r < count; ++r) {
+            const auto kind = static_cast<unsigned char>(
+                column == ResultColumn::Picture ? static_cast<int>(rows[r].kind) : 0);
+            keys[r] = naturalKey(kind, text(r).substr(shared.size()));
+        }
+        std::vector<std::uint32_t> order(count);
+        std::iota(order.begin(), order.end(), 0U);
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            if (keys[a] != keys[b]) {
+                return keys[a] < keys[b];
+            }
+            const int natural = naturalCompare(text(a), text(b));
+            return natural != 0 ? natural < 0 : a < b;
+        });
+        ranks[c].resize(count);
+        for (std::uint32_t place = 0; place < count; ++place) {
+            const bool problem = rows[order[place]].problem();
+            ranks[c][order[place]] = place | (problem ? 0 : WriteReport::notProblemBit);
+        }
+    }
+    return ranks;
 }

@@ -7,6 +7,7 @@
 #include "WriteAccount.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -44,6 +45,10 @@ struct ResultRow {
     }
 };
 
+/// The results' columns: what a row is shown and sorted by.
+enum class ResultColumn : std::uint8_t { File, Picture, Folder };
+constexpr std::size_t resultColumns = 3;
+
 /// Everything a write or a check of the window came to, made from the core's account alone: the
 /// facts, and the rows the results view shows, problems first.
 struct WriteReport {
@@ -65,6 +70,9 @@ struct WriteReport {
     std::vector<std::string> outdated; ///< a check's folders that an update would write
     bool descended = false;            ///< a check that took in the folders below, as asked
     bool cancelled = false;
+    /// Each row's place in each column's natural order, its problems first; made with the rows,
+    /// so that a sort in the window compares two numbers.
+    std::array<std::vector<std::uint32_t>, resultColumns> ranks;
 
     /// A report of no write, such as one that could not start, or of an undo.
     [[nodiscard]] static WriteReport saying(const QString& text);
@@ -79,7 +87,16 @@ struct WriteReport {
     [[nodiscard]] std::optional<std::string> recordOf(const ResultRow& row) const;
     /// The config.xml the write wrote or found current, and its folder; empty when none.
     [[nodiscard]] QString writtenFolder() const;
+    /// The text a row is sorted by in `column`, and the folder it is shown in.
+    [[nodiscard]] std::string_view sortText(const ResultRow& row, ResultColumn column) const;
+    [[nodiscard]] std::string_view folderOf(const ResultRow& row) const;
+    /// Set in the rank of every row that needs no attention.
+    static constexpr std::uint32_t notProblemBit = 1U << 31;
 };
+
+/// The ranks of a report's rows, for `WriteReport::ranks`.
+[[nodiscard]] std::array<std::vector<std::uint32_t>, resultColumns>
+rankRows(const WriteReport& report);
 
 /// The folder part of a path relative to a pack's top: "." for the top itself.
 [[nodiscard]] std::string_view folderPart(std::string_view relativePath);
