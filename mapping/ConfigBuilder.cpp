@@ -26,24 +26,15 @@ public:
         if (!m_file) {
             m_file.emplace(m_path);
             m_old.emplace(m_path);
-            m_same = m_old->isOpen();
+            m_comparer.emplace(*m_old);
         }
         m_digest.add(piece);
-        if (m_same) {
-            m_buffer.resize(piece.size());
-            m_same = m_old->readFully(m_buffer.data(), piece.size()) == piece.size() &&
-                     std::string_view(m_buffer) == piece;
-        }
+        m_comparer->compare(piece);
         return m_file->write(piece);
     }
 
-    // Whether the old file ended where the document did; once, after the last piece.
-    [[nodiscard]] bool unchanged()
-    {
-        char extra = 0;
-        m_same = m_same && m_old->read(&extra, 1) == 0 && !m_old->failed();
-        return m_same;
-    }
+    // Whether the old file held the document byte for byte; once, after the last piece.
+    [[nodiscard]] bool unchanged() { return m_comparer->sameToTheEnd(); }
 
     [[nodiscard]] bool replacesFile() const noexcept { return m_old && m_old->isOpen(); }
 
@@ -65,6 +56,7 @@ public:
     // Tells the listener just before the new file takes the old one's place.
     bool commit(WriteListener* listener)
     {
+        m_comparer.reset();
         m_old.reset();
         if (listener != nullptr) {
             listener->replacing(m_path);
@@ -83,40 +75,9 @@ private:
     std::string m_path;
     std::optional<AtomicFile> m_file;
     std::optional<InputFile> m_old;
-    std::string m_buffer;
+    std::optional<FileComparer> m_comparer;
     Digest m_digest;
-    bool m_same = false;
 };
-
-// Adds an image to those whose line may clash, when the finder nominates it; `line` is room
-// to make its record line in, the shape that of its folder's style.
-void nominate(std::vector<ClashingImage>& clashing, const ClashFinder& clashes,
-              const RecordShape& shape, std::string& line, const std::string& folder,
-              std::string_view name)
-{
-    line.clear();
-    const RecordShape::Appended made = shape.append(line, fileNameOf(name));
-    if (!made.reason && clashes.nominates(line)) {
-        clashing.push_back(
-            {line.substr(made.toStart, made.toEnd - made.toStart), folder, std::string(name)});
-    }
-}
-
-bool addHandedOver(DocumentStream& stream, const std::string& file)
-{
-    // The rule of a folder's listing: the same images get records however they are named.
-    switch (classifyEntryName(lastPathComponent(file))) {
-    case EntryName::Image:
-        return stream.add(file);
-    case EntryName::ExtensionCase:
-        stream.passOver(file, SkipReason::ExtensionCase);
-        return true;
-    case EntryName::Other:
-        stream.passOver(file, SkipReason::NotAnImage);
-        return true;
-    }
-    return true;
-}
 
 using Feed = std::function<FolderPass(DocumentStream&)>;
 using Outcome = FolderAccount::Outcome;
@@ -191,54 +152,13 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
 
 } // namespace
 
-FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                        std::vector<std::string>* subfolders, JobControl* control)
-{
-    FolderReader reader(folder);
-    FolderPass pass;
-    bool feeding = true;
-    std::size_t seen = 0;
-    while (const auto entry = reader.next()) {
-        // Often enough to stop within a moment, rarely enough to cost nothing.
-        if (control != nullptr && ++seen % 512 == 0 && !control->proceed()) {
-            pass.cancelled = true;
-            return pass;
-        }
-        if (entry->isFolder && subfolders != nullptr) {
-            subfolders->emplace_back(entry->name);
-        }
-        std::string_view stem;
-        switch (classifyEntryName(entry->name, &stem)) {
-        case EntryName::Image:
-            ++pass.images;
-            feeding = feeding && stream.addEntry(entry->name, stem);
-            // A refused piece ends the document; a walk still needs the sub-folders.
-            if (!feeding && subfolders == nullptr) {
-                return pass;
-            }
-            break;
-        case EntryName::ExtensionCase:
-            stream.passOver(entry->name, SkipReason::ExtensionCase);
-            break;
-        case EntryName::Other:
-            break;
-        }
-    }
-    pass.error = reader.error();
-    return pass;
-}
-
 std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::string> files,
                                                          StylePair style, const DocumentSink& sink,
                                                          WriteListener* listener)
 {
     DocumentStream stream(style, sink, files.size(), listener);
-    for (const std::string& file : files) {
-        if (!addHandedOver(stream, file)) {
-            return std::nullopt;
-        }
-    }
-    return stream.finish() ? std::optional(stream.records()) : std::nullopt;
+    return streamFiles(files, stream) && stream.finish() ? std::optional(stream.records())
+                                                         : std::nullopt;
 }
 
 std::optional<FileError> ConfigBuilder::streamFolderDocument(const std::string& folder,
@@ -258,13 +178,8 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
 {
     const StylePair style{graphicStyle, subType};
     const auto feed = [files](DocumentStream& stream) {
-        FolderPass pass{files.size(), {}, false};
-        for (const std::string& name : files) {
-            if (!addHandedOver(stream, name)) {
-                break;
-            }
-        }
-        return pass;
+        (void)streamFiles(files, stream);
+        return FolderPass{files.size(), {}, false};
     };
     ClashFinder clashes;
     FolderWriteOptions own = options;
@@ -274,15 +189,7 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
         write(path, parentFolderOf(path), {}, style, files.size(), feed, errors, own);
     if (result && options.clashes == nullptr && options.listener != nullptr && clashes.settle()) {
         // The files handed over: their clashes are among them alone.
-        std::vector<ClashingImage> clashing;
-        const RecordShape shape(style);
-        std::string line;
-        for (const std::string& name : files) {
-            if (classifyEntryName(lastPathComponent(name)) == EntryName::Image) {
-                nominate(clashing, clashes, shape, line, {}, name);
-            }
-        }
-        reportClashes(std::move(clashing), *options.listener);
+        reportFolderClashes({{{}, style}}, clashes, *options.listener, files);
     }
     return result;
 }
@@ -298,16 +205,33 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
 }
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
-                         const ClashFinder& clashes, WriteListener& listener)
+                         const ClashFinder& clashes, WriteListener& listener,
+                         std::span<const std::string> files)
 {
     std::vector<ClashingImage> clashing;
     std::string line;
+    // Adds an image to those whose line may clash, when the finder nominates it.
+    const auto nominate = [&](const RecordShape& shape, const std::string& folder,
+                              std::string_view name) {
+        if (classifyEntryName(lastPathComponent(name)) != EntryName::Image) {
+            return;
+        }
+        line.clear();
+        const RecordShape::Appended made = shape.append(line, fileNameOf(name));
+        if (!made.reason && clashes.nominates(line)) {
+            clashing.push_back(
+                {line.substr(made.toStart, made.toEnd - made.toStart), folder, std::string(name)});
+        }
+    };
     for (const auto& [folder, style] : folders) {
         const RecordShape shape(style);
-        FolderReader reader(folder);
-        while (const auto entry = reader.next()) {
-            if (classifyEntryName(entry->name) == EntryName::Image) {
-                nominate(clashing, clashes, shape, line, folder, entry->name);
+        for (const std::string& name : files) {
+            nominate(shape, folder, name);
+        }
+        if (files.empty()) {
+            FolderReader reader(folder);
+            while (const auto entry = reader.next()) {
+                nominate(shape, folder, entry->name);
             }
         }
     }

@@ -19,26 +19,6 @@
 
 namespace crestmap {
 
-/// The fixed opening of config.xml: it switches off preloading and automatic mapping.
-inline constexpr std::string_view configHeader =
-    "<record>\n"
-    "\t<!-- resource manager options -->\n"
-    "\n"
-    "\t<!-- dont preload anything in this folder -->\n"
-    "\t<boolean id=\"preload\" value=\"false\"/>\n"
-    "\n"
-    "\t<!-- turn off auto mapping -->\n"
-    "\t<boolean id=\"amap\" value=\"false\"/>\n"
-    "\n"
-    "\t<!-- logo mappings - generated with Crestmap for Mac -->\n"
-    "\t<list id=\"maps\">";
-
-/// What stands before every record line.
-inline constexpr std::string_view recordLinePrefix = "\n\t\t";
-
-/// The fixed closing of config.xml; the document ends without a line feed.
-inline constexpr std::string_view configFooter = "\n\t</list>\n</record>";
-
 /// The outcome of writing a document.
 struct WriteResult {
     bool written = false;   ///< the document is in place: new, or the old one held it already
@@ -102,23 +82,10 @@ public:
                          bool& refused, WriteListener* listener = nullptr);
 };
 
-/// The outcome of one pass over a folder's entries into a document.
-struct FolderPass {
-    std::size_t images = 0;         ///< image entries found
-    std::optional<FileError> error; ///< why the folder could not be read to its end
-    bool cancelled = false;
-};
-
-/// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
-/// over for their extension's case; stops early when the stream's sink refuses a piece, unless
-/// the sub-folders are still wanted.
-[[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
-                                      std::vector<std::string>* subfolders = nullptr,
-                                      JobControl* control = nullptr);
-
-/// Finds the images of these folders (each in its style) whose lines `clashes` saw more than
-/// once, and tells `listener` of them.
+/// Finds the images of these folders (each in its style), or the `files` handed over, whose lines
+/// `clashes` saw more than once, and tells `listener` of them.
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
-                         const ClashFinder& clashes, WriteListener& listener);
+                         const ClashFinder& clashes, WriteListener& listener,
+                         std::span<const std::string> files = {});
 
 } // namespace crestmap

@@ -44,34 +44,6 @@ void countDifferences(ConfigCheck& check, std::vector<RecordKey> before,
     }
 }
 
-// Compares the pieces of a document with a file's bytes as they arrive.
-class FileComparer {
-public:
-    explicit FileComparer(InputFile& file) : m_file(file), m_same(file.isOpen()) {}
-
-    // Never refuses a piece: the listing goes on to its end, for the sub-folders it names.
-    bool compare(std::string_view piece)
-    {
-        if (m_same) {
-            m_buffer.resize(piece.size());
-            m_same = m_file.readFully(m_buffer.data(), piece.size()) == piece.size() &&
-                     std::string_view(m_buffer) == piece;
-        }
-        return true;
-    }
-
-    [[nodiscard]] bool sameToTheEnd()
-    {
-        char extra = 0;
-        return m_same && m_file.read(&extra, 1) == 0 && !m_file.failed();
-    }
-
-private:
-    InputFile& m_file;
-    std::string m_buffer;
-    bool m_same;
-};
-
 } // namespace
 
 ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
@@ -84,8 +56,13 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
     FileComparer comparer(file);
     std::vector<RecordKey> wanted;
     DocumentStream stream(
-        style, [&comparer](std::string_view piece) { return comparer.compare(piece); }, 0,
-        options.listener, folder);
+        style,
+        [&comparer](std::string_view piece) {
+            // Never refused: the listing goes on to its end, for the sub-folders it names.
+            comparer.compare(piece);
+            return true;
+        },
+        0, options.listener, folder);
     stream.collectKeys(&wanted);
     stream.findClashesWith(options.clashes);
     const FolderPass pass = streamFolder(folder, stream, options.subfolders, options.control);

@@ -1,6 +1,6 @@
 #include "DocumentStream.h"
 
-#include "ConfigBuilder.h"
+#include "FolderReader.h"
 #include "Hash.h"
 
 #include <algorithm>
@@ -90,6 +90,64 @@ bool DocumentStream::finish()
     m_refused = !m_sink(m_piece);
     m_piece.clear();
     return !m_refused;
+}
+
+FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
+                        std::vector<std::string>* subfolders, JobControl* control)
+{
+    FolderReader reader(folder);
+    FolderPass pass;
+    bool feeding = true;
+    std::size_t seen = 0;
+    while (const auto entry = reader.next()) {
+        // Often enough to stop within a moment, rarely enough to cost nothing.
+        if (control != nullptr && ++seen % 512 == 0 && !control->proceed()) {
+            pass.cancelled = true;
+            return pass;
+        }
+        if (entry->isFolder && subfolders != nullptr) {
+            subfolders->emplace_back(entry->name);
+        }
+        std::string_view stem;
+        switch (classifyEntryName(entry->name, &stem)) {
+        case EntryName::Image:
+            ++pass.images;
+            feeding = feeding && stream.addEntry(entry->name, stem);
+            // A refused piece ends the document; a walk still needs the sub-folders.
+            if (!feeding && subfolders == nullptr) {
+                return pass;
+            }
+            break;
+        case EntryName::ExtensionCase:
+            stream.passOver(entry->name, SkipReason::ExtensionCase);
+            break;
+        case EntryName::Other:
+            break;
+        }
+    }
+    pass.error = reader.error();
+    return pass;
+}
+
+bool streamFiles(std::span<const std::string> files, DocumentStream& stream)
+{
+    for (const std::string& file : files) {
+        // The same images get records however they are named.
+        switch (classifyEntryName(lastPathComponent(file))) {
+        case EntryName::Image:
+            if (!stream.add(file)) {
+                return false;
+            }
+            break;
+        case EntryName::ExtensionCase:
+            stream.passOver(file, SkipReason::ExtensionCase);
+            break;
+        case EntryName::Other:
+            stream.passOver(file, SkipReason::NotAnImage);
+            break;
+        }
+    }
+    return true;
 }
 
 } // namespace crestmap

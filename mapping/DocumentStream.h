@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Clashes.h"
+#include "FileError.h"
 #include "FileNames.h"
+#include "JobControl.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
@@ -10,11 +12,33 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace crestmap {
+
+/// The fixed opening of config.xml: it switches off preloading and automatic mapping.
+inline constexpr std::string_view configHeader =
+    "<record>\n"
+    "\t<!-- resource manager options -->\n"
+    "\n"
+    "\t<!-- dont preload anything in this folder -->\n"
+    "\t<boolean id=\"preload\" value=\"false\"/>\n"
+    "\n"
+    "\t<!-- turn off auto mapping -->\n"
+    "\t<boolean id=\"amap\" value=\"false\"/>\n"
+    "\n"
+    "\t<!-- logo mappings - generated with Crestmap for Mac -->\n"
+    "\t<list id=\"maps\">";
+
+/// What stands before every record line.
+inline constexpr std::string_view recordLinePrefix = "\n\t\t";
+
+/// The fixed closing of config.xml; the document ends without a line feed.
+inline constexpr std::string_view configFooter = "\n\t</list>\n</record>";
 
 /// Receives the document in pieces; returning false stops the stream.
 using DocumentSink = std::function<bool(std::string_view piece)>;
@@ -66,6 +90,24 @@ private:
     std::vector<RecordKey>* m_keys = nullptr;
     bool m_refused = false;
 };
+
+/// The outcome of one pass over a folder's entries into a document.
+struct FolderPass {
+    std::size_t images = 0;         ///< image entries found
+    std::optional<FileError> error; ///< why the folder could not be read to its end
+    bool cancelled = false;
+};
+
+/// Feeds a folder's image entries, in listing order, into `stream`, and notes the entries passed
+/// over for their extension's case; stops early when the stream's sink refuses a piece, unless
+/// the sub-folders are still wanted.
+[[nodiscard]] FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
+                                      std::vector<std::string>* subfolders = nullptr,
+                                      JobControl* control = nullptr);
+
+/// Feeds files handed over (paths or bare names) into `stream` by the rule of a folder's listing;
+/// false once the sink refused a piece.
+[[nodiscard]] bool streamFiles(std::span<const std::string> files, DocumentStream& stream);
 
 /// Keys of a record as written in a file.
 [[nodiscard]] RecordKey recordKeyOf(std::string_view from, std::string_view to);

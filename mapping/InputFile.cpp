@@ -29,6 +29,33 @@ std::size_t InputFile::readFully(char* buffer, std::size_t size)
     return got;
 }
 
+bool InputFile::readEach(const std::function<bool(std::string_view piece)>& take)
+{
+    std::string chunk(std::size_t{1} << 20, '\0');
+    while (const std::size_t got = read(chunk.data(), chunk.size())) {
+        if (!take(std::string_view(chunk.data(), got))) {
+            return false;
+        }
+    }
+    return isOpen();
+}
+
+void FileComparer::compare(std::string_view piece)
+{
+    if (m_same) {
+        m_buffer.resize(piece.size());
+        m_same = m_file.readFully(m_buffer.data(), piece.size()) == piece.size() &&
+                 std::string_view(m_buffer) == piece;
+    }
+}
+
+bool FileComparer::sameToTheEnd()
+{
+    char extra = 0;
+    m_same = m_same && m_file.read(&extra, 1) == 0 && !m_file.failed();
+    return m_same;
+}
+
 #ifndef _WIN32
 
 namespace {

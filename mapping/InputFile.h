@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,9 @@ public:
     [[nodiscard]] bool failed() const noexcept { return m_state == State::Unreadable; }
     /// Reads from the start again.
     [[nodiscard]] bool rewind();
+    /// Hands the rest of the file to `take` in pieces of at most a mebibyte; true when it was read
+    /// to its end and `take` took every piece.
+    [[nodiscard]] bool readEach(const std::function<bool(std::string_view piece)>& take);
 
 private:
     State m_state = State::Missing;
@@ -48,6 +52,21 @@ private:
 #else
     int m_fd = -1;
 #endif
+};
+
+/// Compares pieces of a document, as they come, with a file's bytes from where it stands.
+class FileComparer {
+public:
+    explicit FileComparer(InputFile& file) : m_file(file), m_same(file.isOpen()) {}
+
+    void compare(std::string_view piece);
+    /// Whether the file held every piece and ends where they did; once, after the last piece.
+    [[nodiscard]] bool sameToTheEnd();
+
+private:
+    InputFile& m_file;
+    std::string m_buffer;
+    bool m_same;
 };
 
 /// Whether `path` names a regular file (a link to one counts): looked up, never opened, so that a

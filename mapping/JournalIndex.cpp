@@ -68,25 +68,22 @@ UndoFolder undoFolder()
 std::optional<FileStamp> stampFile(const std::string& path)
 {
     InputFile file(path);
-    if (!file.isOpen()) {
-        return std::nullopt;
-    }
     Digest digest;
-    std::string chunk(std::size_t{1} << 20, '\0');
-    while (const std::size_t got = file.read(chunk.data(), chunk.size())) {
-        digest.add(std::string_view(chunk.data(), got));
-    }
-    return file.failed() ? std::nullopt : std::optional(FileStamp{digest.size(), digest.value()});
+    const bool read = file.readEach([&digest](std::string_view piece) {
+        digest.add(piece);
+        return true;
+    });
+    return read ? std::optional(FileStamp{digest.size(), digest.value()}) : std::nullopt;
 }
 
 std::string readSmallFile(const std::string& path)
 {
     InputFile file(path);
     std::string text;
-    std::string chunk(std::size_t{1} << 16, '\0');
-    while (const std::size_t got = file.read(chunk.data(), chunk.size())) {
-        text.append(chunk.data(), got);
-    }
+    (void)file.readEach([&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
     return text;
 }
 

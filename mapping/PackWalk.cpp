@@ -2,7 +2,7 @@
 
 #include "FileNames.h"
 #include "FolderReader.h"
-#include "ImageCheck.h"
+#include "ImageVerifier.h"
 
 #include <algorithm>
 
@@ -22,47 +22,6 @@ std::pair<Decision, MappingScan> decideFolder(const std::string& folder, const P
     }
     return {decide(existing, request.rule, request.style), existing};
 }
-
-// Reads each mapped image's first bytes as its entry passes, telling the next listener of
-// those that would not load: the one image check of every front end.
-class ImageVerifier : public WriteListener {
-public:
-    explicit ImageVerifier(WriteListener& next) : m_next(next), m_nextDetail(next.entryDetail()) {}
-    [[nodiscard]] EntryDetail entryDetail() const override
-    {
-        // Every mapped image is read, whether the next one wants to hear of it or not.
-        return std::max(m_nextDetail, EntryDetail::Records);
-    }
-    void entry(const EntryAccount& entry) override
-    {
-        if (entry.reason || m_nextDetail != EntryDetail::Skips) {
-            m_next.entry(entry);
-        }
-        if (entry.reason) {
-            return;
-        }
-        if (const auto problem =
-                imageLoadProblem(entry.folder.empty() ? std::string(entry.name)
-                                                      : joinPath(entry.folder, entry.name))) {
-            ++m_found;
-            m_next.problem(
-                {ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
-        }
-    }
-    void replacing(std::string_view configPath) override { m_next.replacing(configPath); }
-    void folder(const FolderAccount& folder) override { m_next.folder(folder); }
-    void problem(const ProblemAccount& problem) override
-    {
-        ++m_found;
-        m_next.problem(problem);
-    }
-    [[nodiscard]] std::size_t found() const noexcept { return m_found; }
-
-private:
-    WriteListener& m_next;
-    EntryDetail m_nextDetail; ///< asked once: it is asked for every entry
-    std::size_t m_found = 0;
-};
 
 // Visits the folders of a request: the chosen ones, or the one asked for always and the others
 // (when recursive) only when they hold image entries.
@@ -107,19 +66,27 @@ void forEachPackFolder(
     });
 }
 
-// Tells of a folder that is not written, and lists it for what the account needs.
-void leaveFolder(const std::string& folder, const Decision& decision, const MappingScan& existing,
-                 const FolderWriteOptions& options, std::size_t images, WriteListener& listener)
+// What a folder that is not written holds, listed only when `images` (handed over) cannot say
+// or a walk wants its sub-folders.
+FolderSurvey surveyLeft(const std::string& folder, const FolderWriteOptions& options,
+                        std::size_t images = 0)
 {
     FolderSurvey survey;
+    survey.images = images;
     if (options.subfolders != nullptr || images == 0) {
         survey = surveyFolder(folder);
         if (options.subfolders != nullptr) {
             *options.subfolders = std::move(survey.subfolders);
         }
-    } else {
-        survey.images = images;
     }
+    return survey;
+}
+
+// Tells of a folder that is not written.
+void leaveFolder(const std::string& folder, const Decision& decision, const MappingScan& existing,
+                 const FolderWriteOptions& options, std::size_t images, WriteListener& listener)
+{
+    const FolderSurvey survey = surveyLeft(folder, options, images);
     const std::string configPath = configPathIn(folder);
     FolderAccount account;
     account.folder = folder;
@@ -143,33 +110,6 @@ void leaveFolder(const std::string& folder, const Decision& decision, const Mapp
 }
 
 } // namespace
-
-Decision decide(const MappingScan& existing, StyleRule rule,
-                std::optional<StylePair> asked) noexcept
-{
-    using State = MappingScan::State;
-    const StylePair chosen = asked.value_or(defaultStyle);
-    const bool ownFile = existing.state == State::Mapping || existing.state == State::CutShort;
-    if (existing.state == State::Unreadable) {
-        return {Action::Unreadable, std::nullopt};
-    }
-    if (rule == StyleRule::AsAsked) {
-        return {Action::Write, chosen};
-    }
-    if (ownFile && existing.style) {
-        const StylePair own = *existing.style;
-        return rule == StyleRule::Update || own == chosen ? Decision{Action::Write, own}
-                                                          : Decision{Action::Keep, own};
-    }
-    // A file cut short before its first record may be of any style: nothing guesses it.
-    if (existing.state == State::CutShort) {
-        return {Action::Keep, std::nullopt};
-    }
-    if (rule == StyleRule::Update && !asked) {
-        return {Action::NotMapped, std::nullopt};
-    }
-    return {Action::Write, chosen};
-}
 
 bool writePack(const std::string& root, const PackRequest& request, WriteListener& listener,
                std::ostream& errors)
@@ -243,10 +183,7 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
         if (decision.action == Action::Write) {
             check = checkFolderConfig(folder, *decision.style, options);
         } else {
-            const FolderSurvey survey = surveyFolder(folder);
-            if (options.subfolders != nullptr) {
-                *options.subfolders = survey.subfolders;
-            }
+            const FolderSurvey survey = surveyLeft(folder, options);
             check.images = survey.images;
             check.file = existing;
             check.error = survey.error;
@@ -324,64 +261,6 @@ std::vector<Fact> PackCheck::facts(const WriteTally& tally) const
     std::copy_if(found.begin(), found.end(), std::back_inserter(facts),
                  [&](const Fact& fact) { return !failing(fact); });
     return facts;
-}
-
-PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
-                  const std::vector<std::string>& folders)
-{
-    PackPlan plan;
-    PackRequest request;
-    request.style = asked;
-    request.rule = StyleRule::Update;
-    request.recursive = folders.empty();
-    request.folders = folders;
-    request.control = control;
-    const auto sample = [](std::vector<PlannedFolder>& samples, PlannedFolder folder) {
-        if (samples.size() < PackPlan::sampleLimit) {
-            samples.push_back(std::move(folder));
-        }
-    };
-    using State = ConfigCheck::State;
-    (void)checkPack(
-        root, request,
-        [&](const std::string& folder, const ConfigCheck& check, std::optional<StylePair> style) {
-            ++plan.folders;
-            plan.images += check.images;
-            const bool keptCutShort = check.state == State::CutShort && !style;
-            plan.creates += check.state == State::Missing ? 1 : 0;
-            plan.unchanged += check.current() ? 1 : 0;
-            plan.replaces +=
-                !check.current() && check.state != State::Missing && !keptCutShort ? 1 : 0;
-            // Checked in its own style where it has one.
-            const bool other = check.file.style && style && *style != asked;
-            if (!check.current() && !keptCutShort) {
-                sample(plan.updatedSample, {folder, style, check});
-            }
-            if (other) {
-                ++plan.otherStyle;
-                sample(plan.otherStyleSample, {folder, style, check});
-            }
-            if (keptCutShort) {
-                ++plan.cutShort;
-                sample(plan.cutShortSample, {folder, std::nullopt, check});
-            }
-        });
-    return plan;
-}
-
-PackPlan sizeOfPack(const std::string& root, JobControl* control)
-{
-    PackPlan plan;
-    walkFolders(root, [&](const std::string& folder, std::vector<std::string>& subfolders) {
-        if (control != nullptr && !control->proceed()) {
-            return;
-        }
-        FolderSurvey survey = surveyFolder(folder);
-        subfolders = std::move(survey.subfolders);
-        plan.folders += survey.images > 0 ? 1 : 0;
-        plan.images += survey.images;
-    });
-    return plan;
 }
 
 } // namespace crestmap

@@ -4,6 +4,8 @@
 #include "ConfigCheck.h"
 #include "JobControl.h"
 #include "MappingFile.h"
+#include "PackPlan.h"
+#include "StyleRule.h"
 #include "StyleSelectors.h"
 #include "WriteAccount.h"
 
@@ -15,14 +17,6 @@
 #include <vector>
 
 namespace crestmap {
-
-/// How the folders of a pack choose the style they are written in.
-enum class StyleRule {
-    AsAsked, ///< every folder in the style asked for
-    KeepOwn, ///< as asked, but a folder whose mapping file maps another style, or was cut short,
-             ///< is kept
-    Update,  ///< each folder in its own file's style; without one, as asked, if a style was
-};
 
 /// What to write or check: a folder, a folder and every folder below it, chosen folders, or
 /// image files of one folder.
@@ -42,20 +36,6 @@ struct PackRequest {
     /// is then either as it was or wholly new.
     JobControl* control = nullptr;
 };
-
-/// What becomes of one folder, decided before it is listed, from what stands at its config.xml.
-struct Decision {
-    enum class Action : std::uint8_t { Write, Keep, NotMapped, Unreadable };
-    Action action = Action::Write;
-    std::optional<StylePair> style; ///< to write in, or, kept, its own
-};
-
-/// The rule of StyleRule over what a folder's config.xml is; `asked`: the style given, if one.
-[[nodiscard]] Decision decide(const MappingScan& existing, StyleRule rule,
-                              std::optional<StylePair> asked) noexcept;
-
-/// The style a write without one is in: club logos.
-inline constexpr StylePair defaultStyle{GraphicStyle::Logo, 1};
 
 /// Writes the folders of a pack, each on its own: a failure is reported and the others go on.
 /// The account goes to `listener`, with the images whose picture another image of the pack has;
@@ -87,40 +67,5 @@ struct PackCheck {
 /// every mapped image's first bytes. Nothing is written.
 [[nodiscard]] PackCheck checkPack(const std::string& root, const PackRequest& request,
                                   const CheckVisitor& onFolder, WriteListener* listener = nullptr);
-
-/// A folder of a plan, with its own style when its config.xml maps one, and its check.
-struct PlannedFolder {
-    std::string folder;
-    std::optional<StylePair> own;
-    ConfigCheck check;
-};
-
-/// What writing a pack would do, for a person to agree to first.
-struct PackPlan {
-    std::size_t folders = 0;   ///< folders that hold images
-    std::size_t images = 0;    ///< image entries in them
-    std::size_t creates = 0;   ///< of those, folders without a config.xml
-    std::size_t replaces = 0;  ///< folders whose config.xml a write in their own style changes
-    std::size_t unchanged = 0; ///< folders whose config.xml is current
-    /// Folders whose config.xml an update in their own style changes, with the first few.
-    std::vector<PlannedFolder> updatedSample;
-    /// Folders whose config.xml maps another style than the one asked for, with the first few.
-    std::size_t otherStyle = 0;
-    std::vector<PlannedFolder> otherStyleSample;
-    /// Folders an update keeps because their config.xml was cut short, with the first few.
-    std::size_t cutShort = 0;
-    std::vector<PlannedFolder> cutShortSample;
-
-    static constexpr std::size_t sampleLimit = 10;
-};
-
-/// Surveys `root` and every folder below it, or only `folders` when given; nothing is written.
-[[nodiscard]] PackPlan planPack(const std::string& root, StylePair asked,
-                                JobControl* control = nullptr,
-                                const std::vector<std::string>& folders = {});
-
-/// Counts the folders below `root` (and itself) that hold images, and their images, by their
-/// listings alone: what a check of the pack has ahead of it.
-[[nodiscard]] PackPlan sizeOfPack(const std::string& root, JobControl* control = nullptr);
 
 } // namespace crestmap

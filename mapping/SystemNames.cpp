@@ -1,10 +1,20 @@
 #include "SystemNames.h"
 
 #ifdef _WIN32
+#include "Text.h"
+
+#include <algorithm>
 #include <windows.h>
 #endif
 
 namespace crestmap {
+
+std::int64_t modifiedTime(const std::string& path)
+{
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(pathFromBytes(path), error);
+    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
+}
 
 #ifndef _WIN32
 
@@ -25,27 +35,9 @@ std::wstring wideFromBytes(std::string_view bytes)
     std::wstring wide;
     wide.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto byte = [&](std::size_t k) {
-            return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0u;
-        };
-        const unsigned lead = byte(i);
-        char32_t code = 0xFFFD;
-        std::size_t length = 1;
-        if (lead < 0x80) {
-            code = lead;
-        } else if (lead >= 0xC0 && lead < 0xE0 && (byte(i + 1) & 0xC0) == 0x80) {
-            code = ((lead & 0x1Fu) << 6) | (byte(i + 1) & 0x3Fu);
-            length = 2;
-        } else if (lead >= 0xE0 && lead < 0xF0 && (byte(i + 1) & 0xC0) == 0x80 &&
-                   (byte(i + 2) & 0xC0) == 0x80) {
-            code = ((lead & 0x0Fu) << 12) | ((byte(i + 1) & 0x3Fu) << 6) | (byte(i + 2) & 0x3Fu);
-            length = 3;
-        } else if (lead >= 0xF0 && lead < 0xF8 && (byte(i + 1) & 0xC0) == 0x80 &&
-                   (byte(i + 2) & 0xC0) == 0x80 && (byte(i + 3) & 0xC0) == 0x80) {
-            code = ((lead & 0x07u) << 18) | ((byte(i + 1) & 0x3Fu) << 12) |
-                   ((byte(i + 2) & 0x3Fu) << 6) | (byte(i + 3) & 0x3Fu);
-            length = 4;
-        }
+        // A surrogate's three bytes stand for itself: how bytesFromWide keeps an unpaired one.
+        const Utf8Char c = decodeUtf8(bytes, i, true);
+        char32_t code = c.length == 0 ? 0xFFFD : c.code;
         if (code >= 0x10000) {
             code -= 0x10000;
             wide += static_cast<wchar_t>(0xD800 + (code >> 10));
@@ -53,7 +45,7 @@ std::wstring wideFromBytes(std::string_view bytes)
         } else {
             wide += static_cast<wchar_t>(code);
         }
-        i += length;
+        i += std::max<std::size_t>(c.length, 1);
     }
     return wide;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ namespace crestmap {
 
 /// A path's bytes, the inverse of pathFromBytes.
 [[nodiscard]] std::string bytesFromPath(const std::filesystem::path& path);
+
+/// When the file at `path` was last modified, in the file system's own units; 0 when unknown.
+[[nodiscard]] std::int64_t modifiedTime(const std::string& path);
 
 #ifdef _WIN32
 [[nodiscard]] std::wstring wideFromBytes(std::string_view bytes);

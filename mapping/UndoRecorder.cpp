@@ -22,27 +22,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::int64_t modifiedTime(const std::string& path)
-{
-    std::error_code error;
-    const auto time = fs::last_write_time(pathFromBytes(path), error);
-    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
-}
-
 // Copies a regular file in pieces, whatever its size.
 bool copyFile(const std::string& from, const std::string& to)
 {
     InputFile in(from);
     std::ofstream out(pathFromBytes(to), std::ios::binary);
-    std::string chunk(std::size_t{1} << 20, '\0');
-    while (in.isOpen() && out) {
-        const std::size_t got = in.read(chunk.data(), chunk.size());
-        if (got == 0) {
-            break;
-        }
-        out.write(chunk.data(), static_cast<std::streamsize>(got));
-    }
-    return in.isOpen() && !in.failed() && out.flush();
+    return in.readEach([&out](std::string_view piece) {
+        return static_cast<bool>(
+            out.write(piece.data(), static_cast<std::streamsize>(piece.size())));
+    }) && out.flush();
 }
 
 std::string uniqueName()

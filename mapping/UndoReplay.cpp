@@ -15,26 +15,14 @@ namespace {
 namespace fs = std::filesystem;
 using Failure = UndoOutcome::Failure;
 
-std::int64_t modifiedTime(const fs::path& path)
-{
-    std::error_code error;
-    const auto time = fs::last_write_time(path, error);
-    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
-}
-
 // Copies the kept file over config.xml, whole or not at all.
 std::optional<FileError> putBack(const std::string& kept, const std::string& configPath)
 {
     InputFile in(kept);
     AtomicFile out(configPath);
-    std::string chunk(std::size_t{1} << 20, '\0');
-    bool going = in.isOpen();
-    while (going) {
-        const std::size_t got = in.read(chunk.data(), chunk.size());
-        going = got > 0 && out.write(std::string_view(chunk.data(), got));
-    }
-    if (!in.isOpen() || in.failed()) {
-        return FileError{FileError::Action::Read, kept, in.error()};
+    if (!in.readEach([&out](std::string_view piece) { return out.write(piece); })) {
+        return in.isOpen() && !in.failed() ? out.error()
+                                           : FileError{FileError::Action::Read, kept, in.error()};
     }
     return out.commit() ? std::nullopt : std::optional(out.error());
 }
@@ -87,7 +75,7 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
     // A kept copy edited or deleted by hand is no longer what the write replaced: touch nothing.
     const fs::path copy = pathFromBytes(kept);
     const auto size = fs::file_size(copy, error);
-    if (error || size != entry.keptSize || modifiedTime(copy) != entry.keptTime) {
+    if (error || size != entry.keptSize || modifiedTime(kept) != entry.keptTime) {
         outcome.failed.push_back(
             {path, error ? Failure::Why::CopyGone : Failure::Why::CopyChanged, std::nullopt});
         return false;
