@@ -7,6 +7,7 @@
 #include "WindowWords.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
@@ -15,16 +16,31 @@ WriteController::WriteController(Prompts& prompts, QWidget* window)
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
     // Another program may write or undo at any time: the journals' folder says when.
-    if (const crestmap::UndoFolder where = crestmap::undoFolder(); where.path.empty() == false) {
-        QDir().mkpath(qtPath(where.path));
-        m_journals.addPath(qtPath(where.path));
-    }
     connect(&m_journals, &QFileSystemWatcher::directoryChanged, this, [this] {
+        watchJournals();
         if (!m_busy) {
             refreshUndo();
         }
     });
+    watchJournals();
     refreshUndo();
+}
+
+void WriteController::watchJournals()
+{
+    // Until the journals' folder is made, the nearest folder above it that is there: watching
+    // makes nothing on disk.
+    const crestmap::UndoFolder where = crestmap::undoFolder();
+    QString path = qtPath(where.path);
+    while (!path.isEmpty() && !QFileInfo::exists(path) && QFileInfo(path).path() != path) {
+        path = QFileInfo(path).path();
+    }
+    if (!path.isEmpty() && m_journals.directories() != QStringList{path}) {
+        if (!m_journals.directories().isEmpty()) {
+            m_journals.removePaths(m_journals.directories());
+        }
+        m_journals.addPath(path);
+    }
 }
 
 WriteController::~WriteController()

@@ -71,6 +71,7 @@ private:
         m_running = QFuture<void>(future);
         future.then(this, std::move(then));
     }
+    void watchJournals();
     void setBusy(bool busy);
     void look(WriteRequest request);
     void survey(WriteRequest request);

@@ -3,6 +3,7 @@
 #include "ResultsPanel.h"
 #include "TestSupport.h"
 #include "ThumbnailLoader.h"
+#include "UndoRecorder.h"
 #include "WindowHarness.h"
 #include "WindowWords.h"
 #include "WriteController.h"
@@ -381,6 +382,27 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     ASSERT_TRUE(QTest::qWaitFor([&] { return readFile(m_dir / "c/config.xml") == old; }));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !restarted.writer().canUndo() && !restarted.writer().busy(); }));
+}
+
+// Opening the window makes nothing on disk, yet its Undo follows a write of the other program
+// into a cache folder that did not exist before.
+TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
+{
+    const test::TempDir cache;
+    const std::string home = cache / "home";
+    const test::CacheFolder inHome(home);
+    test::ScriptedPrompts prompts;
+    MainWindow fresh(&prompts, &prompts);
+    const auto undo = fresh.findChild<QAction*>("undoAction");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(fs::exists(home));
+    test::makeImages(m_dir.path(), 2);
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", m_dir.path().string());
+    ASSERT_TRUE(writePack(m_dir.path().string(), {}, journal));
+    ASSERT_TRUE(journal.seal());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return undo->isEnabled(); }));
+    EXPECT_EQ(undo->text(), "&Undo Write of 1 Folder");
 }
 
 // Whenever the cancel lands, the alert says how far the write came, and each config.xml is as

@@ -33,21 +33,33 @@ TempDir::~TempDir()
 
 namespace {
 
+void useCache(const std::string& folder)
+{
+#ifdef _WIN32
+    ::_putenv_s("LOCALAPPDATA", folder.c_str());
+#else
+    ::setenv("XDG_CACHE_HOME", folder.c_str(), 1);
+#endif
+}
+
 // Every test process keeps its undo journals in a cache folder of its own, never the user's.
 struct PrivateCache {
     TempDir folder;
-    PrivateCache()
-    {
-#ifdef _WIN32
-        ::_putenv_s("LOCALAPPDATA", folder.path().string().c_str());
-#else
-        ::setenv("XDG_CACHE_HOME", folder.path().c_str(), 1);
-#endif
-    }
+    PrivateCache() { useCache(folder.path().string()); }
 };
 const PrivateCache privateCache;
 
 } // namespace
+
+CacheFolder::CacheFolder(const std::string& folder)
+{
+    useCache(folder);
+}
+
+CacheFolder::~CacheFolder()
+{
+    useCache(privateCache.folder.path().string());
+}
 
 std::string TempDir::operator/(std::string_view name) const
 {

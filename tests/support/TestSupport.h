@@ -29,6 +29,15 @@ private:
     std::filesystem::path m_path;
 };
 
+/// Keeps the undo journals in `folder` while it lives, then in the process's own cache again.
+class CacheFolder {
+public:
+    explicit CacheFolder(const std::string& folder);
+    ~CacheFolder();
+    CacheFolder(const CacheFolder&) = delete;
+    CacheFolder& operator=(const CacheFolder&) = delete;
+};
+
 /// Whether `text` holds `part`, and how many times.
 [[nodiscard]] inline bool has(std::string_view text, std::string_view part)
 {
