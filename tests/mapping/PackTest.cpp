@@ -269,6 +269,7 @@ TEST(Decide, KeepsWhatAWriteWouldLoseUnlessToldToReplaceIt)
     using R = StyleRule;
     const StylePair kit{6, 1};
     const StylePair logo{1, 1};
+    const StylePair nationLogo{1, 2};
     const auto scan = [](S state, std::optional<StylePair> style = std::nullopt) {
         MappingScan file;
         file.state = state;
@@ -282,6 +283,7 @@ TEST(Decide, KeepsWhatAWriteWouldLoseUnlessToldToReplaceIt)
         {scan(S::Missing), R::Update, kit, A::Write, kit},
         {scan(S::Mapping, kit), R::KeepOwn, logo, A::Keep, kit},
         {scan(S::Mapping, kit), R::KeepOwn, kit, A::Write, kit},
+        {scan(S::Mapping, nationLogo), R::KeepOwn, logo, A::Keep, nationLogo},
         {scan(S::Mapping, kit), R::Update, logo, A::Write, kit},
         {scan(S::Mapping, kit), R::AsAsked, logo, A::Write, logo},
         {scan(S::Mapping), R::Update, std::nullopt, A::NotMapped, std::nullopt},
