@@ -120,6 +120,14 @@ shoot_mixed_pack() {
     echo "the mixed pack's results are at $1"
 }
 
+# Enter on an image row hands it to the desktop's handler (under Wine a browser that answers by
+# DDE, a broadcast to every window): the window must go on answering, here to being closed.
+open_image() {
+    # From Include sub-folders (its mnemonic, twice), past the filter to the list's last row.
+    xdotool windowfocus --sync "$window" key alt+s alt+s Tab Tab End Return
+    sleep 3
+}
+
 # Started on a folder, as a file manager's "Open with" starts it: the window names the folder in
 # its title once the folder's check is listed, and nothing is written.
 open_folder() {
@@ -141,7 +149,9 @@ open_folder() {
 run_window 1 "$shots.png"
 [[ "$(xprop -id "$window" _NET_WM_ICON)" == *"Icon ("* ]] || { echo "no icon"; exit 1; }
 [[ -n $wine ]] || shoot_mixed_pack "$shots-mixed.png"
+[[ -z $wine ]] || open_image
 close_window "$closer"
+pkill -f -i 'iexplore\.exe' || true
 if [[ -z $wine ]]; then
     run_window 2 "$shots-2x.png"
     close_window "$closer"
