@@ -884,7 +884,7 @@
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
-        <translation>ein Trikotbild braucht ein Team vor dem Unterstrich, wie TEAM_TRIKOT</translation>
+        <translation>vor dem Unterstrich fehlt das Team, wie in TEAM_TRIKOT</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>

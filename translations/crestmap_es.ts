@@ -880,11 +880,11 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>una imagen de equipación necesita un nombre como EQUIPO_EQUIPACION, con exactamente un guion bajo</translation>
+        <translation>el nombre de una equipación debe ser como EQUIPO_EQUIPACION, con un solo guion bajo</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
-        <translation>una imagen de equipación necesita un equipo antes del guion bajo, como EQUIPO_EQUIPACION</translation>
+        <translation>falta el equipo antes del guion bajo, como en EQUIPO_EQUIPACION</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>

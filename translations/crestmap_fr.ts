@@ -33,8 +33,8 @@
     <message numerus="yes">
         <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichier config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichiers config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichier config.xml (les nouvelles images reçoivent leurs entrées) :</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichiers config.xml (les nouvelles images reçoivent leurs entrées) :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -54,26 +54,26 @@
     <message numerus="yes">
         <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n fichier config.xml tronqué est conservé par une mise à jour&#xa0;; tout écrire le remplace&#xa0;:</numerusform>
-            <numerusform>%n fichiers config.xml tronqués sont conservés par une mise à jour&#xa0;; tout écrire les remplace&#xa0;:</numerusform>
+            <numerusform>%n fichier config.xml tronqué est conservé par une mise à jour ; tout écrire le remplace :</numerusform>
+            <numerusform>%n fichiers config.xml tronqués sont conservés par une mise à jour ; tout écrire les remplace :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Writing all as %1 would change the style of %n folder(s):</source>
         <translation>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossier&#xa0;:</numerusform>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossiers&#xa0;:</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %n dossier :</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %n dossiers :</numerusform>
         </translation>
     </message>
     <message>
         <source>Undo puts back every config.xml the write replaces.</source>
-        <translation>«&#xa0;Défaire&#xa0;» restaure chaque config.xml que l&apos;écriture remplace.</translation>
+        <translation>« Défaire » restaure chaque config.xml que l&apos;écriture remplace.</translation>
     </message>
     <message numerus="yes">
         <source>Write config.xml in %n folder(s)?</source>
         <translation>
-            <numerusform>Écrire config.xml dans %n dossier&#xa0;?</numerusform>
-            <numerusform>Écrire config.xml dans %n dossiers&#xa0;?</numerusform>
+            <numerusform>Écrire config.xml dans %n dossier ?</numerusform>
+            <numerusform>Écrire config.xml dans %n dossiers ?</numerusform>
         </translation>
     </message>
     <message>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
-        <translation>L&apos;écrire comme %1 remplace ses entrées&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</translation>
+        <translation>L&apos;écrire comme %1 remplace ses entrées ; « Défaire » les restaure.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
@@ -106,15 +106,15 @@
     </message>
     <message>
         <source>%1 is %2.</source>
-        <translation>%1&#xa0;: %2.</translation>
+        <translation>%1 : %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
-        <translation>L&apos;écrire le remplace&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</translation>
+        <translation>L&apos;écrire le remplace ; « Défaire » le restaure.</translation>
     </message>
     <message>
         <source>Undo %1?</source>
-        <translation>Défaire %1&#xa0;?</translation>
+        <translation>Défaire %1 ?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -127,13 +127,13 @@
     <message numerus="yes">
         <source>%n config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n fichier config.xml a changé depuis l&apos;écriture&#xa0;:</numerusform>
-            <numerusform>%n fichiers config.xml ont changé depuis l&apos;écriture&#xa0;:</numerusform>
+            <numerusform>%n fichier config.xml a changé depuis l&apos;écriture :</numerusform>
+            <numerusform>%n fichiers config.xml ont changé depuis l&apos;écriture :</numerusform>
         </translation>
     </message>
     <message>
         <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Restaurer les anciennes copies par-dessus les modifications&#xa0;? Les modifications seront perdues.</translation>
+        <translation>Restaurer les anciennes copies par-dessus les modifications ? Les modifications seront perdues.</translation>
     </message>
     <message>
         <source>&amp;Keep the Changes</source>
@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>L&apos;écriture est en pause (%1). L&apos;arrêter et quitter&#xa0;?</translation>
+        <translation>L&apos;écriture est en pause (%1). L&apos;arrêter et quitter ?</translation>
     </message>
     <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
-        <translation>Les dossiers déjà écrits gardent leur nouveau config.xml et «&#xa0;Défaire&#xa0;» reste disponible&#xa0;; les autres gardent l&apos;ancien.</translation>
+        <translation>Les dossiers déjà écrits gardent leur nouveau config.xml et « Défaire » reste disponible ; les autres gardent l&apos;ancien.</translation>
     </message>
     <message>
         <source>&amp;Keep Writing</source>
@@ -164,17 +164,17 @@
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
-        <translation>Exemple&#xa0;: %1</translation>
+        <translation>Exemple : %1</translation>
     </message>
     <message>
         <source>Example: with these choices, images get no record.</source>
-        <translation>Exemple&#xa0;: avec ces choix, les images ne reçoivent aucune entrée.</translation>
+        <translation>Exemple : avec ces choix, les images ne reçoivent aucune entrée.</translation>
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
         <translation>
-            <numerusform>Crestmap ouvre un seul dossier à la fois&#xa0;; %Ln autre a été indiqué&#xa0;: %1</numerusform>
-            <numerusform>Crestmap ouvre un seul dossier à la fois&#xa0;; %Ln autres ont été indiqués&#xa0;: %1</numerusform>
+            <numerusform>Crestmap ouvre un seul dossier à la fois ; %Ln autre a été indiqué : %1</numerusform>
+            <numerusform>Crestmap ouvre un seul dossier à la fois ; %Ln autres ont été indiqués : %1</numerusform>
         </translation>
     </message>
     <message>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Choose a folder and check its config.xml files and images; nothing is written</source>
-        <translation>Choisir un dossier et vérifier ses fichiers config.xml et ses images&#xa0;; rien n&apos;est écrit</translation>
+        <translation>Choisir un dossier et vérifier ses fichiers config.xml et ses images ; rien n&apos;est écrit</translation>
     </message>
     <message>
         <source>Up&amp;date stale folders</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Il utilise Qt %1, sous licence GNU Lesser General Public License version 3 (LGPL-3.0)&#xa0;; les paquets Qt de votre système contiennent les textes de sa licence.&lt;/p&gt;&lt;p&gt;L&apos;outil en ligne de commande est décrit dans sa page de manuel&#xa0;: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Il utilise Qt %1, sous licence GNU Lesser General Public License version 3 (LGPL-3.0) ; les paquets Qt de votre système contiennent les textes de sa licence.&lt;/p&gt;&lt;p&gt;L&apos;outil en ligne de commande est décrit dans sa page de manuel : &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Crestmap</source>
@@ -382,18 +382,18 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Choisissez avec les quatre groupes ce que sont les images, puis fournissez-les&#xa0;: Parcourir les images… (%1) associe les fichiers choisis&#xa0;; Écrire un dossier… (%2) ou un dossier déposé sur la fenêtre associe chaque image qu&apos;il contient et, avec Inclure les sous-dossiers, chaque dossier en dessous. Vérifier un dossier… (%4) compare les fichiers config.xml d&apos;un dossier avec ce qui serait écrit, et n&apos;écrit rien.&lt;/p&gt;&lt;p&gt;La liste montre ce que chaque image est devenue. Entrée ouvre une image&#xa0;; le menu contextuel copie des chemins et des entrées. Défaire (%3) restaure ce que la dernière écriture, de cette fenêtre ou de crestmap-cli, a remplacé.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Choisissez avec les quatre groupes ce que sont les images, puis fournissez-les : Parcourir les images… (%1) associe les fichiers choisis ; Écrire un dossier… (%2) ou un dossier déposé sur la fenêtre associe chaque image qu&apos;il contient et, avec Inclure les sous-dossiers, chaque dossier en dessous. Vérifier un dossier… (%4) compare les fichiers config.xml d&apos;un dossier avec ce qui serait écrit, et n&apos;écrit rien.&lt;/p&gt;&lt;p&gt;La liste montre ce que chaque image est devenue. Entrée ouvre une image ; le menu contextuel copie des chemins et des entrées. Défaire (%3) restaure ce que la dernière écriture, de cette fenêtre ou de crestmap-cli, a remplacé.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ResultAlert</name>
     <message>
         <source>Undo puts back every config.xml this write replaced, and removes those it made.</source>
-        <translation>«&#xa0;Défaire&#xa0;» restaure chaque config.xml que cette écriture a remplacé et supprime ceux qu&apos;elle a créés.</translation>
+        <translation>« Défaire » restaure chaque config.xml que cette écriture a remplacé et supprime ceux qu&apos;elle a créés.</translation>
     </message>
     <message>
         <source>Undo is not available for this write.</source>
-        <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour cette écriture.</translation>
+        <translation>« Défaire » n&apos;est pas disponible pour cette écriture.</translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully created in %n folder(s).</source>
@@ -409,15 +409,15 @@
     <message numerus="yes">
         <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux ; « Défaire » les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux ; « Défaire » les restaure.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
-            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau ; « Défaire » le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau ; « Défaire » le restaure.</numerusform>
         </translation>
     </message>
 </context>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Each image with the picture it maps to; files without a record, with the reason</source>
-        <translation>Chaque image avec le graphisme associé&#xa0;; les fichiers sans entrée, avec la raison</translation>
+        <translation>Chaque image avec le graphisme associé ; les fichiers sans entrée, avec la raison</translation>
     </message>
     <message>
         <source>Results of the last check</source>
@@ -484,11 +484,11 @@
     </message>
     <message>
         <source>Nothing copied: no selected row has a record</source>
-        <translation>Rien de copié&#xa0;: aucune ligne sélectionnée n&apos;a d&apos;entrée</translation>
+        <translation>Rien de copié : aucune ligne sélectionnée n&apos;a d&apos;entrée</translation>
     </message>
     <message>
         <source>Nothing copied: no row is selected</source>
-        <translation>Rien de copié&#xa0;: aucune ligne n&apos;est sélectionnée</translation>
+        <translation>Rien de copié : aucune ligne n&apos;est sélectionnée</translation>
     </message>
     <message numerus="yes">
         <source>Copied the record of %n row(s)</source>
@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>wrote %1 in %2</source>
-        <translation>écriture terminée&#xa0;: %1 dans %2</translation>
+        <translation>écriture terminée : %1 dans %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s)</source>
@@ -732,8 +732,8 @@
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
         <translation>
-            <numerusform>%1 est inchangé&#xa0;: il contient déjà %Ln entrée</numerusform>
-            <numerusform>%1 est inchangé&#xa0;: il contient déjà %Ln entrées</numerusform>
+            <numerusform>%1 est inchangé : il contient déjà %Ln entrée</numerusform>
+            <numerusform>%1 est inchangé : il contient déjà %Ln entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -843,11 +843,11 @@
     </message>
     <message>
         <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>annulé&#xa0;: nouveau config.xml dans %1, l&apos;ancien reste dans %2</translation>
+        <translation>annulé : nouveau config.xml dans %1, l&apos;ancien reste dans %2</translation>
     </message>
     <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
-        <translation>ses sous-dossiers contiennent des images&#xa0;: cochez Inclure les sous-dossiers pour les écrire</translation>
+        <translation>ses sous-dossiers contiennent des images : cochez Inclure les sous-dossiers pour les écrire</translation>
     </message>
     <message>
         <source>config.xml is current</source>
@@ -880,11 +880,11 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>une image de maillot doit avoir un nom comme EQUIPE_MAILLOT, avec exactement un tiret bas</translation>
+        <translation>le nom d&apos;un maillot doit être comme EQUIPE_MAILLOT, avec un seul tiret bas</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
-        <translation>une image de maillot doit avoir une équipe avant le tiret bas, comme EQUIPE_MAILLOT</translation>
+        <translation>il manque l&apos;équipe avant le tiret bas, comme dans EQUIPE_MAILLOT</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>
@@ -920,7 +920,7 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>illisible&#xa0;: %1</translation>
+        <translation>illisible : %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
@@ -948,59 +948,59 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
-        <translation>impossible de lister %1&#xa0;: %2</translation>
+        <translation>impossible de lister %1 : %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1&#xa0;: %2</translation>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>cannot create a file in %1: %2</source>
-        <translation>impossible de créer un fichier dans %1&#xa0;: %2</translation>
+        <translation>impossible de créer un fichier dans %1 : %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>cannot flush %1: %2</source>
-        <translation>impossible de vider %1 sur le disque&#xa0;: %2</translation>
+        <translation>impossible de vider %1 sur le disque : %2</translation>
     </message>
     <message>
         <source>cannot close %1: %2</source>
-        <translation>impossible de fermer %1&#xa0;: %2</translation>
+        <translation>impossible de fermer %1 : %2</translation>
     </message>
     <message>
         <source>cannot replace %1: %2</source>
-        <translation>impossible de remplacer %1&#xa0;: %2</translation>
+        <translation>impossible de remplacer %1 : %2</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation>impossible de créer %1&#xa0;: %2</translation>
+        <translation>impossible de créer %1 : %2</translation>
     </message>
     <message>
         <source>cannot keep a copy of %1: %2</source>
-        <translation>impossible de garder une copie de %1&#xa0;: %2</translation>
+        <translation>impossible de garder une copie de %1 : %2</translation>
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
-        <translation>aucun dossier de cache&#xa0;: %1 n&apos;est pas défini</translation>
+        <translation>aucun dossier de cache : %1 n&apos;est pas défini</translation>
     </message>
     <message>
         <source>cut short: it ends in its header</source>
-        <translation>tronqué&#xa0;: il s&apos;arrête dans son en-tête</translation>
+        <translation>tronqué : il s&apos;arrête dans son en-tête</translation>
     </message>
     <message>
         <source>cut short: it ends inside a record</source>
-        <translation>tronqué&#xa0;: il s&apos;arrête au milieu d&apos;une entrée</translation>
+        <translation>tronqué : il s&apos;arrête au milieu d&apos;une entrée</translation>
     </message>
     <message>
         <source>cut short: it ends before the end of its list</source>
-        <translation>tronqué&#xa0;: il s&apos;arrête avant la fin de sa liste</translation>
+        <translation>tronqué : il s&apos;arrête avant la fin de sa liste</translation>
     </message>
     <message>
         <source>cut short: it ends before &lt;/record&gt;</source>
-        <translation>tronqué&#xa0;: il s&apos;arrête avant &lt;/record&gt;</translation>
+        <translation>tronqué : il s&apos;arrête avant &lt;/record&gt;</translation>
     </message>
     <message>
         <source>not a mapping file (%1)</source>
@@ -1024,7 +1024,7 @@
     </message>
     <message>
         <source>current: the same records in another order or layout</source>
-        <translation>à jour&#xa0;: les mêmes entrées dans un autre ordre ou une autre mise en forme</translation>
+        <translation>à jour : les mêmes entrées dans un autre ordre ou une autre mise en forme</translation>
     </message>
     <message>
         <source>current</source>
@@ -1032,11 +1032,11 @@
     </message>
     <message>
         <source>stale: other options than preload and amap off</source>
-        <translation>périmé&#xa0;: d&apos;autres options que preload et amap désactivés</translation>
+        <translation>périmé : d&apos;autres options que preload et amap désactivés</translation>
     </message>
     <message>
         <source>stale: text or elements a mapping file does not hold</source>
-        <translation>périmé&#xa0;: du texte ou des éléments qu&apos;un fichier de correspondance ne contient pas</translation>
+        <translation>périmé : du texte ou des éléments qu&apos;un fichier de correspondance ne contient pas</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s) added</source>
@@ -1075,11 +1075,11 @@
     </message>
     <message>
         <source>stale: %1</source>
-        <translation>périmé&#xa0;: %1</translation>
+        <translation>périmé : %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
-        <translation>pas encore associé&#xa0;: %1</translation>
+        <translation>pas encore associé : %1</translation>
     </message>
     <message>
         <source>could not be read</source>
@@ -1091,11 +1091,11 @@
     </message>
     <message>
         <source>kept: maps %1</source>
-        <translation>conservé&#xa0;: associe des %1</translation>
+        <translation>conservé : associe des %1</translation>
     </message>
     <message>
         <source>kept: %1</source>
-        <translation>conservé&#xa0;: %1</translation>
+        <translation>conservé : %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
@@ -1103,23 +1103,23 @@
     </message>
     <message>
         <source>Nothing to undo: %1</source>
-        <translation>Rien à défaire&#xa0;: %1</translation>
+        <translation>Rien à défaire : %1</translation>
     </message>
     <message>
         <source>Nothing to undo: no write has been kept to undo</source>
-        <translation>Rien à défaire&#xa0;: aucune écriture n&apos;a été gardée pour être défaite</translation>
+        <translation>Rien à défaire : aucune écriture n&apos;a été gardée pour être défaite</translation>
     </message>
     <message>
         <source>Nothing undone: another write has been made since</source>
-        <translation>Rien de défait&#xa0;: une autre écriture a eu lieu depuis</translation>
+        <translation>Rien de défait : une autre écriture a eu lieu depuis</translation>
     </message>
     <message>
         <source>Nothing undone: another undo is under way</source>
-        <translation>Rien de défait&#xa0;: une autre opération Défaire est en cours</translation>
+        <translation>Rien de défait : une autre opération Défaire est en cours</translation>
     </message>
     <message>
         <source>Undo: %1 put back, %2 removed</source>
-        <translation>Défaire — restaurés&#xa0;: %1, supprimés&#xa0;: %2</translation>
+        <translation>Défaire — restaurés : %1, supprimés : %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
@@ -1156,7 +1156,7 @@
     </message>
     <message>
         <source>could not put back %1: %2</source>
-        <translation>impossible de restaurer %1&#xa0;: %2</translation>
+        <translation>impossible de restaurer %1 : %2</translation>
     </message>
     <message>
         <source>its kept copy is gone</source>
@@ -1187,22 +1187,22 @@
     </message>
     <message>
         <source>cancelled: the check stopped before its end</source>
-        <translation>annulé&#xa0;: la vérification s&apos;est arrêtée avant la fin</translation>
+        <translation>annulé : la vérification s&apos;est arrêtée avant la fin</translation>
     </message>
     <message>
         <source>Undo is not available: %1</source>
-        <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible&#xa0;: %1</translation>
+        <translation>« Défaire » n&apos;est pas disponible : %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
         <translation>
-            <numerusform>config.xml ne contient aucune entrée&#xa0;: le %Ln fichier n&apos;est pas associé avec ces choix (%1)</numerusform>
-            <numerusform>config.xml ne contient aucune entrée&#xa0;: aucun des %Ln fichiers n&apos;est associé avec ces choix (%1)</numerusform>
+            <numerusform>config.xml ne contient aucune entrée : le %Ln fichier n&apos;est pas associé avec ces choix (%1)</numerusform>
+            <numerusform>config.xml ne contient aucune entrée : aucun des %Ln fichiers n&apos;est associé avec ces choix (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Files without a record:</source>
-        <translation>Fichiers sans entrée&#xa0;:</translation>
+        <translation>Fichiers sans entrée :</translation>
     </message>
     <message numerus="yes">
         <source>… and %Ln more</source>
@@ -1220,11 +1220,11 @@
     </message>
     <message>
         <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Vérification&#xa0;: %1 sur %2 · %3 sur %4</translation>
+        <translation>Vérification : %1 sur %2 · %3 sur %4</translation>
     </message>
     <message>
         <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Écriture&#xa0;: %1 sur %2 · %3 sur %4</translation>
+        <translation>Écriture : %1 sur %2 · %3 sur %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln folder(s)</source>
@@ -1282,7 +1282,7 @@
     </message>
     <message>
         <source>A folder to open and check; nothing is written until you write or update it.</source>
-        <translation>Un dossier à ouvrir et vérifier&#xa0;; rien n&apos;est écrit tant que vous ne l&apos;écrivez pas ou ne le mettez pas à jour.</translation>
+        <translation>Un dossier à ouvrir et vérifier ; rien n&apos;est écrit tant que vous ne l&apos;écrivez pas ou ne le mettez pas à jour.</translation>
     </message>
 </context>
 </TS>

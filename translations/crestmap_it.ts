@@ -880,11 +880,11 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>un&apos;immagine di divisa ha bisogno di un nome come SQUADRA_DIVISA, con esattamente un trattino basso</translation>
+        <translation>il nome di una divisa deve essere come SQUADRA_DIVISA, con un solo trattino basso</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
-        <translation>un&apos;immagine di divisa ha bisogno di una squadra prima del trattino basso, come SQUADRA_DIVISA</translation>
+        <translation>manca la squadra prima del trattino basso, come in SQUADRA_DIVISA</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>

@@ -880,11 +880,11 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>uma imagem de uniforme precisa de um nome como EQUIPE_UNIFORME, com exatamente um sublinhado</translation>
+        <translation>o nome de um uniforme deve ser como EQUIPE_UNIFORME, com um só sublinhado</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
-        <translation>uma imagem de uniforme precisa de uma equipe antes do sublinhado, como EQUIPE_UNIFORME</translation>
+        <translation>falta a equipe antes do sublinhado, como em EQUIPE_UNIFORME</translation>
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>
