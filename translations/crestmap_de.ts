@@ -830,8 +830,8 @@
     <message numerus="yes">
         <source>%Ln image(s) map to the same picture as another</source>
         <translation>
-            <numerusform>%Ln Bild wird derselben Grafik zugeordnet wie ein anderes</numerusform>
-            <numerusform>%Ln Bilder werden jeweils derselben Grafik zugeordnet wie ein anderes</numerusform>
+            <numerusform>%Ln Bild mit derselben Grafik wie ein anderes</numerusform>
+            <numerusform>%Ln Bilder mit derselben Grafik wie andere</numerusform>
         </translation>
     </message>
     <message numerus="yes">

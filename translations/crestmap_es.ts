@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>wrote %1 in %2</source>
-        <translation>escritura terminada: %1 en %2</translation>
+        <translation>escrito: %1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s)</source>

@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>wrote %1 in %2</source>
-        <translation>écriture terminée : %1 dans %2</translation>
+        <translation>écrit : %1 dans %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s)</source>

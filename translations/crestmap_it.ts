@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>wrote %1 in %2</source>
-        <translation>scrittura completata: %1 in %2</translation>
+        <translation>scritto: %1 in %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s)</source>

@@ -699,7 +699,7 @@
     </message>
     <message>
         <source>wrote %1 in %2</source>
-        <translation>gravação concluída: %1 em %2</translation>
+        <translation>gravado: %1 em %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s)</source>
