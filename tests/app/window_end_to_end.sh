@@ -15,6 +15,9 @@ for tool in Xvfb xdotool import xprop xwininfo convert ${wine:+"$wine"}; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 export WINEDEBUG=-all
+# The window speaks the system's language: the keys and titles below are its English ones.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 # shellcheck source=x_session.sh
 source "$(dirname "$0")/x_session.sh"

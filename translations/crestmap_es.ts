@@ -1,0 +1,1288 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>JPEG image</source>
+        <translation>Imagen JPEG</translation>
+    </message>
+    <message numerus="yes">
+        <source>  … and %n more</source>
+        <translation>
+            <numerusform>  … y %n más</numerusform>
+            <numerusform>  … y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Browse for images</source>
+        <translation>Buscar imágenes</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Check a folder</source>
+        <translation>Comprobar una carpeta</translation>
+    </message>
+    <message>
+        <source>Write a folder</source>
+        <translation>Escribir una carpeta</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <translation>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <translation>
+            <numerusform>%n carpeta sin config.xml obtiene uno como %1.</numerusform>
+            <numerusform>%n carpetas sin config.xml obtienen uno como %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) already current stay as they are.</source>
+        <translation>
+            <numerusform>%n archivo config.xml ya actualizado se queda como está.</numerusform>
+            <numerusform>%n archivos config.xml ya actualizados se quedan como están.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <translation>
+            <numerusform>%n archivo config.xml truncado se conserva al actualizar; escribir todo lo reemplaza:</numerusform>
+            <numerusform>%n archivos config.xml truncados se conservan al actualizar; escribir todo los reemplaza:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <translation>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpeta:</numerusform>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpetas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo puts back every config.xml the write replaces.</source>
+        <translation>Deshacer restaura cada config.xml que reemplace la escritura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in %n folder(s)?</source>
+        <translation>
+            <numerusform>¿Escribir config.xml en %n carpeta?</numerusform>
+            <numerusform>¿Escribir config.xml en %n carpetas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Update each folder in its own style</source>
+        <translation>&amp;Actualizar cada carpeta en su propio estilo</translation>
+    </message>
+    <message>
+        <source>Write &amp;all as %1</source>
+        <translation>Escribir &amp;todo como %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Write it as %1</source>
+        <translation>&amp;Escribirlo como %1</translation>
+    </message>
+    <message>
+        <source>%1 maps %2.</source>
+        <translation>%1 mapea %2.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <translation>Escribirlo como %1 reemplaza sus registros; Deshacer los restaura.</translation>
+    </message>
+    <message>
+        <source>&amp;Update it as %1</source>
+        <translation>&amp;Actualizarlo como %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo puts it back.</source>
+        <translation>Escribirlo lo reemplaza; Deshacer lo restaura.</translation>
+    </message>
+    <message>
+        <source>Undo %1?</source>
+        <translation>¿Deshacer %1?</translation>
+    </message>
+    <message>
+        <source>It is not the write the list shows.</source>
+        <translation>No es la escritura que muestra la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config.xml file(s) changed since the write:</source>
+        <translation>
+            <numerusform>%n archivo config.xml ha cambiado desde la escritura:</numerusform>
+            <numerusform>%n archivos config.xml han cambiado desde la escritura:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes? The changes are lost.</source>
+        <translation>¿Restaurar las copias anteriores sobre los cambios? Los cambios se perderán.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Changes</source>
+        <translation>&amp;Conservar los cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Put Back</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>The write is paused at %1. Stop it and quit?</source>
+        <translation>La escritura está en pausa (%1). ¿Detenerla y salir?</translation>
+    </message>
+    <message>
+        <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
+        <translation>Las carpetas ya escritas conservan su config.xml nuevo y Deshacer sigue disponible; las demás conservan el anterior.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Writing</source>
+        <translation>&amp;Seguir escribiendo</translation>
+    </message>
+    <message>
+        <source>Stop and &amp;Quit</source>
+        <translation>Detener y sa&amp;lir</translation>
+    </message>
+</context>
+<context>
+    <name>FileSelector</name>
+    <message>
+        <source>Example: %1</source>
+        <translation>Ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>Example: with these choices, images get no record.</source>
+        <translation>Ejemplo: con estas opciones, las imágenes no obtienen ningún registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <translation>
+            <numerusform>Crestmap abre una carpeta cada vez; se indicó %Ln más: %1</numerusform>
+            <numerusform>Crestmap abre una carpeta cada vez; se indicaron %Ln más: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no file or folder called %1.</source>
+        <translation>No existe ningún archivo ni carpeta llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder. Open the folder that holds it.</source>
+        <translation>%1 es un archivo, no una carpeta. Abra la carpeta que lo contiene.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1</source>
+        <translation>No se puede abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>FolderDragView</name>
+    <message>
+        <source>Drop a folder of images here</source>
+        <translation>Suelte aquí una carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Release to write config.xml in this folder</source>
+        <translation>Suelte para escribir config.xml en esta carpeta</translation>
+    </message>
+    <message>
+        <source>Only one folder can be dropped here</source>
+        <translation>Aquí solo se puede soltar una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Crestmap</source>
+        <translation>Crestmap</translation>
+    </message>
+    <message>
+        <source>&amp;Graphic style</source>
+        <translation>Estilo &amp;gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Logo type</source>
+        <translation>Tipo de &amp;logo</translation>
+    </message>
+    <message>
+        <source>&amp;Kit type</source>
+        <translation>Tipo de e&amp;quipación</translation>
+    </message>
+    <message>
+        <source>Backgro&amp;und type</source>
+        <translation>Tipo de &amp;fondo</translation>
+    </message>
+    <message>
+        <source>What an image becomes with these choices</source>
+        <translation>En qué se convierte una imagen con estas opciones</translation>
+    </message>
+    <message>
+        <source>Drop area</source>
+        <translation>Zona para soltar</translation>
+    </message>
+    <message>
+        <source>Drop one folder of images here to write its config.xml</source>
+        <translation>Suelte aquí una carpeta de imágenes para escribir su config.xml</translation>
+    </message>
+    <message>
+        <source>&amp;Browse for images…</source>
+        <translation>&amp;Buscar imágenes…</translation>
+    </message>
+    <message>
+        <source>Choose image files and write config.xml beside them</source>
+        <translation>Elegir archivos de imagen y escribir config.xml junto a ellos</translation>
+    </message>
+    <message>
+        <source>&amp;Write folder…</source>
+        <translation>Escribir &amp;carpeta…</translation>
+    </message>
+    <message>
+        <source>Choose a folder and write its config.xml, as dropping it would</source>
+        <translation>Elegir una carpeta y escribir su config.xml, como al soltarla</translation>
+    </message>
+    <message>
+        <source>&amp;Check folder…</source>
+        <translation>Com&amp;probar carpeta…</translation>
+    </message>
+    <message>
+        <source>Choose a folder and check its config.xml files and images; nothing is written</source>
+        <translation>Elegir una carpeta y comprobar sus archivos config.xml e imágenes; no se escribe nada</translation>
+    </message>
+    <message>
+        <source>Up&amp;date stale folders</source>
+        <translation>Actualizar carpetas &amp;desfasadas</translation>
+    </message>
+    <message>
+        <source>Write the folders the check found stale or missing, each in its own style</source>
+        <translation>Escribir las carpetas que la comprobación encontró desfasadas o ausentes, cada una en su propio estilo</translation>
+    </message>
+    <message>
+        <source>Include &amp;sub-folders</source>
+        <translation>Incluir &amp;subcarpetas</translation>
+    </message>
+    <message>
+        <source>Also write config.xml in every folder below that holds images</source>
+        <translation>Escribir también config.xml en cada carpeta inferior que contenga imágenes</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>What the last write did</source>
+        <translation>Lo que hizo la última escritura</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Choose a folder and check its config.xml files and images</source>
+        <translation>Elegir una carpeta y comprobar sus archivos config.xml e imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last write</source>
+        <translation>&amp;Deshacer la última escritura</translation>
+    </message>
+    <message>
+        <source>&amp;Copy paths</source>
+        <translation>&amp;Copiar rutas</translation>
+    </message>
+    <message>
+        <source>Crestmap &amp;help</source>
+        <translation>A&amp;yuda de Crestmap</translation>
+    </message>
+    <message>
+        <source>&amp;About Crestmap</source>
+        <translation>&amp;Acerca de Crestmap</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
+        <translation>&amp;Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Open the folder the last write wrote its config.xml in</source>
+        <translation>Abrir la carpeta en la que la última escritura escribió su config.xml</translation>
+    </message>
+    <message>
+        <source>Nothing could show %1</source>
+        <translation>Ningún programa pudo mostrar %1</translation>
+    </message>
+    <message>
+        <source>Nothing could open %1</source>
+        <translation>Ningún programa pudo abrir %1</translation>
+    </message>
+    <message>
+        <source>The program for %1 has not answered yet</source>
+        <translation>El programa para %1 aún no ha respondido</translation>
+    </message>
+    <message>
+        <source>%1 — Crestmap</source>
+        <translation>%1 — Crestmap</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Usa Qt %1, con licencia GNU Lesser General Public License versión 3 (LGPL-3.0). Junto a crestmap.exe están su texto, Qt-LGPL-3.0.txt, la GPL-3.0 en la que se basa, GPL-3.0.txt, y los avisos de las bibliotecas integradas en Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, también allí, describe la ventana y la herramienta de línea de comandos.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Usa Qt %1, con licencia GNU Lesser General Public License versión 3 (LGPL-3.0); los paquetes de Qt de su sistema contienen los textos de la licencia.&lt;/p&gt;&lt;p&gt;La herramienta de línea de comandos se describe en su página de manual: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Crestmap</source>
+        <translation>Acerca de Crestmap</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Escribe config.xml, el archivo que mapea una carpeta de imágenes a los gráficos de un juego.&lt;/p&gt;&lt;p&gt;Publicado bajo la licencia MIT.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The window speaks %1.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La ventana habla %1.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>the name of the window&apos;s language, in it</comment>
+        <translation>español</translation>
+    </message>
+    <message>
+        <source>Crestmap help</source>
+        <translation>Ayuda de Crestmap</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Elija con los cuatro grupos qué son las imágenes y luego entréguelas: Buscar imágenes… (%1) mapea los archivos que elija; Escribir carpeta… (%2) o una carpeta soltada en la ventana mapea cada imagen que contiene y, con Incluir subcarpetas, cada carpeta que haya debajo. Comprobar carpeta… (%4) compara los archivos config.xml de una carpeta con lo que se escribiría, y no escribe nada.&lt;/p&gt;&lt;p&gt;La lista muestra en qué se convirtió cada imagen. Intro abre una imagen; el menú contextual copia rutas y registros. Deshacer (%3) restaura lo que reemplazó la última escritura, de esta ventana o de crestmap-cli.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ResultAlert</name>
+    <message>
+        <source>Undo puts back every config.xml this write replaced, and removes those it made.</source>
+        <translation>Deshacer restaura cada config.xml que reemplazó esta escritura y elimina los que creó.</translation>
+    </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>Deshacer no está disponible para esta escritura.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully created in %n folder(s).</source>
+        <translation>
+            <numerusform>Sus archivos config.xml se han creado correctamente en %n carpeta.</numerusform>
+            <numerusform>Sus archivos config.xml se han creado correctamente en %n carpetas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully created in the folder you chose.</source>
+        <translation>Su archivo config.xml se ha creado correctamente en la carpeta que eligió.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <translation>
+            <numerusform>Los archivos config.xml que reemplazó contenían %n registro que los nuevos no tienen; Deshacer los restaura.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %n registros que los nuevos no tienen; Deshacer los restaura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <translation>
+            <numerusform>El config.xml que reemplazó contenía %n registro que el nuevo no tiene; Deshacer lo restaura.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %n registros que el nuevo no tiene; Deshacer lo restaura.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ResultsModel</name>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Picture it maps to</source>
+        <translation>Gráfico al que se mapea</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPanel</name>
+    <message>
+        <source>Choose what the images are, then browse for them or drop their folder above. Every image is then listed here with the picture it maps to, and every file left out with the reason.</source>
+        <translation>Elija qué son las imágenes y luego búsquelas o suelte su carpeta arriba. Aquí aparecerá cada imagen con el gráfico al que se mapea, y cada archivo excluido con el motivo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Only &amp;problems</source>
+        <translation>Solo p&amp;roblemas</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Find images by name</source>
+        <translation>Buscar imágenes por nombre</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Each image with the picture it maps to; files without a record, with the reason</source>
+        <translation>Cada imagen con el gráfico al que se mapea; los archivos sin registro, con el motivo</translation>
+    </message>
+    <message>
+        <source>Results of the last check</source>
+        <translation>Resultados de la última comprobación</translation>
+    </message>
+    <message>
+        <source>Results of the last write</source>
+        <translation>Resultados de la última escritura</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Nothing copied: no selected row has a record</source>
+        <translation>No se copió nada: ninguna fila seleccionada tiene registro</translation>
+    </message>
+    <message>
+        <source>Nothing copied: no row is selected</source>
+        <translation>No se copió nada: no hay ninguna fila seleccionada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied the record of %n row(s)</source>
+        <translation>
+            <numerusform>Copiado el registro de %n fila</numerusform>
+            <numerusform>Copiados los registros de %n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied the path of %n row(s)</source>
+        <translation>
+            <numerusform>Copiada la ruta de %n fila</numerusform>
+            <numerusform>Copiadas las rutas de %n filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Open Image</source>
+        <translation>&amp;Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Show in &amp;Folder</source>
+        <translation>&amp;Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Path</source>
+        <translation>&amp;Copiar ruta</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Record</source>
+        <translation>Copiar &amp;registro</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailLoader</name>
+    <message>
+        <source>%1 × %2 pixels, %3</source>
+        <translation>%1 × %2 píxeles, %3</translation>
+    </message>
+</context>
+<context>
+    <name>WindowWords</name>
+    <message>
+        <source>maps to the same picture as %1</source>
+        <translation>se mapea al mismo gráfico que %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%Ln image(s))</source>
+        <translation>
+            <numerusform>%1 (%Ln imagen)</numerusform>
+            <numerusform>%1 (%Ln imágenes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>club logos</source>
+        <translation>logos de clubes</translation>
+    </message>
+    <message>
+        <source>nation logos</source>
+        <translation>logos de naciones</translation>
+    </message>
+    <message>
+        <source>competition logos</source>
+        <translation>logos de competiciones</translation>
+    </message>
+    <message>
+        <source>media source logos</source>
+        <translation>logos de medios</translation>
+    </message>
+    <message>
+        <source>club icons</source>
+        <translation>iconos de clubes</translation>
+    </message>
+    <message>
+        <source>nation icons</source>
+        <translation>iconos de naciones</translation>
+    </message>
+    <message>
+        <source>competition icons</source>
+        <translation>iconos de competiciones</translation>
+    </message>
+    <message>
+        <source>media source icons</source>
+        <translation>iconos de medios</translation>
+    </message>
+    <message>
+        <source>left backgrounds of club logos</source>
+        <translation>fondos izquierdos de logos de clubes</translation>
+    </message>
+    <message>
+        <source>left backgrounds of nation logos</source>
+        <translation>fondos izquierdos de logos de naciones</translation>
+    </message>
+    <message>
+        <source>left backgrounds of competition logos</source>
+        <translation>fondos izquierdos de logos de competiciones</translation>
+    </message>
+    <message>
+        <source>left backgrounds of media source logos</source>
+        <translation>fondos izquierdos de logos de medios</translation>
+    </message>
+    <message>
+        <source>right backgrounds of club logos</source>
+        <translation>fondos derechos de logos de clubes</translation>
+    </message>
+    <message>
+        <source>right backgrounds of nation logos</source>
+        <translation>fondos derechos de logos de naciones</translation>
+    </message>
+    <message>
+        <source>right backgrounds of competition logos</source>
+        <translation>fondos derechos de logos de competiciones</translation>
+    </message>
+    <message>
+        <source>right backgrounds of media source logos</source>
+        <translation>fondos derechos de logos de medios</translation>
+    </message>
+    <message>
+        <source>team backgrounds</source>
+        <translation>fondos de equipos</translation>
+    </message>
+    <message>
+        <source>stadium backgrounds</source>
+        <translation>fondos de estadios</translation>
+    </message>
+    <message>
+        <source>competition backgrounds</source>
+        <translation>fondos de competiciones</translation>
+    </message>
+    <message>
+        <source>person backgrounds</source>
+        <translation>fondos de personas</translation>
+    </message>
+    <message>
+        <source>portraits</source>
+        <translation>retratos</translation>
+    </message>
+    <message>
+        <source>kit textures</source>
+        <translation>texturas de equipaciones</translation>
+    </message>
+    <message>
+        <source>kits</source>
+        <translation>equipaciones</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Logo background, left</source>
+        <translation>Fondo de logo, izquierdo</translation>
+    </message>
+    <message>
+        <source>Logo background, right</source>
+        <translation>Fondo de logo, derecho</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Retrato</translation>
+    </message>
+    <message>
+        <source>Kit</source>
+        <translation>Equipación</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nation</source>
+        <translation>Nación</translation>
+    </message>
+    <message>
+        <source>Competition</source>
+        <translation>Competición</translation>
+    </message>
+    <message>
+        <source>Media source</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Kit texture</source>
+        <translation>Textura de equipación</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Stadium</source>
+        <translation>Estadio</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>wrote %1 in %2</source>
+        <translation>escrito: %1 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln registro</numerusform>
+            <numerusform>%Ln registros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) to %1</source>
+        <translation>
+            <numerusform>%Ln registro escrito en %1</numerusform>
+            <numerusform>%Ln registros escritos en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) unchanged</source>
+        <translation>
+            <numerusform>%Ln archivo config.xml sin cambios</numerusform>
+            <numerusform>%Ln archivos config.xml sin cambios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <translation>
+            <numerusform>%1 sigue sin cambios: ya contiene %Ln registro</numerusform>
+            <numerusform>%1 sigue sin cambios: ya contiene %Ln registros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) kept in their own style</source>
+        <translation>
+            <numerusform>%Ln carpeta conservada en su propio estilo</numerusform>
+            <numerusform>%Ln carpetas conservadas en su propio estilo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) cut short, kept</source>
+        <translation>
+            <numerusform>%Ln archivo config.xml truncado, conservado</numerusform>
+            <numerusform>%Ln archivos config.xml truncados, conservados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) not mapped yet</source>
+        <translation>
+            <numerusform>%Ln carpeta aún sin mapear</numerusform>
+            <numerusform>%Ln carpetas aún sin mapear</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) could not be read</source>
+        <translation>
+            <numerusform>%Ln carpeta no se pudo leer</numerusform>
+            <numerusform>%Ln carpetas no se pudieron leer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) could not be written</source>
+        <translation>
+            <numerusform>%Ln carpeta no se pudo escribir</numerusform>
+            <numerusform>%Ln carpetas no se pudieron escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>style</source>
+        <translation>estilo</translation>
+    </message>
+    <message>
+        <source>kit name</source>
+        <translation>nombre de equipación</translation>
+    </message>
+    <message>
+        <source>no team</source>
+        <translation>sin equipo</translation>
+    </message>
+    <message>
+        <source>unusable name</source>
+        <translation>nombre no utilizable</translation>
+    </message>
+    <message>
+        <source>not an image</source>
+        <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>.PNG</source>
+        <translation>.PNG</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro</numerusform>
+            <numerusform>%Ln archivos sin registro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln entry(s) passed over (.PNG)</source>
+        <translation>
+            <numerusform>%Ln elemento omitido (.PNG)</numerusform>
+            <numerusform>%Ln elementos omitidos (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of the replaced config.xml not in the new one</source>
+        <translation>
+            <numerusform>%Ln registro del config.xml reemplazado no está en el nuevo</numerusform>
+            <numerusform>%Ln registros del config.xml reemplazado no están en el nuevo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) of the replaced config.xml files not in the new ones</source>
+        <translation>
+            <numerusform>%Ln registro de los config.xml reemplazados no está en los nuevos</numerusform>
+            <numerusform>%Ln registros de los config.xml reemplazados no están en los nuevos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) map to the same picture as another</source>
+        <translation>
+            <numerusform>%Ln imagen se mapea al mismo gráfico que otra</numerusform>
+            <numerusform>%Ln imágenes se mapean al mismo gráfico que otra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) would not load</source>
+        <translation>
+            <numerusform>%Ln imagen no se pudo cargar</numerusform>
+            <numerusform>%Ln imágenes no se pudieron cargar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cancelled: %1 written, %2 left as they were</source>
+        <translation>cancelado: config.xml nuevo en %1, el anterior sigue en %2</translation>
+    </message>
+    <message>
+        <source>its sub-folders hold images: tick Include sub-folders to write them</source>
+        <translation>sus subcarpetas contienen imágenes: marque Incluir subcarpetas para escribirlas</translation>
+    </message>
+    <message>
+        <source>config.xml is current</source>
+        <translation>config.xml está actualizado</translation>
+    </message>
+    <message numerus="yes">
+        <source>all %Ln config.xml files are current</source>
+        <translation>
+            <numerusform>el %Ln archivo config.xml está actualizado</numerusform>
+            <numerusform>los %Ln archivos config.xml están actualizados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln of %1 not current</source>
+        <translation>
+            <numerusform>%Ln de %1 no está actualizado</numerusform>
+            <numerusform>%Ln de %1 no están actualizados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <translation>
+            <numerusform>%Ln archivo config.xml</numerusform>
+            <numerusform>%Ln archivos config.xml</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>these style choices give no record</source>
+        <translation>estas opciones de estilo no dan ningún registro</translation>
+    </message>
+    <message>
+        <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
+        <translation>el nombre de una equipación debe ser como EQUIPO_EQUIPACION, con un solo guion bajo</translation>
+    </message>
+    <message>
+        <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
+        <translation>falta el equipo antes del guion bajo, como en EQUIPO_EQUIPACION</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8 or holds a control character</source>
+        <translation>el nombre no es UTF-8 válido o contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>not a .png, .jpg or .jpeg file</source>
+        <translation>no es un archivo .png, .jpg ni .jpeg</translation>
+    </message>
+    <message>
+        <source>the extension is not in lower case (.png, .jpg, .jpeg)</source>
+        <translation>la extensión no está en minúsculas (.png, .jpg, .jpeg)</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>0 bytes</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>it holds text</source>
+        <translation>contiene texto</translation>
+    </message>
+    <message>
+        <source>it holds HTML</source>
+        <translation>contiene HTML</translation>
+    </message>
+    <message>
+        <source>it holds other data</source>
+        <translation>contiene otros datos</translation>
+    </message>
+    <message>
+        <source>not a PNG image (%1)</source>
+        <translation>no es una imagen PNG (%1)</translation>
+    </message>
+    <message>
+        <source>not a JPEG image (%1)</source>
+        <translation>no es una imagen JPEG (%1)</translation>
+    </message>
+    <message>
+        <source>cannot list %1: %2</source>
+        <translation>no se puede listar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot create a file in %1: %2</source>
+        <translation>no se puede crear un archivo en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush %1: %2</source>
+        <translation>no se puede volcar %1 al disco: %2</translation>
+    </message>
+    <message>
+        <source>cannot close %1: %2</source>
+        <translation>no se puede cerrar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>no se puede reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>no se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep a copy of %1: %2</source>
+        <translation>no se puede guardar una copia de %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no cache folder: %1 is not set</source>
+        <translation>no hay carpeta de caché: %1 no está definida</translation>
+    </message>
+    <message>
+        <source>cut short: it ends in its header</source>
+        <translation>truncado: termina en su cabecera</translation>
+    </message>
+    <message>
+        <source>cut short: it ends inside a record</source>
+        <translation>truncado: termina dentro de un registro</translation>
+    </message>
+    <message>
+        <source>cut short: it ends before the end of its list</source>
+        <translation>truncado: termina antes del final de su lista</translation>
+    </message>
+    <message>
+        <source>cut short: it ends before &lt;/record&gt;</source>
+        <translation>truncado: termina antes de &lt;/record&gt;</translation>
+    </message>
+    <message>
+        <source>not a mapping file (%1)</source>
+        <translation>no es un archivo de mapeo (%1)</translation>
+    </message>
+    <message>
+        <source>not a mapping file (it is empty)</source>
+        <translation>no es un archivo de mapeo (está vacío)</translation>
+    </message>
+    <message>
+        <source>not a mapping file</source>
+        <translation>no es un archivo de mapeo</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>it maps no records of a style</source>
+        <translation>no mapea registros de ningún estilo</translation>
+    </message>
+    <message>
+        <source>current: the same records in another order or layout</source>
+        <translation>actualizado: los mismos registros en otro orden o formato</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>actualizado</translation>
+    </message>
+    <message>
+        <source>stale: other options than preload and amap off</source>
+        <translation>desfasado: opciones distintas de preload y amap desactivados</translation>
+    </message>
+    <message>
+        <source>stale: text or elements a mapping file does not hold</source>
+        <translation>desfasado: texto o elementos que un archivo de mapeo no contiene</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) added</source>
+        <translation>
+            <numerusform>%Ln registro añadido</numerusform>
+            <numerusform>%Ln registros añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) removed</source>
+        <translation>
+            <numerusform>%Ln registro eliminado</numerusform>
+            <numerusform>%Ln registros eliminados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <translation>
+            <numerusform>%Ln eliminado</numerusform>
+            <numerusform>%Ln eliminados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) changed</source>
+        <translation>
+            <numerusform>%Ln registro cambiado</numerusform>
+            <numerusform>%Ln registros cambiados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed</source>
+        <translation>
+            <numerusform>%Ln cambiado</numerusform>
+            <numerusform>%Ln cambiados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>stale: %1</source>
+        <translation>desfasado: %1</translation>
+    </message>
+    <message>
+        <source>not mapped yet: %1</source>
+        <translation>aún sin mapear: %1</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>no se pudo leer</translation>
+    </message>
+    <message>
+        <source>no images</source>
+        <translation>sin imágenes</translation>
+    </message>
+    <message>
+        <source>kept: maps %1</source>
+        <translation>conservado: mapea %1</translation>
+    </message>
+    <message>
+        <source>kept: %1</source>
+        <translation>conservado: %1</translation>
+    </message>
+    <message>
+        <source>not mapped yet</source>
+        <translation>aún sin mapear</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: %1</source>
+        <translation>Nada que deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: no write has been kept to undo</source>
+        <translation>Nada que deshacer: no se ha guardado ninguna escritura para deshacer</translation>
+    </message>
+    <message>
+        <source>Nothing undone: another write has been made since</source>
+        <translation>No se deshizo nada: desde entonces se ha hecho otra escritura</translation>
+    </message>
+    <message>
+        <source>Nothing undone: another undo is under way</source>
+        <translation>No se deshizo nada: ya hay otra operación de deshacer en curso</translation>
+    </message>
+    <message>
+        <source>Undo: %1 put back, %2 removed</source>
+        <translation>Deshacer — restaurados: %1, eliminados: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln already as before the write</source>
+        <translation>
+            <numerusform>%Ln ya estaba como antes de la escritura</numerusform>
+            <numerusform>%Ln ya estaban como antes de la escritura</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln changed since, left alone</source>
+        <translation>
+            <numerusform>%Ln cambiado desde entonces, sin tocar</numerusform>
+            <numerusform>%Ln cambiados desde entonces, sin tocar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln could not be put back</source>
+        <translation>
+            <numerusform>%Ln no se pudo restaurar</numerusform>
+            <numerusform>%Ln no se pudieron restaurar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>put back %1</source>
+        <translation>restaurado %1</translation>
+    </message>
+    <message>
+        <source>removed %1</source>
+        <translation>eliminado %1</translation>
+    </message>
+    <message>
+        <source>%1 changed since, left alone</source>
+        <translation>%1 cambió desde entonces, sin tocar</translation>
+    </message>
+    <message>
+        <source>could not put back %1: %2</source>
+        <translation>no se pudo restaurar %1: %2</translation>
+    </message>
+    <message>
+        <source>its kept copy is gone</source>
+        <translation>su copia guardada ha desaparecido</translation>
+    </message>
+    <message>
+        <source>its kept copy was changed</source>
+        <translation>su copia guardada fue modificada</translation>
+    </message>
+    <message>
+        <source>this window</source>
+        <translation>esta ventana</translation>
+    </message>
+    <message numerus="yes">
+        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
+        <translation>
+            <numerusform>la escritura de %Ln archivo config.xml en %1, hecha por %2 el %3</numerusform>
+            <numerusform>la escritura de %Ln archivos config.xml en %1, hecha por %2 el %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 no es un archivo local</translation>
+    </message>
+    <message>
+        <source>%1 is not a local folder</source>
+        <translation>%1 no es una carpeta local</translation>
+    </message>
+    <message>
+        <source>cancelled: the check stopped before its end</source>
+        <translation>cancelado: la comprobación se detuvo antes de terminar</translation>
+    </message>
+    <message>
+        <source>Undo is not available: %1</source>
+        <translation>Deshacer no está disponible: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <translation>
+            <numerusform>config.xml no contiene registros: el %Ln archivo no se mapea con estas opciones (%1)</numerusform>
+            <numerusform>config.xml no contiene registros: ninguno de los %Ln archivos se mapea con estas opciones (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files without a record:</source>
+        <translation>Archivos sin registro:</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more</source>
+        <translation>
+            <numerusform>… y %Ln más</numerusform>
+            <numerusform>… y %Ln más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteController</name>
+    <message>
+        <source>Looking through the folders…</source>
+        <translation>Recorriendo las carpetas…</translation>
+    </message>
+    <message>
+        <source>Checking %1 of %2 · %3 of %4</source>
+        <translation>Comprobando %1 de %2 · %3 de %4</translation>
+    </message>
+    <message>
+        <source>Writing %1 of %2 · %3 of %4</source>
+        <translation>Escribiendo %1 de %2 · %3 de %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <translation>
+            <numerusform>%Ln imagen</numerusform>
+            <numerusform>%Ln imágenes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Checking… %1, %2 so far</source>
+        <translation>Comprobando… %1, %2 hasta ahora</translation>
+    </message>
+    <message>
+        <source>Writing… %1, %2 so far</source>
+        <translation>Escribiendo… %1, %2 hasta ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln folder(s)</source>
+        <translation>
+            <numerusform>%1 de %Ln carpeta</numerusform>
+            <numerusform>%1 de %Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s) written so far</source>
+        <translation>
+            <numerusform>%Ln carpeta escrita hasta ahora</numerusform>
+            <numerusform>%Ln carpetas escritas hasta ahora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Undo Write of %n Folder(s)</source>
+        <translation>
+            <numerusform>&amp;Deshacer la escritura de %n carpeta</numerusform>
+            <numerusform>&amp;Deshacer la escritura de %n carpetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.</source>
+        <translation>Escribe config.xml, el archivo que mapea una carpeta de imágenes a los gráficos de un juego.</translation>
+    </message>
+    <message>
+        <source>A folder to open and check; nothing is written until you write or update it.</source>
+        <translation>Una carpeta que abrir y comprobar; no se escribe nada hasta que la escriba o la actualice.</translation>
+    </message>
+</context>
+</TS>
