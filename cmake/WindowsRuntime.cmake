@@ -11,7 +11,7 @@ install(FILES ${qt}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
 # translations: these are Debian's, of the same Qt version.
 set(CRESTMAP_QT_TRANSLATIONS /usr/share/qt6/translations CACHE PATH
     "Where Qt's qtbase_*.qm catalogues are (Debian: qt6-translations-l10n)")
-foreach(language de es fr it pt_BR tr)
+foreach(language ${CRESTMAP_WINDOW_LANGUAGES})
     set(catalogue ${CRESTMAP_QT_TRANSLATIONS}/qtbase_${language}.qm)
     if(NOT EXISTS ${catalogue})
         message(FATAL_ERROR "No ${catalogue}: install qt6-translations-l10n")
