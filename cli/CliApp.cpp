@@ -13,6 +13,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -204,24 +205,40 @@ int finished(int status, std::ostream& out, std::ostream& err)
     return status;
 }
 
-int printDocument(const Request& request, StylePair style, std::ostream& out, std::ostream& err)
+// What writePack and checkPack are asked, with the rule that picks each folder's style.
+PackRequest packRequest(const Request& request, StyleRule rule)
+{
+    PackRequest pack;
+    pack.rule = rule;
+    pack.recursive = request.recursive;
+    pack.verifyImages = request.verify || request.check;
+    // An update without a style given takes each folder's own, and writes no other.
+    if (request.styleGiven || rule != StyleRule::Update) {
+        pack.style = request.styles.stylePair();
+    }
+    if (!request.folder) {
+        pack.images = request.inputs;
+    }
+    return pack;
+}
+
+int printDocument(const Request& request, std::ostream& out, std::ostream& err)
 {
     const auto sink = [&out](std::string_view piece) {
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         return static_cast<bool>(out);
     };
+    const StylePair style = request.styles.stylePair();
     CliReport report(Format::Text, request.verbose, out, err);
-    std::optional<FileError> error;
     if (request.folder) {
         bool refused = false;
-        error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, refused,
-                                                    &report);
+        if (const auto error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style,
+                                                                   sink, refused, &report)) {
+            err << programName << ": " << describeForLog(*error) << '\n';
+            return Failed;
+        }
     } else {
         (void)ConfigBuilder::streamDocument(request.inputs, style, sink, &report);
-    }
-    if (error) {
-        err << programName << ": " << errorWords(*error) << '\n';
-        return Failed;
     }
     return finished(Written, out, err);
 }
@@ -235,29 +252,20 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
     const std::string& first = request.inputs.front();
     const std::string root = request.folder ? first : parentFolderOf(first);
     UndoRecorder journal(report, programName, root);
-    PackRequest pack;
-    pack.recursive = request.recursive;
-    pack.verifyImages = request.verify;
-    pack.rule = request.update    ? StyleRule::Update
-                : request.restyle ? StyleRule::AsAsked
-                                  : StyleRule::KeepOwn;
-    if (request.styleGiven || !request.update) {
-        pack.style = request.styles.stylePair();
-    }
-    if (!request.folder) {
-        pack.images = request.inputs;
-    }
-    (void)writePack(root, pack, journal, err);
+    const StyleRule rule = request.update    ? StyleRule::Update
+                           : request.restyle ? StyleRule::AsAsked
+                                             : StyleRule::KeepOwn;
+    (void)writePack(root, packRequest(request, rule), journal, err);
     if (!journal.seal()) {
-        err << programName << ": Undo is not available: " << errorWords(*journal.error()) << '\n';
+        err << programName << ": Undo is not available: " << describeForLog(*journal.error())
+            << '\n';
     }
     using Outcome = FolderAccount::Outcome;
     const std::size_t failed =
         report.folders(Outcome::Unwritable) + report.folders(Outcome::Unreadable);
     // A lone folder that failed has said why; a summary would only repeat it.
-    if (!report.json() &&
-        !(failed > 0 && report.folders(Outcome::Written) == 0 && !request.recursive)) {
-        out << factLine(report.facts()) << '\n';
+    if (failed == 0 || report.folders(Outcome::Written) > 0 || request.recursive) {
+        report.summary(factLine(report.facts()));
     }
     return finished(failed > 0 ? Failed : Written, out, err);
 }
@@ -265,21 +273,10 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
 int check(const Request& request, std::ostream& out, std::ostream& err)
 {
     CliReport report(request.format, request.verbose, out, err);
-    PackRequest pack;
-    pack.recursive = request.recursive;
-    pack.verifyImages = true;
-    pack.rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
-    if (request.styleGiven) {
-        pack.style = request.styles.stylePair();
-    }
-    const PackCheck result = checkPack(
-        request.inputs.front(), pack,
-        [&report](const std::string& folder, const ConfigCheck& state,
-                  std::optional<StylePair> style) { report.checked(folder, state, style); },
-        &report);
-    if (!report.json()) {
-        out << factLine(result.facts(report)) << '\n';
-    }
+    const StyleRule rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
+    const PackCheck result = checkPack(request.inputs.front(), packRequest(request, rule),
+                                       std::bind_front(&CliReport::checked, &report), &report);
+    report.summary(factLine(result.facts(report)));
     return finished(result.allCurrent() ? Written : Failed, out, err);
 }
 
@@ -292,9 +289,6 @@ int undo(const Request& request, std::ostream& out, std::ostream& err)
     }
     CliReport report(request.format, request.verbose, out, err);
     report.undone(outcome);
-    if (!report.json()) {
-        out << undoLine(outcome) << '\n';
-    }
     return finished(outcome.keeps() ? Failed : Written, out, err);
 }
 
@@ -428,7 +422,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return check(request, out, err);
     }
     if (request.toStdout) {
-        return printDocument(request, request.styles.stylePair(), out, err);
+        return printDocument(request, out, err);
     }
     return write(request, out, err);
 }
