@@ -14,11 +14,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Outcome = FolderAccount::Outcome;
 
-std::string pathOf(std::string_view folder, std::string_view name)
-{
-    return folder.empty() ? std::string(name) : joinPath(folder, name);
-}
-
 // A text field. A name that is not UTF-8 cannot stand in JSON as it is: its field holds it with
 // U+FFFD in place of each byte that is not, and "<field>_hex" holds its bytes, to find the file.
 void put(Json& object, const std::string& key, std::string_view text)
@@ -29,6 +24,16 @@ void put(Json& object, const std::string& key, std::string_view text)
     }
     object[key] = withReplacementCharacters(text);
     object[key + "_hex"] = hexOf(text);
+}
+
+// An object of text fields, in this order.
+Json textFields(std::initializer_list<std::pair<std::string, std::string_view>> fields)
+{
+    Json object = Json::object();
+    for (const auto& [key, text] : fields) {
+        put(object, key, text);
+    }
+    return object;
 }
 
 void putStyle(Json& object, std::optional<StylePair> style)
@@ -82,12 +87,10 @@ void CliReport::entry(const EntryAccount& entry)
     if (!entry.reason) {
         return;
     }
-    const std::string path = pathOf(entry.folder, entry.name);
+    const std::string path = joinPath(entry.folder, entry.name);
     if (json()) {
-        Json object;
-        put(object, "file", path);
-        object["no_record"] = skipLabel(*entry.reason);
-        m_out << object.dump() << '\n';
+        m_out << textFields({{"file", path}, {"no_record", skipLabel(*entry.reason)}}).dump()
+              << '\n';
     } else if (m_verbose) {
         m_err << path << ": " << skipWords(*entry.reason) << '\n';
     }
@@ -101,10 +104,9 @@ void CliReport::folder(const FolderAccount& folder)
         if (folder.outcome == Outcome::NoImages) {
             return;
         }
-        Json object;
-        put(object, "folder", folder.folder);
-        put(object, "config", folder.configPath);
-        object["outcome"] = outcomeWord(folder.outcome);
+        Json object = textFields({{"folder", folder.folder},
+                                  {"config", folder.configPath},
+                                  {"outcome", outcomeWord(folder.outcome)}});
         putStyle(object, folder.style);
         object["images"] = folder.images;
         if (mapped) {
@@ -141,23 +143,18 @@ void CliReport::folder(const FolderAccount& folder)
 void CliReport::problem(const ProblemAccount& problem)
 {
     WriteTally::problem(problem);
-    const std::string path = pathOf(problem.folder, problem.name);
+    const std::string path = joinPath(problem.folder, problem.name);
     const bool clash = problem.kind == ProblemAccount::Kind::Clash;
+    // A clash names the other image; an image that would not load, what it holds.
+    const std::string detail = clash ? std::string(problem.other) : imageWords(problem.image);
     if (json()) {
-        Json object;
-        put(object, "image", path);
-        object["problem"] = clash ? "clash" : "unloadable";
-        if (clash) {
-            put(object, "other", problem.other);
-        } else {
-            put(object, "detail", imageWords(problem.image));
-        }
-        m_out << object.dump() << '\n';
-    } else if (m_verbose) {
-        m_err << path << ": "
-              << (clash ? "maps to the same picture as " + std::string(problem.other)
-                        : imageWords(problem.image))
+        m_out << textFields({{"image", path},
+                             {"problem", clash ? "clash" : "unloadable"},
+                             {clash ? "other" : "detail", detail}})
+                     .dump()
               << '\n';
+    } else if (m_verbose) {
+        m_err << path << ": " << (clash ? "maps to the same picture as " : "") << detail << '\n';
     }
 }
 
@@ -168,10 +165,8 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check,
     const std::string path = configPathIn(folder);
     const std::string detail = checkDetail(check);
     if (json()) {
-        Json object;
-        put(object, "folder", folder);
-        put(object, "config", path);
-        object["state"] = stateWord(check.state);
+        Json object =
+            textFields({{"folder", folder}, {"config", path}, {"state", stateWord(check.state)}});
         putStyle(object, style);
         if (!detail.empty()) {
             put(object, "detail", detail);
@@ -196,10 +191,7 @@ void CliReport::undone(const UndoOutcome& outcome)
     const auto each = [this](const std::vector<std::string>& paths, std::string_view what) {
         for (const std::string& path : paths) {
             if (json()) {
-                Json object;
-                put(object, "config", path);
-                object["undo"] = what;
-                m_out << object.dump() << '\n';
+                m_out << textFields({{"config", path}, {"undo", what}}).dump() << '\n';
             } else {
                 m_out << what << ": " << path << '\n';
             }

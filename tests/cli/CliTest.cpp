@@ -1,4 +1,5 @@
 #include "CliApp.h"
+#include "CliOptions.h"
 #include "CliWords.h"
 #include "StyleChoices.h"
 #include "TestSupport.h"
