@@ -1,5 +1,5 @@
-// What only the real crestmap-cli process can show: exit statuses, system calls that fail on a
-// real disk (through a preloaded shim), and a kill mid-write.
+// What only the real crestmap-cli process can show: system calls that fail on a real disk
+// (through a preloaded shim), and a kill mid-write.
 #include "TestSupport.h"
 
 #include <csignal>
@@ -72,18 +72,6 @@ TEST(Process, AWalkFindsFoldersWithoutEntryTypes)
     const ProcessResult untyped = cli({"-r", root}, withFault({"CRESTMAP_FAIL=dtype"}));
     EXPECT_EQ(untyped.out, "Wrote 1 record to " + (dir / "a/b/config.xml") + "\n") << untyped.err;
     EXPECT_TRUE(fs::exists(dir / "a/b/config.xml"));
-}
-
-// A run whose answer cannot be printed has failed, and says so where it still can.
-TEST(Process, AFullStandardOutputFailsTheRun)
-{
-    const TempDir dir;
-    const TempDir logs;
-    test::makeImages(dir.path(), 3);
-    const pid_t pid =
-        test::startProcess({CRESTMAP_CLI_PATH, dir.path().string()}, "/dev/full", logs / "err");
-    EXPECT_EQ(test::finishProcess(pid), 1);
-    EXPECT_TRUE(has(readFile(logs / "err"), "cannot write to standard output"));
 }
 
 // Over a folder that may map icons: the run replaces them.
