@@ -64,12 +64,12 @@ TEST(Process, FailedListingFlushOrRenameKeepTheOldDocument)
 TEST(Process, AWalkFindsFoldersWithoutEntryTypes)
 {
     const TempDir dir;
-    fs::create_directories(dir / "a/b");
-    writeFile(dir / "a/b/1.png", "");
+    test::makeFiles(dir.path(), {"a/b/1.png"});
     fs::create_directory_symlink(dir / "a", dir / "link");
-    const std::string root = dir.path().string();
-    // Some file systems leave every entry's type unknown; folders must still be found as such.
-    const ProcessResult untyped = cli({"-r", root}, withFault({"CRESTMAP_FAIL=dtype"}));
+    // Some file systems leave every entry's type unknown; folders must still be found as such,
+    // and a link to one still not walked.
+    const ProcessResult untyped =
+        cli({"-r", dir.path().string()}, withFault({"CRESTMAP_FAIL=dtype"}));
     EXPECT_EQ(untyped.out, "Wrote 1 record to " + (dir / "a/b/config.xml") + "\n") << untyped.err;
     EXPECT_TRUE(fs::exists(dir / "a/b/config.xml"));
 }
