@@ -4,6 +4,7 @@
 #include "StyleChoices.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -26,7 +27,13 @@ using Kind = Fact::Kind;
 struct Outcome {
     int status;
     std::string out;
-    std::string err;
+    std::string err = {};
+
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+    friend void PrintTo(const Outcome& outcome, std::ostream* os)
+    {
+        *os << "exit " << outcome.status << ", out:\n" << outcome.out << "err:\n" << outcome.err;
+    }
 };
 
 // crestmap-cli in this process, its output caught; `out` stands in for standard output.
@@ -44,30 +51,22 @@ Outcome cli(std::vector<std::string> args, std::ostream* out = nullptr)
     return {status, caught.str(), err.str()};
 }
 
-// One run of a scenario and all it prints; "@" stands for the scenario's folder.
-struct Step {
-    std::vector<std::string> args;
-    int status;
-    std::string out;
-    std::string err = {};
-};
+// A scenario's runs, each with all it must print; "@" stands for the scenario's folder.
+using Steps = std::vector<std::pair<std::vector<std::string>, Outcome>>;
 
-void expectSteps(const TempDir& dir, const std::vector<Step>& steps)
+void expectSteps(const TempDir& dir, const Steps& steps)
 {
-    const auto in = [&dir](std::string text) {
-        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at + 1)) {
-            text.replace(at, 1, dir.path().string());
+    const auto in = [root = dir.path().string()](std::string text) {
+        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+            text.replace(at, 1, root);
+            at += root.size();
         }
         return text;
     };
-    for (Step step : steps) {
-        for (std::string& arg : step.args) {
-            arg = in(arg);
-        }
-        const Outcome run = cli(step.args);
-        EXPECT_EQ(run.status, step.status) << ::testing::PrintToString(step.args);
-        EXPECT_EQ(run.out, in(step.out)) << ::testing::PrintToString(step.args);
-        EXPECT_EQ(run.err, in(step.err)) << ::testing::PrintToString(step.args);
+    for (auto [args, expected] : steps) {
+        std::ranges::transform(args, args.begin(), in);
+        EXPECT_EQ(cli(args), (Outcome{expected.status, in(expected.out), in(expected.err)}))
+            << ::testing::PrintToString(args);
     }
 }
 
@@ -224,12 +223,11 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     test::makeFiles(dir.path(), {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png"},
                     test::pngSignature);
     test::makeFiles(dir.path(), {"logos/9.png"}, "<html></html>");
-    expectSteps(dir, {{{"--style", "kit", "@/kits"}, 0, "Wrote 1 record to @/kits/config.xml\n"},
+    expectSteps(dir, {{{"--style", "kit", "@/kits"}, {0, "Wrote 1 record to @/kits/config.xml\n"}},
                       {{"-r", "--verify", "@"},
-                       0,
-                       "kept: @/kits: maps kit records; use --update or --restyle\nWrote 4 "
-                       "records in 2 folders; 1 folder kept in its own style; 2 images map to "
-                       "the same picture as another; 1 image would not load\n"}});
+                       {0, "kept: @/kits: maps kit records; use --update or --restyle\nWrote 4 "
+                           "records in 2 folders; 1 folder kept in its own style; 2 images map to "
+                           "the same picture as another; 1 image would not load\n"}}});
     fs::remove(dir / "new/config.xml");
     fs::remove(dir / "logos/7.jpg");
     const Outcome check = cli({"-r", "--check", dir.path().string()});
@@ -241,9 +239,8 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
                                     "not load\n"))
         << check.out;
     expectSteps(dir, {{{"-r", "--update", "@"},
-                       0,
-                       "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
-                       "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}});
+                       {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
+                           "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
 }
 
 // A folder in another style is kept, however it is named, unless restyled; what undo leaves
@@ -259,26 +256,26 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     const std::string left = "changed since, left alone: @/config.xml\nUndo: 0 config.xml files "
                              "put back, 0 removed; 1 changed since, left alone (crestmap-cli "
                              "--undo --force puts it back over the edit)\n";
-    expectSteps(dir, {{{"@"}, 0, kept}, {{"@/1_home.png"}, 0, kept}});
+    expectSteps(dir, {{{"@"}, {0, kept}}, {{"@/1_home.png"}, {0, kept}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
     expectSteps(
         dir,
         {{{"--restyle", "--style", "icon", "@"},
-          0,
-          "Wrote 2 records to @/config.xml; 2 records of the replaced config.xml "
-          "are not in the new one\n",
-          "replaced @/config.xml: 2 records it held are not in the new one; "
-          "crestmap-cli --undo puts it back\n"},
-         {{"--update", "@"}, 0, "@/config.xml is unchanged: it already holds these 2 records\n"}});
+          {0,
+           "Wrote 2 records to @/config.xml; 2 records of the replaced config.xml are not in the "
+           "new one\n",
+           "replaced @/config.xml: 2 records it held are not in the new one; crestmap-cli --undo "
+           "puts it back\n"}},
+         {{"--update", "@"},
+          {0, "@/config.xml is unchanged: it already holds these 2 records\n"}}});
     writeFile(dir / "config.xml", readFile(dir / "config.xml") + "<!-- my note -->");
     expectSteps(
         dir,
-        {{{"--undo"}, 1, left},
-         {{"--undo"}, 1, left},
+        {{{"--undo"}, {1, left}},
+         {{"--undo"}, {1, left}},
          {{"--undo", "--force"},
-          0,
-          "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"},
-         {{"--undo"}, 1, "", "crestmap-cli: Nothing to undo: no write has been kept to undo\n"}});
+          {0, "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"}},
+         {{"--undo"}, {1, "", "crestmap-cli: Nothing to undo: no write has been kept to undo\n"}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
 }
 
