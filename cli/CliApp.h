@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstddef>
 #include <iosfwd>
-#include <string>
 
 namespace crestmap::cli {
 
@@ -11,8 +9,5 @@ enum ExitStatus : int { Written = 0, Failed = 1, UsageError = 2 };
 
 /// Runs crestmap-cli on its arguments: parses them, writes config.xml or the document, reports.
 [[nodiscard]] int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
-
-/// `text` with each line longer than `width` broken between words.
-[[nodiscard]] std::string wrapped(const std::string& text, std::size_t width);
 
 } // namespace crestmap::cli

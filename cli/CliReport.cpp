@@ -14,19 +14,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Outcome = FolderAccount::Outcome;
 
-std::string_view outcomeWord(Outcome outcome)
-{
-    static constexpr std::array<std::string_view, 8> words{"written",        "unchanged", "kept",
-                                                           "not mapped yet", "no images", "failed",
-                                                           "failed",         "cancelled"};
-    return words[static_cast<std::size_t>(outcome)];
-}
-
-std::string pathOf(std::string_view folder, std::string_view name)
-{
-    return folder.empty() ? std::string(name) : joinPath(folder, name);
-}
-
 // A text field. A name that is not UTF-8 cannot stand in JSON as it is: its field holds it with
 // U+FFFD in place of each byte that is not, and "<field>_hex" holds its bytes, to find the file.
 void put(Json& object, const std::string& key, std::string_view text)
@@ -39,27 +26,52 @@ void put(Json& object, const std::string& key, std::string_view text)
     object[key + "_hex"] = hexOf(text);
 }
 
+// An object of text fields, in this order.
+Json textFields(std::initializer_list<std::pair<std::string, std::string_view>> fields)
+{
+    Json object = Json::object();
+    for (const auto& [key, text] : fields) {
+        put(object, key, text);
+    }
+    return object;
+}
+
 void putStyle(Json& object, std::optional<StylePair> style)
 {
     object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
 }
 
-// What stood at a folder's config.xml that kept it from being written.
-std::string whatStands(const FolderAccount& folder)
+// What stood at a folder's config.xml that kept it from being written, in a check's word.
+ConfigCheck::State standing(const MappingScan& existing)
+{
+    using State = MappingScan::State;
+    if (existing.state == State::CutShort) {
+        return ConfigCheck::State::CutShort;
+    }
+    return existing.state == State::NotMapping ? ConfigCheck::State::NotMapping
+                                               : ConfigCheck::State::NotMapped;
+}
+
+// Why a folder was kept or not mapped, and what would write it.
+std::string leftAlone(const FolderAccount& folder)
 {
     using State = MappingScan::State;
     const std::string config(folder.configPath);
+    const std::string detail = fileDetail(folder.existing);
     switch (folder.existing.state) {
     case State::CutShort:
-        return "cut short: " + config + " " + fileDetail(folder.existing);
-    case State::NotMapping: {
-        const std::string detail = fileDetail(folder.existing);
-        return "not a mapping file: " + config + (detail.empty() ? "" : " (" + detail + ")");
-    }
+        return "cut short: " + config + " " + detail + "; kept (use --restyle to replace it)";
+    case State::NotMapping:
+        return "not a mapping file: " + config + (detail.empty() ? "" : " (" + detail + ")") +
+               "; give a style to write it";
     case State::Mapping:
-        return "not mapped yet: " + config + " maps no records of a style";
+        return folder.outcome == Outcome::Kept
+                   ? "kept: " + std::string(folder.folder) + ": maps " + styleWords(*folder.style) +
+                         " records; use --update or --restyle"
+                   : "not mapped yet: " + config +
+                         " maps no records of a style; give a style to write it";
     default:
-        return "not mapped yet: " + std::string(folder.folder);
+        return "not mapped yet: " + std::string(folder.folder) + " (give a style to write it)";
     }
 }
 
@@ -75,14 +87,10 @@ void CliReport::entry(const EntryAccount& entry)
     if (!entry.reason) {
         return;
     }
-    const std::string path = pathOf(entry.folder, entry.name);
+    const std::string path = joinPath(entry.folder, entry.name);
     if (json()) {
-        Json object;
-        put(object, "file", path);
-        object["no_record"] = *entry.reason == SkipReason::ExtensionCase
-                                  ? std::string_view("extension case")
-                                  : skipLabel(*entry.reason);
-        m_out << object.dump() << '\n';
+        m_out << textFields({{"file", path}, {"no_record", skipLabel(*entry.reason)}}).dump()
+              << '\n';
     } else if (m_verbose) {
         m_err << path << ": " << skipWords(*entry.reason) << '\n';
     }
@@ -91,88 +99,62 @@ void CliReport::entry(const EntryAccount& entry)
 void CliReport::folder(const FolderAccount& folder)
 {
     WriteTally::folder(folder);
+    const bool mapped = folder.outcome == Outcome::Written || folder.outcome == Outcome::Unchanged;
     if (json()) {
         if (folder.outcome == Outcome::NoImages) {
             return;
         }
-        Json object;
-        put(object, "folder", folder.folder);
-        put(object, "config", folder.configPath);
-        object["outcome"] = outcomeWord(folder.outcome);
+        Json object = textFields({{"folder", folder.folder},
+                                  {"config", folder.configPath},
+                                  {"outcome", outcomeWord(folder.outcome)}});
         putStyle(object, folder.style);
         object["images"] = folder.images;
-        if (folder.outcome == Outcome::Written || folder.outcome == Outcome::Unchanged) {
+        if (mapped) {
             object["records"] = folder.records;
             object["records_lost"] = folder.recordsLost;
         }
         const bool cut = folder.existing.state == MappingScan::State::CutShort;
         if (folder.outcome == Outcome::NotMapped || (folder.outcome == Outcome::Kept && cut)) {
-            const std::string stands = whatStands(folder);
-            object["state"] = stands.substr(0, stands.find(':'));
+            object["state"] = stateWord(standing(folder.existing));
         }
         if (folder.error) {
-            put(object, "error", errorWords(*folder.error));
+            put(object, "error", describeForLog(*folder.error));
         }
         m_out << object.dump() << '\n';
         return;
     }
-    const std::string folderName(folder.folder);
-    switch (folder.outcome) {
-    case Outcome::Kept:
-        if (folder.existing.state == MappingScan::State::CutShort) {
-            m_out << whatStands(folder) << "; kept (use --restyle to replace it)\n";
-        } else {
-            m_out << "kept: " << folderName << ": maps " << styleWords(*folder.style)
-                  << " records; use --update or --restyle\n";
-        }
-        break;
-    case Outcome::NotMapped:
-        m_out << whatStands(folder)
-              << (folder.existing.state == MappingScan::State::Missing
-                      ? " (give a style to write it)\n"
-                      : "; give a style to write it\n");
-        break;
-    case Outcome::Unreadable:
-        m_err << "crestmap-cli: " << errorWords(*folder.error) << '\n';
-        break;
-    case Outcome::Written:
-    case Outcome::Unchanged:
-        if (folder.recordsLost > 0) {
-            m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
-                  << (folder.recordsLost == 1 ? " record it held is" : " records it held are")
-                  << " not in the new one; crestmap-cli --undo puts it back\n";
-        }
-        if (m_verbose) {
-            m_err << outcomeWord(folder.outcome) << ": " << folder.configPath << " ("
-                  << folder.records << ' ' << styleWords(*folder.style)
-                  << (folder.records == 1 ? " record)\n" : " records)\n");
-        }
-        break;
-    default:
-        break;
+    if (folder.outcome == Outcome::Kept || folder.outcome == Outcome::NotMapped) {
+        m_out << leftAlone(folder) << '\n';
+    } else if (folder.outcome == Outcome::Unreadable) {
+        m_err << "crestmap-cli: " << describeForLog(*folder.error) << '\n';
+    }
+    if (mapped && folder.recordsLost > 0) {
+        m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
+              << (folder.recordsLost == 1 ? " record it held is" : " records it held are")
+              << " not in the new one; crestmap-cli --undo puts it back\n";
+    }
+    if (mapped && m_verbose) {
+        m_err << outcomeWord(folder.outcome) << ": " << folder.configPath << " (" << folder.records
+              << ' ' << styleWords(*folder.style)
+              << (folder.records == 1 ? " record)\n" : " records)\n");
     }
 }
 
 void CliReport::problem(const ProblemAccount& problem)
 {
     WriteTally::problem(problem);
-    const std::string path = pathOf(problem.folder, problem.name);
+    const std::string path = joinPath(problem.folder, problem.name);
     const bool clash = problem.kind == ProblemAccount::Kind::Clash;
+    // A clash names the other image; an image that would not load, what it holds.
+    const std::string detail = clash ? std::string(problem.other) : imageWords(problem.image);
     if (json()) {
-        Json object;
-        put(object, "image", path);
-        object["problem"] = clash ? "clash" : "unloadable";
-        if (clash) {
-            put(object, "other", problem.other);
-        } else {
-            put(object, "detail", imageWords(problem.image));
-        }
-        m_out << object.dump() << '\n';
-    } else if (m_verbose) {
-        m_err << path << ": "
-              << (clash ? "maps to the same picture as " + std::string(problem.other)
-                        : imageWords(problem.image))
+        m_out << textFields({{"image", path},
+                             {"problem", clash ? "clash" : "unloadable"},
+                             {clash ? "other" : "detail", detail}})
+                     .dump()
               << '\n';
+    } else if (m_verbose) {
+        m_err << path << ": " << (clash ? "maps to the same picture as " : "") << detail << '\n';
     }
 }
 
@@ -183,10 +165,8 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check,
     const std::string path = configPathIn(folder);
     const std::string detail = checkDetail(check);
     if (json()) {
-        Json object;
-        put(object, "folder", folder);
-        put(object, "config", path);
-        object["state"] = stateWord(check.state);
+        Json object =
+            textFields({{"folder", folder}, {"config", path}, {"state", stateWord(check.state)}});
         putStyle(object, style);
         if (!detail.empty()) {
             put(object, "detail", detail);
@@ -211,10 +191,7 @@ void CliReport::undone(const UndoOutcome& outcome)
     const auto each = [this](const std::vector<std::string>& paths, std::string_view what) {
         for (const std::string& path : paths) {
             if (json()) {
-                Json object;
-                put(object, "config", path);
-                object["undo"] = what;
-                m_out << object.dump() << '\n';
+                m_out << textFields({{"config", path}, {"undo", what}}).dump() << '\n';
             } else {
                 m_out << what << ": " << path << '\n';
             }
@@ -226,6 +203,14 @@ void CliReport::undone(const UndoOutcome& outcome)
     each(outcome.changedSince, "changed since, left alone");
     for (const UndoOutcome::Failure& failure : outcome.failed) {
         m_err << "crestmap-cli: " << failureWords(failure) << '\n';
+    }
+    summary(undoLine(outcome));
+}
+
+void CliReport::summary(const std::string& line)
+{
+    if (!json()) {
+        m_out << line << '\n';
     }
 }
 

@@ -28,12 +28,14 @@ public:
     /// One folder's check, in the style it was checked in, if any.
     void checked(const std::string& folder, const ConfigCheck& check,
                  std::optional<StylePair> style);
-    /// What undoing the last write did, file by file.
+    /// What undoing the last write did, file by file, and in all.
     void undone(const UndoOutcome& outcome);
-
-    [[nodiscard]] bool json() const noexcept { return m_format == Format::Json; }
+    /// The run's summary: a line of text; JSON has none.
+    void summary(const std::string& line);
 
 private:
+    [[nodiscard]] bool json() const noexcept { return m_format == Format::Json; }
+
     Format m_format;
     bool m_verbose;
     std::ostream& m_out;

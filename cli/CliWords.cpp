@@ -24,60 +24,34 @@ std::string_view kindWords(InputFile::Kind kind)
     return words[static_cast<std::size_t>(kind)];
 }
 
-} // namespace
+struct SkipWords {
+    std::string_view why;
+    std::string_view label;
+};
 
-std::string styleWords(StylePair style)
-{
-    const auto graphic = choiceOf(graphicStyleChoices, style.graphicStyle);
-    if (!graphic) {
-        return "unknown";
-    }
-    switch (style.graphicStyle) {
-    case GraphicStyle::Portrait:
-        return "portrait";
-    case GraphicStyle::Kit:
-        return style.subType == 2 ? "kit texture" : "kit";
-    case GraphicStyle::Background:
-        return std::string(backgroundKindWord(style.subType)) + " background";
-    default:
-        return std::string(logoKindWord(style.subType)) + " " + std::string(graphic->name);
-    }
-}
-
-std::string_view skipWords(SkipReason reason)
-{
-    static constexpr std::array<std::string_view, allSkipReasons.size()> words{
-        "these style choices give no record",
-        "a kit image needs a name like TEAM_KIT, with exactly one underscore",
-        "a kit image needs a team before the underscore, like TEAM_KIT",
-        "the name is not valid UTF-8 or holds a control character",
-        "not a .png, .jpg or .jpeg file",
-        "the extension is not in lower case (.png, .jpg, .jpeg)"};
-    return words[static_cast<std::size_t>(reason)];
-}
-
-std::string_view skipLabel(SkipReason reason)
-{
-    static constexpr std::array<std::string_view, allSkipReasons.size()> labels{
-        "style", "kit name", "no team", "unusable name", "not an image", ".PNG"};
-    return labels[static_cast<std::size_t>(reason)];
-}
+// In the order of SkipReason.
+constexpr std::array<SkipWords, allSkipReasons.size()> skipTable{{
+    {"these style choices give no record", "style"},
+    {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
+    {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
+    {"the name is not valid UTF-8 or holds a control character", "unusable name"},
+    {"not a .png, .jpg or .jpeg file", "not an image"},
+    {"the extension is not in lower case (.png, .jpg, .jpeg)", "extension case"},
+}};
 
 std::string factWords(const Fact& fact)
 {
     using Kind = Fact::Kind;
     const std::size_t n = fact.count;
+    const std::string path(fact.path);
     switch (fact.kind) {
     case Kind::Written:
-        return fact.path.empty() ? counted(n, "wrote 1 record", "wrote %n records") + " in " +
-                                       counted(fact.of, "1 folder", "%n folders")
-                                 : counted(n, "wrote 1 record", "wrote %n records") + " to " +
-                                       std::string(fact.path);
+        return counted(n, "wrote 1 record", "wrote %n records") +
+               (path.empty() ? " in " + counted(fact.of, "1 folder", "%n folders") : " to " + path);
     case Kind::Unchanged:
-        return fact.path.empty()
-                   ? counted(n, "1 config.xml unchanged", "%n config.xml files unchanged")
-                   : std::string(fact.path) + " is unchanged: it already holds " +
-                         counted(fact.of, "its 1 record", "these %n records");
+        return path.empty() ? counted(n, "1 config.xml unchanged", "%n config.xml files unchanged")
+                            : path + " is unchanged: it already holds " +
+                                  counted(fact.of, "its 1 record", "these %n records");
     case Kind::Kept:
         return counted(n, "1 folder kept in its own style", "%n folders kept in their own style");
     case Kind::CutShort:
@@ -111,14 +85,43 @@ std::string factWords(const Fact& fact)
         return "its sub-folders hold images: use --recursive to write them";
     case Kind::Current:
         return n == 1 ? "config.xml is current"
-                      : counted(n, "all 1 config.xml files are current",
-                                "all %n config.xml files are current");
+                      : "all " + std::to_string(n) + " config.xml files are current";
     case Kind::Outdated:
         return std::to_string(n) + " of " +
                counted(fact.of, "1 config.xml file", "%n config.xml files") +
                (n == 1 ? " is" : " are") + " not current";
     }
     return {};
+}
+
+} // namespace
+
+std::string styleWords(StylePair style)
+{
+    const auto graphic = choiceOf(graphicStyleChoices, style.graphicStyle);
+    if (!graphic) {
+        return "unknown";
+    }
+    switch (style.graphicStyle) {
+    case GraphicStyle::Portrait:
+        return "portrait";
+    case GraphicStyle::Kit:
+        return style.subType == 2 ? "kit texture" : "kit";
+    case GraphicStyle::Background:
+        return std::string(backgroundKindWord(style.subType)) + " background";
+    default:
+        return std::string(logoKindWord(style.subType)) + " " + std::string(graphic->name);
+    }
+}
+
+std::string_view skipWords(SkipReason reason)
+{
+    return skipTable[static_cast<std::size_t>(reason)].why;
+}
+
+std::string_view skipLabel(SkipReason reason)
+{
+    return skipTable[static_cast<std::size_t>(reason)].label;
 }
 
 std::string factLine(const std::vector<Fact>& facts)
@@ -136,27 +139,24 @@ std::string factLine(const std::vector<Fact>& facts)
 std::string imageWords(const ImageProblem& problem)
 {
     using Holds = ImageProblem::Holds;
-    const std::string kind = problem.png ? "not a PNG image" : "not a JPEG image";
-    switch (problem.holds) {
-    case Holds::Nothing:
-        return kind + " (0 bytes)";
-    case Holds::Text:
-        return kind + " (it holds text)";
-    case Holds::Html:
-        return kind + " (it holds HTML)";
-    case Holds::OtherData:
-        return kind + " (it holds other data)";
-    case Holds::NotAFile:
-        return kind + " (" + std::string(kindWords(problem.kind)) + ")";
-    case Holds::Unreadable:
-        break;
+    // In the order of Holds, up to NotAFile.
+    static constexpr std::array<std::string_view, 4> holds{"0 bytes", "it holds text",
+                                                           "it holds HTML", "it holds other data"};
+    if (problem.holds == Holds::Unreadable) {
+        return "cannot be read: " + problem.reason;
     }
-    return "cannot be read: " + problem.reason;
+    const std::string_view what = problem.holds == Holds::NotAFile
+                                      ? kindWords(problem.kind)
+                                      : holds[static_cast<std::size_t>(problem.holds)];
+    return (problem.png ? "not a PNG image (" : "not a JPEG image (") + std::string(what) + ")";
 }
 
-std::string errorWords(const FileError& error)
+std::string_view outcomeWord(FolderAccount::Outcome outcome)
 {
-    return describeForLog(error);
+    static constexpr std::array<std::string_view, 8> words{"written",        "unchanged", "kept",
+                                                           "not mapped yet", "no images", "failed",
+                                                           "failed",         "cancelled"};
+    return words[static_cast<std::size_t>(outcome)];
 }
 
 std::string_view stateWord(ConfigCheck::State state)
@@ -191,7 +191,7 @@ std::string checkDetail(const ConfigCheck& check)
         return "it maps no records of a style; give a style to compare it with";
     }
     if (check.state != State::Stale) {
-        return check.error ? errorWords(*check.error) : fileDetail(check.file);
+        return check.error ? describeForLog(*check.error) : fileDetail(check.file);
     }
     if (check.stale == ConfigCheck::Stale::Options) {
         return "other options than preload and amap off";
@@ -217,7 +217,7 @@ std::string nothingWords(const UndoOutcome& outcome)
     using Nothing = UndoOutcome::Nothing;
     switch (outcome.nothing) {
     case Nothing::NoCacheFolder:
-        return "Nothing to undo: " + (outcome.cacheError ? errorWords(*outcome.cacheError)
+        return "Nothing to undo: " + (outcome.cacheError ? describeForLog(*outcome.cacheError)
                                                          : std::string("no cache folder"));
     case Nothing::Busy:
         return "Nothing undone: another undo is under way; try again once it has ended";
@@ -233,16 +233,11 @@ std::string nothingWords(const UndoOutcome& outcome)
 std::string failureWords(const UndoOutcome::Failure& failure)
 {
     using Why = UndoOutcome::Failure::Why;
-    switch (failure.why) {
-    case Why::CopyGone:
-        return "could not put back " + failure.configPath + ": its kept copy is gone";
-    case Why::CopyChanged:
-        return "could not put back " + failure.configPath + ": its kept copy was changed";
-    case Why::Unwritable:
-        break;
-    }
-    return "could not put back " + failure.configPath + ": " +
-           (failure.error ? errorWords(*failure.error) : std::string());
+    const std::string why = failure.why == Why::CopyGone      ? "its kept copy is gone"
+                            : failure.why == Why::CopyChanged ? "its kept copy was changed"
+                            : failure.error                   ? describeForLog(*failure.error)
+                                                              : "";
+    return "could not put back " + failure.configPath + ": " + why;
 }
 
 std::string undoLine(const UndoOutcome& outcome)

@@ -9,7 +9,6 @@
 #include "UndoReplay.h"
 #include "WriteAccount.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,15 +16,13 @@
 namespace crestmap::cli {
 
 /// The command line's words for each fact of the core, in one table: scripts read them, so they
-/// stay English and stay put.
+/// stay English and stay put. A file error is worded by the core's describeForLog.
 
 /// "kit", "kit texture", "club logo", "stadium background": what a style's records are.
 [[nodiscard]] std::string styleWords(StylePair style);
 
-/// A fact of an account: "wrote 4 records to /pack/config.xml", "1 folder kept in its own style".
-[[nodiscard]] std::string factWords(const Fact& fact);
-
-/// The facts on one line, joined by "; ", the first word in capitals.
+/// An account's facts on one line, joined by "; ", the first word in capitals: "Wrote 4 records
+/// to /pack/config.xml; 1 folder kept in its own style".
 [[nodiscard]] std::string factLine(const std::vector<Fact>& facts);
 
 /// Why a file got no record: "a kit image needs a name like TEAM_KIT, with exactly one
@@ -36,8 +33,8 @@ namespace crestmap::cli {
 /// Why an image would not load: "not a PNG image (0 bytes)".
 [[nodiscard]] std::string imageWords(const ImageProblem& problem);
 
-/// "cannot list /pack: Permission denied".
-[[nodiscard]] std::string errorWords(const FileError& error);
+/// What became of a folder, as JSON has it: "written", "not mapped yet".
+[[nodiscard]] std::string_view outcomeWord(FolderAccount::Outcome outcome);
 
 /// A check's verdict in a word or two, as JSON has it: "current", "cut short".
 [[nodiscard]] std::string_view stateWord(ConfigCheck::State state);

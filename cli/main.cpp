@@ -5,7 +5,6 @@
 #include "Text.h"
 
 #include <algorithm>
-#include <array>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -32,6 +31,20 @@ std::size_t wholeSequences(std::string_view bytes)
     return size;
 }
 
+// Hands all of `data` to `call`, a system call that may take less than it is given each time.
+template <typename Char, typename Call> bool writeAll(std::basic_string_view<Char> data, Call call)
+{
+    for (std::size_t done = 0; done < data.size();) {
+        DWORD count = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 8192));
+        if (!call(data.data() + done, chunk, &count) || count == 0) {
+            return false;
+        }
+        done += count;
+    }
+    return true;
+}
+
 // The tool's UTF-8 output, written to a console as UTF-16 so that every letter shows whatever the
 // console's code page, and as the bytes themselves to a file or pipe (no line feed becomes a
 // carriage return and line feed, so --stdout gives the document byte for byte).
@@ -41,74 +54,51 @@ public:
     {
         DWORD mode = 0;
         m_console = ::GetConsoleMode(m_handle, &mode) != 0;
-        setp(m_bytes.data(), m_bytes.data() + m_bytes.size());
     }
     ConsoleBuffer(const ConsoleBuffer&) = delete;
     ConsoleBuffer& operator=(const ConsoleBuffer&) = delete;
-    ~ConsoleBuffer() override { writeOut(true); }
+    ~ConsoleBuffer() override { (void)writeOut(m_pending.size()); }
 
 protected:
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override
+    {
+        m_pending.append(bytes, static_cast<std::size_t>(count));
+        return m_pending.size() < 4096 || sync() == 0 ? count : 0;
+    }
+
     int_type overflow(int_type ch) override
     {
-        if (!writeOut(false)) {
-            return traits_type::eof();
-        }
-        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(ch);
-            pbump(1);
-        }
-        return traits_type::not_eof(ch);
+        const char byte = traits_type::to_char_type(ch);
+        const bool eof = traits_type::eq_int_type(ch, traits_type::eof());
+        return eof || xsputn(&byte, 1) == 1 ? traits_type::not_eof(ch) : traits_type::eof();
     }
 
-    int sync() override { return writeOut(false) ? 0 : -1; }
+    // A character cut at the end of what is pending waits there for the rest of its bytes.
+    int sync() override
+    {
+        return writeOut(m_console ? wholeSequences(m_pending) : m_pending.size()) ? 0 : -1;
+    }
 
 private:
-    // Writes what is buffered; a cut character's first bytes stay at the start of the buffer
-    // until more comes, or the end.
-    bool writeOut(bool end)
+    // Writes the first `size` bytes pending; they are gone whether or not they could be.
+    bool writeOut(std::size_t size)
     {
-        const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        const std::size_t whole = m_console && !end ? wholeSequences(pending) : pending.size();
-        const bool written = m_console ? writeConsole(pending.substr(0, whole))
-                                       : writeFile(pending.substr(0, whole));
-        const std::string_view rest = pending.substr(whole);
-        std::copy(rest.begin(), rest.end(), m_bytes.begin());
-        setp(m_bytes.data(), m_bytes.data() + m_bytes.size());
-        pbump(static_cast<int>(rest.size()));
+        const std::string_view bytes(m_pending.data(), size);
+        const bool written =
+            m_console ? writeAll(std::wstring_view(crestmap::wideFromBytes(bytes)),
+                                 [this](const wchar_t* data, DWORD chunk, DWORD* count) {
+                                     return ::WriteConsoleW(m_handle, data, chunk, count, nullptr);
+                                 })
+                      : writeAll(bytes, [this](const char* data, DWORD chunk, DWORD* count) {
+                            return ::WriteFile(m_handle, data, chunk, count, nullptr);
+                        });
+        m_pending.erase(0, size);
         return written;
-    }
-
-    bool writeConsole(std::string_view bytes) const
-    {
-        const std::wstring wide = crestmap::wideFromBytes(bytes);
-        for (std::size_t done = 0; done < wide.size();) {
-            DWORD count = 0;
-            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - done, 8192));
-            if (!::WriteConsoleW(m_handle, wide.data() + done, chunk, &count, nullptr) ||
-                count == 0) {
-                return false;
-            }
-            done += count;
-        }
-        return true;
-    }
-
-    bool writeFile(std::string_view bytes) const
-    {
-        for (std::size_t done = 0; done < bytes.size();) {
-            DWORD count = 0;
-            const auto chunk = static_cast<DWORD>(bytes.size() - done);
-            if (!::WriteFile(m_handle, bytes.data() + done, chunk, &count, nullptr) || count == 0) {
-                return false;
-            }
-            done += count;
-        }
-        return true;
     }
 
     HANDLE m_handle;
     bool m_console = false;
-    std::array<char, 4096> m_bytes{};
+    std::string m_pending;
 };
 
 } // namespace

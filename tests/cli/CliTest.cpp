@@ -1,10 +1,10 @@
 #include "CliApp.h"
+#include "CliOptions.h"
 #include "CliWords.h"
 #include "StyleChoices.h"
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -19,7 +19,6 @@ using test::entryNames;
 using test::expectedDocument;
 using test::expectedRecord;
 using test::has;
-using test::occurrences;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -28,7 +27,13 @@ using Kind = Fact::Kind;
 struct Outcome {
     int status;
     std::string out;
-    std::string err;
+    std::string err = {};
+
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+    friend void PrintTo(const Outcome& outcome, std::ostream* os)
+    {
+        *os << "exit " << outcome.status << ", out:\n" << outcome.out << "err:\n" << outcome.err;
+    }
 };
 
 // crestmap-cli in this process, its output caught; `out` stands in for standard output.
@@ -44,6 +49,25 @@ Outcome cli(std::vector<std::string> args, std::ostream* out = nullptr)
     const int status =
         cli::run(static_cast<int>(argv.size()), argv.data(), out ? *out : caught, err);
     return {status, caught.str(), err.str()};
+}
+
+// A scenario's runs, each with all it must print; "@" stands for the scenario's folder.
+using Steps = std::vector<std::pair<std::vector<std::string>, Outcome>>;
+
+void expectSteps(const TempDir& dir, const Steps& steps)
+{
+    const auto in = [root = dir.path().string()](std::string text) {
+        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+            text.replace(at, 1, root);
+            at += root.size();
+        }
+        return text;
+    };
+    for (auto [args, expected] : steps) {
+        std::ranges::transform(args, args.begin(), in);
+        EXPECT_EQ(cli(args), (Outcome{expected.status, in(expected.out), in(expected.err)}))
+            << ::testing::PrintToString(args);
+    }
 }
 
 // Every fact of the core and the words the command line gives it: scripts read these.
@@ -82,12 +106,6 @@ TEST(CliWords, GiveEachFactItsWords)
     stale.added = 6;
     stale.changed = 1;
     EXPECT_EQ(cli::checkDetail(stale), "6 records added, 1 changed");
-    UndoOutcome undone;
-    undone.restored = {"/p/a/config.xml", "/p/b/config.xml"};
-    undone.changedSince = {"/p/k/config.xml"};
-    EXPECT_EQ(cli::undoLine(undone), "Undo: 2 config.xml files put back, 0 removed; 1 changed "
-                                     "since, left alone (crestmap-cli --undo --force puts it back "
-                                     "over the edit)");
     EXPECT_EQ(cli::styleWords({7, 2}), "stadium background");
     EXPECT_EQ(cli::styleWords({6, 2}), "kit texture");
 }
@@ -105,9 +123,10 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     EXPECT_EQ(run.out, "Wrote 1 record to " + (dir / "config.xml") +
                            "; 2 files without a record (kit name); 1 file without a record "
                            "(unusable name); 1 entry passed over (.PNG)\n");
-    EXPECT_TRUE(has(run.err, dir / "bad\xFF_x.png: the name"));
-    EXPECT_TRUE(has(run.err, "written: " + (dir / "config.xml") + " (1 kit record)"));
-    EXPECT_EQ(occurrences(run.err, "\n"), 5u) << run.err;
+    // Each file left out once, by its reason, and notes.txt, no image by its name, not at all.
+    EXPECT_TRUE(has(run.err, dir / "bad\xFF_x.png: the name")) << run.err;
+    EXPECT_TRUE(has(run.err, "written: " + (dir / "config.xml") + " (1 kit record)")) << run.err;
+    EXPECT_EQ(test::occurrences(run.err, "\n"), 5u) << run.err;
 }
 
 // A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
@@ -158,28 +177,36 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
     EXPECT_EQ(entryNames(dir / "sub"), (std::set<std::string>{"2.png", "notes.txt"}));
 }
 
-// What the tool prints is its answer: output that cannot be written fails the run.
-TEST(Cli, AFailingOutputExitsOneAndPrintingWritesNothing)
+// Standard output on a full disk: what is printed waits in the buffer until a flush fails.
+class FullBuffer : public std::stringbuf {
+    int sync() override { return -1; }
+};
+
+// --stdout prints the document and writes nothing; and what the tool prints is its answer, so
+// output that cannot be written fails the run, even a check that would pass.
+TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"1.png"});
-    std::ostream full(nullptr);
-    for (const std::string flag : {"--stdout", "--check", "--verbose"}) {
-        const Outcome run = cli({flag, dir.path().string()}, &full);
-        EXPECT_EQ(run.status, 1) << flag;
-        EXPECT_TRUE(has(run.err, "standard output")) << run.err;
-    }
-    fs::remove(dir / "config.xml");
-    EXPECT_EQ(cli({"--stdout", dir.path().string()}).status, 0);
+    EXPECT_EQ(cli({"--stdout", dir.path().string()}).out,
+              expectedDocument({expectedRecord("1", "club/1/logo")}));
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"1.png"});
+    for (const std::string flag : {"--style=logo", "--check", "--stdout"}) {
+        FullBuffer full;
+        std::ostream out(&full);
+        const Outcome run = cli({flag, dir.path().string()}, &out);
+        EXPECT_EQ(run.status, 1) << flag;
+        EXPECT_EQ(run.err, "crestmap-cli: cannot write to standard output\n") << flag;
+    }
 }
 
 // Help fits the console it is shown in, whole words on every line.
 TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
 {
     const Outcome help = cli({"--help"});
-    EXPECT_TRUE(help.status == 0 && has(help.out, "--background-type"));
-    EXPECT_EQ(occurrences(help.out, "Usage:"), 1u) << help.out;
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(has(help.out, "--background-type")) << help.out;
+    EXPECT_EQ(test::occurrences(help.out, "Usage:"), 1u) << help.out;
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);) {
         EXPECT_LE(line.size(), 80u) << line;
@@ -196,17 +223,14 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     test::makeFiles(dir.path(), {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png"},
                     test::pngSignature);
     test::makeFiles(dir.path(), {"logos/9.png"}, "<html></html>");
-    const std::string root = dir.path().string();
-    ASSERT_EQ(cli({"--style", "kit", dir / "kits"}).status, 0);
-    EXPECT_EQ(cli({"-r", "--verify", root}).out,
-              "kept: " + (dir / "kits") +
-                  ": maps kit records; use --update or --restyle\nWrote 4 records in 2 folders; 1 "
-                  "folder kept in its own style; 2 images map to the same picture as another; 1 "
-                  "image would not load\n");
-
+    expectSteps(dir, {{{"--style", "kit", "@/kits"}, {0, "Wrote 1 record to @/kits/config.xml\n"}},
+                      {{"-r", "--verify", "@"},
+                       {0, "kept: @/kits: maps kit records; use --update or --restyle\nWrote 4 "
+                           "records in 2 folders; 1 folder kept in its own style; 2 images map to "
+                           "the same picture as another; 1 image would not load\n"}}});
     fs::remove(dir / "new/config.xml");
     fs::remove(dir / "logos/7.jpg");
-    const Outcome check = cli({"-r", "--check", root});
+    const Outcome check = cli({"-r", "--check", dir.path().string()});
     EXPECT_EQ(check.status, 1);
     // Folders in the order the system lists them, then the facts, what fails first.
     EXPECT_TRUE(has(check.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n"));
@@ -214,10 +238,9 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     EXPECT_TRUE(check.out.ends_with("\n2 of 3 config.xml files are not current; 1 image would "
                                     "not load\n"))
         << check.out;
-    const Outcome update = cli({"-r", "--update", root});
-    EXPECT_EQ(update.status, 0);
-    EXPECT_TRUE(has(update.out, "not mapped yet: " + (dir / "new") + " (give a style"));
-    EXPECT_TRUE(has(update.out, "1 config.xml unchanged")) << update.out;
+    expectSteps(dir, {{{"-r", "--update", "@"},
+                       {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
+                           "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
 }
 
 // A folder in another style is kept, however it is named, unless restyled; what undo leaves
@@ -226,33 +249,34 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"1_home.png", "1_away.png"}, test::pngSignature);
-    const std::string folder = dir.path().string();
-    ASSERT_EQ(cli({"--style", "kit", folder}).status, 0);
+    ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).status, 0);
     const std::string kits = readFile(dir / "config.xml");
-    const std::string kept = "kept: " + folder + ": maps kit records; use --update or --restyle\n";
-    EXPECT_EQ(cli({folder}).out, kept + "1 folder kept in its own style\n");
-    EXPECT_EQ(cli({dir / "1_home.png"}).out, kept + "1 folder kept in its own style\n");
+    const std::string kept = "kept: @: maps kit records; use --update or --restyle\n1 folder "
+                             "kept in its own style\n";
+    const std::string left = "changed since, left alone: @/config.xml\nUndo: 0 config.xml files "
+                             "put back, 0 removed; 1 changed since, left alone (crestmap-cli "
+                             "--undo --force puts it back over the edit)\n";
+    expectSteps(dir, {{{"@"}, {0, kept}}, {{"@/1_home.png"}, {0, kept}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
-
-    const Outcome restyled = cli({"--restyle", "--style", "icon", folder});
-    EXPECT_EQ(restyled.err, "replaced " + (dir / "config.xml") +
-                                ": 2 records it held are not in the new one; crestmap-cli --undo "
-                                "puts it back\n");
-    const std::string icons = readFile(dir / "config.xml");
-    EXPECT_TRUE(has(cli({"--update", folder}).out, "is unchanged")) << "nothing to undo in it";
-    writeFile(dir / "config.xml", icons + "<!-- my note -->");
-    for (int round = 0; round < 2; ++round) {
-        const Outcome left = cli({"--undo"});
-        EXPECT_EQ(left.status, 1);
-        EXPECT_TRUE(has(left.out, "changed since, left alone: " + (dir / "config.xml")))
-            << left.out;
-        EXPECT_TRUE(has(left.out, "--undo --force puts it back")) << left.out;
-    }
-    EXPECT_EQ(cli({"--undo", "--force"}).out,
-              "put back: " + (dir / "config.xml") + "\nUndo: 1 config.xml put back, 0 removed\n");
+    expectSteps(
+        dir,
+        {{{"--restyle", "--style", "icon", "@"},
+          {0,
+           "Wrote 2 records to @/config.xml; 2 records of the replaced config.xml are not in the "
+           "new one\n",
+           "replaced @/config.xml: 2 records it held are not in the new one; crestmap-cli --undo "
+           "puts it back\n"}},
+         {{"--update", "@"},
+          {0, "@/config.xml is unchanged: it already holds these 2 records\n"}}});
+    writeFile(dir / "config.xml", readFile(dir / "config.xml") + "<!-- my note -->");
+    expectSteps(
+        dir,
+        {{{"--undo"}, {1, left}},
+         {{"--undo"}, {1, left}},
+         {{"--undo", "--force"},
+          {0, "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"}},
+         {{"--undo"}, {1, "", "crestmap-cli: Nothing to undo: no write has been kept to undo\n"}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
-    EXPECT_EQ(cli({"--undo"}).err,
-              "crestmap-cli: Nothing to undo: no write has been kept to undo\n");
 }
 
 // A pack's CI reads these lines: every text field valid JSON whatever the name, with its bytes

@@ -6,7 +6,6 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -16,15 +15,17 @@ static int failing(const char* call)
     return which != NULL && strcmp(which, call) == 0;
 }
 
-static void* next(const char* name)
+/* A failed call's result, with errno set as a disk's input/output error sets it. */
+static int fail(void)
 {
-    return dlsym(RTLD_NEXT, name);
+    errno = EIO;
+    return -1;
 }
 
 struct dirent* readdir(DIR* dir)
 {
     static long calls;
-    struct dirent* (*real)(DIR*) = (struct dirent * (*)(DIR*)) next("readdir");
+    struct dirent* (*real)(DIR*) = (struct dirent * (*)(DIR*)) dlsym(RTLD_NEXT, "readdir");
     const char* after = getenv("CRESTMAP_FAIL_AFTER");
     if (failing("readdir") && calls++ >= (after != NULL ? atol(after) : 0)) {
         errno = EIO;
@@ -39,21 +40,13 @@ struct dirent* readdir(DIR* dir)
 
 int fsync(int fd)
 {
-    int (*real)(int) = (int (*)(int))next("fsync");
-    if (failing("fsync")) {
-        errno = EIO;
-        return -1;
-    }
-    return real(fd);
+    int (*real)(int) = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
+    return failing("fsync") ? fail() : real(fd);
 }
 
 int renameat(int fromDir, const char* from, int toDir, const char* to)
 {
     int (*real)(int, const char*, int, const char*) =
-        (int (*)(int, const char*, int, const char*))next("renameat");
-    if (failing("renameat")) {
-        errno = EIO;
-        return -1;
-    }
-    return real(fromDir, from, toDir, to);
+        (int (*)(int, const char*, int, const char*))dlsym(RTLD_NEXT, "renameat");
+    return failing("renameat") ? fail() : real(fromDir, from, toDir, to);
 }
