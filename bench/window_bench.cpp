@@ -188,7 +188,7 @@ int main(int argc, char** argv)
     const fs::path many = makePack(1000, 3);
 
     SilentPrompts prompts;
-    MainWindow window(&prompts, &prompts);
+    MainWindow window(prompts, prompts);
     window.show();
     QApplication::processEvents();
     auto* panel = window.findChild<ResultsPanel*>();
@@ -327,7 +327,7 @@ int main(int argc, char** argv)
     clock.restart();
     bool undone = false;
     double askedAfter = 0;
-    QObject::connect(&writer, &WriteController::undone, [&undone] { undone = true; });
+    QObject::connect(&writer, &WriteController::reported, [&undone] { undone = true; });
     QTimer::singleShot(0, [&] {
         writer.undo(std::string());
         askedAfter = since(clock);

@@ -65,10 +65,6 @@ void ResultsModel::show(SharedReport report)
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
-    // A report made elsewhere than in a job, such as an undo's, is ranked here.
-    const bool ranked = m_report->ranks[0].size() == m_report->rows.size();
-    m_ownRanks = ranked ? decltype(m_ownRanks){} : rankRows(*m_report);
-    m_ranks = ranked ? &m_report->ranks : &m_ownRanks;
     m_inView.clear();
     endResetModel();
 }

@@ -37,7 +37,7 @@ public:
     [[nodiscard]] std::string_view sortText(int row, int column) const;
     [[nodiscard]] std::uint32_t sortRank(int row, int column) const
     {
-        return (*m_ranks)[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+        return m_report->ranks[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
     }
 
     /// The rows in view, by their own numbers; previews are decoded only for them.
@@ -63,8 +63,6 @@ private:
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    std::array<std::vector<std::uint32_t>, resultColumns> m_ownRanks;
-    const std::array<std::vector<std::uint32_t>, resultColumns>* m_ranks = &m_ownRanks;
     std::vector<int> m_inView;
     ThumbnailLoader* m_thumbnails;
 };

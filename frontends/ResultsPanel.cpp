@@ -78,6 +78,8 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_filter->setObjectName(QStringLiteral("resultsFilter"));
     m_filter->setPlaceholderText(tr("Find images by name"));
     m_filter->setClearButtonEnabled(true);
+    // A folder dropped on it is dropped on the window, not an address to find.
+    m_filter->setAcceptDrops(false);
     m_filter->setAccessibleName(tr("Find images by name"));
     m_problemsOnly->setObjectName(QStringLiteral("problemsOnly"));
     m_problemsOnly->setEnabled(false);

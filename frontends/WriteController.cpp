@@ -146,10 +146,10 @@ void WriteController::abandon()
     }
 }
 
-void WriteController::start(WriteRequest request)
+bool WriteController::start(WriteRequest request)
 {
     if (m_busy) {
-        return;
+        return false;
     }
     m_source = request.source;
     m_writing = !request.checking();
@@ -163,6 +163,7 @@ void WriteController::start(WriteRequest request)
     } else {
         look(std::move(request));
     }
+    return true;
 }
 
 // One folder: what its config.xml maps decides whether the user is asked before it is written.
@@ -274,7 +275,8 @@ void WriteController::undo(const std::string& shown)
     if (!last) {
         crestmap::UndoOutcome nothing;
         nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
-        emit undone(WindowWords::undo(nothing));
+        emit reported(
+            std::make_shared<const WriteReport>(WriteReport::saying(WindowWords::undo(nothing))));
         return;
     }
     if (last->name != shown && !m_prompts.confirmUndo(m_window, WindowWords::journal(*last))) {
@@ -291,7 +293,8 @@ void WriteController::runUndo(crestmap::UndoOptions options)
     inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
                  [this, options](const crestmap::UndoOutcome& outcome) {
                      setBusy(false);
-                     emit undone(WindowWords::undo(outcome));
+                     emit reported(std::make_shared<const WriteReport>(
+                         WriteReport::saying(WindowWords::undo(outcome))));
                      if (options.force || outcome.changedSince.empty()) {
                          return;
                      }

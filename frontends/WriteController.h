@@ -27,9 +27,9 @@ public:
     WriteController(Prompts& prompts, QWidget* window);
     ~WriteController() override;
 
-    /// Starts a write or a check, after its plan or question where it has one. Ignored while
-    /// another job runs.
-    void start(WriteRequest request);
+    /// Starts a write or a check, after its plan or question where it has one; false, and
+    /// ignored, while another job runs.
+    [[nodiscard]] bool start(WriteRequest request);
     /// Asks the running job to stop: between folders, or within a folder's listing.
     void cancel();
     /// Holds the running job where it is, so that what the user is told stays true, and lets it
@@ -57,10 +57,8 @@ signals:
     void busyChanged(bool busy);
     /// How far the running job has come, a few times a second; `total` 0 while unknown.
     void progressed(const QString& text, std::size_t done, std::size_t total);
-    /// A job ended, with what it did; the alert follows a write.
+    /// A job ended, with what it did; the alert follows a write. An undo's says it in a line.
     void reported(const SharedReport& report);
-    /// Undo ended, with what it did in a line.
-    void undone(const QString& summary);
     /// Whether there is a write to undo, and the Edit menu's words for it.
     void undoAvailable(bool available, const QString& text);
 

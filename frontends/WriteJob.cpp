@@ -2,6 +2,7 @@
 
 #include "FileNames.h"
 #include "PathText.h"
+#include "ReportCollector.h"
 #include "UndoRecorder.h"
 #include "WindowWords.h"
 
@@ -126,9 +127,7 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     }
     collector.finish(report.tally.facts(request.plannedFolders));
     // One folder that could not be written: the reason is the whole story.
-    using Outcome = crestmap::FolderAccount::Outcome;
-    if (!report.pack && !report.tally.failures().empty() &&
-        report.tally.folders(Outcome::Written) + report.tally.folders(Outcome::Unchanged) == 0) {
+    if (!report.pack && !report.tally.failures().empty() && report.foldersWritten() == 0) {
         report.failure = WindowWords::error(report.tally.failures().front().error);
         report.facts.clear();
     }

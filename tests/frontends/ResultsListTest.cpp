@@ -1,4 +1,5 @@
 #include "NaturalOrder.h"
+#include "ReportCollector.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
@@ -85,6 +86,7 @@ protected:
         report->base = "/packs";
         report->pack = pack;
         report->rows = std::move(rows);
+        ReportCollector(*report).finish({});
         panel().showReport(report);
     }
 

@@ -224,7 +224,7 @@ protected:
     }
 
     ScriptedPrompts m_prompts;
-    MainWindow m_window{&m_prompts, &m_prompts};
+    MainWindow m_window{m_prompts, m_prompts};
     TempDir m_dir;
 };
 

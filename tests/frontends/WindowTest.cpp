@@ -351,7 +351,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     writeFile(m_dir / "c/config.xml", "changed by hand");
 
     test::ScriptedPrompts prompts;
-    MainWindow restarted(&prompts, &prompts);
+    MainWindow restarted(prompts, prompts);
     restarted.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&restarted));
     const auto undo = restarted.findChild<QAction*>("undoAction");
