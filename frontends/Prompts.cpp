@@ -1,5 +1,6 @@
 #include "Prompts.h"
 
+#include "FileWords.h"
 #include "PathText.h"
 #include "ResultAlert.h"
 #include "WindowWords.h"
@@ -48,7 +49,7 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     QStringList lines;
     for (const crestmap::PlannedFolder& folder : sample) {
         const QString what = withStyle && folder.own ? WindowWords::style(*folder.own)
-                                                     : WindowWords::check(folder.check);
+                                                     : FileWords::check(folder.check);
         lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::path(folder.folder), what);
     }
     if (count > sample.size()) {
@@ -174,7 +175,7 @@ KeepChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
     const int choice =
-        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, WindowWords::file(file)),
+        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, FileWords::file(file)),
             tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
     return choice == 1 ? KeepChoice::WriteChosenStyle : KeepChoice::Cancel;
 }

@@ -1,6 +1,7 @@
 #include "ReportCollector.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "NaturalOrder.h"
 #include "WindowWords.h"
 #include "WriteJob.h"
@@ -117,7 +118,7 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
             {failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
              {},
              std::string(folder.folder),
-             WindowWords::folder(folder).toStdString()});
+             FileWords::folder(folder).toStdString()});
     }
     folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt);
 }
@@ -135,7 +136,7 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
                                                               : ResultRow::Kind::OutdatedFolder,
                              {},
                              folder,
-                             WindowWords::check(check).toStdString()});
+                             FileWords::check(check).toStdString()});
     // What an update writes: stale and missing files, not another program's, nor one it would
     // keep or cannot read.
     const bool writable = check.state == State::Stale || check.state == State::Missing ||
@@ -156,7 +157,7 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
         {clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
          {},
          shownPath(problem.folder, problem.name),
-         clash ? std::string(problem.other) : WindowWords::image(problem.image).toStdString()});
+         clash ? std::string(problem.other) : FileWords::image(problem.image).toStdString()});
 }
 
 void ReportCollector::finish(std::vector<crestmap::Fact> facts)

@@ -1,6 +1,7 @@
 #include "ResultAlert.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "WindowWords.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ QString details(const WriteReport& report)
     }
     for (const crestmap::FolderFailure& folder : report.tally.failures()) {
         lines << WindowWords::path(folder.folder) + QStringLiteral(": ") +
-                     WindowWords::error(folder.error);
+                     FileWords::error(folder.error);
     }
     const crestmap::SkipTally& skipped = report.tally.skipped();
     if (!skipped.sample().empty()) {

@@ -1,6 +1,7 @@
 #include "WriteController.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "JournalIndex.h"
 #include "PathText.h"
 #include "Prompts.h"
@@ -276,10 +277,10 @@ void WriteController::undo(const std::string& shown)
         crestmap::UndoOutcome nothing;
         nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
         emit reported(
-            std::make_shared<const WriteReport>(WriteReport::saying(WindowWords::undo(nothing))));
+            std::make_shared<const WriteReport>(WriteReport::saying(FileWords::undo(nothing))));
         return;
     }
-    if (last->name != shown && !m_prompts.confirmUndo(m_window, WindowWords::journal(*last))) {
+    if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::journal(*last))) {
         return;
     }
     runUndo({last->name, false});
@@ -294,7 +295,7 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                  [this, options](const crestmap::UndoOutcome& outcome) {
                      setBusy(false);
                      emit reported(std::make_shared<const WriteReport>(
-                         WriteReport::saying(WindowWords::undo(outcome))));
+                         WriteReport::saying(FileWords::undo(outcome))));
                      if (options.force || outcome.changedSince.empty()) {
                          return;
                      }

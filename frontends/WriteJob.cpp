@@ -1,6 +1,7 @@
 #include "WriteJob.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "PathText.h"
 #include "ReportCollector.h"
 #include "UndoRecorder.h"
@@ -128,7 +129,7 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     collector.finish(report.tally.facts(request.plannedFolders));
     // One folder that could not be written: the reason is the whole story.
     if (!report.pack && !report.tally.failures().empty() && report.foldersWritten() == 0) {
-        report.failure = WindowWords::error(report.tally.failures().front().error);
+        report.failure = FileWords::error(report.tally.failures().front().error);
         report.facts.clear();
     }
     return report;

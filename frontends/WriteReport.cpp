@@ -1,6 +1,7 @@
 #include "WriteReport.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "PathText.h"
 #include "WindowWords.h"
 #include "XmlRecordBuilder.h"
@@ -44,7 +45,7 @@ QString WriteReport::summary() const
     }
     if (undoError) {
         line += QStringLiteral(" · ") +
-                WindowWords::tr("Undo is not available: %1").arg(WindowWords::error(*undoError));
+                WindowWords::tr("Undo is not available: %1").arg(FileWords::error(*undoError));
     }
     return line;
 }

@@ -1,3 +1,4 @@
+#include "FileWords.h"
 #include "FolderDragView.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
@@ -90,7 +91,7 @@ TEST(WindowWords, GiveEachFactItsWords)
     stale.state = ConfigCheck::State::Stale;
     stale.added = 6;
     stale.changed = 1;
-    EXPECT_EQ(WindowWords::check(stale), "stale: 6 records added, 1 changed");
+    EXPECT_EQ(FileWords::check(stale), "stale: 6 records added, 1 changed");
     EXPECT_EQ(WindowWords::style({6, 2}), "kit textures");
     EXPECT_EQ(WindowWords::style({3, 2}), "left backgrounds of nation logos");
 }
