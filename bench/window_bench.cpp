@@ -18,6 +18,8 @@
 #include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "ResultsProxy.h"
+#include "ResultsView.h"
 #include "WriteController.h"
 
 #include <QAction>

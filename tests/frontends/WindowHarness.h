@@ -7,6 +7,8 @@
 #include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "ResultsProxy.h"
+#include "ResultsView.h"
 #include "TestSupport.h"
 #include "WriteController.h"
 
