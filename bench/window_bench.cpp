@@ -55,14 +55,14 @@ class SilentPrompts final : public Prompts, public Desktop {
 public:
     QList<QUrl> chooseImageFiles(QWidget*) override { return {}; }
     QUrl chooseFolder(QWidget*, bool, const QString&) override { return folder; }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
     {
-        return PlanChoice::WriteAllInChosenStyle;
+        return StyleChoice::WriteChosenStyle;
     }
-    KeepChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
-                          std::optional<crestmap::StylePair>, crestmap::StylePair) override
+    StyleChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
+                           std::optional<crestmap::StylePair>, crestmap::StylePair) override
     {
-        return KeepChoice::WriteChosenStyle;
+        return StyleChoice::WriteChosenStyle;
     }
     bool confirmUndo(QWidget*, const QString&) override
     {

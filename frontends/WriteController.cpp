@@ -44,8 +44,7 @@ QString WriteController::progressText() const
     const WriteProgress& p = *m_progress;
     const std::size_t folders = p.folders.load();
     const std::size_t images = p.images.load();
-    const bool checking =
-        m_source == WriteRequest::Source::Check || m_source == WriteRequest::Source::Opened;
+    const bool checking = !m_writing;
     if (const std::size_t total = p.totalFolders.load(); total > 0) {
         return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
             .arg(WindowWords::number(std::min(folders, total)),
@@ -167,6 +166,26 @@ bool WriteController::start(WriteRequest request)
     return true;
 }
 
+namespace {
+
+// The user's answer as the rule the write follows; none when the write is not to be.
+std::optional<crestmap::StyleRule> ruleOf(StyleChoice choice)
+{
+    if (choice == StyleChoice::Cancel) {
+        return std::nullopt;
+    }
+    return choice == StyleChoice::UpdateOwnStyle ? crestmap::StyleRule::Update
+                                                 : crestmap::StyleRule::AsAsked;
+}
+
+} // namespace
+
+void WriteController::giveUp()
+{
+    setBusy(false);
+    emit progressed({}, 0, 0);
+}
+
 // One folder: what its config.xml maps decides whether the user is asked before it is written.
 void WriteController::look(WriteRequest request)
 {
@@ -179,17 +198,14 @@ void WriteController::look(WriteRequest request)
                 crestmap::decide(existing, crestmap::StyleRule::KeepOwn, chosen);
             if (decision.action == crestmap::Decision::Action::Keep) {
                 const QString config = WindowWords::path(
-                    crestmap::joinPath(crestmap::lastPathComponent(request.folder), "config.xml"));
-                const KeepChoice choice =
-                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen);
-                if (choice == KeepChoice::Cancel) {
-                    setBusy(false);
-                    emit progressed({}, 0, 0);
+                    crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
+                const auto rule = ruleOf(
+                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen));
+                if (!rule) {
+                    giveUp();
                     return;
                 }
-                request.pack.rule = choice == KeepChoice::UpdateOwnStyle
-                                        ? crestmap::StyleRule::Update
-                                        : crestmap::StyleRule::AsAsked;
+                request.pack.rule = *rule;
             }
             run(std::move(request));
         });
@@ -215,22 +231,18 @@ void WriteController::survey(WriteRequest request)
          request = std::move(request)](const crestmap::PackPlan& plan) mutable {
             m_surveying = false;
             if (progress->control.cancelled()) {
-                setBusy(false);
-                emit progressed({}, 0, 0);
+                giveUp();
                 return;
             }
             request.plannedFolders = plan.folders;
             request.plannedImages = plan.images;
             if (!request.checking()) {
-                const PlanChoice choice = m_prompts.choosePlan(m_window, plan, style);
-                if (choice == PlanChoice::Cancel) {
-                    setBusy(false);
-                    emit progressed({}, 0, 0);
+                const auto rule = ruleOf(m_prompts.choosePlan(m_window, plan, style));
+                if (!rule) {
+                    giveUp();
                     return;
                 }
-                request.pack.rule = choice == PlanChoice::UpdateOwnStyles
-                                        ? crestmap::StyleRule::Update
-                                        : crestmap::StyleRule::AsAsked;
+                request.pack.rule = *rule;
             }
             run(std::move(request));
         });

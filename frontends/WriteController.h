@@ -70,6 +70,8 @@ private:
         future.then(this, std::move(then));
     }
     void setBusy(bool busy);
+    /// Ends a job that never ran, as the user chose or cancelled before it.
+    void giveUp();
     void look(WriteRequest request);
     void survey(WriteRequest request);
     void run(WriteRequest request);

@@ -41,8 +41,8 @@ public:
     std::deque<QList<QUrl>> fileAnswers;
     std::deque<QUrl> folderAnswers;
     std::function<void()> whileAsked; ///< runs inside each question, as a nested loop would
-    PlanChoice planAnswer = PlanChoice::UpdateOwnStyles;
-    KeepChoice keepAnswer = KeepChoice::UpdateOwnStyle;
+    StyleChoice planAnswer = StyleChoice::UpdateOwnStyle;
+    StyleChoice keepAnswer = StyleChoice::UpdateOwnStyle;
     AlertAnswer alertAnswer = AlertAnswer::Ok;
     bool undoAnswer = true;
     bool forceAnswer = false;
@@ -67,13 +67,13 @@ public:
         folderTitles << (checking ? "check " : "write ") + start;
         return take(folderAnswers, {});
     }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
     {
         plans.push_back(plan);
         return planAnswer;
     }
-    KeepChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
-                          std::optional<crestmap::StylePair> own, crestmap::StylePair) override
+    StyleChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
+                           std::optional<crestmap::StylePair> own, crestmap::StylePair) override
     {
         asked(config + (own ? " maps its own style" : " is cut short"));
         return keepAnswer;

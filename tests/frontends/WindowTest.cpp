@@ -206,7 +206,7 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
                     test::pngSignature);
     writeFile(m_dir / "kits/config.xml", kits);
     writeFile(m_dir / "cut/config.xml", kits.substr(0, 290));
-    const auto chosen = [this](const std::string& folder, KeepChoice answer) {
+    const auto chosen = [this](const std::string& folder, StyleChoice answer) {
         m_prompts.keepAnswer = answer;
         m_prompts.folderAnswers.push_back(urlOf(m_dir / folder));
         const std::size_t before = m_prompts.alerts.size();
@@ -214,14 +214,14 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         settle();
         return m_prompts.alerts.size() > before;
     };
-    EXPECT_FALSE(chosen("kits", KeepChoice::Cancel));
+    EXPECT_FALSE(chosen("kits", StyleChoice::Cancel));
     EXPECT_EQ(m_prompts.questions.back(), native("kits/config.xml") + " maps its own style");
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), kits);
-    EXPECT_TRUE(chosen("kits", KeepChoice::UpdateOwnStyle));
+    EXPECT_TRUE(chosen("kits", StyleChoice::UpdateOwnStyle));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), kits);
     EXPECT_TRUE(status().endsWith("is unchanged: it already holds 1 record"))
         << status().toStdString();
-    EXPECT_TRUE(chosen("kits", KeepChoice::WriteChosenStyle));
+    EXPECT_TRUE(chosen("kits", StyleChoice::WriteChosenStyle));
     EXPECT_TRUE(test::has(readFile(m_dir / "kits/config.xml"), "club/1_home/logo"));
     const ResultAlert& replaced = m_prompts.alerts.back();
     EXPECT_TRUE(replaced.warning && replaced.offersUndo);
@@ -229,10 +229,10 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
                                                   "puts it back."))
         << replaced.informativeText.toStdString();
 
-    EXPECT_FALSE(chosen("cut", KeepChoice::Cancel));
+    EXPECT_FALSE(chosen("cut", StyleChoice::Cancel));
     EXPECT_EQ(m_prompts.questions.back(), native("cut/config.xml") + " is cut short");
     const std::size_t asked = m_prompts.questions.size();
-    EXPECT_TRUE(chosen("new", KeepChoice::Cancel));
+    EXPECT_TRUE(chosen("new", StyleChoice::Cancel));
     EXPECT_EQ(m_prompts.questions.size(), asked) << "nothing to lose, nothing asked";
     EXPECT_FALSE(m_prompts.alerts.back().warning);
     EXPECT_EQ(m_prompts.alerts.back().informativeText,
@@ -345,7 +345,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     writeFile(m_dir / "a/config.xml", old);
     writeFile(m_dir / "c/config.xml", old);
     child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.planAnswer = PlanChoice::WriteAllInChosenStyle;
+    m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     settle(1);
     EXPECT_TRUE(m_prompts.alerts.back().warning);
@@ -390,7 +390,7 @@ TEST_F(Window, CancelLeavesEachConfigOldOrNewAndSaysHowFarItCame)
 {
     makeFolders(m_dir.path(), "old");
     child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.planAnswer = PlanChoice::WriteAllInChosenStyle;
+    m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_prompts.plans.size() == 1; }));
     QTest::mouseClick(child<QPushButton>("cancelButton"), Qt::LeftButton);
