@@ -38,36 +38,12 @@ QString WriteController::progressText() const
     if (!m_progress) {
         return {};
     }
-    if (m_surveying) {
-        return tr("Looking through the folders…");
-    }
-    const WriteProgress& p = *m_progress;
-    const std::size_t folders = p.folders.load();
-    const std::size_t images = p.images.load();
-    const bool checking = !m_writing;
-    if (const std::size_t total = p.totalFolders.load(); total > 0) {
-        return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
-            .arg(WindowWords::number(std::min(folders, total)),
-                 tr("%Ln folder(s)", nullptr, static_cast<int>(total)),
-                 WindowWords::number(std::min(images, p.totalImages.load())),
-                 tr("%Ln image(s)", nullptr, static_cast<int>(p.totalImages.load())));
-    }
-    return (checking ? tr("Checking… %1, %2 so far") : tr("Writing… %1, %2 so far"))
-        .arg(tr("%Ln folder(s)", nullptr, static_cast<int>(folders)),
-             tr("%Ln image(s)", nullptr, static_cast<int>(images)));
+    return m_surveying ? tr("Looking through the folders…") : m_progress->text(!m_writing);
 }
 
 QString WriteController::progressBrief() const
 {
-    if (!m_progress) {
-        return {};
-    }
-    const std::size_t folders = m_progress->folders.load();
-    if (const std::size_t total = m_progress->totalFolders.load(); total > 0) {
-        return tr("%1 of %Ln folder(s)", nullptr, static_cast<int>(total))
-            .arg(WindowWords::number(std::min(folders, total)));
-    }
-    return tr("%Ln folder(s) written so far", nullptr, static_cast<int>(folders));
+    return m_progress ? m_progress->brief() : QString();
 }
 
 void WriteController::tick()
@@ -166,24 +142,16 @@ bool WriteController::start(WriteRequest request)
     return true;
 }
 
-namespace {
-
-// The user's answer as the rule the write follows; none when the write is not to be.
-std::optional<crestmap::StyleRule> ruleOf(StyleChoice choice)
+void WriteController::runAsAnswered(WriteRequest request, StyleChoice choice)
 {
     if (choice == StyleChoice::Cancel) {
-        return std::nullopt;
+        setBusy(false);
+        emit progressed({}, 0, 0);
+        return;
     }
-    return choice == StyleChoice::UpdateOwnStyle ? crestmap::StyleRule::Update
-                                                 : crestmap::StyleRule::AsAsked;
-}
-
-} // namespace
-
-void WriteController::giveUp()
-{
-    setBusy(false);
-    emit progressed({}, 0, 0);
+    request.pack.rule = choice == StyleChoice::UpdateOwnStyle ? crestmap::StyleRule::Update
+                                                              : crestmap::StyleRule::AsAsked;
+    run(std::move(request));
 }
 
 // One folder: what its config.xml maps decides whether the user is asked before it is written.
@@ -199,13 +167,10 @@ void WriteController::look(WriteRequest request)
             if (decision.action == crestmap::Decision::Action::Keep) {
                 const QString config = WindowWords::path(
                     crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
-                const auto rule = ruleOf(
-                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen));
-                if (!rule) {
-                    giveUp();
-                    return;
-                }
-                request.pack.rule = *rule;
+                const StyleChoice choice =
+                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen);
+                runAsAnswered(std::move(request), choice);
+                return;
             }
             run(std::move(request));
         });
@@ -230,21 +195,16 @@ void WriteController::survey(WriteRequest request)
         [this, style, progress,
          request = std::move(request)](const crestmap::PackPlan& plan) mutable {
             m_surveying = false;
-            if (progress->control.cancelled()) {
-                giveUp();
-                return;
-            }
             request.plannedFolders = plan.folders;
             request.plannedImages = plan.images;
-            if (!request.checking()) {
-                const auto rule = ruleOf(m_prompts.choosePlan(m_window, plan, style));
-                if (!rule) {
-                    giveUp();
-                    return;
-                }
-                request.pack.rule = *rule;
+            if (progress->control.cancelled()) {
+                runAsAnswered(std::move(request), StyleChoice::Cancel);
+            } else if (request.checking()) {
+                run(std::move(request));
+            } else {
+                const StyleChoice choice = m_prompts.choosePlan(m_window, plan, style);
+                runAsAnswered(std::move(request), choice);
             }
-            run(std::move(request));
         });
 }
 
@@ -288,8 +248,7 @@ void WriteController::undo(const std::string& shown)
     if (!last) {
         crestmap::UndoOutcome nothing;
         nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
-        emit reported(
-            std::make_shared<const WriteReport>(WriteReport::saying(FileWords::undo(nothing))));
+        say(FileWords::undo(nothing));
         return;
     }
     if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::journal(*last))) {
@@ -306,8 +265,7 @@ void WriteController::runUndo(crestmap::UndoOptions options)
     inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
                  [this, options](const crestmap::UndoOutcome& outcome) {
                      setBusy(false);
-                     emit reported(std::make_shared<const WriteReport>(
-                         WriteReport::saying(FileWords::undo(outcome))));
+                     say(FileWords::undo(outcome));
                      if (options.force || outcome.changedSince.empty()) {
                          return;
                      }
@@ -320,4 +278,9 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                          runUndo({options.expected, true});
                      }
                  });
+}
+
+void WriteController::say(const QString& text)
+{
+    emit reported(std::make_shared<const WriteReport>(WriteReport::saying(text)));
 }

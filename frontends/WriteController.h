@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Prompts.h"
 #include "ResultAlert.h"
 #include "UndoReplay.h"
 #include "WriteJob.h"
@@ -14,7 +15,6 @@
 #include <optional>
 #include <string>
 
-class Prompts;
 class QWidget;
 
 /// Runs the window's writes, checks and undos on a worker, one at a time, with progress, Cancel
@@ -70,13 +70,15 @@ private:
         future.then(this, std::move(then));
     }
     void setBusy(bool busy);
-    /// Ends a job that never ran, as the user chose or cancelled before it.
-    void giveUp();
+    /// Runs the request by the rule the user's answer gives it, or ends it unrun on Cancel.
+    void runAsAnswered(WriteRequest request, StyleChoice choice);
     void look(WriteRequest request);
     void survey(WriteRequest request);
     void run(WriteRequest request);
     void finish(const SharedReport& report);
     void runUndo(crestmap::UndoOptions options);
+    /// Shows a line in the list's place: what an undo did.
+    void say(const QString& text);
     void tick();
 
     Prompts& m_prompts;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "JobControl.h"
 #include "PackWalk.h"
 #include "StyleSelectors.h"
+#include "WriteProgress.h"
 #include "WriteReport.h"
 
 #include <QList>
 #include <QString>
 #include <QUrl>
-#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -56,15 +55,6 @@ struct WriteRequest {
         return failure.isEmpty() && !checking() && source != Source::Browse &&
                (pack.recursive || source == Source::Update);
     }
-};
-
-/// What a running job has done so far, and what holds or stops it; shared with the window.
-struct WriteProgress {
-    std::atomic<std::size_t> folders{0};
-    std::atomic<std::size_t> images{0};
-    std::atomic<std::size_t> totalFolders{0}; ///< 0 until known
-    std::atomic<std::size_t> totalImages{0};
-    crestmap::JobControl control;
 };
 
 /// Runs a write or a check to its end, or until stopped, on the calling thread, keeping in the
