@@ -44,8 +44,6 @@ public:
     /// checked; anything else given is reported in the window.
     void openArguments(const QStringList& arguments);
 
-    /// The settings as the radio buttons left them.
-    [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
     /// Picks the buttons of a style, as a click on each would.
     void chooseStyle(crestmap::StylePair style);
 
