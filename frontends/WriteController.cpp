@@ -3,47 +3,29 @@
 #include "FileNames.h"
 #include "FileWords.h"
 #include "JournalIndex.h"
-#include "PathText.h"
+#include "JournalWatch.h"
 #include "Prompts.h"
 #include "WindowWords.h"
 
-#include <QDir>
 #include <QWidget>
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
-    : QObject(window), m_prompts(prompts), m_window(window)
+    : QObject(window), m_prompts(prompts), m_window(window), m_journals(new JournalWatch(this))
 {
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
-    // Another program may write or undo at any time: the journals' folder says when.
-    if (const crestmap::UndoFolder where = crestmap::undoFolder(); where.path.empty() == false) {
-        QDir().mkpath(qtPath(where.path));
-        m_journals.addPath(qtPath(where.path));
-    }
-    connect(&m_journals, &QFileSystemWatcher::directoryChanged, this, [this] {
+    connect(m_journals, &JournalWatch::changed, this, [this] {
         if (!m_busy) {
             refreshUndo();
         }
     });
+    connect(m_journals, &JournalWatch::undoAvailable, this, &WriteController::undoAvailable);
     refreshUndo();
 }
 
 WriteController::~WriteController()
 {
     abandon();
-}
-
-QString WriteController::progressText() const
-{
-    if (!m_progress) {
-        return {};
-    }
-    return m_surveying ? tr("Looking through the folders…") : m_progress->text(!m_writing);
-}
-
-QString WriteController::progressBrief() const
-{
-    return m_progress ? m_progress->brief() : QString();
 }
 
 void WriteController::tick()
@@ -61,30 +43,18 @@ void WriteController::setBusy(bool busy)
         m_ticker.start();
     } else {
         m_ticker.stop();
-        m_surveying = false;
     }
     emit busyChanged(busy);
     refreshUndo();
-}
-
-void WriteController::refreshUndo()
-{
-    const std::optional<crestmap::Journal> last = crestmap::lastWrite();
-    m_undoable = last.has_value();
-    emit undoAvailable(canUndo(), last ? tr("&Undo Write of %n Folder(s)", nullptr,
-                                            static_cast<int>(last->entries.size()))
-                                       : tr("&Undo"));
 }
 
 void WriteController::pause()
 {
     m_paused = true;
     // Long enough for a folder's commit to land or wait; the question then says what is true.
-    if (m_progress && m_busy) {
-        for (int step = 0; step < 50 && !m_running.isFinished(); ++step) {
-            if (m_progress->control.pause(std::chrono::milliseconds(10))) {
-                break;
-            }
+    for (int step = 0; m_progress && m_busy && step < 50 && !m_running.isFinished(); ++step) {
+        if (m_progress->control.pause(std::chrono::milliseconds(10))) {
+            break;
         }
     }
 }
@@ -97,9 +67,7 @@ void WriteController::resume()
     }
     if (m_held) {
         const auto [alert, journal] = *std::exchange(m_held, std::nullopt);
-        if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
-            undo(journal);
-        }
+        showAlert(alert, journal);
     }
 }
 
@@ -167,9 +135,8 @@ void WriteController::look(WriteRequest request)
             if (decision.action == crestmap::Decision::Action::Keep) {
                 const QString config = WindowWords::path(
                     crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
-                const StyleChoice choice =
-                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen);
-                runAsAnswered(std::move(request), choice);
+                runAsAnswered(std::move(request), m_prompts.chooseKeep(m_window, config, existing,
+                                                                       decision.style, chosen));
                 return;
             }
             run(std::move(request));
@@ -179,33 +146,23 @@ void WriteController::look(WriteRequest request)
 // Several folders: first what they hold, then, for a write, the user's word on the plan.
 void WriteController::survey(WriteRequest request)
 {
-    m_surveying = true;
+    m_progress->surveying = true;
     emit progressed(progressText(), 0, 0);
-    auto progress = m_progress;
-    const crestmap::StylePair style = *request.pack.style;
-    // Taken before the request moves into what follows the survey.
-    const std::string folder = request.folder;
-    const std::vector<std::string> folders = request.pack.folders;
-    inBackground(
-        [folder, folders, style, progress, checking = request.checking()] {
-            // A check needs only the totals; a write's plan also compares each folder's file.
-            return checking ? crestmap::sizeOfPack(folder, &progress->control)
-                            : crestmap::planPack(folder, style, &progress->control, folders);
-        },
-        [this, style, progress,
-         request = std::move(request)](const crestmap::PackPlan& plan) mutable {
-            m_surveying = false;
-            request.plannedFolders = plan.folders;
-            request.plannedImages = plan.images;
-            if (progress->control.cancelled()) {
-                runAsAnswered(std::move(request), StyleChoice::Cancel);
-            } else if (request.checking()) {
-                run(std::move(request));
-            } else {
-                const StyleChoice choice = m_prompts.choosePlan(m_window, plan, style);
-                runAsAnswered(std::move(request), choice);
-            }
-        });
+    auto work = [request, progress = m_progress] { return surveyJob(request, *progress); };
+    inBackground(std::move(work), [this, progress = m_progress, request = std::move(request)](
+                                      const crestmap::PackPlan& plan) mutable {
+        progress->surveying = false;
+        request.plannedFolders = plan.folders;
+        request.plannedImages = plan.images;
+        if (progress->control.cancelled()) {
+            runAsAnswered(std::move(request), StyleChoice::Cancel);
+        } else if (request.checking()) {
+            run(std::move(request));
+        } else {
+            const StyleChoice choice = m_prompts.choosePlan(m_window, plan, *request.pack.style);
+            runAsAnswered(std::move(request), choice);
+        }
+    });
 }
 
 void WriteController::run(WriteRequest request)
@@ -217,7 +174,7 @@ void WriteController::run(WriteRequest request)
         [request = std::move(request), progress = m_progress] {
             return std::make_shared<const WriteReport>(runJob(request, *progress));
         },
-        [this](const std::shared_ptr<const WriteReport>& report) { finish(report); });
+        [this](const SharedReport& report) { finish(report); });
 }
 
 void WriteController::finish(const SharedReport& report)
@@ -234,8 +191,15 @@ void WriteController::finish(const SharedReport& report)
     // Asked something meanwhile, the user hears of the write once that is answered.
     if (m_paused) {
         m_held.emplace(alert, report->journal);
-    } else if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
-        undo(report->journal);
+    } else {
+        showAlert(alert, report->journal);
+    }
+}
+
+void WriteController::showAlert(const ResultAlert& alert, const std::string& journal)
+{
+    if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
+        undo(journal);
     }
 }
 

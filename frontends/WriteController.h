@@ -1,12 +1,11 @@
 #pragma once
 
+#include "JournalWatch.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "UndoReplay.h"
 #include "WriteJob.h"
-#include "WriteReport.h"
 
-#include <QFileSystemWatcher>
 #include <QFuture>
 #include <QObject>
 #include <QTimer>
@@ -43,15 +42,20 @@ public:
     /// shows, the user is asked first.
     void undo(const std::string& shown);
     /// Looks again at what there is to undo: another program may have written since.
-    void refreshUndo();
+    void refreshUndo() { m_journals->refresh(m_busy); }
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
     /// Whether the running job writes, rather than only looks or checks.
     [[nodiscard]] bool writing() const noexcept { return m_busy && m_writing; }
-    [[nodiscard]] bool canUndo() const noexcept { return !m_busy && m_undoable; }
     /// How far the running job has come, in words, and in a few: "30 of 100 folders".
-    [[nodiscard]] QString progressText() const;
-    [[nodiscard]] QString progressBrief() const;
+    [[nodiscard]] QString progressText() const
+    {
+        return m_progress ? m_progress->text(!m_writing) : QString();
+    }
+    [[nodiscard]] QString progressBrief() const
+    {
+        return m_progress ? m_progress->brief() : QString();
+    }
 
 signals:
     void busyChanged(bool busy);
@@ -76,8 +80,8 @@ private:
     void survey(WriteRequest request);
     void run(WriteRequest request);
     void finish(const SharedReport& report);
+    void showAlert(const ResultAlert& alert, const std::string& journal);
     void runUndo(crestmap::UndoOptions options);
-    /// Shows a line in the list's place: what an undo did.
     void say(const QString& text);
     void tick();
 
@@ -85,8 +89,6 @@ private:
     QWidget* m_window;
     bool m_busy = false;
     bool m_writing = false;
-    bool m_surveying = false; ///< looking through a pack before its plan or check
-    bool m_undoable = false;
     bool m_abandoned = false;
     bool m_paused = false;
     std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert kept during a pause
@@ -94,5 +96,5 @@ private:
     std::shared_ptr<WriteProgress> m_progress;
     QFuture<void> m_running;
     QTimer m_ticker;
-    QFileSystemWatcher m_journals;
+    JournalWatch* m_journals;
 };

@@ -6,6 +6,9 @@
 
 QString WriteProgress::text(bool checking) const
 {
+    if (surveying) {
+        return tr("Looking through the folders…");
+    }
     const std::size_t doneFolders = folders.load();
     const std::size_t doneImages = images.load();
     if (const std::size_t total = totalFolders.load(); total > 0) {
