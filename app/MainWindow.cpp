@@ -7,17 +7,16 @@
 #include "Prompts.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "ScreenRoom.h"
+#include "WindowHelp.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
-#include <QTimer>
 
 MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_prompts(prompts),
@@ -27,14 +26,7 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     // The window can never be made smaller than its contents need, so nothing is clipped.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
     m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
-    // The default size, or the screen's room where that is less, with room for a frame and
-    // title bar, whose size is only known once the window is shown.
-    if (const QScreen* screen = this->screen()) {
-        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        const int title = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this),
-                                   fontMetrics().lineSpacing() * 2);
-        resize(size().boundedTo(screen->availableSize() - QSize(2 * border, title + 2 * border)));
-    }
+    keepWithinScreen(*this);
     m_writer = new WriteController(m_prompts, this);
     m_selector = new FileSelector(
         m_prompts, *m_writer, this,
@@ -90,8 +82,13 @@ void MainWindow::connectCommands()
             [results] { results->copySelection(false); });
     connect(ui.openFolderAction, &QAction::triggered, this,
             [this, results] { open(results->model().report().writtenFolder()); });
-    connect(ui.helpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui.helpAction, &QAction::triggered, this, [this] {
+        WindowHelp::showHelp(m_prompts, this,
+                             {m_ui->browseAction, m_ui->writeFolderAction, m_ui->undoAction,
+                              m_ui->checkFolderAction});
+    });
+    connect(ui.aboutAction, &QAction::triggered, this,
+            [this] { WindowHelp::showAbout(m_prompts, this); });
 
     connect(m_writer, &WriteController::reported, this, &MainWindow::showReport);
     connect(m_writer, &WriteController::busyChanged, this, &MainWindow::setBusy);
@@ -148,23 +145,6 @@ void MainWindow::open(const QString& path)
     });
 }
 
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (m_fitted) {
-        return;
-    }
-    m_fitted = true;
-    // Where the frame is known by now, the window is kept inside the screen's room with it.
-    QTimer::singleShot(0, this, [this] {
-        const QScreen* screen = this->screen();
-        const QSize frame = frameGeometry().size() - size();
-        if (screen != nullptr && (frame.width() > 0 || frame.height() > 0)) {
-            resize(size().boundedTo(screen->availableSize() - frame));
-        }
-    });
-}
-
 void MainWindow::showReport(const SharedReport& report)
 {
     statusBar()->showMessage(report->statusLine());
@@ -202,47 +182,4 @@ void MainWindow::changeEvent(QEvent* event)
         m_writer->refreshUndo();
     }
     QMainWindow::changeEvent(event);
-}
-
-void MainWindow::showAbout()
-{
-#ifdef Q_OS_WIN
-    const QString notices =
-        tr("<p>It uses Qt %1, licensed under the GNU Lesser General Public License version 3 "
-           "(LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds "
-           "on, GPL-3.0.txt, and the notices of the libraries built into Qt, "
-           "Qt-third-party-notices.txt.</p><p>README.txt, there too, describes the window and the "
-           "command-line tool.</p>");
-#else
-    const QString notices =
-        tr("<p>It uses Qt %1, licensed under the GNU Lesser General Public License version 3 "
-           "(LGPL-3.0); your system's Qt packages hold its licence texts.</p><p>The command-line "
-           "tool is described in its manual page: <code>man crestmap-cli</code>.</p>");
-#endif
-    m_prompts.showText(this, tr("About Crestmap"),
-                       tr("<p><b>Crestmap %1</b></p><p>Writes config.xml, the file that maps a "
-                          "folder of images to a game's pictures.</p><p>Released under the MIT "
-                          "licence.</p>")
-                               .arg(QCoreApplication::applicationVersion()) +
-                           notices.arg(QString::fromLatin1(qVersion())) +
-                           tr("<p>The window speaks %1.</p>")
-                               .arg(tr("English", "the name of the window's language, in it")));
-}
-
-void MainWindow::showHelp()
-{
-    const auto key = [](const QAction* action) {
-        return action->shortcut().toString(QKeySequence::NativeText);
-    };
-    m_prompts.showText(
-        this, tr("Crestmap help"),
-        tr("<p>Choose what the images are with the four groups, then hand them over: Browse for "
-           "images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the "
-           "window maps every image in it, and with Include sub-folders every folder below it. "
-           "Check folder… (%4) compares a folder's config.xml files with what would be written, "
-           "and writes nothing.</p><p>The list shows what each image became. Enter opens an "
-           "image; the context menu copies paths and records. Undo (%3) puts back what the last "
-           "write, of this window or of crestmap-cli, replaced.</p>")
-            .arg(key(m_ui->browseAction), key(m_ui->writeFolderAction), key(m_ui->undoAction),
-                 key(m_ui->checkFolderAction)));
 }

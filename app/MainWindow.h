@@ -29,20 +29,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void connectCommands();
     void setBusy(bool busy);
     void showReport(const SharedReport& report);
     void open(const QString& path);
-    void showAbout();
-    void showHelp();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Prompts& m_prompts;
     Desktop& m_desktop;
     WriteController* m_writer;
     FileSelector* m_selector;
-    bool m_fitted = false; ///< kept inside the screen once shown
 };
