@@ -159,7 +159,7 @@ std::vector<int> ResultsPanel::selectedRows() const
     return rows;
 }
 
-QString ResultsPanel::selectedText(bool records) const
+QStringList ResultsPanel::selectedLines(bool records) const
 {
     QStringList lines;
     QSet<QString> taken;
@@ -172,18 +172,18 @@ QString ResultsPanel::selectedText(bool records) const
             lines << value.toString();
         }
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines;
 }
 
 void ResultsPanel::copySelection(bool records)
 {
-    const QString text = selectedText(records);
-    if (text.isEmpty()) {
+    const QStringList lines = selectedLines(records);
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (lines.isEmpty()) {
         emit message(records ? tr("Nothing copied: no selected row has a record")
                              : tr("Nothing copied: no row is selected"));
         return;
     }
-    const auto count = static_cast<int>(text.count(QLatin1Char('\n')) + 1);
     auto* mime = new QMimeData;
     mime->setText(text);
 #ifndef Q_OS_WIN
@@ -199,8 +199,9 @@ void ResultsPanel::copySelection(bool records)
     }
 #endif
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit message(records ? tr("Copied the record of %n row(s)", nullptr, count)
-                         : tr("Copied the path of %n row(s)", nullptr, count));
+    emit message(records
+                     ? tr("Copied the record of %n row(s)", nullptr, static_cast<int>(lines.size()))
+                     : tr("Copied the path of %n row(s)", nullptr, static_cast<int>(lines.size())));
 }
 
 void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)

@@ -28,8 +28,6 @@ public:
     /// What the running job says, with a bar at `done` of `total`; a busy bar while the total
     /// is not known (0).
     void setProgress(const QString& text, std::size_t done = 0, std::size_t total = 0);
-    /// The whole path of each selected row, a line each; or their record lines.
-    [[nodiscard]] QString selectedText(bool records) const;
     /// Puts the paths of the selected rows on the clipboard, each as the system names it, or the
     /// records of those that have one, and says in a message how many.
     void copySelection(bool records);
@@ -57,6 +55,8 @@ private:
     void updateSummary();
     void showRowMenu(const QModelIndex& row, const QPoint& at);
     [[nodiscard]] std::vector<int> selectedRows() const;
+    /// The whole path of each selected row, or its record line; once for an image of two rows.
+    [[nodiscard]] QStringList selectedLines(bool records) const;
 
     ResultsModel* m_model;
     ResultsProxy* m_proxy;
