@@ -3,7 +3,6 @@
 #include "Desktop.h"
 #include "FileSelector.h"
 #include "FolderDragView.h"
-#include "PathText.h"
 #include "Prompts.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
@@ -16,7 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
-#include <QTableView>
 
 MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_prompts(prompts),

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
