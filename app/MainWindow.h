@@ -19,34 +19,26 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    /// Uses the real dialogs and desktop unless given; given ones must outlive the window.
-    explicit MainWindow(Prompts* prompts = nullptr, Desktop* desktop = nullptr,
-                        QWidget* parent = nullptr);
+    /// Asks through `prompts` and opens files through `desktop`, which must outlive it.
+    MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     [[nodiscard]] FileSelector& selector() noexcept { return *m_selector; }
     [[nodiscard]] WriteController& writer() noexcept { return *m_writer; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void connectCommands();
+    void setBusy(bool busy);
     void showReport(const SharedReport& report);
     void open(const QString& path);
-    void showAbout();
-    void showHelp();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
-    std::unique_ptr<Prompts> m_ownPrompts;
-    std::unique_ptr<Desktop> m_ownDesktop;
-    Prompts* m_prompts;
-    Desktop* m_desktop;
+    Prompts& m_prompts;
+    Desktop& m_desktop;
     WriteController* m_writer;
     FileSelector* m_selector;
-    SharedReport m_lastCheck;
-    bool m_fitted = false; ///< kept inside the screen once shown
 };

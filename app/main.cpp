@@ -1,6 +1,7 @@
-#include "AppDelegate.h"
+#include "Desktop.h"
 #include "FileSelector.h"
 #include "MainWindow.h"
+#include "Prompts.h"
 #include "Translator.h"
 
 #include <QApplication>
@@ -80,17 +81,14 @@ int main(int argc, char** argv)
     }
     QApplication::setWindowIcon(icon);
 
-    AppDelegate delegate;
-    QApplication::setQuitOnLastWindowClosed(
-        AppDelegate::applicationShouldTerminateAfterLastWindowClosed());
-
     // Qt has taken its own options by now; what is left is ours.
     QCommandLineParser parser;
     describe(parser);
     parser.process(app);
 
-    MainWindow window;
-    delegate.window = &window;
+    DialogPrompts prompts;
+    SystemDesktop desktop;
+    MainWindow window(prompts, desktop);
     window.show();
     window.selector().openArguments(backslashesRestored(parser.positionalArguments()));
     return QApplication::exec();

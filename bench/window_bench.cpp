@@ -18,6 +18,8 @@
 #include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "ResultsProxy.h"
+#include "ResultsView.h"
 #include "WriteController.h"
 
 #include <QAction>
@@ -53,14 +55,14 @@ class SilentPrompts final : public Prompts, public Desktop {
 public:
     QList<QUrl> chooseImageFiles(QWidget*) override { return {}; }
     QUrl chooseFolder(QWidget*, bool, const QString&) override { return folder; }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
     {
-        return PlanChoice::WriteAllInChosenStyle;
+        return StyleChoice::WriteChosenStyle;
     }
-    KeepChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
-                          std::optional<crestmap::StylePair>, crestmap::StylePair) override
+    StyleChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
+                           std::optional<crestmap::StylePair>, crestmap::StylePair) override
     {
-        return KeepChoice::WriteChosenStyle;
+        return StyleChoice::WriteChosenStyle;
     }
     bool confirmUndo(QWidget*, const QString&) override
     {
@@ -188,7 +190,7 @@ int main(int argc, char** argv)
     const fs::path many = makePack(1000, 3);
 
     SilentPrompts prompts;
-    MainWindow window(&prompts, &prompts);
+    MainWindow window(prompts, prompts);
     window.show();
     QApplication::processEvents();
     auto* panel = window.findChild<ResultsPanel*>();
@@ -327,7 +329,7 @@ int main(int argc, char** argv)
     clock.restart();
     bool undone = false;
     double askedAfter = 0;
-    QObject::connect(&writer, &WriteController::undone, [&undone] { undone = true; });
+    QObject::connect(&writer, &WriteController::reported, [&undone] { undone = true; });
     QTimer::singleShot(0, [&] {
         writer.undo(std::string());
         askedAfter = since(clock);

@@ -44,6 +44,16 @@ QString buttonName(const char* group, std::string_view choice)
     return name;
 }
 
+// The group of the setting that a graphic style reads beside it; 0, its own, for none.
+std::size_t secondGroup(std::int64_t graphic)
+{
+    namespace Style = crestmap::GraphicStyle;
+    return graphic >= Style::Logo && graphic <= Style::LogoBackgroundRight ? 1
+           : graphic == Style::Kit                                         ? 2
+           : graphic == Style::Background                                  ? 3
+                                                                           : 0;
+}
+
 } // namespace
 
 FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* window,
@@ -75,8 +85,11 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
         connect(group, &QButtonGroup::idClicked, this,
                 [this, group, action = actions[g]] { (this->*action)(*group); });
     }
-    connect(this, &FileSelector::stylesChanged, this, &FileSelector::updatePreview);
     updatePreview();
+    connect(&writer, &WriteController::reported, this, &FileSelector::follow);
+    connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
+        emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
+    });
 }
 
 void FileSelector::graphicStyleRadios(const QButtonGroup& sender)
@@ -106,7 +119,7 @@ void FileSelector::store(const QButtonGroup& sender, std::int64_t& setting)
         return;
     }
     setting = sender.checkedId();
-    emit stylesChanged();
+    updatePreview();
 }
 
 void FileSelector::updatePreview()
@@ -121,11 +134,9 @@ void FileSelector::updatePreview()
                                       QString::fromStdString(*picture))
                            : tr("Example: with these choices, images get no record."));
     // Only the groups that this style reads can be chosen.
-    namespace Style = crestmap::GraphicStyle;
-    const std::int64_t graphic = m_styles.graphicStyle;
-    m_boxes[1]->setEnabled(graphic >= Style::Logo && graphic <= Style::LogoBackgroundRight);
-    m_boxes[2]->setEnabled(graphic == Style::Kit);
-    m_boxes[3]->setEnabled(graphic == Style::Background);
+    for (std::size_t g = 1; g < m_boxes.size(); ++g) {
+        m_boxes[g]->setEnabled(g == secondGroup(m_styles.graphicStyle));
+    }
 }
 
 void FileSelector::chooseStyle(crestmap::StylePair style)
@@ -136,12 +147,8 @@ void FileSelector::chooseStyle(crestmap::StylePair style)
         }
     };
     pick(m_groups[0], style.graphicStyle);
-    const std::size_t secondary = style.graphicStyle == crestmap::GraphicStyle::Kit          ? 2
-                                  : style.graphicStyle == crestmap::GraphicStyle::Background ? 3
-                                  : style.graphicStyle == crestmap::GraphicStyle::Portrait   ? 0
-                                                                                             : 1;
-    if (secondary != 0) {
-        pick(m_groups[secondary], style.subType);
+    if (const std::size_t second = secondGroup(style.graphicStyle); second != 0) {
+        pick(m_groups[second], style.subType);
     }
 }
 
@@ -154,7 +161,7 @@ void FileSelector::fileBrowseSelect()
     const crestmap::StylePair style = m_styles.stylePair();
     const QList<QUrl> chosen = m_prompts.chooseImageFiles(m_window);
     if (!chosen.isEmpty()) {
-        m_writer.start(WriteRequest::forFiles(chosen, style));
+        (void)m_writer.start(WriteRequest::forFiles(chosen, style));
     }
 }
 
@@ -172,18 +179,27 @@ void FileSelector::chooseFolder(bool checking)
 
 bool FileSelector::takeFolder(const QUrl& folder, WriteRequest::Source source)
 {
-    if (m_writer.busy()) {
-        return false;
-    }
-    m_writer.start(
+    return m_writer.start(
         WriteRequest::forFolder(folder, source, m_styles.stylePair(), m_subfolders->isChecked()));
-    return true;
 }
 
-void FileSelector::updateStale(const WriteReport& report)
+void FileSelector::updateStale()
 {
-    if (!m_writer.busy() && !report.outdated.empty()) {
-        m_writer.start(WriteRequest::forUpdate(report, m_styles.stylePair()));
+    if (m_lastCheck && !m_lastCheck->outdated.empty()) {
+        (void)m_writer.start(WriteRequest::forUpdate(*m_lastCheck, m_styles.stylePair()));
+    }
+}
+
+void FileSelector::follow(const SharedReport& report)
+{
+    // A write makes the last check's list of folders to update old news.
+    m_lastCheck = report->checked ? report : nullptr;
+    emit updateAvailable(m_lastCheck && !m_lastCheck->outdated.empty());
+    if (report->checked && report->descended) {
+        m_subfolders->setChecked(true);
+    }
+    if (const QString folder = report->shownFolder(); !folder.isEmpty()) {
+        m_inView = QDir::toNativeSeparators(folder);
     }
 }
 
@@ -193,6 +209,7 @@ void FileSelector::openArguments(const QStringList& arguments)
         return;
     }
     const QString& first = arguments.front();
+    const QString shown = QDir::toNativeSeparators(first);
     const QFileInfo info(first);
     QString problem;
     if (arguments.size() > 1) {
@@ -200,12 +217,11 @@ void FileSelector::openArguments(const QStringList& arguments)
                      static_cast<int>(arguments.size() - 1))
                       .arg(arguments.mid(1).join(QStringLiteral(", ")));
     } else if (!info.exists()) {
-        problem = tr("There is no file or folder called %1.").arg(QDir::toNativeSeparators(first));
+        problem = tr("There is no file or folder called %1.").arg(shown);
     } else if (!info.isDir()) {
-        problem = tr("%1 is a file, not a folder. Open the folder that holds it.")
-                      .arg(QDir::toNativeSeparators(first));
+        problem = tr("%1 is a file, not a folder. Open the folder that holds it.").arg(shown);
     } else if (!info.isReadable() || !QDir(first).isReadable()) {
-        problem = tr("%1 cannot be read.").arg(QDir::toNativeSeparators(first));
+        problem = tr("%1 cannot be read.").arg(shown);
     }
     if (!problem.isEmpty()) {
         emit message(problem);
@@ -217,7 +233,5 @@ void FileSelector::openArguments(const QStringList& arguments)
         chooseStyle(*own);
     }
     m_inView = folder;
-    m_writer.start(WriteRequest::forFolder(QUrl::fromLocalFile(info.absoluteFilePath()),
-                                           WriteRequest::Source::Opened, m_styles.stylePair(),
-                                           m_subfolders->isChecked()));
+    (void)takeFolder(QUrl::fromLocalFile(info.absoluteFilePath()), WriteRequest::Source::Opened);
 }

@@ -38,28 +38,25 @@ public:
     void chooseFolder(bool checking);
     /// Writes or checks `folder` as a drop or a chosen folder; false while another job runs.
     bool takeFolder(const QUrl& folder, WriteRequest::Source source);
-    /// Writes the folders the check `report` found not current.
-    void updateStale(const WriteReport& report);
+    /// Writes the folders the last check found not current.
+    void updateStale();
     /// Opens the window on the folder named on the command line: its own style chosen, and
     /// checked; anything else given is reported in the window.
     void openArguments(const QStringList& arguments);
 
-    /// The settings as the radio buttons left them.
-    [[nodiscard]] const crestmap::StyleSelectors& styles() const noexcept { return m_styles; }
     /// Picks the buttons of a style, as a click on each would.
     void chooseStyle(crestmap::StylePair style);
-    /// The folder the list shows, where the folder dialogs start.
-    void setFolderInView(const QString& folder) { m_inView = folder; }
 
 signals:
-    /// A radio choice changed one of the settings.
-    void stylesChanged();
+    /// Whether there are folders of the last check to update, and nothing runs.
+    void updateAvailable(bool available);
     /// Something to tell the user that is no write's outcome.
     void message(const QString& text);
 
 private:
     void store(const QButtonGroup& sender, std::int64_t& setting);
     void updatePreview();
+    void follow(const SharedReport& report);
 
     crestmap::StyleSelectors m_styles;
     Prompts& m_prompts;
@@ -69,5 +66,6 @@ private:
     std::array<QButtonGroup*, 4> m_groups{};
     QLabel* m_preview;
     QAbstractButton* m_subfolders;
-    QString m_inView;
+    QString m_inView;         ///< the folder the list shows, where the folder dialogs start
+    SharedReport m_lastCheck; ///< the check shown, whose stale folders Update writes
 };

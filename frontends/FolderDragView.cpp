@@ -36,7 +36,13 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-void FolderDragView::enterDrag(QDragEnterEvent* event)
+void FolderDragView::catchDropsOn(QWidget* area)
+{
+    area->setAcceptDrops(true);
+    area->installEventFilter(this);
+}
+
+void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!event->mimeData()->hasUrls()) {
         return;
@@ -52,18 +58,13 @@ void FolderDragView::dragMoveEvent(QDragMoveEvent* event)
     event->accept();
 }
 
-void FolderDragView::leaveDrag()
-{
-    setHovering(false);
-}
-
 void FolderDragView::dragLeaveEvent(QDragLeaveEvent* event)
 {
-    leaveDrag();
+    setHovering(false);
     QFrame::dragLeaveEvent(event);
 }
 
-void FolderDragView::takeDrop(QDropEvent* event)
+void FolderDragView::dropEvent(QDropEvent* event)
 {
     setHovering(false);
     const auto folder = droppedFolder(event->mimeData()->urls());
@@ -75,6 +76,26 @@ void FolderDragView::takeDrop(QDropEvent* event)
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+bool FolderDragView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+        dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+        return true;
+    case QEvent::DragMove:
+        static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+        return true;
+    case QEvent::DragLeave:
+        dragLeaveEvent(static_cast<QDragLeaveEvent*>(event));
+        return true;
+    case QEvent::Drop:
+        dropEvent(static_cast<QDropEvent*>(event));
+        return true;
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
 }
 
 void FolderDragView::setHovering(bool hovering, bool acceptable)

@@ -19,20 +19,18 @@ public:
     /// What takes a dropped folder; it answers false when it cannot take one now. The area
     /// refuses drops until it has one.
     void attach(std::function<bool(const QUrl& folder)> take) { m_take = std::move(take); }
+    /// Takes the drops that land anywhere on `area` as drops on this view.
+    void catchDropsOn(QWidget* area);
 
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
 
-    /// Drag handling, also for drops that land elsewhere on the window.
-    void enterDrag(QDragEnterEvent* event);
-    void leaveDrag();
-    void takeDrop(QDropEvent* event);
-
 protected:
-    void dragEnterEvent(QDragEnterEvent* event) override { enterDrag(event); }
+    void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override { takeDrop(event); }
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setHovering(bool hovering, bool acceptable = true);

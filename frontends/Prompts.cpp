@@ -1,5 +1,6 @@
 #include "Prompts.h"
 
+#include "FileWords.h"
 #include "PathText.h"
 #include "ResultAlert.h"
 #include "WindowWords.h"
@@ -48,7 +49,7 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     QStringList lines;
     for (const crestmap::PlannedFolder& folder : sample) {
         const QString what = withStyle && folder.own ? WindowWords::style(*folder.own)
-                                                     : WindowWords::check(folder.check);
+                                                     : FileWords::check(folder.check);
         lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::path(folder.folder), what);
     }
     if (count > sample.size()) {
@@ -106,8 +107,8 @@ QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& 
     return folder;
 }
 
-PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                     crestmap::StylePair chosen)
+StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
+                                      crestmap::StylePair chosen)
 {
     const QString style = WindowWords::style(chosen);
     QStringList body;
@@ -151,15 +152,15 @@ PlanChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& 
             {tr("&Update each folder in its own style"), tr("Write &all as %1").arg(style),
              tr("Cancel")},
             2);
-    return choice == 0   ? PlanChoice::UpdateOwnStyles
-           : choice == 1 ? PlanChoice::WriteAllInChosenStyle
-                         : PlanChoice::Cancel;
+    return choice == 0   ? StyleChoice::UpdateOwnStyle
+           : choice == 1 ? StyleChoice::WriteChosenStyle
+                         : StyleChoice::Cancel;
 }
 
-KeepChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
-                                     const crestmap::MappingScan& file,
-                                     std::optional<crestmap::StylePair> own,
-                                     crestmap::StylePair chosen)
+StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
+                                      const crestmap::MappingScan& file,
+                                      std::optional<crestmap::StylePair> own,
+                                      crestmap::StylePair chosen)
 {
     const QString write = tr("&Write it as %1").arg(WindowWords::style(chosen));
     if (own) {
@@ -168,15 +169,15 @@ KeepChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
             tr("Writing it as %1 replaces its records; Undo puts them back.")
                 .arg(WindowWords::style(chosen)),
             {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
-        return choice == 0   ? KeepChoice::UpdateOwnStyle
-               : choice == 1 ? KeepChoice::WriteChosenStyle
-                             : KeepChoice::Cancel;
+        return choice == 0   ? StyleChoice::UpdateOwnStyle
+               : choice == 1 ? StyleChoice::WriteChosenStyle
+                             : StyleChoice::Cancel;
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
     const int choice =
-        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, WindowWords::file(file)),
+        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, FileWords::file(file)),
             tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
-    return choice == 1 ? KeepChoice::WriteChosenStyle : KeepChoice::Cancel;
+    return choice == 1 ? StyleChoice::WriteChosenStyle : StyleChoice::Cancel;
 }
 
 bool DialogPrompts::confirmUndo(QWidget* parent, const QString& write)

@@ -14,11 +14,9 @@
 class QWidget;
 struct ResultAlert;
 
-/// What the user chose to do with a pack whose plan was shown.
-enum class PlanChoice { UpdateOwnStyles, WriteAllInChosenStyle, Cancel };
-
-/// What the user chose for a folder whose config.xml a write in the chosen style would lose.
-enum class KeepChoice { UpdateOwnStyle, WriteChosenStyle, Cancel };
+/// What the user chose for folders whose config.xml a write in the chosen style would change: the
+/// folders of a pack whose plan was shown, or one folder that maps another style.
+enum class StyleChoice { UpdateOwnStyle, WriteChosenStyle, Cancel };
 
 /// How the user dismissed an outcome alert.
 enum class AlertAnswer { Ok, Undo };
@@ -37,15 +35,15 @@ public:
                                             const QString& start) = 0;
 
     /// Shows what writing a pack would do, in `style`, and asks how to go on.
-    [[nodiscard]] virtual PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                                crestmap::StylePair style) = 0;
+    [[nodiscard]] virtual StyleChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
+                                                 crestmap::StylePair style) = 0;
 
     /// Asks before `config` (its folder and name, as shown) is written in `chosen`: it maps `own`,
     /// or, without one, was cut short as `file` says.
-    [[nodiscard]] virtual KeepChoice chooseKeep(QWidget* parent, const QString& config,
-                                                const crestmap::MappingScan& file,
-                                                std::optional<crestmap::StylePair> own,
-                                                crestmap::StylePair chosen) = 0;
+    [[nodiscard]] virtual StyleChoice chooseKeep(QWidget* parent, const QString& config,
+                                                 const crestmap::MappingScan& file,
+                                                 std::optional<crestmap::StylePair> own,
+                                                 crestmap::StylePair chosen) = 0;
 
     /// Asks whether to undo `write`, which is not the write the window shows.
     [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& write) = 0;
@@ -70,12 +68,12 @@ class DialogPrompts final : public Prompts {
 public:
     [[nodiscard]] QList<QUrl> chooseImageFiles(QWidget* parent) override;
     [[nodiscard]] QUrl chooseFolder(QWidget* parent, bool checking, const QString& start) override;
-    [[nodiscard]] PlanChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                        crestmap::StylePair style) override;
-    [[nodiscard]] KeepChoice chooseKeep(QWidget* parent, const QString& config,
-                                        const crestmap::MappingScan& file,
-                                        std::optional<crestmap::StylePair> own,
-                                        crestmap::StylePair chosen) override;
+    [[nodiscard]] StyleChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
+                                         crestmap::StylePair style) override;
+    [[nodiscard]] StyleChoice chooseKeep(QWidget* parent, const QString& config,
+                                         const crestmap::MappingScan& file,
+                                         std::optional<crestmap::StylePair> own,
+                                         crestmap::StylePair chosen) override;
     [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& write) override;
     [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;

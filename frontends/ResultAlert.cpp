@@ -1,8 +1,11 @@
 #include "ResultAlert.h"
 
+#include "FileNames.h"
+#include "FileWords.h"
 #include "WindowWords.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -19,11 +22,44 @@ const QString browseBody = QStringLiteral(
 const QString dropBody =
     QStringLiteral("Your config.xml file has been successfully created in the folder you dragged.");
 
+// The facts a line each, the folders that failed, and the first files without a record.
+QString details(const WriteReport& report)
+{
+    QStringList lines;
+    for (const crestmap::Fact& fact : report.facts) {
+        lines << WindowWords::facts({fact});
+    }
+    if (lines.isEmpty()) {
+        lines << report.failure;
+    }
+    for (const crestmap::FolderFailure& folder : report.tally.failures()) {
+        lines << WindowWords::path(folder.folder) + QStringLiteral(": ") +
+                     FileWords::error(folder.error);
+    }
+    const crestmap::SkipTally& skipped = report.tally.skipped();
+    if (!skipped.sample().empty()) {
+        lines << QString() << WindowWords::tr("Files without a record:");
+        // In the results view's order: entries passed over before files without a record.
+        std::vector<crestmap::SkippedFile> sample = skipped.sample();
+        std::stable_partition(sample.begin(), sample.end(), [](const crestmap::SkippedFile& f) {
+            return f.reason == crestmap::SkipReason::ExtensionCase;
+        });
+        for (const crestmap::SkippedFile& file : sample) {
+            lines << WindowWords::path(crestmap::lastPathComponent(file.name)) +
+                         QStringLiteral(" — ") + WindowWords::skip(file.reason);
+        }
+        if (const std::size_t more = skipped.total() - sample.size(); more > 0) {
+            lines << WindowWords::tr("… and %Ln more", nullptr, static_cast<int>(more));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport& report)
 {
-    ResultAlert alert{{}, {}, report.details(), false, false};
+    ResultAlert alert{{}, {}, details(report), false, false};
     const bool undoable = !report.journal.empty();
     if (report.cancelled) {
         const auto cancel =
@@ -45,14 +81,12 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         return alert;
     }
     alert.messageText = successTitle;
-    const std::size_t folders = report.tally.folders(crestmap::FolderAccount::Outcome::Written) +
-                                report.tally.folders(crestmap::FolderAccount::Outcome::Unchanged);
     alert.informativeText =
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody
         : report.pack
             ? tr("Your config.xml files have been successfully created in %n folder(s).", nullptr,
-                 static_cast<int>(folders))
+                 static_cast<int>(report.foldersWritten()))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // What a write took away is said where the user looks, with the way back beside it.

@@ -1,9 +1,7 @@
 #include "ResultsModel.h"
 
 #include "FileNames.h"
-#include "NaturalOrder.h"
 #include "PathText.h"
-#include "Text.h"
 #include "ThumbnailLoader.h"
 #include "WindowWords.h"
 
@@ -65,10 +63,6 @@ void ResultsModel::show(SharedReport report)
     beginResetModel();
     m_thumbnails->clear();
     m_report = std::move(report);
-    // A report made elsewhere than in a job, such as an undo's, is ranked here.
-    const bool ranked = m_report->ranks[0].size() == m_report->rows.size();
-    m_ownRanks = ranked ? decltype(m_ownRanks){} : rankRows(*m_report);
-    m_ranks = ranked ? &m_report->ranks : &m_ownRanks;
     m_inView.clear();
     endResetModel();
 }
@@ -255,49 +249,4 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     return section == FileColumn      ? tr("Image")
            : section == PictureColumn ? tr("Picture it maps to")
                                       : tr("Folder");
-}
-
-ResultsProxy::ResultsProxy(ResultsModel* model) : QSortFilterProxyModel(model), m_model(model)
-{
-    setSourceModel(model);
-    setDynamicSortFilter(false);
-}
-
-void ResultsProxy::setProblemsOnly(bool only)
-{
-    if (only != m_problemsOnly) {
-        m_problemsOnly = only;
-        invalidate();
-    }
-}
-
-void ResultsProxy::setText(const QString& text)
-{
-    std::string folded = coreBytes(QDir::fromNativeSeparators(text));
-    std::transform(folded.begin(), folded.end(), folded.begin(), crestmap::foldCase);
-    if (folded != m_text) {
-        m_text = std::move(folded);
-        invalidate();
-    }
-}
-
-bool ResultsProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
-{
-    // Problems first either way: a descending sort asks with its operands swapped. The model's
-    // own numbers, not its variants: a long list's sort compares a million times.
-    const std::uint32_t flip = sortOrder() == Qt::AscendingOrder ? 0 : WriteReport::notProblemBit;
-    return (m_model->sortRank(left.row(), left.column()) ^ flip) <
-           (m_model->sortRank(right.row(), right.column()) ^ flip);
-}
-
-bool ResultsProxy::filterAcceptsRow(int row, const QModelIndex&) const
-{
-    const ResultRow& r = m_model->row(row);
-    if (m_problemsOnly && !r.problem()) {
-        return false;
-    }
-    const std::string_view path = r.path;
-    return m_text.empty() ||
-           std::search(path.begin(), path.end(), m_text.begin(), m_text.end(),
-                       [](char a, char b) { return crestmap::foldCase(a) == b; }) != path.end();
 }

@@ -3,7 +3,6 @@
 #include "WriteReport.h"
 
 #include <QAbstractTableModel>
-#include <QSortFilterProxyModel>
 #include <cstdint>
 #include <vector>
 
@@ -37,7 +36,7 @@ public:
     [[nodiscard]] std::string_view sortText(int row, int column) const;
     [[nodiscard]] std::uint32_t sortRank(int row, int column) const
     {
-        return (*m_ranks)[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+        return m_report->ranks[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
     }
 
     /// The rows in view, by their own numbers; previews are decoded only for them.
@@ -63,31 +62,6 @@ private:
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    std::array<std::vector<std::uint32_t>, resultColumns> m_ownRanks;
-    const std::array<std::vector<std::uint32_t>, resultColumns>* m_ranks = &m_ownRanks;
     std::vector<int> m_inView;
     ThumbnailLoader* m_thumbnails;
-};
-
-/// Sorts the results by a column, digits as numbers and problems first either way, and shows
-/// only the rows a filter lets through; the selection follows its rows.
-class ResultsProxy : public QSortFilterProxyModel {
-    Q_OBJECT
-
-public:
-    explicit ResultsProxy(ResultsModel* model);
-
-    /// Hides the mapped images, leaving the rows that need attention.
-    void setProblemsOnly(bool only);
-    /// Shows only rows whose path holds `text`, in any case.
-    void setText(const QString& text);
-
-protected:
-    [[nodiscard]] bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
-    [[nodiscard]] bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
-
-private:
-    ResultsModel* m_model;
-    std::string m_text; ///< in lower case
-    bool m_problemsOnly = false;
 };

@@ -2,7 +2,8 @@
 
 #include "PathText.h"
 #include "ResultsModel.h"
-#include "ThumbnailLoader.h"
+#include "ResultsProxy.h"
+#include "ResultsView.h"
 #include "WindowWords.h"
 
 #include <QAction>
@@ -11,43 +12,16 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSet>
-#include <QStyledItemDelegate>
-#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-constexpr int rowsAtLeast = 4;
-/// Rows measured to size a column, however many there are.
-constexpr std::size_t sampledRows = 64;
-
-// Names keep their start and extension when cut, folders their count; reasons and pictures read
-// from the start.
-class ResultsDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode =
-            index.column() == ResultsModel::PictureColumn ? Qt::ElideRight : Qt::ElideMiddle;
-    }
-};
-
-} // namespace
 
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QWidget(parent), m_model(new ResultsModel(this)), m_proxy(new ResultsProxy(m_model)),
@@ -57,7 +31,8 @@ ResultsPanel::ResultsPanel(QWidget* parent)
                            this)),
       m_progress(new QLabel(this)), m_progressBar(new QProgressBar(this)),
       m_cancel(new QPushButton(tr("Cancel"), this)), m_filter(new QLineEdit(this)),
-      m_problemsOnly(new QCheckBox(tr("Only &problems"), this)), m_view(new QTableView(this))
+      m_problemsOnly(new QCheckBox(tr("Only &problems"), this)),
+      m_view(new ResultsView(m_model, m_proxy, this))
 {
     m_summary->setObjectName(QStringLiteral("resultsSummary"));
     m_summary->setWordWrap(true);
@@ -78,40 +53,14 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_filter->setObjectName(QStringLiteral("resultsFilter"));
     m_filter->setPlaceholderText(tr("Find images by name"));
     m_filter->setClearButtonEnabled(true);
+    // A folder dropped on it is dropped on the window, not an address to find.
+    m_filter->setAcceptDrops(false);
     m_filter->setAccessibleName(tr("Find images by name"));
     m_problemsOnly->setObjectName(QStringLiteral("problemsOnly"));
     m_problemsOnly->setEnabled(false);
-    m_view->setObjectName(QStringLiteral("resultsView"));
     m_view->setAccessibleName(tr("Results"));
     m_view->setAccessibleDescription(
         tr("Each image with the picture it maps to; files without a record, with the reason"));
-
-    m_view->setModel(m_proxy);
-    m_view->setItemDelegate(new ResultsDelegate(m_view));
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // One Tab stop: the arrows move within the list, Tab leaves it.
-    m_view->setTabKeyNavigation(false);
-    m_view->setSortingEnabled(true);
-    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_view->setShowGrid(false);
-    m_view->setWordWrap(false);
-    m_view->setIconSize(m_model->thumbnails().box());
-    m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Fixed row heights: a hundred thousand rows cost nothing to lay out.
-    const int rowHeight = m_model->thumbnails().box().height() + 4;
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
-    QHeaderView* header = m_view->horizontalHeader();
-    // Names and folders are sized from a sample of what they hold, when a report is shown, not
-    // on every change of a row; the picture takes the width that is left.
-    header->setResizeContentsPrecision(static_cast<int>(sampledRows));
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
-    m_view->setColumnHidden(ResultsModel::FolderColumn, true);
-    m_view->setMinimumHeight(header->sizeHint().height() + rowsAtLeast * rowHeight +
-                             2 * m_view->frameWidth());
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
@@ -131,15 +80,6 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
     connect(m_problemsOnly, &QCheckBox::toggled, m_proxy, &ResultsProxy::setProblemsOnly);
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &ResultsProxy::setText);
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &ResultsPanel::updateRowsInView);
-    connect(m_proxy, &QAbstractItemModel::modelReset, this, &ResultsPanel::updateRowsInView);
-    connect(m_proxy, &QAbstractItemModel::rowsInserted, this, &ResultsPanel::updateRowsInView);
-    connect(m_proxy, &QAbstractItemModel::rowsRemoved, this, &ResultsPanel::updateRowsInView);
-    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
-        m_sizedByUser = m_sizedByUser || (!m_sizing && column != ResultsModel::PictureColumn);
-    });
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &ResultsPanel::updateRowsInView);
     connect(m_cancel, &QPushButton::clicked, this, &ResultsPanel::cancelRequested);
     connect(m_summary, &QLabel::linkActivated, this, [this](const QString& link) {
         if (link == QLatin1String("undo")) {
@@ -158,18 +98,15 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
 void ResultsPanel::showReport(SharedReport report)
 {
-    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_proxy->sort(-1);
+    m_view->clearSort();
     m_model->show(std::move(report));
     const WriteReport& shown = m_model->report();
-    m_view->setColumnHidden(ResultsModel::FolderColumn, !shown.pack);
     m_view->setAccessibleName(shown.checked ? tr("Results of the last check")
                                             : tr("Results of the last write"));
-    m_sizedByUser = false;
-    measureColumns();
+    m_view->fitColumns(shown.pack);
     updateSummary();
     m_view->scrollToTop();
-    updateRowsInView();
+    m_view->updateRowsInView();
 }
 
 void ResultsPanel::updateSummary()
@@ -222,7 +159,7 @@ std::vector<int> ResultsPanel::selectedRows() const
     return rows;
 }
 
-QString ResultsPanel::selectedText(bool records) const
+QStringList ResultsPanel::selectedLines(bool records) const
 {
     QStringList lines;
     QSet<QString> taken;
@@ -235,18 +172,18 @@ QString ResultsPanel::selectedText(bool records) const
             lines << value.toString();
         }
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines;
 }
 
 void ResultsPanel::copySelection(bool records)
 {
-    const QString text = selectedText(records);
-    if (text.isEmpty()) {
+    const QStringList lines = selectedLines(records);
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (lines.isEmpty()) {
         emit message(records ? tr("Nothing copied: no selected row has a record")
                              : tr("Nothing copied: no row is selected"));
         return;
     }
-    const auto count = static_cast<int>(text.count(QLatin1Char('\n')) + 1);
     auto* mime = new QMimeData;
     mime->setText(text);
 #ifndef Q_OS_WIN
@@ -262,8 +199,9 @@ void ResultsPanel::copySelection(bool records)
     }
 #endif
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit message(records ? tr("Copied the record of %n row(s)", nullptr, count)
-                         : tr("Copied the path of %n row(s)", nullptr, count));
+    emit message(records
+                     ? tr("Copied the record of %n row(s)", nullptr, static_cast<int>(lines.size()))
+                     : tr("Copied the path of %n row(s)", nullptr, static_cast<int>(lines.size())));
 }
 
 void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
@@ -289,9 +227,6 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
 
 bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize) {
-        shareWidth();
-    }
     if (watched == m_view->viewport() && event->type() == QEvent::ContextMenu) {
         const auto* menu = static_cast<QContextMenuEvent*>(event);
         showRowMenu(m_view->indexAt(menu->pos()), menu->globalPos());
@@ -308,68 +243,4 @@ bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void ResultsPanel::measureColumns()
-{
-    QHeaderView* header = m_view->horizontalHeader();
-    for (const int column :
-         {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
-        // The header's own text sets the least, so that it reads in full over an empty list.
-        int widest = header->sectionSizeHint(column);
-        for (const int row : m_model->widthSample(column, sampledRows)) {
-            widest = std::max(
-                widest,
-                m_view->sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column)))
-                    .width());
-        }
-        m_wanted[static_cast<std::size_t>(column)] = widest;
-    }
-    shareWidth();
-}
-
-void ResultsPanel::shareWidth()
-{
-    if (m_sizedByUser) {
-        return;
-    }
-    const int room = m_view->viewport()->width();
-    const bool folders = !m_view->isColumnHidden(ResultsModel::FolderColumn);
-    const int picture = m_wanted[ResultsModel::PictureColumn];
-    int folder = folders ? m_wanted[ResultsModel::FolderColumn] : 0;
-    // A very long name or folder gives way to the pictures before they must be cut.
-    int file = std::min(m_wanted[ResultsModel::FileColumn],
-                        std::max(room * 2 / 5, room - picture - folder));
-    folder = std::min(folder, std::max(room / 3, room - picture - file));
-    if (const int all = file + picture + folder; all > room) {
-        // Too narrow for all: each column gives up its share.
-        file = file * room / all;
-        folder = folder * room / all;
-    }
-    m_sizing = true;
-    m_view->horizontalHeader()->resizeSection(ResultsModel::FileColumn, file);
-    if (folders) {
-        m_view->horizontalHeader()->resizeSection(ResultsModel::FolderColumn, folder);
-    }
-    m_sizing = false;
-}
-
-void ResultsPanel::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    updateRowsInView();
-}
-
-void ResultsPanel::updateRowsInView()
-{
-    const int first = m_view->rowAt(0);
-    std::vector<int> rows;
-    if (first >= 0) {
-        int last = m_view->rowAt(m_view->viewport()->height() - 1);
-        last = last < 0 ? m_proxy->rowCount() - 1 : last;
-        for (int row = first; row <= last; ++row) {
-            rows.push_back(m_proxy->mapToSource(m_proxy->index(row, 0)).row());
-        }
-    }
-    m_model->setRowsInView(rows);
 }

@@ -3,16 +3,15 @@
 #include "WriteReport.h"
 
 #include <QWidget>
-#include <array>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableView;
 class ResultsModel;
 class ResultsProxy;
+class ResultsView;
 
 /// Below the drop area: what the last write or check did, image by image, to sort, filter and
 /// act on, with the progress of a job under way.
@@ -29,15 +28,13 @@ public:
     /// What the running job says, with a bar at `done` of `total`; a busy bar while the total
     /// is not known (0).
     void setProgress(const QString& text, std::size_t done = 0, std::size_t total = 0);
-    /// The whole path of each selected row, a line each; or their record lines.
-    [[nodiscard]] QString selectedText(bool records) const;
     /// Puts the paths of the selected rows on the clipboard, each as the system names it, or the
     /// records of those that have one, and says in a message how many.
     void copySelection(bool records);
 
     [[nodiscard]] ResultsModel& model() noexcept { return *m_model; }
     [[nodiscard]] ResultsProxy& proxy() noexcept { return *m_proxy; }
-    [[nodiscard]] QTableView& view() noexcept { return *m_view; }
+    [[nodiscard]] ResultsView& view() noexcept { return *m_view; }
 
     /// The summary's height is reserved up front; letting it depend on the width would squeeze
     /// the window's other groups whenever a long summary wraps.
@@ -52,16 +49,14 @@ signals:
     void message(const QString& text);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void updateRowsInView();
     void updateSummary();
-    void measureColumns();
-    void shareWidth();
     void showRowMenu(const QModelIndex& row, const QPoint& at);
     [[nodiscard]] std::vector<int> selectedRows() const;
+    /// The whole path of each selected row, or its record line; once for an image of two rows.
+    [[nodiscard]] QStringList selectedLines(bool records) const;
 
     ResultsModel* m_model;
     ResultsProxy* m_proxy;
@@ -71,8 +66,5 @@ private:
     QPushButton* m_cancel;
     QLineEdit* m_filter;
     QCheckBox* m_problemsOnly;
-    QTableView* m_view;
-    std::array<int, 3> m_wanted{}; ///< each column's width for its widest text
-    bool m_sizing = false;         ///< the columns are being sized, not by the user
-    bool m_sizedByUser = false;
+    ResultsView* m_view;
 };

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QStyle>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -163,34 +164,24 @@ void ThumbnailLoader::queue(const QString& key, std::function<QVariant()> work)
     if (m_pending.contains(key)) {
         return;
     }
-    auto abandoned = std::make_shared<std::atomic_bool>(false);
-    m_pending.insert(key, abandoned);
+    QFuture<QVariant> task = QtConcurrent::run(&m_pool, std::move(work));
+    m_pending.insert(key, task);
     // The pool is this object's and is waited for when it goes, so `this` outlives the task.
-    m_pool.start([this, key, work = std::move(work), abandoned] {
-        if (*abandoned) {
+    task.then(this, [this, key](QVariant result) {
+        if (!m_pending.remove(key)) {
             return;
         }
-        QVariant result = work();
-        QMetaObject::invokeMethod(
-            this,
-            [this, key, result = std::move(result), abandoned]() mutable {
-                if (*abandoned) {
-                    return;
-                }
-                m_pending.remove(key);
-                // Pixmaps are made on the window's thread, where they belong.
-                if (key.startsWith(QLatin1Char('t'))) {
-                    result = QVariant::fromValue(QPixmap::fromImage(result.value<QImage>()));
-                }
-                const QPixmap pixmap = result.value<QPixmap>();
-                const int cost = std::max<qsizetype>(
-                    1, key.startsWith(QLatin1Char('t'))
-                           ? qsizetype(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024
-                           : result.toString().size() / 512);
-                m_cache.insert(key, new QVariant(std::move(result)), static_cast<int>(cost));
-                emit ready(key.mid(1));
-            },
-            Qt::QueuedConnection);
+        // Pixmaps are made on the window's thread, where they belong.
+        if (key.startsWith(QLatin1Char('t'))) {
+            result = QVariant::fromValue(QPixmap::fromImage(result.value<QImage>()));
+        }
+        const QPixmap pixmap = result.value<QPixmap>();
+        const int cost = std::max<qsizetype>(1, key.startsWith(QLatin1Char('t'))
+                                                    ? qsizetype(pixmap.width()) * pixmap.height() *
+                                                          pixmap.depth() / 8 / 1024
+                                                    : result.toString().size() / 512);
+        m_cache.insert(key, new QVariant(std::move(result)), static_cast<int>(cost));
+        emit ready(key.mid(1));
     });
 }
 
@@ -200,7 +191,8 @@ void ThumbnailLoader::keepOnly(const QSet<QString>& wanted)
         if (wanted.contains(it.key().mid(1))) {
             ++it;
         } else {
-            *it.value() = true;
+            // One not begun never runs; one under way is not heard of.
+            it.value().cancel();
             it = m_pending.erase(it);
         }
     }

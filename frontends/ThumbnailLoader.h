@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCache>
+#include <QFuture>
 #include <QHash>
 #include <QObject>
 #include <QPixmap>
@@ -8,8 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
-#include <atomic>
-#include <memory>
+#include <functional>
 #include <optional>
 
 /// Decodes an image at most `box` large (in device-independent pixels at `ratio`), keeping its
@@ -40,8 +40,6 @@ public:
     void keepOnly(const QSet<QString>& wanted);
     /// Forgets every preview and abandons all queued work.
     void clear();
-    /// Waits for the decoding under way; for tests and shutdown.
-    void waitForDone() { m_pool.waitForDone(); }
 
     [[nodiscard]] QSize box() const noexcept { return m_box; }
     /// Nothing, in the box's size: what stands for a preview still being decoded.
@@ -62,6 +60,6 @@ private:
     QPixmap m_placeholder;
     QPixmap m_blank;
     QThreadPool m_pool;
-    QCache<QString, QVariant> m_cache; ///< by kind and path: a pixmap or a tooltip's text
-    QHash<QString, std::shared_ptr<std::atomic_bool>> m_pending; ///< value: abandoned
+    QCache<QString, QVariant> m_cache;           ///< by kind and path: a pixmap or a tooltip's text
+    QHash<QString, QFuture<QVariant>> m_pending; ///< by the same keys
 };

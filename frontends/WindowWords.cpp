@@ -3,11 +3,9 @@
 #include "PathText.h"
 #include "StyleChoices.h"
 
-#include <QDateTime>
 #include <QLocale>
 #include <algorithm>
 #include <array>
-#include <climits>
 
 using namespace crestmap;
 
@@ -16,17 +14,8 @@ namespace {
 // Where a style's choice stands in its table, 0 for a value the table lacks.
 std::size_t indexOf(std::span<const Choice> choices, std::int64_t value)
 {
-    for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i].value == value) {
-            return i;
-        }
-    }
-    return 0;
-}
-
-int n(std::size_t count)
-{
-    return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+    const auto at = std::ranges::find(choices, value, &Choice::value);
+    return at == choices.end() ? 0 : static_cast<std::size_t>(at - choices.begin());
 }
 
 } // namespace
@@ -89,19 +78,19 @@ QString WindowWords::choice(const char* group, std::int64_t value)
 QString WindowWords::fact(const Fact& fact)
 {
     using Kind = Fact::Kind;
-    const int count = n(fact.count);
+    const int count = pluralCount(fact.count);
     switch (fact.kind) {
     case Kind::Written:
         return fact.path.empty()
                    ? tr("wrote %1 in %2")
                          .arg(tr("%Ln record(s)", nullptr, count),
-                              tr("%Ln folder(s)", nullptr, n(fact.of)))
+                              tr("%Ln folder(s)", nullptr, pluralCount(fact.of)))
                    : tr("wrote %Ln record(s) to %1", nullptr, count).arg(path(fact.path));
     case Kind::Unchanged:
-        return fact.path.empty()
-                   ? tr("%Ln config.xml file(s) unchanged", nullptr, count)
-                   : tr("%1 is unchanged: it already holds %Ln record(s)", nullptr, n(fact.of))
-                         .arg(path(fact.path));
+        return fact.path.empty() ? tr("%Ln config.xml file(s) unchanged", nullptr, count)
+                                 : tr("%1 is unchanged: it already holds %Ln record(s)", nullptr,
+                                      pluralCount(fact.of))
+                                       .arg(path(fact.path));
     case Kind::Kept:
         return tr("%Ln folder(s) kept in their own style", nullptr, count);
     case Kind::CutShort:
@@ -141,7 +130,7 @@ QString WindowWords::fact(const Fact& fact)
                           : tr("all %Ln config.xml files are current", nullptr, count);
     case Kind::Outdated:
         return tr("%Ln of %1 not current", nullptr, count)
-            .arg(tr("%Ln config.xml file(s)", nullptr, n(fact.of)));
+            .arg(tr("%Ln config.xml file(s)", nullptr, pluralCount(fact.of)));
     }
     return {};
 }
@@ -169,190 +158,6 @@ QString WindowWords::skip(SkipReason reason)
         QT_TR_NOOP("not a .png, .jpg or .jpeg file"),
         QT_TR_NOOP("the extension is not in lower case (.png, .jpg, .jpeg)")};
     return tr(words[static_cast<std::size_t>(reason)]);
-}
-
-namespace {
-
-QString kindWords(InputFile::Kind kind)
-{
-    static constexpr std::array<const char*, 5> words{
-        QT_TRANSLATE_NOOP("WindowWords", "a file"), QT_TRANSLATE_NOOP("WindowWords", "a folder"),
-        QT_TRANSLATE_NOOP("WindowWords", "a named pipe"),
-        QT_TRANSLATE_NOOP("WindowWords", "a socket"), QT_TRANSLATE_NOOP("WindowWords", "a device")};
-    return QCoreApplication::translate("WindowWords", words[static_cast<std::size_t>(kind)]);
-}
-
-} // namespace
-
-QString WindowWords::image(const ImageProblem& problem)
-{
-    using Holds = ImageProblem::Holds;
-    if (problem.holds == Holds::Unreadable) {
-        return tr("cannot be read: %1").arg(QString::fromStdString(problem.reason));
-    }
-    const QString what = problem.holds == Holds::Nothing    ? tr("0 bytes")
-                         : problem.holds == Holds::Text     ? tr("it holds text")
-                         : problem.holds == Holds::Html     ? tr("it holds HTML")
-                         : problem.holds == Holds::NotAFile ? kindWords(problem.kind)
-                                                            : tr("it holds other data");
-    return (problem.png ? tr("not a PNG image (%1)") : tr("not a JPEG image (%1)")).arg(what);
-}
-
-QString WindowWords::error(const FileError& error)
-{
-    using Action = FileError::Action;
-    static constexpr std::array<const char*, 9> actions{
-        QT_TR_NOOP("cannot list %1: %2"),
-        QT_TR_NOOP("cannot read %1: %2"),
-        QT_TR_NOOP("cannot create a file in %1: %2"),
-        QT_TR_NOOP("cannot write %1: %2"),
-        QT_TR_NOOP("cannot flush %1: %2"),
-        QT_TR_NOOP("cannot close %1: %2"),
-        QT_TR_NOOP("cannot replace %1: %2"),
-        QT_TR_NOOP("cannot make %1: %2"),
-        QT_TR_NOOP("cannot keep a copy of %1: %2")};
-    if (error.action == Action::FindCache) {
-        return tr("there is no cache folder: %1 is not set")
-            .arg(QString::fromStdString(error.path));
-    }
-    return tr(actions[static_cast<std::size_t>(error.action)])
-        .arg(path(error.path), QString::fromStdString(error.reason));
-}
-
-QString WindowWords::file(const MappingScan& file)
-{
-    using State = MappingScan::State;
-    if (file.state == State::CutShort) {
-        static constexpr std::array<const char*, 4> places{
-            QT_TR_NOOP("cut short: it ends in its header"),
-            QT_TR_NOOP("cut short: it ends inside a record"),
-            QT_TR_NOOP("cut short: it ends before the end of its list"),
-            QT_TR_NOOP("cut short: it ends before </record>")};
-        return tr(places[static_cast<std::size_t>(file.cut)]);
-    }
-    if (file.state == State::NotMapping) {
-        return file.kind != InputFile::Kind::Regular
-                   ? tr("not a mapping file (%1)").arg(kindWords(file.kind))
-               : file.empty ? tr("not a mapping file (it is empty)")
-                            : tr("not a mapping file");
-    }
-    return file.state == State::Missing ? tr("missing") : tr("it maps no records of a style");
-}
-
-QString WindowWords::check(const ConfigCheck& check)
-{
-    using State = ConfigCheck::State;
-    switch (check.state) {
-    case State::Current:
-        return check.otherLayout ? tr("current: the same records in another order or layout")
-                                 : tr("current");
-    case State::Stale: {
-        if (check.stale != ConfigCheck::Stale::Records) {
-            return check.stale == ConfigCheck::Stale::Options
-                       ? tr("stale: other options than preload and amap off")
-                       : tr("stale: text or elements a mapping file does not hold");
-        }
-        QStringList parts;
-        if (check.added > 0) {
-            parts << tr("%Ln record(s) added", nullptr, n(check.added));
-        }
-        if (check.removed > 0) {
-            parts << (parts.isEmpty() ? tr("%Ln record(s) removed", nullptr, n(check.removed))
-                                      : tr("%Ln removed", nullptr, n(check.removed)));
-        }
-        if (check.changed > 0) {
-            parts << (parts.isEmpty() ? tr("%Ln record(s) changed", nullptr, n(check.changed))
-                                      : tr("%Ln changed", nullptr, n(check.changed)));
-        }
-        return tr("stale: %1").arg(parts.join(QStringLiteral(", ")));
-    }
-    case State::NotMapped:
-        return tr("not mapped yet: %1").arg(file(check.file));
-    case State::Unreadable:
-        return check.error ? error(*check.error) : tr("could not be read");
-    case State::NoImages:
-        return tr("no images");
-    default:
-        return file(check.file);
-    }
-}
-
-QString WindowWords::folder(const FolderAccount& folder)
-{
-    using Outcome = FolderAccount::Outcome;
-    switch (folder.outcome) {
-    case Outcome::Kept:
-        return folder.style ? tr("kept: maps %1").arg(style(*folder.style))
-                            : tr("kept: %1").arg(file(folder.existing));
-    case Outcome::NotMapped:
-        return folder.existing.state == MappingScan::State::Missing
-                   ? tr("not mapped yet")
-                   : tr("not mapped yet: %1").arg(file(folder.existing));
-    default:
-        return folder.error ? error(*folder.error) : QString();
-    }
-}
-
-QString WindowWords::undo(const UndoOutcome& outcome)
-{
-    using Nothing = UndoOutcome::Nothing;
-    switch (outcome.nothing) {
-    case Nothing::NoCacheFolder:
-        return tr("Nothing to undo: %1")
-            .arg(outcome.cacheError ? error(*outcome.cacheError) : QString());
-    case Nothing::NoWrite:
-        return tr("Nothing to undo: no write has been kept to undo");
-    case Nothing::AnotherWrite:
-        return tr("Nothing undone: another write has been made since");
-    case Nothing::Busy:
-        return tr("Nothing undone: another undo is under way");
-    case Nothing::No:
-        break;
-    }
-    QStringList parts{tr("Undo: %1 put back, %2 removed")
-                          .arg(tr("%Ln config.xml file(s)", nullptr, n(outcome.restored.size())),
-                               number(outcome.removed.size()))};
-    if (!outcome.alreadyBack.empty()) {
-        parts << tr("%Ln already as before the write", nullptr, n(outcome.alreadyBack.size()));
-    }
-    if (!outcome.changedSince.empty()) {
-        parts << tr("%Ln changed since, left alone", nullptr, n(outcome.changedSince.size()));
-    }
-    if (!outcome.failed.empty()) {
-        parts << tr("%Ln could not be put back", nullptr, n(outcome.failed.size()));
-    }
-    // Few enough to name: each file, as the command line names them.
-    if (outcome.restored.size() + outcome.removed.size() <= 5) {
-        for (const std::string& each : outcome.restored) {
-            parts << tr("put back %1").arg(path(each));
-        }
-        for (const std::string& each : outcome.removed) {
-            parts << tr("removed %1").arg(path(each));
-        }
-    }
-    for (const std::string& each : outcome.changedSince) {
-        parts << tr("%1 changed since, left alone").arg(path(each));
-    }
-    for (const UndoOutcome::Failure& failure : outcome.failed) {
-        using Why = UndoOutcome::Failure::Why;
-        parts << tr("could not put back %1: %2")
-                     .arg(path(failure.configPath),
-                          failure.why == Why::CopyGone      ? tr("its kept copy is gone")
-                          : failure.why == Why::CopyChanged ? tr("its kept copy was changed")
-                                                            : error(*failure.error));
-    }
-    return parts.join(QStringLiteral(" · "));
-}
-
-QString WindowWords::journal(const Journal& journal)
-{
-    const QString when =
-        QLocale().toString(QDateTime::fromSecsSinceEpoch(journal.time), QLocale::ShortFormat);
-    const QString who =
-        journal.program == "crestmap-cli" ? QStringLiteral("crestmap-cli") : tr("this window");
-    return tr("the write of %Ln config.xml file(s) in %1, made by %2 at %3", nullptr,
-              n(journal.entries.size()))
-        .arg(path(journal.where), who, when);
 }
 
 QString WindowWords::path(std::string_view bytes)

@@ -1,23 +1,18 @@
 #pragma once
 
-#include "ConfigCheck.h"
-#include "FileError.h"
-#include "ImageCheck.h"
-#include "JournalIndex.h"
-#include "MappingFile.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
-#include "UndoReplay.h"
 #include "WriteAccount.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <algorithm>
+#include <climits>
 #include <vector>
 
-/// The window's words for each fact of the core, in one table, translated: every other file of
-/// the window formats through these.
+/// The window's words for the core's facts and the user's choices, translated; FileWords has
+/// those for files and folders. Every other file of the window formats through these two.
 class WindowWords {
     Q_DECLARE_TR_FUNCTIONS(WindowWords)
 
@@ -32,18 +27,6 @@ public:
     [[nodiscard]] static QString facts(const std::vector<crestmap::Fact>& facts);
 
     [[nodiscard]] static QString skip(crestmap::SkipReason reason);
-    [[nodiscard]] static QString image(const crestmap::ImageProblem& problem);
-    [[nodiscard]] static QString error(const crestmap::FileError& error);
-    /// What a folder's row says: "stale: 1 record added", "kept: maps kit records".
-    [[nodiscard]] static QString check(const crestmap::ConfigCheck& check);
-    [[nodiscard]] static QString folder(const crestmap::FolderAccount& folder);
-    /// "cut short: it ends inside a record", "not a mapping file (it is empty)".
-    [[nodiscard]] static QString file(const crestmap::MappingScan& file);
-
-    [[nodiscard]] static QString undo(const crestmap::UndoOutcome& outcome);
-    /// Which write Undo takes back: "the write of 8 config.xml files in /pack by crestmap-cli,
-    /// today at 10:32".
-    [[nodiscard]] static QString journal(const crestmap::Journal& journal);
 
     /// A path as the system writes it, control characters shown as symbols.
     [[nodiscard]] static QString path(std::string_view bytes);
@@ -52,3 +35,9 @@ public:
     /// A count in the form of the window's language.
     [[nodiscard]] static QString number(std::size_t count);
 };
+
+/// A count as the plural forms of a translation take it.
+[[nodiscard]] inline int pluralCount(std::size_t count)
+{
+    return static_cast<int>(std::min<std::size_t>(count, INT_MAX));
+}

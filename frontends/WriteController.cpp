@@ -1,89 +1,31 @@
 #include "WriteController.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "JournalIndex.h"
-#include "PathText.h"
+#include "JournalWatch.h"
 #include "Prompts.h"
 #include "WindowWords.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QWidget>
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
-    : QObject(window), m_prompts(prompts), m_window(window)
+    : QObject(window), m_prompts(prompts), m_window(window), m_journals(new JournalWatch(this))
 {
     m_ticker.setInterval(100);
     connect(&m_ticker, &QTimer::timeout, this, &WriteController::tick);
-    // Another program may write or undo at any time: the journals' folder says when.
-    connect(&m_journals, &QFileSystemWatcher::directoryChanged, this, [this] {
-        watchJournals();
+    connect(m_journals, &JournalWatch::changed, this, [this] {
         if (!m_busy) {
             refreshUndo();
         }
     });
-    watchJournals();
+    connect(m_journals, &JournalWatch::undoAvailable, this, &WriteController::undoAvailable);
     refreshUndo();
-}
-
-void WriteController::watchJournals()
-{
-    // Until the journals' folder is made, the nearest folder above it that is there: watching
-    // makes nothing on disk.
-    const crestmap::UndoFolder where = crestmap::undoFolder();
-    QString path = qtPath(where.path);
-    while (!path.isEmpty() && !QFileInfo::exists(path) && QFileInfo(path).path() != path) {
-        path = QFileInfo(path).path();
-    }
-    if (!path.isEmpty() && m_journals.directories() != QStringList{path}) {
-        if (!m_journals.directories().isEmpty()) {
-            m_journals.removePaths(m_journals.directories());
-        }
-        m_journals.addPath(path);
-    }
 }
 
 WriteController::~WriteController()
 {
     abandon();
-}
-
-QString WriteController::progressText() const
-{
-    if (!m_progress) {
-        return {};
-    }
-    if (m_surveying) {
-        return tr("Looking through the folders…");
-    }
-    const WriteProgress& p = *m_progress;
-    const std::size_t folders = p.folders.load();
-    const std::size_t images = p.images.load();
-    const bool checking =
-        m_source == WriteRequest::Source::Check || m_source == WriteRequest::Source::Opened;
-    if (const std::size_t total = p.totalFolders.load(); total > 0) {
-        return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
-            .arg(WindowWords::number(std::min(folders, total)),
-                 tr("%Ln folder(s)", nullptr, static_cast<int>(total)),
-                 WindowWords::number(std::min(images, p.totalImages.load())),
-                 tr("%Ln image(s)", nullptr, static_cast<int>(p.totalImages.load())));
-    }
-    return (checking ? tr("Checking… %1, %2 so far") : tr("Writing… %1, %2 so far"))
-        .arg(tr("%Ln folder(s)", nullptr, static_cast<int>(folders)),
-             tr("%Ln image(s)", nullptr, static_cast<int>(images)));
-}
-
-QString WriteController::progressBrief() const
-{
-    if (!m_progress) {
-        return {};
-    }
-    const std::size_t folders = m_progress->folders.load();
-    if (const std::size_t total = m_progress->totalFolders.load(); total > 0) {
-        return tr("%1 of %Ln folder(s)", nullptr, static_cast<int>(total))
-            .arg(WindowWords::number(std::min(folders, total)));
-    }
-    return tr("%Ln folder(s) written so far", nullptr, static_cast<int>(folders));
 }
 
 void WriteController::tick()
@@ -101,30 +43,18 @@ void WriteController::setBusy(bool busy)
         m_ticker.start();
     } else {
         m_ticker.stop();
-        m_surveying = false;
     }
     emit busyChanged(busy);
     refreshUndo();
-}
-
-void WriteController::refreshUndo()
-{
-    const std::optional<crestmap::Journal> last = crestmap::lastWrite();
-    m_undoable = last.has_value();
-    emit undoAvailable(canUndo(), last ? tr("&Undo Write of %n Folder(s)", nullptr,
-                                            static_cast<int>(last->entries.size()))
-                                       : tr("&Undo"));
 }
 
 void WriteController::pause()
 {
     m_paused = true;
     // Long enough for a folder's commit to land or wait; the question then says what is true.
-    if (m_progress && m_busy) {
-        for (int step = 0; step < 50 && !m_running.isFinished(); ++step) {
-            if (m_progress->control.pause(std::chrono::milliseconds(10))) {
-                break;
-            }
+    for (int step = 0; m_progress && m_busy && step < 50 && !m_running.isFinished(); ++step) {
+        if (m_progress->control.pause(std::chrono::milliseconds(10))) {
+            break;
         }
     }
 }
@@ -137,9 +67,7 @@ void WriteController::resume()
     }
     if (m_held) {
         const auto [alert, journal] = *std::exchange(m_held, std::nullopt);
-        if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
-            undo(journal);
-        }
+        showAlert(alert, journal);
     }
 }
 
@@ -162,10 +90,10 @@ void WriteController::abandon()
     }
 }
 
-void WriteController::start(WriteRequest request)
+bool WriteController::start(WriteRequest request)
 {
     if (m_busy) {
-        return;
+        return false;
     }
     m_source = request.source;
     m_writing = !request.checking();
@@ -179,6 +107,19 @@ void WriteController::start(WriteRequest request)
     } else {
         look(std::move(request));
     }
+    return true;
+}
+
+void WriteController::runAsAnswered(WriteRequest request, StyleChoice choice)
+{
+    if (choice == StyleChoice::Cancel) {
+        setBusy(false);
+        emit progressed({}, 0, 0);
+        return;
+    }
+    request.pack.rule = choice == StyleChoice::UpdateOwnStyle ? crestmap::StyleRule::Update
+                                                              : crestmap::StyleRule::AsAsked;
+    run(std::move(request));
 }
 
 // One folder: what its config.xml maps decides whether the user is asked before it is written.
@@ -193,17 +134,10 @@ void WriteController::look(WriteRequest request)
                 crestmap::decide(existing, crestmap::StyleRule::KeepOwn, chosen);
             if (decision.action == crestmap::Decision::Action::Keep) {
                 const QString config = WindowWords::path(
-                    crestmap::joinPath(crestmap::lastPathComponent(request.folder), "config.xml"));
-                const KeepChoice choice =
-                    m_prompts.chooseKeep(m_window, config, existing, decision.style, chosen);
-                if (choice == KeepChoice::Cancel) {
-                    setBusy(false);
-                    emit progressed({}, 0, 0);
-                    return;
-                }
-                request.pack.rule = choice == KeepChoice::UpdateOwnStyle
-                                        ? crestmap::StyleRule::Update
-                                        : crestmap::StyleRule::AsAsked;
+                    crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
+                runAsAnswered(std::move(request), m_prompts.chooseKeep(m_window, config, existing,
+                                                                       decision.style, chosen));
+                return;
             }
             run(std::move(request));
         });
@@ -212,42 +146,23 @@ void WriteController::look(WriteRequest request)
 // Several folders: first what they hold, then, for a write, the user's word on the plan.
 void WriteController::survey(WriteRequest request)
 {
-    m_surveying = true;
+    m_progress->surveying = true;
     emit progressed(progressText(), 0, 0);
-    auto progress = m_progress;
-    const crestmap::StylePair style = *request.pack.style;
-    // Taken before the request moves into what follows the survey.
-    const std::string folder = request.folder;
-    const std::vector<std::string> folders = request.pack.folders;
-    inBackground(
-        [folder, folders, style, progress, checking = request.checking()] {
-            // A check needs only the totals; a write's plan also compares each folder's file.
-            return checking ? crestmap::sizeOfPack(folder, &progress->control)
-                            : crestmap::planPack(folder, style, &progress->control, folders);
-        },
-        [this, style, progress,
-         request = std::move(request)](const crestmap::PackPlan& plan) mutable {
-            m_surveying = false;
-            if (progress->control.cancelled()) {
-                setBusy(false);
-                emit progressed({}, 0, 0);
-                return;
-            }
-            request.plannedFolders = plan.folders;
-            request.plannedImages = plan.images;
-            if (!request.checking()) {
-                const PlanChoice choice = m_prompts.choosePlan(m_window, plan, style);
-                if (choice == PlanChoice::Cancel) {
-                    setBusy(false);
-                    emit progressed({}, 0, 0);
-                    return;
-                }
-                request.pack.rule = choice == PlanChoice::UpdateOwnStyles
-                                        ? crestmap::StyleRule::Update
-                                        : crestmap::StyleRule::AsAsked;
-            }
+    auto work = [request, progress = m_progress] { return surveyJob(request, *progress); };
+    inBackground(std::move(work), [this, progress = m_progress, request = std::move(request)](
+                                      const crestmap::PackPlan& plan) mutable {
+        progress->surveying = false;
+        request.plannedFolders = plan.folders;
+        request.plannedImages = plan.images;
+        if (progress->control.cancelled()) {
+            runAsAnswered(std::move(request), StyleChoice::Cancel);
+        } else if (request.checking()) {
             run(std::move(request));
-        });
+        } else {
+            const StyleChoice choice = m_prompts.choosePlan(m_window, plan, *request.pack.style);
+            runAsAnswered(std::move(request), choice);
+        }
+    });
 }
 
 void WriteController::run(WriteRequest request)
@@ -259,7 +174,7 @@ void WriteController::run(WriteRequest request)
         [request = std::move(request), progress = m_progress] {
             return std::make_shared<const WriteReport>(runJob(request, *progress));
         },
-        [this](const std::shared_ptr<const WriteReport>& report) { finish(report); });
+        [this](const SharedReport& report) { finish(report); });
 }
 
 void WriteController::finish(const SharedReport& report)
@@ -276,8 +191,15 @@ void WriteController::finish(const SharedReport& report)
     // Asked something meanwhile, the user hears of the write once that is answered.
     if (m_paused) {
         m_held.emplace(alert, report->journal);
-    } else if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
-        undo(report->journal);
+    } else {
+        showAlert(alert, report->journal);
+    }
+}
+
+void WriteController::showAlert(const ResultAlert& alert, const std::string& journal)
+{
+    if (m_prompts.showResultAlert(m_window, alert) == AlertAnswer::Undo) {
+        undo(journal);
     }
 }
 
@@ -290,10 +212,10 @@ void WriteController::undo(const std::string& shown)
     if (!last) {
         crestmap::UndoOutcome nothing;
         nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
-        emit undone(WindowWords::undo(nothing));
+        say(FileWords::undo(nothing));
         return;
     }
-    if (last->name != shown && !m_prompts.confirmUndo(m_window, WindowWords::journal(*last))) {
+    if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::journal(*last))) {
         return;
     }
     runUndo({last->name, false});
@@ -307,7 +229,7 @@ void WriteController::runUndo(crestmap::UndoOptions options)
     inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
                  [this, options](const crestmap::UndoOutcome& outcome) {
                      setBusy(false);
-                     emit undone(WindowWords::undo(outcome));
+                     say(FileWords::undo(outcome));
                      if (options.force || outcome.changedSince.empty()) {
                          return;
                      }
@@ -320,4 +242,9 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                          runUndo({options.expected, true});
                      }
                  });
+}
+
+void WriteController::say(const QString& text)
+{
+    emit reported(std::make_shared<const WriteReport>(WriteReport::saying(text)));
 }

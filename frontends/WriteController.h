@@ -1,11 +1,11 @@
 #pragma once
 
+#include "JournalWatch.h"
+#include "Prompts.h"
 #include "ResultAlert.h"
 #include "UndoReplay.h"
 #include "WriteJob.h"
-#include "WriteReport.h"
 
-#include <QFileSystemWatcher>
 #include <QFuture>
 #include <QObject>
 #include <QTimer>
@@ -14,7 +14,6 @@
 #include <optional>
 #include <string>
 
-class Prompts;
 class QWidget;
 
 /// Runs the window's writes, checks and undos on a worker, one at a time, with progress, Cancel
@@ -27,9 +26,9 @@ public:
     WriteController(Prompts& prompts, QWidget* window);
     ~WriteController() override;
 
-    /// Starts a write or a check, after its plan or question where it has one. Ignored while
-    /// another job runs.
-    void start(WriteRequest request);
+    /// Starts a write or a check, after its plan or question where it has one; false, and
+    /// ignored, while another job runs.
+    [[nodiscard]] bool start(WriteRequest request);
     /// Asks the running job to stop: between folders, or within a folder's listing.
     void cancel();
     /// Holds the running job where it is, so that what the user is told stays true, and lets it
@@ -43,24 +42,27 @@ public:
     /// shows, the user is asked first.
     void undo(const std::string& shown);
     /// Looks again at what there is to undo: another program may have written since.
-    void refreshUndo();
+    void refreshUndo() { m_journals->refresh(m_busy); }
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
     /// Whether the running job writes, rather than only looks or checks.
     [[nodiscard]] bool writing() const noexcept { return m_busy && m_writing; }
-    [[nodiscard]] bool canUndo() const noexcept { return !m_busy && m_undoable; }
     /// How far the running job has come, in words, and in a few: "30 of 100 folders".
-    [[nodiscard]] QString progressText() const;
-    [[nodiscard]] QString progressBrief() const;
+    [[nodiscard]] QString progressText() const
+    {
+        return m_progress ? m_progress->text(!m_writing) : QString();
+    }
+    [[nodiscard]] QString progressBrief() const
+    {
+        return m_progress ? m_progress->brief() : QString();
+    }
 
 signals:
     void busyChanged(bool busy);
     /// How far the running job has come, a few times a second; `total` 0 while unknown.
     void progressed(const QString& text, std::size_t done, std::size_t total);
-    /// A job ended, with what it did; the alert follows a write.
+    /// A job ended, with what it did; the alert follows a write. An undo's says it in a line.
     void reported(const SharedReport& report);
-    /// Undo ended, with what it did in a line.
-    void undone(const QString& summary);
     /// Whether there is a write to undo, and the Edit menu's words for it.
     void undoAvailable(bool available, const QString& text);
 
@@ -71,21 +73,22 @@ private:
         m_running = QFuture<void>(future);
         future.then(this, std::move(then));
     }
-    void watchJournals();
     void setBusy(bool busy);
+    /// Runs the request by the rule the user's answer gives it, or ends it unrun on Cancel.
+    void runAsAnswered(WriteRequest request, StyleChoice choice);
     void look(WriteRequest request);
     void survey(WriteRequest request);
     void run(WriteRequest request);
     void finish(const SharedReport& report);
+    void showAlert(const ResultAlert& alert, const std::string& journal);
     void runUndo(crestmap::UndoOptions options);
+    void say(const QString& text);
     void tick();
 
     Prompts& m_prompts;
     QWidget* m_window;
     bool m_busy = false;
     bool m_writing = false;
-    bool m_surveying = false; ///< looking through a pack before its plan or check
-    bool m_undoable = false;
     bool m_abandoned = false;
     bool m_paused = false;
     std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert kept during a pause
@@ -93,5 +96,5 @@ private:
     std::shared_ptr<WriteProgress> m_progress;
     QFuture<void> m_running;
     QTimer m_ticker;
-    QFileSystemWatcher m_journals;
+    JournalWatch* m_journals;
 };

@@ -1,7 +1,9 @@
 #include "WriteJob.h"
 
 #include "FileNames.h"
+#include "FileWords.h"
 #include "PathText.h"
+#include "ReportCollector.h"
 #include "UndoRecorder.h"
 #include "WindowWords.h"
 
@@ -68,52 +70,43 @@ WriteRequest WriteRequest::forUpdate(const WriteReport& check, crestmap::StylePa
     return request;
 }
 
-namespace {
-
-WriteReport check(const WriteRequest& request, WriteProgress& progress)
+crestmap::PackPlan surveyJob(const WriteRequest& request, WriteProgress& progress)
 {
-    WriteReport report;
-    report.base = request.folder;
-    report.pack = request.pack.recursive;
-    report.checked = true;
-    ReportCollector collector(report, &progress);
-    crestmap::PackRequest pack = request.pack;
-    pack.control = &progress.control;
-    pack.verifyImages = true;
-    const crestmap::PackCheck counts = crestmap::checkPack(
-        request.folder, pack,
-        [&collector](const std::string& folder, const crestmap::ConfigCheck& state,
-                     std::optional<crestmap::StylePair> style) {
-            collector.checked(folder, state, style);
-        },
-        &collector);
-    report.written = counts.allCurrent();
-    report.descended = counts.descended;
-    report.pack = report.pack || counts.descended;
-    report.cancelled = progress.control.cancelled();
-    collector.finish(counts.facts(report.tally));
-    return report;
+    return request.checking() ? crestmap::sizeOfPack(request.folder, &progress.control)
+                              : crestmap::planPack(request.folder, *request.pack.style,
+                                                   &progress.control, request.pack.folders);
 }
-
-} // namespace
 
 WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
 {
     if (!request.failure.isEmpty()) {
         return WriteReport::saying(request.failure);
     }
-    if (request.checking()) {
-        return check(request, progress);
-    }
     WriteReport report;
+    report.checked = request.checking();
     // Files chosen one by one are shown by their whole paths.
     report.base = request.source == WriteRequest::Source::Browse ? std::string() : request.folder;
-    report.pack = request.planned();
+    report.pack = report.checked ? request.pack.recursive : request.planned();
     ReportCollector collector(report, &progress);
-    crestmap::UndoRecorder journal(collector, "crestmap", request.folder);
     crestmap::PackRequest pack = request.pack;
     pack.control = &progress.control;
     pack.verifyImages = true;
+    if (report.checked) {
+        const crestmap::PackCheck counts = crestmap::checkPack(
+            request.folder, pack,
+            [&collector](const std::string& folder, const crestmap::ConfigCheck& state,
+                         std::optional<crestmap::StylePair> style) {
+                collector.checked(folder, state, style);
+            },
+            &collector);
+        report.written = counts.allCurrent();
+        report.descended = counts.descended;
+        report.pack = report.pack || counts.descended;
+        report.cancelled = progress.control.cancelled();
+        collector.finish(counts.facts(report.tally));
+        return report;
+    }
+    crestmap::UndoRecorder journal(collector, "crestmap", request.folder);
     // The "Unexpected error: " lines go where a terminal sees them, as they happen.
     report.written = crestmap::writePack(request.folder, pack, journal, std::cout);
     if (!journal.seal()) {
@@ -126,10 +119,8 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     }
     collector.finish(report.tally.facts(request.plannedFolders));
     // One folder that could not be written: the reason is the whole story.
-    using Outcome = crestmap::FolderAccount::Outcome;
-    if (!report.pack && !report.tally.failures().empty() &&
-        report.tally.folders(Outcome::Written) + report.tally.folders(Outcome::Unchanged) == 0) {
-        report.failure = WindowWords::error(report.tally.failures().front().error);
+    if (!report.pack && !report.tally.failures().empty() && report.foldersWritten() == 0) {
+        report.failure = FileWords::error(report.tally.failures().front().error);
         report.facts.clear();
     }
     return report;

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "JobControl.h"
 #include "PackWalk.h"
 #include "StyleSelectors.h"
+#include "WriteProgress.h"
 #include "WriteReport.h"
 
 #include <QList>
 #include <QString>
 #include <QUrl>
-#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -58,14 +57,9 @@ struct WriteRequest {
     }
 };
 
-/// What a running job has done so far, and what holds or stops it; shared with the window.
-struct WriteProgress {
-    std::atomic<std::size_t> folders{0};
-    std::atomic<std::size_t> images{0};
-    std::atomic<std::size_t> totalFolders{0}; ///< 0 until known
-    std::atomic<std::size_t> totalImages{0};
-    crestmap::JobControl control;
-};
+/// What a job of several folders has ahead of it: a check's totals, or a write's plan, which also
+/// compares each folder's config.xml. Meant for a worker thread, as runJob.
+[[nodiscard]] crestmap::PackPlan surveyJob(const WriteRequest& request, WriteProgress& progress);
 
 /// Runs a write or a check to its end, or until stopped, on the calling thread, keeping in the
 /// undo journal what a write replaces. Meant for a worker thread: it touches no widget.

@@ -16,8 +16,6 @@
 #include <unordered_map>
 #include <vector>
 
-struct WriteProgress;
-
 /// One row of the results: an image and the picture it maps to, a folder's verdict, or a problem
 /// and its reason.
 struct ResultRow {
@@ -81,22 +79,24 @@ struct WriteReport {
     [[nodiscard]] QString summary() const;
     /// The summary, or a plain warning when a selection of files gave no record at all.
     [[nodiscard]] QString statusLine() const;
-    /// The facts a line each, the folders that failed, and the first files without a record.
-    [[nodiscard]] QString details() const;
     /// The record line of a row whose image has one.
     [[nodiscard]] std::optional<std::string> recordOf(const ResultRow& row) const;
+    /// The folders whose config.xml was written or found current.
+    [[nodiscard]] std::size_t foldersWritten() const noexcept
+    {
+        return tally.folders(crestmap::FolderAccount::Outcome::Written) +
+               tally.folders(crestmap::FolderAccount::Outcome::Unchanged);
+    }
     /// The config.xml the write wrote or found current, and its folder; empty when none.
     [[nodiscard]] QString writtenFolder() const;
+    /// The folder the rows are of, as the title names it; empty when none.
+    [[nodiscard]] QString shownFolder() const;
     /// The text a row is sorted by in `column`, and the folder it is shown in.
     [[nodiscard]] std::string_view sortText(const ResultRow& row, ResultColumn column) const;
     [[nodiscard]] std::string_view folderOf(const ResultRow& row) const;
     /// Set in the rank of every row that needs no attention.
     static constexpr std::uint32_t notProblemBit = 1U << 31;
 };
-
-/// The ranks of a report's rows, for `WriteReport::ranks`.
-[[nodiscard]] std::array<std::vector<std::uint32_t>, resultColumns>
-rankRows(const WriteReport& report);
 
 /// The folder part of a path relative to a pack's top: "." for the top itself.
 [[nodiscard]] std::string_view folderPart(std::string_view relativePath);
@@ -107,36 +107,3 @@ rankRows(const WriteReport& report);
 /// A finished write's report, shared by whoever shows it rather than copied: its rows can
 /// number hundreds of thousands.
 using SharedReport = std::shared_ptr<const WriteReport>;
-
-/// Turns a write's or a check's account into a report as it is made; a folder's rows join only
-/// once its outcome is known.
-class ReportCollector : public crestmap::WriteListener {
-public:
-    explicit ReportCollector(WriteReport& report, WriteProgress* progress = nullptr)
-        : m_report(report), m_progress(progress)
-    {}
-
-    [[nodiscard]] crestmap::EntryDetail entryDetail() const override
-    {
-        return crestmap::EntryDetail::Pictures;
-    }
-    void entry(const crestmap::EntryAccount& entry) override;
-    void folder(const crestmap::FolderAccount& folder) override;
-    void problem(const crestmap::ProblemAccount& problem) override;
-    /// One folder of a check, after its entries.
-    void checked(const std::string& folder, const crestmap::ConfigCheck& check,
-                 std::optional<crestmap::StylePair> style);
-
-    /// Puts the problems first and states the facts; call once the job is over.
-    void finish(std::vector<crestmap::Fact> facts);
-
-private:
-    [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
-    [[nodiscard]] std::string relativeFolder(std::string_view folder) const;
-    void folderDone(std::string_view folder, std::size_t images,
-                    std::optional<crestmap::StylePair> style);
-
-    WriteReport& m_report;
-    WriteProgress* m_progress;
-    std::size_t m_folderStart = 0; ///< the first row of the folder under way
-};

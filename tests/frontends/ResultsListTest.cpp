@@ -1,4 +1,5 @@
 #include "NaturalOrder.h"
+#include "ReportCollector.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
@@ -85,6 +86,7 @@ protected:
         report->base = "/packs";
         report->pack = pack;
         report->rows = std::move(rows);
+        ReportCollector(*report).finish({});
         panel().showReport(report);
     }
 
@@ -95,7 +97,8 @@ protected:
 };
 
 // A mixed pack at the window's first size: every name and reason reads in full (also run at
-// twice the scale).
+// twice the scale); a name with a new line reads on its row, marked, and a name of 255 bytes
+// leaves the reasons beside it room to read in full.
 TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
 {
 #ifdef _WIN32
@@ -125,6 +128,12 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
                 << index.data().toString().toStdString();
         }
     }
+
+    show({{ResultRow::Kind::NoRecord, SkipReason::UnwritableName, "new\nline.png", {}},
+          {ResultRow::Kind::Mapped, {}, std::string(251, 'n') + ".png", "club/n/logo"}});
+    EXPECT_EQ(results().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
+    const QModelIndex reason = results().index(0, ResultsModel::PictureColumn);
+    EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
 }
 
 // Numbers sort as numbers, problems first either way, by image, picture and folder alike.
@@ -188,23 +197,6 @@ TEST(NaturalOrder, KeyAndComparisonAgreeOnRandomNames)
     }
 }
 
-// A name with a new line reads on its row, marked; a name of 255 bytes leaves the reasons
-// beside it room to read in full.
-TEST_F(ResultsList, AwkwardNamesKeepToTheirRowsAndColumns)
-{
-#ifdef _WIN32
-    GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux; Wine's "
-                    "stand-ins for Windows' own fonts are wider";
-#endif
-    const std::string longName = std::string(251, 'n') + ".png";
-    m_window.resize(960, 760);
-    show({{ResultRow::Kind::NoRecord, SkipReason::UnwritableName, "new\nline.png", {}},
-          {ResultRow::Kind::Mapped, {}, longName, "graphics/pictures/club/n/logo"}});
-    EXPECT_EQ(results().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
-    const QModelIndex reason = results().index(0, ResultsModel::PictureColumn);
-    EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
-}
-
 // The selected row stays selected as the list is sorted and filtered, and Copy Path copies that
 // row's path: its own bytes, for a name that is not UTF-8.
 TEST_F(ResultsList, TheSelectionFollowsItsRow)
@@ -230,7 +222,8 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
 }
 
 // Shift+F10 opens the current row's menu, which speaks of what the row is; Copy Record is off
-// for a row without a record, and copies the record of a clashing image, which still has one.
+// for a row without a record, and copies the record of a clashing image, which still has one;
+// Enter opens a row's image.
 TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
 {
     test::makeFiles(m_dir.path(), {"1234.png"}, test::pngSignature);
@@ -249,24 +242,19 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
               "<record from=\"1234\" to=\"graphics/pictures/club/1234/logo\"/>");
     EXPECT_EQ(status(), "Copied the record of 1 row");
 
-    show({{ResultRow::Kind::KeptFolder, {}, "/packs/kits", "kept: maps kits"}});
-    select("kits");
-    EXPECT_EQ(menuWith("-").front(), "&Open Folder");
-}
-
-// Nothing that opens a file keeps the window waiting, and what does not open is said.
-TEST_F(ResultsList, OpeningWithNothingToOpenItSaysSo)
-{
-    writeFile(m_dir.path() / "1.png", test::pngSignature);
-    write(m_dir.path());
-    select("1.png");
-    const QString shown = QDir::toNativeSeparators(QString::fromStdString(m_dir / "1.png"));
+    // Nothing that opens a file keeps the window waiting, and what does not open is said.
+    select("1234.png");
+    const QString shown = QDir::toNativeSeparators(QString::fromStdString(m_dir / "1234.png"));
     m_prompts.openTrouble = Opening::Failed;
     QTest::keyClick(&view(), Qt::Key_Return);
     EXPECT_EQ(status(), "Nothing could open " + shown);
     m_prompts.openTrouble = Opening::NoAnswer;
     QTest::keyClick(&view(), Qt::Key_Return);
     EXPECT_EQ(status(), "The program for " + shown + " has not answered yet");
+
+    show({{ResultRow::Kind::KeptFolder, {}, "/packs/kits", "kept: maps kits"}});
+    select("kits");
+    EXPECT_EQ(menuWith("-").front(), "&Open Folder");
 }
 
 } // namespace

@@ -7,7 +7,10 @@
 #include "ResultAlert.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
+#include "ResultsProxy.h"
+#include "ResultsView.h"
 #include "TestSupport.h"
+#include "WindowWords.h"
 #include "WriteController.h"
 
 #include <QAbstractButton>
@@ -31,6 +34,16 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+namespace crestmap {
+
+// A failed comparison of facts shows their words.
+inline void PrintTo(const Fact& fact, std::ostream* out)
+{
+    *out << WindowWords::facts({fact}).toStdString();
+}
+
+} // namespace crestmap
+
 namespace crestmap::test {
 
 /// Answers the window's dialogs from a script, and keeps what it was asked to show or open.
@@ -39,39 +52,35 @@ public:
     std::deque<QList<QUrl>> fileAnswers;
     std::deque<QUrl> folderAnswers;
     std::function<void()> whileAsked; ///< runs inside each question, as a nested loop would
-    PlanChoice planAnswer = PlanChoice::UpdateOwnStyles;
-    KeepChoice keepAnswer = KeepChoice::UpdateOwnStyle;
-    AlertAnswer alertAnswer = AlertAnswer::Ok;
-    bool undoAnswer = true;
+    StyleChoice planAnswer = StyleChoice::UpdateOwnStyle;
+    StyleChoice keepAnswer = StyleChoice::UpdateOwnStyle;
     bool forceAnswer = false;
     bool quitAnswer = true;
     std::vector<QString> questions; ///< every question, in the words it was asked
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
-    QStringList folderTitles; ///< write or check, as the folder dialog was opened
+    QStringList dialogs; ///< "browse", or write or check and where the folder dialog started
     QList<QString> opened;
     std::optional<Opening> openTrouble; ///< as on a desktop with no program for the file
-    int dialogsShown = 0;
 
     QList<QUrl> chooseImageFiles(QWidget*) override
     {
-        ++dialogsShown;
+        dialogs << "browse";
         asked({});
-        return take(fileAnswers, {});
+        return take(fileAnswers);
     }
     QUrl chooseFolder(QWidget*, bool checking, const QString& start) override
     {
-        ++dialogsShown;
-        folderTitles << (checking ? "check " : "write ") + start;
-        return take(folderAnswers, {});
+        dialogs << (checking ? "check " : "write ") + start;
+        return take(folderAnswers);
     }
-    PlanChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
     {
         plans.push_back(plan);
         return planAnswer;
     }
-    KeepChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
-                          std::optional<crestmap::StylePair> own, crestmap::StylePair) override
+    StyleChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
+                           std::optional<crestmap::StylePair> own, crestmap::StylePair) override
     {
         asked(config + (own ? " maps its own style" : " is cut short"));
         return keepAnswer;
@@ -79,7 +88,7 @@ public:
     bool confirmUndo(QWidget*, const QString& write) override
     {
         asked("undo " + write);
-        return undoAnswer;
+        return true;
     }
     bool confirmForce(QWidget*, const QStringList& files) override
     {
@@ -89,7 +98,7 @@ public:
     AlertAnswer showResultAlert(QWidget*, const ResultAlert& alert) override
     {
         alerts.push_back(alert);
-        return alertAnswer;
+        return AlertAnswer::Ok;
     }
     bool confirmQuit(QWidget*, const QString& progress) override
     {
@@ -104,10 +113,7 @@ public:
             trouble(*openTrouble);
         }
     }
-    void showInFolder(const QString& path, const std::function<void(Opening)>&) override
-    {
-        opened << "folder of " + path;
-    }
+    void showInFolder(const QString&, const std::function<void(Opening)>&) override {}
 
 private:
     void asked(const QString& question)
@@ -119,13 +125,14 @@ private:
             whileAsked();
         }
     }
-    template <typename T> static T take(std::deque<T>& answers, T otherwise)
+    template <typename T> static T take(std::deque<T>& answers)
     {
-        if (!answers.empty()) {
-            otherwise = answers.front();
-            answers.pop_front();
+        if (answers.empty()) {
+            return {};
         }
-        return otherwise;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 };
 
@@ -202,6 +209,8 @@ protected:
     QString status() { return m_window.statusBar()->currentMessage(); }
     ResultsPanel& panel() { return *child<ResultsPanel>("resultsPanel"); }
     QAbstractItemModel& results() { return panel().proxy(); }
+    // The facts of the report the list shows: what its summary words.
+    const std::vector<Fact>& facts() { return panel().model().report().facts; }
 
     // Each row of the results as "image | picture or reason", in view order.
     QStringList rows()
@@ -224,7 +233,7 @@ protected:
     }
 
     ScriptedPrompts m_prompts;
-    MainWindow m_window{&m_prompts, &m_prompts};
+    MainWindow m_window{m_prompts, m_prompts};
     TempDir m_dir;
 };
 

@@ -1,0 +1,174 @@
+#include "ReportCollector.h"
+
+#include "FileNames.h"
+#include "FileWords.h"
+#include "NaturalOrder.h"
+#include "WindowWords.h"
+#include "WriteJob.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// Each row's place in each column's natural order, its problems first.
+std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport& report)
+{
+    // The natural keys decide most places; only rows alike in their first eight bytes past the
+    // part all the texts share are compared number by number.
+    std::array<std::vector<std::uint32_t>, resultColumns> ranks;
+    const std::vector<ResultRow>& rows = report.rows;
+    const auto count = static_cast<std::uint32_t>(rows.size());
+    for (std::size_t c = 0; c < resultColumns && count > 0; ++c) {
+        const auto column = static_cast<ResultColumn>(c);
+        const auto text = [&](std::uint32_t r) { return report.sortText(rows[r], column); };
+        std::string_view shared = text(0);
+        for (std::uint32_t r = 1; r < count; ++r) {
+            shared = shared.substr(0, sharedStart(shared, text(r)));
+        }
+        std::vector<std::uint64_t> keys(count);
+        for (std::uint32_t r = 0; r < count; ++r) {
+            const auto kind = static_cast<unsigned char>(
+                column == ResultColumn::Picture ? static_cast<int>(rows[r].kind) : 0);
+            keys[r] = naturalKey(kind, text(r).substr(shared.size()));
+        }
+        std::vector<std::uint32_t> order(count);
+        std::iota(order.begin(), order.end(), 0U);
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            if (keys[a] != keys[b]) {
+                return keys[a] < keys[b];
+            }
+            const int natural = naturalCompare(text(a), text(b));
+            return natural != 0 ? natural < 0 : a < b;
+        });
+        ranks[c].resize(count);
+        for (std::uint32_t place = 0; place < count; ++place) {
+            const bool problem = rows[order[place]].problem();
+            ranks[c][order[place]] = place | (problem ? 0 : WriteReport::notProblemBit);
+        }
+    }
+    return ranks;
+}
+
+} // namespace
+
+std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
+{
+    const std::string& base = m_report.base;
+    if (folder.empty() || folder == base) {
+        return std::string(name);
+    }
+    return crestmap::joinPath(relativeTo(folder, base), name);
+}
+
+std::string ReportCollector::relativeFolder(std::string_view folder) const
+{
+    const std::string& base = m_report.base;
+    return base.empty() ? "." : std::string(relativeTo(folder, base));
+}
+
+void ReportCollector::entry(const crestmap::EntryAccount& entry)
+{
+    m_report.tally.entry(entry);
+    if (m_progress != nullptr) {
+        ++m_progress->images;
+    }
+    ResultRow row;
+    row.path = shownPath(entry.folder, entry.name);
+    if (entry.reason) {
+        row.kind = *entry.reason == crestmap::SkipReason::ExtensionCase
+                       ? ResultRow::Kind::PassedOver
+                       : ResultRow::Kind::NoRecord;
+        row.reason = *entry.reason;
+    } else {
+        row.text = entry.picture;
+    }
+    m_report.rows.push_back(std::move(row));
+}
+
+void ReportCollector::folderDone(std::string_view folder, std::size_t images,
+                                 std::optional<crestmap::StylePair> style)
+{
+    const std::string relative = relativeFolder(folder);
+    m_report.folderImages[relative] = images;
+    if (style) {
+        m_report.folderStyles[relative] = *style;
+    }
+    if (m_progress != nullptr) {
+        ++m_progress->folders;
+    }
+    m_folderStart = m_report.rows.size();
+}
+
+void ReportCollector::folder(const crestmap::FolderAccount& folder)
+{
+    m_report.tally.folder(folder);
+    using Outcome = crestmap::FolderAccount::Outcome;
+    // A folder's rows stand only once its outcome is known: they go again if it has no document.
+    const bool documented = folder.outcome == Outcome::Written ||
+                            folder.outcome == Outcome::Unchanged ||
+                            folder.outcome == Outcome::NoImages;
+    if (!documented) {
+        m_report.rows.resize(m_folderStart);
+    }
+    const bool failed =
+        folder.outcome == Outcome::Unreadable || folder.outcome == Outcome::Unwritable;
+    if (failed || folder.outcome == Outcome::Kept || folder.outcome == Outcome::NotMapped) {
+        m_report.rows.push_back(
+            {failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
+             {},
+             std::string(folder.folder),
+             FileWords::folder(folder).toStdString()});
+    }
+    folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt);
+}
+
+void ReportCollector::checked(const std::string& folder, const crestmap::ConfigCheck& check,
+                              std::optional<crestmap::StylePair> style)
+{
+    using State = crestmap::ConfigCheck::State;
+    const bool current = check.current();
+    if (check.state == State::Unreadable) {
+        m_report.rows.resize(m_folderStart);
+    }
+    m_report.rows.push_back({check.state == State::Unreadable ? ResultRow::Kind::FailedFolder
+                             : current                        ? ResultRow::Kind::CurrentFolder
+                                                              : ResultRow::Kind::OutdatedFolder,
+                             {},
+                             folder,
+                             FileWords::check(check).toStdString()});
+    // What an update writes: stale and missing files, not another program's, nor one it would
+    // keep or cannot read.
+    const bool writable = check.state == State::Stale || check.state == State::Missing ||
+                          (check.state == State::CutShort && style);
+    if (!current && writable) {
+        m_report.outdated.push_back(folder);
+    }
+    folderDone(folder, check.images, style);
+}
+
+void ReportCollector::problem(const crestmap::ProblemAccount& problem)
+{
+    m_report.tally.problem(problem);
+    const bool clash = problem.kind == crestmap::ProblemAccount::Kind::Clash;
+    // A problem found within a folder stays, whatever becomes of the folder's other rows.
+    m_folderStart = m_report.rows.size() + 1;
+    m_report.rows.push_back(
+        {clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
+         {},
+         shownPath(problem.folder, problem.name),
+         clash ? std::string(problem.other) : FileWords::image(problem.image).toStdString()});
+}
+
+void ReportCollector::finish(std::vector<crestmap::Fact> facts)
+{
+    m_report.facts = std::move(facts);
+    std::stable_sort(m_report.rows.begin(), m_report.rows.end(),
+                     [](const ResultRow& a, const ResultRow& b) { return a.kind < b.kind; });
+    // The problem rows come first; where they end is where the sorted kinds cross.
+    m_report.problems = static_cast<std::size_t>(
+        std::partition_point(m_report.rows.begin(), m_report.rows.end(),
+                             [](const ResultRow& row) { return row.problem(); }) -
+        m_report.rows.begin());
+    m_report.ranks = rankRows(m_report);
+}

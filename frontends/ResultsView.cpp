@@ -1,0 +1,146 @@
+#include "ResultsView.h"
+
+#include "ResultsModel.h"
+#include "ResultsProxy.h"
+#include "ThumbnailLoader.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+constexpr int rowsAtLeast = 4;
+/// Rows measured to size a column, however many there are.
+constexpr std::size_t sampledRows = 64;
+
+// Names keep their start and extension when cut, folders their count; reasons and pictures read
+// from the start.
+class ResultsDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode =
+            index.column() == ResultsModel::PictureColumn ? Qt::ElideRight : Qt::ElideMiddle;
+    }
+};
+
+} // namespace
+
+ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* parent)
+    : QTableView(parent), m_model(model), m_proxy(proxy)
+{
+    setObjectName(QStringLiteral("resultsView"));
+    setModel(proxy);
+    setItemDelegate(new ResultsDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One Tab stop: the arrows move within the list, Tab leaves it.
+    setTabKeyNavigation(false);
+    setSortingEnabled(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    setShowGrid(false);
+    setWordWrap(false);
+    setIconSize(model->thumbnails().box());
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Fixed row heights: a hundred thousand rows cost nothing to lay out.
+    const int rowHeight = model->thumbnails().box().height() + 4;
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    QHeaderView* header = horizontalHeader();
+    // Names and folders are sized from a sample of what they hold, when a report is shown, not
+    // on every change of a row; the picture takes the width that is left.
+    header->setResizeContentsPrecision(static_cast<int>(sampledRows));
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
+    setColumnHidden(ResultsModel::FolderColumn, true);
+    setMinimumHeight(header->sizeHint().height() + rowsAtLeast * rowHeight + 2 * frameWidth());
+
+    connect(proxy, &QAbstractItemModel::layoutChanged, this, &ResultsView::updateRowsInView);
+    connect(proxy, &QAbstractItemModel::modelReset, this, &ResultsView::updateRowsInView);
+    connect(proxy, &QAbstractItemModel::rowsInserted, this, &ResultsView::updateRowsInView);
+    connect(proxy, &QAbstractItemModel::rowsRemoved, this, &ResultsView::updateRowsInView);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column) {
+        m_sizedByUser = m_sizedByUser || (!m_sizing && column != ResultsModel::PictureColumn);
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultsView::updateRowsInView);
+}
+
+void ResultsView::clearSort()
+{
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_proxy->sort(-1);
+}
+
+void ResultsView::fitColumns(bool folders)
+{
+    setColumnHidden(ResultsModel::FolderColumn, !folders);
+    m_sizedByUser = false;
+    QHeaderView* header = horizontalHeader();
+    for (const int column :
+         {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
+        // The header's own text sets the least, so that it reads in full over an empty list.
+        int widest = header->sectionSizeHint(column);
+        for (const int row : m_model->widthSample(column, sampledRows)) {
+            widest = std::max(
+                widest,
+                sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column))).width());
+        }
+        m_wanted[static_cast<std::size_t>(column)] = widest;
+    }
+    shareWidth();
+}
+
+void ResultsView::shareWidth()
+{
+    if (m_sizedByUser) {
+        return;
+    }
+    const int room = viewport()->width();
+    const bool folders = !isColumnHidden(ResultsModel::FolderColumn);
+    const int picture = m_wanted[ResultsModel::PictureColumn];
+    int folder = folders ? m_wanted[ResultsModel::FolderColumn] : 0;
+    // A very long name or folder gives way to the pictures before they must be cut.
+    int file = std::min(m_wanted[ResultsModel::FileColumn],
+                        std::max(room * 2 / 5, room - picture - folder));
+    folder = std::min(folder, std::max(room / 3, room - picture - file));
+    if (const int all = file + picture + folder; all > room) {
+        // Too narrow for all: each column gives up its share.
+        file = file * room / all;
+        folder = folder * room / all;
+    }
+    m_sizing = true;
+    horizontalHeader()->resizeSection(ResultsModel::FileColumn, file);
+    if (folders) {
+        horizontalHeader()->resizeSection(ResultsModel::FolderColumn, folder);
+    }
+    m_sizing = false;
+}
+
+void ResultsView::resizeEvent(QResizeEvent* event)
+{
+    // The columns share the viewport's new width before the view lays itself out in it.
+    shareWidth();
+    QTableView::resizeEvent(event);
+    updateRowsInView();
+}
+
+void ResultsView::updateRowsInView()
+{
+    const int first = rowAt(0);
+    std::vector<int> rows;
+    if (first >= 0) {
+        int last = rowAt(viewport()->height() - 1);
+        last = last < 0 ? m_proxy->rowCount() - 1 : last;
+        for (int row = first; row <= last; ++row) {
+            rows.push_back(m_proxy->mapToSource(m_proxy->index(row, 0)).row());
+        }
+    }
+    m_model->setRowsInView(rows);
+}

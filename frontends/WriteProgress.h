@@ -1,0 +1,28 @@
+#pragma once
+
+#include "JobControl.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <atomic>
+#include <cstddef>
+
+/// What a running job has done so far, and what holds or stops it; shared with the window, which
+/// says it in the running job's words.
+struct WriteProgress {
+    Q_DECLARE_TR_FUNCTIONS(WriteController)
+
+public:
+    std::atomic<std::size_t> folders{0};
+    std::atomic<std::size_t> images{0};
+    std::atomic<std::size_t> totalFolders{0}; ///< 0 until known
+    std::atomic<std::size_t> totalImages{0};
+    crestmap::JobControl control;
+    bool surveying = false; ///< looking through a pack before its plan or check; window's only
+
+    /// How far a write, or a check, has come: "Writing 30 of 100 folders · 1,200 of 4,000
+    /// images", or that it is still looking through the folders.
+    [[nodiscard]] QString text(bool checking) const;
+    /// How far a write has come, in a few words: "30 of 100 folders".
+    [[nodiscard]] QString brief() const;
+};
