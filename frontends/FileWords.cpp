@@ -13,8 +13,9 @@ namespace {
 
 QString kindWords(InputFile::Kind kind)
 {
-    // What a path turned out to be, said in parentheses after what it is not.
     static constexpr std::array<const char*, 5> words{
+        //: What a path is, as the four after it, in brackets after “not a PNG image” or “not a
+        //: mapping file”
         QT_TRANSLATE_NOOP("WindowWords", "a file"), QT_TRANSLATE_NOOP("WindowWords", "a folder"),
         QT_TRANSLATE_NOOP("WindowWords", "a named pipe"),
         QT_TRANSLATE_NOOP("WindowWords", "a socket"), QT_TRANSLATE_NOOP("WindowWords", "a device")};
@@ -30,6 +31,7 @@ QString FileWords::image(const ImageProblem& problem)
         //: An image's row; %1: the system's reason, as “Permission denied”
         return tr("cannot be read: %1").arg(QString::fromStdString(problem.reason));
     }
+    //: What an image file holds, as the three after it, in brackets after “not a PNG image”
     const QString what = problem.holds == Holds::Nothing    ? tr("0 bytes")
                          : problem.holds == Holds::Text     ? tr("it holds text")
                          : problem.holds == Holds::Html     ? tr("it holds HTML")
@@ -79,7 +81,11 @@ QString FileWords::file(const MappingScan& file)
                : file.empty ? tr("not a mapping file (it is empty)")
                             : tr("not a mapping file");
     }
-    return file.state == State::Missing ? tr("missing") : tr("it maps no records of a style");
+    if (file.state == State::Missing) {
+        //: A folder's row: it has no config.xml
+        return tr("missing");
+    }
+    return tr("it maps no records of a style");
 }
 
 QString FileWords::check(const ConfigCheck& check)
@@ -87,8 +93,11 @@ QString FileWords::check(const ConfigCheck& check)
     using State = ConfigCheck::State;
     switch (check.state) {
     case State::Current:
-        return check.otherLayout ? tr("current: the same records in another order or layout")
-                                 : tr("current");
+        if (check.otherLayout) {
+            return tr("current: the same records in another order or layout");
+        }
+        //: A folder's row: its config.xml holds what a write would write
+        return tr("current");
     case State::Stale: {
         if (check.stale != ConfigCheck::Stale::Records) {
             return check.stale == ConfigCheck::Stale::Options
@@ -123,6 +132,7 @@ QString FileWords::check(const ConfigCheck& check)
     case State::Unreadable:
         return check.error ? error(*check.error) : tr("could not be read");
     case State::NoImages:
+        //: A folder's row: it holds no images to map
         return tr("no images");
     default:
         return file(check.file);

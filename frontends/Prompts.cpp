@@ -35,6 +35,7 @@ void giveRoom(QFileDialog& dialog)
     const QLocale locale;
     const int margin = metrics.averageCharWidth() * 4;
     const QStringList widest{
+        //: Only measured, never shown: the file dialog's name for the type of a .jpg file
         locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
         locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
     for (int column = 1; column <= widest.size(); ++column) {
@@ -55,7 +56,7 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     }
     if (count > sample.size()) {
         //: More folders, after a list of ten
-        lines << DialogPrompts::tr("  … and %n more", nullptr,
+        lines << DialogPrompts::tr("  … and %Ln more", nullptr,
                                    static_cast<int>(count - sample.size()));
     }
     return lines.join(QLatin1Char('\n'));
@@ -115,14 +116,14 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     const QString style = WindowWords::style(chosen);
     QStringList body;
     if (plan.replaces > 0) {
-        body << tr("Updating each folder in its own style changes %n config.xml file(s) (new "
+        body << tr("Updating each folder in its own style changes %Ln config.xml file(s) (new "
                    "images get their records):",
                    nullptr, static_cast<int>(plan.replaces))
              << folderLines(plan.updatedSample, plan.replaces + plan.creates, false);
     }
     if (plan.creates > 0) {
         //: %1: the style chosen, as “club logos”
-        body << tr("%n folder(s) without a config.xml get one as %1.", nullptr,
+        body << tr("%Ln folder(s) without a config.xml get one as %1.", nullptr,
                    static_cast<int>(plan.creates))
                     .arg(style);
         if (plan.replaces == 0) {
@@ -130,18 +131,18 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
         }
     }
     if (plan.unchanged > 0) {
-        body << tr("%n config.xml file(s) already current stay as they are.", nullptr,
+        body << tr("%Ln config.xml file(s) already current stay as they are.", nullptr,
                    static_cast<int>(plan.unchanged));
     }
     if (plan.cutShort > 0) {
-        body << tr("%n config.xml file(s) cut short are kept by an update; writing all replaces "
+        body << tr("%Ln config.xml file(s) cut short are kept by an update; writing all replaces "
                    "them:",
                    nullptr, static_cast<int>(plan.cutShort))
              << folderLines(plan.cutShortSample, plan.cutShort, false);
     }
     if (plan.otherStyle > 0) {
         //: %1: the style chosen, as “club logos”
-        body << tr("Writing all as %1 would change the style of %n folder(s):", nullptr,
+        body << tr("Writing all as %1 would change the style of %Ln folder(s):", nullptr,
                    static_cast<int>(plan.otherStyle))
                     .arg(style)
              << folderLines(plan.otherStyleSample, plan.otherStyle, true);
@@ -153,7 +154,7 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     }
     const int choice =
         ask(parent, QMessageBox::Question,
-            tr("Write config.xml in %n folder(s)?", nullptr, static_cast<int>(plan.folders)),
+            tr("Write config.xml in %Ln folder(s)?", nullptr, static_cast<int>(plan.folders)),
             body.join(QLatin1Char('\n')),
             {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2);
     return choice == 0   ? StyleChoice::UpdateOwnStyle
@@ -205,7 +206,7 @@ bool DialogPrompts::confirmUndo(QWidget* parent, const QString& question)
 bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files)
 {
     return ask(parent, QMessageBox::Warning,
-               tr("%n config.xml file(s) changed since the write:", nullptr,
+               tr("%Ln config.xml file(s) changed since the write:", nullptr,
                   static_cast<int>(files.size())) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
                tr("Put back the old copies over the changes? The changes are lost."),

@@ -248,6 +248,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
+    //: The titles of the list's columns: this, the picture an image maps to, and its folder
     return section == FileColumn      ? tr("Image")
            : section == PictureColumn ? tr("Picture it maps to")
                                       : tr("Folder");

@@ -25,6 +25,8 @@ QString WindowWords::style(StylePair style)
 {
     // Whole phrases, so that each language can put its words in its own order.
     static constexpr std::array<std::array<const char*, 4>, 4> logos{{
+        //: What a style's pictures are, as this and the rest of its table: put into sentences
+        //: such as “Write all as %1” and “kept: it maps %1”
         {QT_TR_NOOP("club logos"), QT_TR_NOOP("nation logos"), QT_TR_NOOP("competition logos"),
          QT_TR_NOOP("media source logos")},
         {QT_TR_NOOP("club icons"), QT_TR_NOOP("nation icons"), QT_TR_NOOP("competition icons"),
@@ -56,6 +58,7 @@ QString WindowWords::style(StylePair style)
 
 QString WindowWords::choice(const char* group, std::int64_t value)
 {
+    //: A choice of the Graphic style group, as the six after it
     static constexpr std::array<const char*, 7> graphic{QT_TR_NOOP("Logo"),
                                                         QT_TR_NOOP("Icon"),
                                                         QT_TR_NOOP("Logo background, left"),
@@ -63,11 +66,13 @@ QString WindowWords::choice(const char* group, std::int64_t value)
                                                         QT_TR_NOOP("Portrait"),
                                                         QT_TR_NOOP("Kit"),
                                                         QT_TR_NOOP("Background")};
+    //: A choice of the Logo type group, as the three after it
     static constexpr std::array<const char*, 4> logo{QT_TR_NOOP("Club"), QT_TR_NOOP("Nation"),
                                                      QT_TR_NOOP("Competition"),
                                                      QT_TR_NOOP("Media source")};
     static constexpr std::array<const char*, 2> kit{QT_TR_NOOP("Kit"), QT_TR_NOOP("Kit texture")};
     static constexpr std::array<const char*, 4> background{
+        //: A choice of the Background type group, as the three after it
         QT_TR_NOOP("Team"), QT_TR_NOOP("Stadium"), QT_TR_NOOP("Competition"), QT_TR_NOOP("Person")};
     const std::string_view which(group);
     return which == "graphicStyle" ? tr(graphic[indexOf(graphicStyleChoices, value)])
@@ -205,9 +210,4 @@ QString WindowWords::readable(QString text)
         }
     }
     return text;
-}
-
-QString WindowWords::number(std::size_t count)
-{
-    return QLocale().toString(static_cast<qulonglong>(count));
 }

@@ -37,8 +37,6 @@ public:
     [[nodiscard]] static QString isolated(const QString& name);
     /// Text for one line: control characters, which would break it or vanish, as symbols.
     [[nodiscard]] static QString readable(QString text);
-    /// A count in the form of the window's language.
-    [[nodiscard]] static QString number(std::size_t count);
 };
 
 /// A count as the plural forms of a translation take it.

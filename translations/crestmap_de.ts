@@ -5,14 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>JPEG-Bild</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … und %n weiterer</numerusform>
-            <numerusform>  … und %n weitere</numerusform>
+            <numerusform>  … und %Ln weiterer</numerusform>
+            <numerusform>  … und %Ln weitere</numerusform>
         </translation>
     </message>
     <message>
@@ -32,40 +33,40 @@
         <translation>Ordner schreiben</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %n config.xml-Datei (neue Bilder erhalten ihre Einträge):</numerusform>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %n config.xml-Dateien (neue Bilder erhalten ihre Einträge):</numerusform>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Datei (neue Bilder erhalten ihre Einträge):</numerusform>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Dateien (neue Bilder erhalten ihre Einträge):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n Ordner ohne config.xml erhält eine als %1.</numerusform>
-            <numerusform>%n Ordner ohne config.xml erhalten eine als %1.</numerusform>
+            <numerusform>%Ln Ordner ohne config.xml erhält eine als %1.</numerusform>
+            <numerusform>%Ln Ordner ohne config.xml erhalten eine als %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n config.xml-Datei ist schon aktuell und bleibt, wie sie ist.</numerusform>
-            <numerusform>%n config.xml-Dateien sind schon aktuell und bleiben, wie sie sind.</numerusform>
+            <numerusform>%Ln config.xml-Datei ist schon aktuell und bleibt, wie sie ist.</numerusform>
+            <numerusform>%Ln config.xml-Dateien sind schon aktuell und bleiben, wie sie sind.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n abgeschnittene config.xml-Datei wird beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
-            <numerusform>%n abgeschnittene config.xml-Dateien werden beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
+            <numerusform>%Ln abgeschnittene config.xml-Datei wird beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
+            <numerusform>%Ln abgeschnittene config.xml-Dateien werden beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Alle als %1 zu schreiben, würde den Stil von %n Ordner ändern:</numerusform>
-            <numerusform>Alle als %1 zu schreiben, würde den Stil von %n Ordnern ändern:</numerusform>
+            <numerusform>Alle als %1 zu schreiben, würde den Stil von %Ln Ordner ändern:</numerusform>
+            <numerusform>Alle als %1 zu schreiben, würde den Stil von %Ln Ordnern ändern:</numerusform>
         </translation>
     </message>
     <message>
@@ -73,10 +74,10 @@
         <translation>„Rückgängig“ stellt jede config.xml wieder her, die dabei ersetzt wird.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>config.xml in %n Ordner schreiben?</numerusform>
-            <numerusform>config.xml in %n Ordnern schreiben?</numerusform>
+            <numerusform>config.xml in %Ln Ordner schreiben?</numerusform>
+            <numerusform>config.xml in %Ln Ordnern schreiben?</numerusform>
         </translation>
     </message>
     <message>
@@ -125,10 +126,10 @@
         <translation>&amp;Rückgängig machen</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml-Datei wurde seit dem Schreiben geändert:</numerusform>
-            <numerusform>%n config.xml-Dateien wurden seit dem Schreiben geändert:</numerusform>
+            <numerusform>%Ln config.xml-Datei wurde seit dem Schreiben geändert:</numerusform>
+            <numerusform>%Ln config.xml-Dateien wurden seit dem Schreiben geändert:</numerusform>
         </translation>
     </message>
     <message>
@@ -448,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Bild</translation>
     </message>
     <message>
@@ -516,17 +518,17 @@
         <translation>Nichts kopiert: Keine Zeile ausgewählt</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Eintrag von %n Zeile kopiert</numerusform>
-            <numerusform>Einträge von %n Zeilen kopiert</numerusform>
+            <numerusform>Eintrag von %Ln Zeile kopiert</numerusform>
+            <numerusform>Einträge von %Ln Zeilen kopiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Pfad von %n Zeile kopiert</numerusform>
-            <numerusform>Pfade von %n Zeilen kopiert</numerusform>
+            <numerusform>Pfad von %Ln Zeile kopiert</numerusform>
+            <numerusform>Pfade von %Ln Zeilen kopiert</numerusform>
         </translation>
     </message>
     <message>
@@ -575,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>Vereinslogos</translation>
     </message>
     <message>
@@ -667,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -695,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Verein</translation>
     </message>
     <message>
@@ -715,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Team</translation>
     </message>
     <message>
@@ -867,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>eine Datei</translation>
     </message>
     <message>
@@ -892,6 +899,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 Byte</translation>
     </message>
     <message>
@@ -987,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>fehlt</translation>
     </message>
     <message>
@@ -999,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>aktuell</translation>
     </message>
     <message>
@@ -1062,6 +1072,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>keine Bilder</translation>
     </message>
     <message>
@@ -1307,10 +1318,10 @@
         <translation>Ordner werden durchsucht…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Rückgängig: Schreiben in %n Ordner</numerusform>
-            <numerusform>&amp;Rückgängig: Schreiben in %n Ordnern</numerusform>
+            <numerusform>&amp;Rückgängig: Schreiben in %Ln Ordner</numerusform>
+            <numerusform>&amp;Rückgängig: Schreiben in %Ln Ordnern</numerusform>
         </translation>
     </message>
     <message>

@@ -4,62 +4,62 @@
 <context>
     <name>DialogPrompts</name>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … and %n more</numerusform>
-            <numerusform>  … and %n more</numerusform>
+            <numerusform>  … and %Ln more</numerusform>
+            <numerusform>  … and %Ln more</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Updating each folder in its own style changes %n config.xml file (new images get their records):</numerusform>
-            <numerusform>Updating each folder in its own style changes %n config.xml files (new images get their records):</numerusform>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml file (new images get their records):</numerusform>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml files (new images get their records):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n folder without a config.xml gets one as %1.</numerusform>
-            <numerusform>%n folders without a config.xml get one as %1.</numerusform>
+            <numerusform>%Ln folder without a config.xml gets one as %1.</numerusform>
+            <numerusform>%Ln folders without a config.xml get one as %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n config.xml file already current stays as it is.</numerusform>
-            <numerusform>%n config.xml files already current stay as they are.</numerusform>
+            <numerusform>%Ln config.xml file already current stays as it is.</numerusform>
+            <numerusform>%Ln config.xml files already current stay as they are.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n config.xml file cut short is kept by an update; writing all replaces it:</numerusform>
-            <numerusform>%n config.xml files cut short are kept by an update; writing all replaces them:</numerusform>
+            <numerusform>%Ln config.xml file cut short is kept by an update; writing all replaces it:</numerusform>
+            <numerusform>%Ln config.xml files cut short are kept by an update; writing all replaces them:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Writing all as %1 would change the style of %n folder:</numerusform>
-            <numerusform>Writing all as %1 would change the style of %n folders:</numerusform>
+            <numerusform>Writing all as %1 would change the style of %Ln folder:</numerusform>
+            <numerusform>Writing all as %1 would change the style of %Ln folders:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Write config.xml in %n folder?</numerusform>
-            <numerusform>Write config.xml in %n folders?</numerusform>
+            <numerusform>Write config.xml in %Ln folder?</numerusform>
+            <numerusform>Write config.xml in %Ln folders?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml file changed since the write:</numerusform>
-            <numerusform>%n config.xml files changed since the write:</numerusform>
+            <numerusform>%Ln config.xml file changed since the write:</numerusform>
+            <numerusform>%Ln config.xml files changed since the write:</numerusform>
         </translation>
     </message>
 </context>
@@ -101,17 +101,17 @@
 <context>
     <name>ResultsPanel</name>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copied the record of %n row</numerusform>
-            <numerusform>Copied the record of %n rows</numerusform>
+            <numerusform>Copied the record of %Ln row</numerusform>
+            <numerusform>Copied the record of %Ln rows</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copied the path of %n row</numerusform>
-            <numerusform>Copied the path of %n rows</numerusform>
+            <numerusform>Copied the path of %Ln row</numerusform>
+            <numerusform>Copied the path of %Ln rows</numerusform>
         </translation>
     </message>
 </context>
@@ -427,10 +427,10 @@
 <context>
     <name>WriteController</name>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Undo Write of %n Folder</numerusform>
-            <numerusform>&amp;Undo Write of %n Folders</numerusform>
+            <numerusform>&amp;Undo Write of %Ln Folder</numerusform>
+            <numerusform>&amp;Undo Write of %Ln Folders</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -5,14 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Imagen JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … y %n más</numerusform>
-            <numerusform>  … y %n más</numerusform>
+            <numerusform>  … y %Ln más</numerusform>
+            <numerusform>  … y %Ln más</numerusform>
         </translation>
     </message>
     <message>
@@ -32,40 +33,40 @@
         <translation>Escribir una carpeta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n carpeta sin config.xml obtiene uno como %1.</numerusform>
-            <numerusform>%n carpetas sin config.xml obtienen uno como %1.</numerusform>
+            <numerusform>%Ln carpeta sin config.xml obtiene uno como %1.</numerusform>
+            <numerusform>%Ln carpetas sin config.xml obtienen uno como %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n archivo config.xml ya actualizado se queda como está.</numerusform>
-            <numerusform>%n archivos config.xml ya actualizados se quedan como están.</numerusform>
+            <numerusform>%Ln archivo config.xml ya actualizado se queda como está.</numerusform>
+            <numerusform>%Ln archivos config.xml ya actualizados se quedan como están.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n archivo config.xml truncado se conserva al actualizar; escribir todo lo reemplaza:</numerusform>
-            <numerusform>%n archivos config.xml truncados se conservan al actualizar; escribir todo los reemplaza:</numerusform>
+            <numerusform>%Ln archivo config.xml truncado se conserva al actualizar; escribir todo lo reemplaza:</numerusform>
+            <numerusform>%Ln archivos config.xml truncados se conservan al actualizar; escribir todo los reemplaza:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpeta:</numerusform>
-            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpetas:</numerusform>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %Ln carpeta:</numerusform>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %Ln carpetas:</numerusform>
         </translation>
     </message>
     <message>
@@ -73,10 +74,10 @@
         <translation>Deshacer restaura cada config.xml que reemplace la escritura.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>¿Escribir config.xml en %n carpeta?</numerusform>
-            <numerusform>¿Escribir config.xml en %n carpetas?</numerusform>
+            <numerusform>¿Escribir config.xml en %Ln carpeta?</numerusform>
+            <numerusform>¿Escribir config.xml en %Ln carpetas?</numerusform>
         </translation>
     </message>
     <message>
@@ -125,10 +126,10 @@
         <translation>&amp;Deshacer</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n archivo config.xml ha cambiado desde la escritura:</numerusform>
-            <numerusform>%n archivos config.xml han cambiado desde la escritura:</numerusform>
+            <numerusform>%Ln archivo config.xml ha cambiado desde la escritura:</numerusform>
+            <numerusform>%Ln archivos config.xml han cambiado desde la escritura:</numerusform>
         </translation>
     </message>
     <message>
@@ -448,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Imagen</translation>
     </message>
     <message>
@@ -516,17 +518,17 @@
         <translation>No se copió nada: no hay ninguna fila seleccionada</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiado el registro de %n fila</numerusform>
-            <numerusform>Copiados los registros de %n filas</numerusform>
+            <numerusform>Copiado el registro de %Ln fila</numerusform>
+            <numerusform>Copiados los registros de %Ln filas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiada la ruta de %n fila</numerusform>
-            <numerusform>Copiadas las rutas de %n filas</numerusform>
+            <numerusform>Copiada la ruta de %Ln fila</numerusform>
+            <numerusform>Copiadas las rutas de %Ln filas</numerusform>
         </translation>
     </message>
     <message>
@@ -575,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubes</translation>
     </message>
     <message>
@@ -667,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -695,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -715,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Equipo</translation>
     </message>
     <message>
@@ -867,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un archivo</translation>
     </message>
     <message>
@@ -892,6 +899,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bytes</translation>
     </message>
     <message>
@@ -987,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>falta</translation>
     </message>
     <message>
@@ -999,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>actualizado</translation>
     </message>
     <message>
@@ -1062,6 +1072,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>sin imágenes</translation>
     </message>
     <message>
@@ -1307,10 +1318,10 @@
         <translation>Recorriendo las carpetas…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Deshacer la escritura de %n carpeta</numerusform>
-            <numerusform>&amp;Deshacer la escritura de %n carpetas</numerusform>
+            <numerusform>&amp;Deshacer la escritura de %Ln carpeta</numerusform>
+            <numerusform>&amp;Deshacer la escritura de %Ln carpetas</numerusform>
         </translation>
     </message>
     <message>

@@ -5,14 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Image JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … et %n autre</numerusform>
-            <numerusform>  … et %n autres</numerusform>
+            <numerusform>  … et %Ln autre</numerusform>
+            <numerusform>  … et %Ln autres</numerusform>
         </translation>
     </message>
     <message>
@@ -32,40 +33,40 @@
         <translation>Écrire un dossier</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichier config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichiers config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichier config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichiers config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n dossier sans config.xml en reçoit un comme %1.</numerusform>
-            <numerusform>%n dossiers sans config.xml en reçoivent un comme %1.</numerusform>
+            <numerusform>%Ln dossier sans config.xml en reçoit un comme %1.</numerusform>
+            <numerusform>%Ln dossiers sans config.xml en reçoivent un comme %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n fichier config.xml déjà à jour reste tel quel.</numerusform>
-            <numerusform>%n fichiers config.xml déjà à jour restent tels quels.</numerusform>
+            <numerusform>%Ln fichier config.xml déjà à jour reste tel quel.</numerusform>
+            <numerusform>%Ln fichiers config.xml déjà à jour restent tels quels.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n fichier config.xml tronqué est conservé par une mise à jour&#xa0;; tout écrire le remplace&#xa0;:</numerusform>
-            <numerusform>%n fichiers config.xml tronqués sont conservés par une mise à jour&#xa0;; tout écrire les remplace&#xa0;:</numerusform>
+            <numerusform>%Ln fichier config.xml tronqué est conservé par une mise à jour&#xa0;; tout écrire le remplace&#xa0;:</numerusform>
+            <numerusform>%Ln fichiers config.xml tronqués sont conservés par une mise à jour&#xa0;; tout écrire les remplace&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossier&#xa0;:</numerusform>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossiers&#xa0;:</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %Ln dossier&#xa0;:</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %Ln dossiers&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -73,10 +74,10 @@
         <translation>«&#xa0;Défaire&#xa0;» restaure chaque config.xml que l&apos;écriture remplace.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Écrire config.xml dans %n dossier&#xa0;?</numerusform>
-            <numerusform>Écrire config.xml dans %n dossiers&#xa0;?</numerusform>
+            <numerusform>Écrire config.xml dans %Ln dossier&#xa0;?</numerusform>
+            <numerusform>Écrire config.xml dans %Ln dossiers&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -125,10 +126,10 @@
         <translation>&amp;Défaire</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n fichier config.xml a changé depuis l&apos;écriture&#xa0;:</numerusform>
-            <numerusform>%n fichiers config.xml ont changé depuis l&apos;écriture&#xa0;:</numerusform>
+            <numerusform>%Ln fichier config.xml a changé depuis l&apos;écriture&#xa0;:</numerusform>
+            <numerusform>%Ln fichiers config.xml ont changé depuis l&apos;écriture&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -448,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Image</translation>
     </message>
     <message>
@@ -516,17 +518,17 @@
         <translation>Rien de copié&#xa0;: aucune ligne n&apos;est sélectionnée</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Entrée de %n ligne copiée</numerusform>
-            <numerusform>Entrées de %n lignes copiées</numerusform>
+            <numerusform>Entrée de %Ln ligne copiée</numerusform>
+            <numerusform>Entrées de %Ln lignes copiées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Chemin de %n ligne copié</numerusform>
-            <numerusform>Chemins de %n lignes copiés</numerusform>
+            <numerusform>Chemin de %Ln ligne copié</numerusform>
+            <numerusform>Chemins de %Ln lignes copiés</numerusform>
         </translation>
     </message>
     <message>
@@ -575,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubs</translation>
     </message>
     <message>
@@ -667,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -695,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -715,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Équipe</translation>
     </message>
     <message>
@@ -867,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un fichier</translation>
     </message>
     <message>
@@ -892,6 +899,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 octet</translation>
     </message>
     <message>
@@ -987,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>absent</translation>
     </message>
     <message>
@@ -999,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>à jour</translation>
     </message>
     <message>
@@ -1062,6 +1072,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>aucune image</translation>
     </message>
     <message>
@@ -1307,10 +1318,10 @@
         <translation>Parcours des dossiers…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Défaire l&apos;écriture de %n dossier</numerusform>
-            <numerusform>&amp;Défaire l&apos;écriture de %n dossiers</numerusform>
+            <numerusform>&amp;Défaire l&apos;écriture de %Ln dossier</numerusform>
+            <numerusform>&amp;Défaire l&apos;écriture de %Ln dossiers</numerusform>
         </translation>
     </message>
     <message>

@@ -5,14 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Immagine JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … e %n altra</numerusform>
-            <numerusform>  … e altre %n</numerusform>
+            <numerusform>  … e %Ln altra</numerusform>
+            <numerusform>  … e altre %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -32,40 +33,40 @@
         <translation>Scrivi una cartella</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %n file config.xml (le nuove immagini ricevono i loro record):</numerusform>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %n file config.xml (le nuove immagini ricevono i loro record):</numerusform>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n cartella senza config.xml ne riceve uno come %1.</numerusform>
-            <numerusform>%n cartelle senza config.xml ne ricevono uno come %1.</numerusform>
+            <numerusform>%Ln cartella senza config.xml ne riceve uno come %1.</numerusform>
+            <numerusform>%Ln cartelle senza config.xml ne ricevono uno come %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n file config.xml già aggiornato resta com&apos;è.</numerusform>
-            <numerusform>%n file config.xml già aggiornati restano come sono.</numerusform>
+            <numerusform>%Ln file config.xml già aggiornato resta com&apos;è.</numerusform>
+            <numerusform>%Ln file config.xml già aggiornati restano come sono.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n file config.xml troncato viene mantenuto da un aggiornamento; scrivere tutto lo sostituisce:</numerusform>
-            <numerusform>%n file config.xml troncati vengono mantenuti da un aggiornamento; scrivere tutto li sostituisce:</numerusform>
+            <numerusform>%Ln file config.xml troncato viene mantenuto da un aggiornamento; scrivere tutto lo sostituisce:</numerusform>
+            <numerusform>%Ln file config.xml troncati vengono mantenuti da un aggiornamento; scrivere tutto li sostituisce:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %n cartella:</numerusform>
-            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %n cartelle:</numerusform>
+            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %Ln cartella:</numerusform>
+            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %Ln cartelle:</numerusform>
         </translation>
     </message>
     <message>
@@ -73,10 +74,10 @@
         <translation>«Annulla scrittura» ripristina ogni config.xml sostituito dalla scrittura.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Scrivere config.xml in %n cartella?</numerusform>
-            <numerusform>Scrivere config.xml in %n cartelle?</numerusform>
+            <numerusform>Scrivere config.xml in %Ln cartella?</numerusform>
+            <numerusform>Scrivere config.xml in %Ln cartelle?</numerusform>
         </translation>
     </message>
     <message>
@@ -125,10 +126,10 @@
         <translation>A&amp;nnulla la scrittura</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n file config.xml è cambiato dopo la scrittura:</numerusform>
-            <numerusform>%n file config.xml sono cambiati dopo la scrittura:</numerusform>
+            <numerusform>%Ln file config.xml è cambiato dopo la scrittura:</numerusform>
+            <numerusform>%Ln file config.xml sono cambiati dopo la scrittura:</numerusform>
         </translation>
     </message>
     <message>
@@ -448,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Immagine</translation>
     </message>
     <message>
@@ -516,17 +518,17 @@
         <translation>Niente copiato: nessuna riga selezionata</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiato il record di %n riga</numerusform>
-            <numerusform>Copiati i record di %n righe</numerusform>
+            <numerusform>Copiato il record di %Ln riga</numerusform>
+            <numerusform>Copiati i record di %Ln righe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiato il percorso di %n riga</numerusform>
-            <numerusform>Copiati i percorsi di %n righe</numerusform>
+            <numerusform>Copiato il percorso di %Ln riga</numerusform>
+            <numerusform>Copiati i percorsi di %Ln righe</numerusform>
         </translation>
     </message>
     <message>
@@ -575,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>loghi di club</translation>
     </message>
     <message>
@@ -667,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -695,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -715,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Squadra</translation>
     </message>
     <message>
@@ -867,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un file</translation>
     </message>
     <message>
@@ -892,6 +899,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 byte</translation>
     </message>
     <message>
@@ -987,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>mancante</translation>
     </message>
     <message>
@@ -999,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>aggiornato</translation>
     </message>
     <message>
@@ -1062,6 +1072,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>nessuna immagine</translation>
     </message>
     <message>
@@ -1307,10 +1318,10 @@
         <translation>Ricerca nelle cartelle…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Annulla la scrittura di %n cartella</numerusform>
-            <numerusform>&amp;Annulla la scrittura di %n cartelle</numerusform>
+            <numerusform>&amp;Annulla la scrittura di %Ln cartella</numerusform>
+            <numerusform>&amp;Annulla la scrittura di %Ln cartelle</numerusform>
         </translation>
     </message>
     <message>

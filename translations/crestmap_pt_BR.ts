@@ -5,14 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Imagem JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … e mais %n</numerusform>
-            <numerusform>  … e mais %n</numerusform>
+            <numerusform>  … e mais %Ln</numerusform>
+            <numerusform>  … e mais %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -32,40 +33,40 @@
         <translation>Gravar uma pasta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %n arquivo config.xml (as imagens novas recebem seus registros):</numerusform>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %n arquivos config.xml (as imagens novas recebem seus registros):</numerusform>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivo config.xml (as imagens novas recebem seus registros):</numerusform>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivos config.xml (as imagens novas recebem seus registros):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n pasta sem config.xml recebe um como %1.</numerusform>
-            <numerusform>%n pastas sem config.xml recebem um como %1.</numerusform>
+            <numerusform>%Ln pasta sem config.xml recebe um como %1.</numerusform>
+            <numerusform>%Ln pastas sem config.xml recebem um como %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n arquivo config.xml já atualizado fica como está.</numerusform>
-            <numerusform>%n arquivos config.xml já atualizados ficam como estão.</numerusform>
+            <numerusform>%Ln arquivo config.xml já atualizado fica como está.</numerusform>
+            <numerusform>%Ln arquivos config.xml já atualizados ficam como estão.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n arquivo config.xml truncado é mantido por uma atualização; gravar tudo o substitui:</numerusform>
-            <numerusform>%n arquivos config.xml truncados são mantidos por uma atualização; gravar tudo os substitui:</numerusform>
+            <numerusform>%Ln arquivo config.xml truncado é mantido por uma atualização; gravar tudo o substitui:</numerusform>
+            <numerusform>%Ln arquivos config.xml truncados são mantidos por uma atualização; gravar tudo os substitui:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Gravar tudo como %1 mudaria o estilo de %n pasta:</numerusform>
-            <numerusform>Gravar tudo como %1 mudaria o estilo de %n pastas:</numerusform>
+            <numerusform>Gravar tudo como %1 mudaria o estilo de %Ln pasta:</numerusform>
+            <numerusform>Gravar tudo como %1 mudaria o estilo de %Ln pastas:</numerusform>
         </translation>
     </message>
     <message>
@@ -73,10 +74,10 @@
         <translation>Desfazer restaura cada config.xml que a gravação substituir.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Gravar config.xml em %n pasta?</numerusform>
-            <numerusform>Gravar config.xml em %n pastas?</numerusform>
+            <numerusform>Gravar config.xml em %Ln pasta?</numerusform>
+            <numerusform>Gravar config.xml em %Ln pastas?</numerusform>
         </translation>
     </message>
     <message>
@@ -125,10 +126,10 @@
         <translation>&amp;Desfazer</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n arquivo config.xml mudou desde a gravação:</numerusform>
-            <numerusform>%n arquivos config.xml mudaram desde a gravação:</numerusform>
+            <numerusform>%Ln arquivo config.xml mudou desde a gravação:</numerusform>
+            <numerusform>%Ln arquivos config.xml mudaram desde a gravação:</numerusform>
         </translation>
     </message>
     <message>
@@ -448,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Imagem</translation>
     </message>
     <message>
@@ -516,17 +518,17 @@
         <translation>Nada copiado: nenhuma linha selecionada</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Registro de %n linha copiado</numerusform>
-            <numerusform>Registros de %n linhas copiados</numerusform>
+            <numerusform>Registro de %Ln linha copiado</numerusform>
+            <numerusform>Registros de %Ln linhas copiados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Caminho de %n linha copiado</numerusform>
-            <numerusform>Caminhos de %n linhas copiados</numerusform>
+            <numerusform>Caminho de %Ln linha copiado</numerusform>
+            <numerusform>Caminhos de %Ln linhas copiados</numerusform>
         </translation>
     </message>
     <message>
@@ -575,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubes</translation>
     </message>
     <message>
@@ -667,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -695,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Clube</translation>
     </message>
     <message>
@@ -715,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Equipe</translation>
     </message>
     <message>
@@ -867,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>um arquivo</translation>
     </message>
     <message>
@@ -892,6 +899,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bytes</translation>
     </message>
     <message>
@@ -987,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>ausente</translation>
     </message>
     <message>
@@ -999,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>atualizado</translation>
     </message>
     <message>
@@ -1062,6 +1072,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>nenhuma imagem</translation>
     </message>
     <message>
@@ -1307,10 +1318,10 @@
         <translation>Percorrendo as pastas…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>&amp;Desfazer a gravação de %n pasta</numerusform>
-            <numerusform>&amp;Desfazer a gravação de %n pastas</numerusform>
+            <numerusform>&amp;Desfazer a gravação de %Ln pasta</numerusform>
+            <numerusform>&amp;Desfazer a gravação de %Ln pastas</numerusform>
         </translation>
     </message>
     <message>

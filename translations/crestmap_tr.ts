@@ -5,13 +5,14 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>JPEG görüntüsü</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
         <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … ve %n tane daha</numerusform>
+            <numerusform>  … ve %Ln tane daha</numerusform>
         </translation>
     </message>
     <message>
@@ -31,35 +32,35 @@
         <translation>Klasöre yaz</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Her klasörü kendi stilinde güncellemek %n config.xml dosyasını değiştirir (yeni resimler kayıtlarını alır):</numerusform>
+            <numerusform>Her klasörü kendi stilinde güncellemek %Ln config.xml dosyasını değiştirir (yeni resimler kayıtlarını alır):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>config.xml dosyası olmayan %n klasöre %1 olarak bir tane yazılır.</numerusform>
+            <numerusform>config.xml dosyası olmayan %Ln klasöre %1 olarak bir tane yazılır.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>Zaten güncel olan %n config.xml dosyası olduğu gibi kalır.</numerusform>
+            <numerusform>Zaten güncel olan %Ln config.xml dosyası olduğu gibi kalır.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>Yarım kalmış %n config.xml dosyası güncellemede korunur, tümünü yazmak ise üzerine yazar:</numerusform>
+            <numerusform>Yarım kalmış %Ln config.xml dosyası güncellemede korunur, tümünü yazmak ise üzerine yazar:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Tümünü %1 olarak yazmak %n klasörün stilini değiştirir:</numerusform>
+            <numerusform>Tümünü %1 olarak yazmak %Ln klasörün stilini değiştirir:</numerusform>
         </translation>
     </message>
     <message>
@@ -67,9 +68,9 @@
         <translation>“Geri al”, yazma işleminin değiştirdiği her config.xml dosyasını geri yükler.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>%n klasöre config.xml yazılsın mı?</numerusform>
+            <numerusform>%Ln klasöre config.xml yazılsın mı?</numerusform>
         </translation>
     </message>
     <message>
@@ -118,9 +119,9 @@
         <translation>&amp;Geri al</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml dosyası yazma işleminden sonra değişti:</numerusform>
+            <numerusform>%Ln config.xml dosyası yazma işleminden sonra değişti:</numerusform>
         </translation>
     </message>
     <message>
@@ -436,6 +437,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Resim</translation>
     </message>
     <message>
@@ -504,15 +506,15 @@
         <translation>Hiçbir şey kopyalanmadı: hiçbir satır seçili değil</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>%n satırın kaydı kopyalandı</numerusform>
+            <numerusform>%Ln satırın kaydı kopyalandı</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>%n satırın yolu kopyalandı</numerusform>
+            <numerusform>%Ln satırın yolu kopyalandı</numerusform>
         </translation>
     </message>
     <message>
@@ -560,6 +562,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>kulüp logoları</translation>
     </message>
     <message>
@@ -652,6 +655,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -680,6 +684,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Kulüp</translation>
     </message>
     <message>
@@ -700,6 +705,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Takım</translation>
     </message>
     <message>
@@ -837,6 +843,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>bir dosya</translation>
     </message>
     <message>
@@ -862,6 +869,7 @@
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bayt</translation>
     </message>
     <message>
@@ -957,6 +965,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>eksik</translation>
     </message>
     <message>
@@ -969,6 +978,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>güncel</translation>
     </message>
     <message>
@@ -1027,6 +1037,7 @@
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>resim yok</translation>
     </message>
     <message>
@@ -1252,9 +1263,9 @@
         <translation>Klasörler taranıyor…</translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%n klasöre yazmayı &amp;geri al</numerusform>
+            <numerusform>%Ln klasöre yazmayı &amp;geri al</numerusform>
         </translation>
     </message>
     <message>
