@@ -155,7 +155,6 @@ QString FileWords::folder(const FolderAccount& folder)
     case Outcome::NotMapped:
         return folder.existing.state == MappingScan::State::Missing
                    ? tr("not mapped yet")
-                   //: %1: what the folder's config.xml is, as “not a mapping file”
                    : tr("not mapped yet: %1").arg(file(folder.existing));
     default:
         return folder.error ? error(*folder.error) : QString();
