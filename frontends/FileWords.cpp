@@ -130,7 +130,11 @@ QString FileWords::check(const ConfigCheck& check)
         //: %1: what the folder's config.xml is, as “not a mapping file”
         return tr("not mapped yet: %1").arg(file(check.file));
     case State::Unreadable:
-        return check.error ? error(*check.error) : tr("could not be read");
+        if (check.error) {
+            return error(*check.error);
+        }
+        //: A folder's row: its config.xml could not be read
+        return tr("could not be read");
     case State::NoImages:
         //: A folder's row: it holds no images to map
         return tr("no images");
@@ -153,9 +157,11 @@ QString FileWords::folder(const FolderAccount& folder)
         //: ends inside a record”
         return tr("kept: %1").arg(file(folder.existing));
     case Outcome::NotMapped:
-        return folder.existing.state == MappingScan::State::Missing
-                   ? tr("not mapped yet")
-                   : tr("not mapped yet: %1").arg(file(folder.existing));
+        if (folder.existing.state == MappingScan::State::Missing) {
+            //: A folder's row: it has no config.xml yet
+            return tr("not mapped yet");
+        }
+        return tr("not mapped yet: %1").arg(file(folder.existing));
     default:
         return folder.error ? error(*folder.error) : QString();
     }

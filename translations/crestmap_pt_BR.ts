@@ -1068,6 +1068,7 @@
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>não pôde ser lido</translation>
     </message>
     <message>
@@ -1082,6 +1083,7 @@
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>ainda não mapeado</translation>
     </message>
     <message>

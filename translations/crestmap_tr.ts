@@ -1033,6 +1033,7 @@
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>okunamadı</translation>
     </message>
     <message>
@@ -1047,6 +1048,7 @@
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>henüz eşlenmedi</translation>
     </message>
     <message>
