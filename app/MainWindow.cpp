@@ -8,6 +8,7 @@
 #include "ResultsPanel.h"
 #include "ScreenRoom.h"
 #include "WindowHelp.h"
+#include "WindowWords.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
@@ -107,7 +108,9 @@ void MainWindow::connectCommands()
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_desktop.showInFolder(path, [this, path](Opening) {
             statusBar()->showMessage(
-                tr("Nothing could show %1").arg(QDir::toNativeSeparators(path)));
+                //: %1: the path of a file or folder
+                tr("Nothing could show %1")
+                    .arg(WindowWords::isolated(QDir::toNativeSeparators(path))));
         });
     });
     connect(results, &ResultsPanel::message, statusBar(),
@@ -136,10 +139,14 @@ void MainWindow::open(const QString& path)
         return;
     }
     m_desktop.open(path, [this, path](Opening trouble) {
-        const QString shown = QDir::toNativeSeparators(path);
-        statusBar()->showMessage(trouble == Opening::Failed
-                                     ? tr("Nothing could open %1").arg(shown)
-                                     : tr("The program for %1 has not answered yet").arg(shown));
+        const QString shown = WindowWords::isolated(QDir::toNativeSeparators(path));
+        if (trouble == Opening::Failed) {
+            //: %1: the path of a file or folder
+            statusBar()->showMessage(tr("Nothing could open %1").arg(shown));
+        } else {
+            //: %1: the path of a file or folder
+            statusBar()->showMessage(tr("The program for %1 has not answered yet").arg(shown));
+        }
     });
 }
 
@@ -151,7 +158,9 @@ void MainWindow::showReport(const SharedReport& report)
     const QString folder = report->shownFolder();
     const QString name =
         QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
-    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap") : tr("%1 — Crestmap").arg(name));
+    //: The window's title; %1: the name of the folder the list shows
+    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap")
+                                    : tr("%1 — Crestmap").arg(WindowWords::isolated(name)));
     m_ui->openFolderAction->setEnabled(!report->writtenFolder().isEmpty());
 }
 
@@ -161,7 +170,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // while the user is asked, so that the question says what is true.
     if (m_writer->writing()) {
         m_writer->pause();
-        if (!m_prompts.confirmQuit(this, m_writer->progressBrief())) {
+        if (!m_prompts.confirmQuit(this, m_writer->quitQuestion())) {
             m_writer->resume();
             event->ignore();
             return;
