@@ -170,12 +170,13 @@ void dropFolder(QWidget* area, const fs::path& folder)
     QApplication::sendEvent(area, &dropped);
 }
 
-// Until the running job has told its progress once: in the words of any language.
+// Until the job is past its survey and has told how far it came, in the words of any language.
 void progressedOnce(StallProbe& probe, WriteController& writer, const char* what)
 {
     bool told = false;
-    const auto telling =
-        QObject::connect(&writer, &WriteController::progressed, [&told] { told = true; });
+    const auto telling = QObject::connect(
+        &writer, &WriteController::progressed,
+        [&told](const QString&, std::size_t, std::size_t total) { told = told || total > 0; });
     probe.runUntil([&] { return told && writer.busy(); }, what);
     QObject::disconnect(telling);
 }
