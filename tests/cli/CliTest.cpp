@@ -241,6 +241,7 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     expectSteps(dir, {{{"-r", "--update", "@"},
                        {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
                            "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
+    EXPECT_FALSE(fs::exists(dir / "new/config.xml"));
 }
 
 // A folder in another style is kept, however it is named, unless restyled; what undo leaves
