@@ -126,7 +126,7 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     // Each file left out once, by its reason, and notes.txt, no image by its name, not at all.
     EXPECT_TRUE(has(run.err, dir / "bad\xFF_x.png: the name")) << run.err;
     EXPECT_TRUE(has(run.err, "written: " + (dir / "config.xml") + " (1 kit record)")) << run.err;
-    EXPECT_EQ(test::occurrences(run.err, "\n"), 5u) << run.err;
+    EXPECT_EQ(std::ranges::count(run.err, '\n'), 5) << run.err;
 }
 
 // A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
@@ -206,7 +206,8 @@ TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
     const Outcome help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(has(help.out, "--background-type")) << help.out;
-    EXPECT_EQ(test::occurrences(help.out, "Usage:"), 1u) << help.out;
+    const auto usage = help.out.find("Usage:");
+    EXPECT_TRUE(usage != std::string::npos && usage == help.out.rfind("Usage:")) << help.out;
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);) {
         EXPECT_LE(line.size(), 80u) << line;

@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -148,7 +149,7 @@ void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& fol
     // One line that names where it failed, whatever the system's words for the reason.
     EXPECT_TRUE(errors.str().starts_with("Unexpected error: ") &&
                 test::has(errors.str(), parentFolderOf(path)) && errors.str().ends_with(".\n") &&
-                test::occurrences(errors.str(), "\n") == 1)
+                std::ranges::count(errors.str(), '\n') == 1)
         << errors.str();
     EXPECT_EQ(fs::exists(folder) ? entryNames(folder) : std::set<std::string>{}, before);
     if (!old.empty()) {
