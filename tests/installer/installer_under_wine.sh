@@ -26,8 +26,10 @@ version=$(sed -n 's/.*crestmap-\(.*\)-setup\.exe$/\1/p' <<<"$setup")
 source "$(dirname "$0")/../app/x_session.sh"
 start_x 1280x800
 export WINEPREFIX="$work/wine" WINEDEBUG=-all
-# Wine would copy the Start menu shortcut into this machine's own menus, outside the prefix.
-export WINEDLLOVERRIDES=winemenubuilder.exe=d
+# Wine would copy the Start menu shortcut into this machine's own menus, outside the prefix; and
+# a crash of one of Wine's own processes as a session ends would start Wine's debugger, whose
+# keys in HKCU would read as the installer's. Crestmap's programs answer by their exit statuses.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;winedbg.exe=d"
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" -w
 
