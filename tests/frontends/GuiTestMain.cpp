@@ -1,4 +1,5 @@
 #include "Translator.h"
+#include "WindowLanguages.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -9,9 +10,15 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // English, as its catalogue has it, with numbers as in the United States, whatever the
-    // machine says.
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    installTranslators(app, QLocale(QLocale::English, QLocale::UnitedStates));
+    // machine says, unless a run is to check the window in another of its languages.
+    const QString language = qEnvironmentVariable("CRESTMAP_TEST_LANGUAGE");
+    if (language.isEmpty()) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        installTranslators(app, QLocale(QLocale::English, QLocale::UnitedStates));
+    } else if (!crestmap::test::installLanguage(app, language)) {
+        qCritical("No catalogue speaks %s", qPrintable(language));
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

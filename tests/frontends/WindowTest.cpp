@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -287,26 +289,93 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
 
-// Nothing clipped: every radio button lies wholly inside its group, and the list shows at least
-// 8 rows at the default size and 4 at the smallest the window allows.
-TEST_F(Window, EveryRadioButtonFitsItsGroupAndTheListHasRoom)
+// What does not read in full in the window as it stands: each control, label, group title,
+// menu and column header whose text has no room, and the status bar's message if it is cut.
+QStringList cutTexts(QMainWindow& window)
 {
-    auto* view = child<QTableView>("resultsView");
-    for (const QSize size : {m_window.size(), m_window.minimumSizeHint()}) {
-        m_window.resize(size);
-        QApplication::processEvents();
-        for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
-            auto* group = qobject_cast<QGroupBox*>(button->parentWidget());
-            const QRect place(button->mapTo(group, QPoint(0, 0)), button->size());
-            EXPECT_TRUE(group->contentsRect().contains(place))
-                << button->objectName().toStdString() << " at " << size.width();
-            EXPECT_GE(button->width(), button->sizeHint().width());
+    QStringList cut;
+    const auto report = [&cut](const QWidget* widget, const QString& text) {
+        cut << widget->objectName() + ": " + text;
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
+            (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                               : label->sizeHint().width() > label->width() ||
+                                     label->fontMetrics().height() > room.height())) {
+            report(label, label->text());
         }
-        // The default size, where the screen is not smaller (at twice the scale here, it is).
-        const int rows = m_window.size() == QSize(960, 760) ? 8 : 4;
-        EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), rows)
-            << size.width() << "x" << size.height();
     }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(&window) && !button->text().isEmpty() &&
+            button->sizeHint().width() > button->width()) {
+            report(button, button->text());
+        }
+    }
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        if (group->minimumSizeHint().width() > group->width()) {
+            report(group, group->title());
+        }
+        for (const QRadioButton* button : group->findChildren<QRadioButton*>()) {
+            if (!group->contentsRect().contains(
+                    QRect(button->mapTo(group, QPoint(0, 0)), button->size()))) {
+                report(button, button->text() + " (outside its group)");
+            }
+        }
+    }
+    const QMenuBar* menus = window.menuBar();
+    for (QAction* menu : menus->actions()) {
+        const QRect place = menus->actionGeometry(menu);
+        if (place.isEmpty() || !menus->rect().contains(place)) {
+            report(menus, menu->text());
+        }
+    }
+    for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        for (int section = 0; header->isVisibleTo(&window) && section < header->count();
+             ++section) {
+            if (!header->isSectionHidden(section) &&
+                header->sectionSize(section) <
+                    header->sectionSizeHint(section)) {
+                report(header, header->model()->headerData(section, header->orientation()).toString());
+            }
+        }
+    }
+    const QStatusBar* status = window.statusBar();
+    const QString message = status->currentMessage();
+    if (status->fontMetrics().horizontalAdvance(message) > status->contentsRect().width() - 12) {
+        report(status, message);
+    }
+    return cut;
+}
+
+// Every text reads in full at the window's first size, over an empty list and over a mixed
+// pack's (run in each of the window's languages, at once and twice the scale); the list shows at
+// least 8 rows there, and 4 at the smallest the window allows.
+TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
+{
+    test::makeFiles(m_dir.path(),
+                    {"pack/kits/12_home.png", "pack/kits/1234_away.png", "pack/kits/_home.png",
+                     "pack/logos/1234.png"},
+                    test::pngSignature);
+    test::makeFiles(m_dir.path(), {"pack/kits/12_away.png", "pack/kits/12_third.PNG"});
+    auto* view = child<QTableView>("resultsView");
+    for (const bool listed : {false, true}) {
+        if (listed) {
+            click("graphicStyleKit");
+            write(m_dir / "pack", true);
+        }
+        m_window.resize(960, 760);
+        QApplication::processEvents();
+        EXPECT_EQ(m_window.size(), QSize(960, 760));
+        EXPECT_EQ(cutTexts(m_window), QStringList()) << (listed ? "listed" : "empty");
+        EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), 8);
+    }
+    m_window.resize(m_window.minimumSizeHint());
+    QApplication::processEvents();
+    for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+    }
+    EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), 4);
 }
 
 // One folder, dropped anywhere on the window but the filter's text, is taken; anything else is
