@@ -16,29 +16,10 @@
 namespace {
 
 constexpr int thumbnailSize = 40;
-/// Characters after which a tooltip line may wrap where nothing else lets it.
-constexpr int tooltipRun = 48;
-
-// Rich text for a tooltip line that may wrap at separators, or within a very long name, rather
-// than run off the screen.
+// Rich text for a tooltip line that wraps rather than runs off the screen.
 QString paragraph(const QString& text)
 {
-    QString out;
-    int run = 0;
-    for (const QChar c : text.toHtmlEscaped()) {
-        out += c;
-        const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\');
-        if (separator || c == QLatin1Char(' ')) {
-            run = 0;
-        } else if (++run == tooltipRun) {
-            out += QChar(0x200b);
-            run = 0;
-        }
-        if (separator) {
-            out += QChar(0x200b);
-        }
-    }
-    return QStringLiteral("<p style='margin:0'>%1</p>").arg(out);
+    return QStringLiteral("<p style='margin:0'>%1</p>").arg(wrappable(text).toHtmlEscaped());
 }
 
 } // namespace
