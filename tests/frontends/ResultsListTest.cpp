@@ -9,12 +9,15 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -134,6 +137,55 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
     EXPECT_EQ(results().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
     const QModelIndex reason = results().index(0, ResultsModel::PictureColumn);
     EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
+}
+
+// A long name is cut only where its column has no room left beside the others' texts, and the
+// tooltip of a cut name gives it whole.
+TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
+{
+    const std::string longName = std::string(90, 'n') + " " + std::string(60, 'm') + ".png";
+    struct Case {
+        std::vector<ResultRow> rows;
+        bool pack;
+    };
+    const std::vector<Case> cases{
+        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"}}, false},
+        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"},
+          {ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "x.png", {}}},
+         false},
+        {{{ResultRow::Kind::Mapped, {}, longName + longName, "club/1/logo"}}, false},
+        {{{ResultRow::Kind::Mapped, {}, "clubs/" + longName, "club/1/logo"},
+          {ResultRow::Kind::Mapped, {}, "clubs/2.png", "club/2/logo"}},
+         true},
+        {{{ResultRow::Kind::Mapped, {}, "a/" + longName, "club/1/logo"},
+          {ResultRow::Kind::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}},
+         true},
+    };
+    m_window.resize(960, 760);
+    for (const auto& [rows, pack] : cases) {
+        show(rows, pack);
+        QApplication::processEvents();
+        int pictures = view().horizontalHeader()->sectionSizeHint(ResultsModel::PictureColumn);
+        for (int row = 0; row < results().rowCount(); ++row) {
+            pictures = std::max(pictures, view().sizeHintForIndex(results().index(row, 1)).width());
+        }
+        const QModelIndex name = results().index(
+            column(results(), ResultsModel::FileColumn)
+                .indexOf(QString::fromStdString(fs::path(rows[0].path).filename().string())),
+            ResultsModel::FileColumn);
+        const QRect place = view().visualRect(name);
+        const bool cut = view().sizeHintForIndex(name).width() > place.width();
+        EXPECT_TRUE(!cut || view().columnWidth(ResultsModel::PictureColumn) <= pictures)
+            << rows.size() << " rows: the name is cut beside "
+            << view().columnWidth(ResultsModel::PictureColumn) - pictures << " px to spare";
+        QHelpEvent hover(QEvent::ToolTip, place.center(),
+                         view().viewport()->mapToGlobal(place.center()));
+        QApplication::sendEvent(view().viewport(), &hover);
+        EXPECT_TRUE(
+            QToolTip::text().remove(QChar(0x200b)).contains(QString::fromStdString(longName)))
+            << QToolTip::text().toStdString();
+        QToolTip::hideText();
+    }
 }
 
 // Numbers sort as numbers, problems first either way, by image, picture and folder alike.
