@@ -300,7 +300,8 @@ QStringList cutTexts(QMainWindow& window)
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         const QRect room = label->contentsRect();
         if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
-            (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+            (label->wordWrap() ? label->heightForWidth(label->width()) > label->height() ||
+                                     label->minimumSizeHint().width() > label->width()
                                : label->sizeHint().width() > label->width() ||
                                      label->fontMetrics().height() > room.height())) {
             report(label, label->text());
@@ -344,26 +345,36 @@ QStringList cutTexts(QMainWindow& window)
 }
 
 // Every text reads in full at the window's first size, over an empty list and over a mixed
-// pack's (run in each of the window's languages, at once and twice the scale); the list shows at
-// least 5 rows there, and 4 at the smallest the window allows.
+// pack's and a deep folder's (run in each of the window's languages, at once and twice the
+// scale); at the smallest the window allows, the list still shows 4 rows.
 TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux";
+#endif
     test::makeFiles(m_dir.path(),
                     {"pack/kits/12_home.png", "pack/kits/1234_away.png", "pack/kits/_home.png",
                      "pack/logos/1234.png"},
                     test::pngSignature);
     test::makeFiles(m_dir.path(), {"pack/kits/12_away.png", "pack/kits/12_third.PNG"});
+    // Its path is longer than a line: the status line and the summary must wrap it.
+    const fs::path deep = m_dir.path() / "LogosOfTheClubsOfEveryLeague" /
+                          "WithTheirSecondDivisions" / "AndTheThirdOnesTooForTheNewSeason" /
+                          "EveryOneOfThemInColour" / "AsTheyWereShownLastYear";
+    test::makeFiles(deep, {"1234.png"}, test::pngSignature);
     auto* view = child<QTableView>("resultsView");
-    for (const bool listed : {false, true}) {
-        if (listed) {
+    for (const char* shown : {"nothing", "a pack", "a deep folder"}) {
+        if (shown == std::string_view("a pack")) {
             click("graphicStyleKit");
             write(m_dir / "pack", true);
+        } else if (shown == std::string_view("a deep folder")) {
+            click("graphicStyleLogo");
+            write(deep);
         }
         m_window.resize(960, 760);
         QApplication::processEvents();
-        EXPECT_EQ(m_window.size(), QSize(960, 760));
-        EXPECT_EQ(cutTexts(m_window), QStringList()) << (listed ? "listed" : "empty");
-        EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), 5);
+        EXPECT_EQ(m_window.size(), QSize(960, 760)) << shown;
+        EXPECT_EQ(cutTexts(m_window), QStringList()) << shown;
     }
     m_window.resize(m_window.minimumSizeHint());
     QApplication::processEvents();
