@@ -24,11 +24,10 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
       m_desktop(desktop)
 {
     m_ui->setupUi(this);
-    const int firstWidth = width();
+    const QSize firstSize = size();
     // The window can never be made smaller than its contents need, so nothing is clipped.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
     m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
-    keepWithinScreen(*this);
     // A line of its own that wraps: the status bar's message would be cut at its right edge.
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusText"));
@@ -43,10 +42,11 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
         m_ui->previewLabel, m_ui->includeSubfolders);
     // In a language of long words the four groups in a row are wider than the first size: two
     // rows of two leave the commands room beside them.
-    if (m_ui->centralWidget->minimumSizeHint().width() > firstWidth) {
+    if (m_ui->centralWidget->minimumSizeHint().width() > firstSize.width()) {
         m_ui->groupsLayout->addWidget(m_ui->kitTypeBox, 1, 0);
         m_ui->groupsLayout->addWidget(m_ui->backgroundTypeBox, 1, 1);
     }
+    keepWithinScreen(*this, firstSize);
     m_ui->folderDragView->attach([this](const QUrl& folder) {
         return m_selector->takeFolder(folder, WriteRequest::Source::Drop);
     });

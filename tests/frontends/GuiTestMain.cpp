@@ -6,8 +6,11 @@
 
 int main(int argc, char** argv)
 {
-    // Tests never need a screen; a display in the environment is not ours to use.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Tests never need a screen; a display in the environment is not ours to use. An offscreen
+    // one may be given, as a screen of a size the window must fit.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     // English, as its catalogue has it, with numbers as in the United States, whatever the
     // machine says, unless a run is to check the window in another of its languages.

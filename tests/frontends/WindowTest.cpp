@@ -385,6 +385,22 @@ TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
     EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), 4);
 }
 
+// The window opens, frame and all, within the screen's work area, at 960x760 where that fits, and
+// its smallest fits there too.
+TEST_F(Window, TheWindowFitsTheScreen)
+{
+    if (qEnvironmentVariableIsEmpty("CRESTMAP_TEST_LANGUAGE")) {
+        GTEST_SKIP() << "the screens to fit are given to the runs in each language";
+    }
+    const QSize room = m_window.screen()->availableSize();
+    const auto frame = [this] { return m_window.frameGeometry().size() - m_window.size(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return room.expandedTo(frame() + m_window.size()) == room; }))
+        << m_window.frameGeometry().width() << "x" << m_window.frameGeometry().height();
+    EXPECT_EQ(m_window.size(), QSize(960, 760).boundedTo(room - frame()));
+    const QSize smallest = m_window.minimumSizeHint() + frame();
+    EXPECT_EQ(room.expandedTo(smallest), room) << smallest.width() << "x" << smallest.height();
+}
+
 // One folder, dropped anywhere on the window but the filter's text, is taken; anything else is
 // refused without a word.
 TEST_F(Window, DropsOtherThanOneFolderAreRefused)
