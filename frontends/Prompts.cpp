@@ -96,9 +96,10 @@ QList<QUrl> DialogPrompts::chooseImageFiles(QWidget* parent)
 
 QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& start)
 {
-    const QString from = !m_lastFolder.isEmpty() ? m_lastFolder
-                         : !start.isEmpty()      ? start
-                                                 : QDir::homePath();
+    // The folder in view is where the user is; the last one chosen may be of another job.
+    const QString from = !start.isEmpty()          ? start
+                         : !m_lastFolder.isEmpty() ? m_lastFolder
+                                                   : QDir::homePath();
     const QUrl folder = QFileDialog::getExistingDirectoryUrl(
         parent, checking ? tr("Check a folder") : tr("Write a folder"), QUrl::fromLocalFile(from));
     if (folder.isLocalFile()) {

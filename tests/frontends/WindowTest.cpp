@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -557,8 +559,11 @@ TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
     EXPECT_TRUE(child<QRadioButton>("kitTypeTexture")->isChecked());
     EXPECT_EQ(facts(), (Facts{{Kind::Current, 1}}));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), textures);
-
     settle();
+    child<QAction>("writeFolderAction")->trigger();
+    EXPECT_EQ(m_prompts.dialogs.back(), "write " + native(m_dir / "kits"))
+        << "the folder dialog starts at the folder in view";
+
     m_window.selector().openArguments({QString::fromStdString(m_dir / "deep")});
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "deep — Crestmap"; }));
     settle();
@@ -622,6 +627,31 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     QTest::qWait(200);
     EXPECT_EQ(m_prompts.alerts.size(), 1u) << "no alert, and no Undo in it, outlives the window";
     (void)rewritten();
+}
+
+// The real folder dialog starts at the folder in view, even when the last one chose another.
+TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
+{
+    const test::TempDir inView;
+    const test::TempDir chosen;
+    DialogPrompts prompts;
+    QStringList started;
+    const auto answer = [&started](const std::string& folder) {
+        QTimer::singleShot(0, [&started, folder] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            started << dialog->directory().absolutePath();
+            dialog->setDirectory(QString::fromStdString(folder));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    };
+    answer(chosen.path().string());
+    EXPECT_EQ(prompts.chooseFolder(nullptr, false, QString::fromStdString(inView.path().string())),
+              urlOf(chosen.path().string()));
+    answer(chosen.path().string());
+    (void)prompts.chooseFolder(nullptr, true, QString::fromStdString(inView.path().string()));
+    const QString start = QDir(QString::fromStdString(inView.path().string())).absolutePath();
+    EXPECT_EQ(started, (QStringList{start, start}));
 }
 
 TEST(Previews, PaletteImagesKeepTheirColours)
