@@ -16,9 +16,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -652,6 +654,49 @@ TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
     (void)prompts.chooseFolder(nullptr, true, QString::fromStdString(inView.path().string()));
     const QString start = QDir(QString::fromStdString(inView.path().string())).absolutePath();
     EXPECT_EQ(started, (QStringList{start, start}));
+}
+
+// The alert's details open as wide and tall as their lines, each fact on one, and Escape closes
+// the alert wherever its focus is.
+TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
+{
+    const QStringList lines{
+        WindowWords::facts({{Fact::Kind::Written, 1204, 12}}),
+        WindowWords::facts({{Fact::Kind::WithoutRecord, 2, 0, SkipReason::KitNameShape}}),
+        WindowWords::facts({{Fact::Kind::RecordsLost, 21, 4}}),
+        "",
+        "Files without a record:",
+        "a_b_c.png — " + WindowWords::skip(SkipReason::KitNameShape),
+        "… and 5 more"};
+    DialogPrompts prompts;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole) {
+                button->click();
+            }
+        }
+        QApplication::processEvents();
+        auto* details = box->findChild<QTextEdit*>();
+        ASSERT_NE(details, nullptr);
+        const QFontMetrics metrics(details->font());
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), details->viewport()->width())
+                << line.toStdString();
+        }
+        EXPECT_GE(details->viewport()->height(), metrics.lineSpacing() * lines.size());
+        details->setFocus();
+        QTest::keyClick(details, Qt::Key_Escape);
+        closedByEscape = !box->isVisible();
+        box->close();
+    });
+    (void)prompts.showResultAlert(nullptr, {written,
+                                            "Your config.xml file has been successfully "
+                                            "created in the folder you dragged.",
+                                            lines.join('\n'), false, false});
+    EXPECT_TRUE(closedByEscape);
 }
 
 TEST(Previews, PaletteImagesKeepTheirColours)
