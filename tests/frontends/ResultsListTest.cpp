@@ -11,9 +11,11 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -186,6 +188,37 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
             << QToolTip::text().toStdString();
         QToolTip::hideText();
     }
+}
+
+// The preview of each image in view, and the placeholder of one that would not load, is drawn
+// as it comes: the screen shows what a repaint would draw. (The offscreen screen grabs a window
+// at twice the scale only in part, so this runs at once the scale.)
+TEST_F(ResultsList, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
+{
+    test::makeFiles(m_dir.path(), {"1.png", "2.png"}, test::pngSignature);
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(m_dir / "3.png")));
+    write(m_dir.path());
+    const auto shown = [this] {
+        QApplication::processEvents();
+        const QRect list(view().viewport()->mapTo(&m_window, QPoint(0, 0)),
+                         view().viewport()->size());
+        return m_window.screen()->grabWindow(m_window.winId()).copy(list).toImage();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (int row = 0; row < results().rowCount(); ++row) {
+            if (!results().index(row, 0).data(Qt::ToolTipRole).toString().contains("bytes") &&
+                !results().index(row, 0).data(Qt::ToolTipRole).toString().contains("pixels")) {
+                return false;
+            }
+        }
+        return true;
+    }));
+    QTest::qWait(50);
+    const QImage before = shown();
+    view().viewport()->repaint();
+    EXPECT_EQ(shown(), before) << "a repaint drew what the screen did not show";
 }
 
 // Numbers sort as numbers, problems first either way, by image, picture and folder alike.
