@@ -186,9 +186,17 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         };
         if (column == FileColumn) {
             // Room for the preview while it is decoded, so the row never changes its width.
-            return r.folder() ? QVariant(QApplication::style()->standardIcon(QStyle::SP_DirIcon))
-                              : QVariant(m_thumbnails->thumbnail(qtPath(fullPath(r)))
-                                             .value_or(m_thumbnails->blank()));
+            if (r.folder()) {
+                return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+            }
+            if (const auto preview = m_thumbnails->thumbnail(qtPath(fullPath(r)))) {
+                return *preview;
+            }
+            // A row painted before the view said which rows it shows must hear of its preview.
+            if (std::find(m_inView.begin(), m_inView.end(), index.row()) == m_inView.end()) {
+                m_inView.push_back(index.row());
+            }
+            return m_thumbnails->blank();
         }
         if (column != PictureColumn || !r.problem()) {
             return {};
