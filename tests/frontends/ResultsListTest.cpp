@@ -3,6 +3,7 @@
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
+#include "ThumbnailLoader.h"
 #include "WindowHarness.h"
 
 #include <QAbstractButton>
@@ -191,33 +192,44 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
 }
 
 // The preview of each image in view, and the placeholder of one that would not load, is drawn
-// as it comes: the screen shows what a repaint would draw. (The offscreen screen grabs a window
-// at twice the scale only in part, so this runs at once the scale.)
-TEST_F(ResultsList, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
+// as it comes (also run at twice the scale): the screen shows what a repaint would draw. The list
+// is a window of its own here: at twice the scale the offscreen screen grabs only a window's top
+// left quarter.
+TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
 {
-    test::makeFiles(m_dir.path(), {"1.png", "2.png"}, test::pngSignature);
+    const test::TempDir dir;
+    test::makeFiles(dir.path(), {"1.png", "2.png"}, test::pngSignature);
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::red);
-    ASSERT_TRUE(image.save(QString::fromStdString(m_dir / "3.png")));
-    write(m_dir.path());
-    const auto shown = [this] {
+    ASSERT_TRUE(image.save(QString::fromStdString(dir / "3.png")));
+    auto report = std::make_shared<WriteReport>();
+    report->base = dir.path().string();
+    for (const char* name : {"1", "2", "3"}) {
+        report->rows.push_back({ResultRow::Kind::Mapped,
+                                {},
+                                std::string(name) + ".png",
+                                "club/" + std::string(name) + "/logo"});
+    }
+    ReportCollector(*report).finish({});
+    ResultsPanel panel;
+    panel.resize(600, 400);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    panel.showReport(report);
+    const auto shown = [&panel] {
         QApplication::processEvents();
-        const QRect list(view().viewport()->mapTo(&m_window, QPoint(0, 0)),
-                         view().viewport()->size());
-        return m_window.screen()->grabWindow(m_window.winId()).copy(list).toImage();
+        return panel.screen()->grabWindow(panel.winId()).toImage();
     };
+    ThumbnailLoader& loader = panel.model().thumbnails();
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (int row = 0; row < results().rowCount(); ++row) {
-            if (!results().index(row, 0).data(Qt::ToolTipRole).toString().contains("bytes") &&
-                !results().index(row, 0).data(Qt::ToolTipRole).toString().contains("pixels")) {
-                return false;
-            }
-        }
-        return true;
+        return std::ranges::all_of(std::array{"1", "2", "3"}, [&](const char* name) {
+            return loader.thumbnail(QString::fromStdString(dir / (std::string(name) + ".png")))
+                .has_value();
+        });
     }));
     QTest::qWait(50);
     const QImage before = shown();
-    view().viewport()->repaint();
+    panel.view().viewport()->repaint();
     EXPECT_EQ(shown(), before) << "a repaint drew what the screen did not show";
 }
 
