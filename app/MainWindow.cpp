@@ -41,10 +41,14 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
         {m_ui->graphicStyleBox, m_ui->logoTypeBox, m_ui->kitTypeBox, m_ui->backgroundTypeBox},
         m_ui->previewLabel, m_ui->includeSubfolders);
     // In a language of long words the four groups in a row are wider than the first size: two
-    // rows of two leave the commands room beside them.
+    // rows of two leave the commands room beside them, and the drop area below the commands,
+    // which keeps the list its rows.
     if (m_ui->centralWidget->minimumSizeHint().width() > firstSize.width()) {
         m_ui->groupsLayout->addWidget(m_ui->kitTypeBox, 1, 0);
         m_ui->groupsLayout->addWidget(m_ui->backgroundTypeBox, 1, 1);
+        m_ui->commandLayout->removeItem(m_ui->commandSpacer);
+        delete m_ui->commandSpacer;
+        m_ui->commandLayout->addWidget(m_ui->folderDragView, 1);
     }
     keepWithinScreen(*this, firstSize);
     m_ui->folderDragView->attach([this](const QUrl& folder) {
