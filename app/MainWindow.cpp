@@ -9,6 +9,7 @@
 #include "ResultsPanel.h"
 #include "ScreenRoom.h"
 #include "WindowHelp.h"
+#include "WindowWords.h"
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
@@ -126,7 +127,9 @@ void MainWindow::connectCommands()
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_desktop.showInFolder(path, [this, path](Opening) {
-            say(tr("Nothing could show %1").arg(QDir::toNativeSeparators(path)));
+            //: %1: the path of a file or folder
+            say(tr("Nothing could show %1")
+                    .arg(WindowWords::isolated(QDir::toNativeSeparators(path))));
         });
     });
     connect(results, &ResultsPanel::message, this, [this](const QString& text) { say(text); });
@@ -174,9 +177,14 @@ void MainWindow::open(const QString& path)
         return;
     }
     m_desktop.open(path, [this, path](Opening trouble) {
-        const QString shown = QDir::toNativeSeparators(path);
-        say(trouble == Opening::Failed ? tr("Nothing could open %1").arg(shown)
-                                       : tr("The program for %1 has not answered yet").arg(shown));
+        const QString shown = WindowWords::isolated(QDir::toNativeSeparators(path));
+        if (trouble == Opening::Failed) {
+            //: %1: the path of a file or folder
+            say(tr("Nothing could open %1").arg(shown));
+        } else {
+            //: %1: the path of a file or folder
+            say(tr("The program for %1 has not answered yet").arg(shown));
+        }
     });
 }
 
@@ -188,7 +196,9 @@ void MainWindow::showReport(const SharedReport& report)
     const QString folder = report->shownFolder();
     const QString name =
         QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
-    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap") : tr("%1 — Crestmap").arg(name));
+    //: The window's title; %1: the name of the folder the list shows
+    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap")
+                                    : tr("%1 — Crestmap").arg(WindowWords::isolated(name)));
     m_ui->openFolderAction->setEnabled(!report->writtenFolder().isEmpty());
 }
 
@@ -198,7 +208,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // while the user is asked, so that the question says what is true.
     if (m_writer->writing()) {
         m_writer->pause();
-        if (!m_prompts.confirmQuit(this, m_writer->progressBrief())) {
+        if (!m_prompts.confirmQuit(this, m_writer->quitQuestion())) {
             m_writer->resume();
             event->ignore();
             return;

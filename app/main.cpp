@@ -54,10 +54,12 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 #ifndef Q_OS_WIN
-    // --help and --version print and end, with or without a display to show a window on.
+    // --help and --version print and end, with or without a display to show a window on, in the
+    // window's language.
     {
-        const QCoreApplication console(argc, argv);
+        QCoreApplication console(argc, argv);
         name();
+        installTranslators(console);
         QCommandLineParser parser;
         describe(parser);
         if (parser.parse(QCoreApplication::arguments())) {

@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 
 namespace {
@@ -129,6 +130,7 @@ void FileSelector::updatePreview()
         style.graphicStyle == crestmap::GraphicStyle::Kit ? "1234_home" : "1234";
     const auto picture = crestmap::RecordShape(style).picture(sample);
     m_preview->setText(picture
+                           //: %1: an image's name and the picture it maps to
                            ? tr("Example: %1")
                                  .arg(QString::fromStdString(sample) + QStringLiteral(".png → ") +
                                       QString::fromStdString(*picture))
@@ -209,13 +211,18 @@ void FileSelector::openArguments(const QStringList& arguments)
         return;
     }
     const QString& first = arguments.front();
-    const QString shown = QDir::toNativeSeparators(first);
+    const QString shown = WindowWords::isolated(QDir::toNativeSeparators(first));
     const QFileInfo info(first);
     QString problem;
     if (arguments.size() > 1) {
+        QStringList more;
+        for (const QString& each : arguments.mid(1)) {
+            more << WindowWords::isolated(QDir::toNativeSeparators(each));
+        }
+        //: %1: the folders given after the first
         problem = tr("Crestmap opens one folder at a time; %Ln more were given: %1", nullptr,
-                     static_cast<int>(arguments.size() - 1))
-                      .arg(arguments.mid(1).join(QStringLiteral(", ")));
+                     pluralCount(static_cast<std::size_t>(more.size())))
+                      .arg(QLocale().createSeparatedList(more));
     } else if (!info.exists()) {
         problem = tr("There is no file or folder called %1.").arg(shown);
     } else if (!info.isDir()) {
@@ -225,7 +232,7 @@ void FileSelector::openArguments(const QStringList& arguments)
     }
     if (!problem.isEmpty()) {
         emit message(problem);
-        (void)m_prompts.showResultAlert(m_window, {tr("Cannot open %1").arg(first), problem, {}});
+        (void)m_prompts.showResultAlert(m_window, {tr("Cannot open %1").arg(shown), problem, {}});
         return;
     }
     const QString folder = QDir::toNativeSeparators(info.absoluteFilePath());

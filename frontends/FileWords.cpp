@@ -14,6 +14,8 @@ namespace {
 QString kindWords(InputFile::Kind kind)
 {
     static constexpr std::array<const char*, 5> words{
+        //: What a path is, as the four after it, in brackets after “not a PNG image” or “not a
+        //: mapping file”
         QT_TRANSLATE_NOOP("WindowWords", "a file"), QT_TRANSLATE_NOOP("WindowWords", "a folder"),
         QT_TRANSLATE_NOOP("WindowWords", "a named pipe"),
         QT_TRANSLATE_NOOP("WindowWords", "a socket"), QT_TRANSLATE_NOOP("WindowWords", "a device")};
@@ -26,13 +28,16 @@ QString FileWords::image(const ImageProblem& problem)
 {
     using Holds = ImageProblem::Holds;
     if (problem.holds == Holds::Unreadable) {
+        //: An image's row; %1: the system's reason, as “Permission denied”
         return tr("cannot be read: %1").arg(QString::fromStdString(problem.reason));
     }
+    //: What an image file holds, as the three after it, in brackets after “not a PNG image”
     const QString what = problem.holds == Holds::Nothing    ? tr("0 bytes")
                          : problem.holds == Holds::Text     ? tr("it holds text")
                          : problem.holds == Holds::Html     ? tr("it holds HTML")
                          : problem.holds == Holds::NotAFile ? kindWords(problem.kind)
                                                             : tr("it holds other data");
+    //: %1: what the file holds instead, as “it holds text”
     return (problem.png ? tr("not a PNG image (%1)") : tr("not a JPEG image (%1)")).arg(what);
 }
 
@@ -40,6 +45,7 @@ QString FileWords::error(const FileError& error)
 {
     using Action = FileError::Action;
     static constexpr std::array<const char*, 9> actions{
+        //: This and the eight after it: %1 a path, %2 the system's reason
         QT_TR_NOOP("cannot list %1: %2"),
         QT_TR_NOOP("cannot read %1: %2"),
         QT_TR_NOOP("cannot create a file in %1: %2"),
@@ -50,11 +56,12 @@ QString FileWords::error(const FileError& error)
         QT_TR_NOOP("cannot make %1: %2"),
         QT_TR_NOOP("cannot keep a copy of %1: %2")};
     if (error.action == Action::FindCache) {
+        //: %1: the name of an environment variable, as HOME
         return tr("there is no cache folder: %1 is not set")
             .arg(QString::fromStdString(error.path));
     }
     return tr(actions[static_cast<std::size_t>(error.action)])
-        .arg(WindowWords::path(error.path), QString::fromStdString(error.reason));
+        .arg(WindowWords::named(error.path), QString::fromStdString(error.reason));
 }
 
 QString FileWords::file(const MappingScan& file)
@@ -74,7 +81,11 @@ QString FileWords::file(const MappingScan& file)
                : file.empty ? tr("not a mapping file (it is empty)")
                             : tr("not a mapping file");
     }
-    return file.state == State::Missing ? tr("missing") : tr("it maps no records of a style");
+    if (file.state == State::Missing) {
+        //: A folder's row: it has no config.xml
+        return tr("missing");
+    }
+    return tr("it maps no records of a style");
 }
 
 QString FileWords::check(const ConfigCheck& check)
@@ -82,8 +93,11 @@ QString FileWords::check(const ConfigCheck& check)
     using State = ConfigCheck::State;
     switch (check.state) {
     case State::Current:
-        return check.otherLayout ? tr("current: the same records in another order or layout")
-                                 : tr("current");
+        if (check.otherLayout) {
+            return tr("current: the same records in another order or layout");
+        }
+        //: A folder's row: its config.xml holds what a write would write
+        return tr("current");
     case State::Stale: {
         if (check.stale != ConfigCheck::Stale::Records) {
             return check.stale == ConfigCheck::Stale::Options
@@ -94,23 +108,35 @@ QString FileWords::check(const ConfigCheck& check)
         if (check.added > 0) {
             parts << tr("%Ln record(s) added", nullptr, pluralCount(check.added));
         }
-        if (check.removed > 0) {
-            parts << (parts.isEmpty()
-                          ? tr("%Ln record(s) removed", nullptr, pluralCount(check.removed))
-                          : tr("%Ln removed", nullptr, pluralCount(check.removed)));
+        // After a first count of records, the next ones leave the noun to it.
+        const int removed = pluralCount(check.removed);
+        if (removed > 0 && parts.isEmpty()) {
+            parts << tr("%Ln record(s) removed", nullptr, removed);
+        } else if (removed > 0) {
+            //: More records, after “6 records added”
+            parts << tr("%Ln removed", nullptr, removed);
         }
-        if (check.changed > 0) {
-            parts << (parts.isEmpty()
-                          ? tr("%Ln record(s) changed", nullptr, pluralCount(check.changed))
-                          : tr("%Ln changed", nullptr, pluralCount(check.changed)));
+        const int changed = pluralCount(check.changed);
+        if (changed > 0 && parts.isEmpty()) {
+            parts << tr("%Ln record(s) changed", nullptr, changed);
+        } else if (changed > 0) {
+            //: More records, after “6 records added” or “2 records removed”
+            parts << tr("%Ln changed", nullptr, changed);
         }
-        return tr("stale: %1").arg(parts.join(QStringLiteral(", ")));
+        //: A folder's row; %1: how its records differ, as “6 records added and 1 changed”
+        return tr("stale: %1").arg(QLocale().createSeparatedList(parts));
     }
     case State::NotMapped:
+        //: %1: what the folder's config.xml is, as “not a mapping file”
         return tr("not mapped yet: %1").arg(file(check.file));
     case State::Unreadable:
-        return check.error ? error(*check.error) : tr("could not be read");
+        if (check.error) {
+            return error(*check.error);
+        }
+        //: A folder's row: its config.xml could not be read
+        return tr("could not be read");
     case State::NoImages:
+        //: A folder's row: it holds no images to map
         return tr("no images");
     default:
         return file(check.file);
@@ -122,12 +148,20 @@ QString FileWords::folder(const FolderAccount& folder)
     using Outcome = FolderAccount::Outcome;
     switch (folder.outcome) {
     case Outcome::Kept:
-        return folder.style ? tr("kept: maps %1").arg(WindowWords::style(*folder.style))
-                            : tr("kept: %1").arg(file(folder.existing));
+        if (folder.style) {
+            //: A folder's row: its config.xml, kept as it was; %1: what it maps, as “kit
+            //: textures”
+            return tr("kept: it maps %1").arg(WindowWords::style(*folder.style));
+        }
+        //: A folder's row: its config.xml, kept as it was; %1: what it is, as “cut short: it
+        //: ends inside a record”
+        return tr("kept: %1").arg(file(folder.existing));
     case Outcome::NotMapped:
-        return folder.existing.state == MappingScan::State::Missing
-                   ? tr("not mapped yet")
-                   : tr("not mapped yet: %1").arg(file(folder.existing));
+        if (folder.existing.state == MappingScan::State::Missing) {
+            //: A folder's row: it has no config.xml yet
+            return tr("not mapped yet");
+        }
+        return tr("not mapped yet: %1").arg(file(folder.existing));
     default:
         return folder.error ? error(*folder.error) : QString();
     }
@@ -138,6 +172,7 @@ QString FileWords::undo(const UndoOutcome& outcome)
     using Nothing = UndoOutcome::Nothing;
     switch (outcome.nothing) {
     case Nothing::NoCacheFolder:
+        //: %1: why there is no cache folder, as “there is no cache folder: HOME is not set”
         return tr("Nothing to undo: %1")
             .arg(outcome.cacheError ? error(*outcome.cacheError) : QString());
     case Nothing::NoWrite:
@@ -149,37 +184,47 @@ QString FileWords::undo(const UndoOutcome& outcome)
     case Nothing::No:
         break;
     }
-    QStringList parts{
-        tr("Undo: %1 put back, %2 removed")
-            .arg(tr("%Ln config.xml file(s)", nullptr, pluralCount(outcome.restored.size())),
-                 WindowWords::number(outcome.removed.size()))};
+    //: %1: the config.xml files Undo removed, as “1 removed” counts them
+    QStringList parts{tr("Undo: %Ln config.xml file(s) put back, %1", nullptr,
+                         pluralCount(outcome.restored.size()))
+                          .arg(tr("%Ln removed",
+                                  "the config.xml files of “Undo: %Ln config.xml file(s) put "
+                                  "back, %1”",
+                                  pluralCount(outcome.removed.size())))};
     if (!outcome.alreadyBack.empty()) {
+        //: config.xml files that Undo found as they were before the write
         parts << tr("%Ln already as before the write", nullptr,
                     pluralCount(outcome.alreadyBack.size()));
     }
     if (!outcome.changedSince.empty()) {
+        //: config.xml files changed since the write, which Undo did not touch
         parts << tr("%Ln changed since, left alone", nullptr,
                     pluralCount(outcome.changedSince.size()));
     }
     if (!outcome.failed.empty()) {
+        //: config.xml files that Undo could not put back
         parts << tr("%Ln could not be put back", nullptr, pluralCount(outcome.failed.size()));
     }
     // Few enough to name: each file, as the command line names them.
     if (outcome.restored.size() + outcome.removed.size() <= 5) {
         for (const std::string& each : outcome.restored) {
-            parts << tr("put back %1").arg(WindowWords::path(each));
+            //: %1: the path of a config.xml file that Undo put back
+            parts << tr("put back %1").arg(WindowWords::named(each));
         }
         for (const std::string& each : outcome.removed) {
-            parts << tr("removed %1").arg(WindowWords::path(each));
+            //: %1: the path of a config.xml file that the write made and Undo removed
+            parts << tr("removed %1").arg(WindowWords::named(each));
         }
     }
     for (const std::string& each : outcome.changedSince) {
-        parts << tr("%1 changed since, left alone").arg(WindowWords::path(each));
+        //: %1: the path of a config.xml file
+        parts << tr("%1 changed since, left alone").arg(WindowWords::named(each));
     }
     for (const UndoOutcome::Failure& failure : outcome.failed) {
         using Why = UndoOutcome::Failure::Why;
+        //: %1: the path of a config.xml file; %2: why
         parts << tr("could not put back %1: %2")
-                     .arg(WindowWords::path(failure.configPath),
+                     .arg(WindowWords::named(failure.configPath),
                           failure.why == Why::CopyGone      ? tr("its kept copy is gone")
                           : failure.why == Why::CopyChanged ? tr("its kept copy was changed")
                                                             : error(*failure.error));
@@ -187,13 +232,20 @@ QString FileWords::undo(const UndoOutcome& outcome)
     return parts.join(QStringLiteral(" · "));
 }
 
-QString FileWords::journal(const Journal& journal)
+QString FileWords::undoQuestion(const Journal& journal)
 {
     const QString when =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(journal.time), QLocale::ShortFormat);
-    const QString who =
-        journal.program == "crestmap-cli" ? QStringLiteral("crestmap-cli") : tr("this window");
-    return tr("the write of %Ln config.xml file(s) in %1, made by %2 at %3", nullptr,
-              pluralCount(journal.entries.size()))
-        .arg(WindowWords::path(journal.where), who, when);
+    const int files = pluralCount(journal.entries.size());
+    const QString where = WindowWords::named(journal.where);
+    if (journal.program == "crestmap-cli") {
+        //: %1: the folder; %2: the command-line tool's name; %3: the date and time
+        return tr("Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?", nullptr,
+                  files)
+            .arg(where, QStringLiteral("crestmap-cli"), when);
+    }
+    //: %1: the folder; %2: the date and time
+    return tr("Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?", nullptr,
+              files)
+        .arg(where, when);
 }

@@ -20,14 +20,14 @@ class FileWords {
 public:
     [[nodiscard]] static QString image(const crestmap::ImageProblem& problem);
     [[nodiscard]] static QString error(const crestmap::FileError& error);
-    /// What a folder's row says: "stale: 1 record added", "kept: maps kit records".
+    /// What a folder's row says: "stale: 1 record added", "kept: it maps kit textures".
     [[nodiscard]] static QString check(const crestmap::ConfigCheck& check);
     [[nodiscard]] static QString folder(const crestmap::FolderAccount& folder);
     /// "cut short: it ends inside a record", "not a mapping file (it is empty)".
     [[nodiscard]] static QString file(const crestmap::MappingScan& file);
 
     [[nodiscard]] static QString undo(const crestmap::UndoOutcome& outcome);
-    /// Which write Undo takes back: "the write of 8 config.xml files in /pack by crestmap-cli,
-    /// today at 10:32".
-    [[nodiscard]] static QString journal(const crestmap::Journal& journal);
+    /// Whether to take back `journal`'s write, naming it: "Undo the write of 8 config.xml files
+    /// in /pack, made by crestmap-cli at 12/8/26 10:32 AM?".
+    [[nodiscard]] static QString undoQuestion(const crestmap::Journal& journal);
 };

@@ -39,7 +39,7 @@ void JournalWatch::refresh(bool busy)
     // In the controller's translation context, with the rest of what its jobs say.
     emit undoAvailable(!busy && last,
                        last ? QCoreApplication::translate("WriteController",
-                                                          "&Undo Write of %n Folder(s)", nullptr,
+                                                          "&Undo Write of %Ln Folder(s)", nullptr,
                                                           folders)
                             : QCoreApplication::translate("WriteController", "&Undo"));
 }

@@ -19,6 +19,7 @@
 #include <QTextEdit>
 #include <QTreeView>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -60,6 +61,7 @@ void giveRoom(QFileDialog& dialog)
     const QLocale locale;
     const int margin = metrics.averageCharWidth() * 4;
     const QStringList widest{
+        //: Only measured, never shown: the file dialog's name for the type of a .jpg file
         locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
         locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
     for (int column = 1; column <= widest.size(); ++column) {
@@ -76,10 +78,11 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     for (const crestmap::PlannedFolder& folder : sample) {
         const QString what = withStyle && folder.own ? WindowWords::style(*folder.own)
                                                      : FileWords::check(folder.check);
-        lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::path(folder.folder), what);
+        lines << QStringLiteral("  • %1 (%2)").arg(WindowWords::named(folder.folder), what);
     }
     if (count > sample.size()) {
-        lines << DialogPrompts::tr("  … and %n more", nullptr,
+        //: More folders, after a list of ten
+        lines << DialogPrompts::tr("  … and %Ln more", nullptr,
                                    static_cast<int>(count - sample.size()));
     }
     return lines.join(QLatin1Char('\n'));
@@ -166,13 +169,14 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     const QString style = WindowWords::style(chosen);
     QStringList body;
     if (plan.replaces > 0) {
-        body << tr("Updating each folder in its own style changes %n config.xml file(s) (new "
+        body << tr("Updating each folder in its own style changes %Ln config.xml file(s) (new "
                    "images get their records):",
                    nullptr, static_cast<int>(plan.replaces))
              << folderLines(plan.updatedSample, plan.replaces + plan.creates, false);
     }
     if (plan.creates > 0) {
-        body << tr("%n folder(s) without a config.xml get one as %1.", nullptr,
+        //: %1: the style chosen, as “club logos”
+        body << tr("%Ln folder(s) without a config.xml get one as %1.", nullptr,
                    static_cast<int>(plan.creates))
                     .arg(style);
         if (plan.replaces == 0) {
@@ -180,31 +184,32 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
         }
     }
     if (plan.unchanged > 0) {
-        body << tr("%n config.xml file(s) already current stay as they are.", nullptr,
+        body << tr("%Ln config.xml file(s) already current stay as they are.", nullptr,
                    static_cast<int>(plan.unchanged));
     }
     if (plan.cutShort > 0) {
-        body << tr("%n config.xml file(s) cut short are kept by an update; writing all replaces "
+        body << tr("%Ln config.xml file(s) cut short are kept by an update; writing all replaces "
                    "them:",
                    nullptr, static_cast<int>(plan.cutShort))
              << folderLines(plan.cutShortSample, plan.cutShort, false);
     }
     if (plan.otherStyle > 0) {
-        body << tr("Writing all as %1 would change the style of %n folder(s):", nullptr,
+        //: %1: the style chosen, as “club logos”
+        body << tr("Writing all as %1 would change the style of %Ln folder(s):", nullptr,
                    static_cast<int>(plan.otherStyle))
                     .arg(style)
              << folderLines(plan.otherStyleSample, plan.otherStyle, true);
     }
+    //: A button; %1: the style chosen, as “club logos”
+    const QString writeAll = tr("Write &all as %1").arg(style);
     if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
         body << tr("Undo puts back every config.xml the write replaces.");
     }
     const int choice =
         ask(parent, QMessageBox::Question,
-            tr("Write config.xml in %n folder(s)?", nullptr, static_cast<int>(plan.folders)),
+            tr("Write config.xml in %Ln folder(s)?", nullptr, static_cast<int>(plan.folders)),
             body.join(QLatin1Char('\n')),
-            {tr("&Update each folder in its own style"), tr("Write &all as %1").arg(style),
-             tr("Cancel")},
-            2);
+            {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2);
     return choice == 0   ? StyleChoice::UpdateOwnStyle
            : choice == 1 ? StyleChoice::WriteChosenStyle
                          : StyleChoice::Cancel;
@@ -215,34 +220,46 @@ StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
                                       std::optional<crestmap::StylePair> own,
                                       crestmap::StylePair chosen)
 {
+    //: A button; %1: the style chosen, as “club logos”
     const QString write = tr("&Write it as %1").arg(WindowWords::style(chosen));
+    const QString shown = WindowWords::isolated(config);
     if (own) {
-        const int choice = ask(
-            parent, QMessageBox::Question, tr("%1 maps %2.").arg(config, WindowWords::style(*own)),
-            tr("Writing it as %1 replaces its records; Undo puts them back.")
-                .arg(WindowWords::style(chosen)),
-            {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
+        const int choice =
+            ask(parent, QMessageBox::Question,
+                //: %1: the path of a config.xml file; %2: what it maps, as “kit textures”
+                tr("%1 maps %2.").arg(shown, WindowWords::style(*own)),
+                //: %1: the style chosen, as “club logos”
+                tr("Writing it as %1 replaces its records; Undo puts them back.")
+                    .arg(WindowWords::style(chosen)),
+                //: A button; %1: the style the file maps, as “kit textures”
+                {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
         return choice == 0   ? StyleChoice::UpdateOwnStyle
                : choice == 1 ? StyleChoice::WriteChosenStyle
                              : StyleChoice::Cancel;
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
+    static constexpr std::array<const char*, 4> places{
+        //: This and the three after it: %1 the path of a config.xml file
+        QT_TR_NOOP("%1 is cut short: it ends in its header."),
+        QT_TR_NOOP("%1 is cut short: it ends inside a record."),
+        QT_TR_NOOP("%1 is cut short: it ends before the end of its list."),
+        QT_TR_NOOP("%1 is cut short: it ends before </record>.")};
     const int choice =
-        ask(parent, QMessageBox::Warning, tr("%1 is %2.").arg(config, FileWords::file(file)),
+        ask(parent, QMessageBox::Warning, tr(places[static_cast<std::size_t>(file.cut)]).arg(shown),
             tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
     return choice == 1 ? StyleChoice::WriteChosenStyle : StyleChoice::Cancel;
 }
 
-bool DialogPrompts::confirmUndo(QWidget* parent, const QString& write)
+bool DialogPrompts::confirmUndo(QWidget* parent, const QString& question)
 {
-    return ask(parent, QMessageBox::Question, tr("Undo %1?").arg(write),
-               tr("It is not the write the list shows."), {tr("Cancel"), tr("&Undo")}, 0) == 1;
+    return ask(parent, QMessageBox::Question, question, tr("It is not the write the list shows."),
+               {tr("Cancel"), tr("&Undo")}, 0) == 1;
 }
 
 bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files)
 {
     return ask(parent, QMessageBox::Warning,
-               tr("%n config.xml file(s) changed since the write:", nullptr,
+               tr("%Ln config.xml file(s) changed since the write:", nullptr,
                   static_cast<int>(files.size())) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
                tr("Put back the old copies over the changes? The changes are lost."),
@@ -270,10 +287,9 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
     return undo != nullptr && box.clickedButton() == undo ? AlertAnswer::Undo : AlertAnswer::Ok;
 }
 
-bool DialogPrompts::confirmQuit(QWidget* parent, const QString& progress)
+bool DialogPrompts::confirmQuit(QWidget* parent, const QString& question)
 {
-    return ask(parent, QMessageBox::Warning,
-               tr("The write is paused at %1. Stop it and quit?").arg(progress),
+    return ask(parent, QMessageBox::Warning, question,
                tr("Folders written so far keep their new config.xml, and Undo stays available; "
                   "the others keep their old one."),
                {tr("&Keep Writing"), tr("Stop and &Quit")}, 0) == 1;

@@ -45,8 +45,8 @@ public:
                                                  std::optional<crestmap::StylePair> own,
                                                  crestmap::StylePair chosen) = 0;
 
-    /// Asks whether to undo `write`, which is not the write the window shows.
-    [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& write) = 0;
+    /// Asks `question`, whether to undo a write that is not the write the window shows.
+    [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& question) = 0;
 
     /// Asks whether to put back the old copies of `files` over what changed them since.
     [[nodiscard]] virtual bool confirmForce(QWidget* parent, const QStringList& files) = 0;
@@ -54,8 +54,8 @@ public:
     /// Shows the outcome of a write and returns when the user dismisses it.
     virtual AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
 
-    /// Asks whether to stop the paused write and quit, saying how far it has come.
-    [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& progress) = 0;
+    /// Asks `question`, whether to stop the paused write and quit, which says how far it has come.
+    [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& question) = 0;
 
     /// Shows a text of the window's own: its help or what it is.
     virtual void showText(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -74,10 +74,10 @@ public:
                                          const crestmap::MappingScan& file,
                                          std::optional<crestmap::StylePair> own,
                                          crestmap::StylePair chosen) override;
-    [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& write) override;
+    [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& question) override;
     [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
-    [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& progress) override;
+    [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& question) override;
     void showText(QWidget* parent, const QString& title, const QString& text) override;
 
 private:

@@ -133,7 +133,8 @@ QString ResultsModel::shownText(const ResultRow& row) const
 {
     switch (row.kind) {
     case ResultRow::Kind::Clash:
-        return WindowWords::tr("maps to the same picture as %1").arg(WindowWords::path(row.text));
+        //: An image's row; %1: the other image's name
+        return WindowWords::tr("maps to the same picture as %1").arg(WindowWords::named(row.text));
     case ResultRow::Kind::PassedOver:
     case ResultRow::Kind::NoRecord:
         return WindowWords::skip(row.reason);
@@ -175,8 +176,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
             const auto count = m_report->folderImages.find(std::string(folder));
             return count == m_report->folderImages.end() || r.folder()
                        ? name
-                       : WindowWords::tr("%1 (%Ln image(s))", nullptr, int(count->second))
-                             .arg(name);
+                       //: A folder's name and how many images it holds
+                       : WindowWords::tr("%1 (%Ln image(s))", nullptr, pluralCount(count->second))
+                             .arg(WindowWords::isolated(name));
         }
         return WindowWords::readable(shownText(r));
     case Qt::DecorationRole: {
@@ -235,6 +237,7 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
+    //: The titles of the list's columns: this, the picture an image maps to, and its folder
     return section == FileColumn      ? tr("Image")
            : section == PictureColumn ? tr("Picture it maps to")
                                       : tr("Folder");

@@ -116,9 +116,11 @@ void ResultsPanel::updateSummary()
     const WriteReport& report = m_model->report();
     QString text = wrappable(report.summary()).toHtmlEscaped();
     if (report.tally.recordsLost() > 0 && !report.journal.empty()) {
+        //: A link after the summary of a write, that takes the write back
         text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
     }
     if (!report.writtenFolder().isEmpty()) {
+        //: A link after the summary of a write, that opens the folder written
         text += QStringLiteral(" · <a href=\"folder\">%1</a>").arg(tr("Open folder"));
     }
     m_summary->setText(text);
@@ -201,9 +203,9 @@ void ResultsPanel::copySelection(bool records)
     }
 #endif
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit message(records
-                     ? tr("Copied the record of %n row(s)", nullptr, static_cast<int>(lines.size()))
-                     : tr("Copied the path of %n row(s)", nullptr, static_cast<int>(lines.size())));
+    emit message(
+        records ? tr("Copied the record of %Ln row(s)", nullptr, static_cast<int>(lines.size()))
+                : tr("Copied the path of %Ln row(s)", nullptr, static_cast<int>(lines.size())));
 }
 
 void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)

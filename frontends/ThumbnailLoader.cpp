@@ -51,7 +51,8 @@ QString tooltipHtml(const QString& path, qreal ratio)
         .arg(QString::fromLatin1(png.toBase64()))
         .arg(shown.width())
         .arg(shown.height())
-        .arg(QCoreApplication::translate("ThumbnailLoader", "%1 × %2 pixels, %3")
+        //: An image's width and height, then its size in bytes, as “2.4 KB”
+        .arg(QCoreApplication::translate("ThumbnailLoader", "%L1 × %L2 pixels, %3")
                  .arg(pixels.width())
                  .arg(pixels.height())
                  .arg(bytes));

@@ -3,6 +3,7 @@
 #include "PathText.h"
 #include "StyleChoices.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <algorithm>
 #include <array>
@@ -24,6 +25,8 @@ QString WindowWords::style(StylePair style)
 {
     // Whole phrases, so that each language can put its words in its own order.
     static constexpr std::array<std::array<const char*, 4>, 4> logos{{
+        //: What a style's pictures are, as this and the rest of its table: put into sentences
+        //: such as “Write all as %1” and “kept: it maps %1”
         {QT_TR_NOOP("club logos"), QT_TR_NOOP("nation logos"), QT_TR_NOOP("competition logos"),
          QT_TR_NOOP("media source logos")},
         {QT_TR_NOOP("club icons"), QT_TR_NOOP("nation icons"), QT_TR_NOOP("competition icons"),
@@ -55,6 +58,7 @@ QString WindowWords::style(StylePair style)
 
 QString WindowWords::choice(const char* group, std::int64_t value)
 {
+    //: A choice of the Graphic style group, as the six after it
     static constexpr std::array<const char*, 7> graphic{QT_TR_NOOP("Logo"),
                                                         QT_TR_NOOP("Icon"),
                                                         QT_TR_NOOP("Logo background, left"),
@@ -62,11 +66,13 @@ QString WindowWords::choice(const char* group, std::int64_t value)
                                                         QT_TR_NOOP("Portrait"),
                                                         QT_TR_NOOP("Kit"),
                                                         QT_TR_NOOP("Background")};
+    //: A choice of the Logo type group, as the three after it
     static constexpr std::array<const char*, 4> logo{QT_TR_NOOP("Club"), QT_TR_NOOP("Nation"),
                                                      QT_TR_NOOP("Competition"),
                                                      QT_TR_NOOP("Media source")};
     static constexpr std::array<const char*, 2> kit{QT_TR_NOOP("Kit"), QT_TR_NOOP("Kit texture")};
     static constexpr std::array<const char*, 4> background{
+        //: A choice of the Background type group, as the three after it
         QT_TR_NOOP("Team"), QT_TR_NOOP("Stadium"), QT_TR_NOOP("Competition"), QT_TR_NOOP("Person")};
     const std::string_view which(group);
     return which == "graphicStyle" ? tr(graphic[indexOf(graphicStyleChoices, value)])
@@ -81,16 +87,21 @@ QString WindowWords::fact(const Fact& fact)
     const int count = pluralCount(fact.count);
     switch (fact.kind) {
     case Kind::Written:
-        return fact.path.empty()
-                   ? tr("wrote %1 in %2")
-                         .arg(tr("%Ln record(s)", nullptr, count),
-                              tr("%Ln folder(s)", nullptr, pluralCount(fact.of)))
-                   : tr("wrote %Ln record(s) to %1", nullptr, count).arg(path(fact.path));
+        if (fact.path.empty()) {
+            //: %1: the folders, as “in 12 folders” counts them
+            return tr("wrote %Ln record(s) in %1", nullptr, count)
+                .arg(tr("%Ln folder(s)", "the folders of “wrote %Ln record(s) in %1”",
+                        pluralCount(fact.of)));
+        }
+        //: %1: the path of the config.xml file written
+        return tr("wrote %Ln record(s) to %1", nullptr, count).arg(named(fact.path));
     case Kind::Unchanged:
-        return fact.path.empty() ? tr("%Ln config.xml file(s) unchanged", nullptr, count)
-                                 : tr("%1 is unchanged: it already holds %Ln record(s)", nullptr,
-                                      pluralCount(fact.of))
-                                       .arg(path(fact.path));
+        if (fact.path.empty()) {
+            return tr("%Ln config.xml file(s) unchanged", nullptr, count);
+        }
+        //: %1: the path of a config.xml file
+        return tr("%1 is unchanged: it already holds %Ln record(s)", nullptr, pluralCount(fact.of))
+            .arg(named(fact.path));
     case Kind::Kept:
         return tr("%Ln folder(s) kept in their own style", nullptr, count);
     case Kind::CutShort:
@@ -102,11 +113,15 @@ QString WindowWords::fact(const Fact& fact)
     case Kind::Unwritable:
         return tr("%Ln folder(s) could not be written", nullptr, count);
     case Kind::WithoutRecord: {
-        static constexpr std::array<const char*, allSkipReasons.size()> labels{
-            QT_TR_NOOP("style"),         QT_TR_NOOP("kit name"),     QT_TR_NOOP("no team"),
-            QT_TR_NOOP("unusable name"), QT_TR_NOOP("not an image"), QT_TR_NOOP(".PNG")};
-        return tr("%1 (%2)").arg(tr("%Ln file(s) without a record", nullptr, count),
-                                 tr(labels[static_cast<std::size_t>(fact.reason)]));
+        // A sentence for each reason, so that the count can govern all of it.
+        static constexpr std::array<const char*, allSkipReasons.size()> words{
+            QT_TR_N_NOOP("%Ln file(s) without a record (style)"),
+            QT_TR_N_NOOP("%Ln file(s) without a record (kit name)"),
+            QT_TR_N_NOOP("%Ln file(s) without a record (no team)"),
+            QT_TR_N_NOOP("%Ln file(s) without a record (unusable name)"),
+            QT_TR_N_NOOP("%Ln file(s) without a record (not an image)"),
+            QT_TR_N_NOOP("%Ln file(s) without a record (.PNG)")};
+        return tr(words[static_cast<std::size_t>(fact.reason)], nullptr, count);
     }
     case Kind::PassedOver:
         return tr("%Ln entry(s) passed over (.PNG)", nullptr, count);
@@ -121,16 +136,20 @@ QString WindowWords::fact(const Fact& fact)
     case Kind::Unloadable:
         return tr("%Ln image(s) would not load", nullptr, count);
     case Kind::Cancelled:
-        return tr("cancelled: %1 written, %2 left as they were")
-            .arg(tr("%Ln folder(s)", nullptr, count), number(fact.of));
+        //: %1: the folders the write did not reach, as “7 left as they were” counts them
+        return tr("cancelled: %Ln folder(s) written, %1", nullptr, count)
+            .arg(tr("%Ln left as they were",
+                    "the folders of “cancelled: %Ln folder(s) written, %1”", pluralCount(fact.of)));
     case Kind::ImagesBelow:
         return tr("its sub-folders hold images: tick Include sub-folders to write them");
     case Kind::Current:
         return count == 1 ? tr("config.xml is current")
                           : tr("all %Ln config.xml files are current", nullptr, count);
     case Kind::Outdated:
+        //: %1: all the config.xml files checked, as “of 4 config.xml files” counts them
         return tr("%Ln of %1 not current", nullptr, count)
-            .arg(tr("%Ln config.xml file(s)", nullptr, pluralCount(fact.of)));
+            .arg(tr("%Ln config.xml file(s)", "all the files of “%Ln of %1 not current”",
+                    pluralCount(fact.of)));
     }
     return {};
 }
@@ -165,6 +184,19 @@ QString WindowWords::path(std::string_view bytes)
     return readable(shownPath(bytes));
 }
 
+QString WindowWords::named(std::string_view bytes)
+{
+    return isolated(path(bytes));
+}
+
+QString WindowWords::isolated(const QString& name)
+{
+    if (!QGuiApplication::isRightToLeft()) {
+        return name;
+    }
+    return QChar(char16_t(0x2068)) + name + QChar(char16_t(0x2069));
+}
+
 QString WindowWords::readable(QString text)
 {
     for (QChar& c : text) {
@@ -178,9 +210,4 @@ QString WindowWords::readable(QString text)
         }
     }
     return text;
-}
-
-QString WindowWords::number(std::size_t count)
-{
-    return QLocale().toString(static_cast<qulonglong>(count));
 }

@@ -30,10 +30,13 @@ public:
 
     /// A path as the system writes it, control characters shown as symbols.
     [[nodiscard]] static QString path(std::string_view bytes);
+    /// A path as a sentence names it: path(), isolated as isolated() says.
+    [[nodiscard]] static QString named(std::string_view bytes);
+    /// A name or path put into a sentence, kept apart from the sentence's direction where the
+    /// window reads right to left, so that its slashes and dots stay where they belong.
+    [[nodiscard]] static QString isolated(const QString& name);
     /// Text for one line: control characters, which would break it or vanish, as symbols.
     [[nodiscard]] static QString readable(QString text);
-    /// A count in the form of the window's language.
-    [[nodiscard]] static QString number(std::size_t count);
 };
 
 /// A count as the plural forms of a translation take it.

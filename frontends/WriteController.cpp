@@ -215,7 +215,7 @@ void WriteController::undo(const std::string& shown)
         say(FileWords::undo(nothing));
         return;
     }
-    if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::journal(*last))) {
+    if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::undoQuestion(*last))) {
         return;
     }
     runUndo({last->name, false});

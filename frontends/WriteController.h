@@ -47,14 +47,15 @@ public:
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
     /// Whether the running job writes, rather than only looks or checks.
     [[nodiscard]] bool writing() const noexcept { return m_busy && m_writing; }
-    /// How far the running job has come, in words, and in a few: "30 of 100 folders".
+    /// How far the running job has come, in words.
     [[nodiscard]] QString progressText() const
     {
         return m_progress ? m_progress->text(!m_writing) : QString();
     }
-    [[nodiscard]] QString progressBrief() const
+    /// The question before quitting, with how far the write has come.
+    [[nodiscard]] QString quitQuestion() const
     {
-        return m_progress ? m_progress->brief() : QString();
+        return m_progress ? m_progress->quitQuestion() : QString();
     }
 
 signals:

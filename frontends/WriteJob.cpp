@@ -25,8 +25,10 @@ WriteRequest WriteRequest::forFiles(const QList<QUrl>& files, crestmap::StylePai
     request.source = Source::Browse;
     const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
     if (!first) {
+        //: %1: the address of what was chosen
         request.failure = WindowWords::tr("%1 is not a local file")
-                              .arg(files.isEmpty() ? QString() : files.front().toDisplayString());
+                              .arg(WindowWords::isolated(
+                                  files.isEmpty() ? QString() : files.front().toDisplayString()));
         return request;
     }
     request.folder = crestmap::parentFolderOf(*first);
@@ -45,7 +47,9 @@ WriteRequest WriteRequest::forFolder(const QUrl& folder, Source source, crestmap
     request.source = source;
     const auto path = localPathOf(folder);
     if (!path) {
-        request.failure = WindowWords::tr("%1 is not a local folder").arg(folder.toDisplayString());
+        //: %1: the address of what was chosen or dropped
+        request.failure = WindowWords::tr("%1 is not a local folder")
+                              .arg(WindowWords::isolated(folder.toDisplayString()));
         return request;
     }
     request.folder = *path;

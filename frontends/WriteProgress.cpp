@@ -9,26 +9,50 @@ QString WriteProgress::text(bool checking) const
     if (surveying) {
         return tr("Looking through the folders…");
     }
-    const std::size_t doneFolders = folders.load();
-    const std::size_t doneImages = images.load();
+    const auto doneFolders = static_cast<qulonglong>(folders.load());
+    const auto doneImages = static_cast<qulonglong>(images.load());
     if (const std::size_t total = totalFolders.load(); total > 0) {
-        return (checking ? tr("Checking %1 of %2 · %3 of %4") : tr("Writing %1 of %2 · %3 of %4"))
-            .arg(WindowWords::number(std::min(doneFolders, total)),
-                 tr("%Ln folder(s)", nullptr, static_cast<int>(total)),
-                 WindowWords::number(std::min(doneImages, totalImages.load())),
-                 tr("%Ln image(s)", nullptr, static_cast<int>(totalImages.load())));
+        const std::size_t allImages = totalImages.load();
+        const QString imageWords =
+            tr("%L1 of %Ln image(s)",
+               "the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin",
+               pluralCount(allImages))
+                .arg(std::min(doneImages, static_cast<qulonglong>(allImages)));
+        const qulonglong done = std::min(doneFolders, static_cast<qulonglong>(total));
+        if (checking) {
+            //: %L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”
+            return tr("Checking %L1 of %Ln folder(s) · %2", nullptr, pluralCount(total))
+                .arg(done)
+                .arg(imageWords);
+        }
+        //: %L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”
+        return tr("Writing %L1 of %Ln folder(s) · %2", nullptr, pluralCount(total))
+            .arg(done)
+            .arg(imageWords);
     }
-    return (checking ? tr("Checking… %1, %2 so far") : tr("Writing… %1, %2 so far"))
-        .arg(tr("%Ln folder(s)", nullptr, static_cast<int>(doneFolders)),
-             tr("%Ln image(s)", nullptr, static_cast<int>(doneImages)));
+    const QString imageWords =
+        tr("%Ln image(s)",
+           "the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin",
+           pluralCount(doneImages));
+    if (checking) {
+        //: %1: the images checked so far, as “1,200 images”
+        return tr("Checking… %Ln folder(s), %1 so far", nullptr, pluralCount(doneFolders))
+            .arg(imageWords);
+    }
+    //: %1: the images written so far, as “1,200 images”
+    return tr("Writing… %Ln folder(s), %1 so far", nullptr, pluralCount(doneFolders))
+        .arg(imageWords);
 }
 
-QString WriteProgress::brief() const
+QString WriteProgress::quitQuestion() const
 {
     const std::size_t done = folders.load();
     if (const std::size_t total = totalFolders.load(); total > 0) {
-        return tr("%1 of %Ln folder(s)", nullptr, static_cast<int>(total))
-            .arg(WindowWords::number(std::min(done, total)));
+        //: %L1: the folders written so far
+        return tr("The write is paused at %L1 of %Ln folder(s). Stop it and quit?", nullptr,
+                  pluralCount(total))
+            .arg(static_cast<qulonglong>(std::min(done, total)));
     }
-    return tr("%Ln folder(s) written so far", nullptr, static_cast<int>(done));
+    return tr("The write is paused after %Ln folder(s). Stop it and quit?", nullptr,
+              pluralCount(done));
 }

@@ -23,6 +23,7 @@ public:
     /// How far a write, or a check, has come: "Writing 30 of 100 folders · 1,200 of 4,000
     /// images", or that it is still looking through the folders.
     [[nodiscard]] QString text(bool checking) const;
-    /// How far a write has come, in a few words: "30 of 100 folders".
-    [[nodiscard]] QString brief() const;
+    /// Whether to stop the paused write and quit, saying how far it has come: "The write is
+    /// paused at 30 of 100 folders. Stop it and quit?".
+    [[nodiscard]] QString quitQuestion() const;
 };

@@ -44,6 +44,7 @@ QString WriteReport::summary() const
             QStringLiteral(" · ") + WindowWords::tr("cancelled: the check stopped before its end");
     }
     if (undoError) {
+        //: %1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”
         line += QStringLiteral(" · ") +
                 WindowWords::tr("Undo is not available: %1").arg(FileWords::error(*undoError));
     }
@@ -53,6 +54,7 @@ QString WriteReport::summary() const
 QString WriteReport::statusLine() const
 {
     if (written && !checked && tally.records() == 0 && tally.images() > 0) {
+        //: %1: what became of the files, as “3 files without a record (kit name)”
         return WindowWords::tr("config.xml holds no records: none of the %Ln file(s) maps with "
                                "these choices (%1)",
                                nullptr, static_cast<int>(tally.images()))

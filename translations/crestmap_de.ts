@@ -5,13 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>JPEG-Bild</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … und %n weiterer</numerusform>
-            <numerusform>  … und %n weitere</numerusform>
+            <numerusform>  … und %Ln weiterer</numerusform>
+            <numerusform>  … und %Ln weitere</numerusform>
         </translation>
     </message>
     <message>
@@ -31,38 +33,40 @@
         <translation>Ordner schreiben</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %n config.xml-Datei (neue Bilder erhalten ihre Einträge):</numerusform>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %n config.xml-Dateien (neue Bilder erhalten ihre Einträge):</numerusform>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Datei (neue Bilder erhalten ihre Einträge):</numerusform>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Dateien (neue Bilder erhalten ihre Einträge):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n Ordner ohne config.xml erhält eine als %1.</numerusform>
-            <numerusform>%n Ordner ohne config.xml erhalten eine als %1.</numerusform>
+            <numerusform>%Ln Ordner ohne config.xml erhält eine als %1.</numerusform>
+            <numerusform>%Ln Ordner ohne config.xml erhalten eine als %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n config.xml-Datei ist schon aktuell und bleibt, wie sie ist.</numerusform>
-            <numerusform>%n config.xml-Dateien sind schon aktuell und bleiben, wie sie sind.</numerusform>
+            <numerusform>%Ln config.xml-Datei ist schon aktuell und bleibt, wie sie ist.</numerusform>
+            <numerusform>%Ln config.xml-Dateien sind schon aktuell und bleiben, wie sie sind.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n abgeschnittene config.xml-Datei wird beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
-            <numerusform>%n abgeschnittene config.xml-Dateien werden beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
+            <numerusform>%Ln abgeschnittene config.xml-Datei wird beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
+            <numerusform>%Ln abgeschnittene config.xml-Dateien werden beim Aktualisieren beibehalten, beim Schreiben aller ersetzt:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Alle als %1 zu schreiben, würde den Stil von %n Ordner ändern:</numerusform>
-            <numerusform>Alle als %1 zu schreiben, würde den Stil von %n Ordnern ändern:</numerusform>
+            <numerusform>Alle als %1 zu schreiben, würde den Stil von %Ln Ordner ändern:</numerusform>
+            <numerusform>Alle als %1 zu schreiben, würde den Stil von %Ln Ordnern ändern:</numerusform>
         </translation>
     </message>
     <message>
@@ -70,10 +74,10 @@
         <translation>„Rückgängig“ stellt jede config.xml wieder her, die dabei ersetzt wird.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>config.xml in %n Ordner schreiben?</numerusform>
-            <numerusform>config.xml in %n Ordnern schreiben?</numerusform>
+            <numerusform>config.xml in %Ln Ordner schreiben?</numerusform>
+            <numerusform>config.xml in %Ln Ordnern schreiben?</numerusform>
         </translation>
     </message>
     <message>
@@ -82,6 +86,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Alle als %1 schreiben</translation>
     </message>
     <message>
@@ -90,31 +95,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>Als %1 &amp;schreiben</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 ordnet %2 zu.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>Wird sie als %1 geschrieben, werden ihre Einträge ersetzt; „Rückgängig“ stellt sie wieder her.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>Als %1 &amp;aktualisieren</translation>
-    </message>
-    <message>
-        <source>%1 is %2.</source>
-        <translation>%1 ist %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
         <translation>Schreiben ersetzt sie; „Rückgängig“ stellt sie wieder her.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>Rückgängig machen: %1?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -125,10 +126,10 @@
         <translation>&amp;Rückgängig machen</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml-Datei wurde seit dem Schreiben geändert:</numerusform>
-            <numerusform>%n config.xml-Dateien wurden seit dem Schreiben geändert:</numerusform>
+            <numerusform>%Ln config.xml-Datei wurde seit dem Schreiben geändert:</numerusform>
+            <numerusform>%Ln config.xml-Dateien wurden seit dem Schreiben geändert:</numerusform>
         </translation>
     </message>
     <message>
@@ -144,10 +145,6 @@
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>Das Schreiben ist bei %1 angehalten. Stoppen und beenden?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
         <translation>Bisher geschriebene Ordner behalten ihre neue config.xml, und „Rückgängig“ bleibt verfügbar; die übrigen behalten ihre alte.</translation>
     </message>
@@ -159,11 +156,29 @@
         <source>Stop and &amp;Quit</source>
         <translation>Stoppen und &amp;beenden</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 ist abgeschnitten: sie endet in ihrem Kopfteil.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 ist abgeschnitten: sie endet mitten in einem Eintrag.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 ist abgeschnitten: sie endet vor dem Ende ihrer Liste.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 ist abgeschnitten: sie endet vor &lt;/record&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
         <translation>Beispiel: %1</translation>
     </message>
     <message>
@@ -172,6 +187,7 @@
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>Crestmap öffnet immer nur einen Ordner; %Ln weiterer wurde angegeben: %1</numerusform>
             <numerusform>Crestmap öffnet immer nur einen Ordner; %Ln weitere wurden angegeben: %1</numerusform>
@@ -337,26 +353,32 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Kein Programm konnte %1 anzeigen</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Kein Programm konnte %1 öffnen</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Das Programm für %1 hat noch nicht geantwortet</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Es verwendet Qt %1, lizenziert unter der GNU Lesser General Public License Version 3 (LGPL-3.0). Neben crestmap.exe liegen ihr Text, Qt-LGPL-3.0.txt, die GPL-3.0, auf der sie aufbaut, GPL-3.0.txt, und die Hinweise zu den in Qt eingebauten Bibliotheken, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, ebenfalls dort, beschreibt das Fenster und das Befehlszeilenprogramm.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Es verwendet Qt %1, lizenziert unter der GNU Lesser General Public License Version 3 (LGPL-3.0); die Qt-Pakete Ihres Systems enthalten ihre Lizenztexte.&lt;/p&gt;&lt;p&gt;Das Befehlszeilenprogramm ist in seiner Handbuchseite beschrieben: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -365,6 +387,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Schreibt config.xml, die Datei, die einen Bilderordner den Grafiken eines Spiels zuordnet.&lt;/p&gt;&lt;p&gt;Veröffentlicht unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -382,6 +405,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
         <translation>&lt;p&gt;Legen Sie mit den vier Gruppen fest, was die Bilder sind, und übergeben Sie sie dann: „Bilder auswählen…“ (%1) ordnet die gewählten Dateien zu; „Ordner schreiben…“ (%2) oder ein auf das Fenster gezogener Ordner ordnet jedes Bild darin zu, mit „Unterordner einbeziehen“ auch jeden Ordner darunter. „Ordner prüfen…“ (%4) vergleicht die config.xml-Dateien eines Ordners mit dem, was geschrieben würde, und schreibt nichts.&lt;/p&gt;&lt;p&gt;Die Liste zeigt, was aus jedem Bild wurde. Die Eingabetaste öffnet ein Bild; das Kontextmenü kopiert Pfade und Einträge. „Rückgängig“ (%3) stellt wieder her, was das letzte Schreiben dieses Fensters oder von crestmap-cli ersetzt hat.&lt;/p&gt;</translation>
     </message>
 </context>
@@ -425,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Bild</translation>
     </message>
     <message>
@@ -476,10 +501,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Ordner öffnen</translation>
     </message>
     <message>
@@ -491,17 +518,17 @@
         <translation>Nichts kopiert: Keine Zeile ausgewählt</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Eintrag von %n Zeile kopiert</numerusform>
-            <numerusform>Einträge von %n Zeilen kopiert</numerusform>
+            <numerusform>Eintrag von %Ln Zeile kopiert</numerusform>
+            <numerusform>Einträge von %Ln Zeilen kopiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Pfad von %n Zeile kopiert</numerusform>
-            <numerusform>Pfade von %n Zeilen kopiert</numerusform>
+            <numerusform>Pfad von %Ln Zeile kopiert</numerusform>
+            <numerusform>Pfade von %Ln Zeilen kopiert</numerusform>
         </translation>
     </message>
     <message>
@@ -528,18 +555,21 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 Pixel, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 Pixel, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>derselben Grafik zugeordnet wie %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln Bild)</numerusform>
             <numerusform>%1 (%Ln Bilder)</numerusform>
@@ -547,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>Vereinslogos</translation>
     </message>
     <message>
@@ -639,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -667,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Verein</translation>
     </message>
     <message>
@@ -687,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Team</translation>
     </message>
     <message>
@@ -697,26 +731,9 @@
         <source>Person</source>
         <translation>Person</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>%1 geschrieben (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln Eintrag</numerusform>
-            <numerusform>%Ln Einträge</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln Ordner</numerusform>
-            <numerusform>%Ln Ordner</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%Ln Eintrag in %1 geschrieben</numerusform>
             <numerusform>%Ln Einträge in %1 geschrieben</numerusform>
@@ -731,6 +748,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 ist unverändert, sie enthält bereits %Ln Eintrag</numerusform>
             <numerusform>%1 ist unverändert, sie enthält bereits %Ln Einträge</numerusform>
@@ -771,41 +789,6 @@
             <numerusform>%Ln Ordner konnten nicht geschrieben werden</numerusform>
         </translation>
     </message>
-    <message>
-        <source>style</source>
-        <translation>Stil</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>Trikotname</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>kein Team</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>unbrauchbarer Name</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>kein Bild</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln Datei ohne Eintrag</numerusform>
-            <numerusform>%Ln Dateien ohne Eintrag</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%Ln entry(s) passed over (.PNG)</source>
         <translation>
@@ -842,10 +825,6 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>abgebrochen: %1 geschrieben, %2 unberührt</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
         <translation>seine Unterordner enthalten Bilder: „Unterordner einbeziehen“ aktivieren, um sie zu schreiben</translation>
     </message>
@@ -862,16 +841,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln von %1 nicht aktuell</numerusform>
             <numerusform>%Ln von %1 nicht aktuell</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln config.xml-Datei</numerusform>
-            <numerusform>%Ln config.xml-Dateien</numerusform>
         </translation>
     </message>
     <message>
@@ -900,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>eine Datei</translation>
     </message>
     <message>
@@ -920,10 +894,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
         <translation>nicht lesbar: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 Byte</translation>
     </message>
     <message>
@@ -940,6 +916,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>kein PNG-Bild (%1)</translation>
     </message>
     <message>
@@ -948,6 +925,7 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
         <translation>%1 kann nicht aufgelistet werden: %2</translation>
     </message>
     <message>
@@ -984,6 +962,7 @@
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
         <translation>es gibt keinen Cache-Ordner: %1 ist nicht gesetzt</translation>
     </message>
     <message>
@@ -1016,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>fehlt</translation>
     </message>
     <message>
@@ -1028,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>aktuell</translation>
     </message>
     <message>
@@ -1054,6 +1035,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln entfernt</numerusform>
             <numerusform>%Ln entfernt</numerusform>
@@ -1068,6 +1050,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln geändert</numerusform>
             <numerusform>%Ln geändert</numerusform>
@@ -1075,34 +1058,37 @@
     </message>
     <message>
         <source>stale: %1</source>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
         <translation>veraltet: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
         <translation>noch nicht zugeordnet: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>keine Bilder</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>beibehalten: ordnet %1 zu</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
         <translation>beibehalten: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>noch nicht zugeordnet</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
         <translation>Nichts rückgängig zu machen: %1</translation>
     </message>
     <message>
@@ -1117,12 +1103,9 @@
         <source>Nothing undone: another undo is under way</source>
         <translation>Nichts rückgängig gemacht: Ein anderes Rückgängigmachen läuft bereits</translation>
     </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Rückgängig: %1 wiederhergestellt, %2 entfernt</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln schon wie vor dem Schreiben</numerusform>
             <numerusform>%Ln schon wie vor dem Schreiben</numerusform>
@@ -1130,6 +1113,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln seitdem geändert, unberührt gelassen</numerusform>
             <numerusform>%Ln seitdem geändert, unberührt gelassen</numerusform>
@@ -1137,6 +1121,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln konnte nicht wiederhergestellt werden</numerusform>
             <numerusform>%Ln konnten nicht wiederhergestellt werden</numerusform>
@@ -1144,18 +1129,22 @@
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>%1 wiederhergestellt</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 seitdem geändert, unberührt gelassen</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
         <translation>%1 konnte nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
@@ -1167,22 +1156,13 @@
         <translation>ihre aufbewahrte Kopie wurde verändert</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>dieses Fenster</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>Schreiben von %Ln config.xml-Datei in %1, durch %2 am %3</numerusform>
-            <numerusform>Schreiben von %Ln config.xml-Dateien in %1, durch %2 am %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 ist keine lokale Datei</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 ist kein lokaler Ordner</translation>
     </message>
     <message>
@@ -1191,10 +1171,12 @@
     </message>
     <message>
         <source>Undo is not available: %1</source>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
         <translation>„Rückgängig“ ist nicht verfügbar: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml enthält keine Einträge: Die %Ln Datei wird mit dieser Auswahl nicht zugeordnet (%1)</numerusform>
             <numerusform>config.xml enthält keine Einträge: Keine der %Ln Dateien wird mit dieser Auswahl zugeordnet (%1)</numerusform>
@@ -1211,6 +1193,125 @@
             <numerusform>… und %Ln weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>beibehalten: ordnet %1 zu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Rückgängig: %Ln config.xml-Datei wiederhergestellt, %1</numerusform>
+            <numerusform>Rückgängig: %Ln config.xml-Dateien wiederhergestellt, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln entfernt</numerusform>
+            <numerusform>%Ln entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>Das Schreiben von %Ln config.xml-Datei in %1 durch %2 am %3 rückgängig machen?</numerusform>
+            <numerusform>Das Schreiben von %Ln config.xml-Dateien in %1 durch %2 am %3 rückgängig machen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>Das Schreiben von %Ln config.xml-Datei in %1 durch dieses Fenster am %2 rückgängig machen?</numerusform>
+            <numerusform>Das Schreiben von %Ln config.xml-Dateien in %1 durch dieses Fenster am %2 rückgängig machen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%Ln Eintrag in %1 geschrieben</numerusform>
+            <numerusform>%Ln Einträge in %1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln Ordner</numerusform>
+            <numerusform>%Ln Ordnern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (Stil)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (Stil)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (Trikotname)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (Trikotname)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (kein Team)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (kein Team)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (unbrauchbarer Name)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (unbrauchbarer Name)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (kein Bild)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (kein Bild)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln Datei ohne Eintrag (.PNG)</numerusform>
+            <numerusform>%Ln Dateien ohne Eintrag (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>abgebrochen: %Ln Ordner geschrieben, %1</numerusform>
+            <numerusform>abgebrochen: %Ln Ordner geschrieben, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln unberührt</numerusform>
+            <numerusform>%Ln unberührt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln config.xml-Datei</numerusform>
+            <numerusform>%Ln config.xml-Dateien</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>
@@ -1218,60 +1319,79 @@
         <source>Looking through the folders…</source>
         <translation>Ordner werden durchsucht…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Prüfung: %1 / %2 · %3 / %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Schreiben: %1 / %2 · %3 / %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln Ordner</numerusform>
-            <numerusform>%Ln Ordner</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln Bild</numerusform>
-            <numerusform>%Ln Bilder</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Prüfung… bisher %1, %2</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Schreiben… bisher %1, %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 von %Ln Ordner</numerusform>
-            <numerusform>%1 von %Ln Ordnern</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln bisher geschriebenen Ordner</numerusform>
-            <numerusform>%Ln bisher geschriebenen Ordnern</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Rückgängig: Schreiben in %n Ordner</numerusform>
-            <numerusform>&amp;Rückgängig: Schreiben in %n Ordnern</numerusform>
+            <numerusform>&amp;Rückgängig: Schreiben in %Ln Ordner</numerusform>
+            <numerusform>&amp;Rückgängig: Schreiben in %Ln Ordnern</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Prüfung: %L1 von %Ln Ordner · %2</numerusform>
+            <numerusform>Prüfung: %L1 von %Ln Ordnern · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Schreiben: %L1 von %Ln Ordner · %2</numerusform>
+            <numerusform>Schreiben: %L1 von %Ln Ordnern · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Prüfung… bisher %Ln Ordner, %1</numerusform>
+            <numerusform>Prüfung… bisher %Ln Ordner, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Schreiben… bisher %Ln Ordner, %1</numerusform>
+            <numerusform>Schreiben… bisher %Ln Ordner, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>Das Schreiben ist bei %L1 von %Ln Ordner angehalten. Stoppen und beenden?</numerusform>
+            <numerusform>Das Schreiben ist bei %L1 von %Ln Ordnern angehalten. Stoppen und beenden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>Das Schreiben ist nach %Ln Ordner angehalten. Stoppen und beenden?</numerusform>
+            <numerusform>Das Schreiben ist nach %Ln Ordnern angehalten. Stoppen und beenden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 von %Ln Bild</numerusform>
+            <numerusform>%L1 von %Ln Bildern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln Bild</numerusform>
+            <numerusform>%Ln Bilder</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -4,59 +4,62 @@
 <context>
     <name>DialogPrompts</name>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … and %n more</numerusform>
-            <numerusform>  … and %n more</numerusform>
+            <numerusform>  … and %Ln more</numerusform>
+            <numerusform>  … and %Ln more</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Updating each folder in its own style changes %n config.xml file (new images get their records):</numerusform>
-            <numerusform>Updating each folder in its own style changes %n config.xml files (new images get their records):</numerusform>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml file (new images get their records):</numerusform>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml files (new images get their records):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n folder without a config.xml gets one as %1.</numerusform>
-            <numerusform>%n folders without a config.xml get one as %1.</numerusform>
+            <numerusform>%Ln folder without a config.xml gets one as %1.</numerusform>
+            <numerusform>%Ln folders without a config.xml get one as %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n config.xml file already current stays as it is.</numerusform>
-            <numerusform>%n config.xml files already current stay as they are.</numerusform>
+            <numerusform>%Ln config.xml file already current stays as it is.</numerusform>
+            <numerusform>%Ln config.xml files already current stay as they are.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n config.xml file cut short is kept by an update; writing all replaces it:</numerusform>
-            <numerusform>%n config.xml files cut short are kept by an update; writing all replaces them:</numerusform>
+            <numerusform>%Ln config.xml file cut short is kept by an update; writing all replaces it:</numerusform>
+            <numerusform>%Ln config.xml files cut short are kept by an update; writing all replaces them:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Writing all as %1 would change the style of %n folder:</numerusform>
-            <numerusform>Writing all as %1 would change the style of %n folders:</numerusform>
+            <numerusform>Writing all as %1 would change the style of %Ln folder:</numerusform>
+            <numerusform>Writing all as %1 would change the style of %Ln folders:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Write config.xml in %n folder?</numerusform>
-            <numerusform>Write config.xml in %n folders?</numerusform>
+            <numerusform>Write config.xml in %Ln folder?</numerusform>
+            <numerusform>Write config.xml in %Ln folders?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml file changed since the write:</numerusform>
-            <numerusform>%n config.xml files changed since the write:</numerusform>
+            <numerusform>%Ln config.xml file changed since the write:</numerusform>
+            <numerusform>%Ln config.xml files changed since the write:</numerusform>
         </translation>
     </message>
 </context>
@@ -64,6 +67,7 @@
     <name>FileSelector</name>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>Crestmap opens one folder at a time; %Ln more was given: %1</numerusform>
             <numerusform>Crestmap opens one folder at a time; %Ln more were given: %1</numerusform>
@@ -97,17 +101,17 @@
 <context>
     <name>ResultsPanel</name>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copied the record of %n row</numerusform>
-            <numerusform>Copied the record of %n rows</numerusform>
+            <numerusform>Copied the record of %Ln row</numerusform>
+            <numerusform>Copied the record of %Ln rows</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copied the path of %n row</numerusform>
-            <numerusform>Copied the path of %n rows</numerusform>
+            <numerusform>Copied the path of %Ln row</numerusform>
+            <numerusform>Copied the path of %Ln rows</numerusform>
         </translation>
     </message>
 </context>
@@ -115,27 +119,15 @@
     <name>WindowWords</name>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln image)</numerusform>
             <numerusform>%1 (%Ln images)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln record</numerusform>
-            <numerusform>%Ln records</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln folder</numerusform>
-            <numerusform>%Ln folders</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>wrote %Ln record to %1</numerusform>
             <numerusform>wrote %Ln records to %1</numerusform>
@@ -150,6 +142,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 is unchanged: it already holds %Ln record</numerusform>
             <numerusform>%1 is unchanged: it already holds %Ln records</numerusform>
@@ -188,13 +181,6 @@
         <translation>
             <numerusform>%Ln folder could not be written</numerusform>
             <numerusform>%Ln folders could not be written</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln file without a record</numerusform>
-            <numerusform>%Ln files without a record</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -241,16 +227,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln of %1 is not current</numerusform>
             <numerusform>%Ln of %1 are not current</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln config.xml file</numerusform>
-            <numerusform>%Ln config.xml files</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -269,6 +249,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln removed</numerusform>
             <numerusform>%Ln removed</numerusform>
@@ -283,6 +264,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln changed</numerusform>
             <numerusform>%Ln changed</numerusform>
@@ -290,6 +272,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln already as before the write</numerusform>
             <numerusform>%Ln already as before the write</numerusform>
@@ -297,6 +280,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln changed since, left alone</numerusform>
             <numerusform>%Ln changed since, left alone</numerusform>
@@ -304,20 +288,15 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln could not be put back</numerusform>
             <numerusform>%Ln could not be put back</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>the write of %Ln config.xml file in %1, made by %2 at %3</numerusform>
-            <numerusform>the write of %Ln config.xml files in %1, made by %2 at %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml holds no records: its %Ln file does not map with these choices (%1)</numerusform>
             <numerusform>config.xml holds no records: none of the %Ln files maps with these choices (%1)</numerusform>
@@ -330,42 +309,191 @@
             <numerusform>… and %Ln more</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>WriteController</name>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Undo: %Ln config.xml file put back, %1</numerusform>
+            <numerusform>Undo: %Ln config.xml files put back, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln removed</numerusform>
+            <numerusform>%Ln removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>Undo the write of %Ln config.xml file in %1, made by %2 at %3?</numerusform>
+            <numerusform>Undo the write of %Ln config.xml files in %1, made by %2 at %3?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>Undo the write of %Ln config.xml file in %1, made by this window at %2?</numerusform>
+            <numerusform>Undo the write of %Ln config.xml files in %1, made by this window at %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>wrote %Ln record in %1</numerusform>
+            <numerusform>wrote %Ln records in %1</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
         <translation>
             <numerusform>%Ln folder</numerusform>
             <numerusform>%Ln folders</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln file without a record (style)</numerusform>
+            <numerusform>%Ln files without a record (style)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln file without a record (kit name)</numerusform>
+            <numerusform>%Ln files without a record (kit name)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln file without a record (no team)</numerusform>
+            <numerusform>%Ln files without a record (no team)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln file without a record (unusable name)</numerusform>
+            <numerusform>%Ln files without a record (unusable name)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln file without a record (not an image)</numerusform>
+            <numerusform>%Ln files without a record (not an image)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln file without a record (.PNG)</numerusform>
+            <numerusform>%Ln files without a record (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>cancelled: %Ln folder written, %1</numerusform>
+            <numerusform>cancelled: %Ln folders written, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln left as it was</numerusform>
+            <numerusform>%Ln left as they were</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln config.xml file</numerusform>
+            <numerusform>%Ln config.xml files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteController</name>
+    <message numerus="yes">
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
+        <translation>
+            <numerusform>&amp;Undo Write of %Ln Folder</numerusform>
+            <numerusform>&amp;Undo Write of %Ln Folders</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Checking %L1 of %Ln folder · %2</numerusform>
+            <numerusform>Checking %L1 of %Ln folders · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Writing %L1 of %Ln folder · %2</numerusform>
+            <numerusform>Writing %L1 of %Ln folders · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Checking… %Ln folder, %1 so far</numerusform>
+            <numerusform>Checking… %Ln folders, %1 so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Writing… %Ln folder, %1 so far</numerusform>
+            <numerusform>Writing… %Ln folders, %1 so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>The write is paused at %L1 of %Ln folder. Stop it and quit?</numerusform>
+            <numerusform>The write is paused at %L1 of %Ln folders. Stop it and quit?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>The write is paused after %Ln folder. Stop it and quit?</numerusform>
+            <numerusform>The write is paused after %Ln folders. Stop it and quit?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 of %Ln image</numerusform>
+            <numerusform>%L1 of %Ln images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
         <translation>
             <numerusform>%Ln image</numerusform>
             <numerusform>%Ln images</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 of %Ln folder</numerusform>
-            <numerusform>%1 of %Ln folders</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln folder written so far</numerusform>
-            <numerusform>%Ln folders written so far</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Undo Write of %n Folder</numerusform>
-            <numerusform>&amp;Undo Write of %n Folders</numerusform>
         </translation>
     </message>
 </context>

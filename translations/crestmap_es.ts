@@ -5,13 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Imagen JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … y %n más</numerusform>
-            <numerusform>  … y %n más</numerusform>
+            <numerusform>  … y %Ln más</numerusform>
+            <numerusform>  … y %Ln más</numerusform>
         </translation>
     </message>
     <message>
@@ -31,38 +33,40 @@
         <translation>Escribir una carpeta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %n archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n carpeta sin config.xml obtiene uno como %1.</numerusform>
-            <numerusform>%n carpetas sin config.xml obtienen uno como %1.</numerusform>
+            <numerusform>%Ln carpeta sin config.xml obtiene uno como %1.</numerusform>
+            <numerusform>%Ln carpetas sin config.xml obtienen uno como %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n archivo config.xml ya actualizado se queda como está.</numerusform>
-            <numerusform>%n archivos config.xml ya actualizados se quedan como están.</numerusform>
+            <numerusform>%Ln archivo config.xml ya actualizado se queda como está.</numerusform>
+            <numerusform>%Ln archivos config.xml ya actualizados se quedan como están.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n archivo config.xml truncado se conserva al actualizar; escribir todo lo reemplaza:</numerusform>
-            <numerusform>%n archivos config.xml truncados se conservan al actualizar; escribir todo los reemplaza:</numerusform>
+            <numerusform>%Ln archivo config.xml truncado se conserva al actualizar; escribir todo lo reemplaza:</numerusform>
+            <numerusform>%Ln archivos config.xml truncados se conservan al actualizar; escribir todo los reemplaza:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpeta:</numerusform>
-            <numerusform>Escribir todo como %1 cambiaría el estilo de %n carpetas:</numerusform>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %Ln carpeta:</numerusform>
+            <numerusform>Escribir todo como %1 cambiaría el estilo de %Ln carpetas:</numerusform>
         </translation>
     </message>
     <message>
@@ -70,10 +74,10 @@
         <translation>Deshacer restaura cada config.xml que reemplace la escritura.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>¿Escribir config.xml en %n carpeta?</numerusform>
-            <numerusform>¿Escribir config.xml en %n carpetas?</numerusform>
+            <numerusform>¿Escribir config.xml en %Ln carpeta?</numerusform>
+            <numerusform>¿Escribir config.xml en %Ln carpetas?</numerusform>
         </translation>
     </message>
     <message>
@@ -82,6 +86,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>Escribir &amp;todo como %1</translation>
     </message>
     <message>
@@ -90,31 +95,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Escribirlo como %1</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 mapea %2.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>Escribirlo como %1 reemplaza sus registros; Deshacer los restaura.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>&amp;Actualizarlo como %1</translation>
-    </message>
-    <message>
-        <source>%1 is %2.</source>
-        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
         <translation>Escribirlo lo reemplaza; Deshacer lo restaura.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>¿Deshacer %1?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -125,10 +126,10 @@
         <translation>&amp;Deshacer</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n archivo config.xml ha cambiado desde la escritura:</numerusform>
-            <numerusform>%n archivos config.xml han cambiado desde la escritura:</numerusform>
+            <numerusform>%Ln archivo config.xml ha cambiado desde la escritura:</numerusform>
+            <numerusform>%Ln archivos config.xml han cambiado desde la escritura:</numerusform>
         </translation>
     </message>
     <message>
@@ -144,10 +145,6 @@
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>La escritura está en pausa (%1). ¿Detenerla y salir?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
         <translation>Las carpetas ya escritas conservan su config.xml nuevo y Deshacer sigue disponible; las demás conservan el anterior.</translation>
     </message>
@@ -159,11 +156,29 @@
         <source>Stop and &amp;Quit</source>
         <translation>Detener y sa&amp;lir</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 está truncado: termina en su cabecera.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 está truncado: termina dentro de un registro.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 está truncado: termina antes del final de su lista.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
         <translation>Ejemplo: %1</translation>
     </message>
     <message>
@@ -172,6 +187,7 @@
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>Crestmap abre una carpeta cada vez; se indicó %Ln más: %1</numerusform>
             <numerusform>Crestmap abre una carpeta cada vez; se indicaron %Ln más: %1</numerusform>
@@ -337,26 +353,32 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Ningún programa pudo mostrar %1</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Ningún programa pudo abrir %1</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>El programa para %1 aún no ha respondido</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Usa Qt %1, con licencia GNU Lesser General Public License versión 3 (LGPL-3.0). Junto a crestmap.exe están su texto, Qt-LGPL-3.0.txt, la GPL-3.0 en la que se basa, GPL-3.0.txt, y los avisos de las bibliotecas integradas en Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, también allí, describe la ventana y la herramienta de línea de comandos.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Usa Qt %1, con licencia GNU Lesser General Public License versión 3 (LGPL-3.0); los paquetes de Qt de su sistema contienen los textos de la licencia.&lt;/p&gt;&lt;p&gt;La herramienta de línea de comandos se describe en su página de manual: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -365,6 +387,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Escribe config.xml, el archivo que mapea una carpeta de imágenes a los gráficos de un juego.&lt;/p&gt;&lt;p&gt;Publicado bajo la licencia MIT.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -382,6 +405,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
         <translation>&lt;p&gt;Elija con los cuatro grupos qué son las imágenes y luego entréguelas: Buscar imágenes… (%1) mapea los archivos que elija; Escribir carpeta… (%2) o una carpeta soltada en la ventana mapea cada imagen que contiene y, con Incluir subcarpetas, cada carpeta que haya debajo. Comprobar carpeta… (%4) compara los archivos config.xml de una carpeta con lo que se escribiría, y no escribe nada.&lt;/p&gt;&lt;p&gt;La lista muestra en qué se convirtió cada imagen. Intro abre una imagen; el menú contextual copia rutas y registros. Deshacer (%3) restaura lo que reemplazó la última escritura, de esta ventana o de crestmap-cli.&lt;/p&gt;</translation>
     </message>
 </context>
@@ -425,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Imagen</translation>
     </message>
     <message>
@@ -476,10 +501,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Deshacer</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Abrir carpeta</translation>
     </message>
     <message>
@@ -491,17 +518,17 @@
         <translation>No se copió nada: no hay ninguna fila seleccionada</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiado el registro de %n fila</numerusform>
-            <numerusform>Copiados los registros de %n filas</numerusform>
+            <numerusform>Copiado el registro de %Ln fila</numerusform>
+            <numerusform>Copiados los registros de %Ln filas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiada la ruta de %n fila</numerusform>
-            <numerusform>Copiadas las rutas de %n filas</numerusform>
+            <numerusform>Copiada la ruta de %Ln fila</numerusform>
+            <numerusform>Copiadas las rutas de %Ln filas</numerusform>
         </translation>
     </message>
     <message>
@@ -528,18 +555,21 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 píxeles, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 píxeles, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>se mapea al mismo gráfico que %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln imagen)</numerusform>
             <numerusform>%1 (%Ln imágenes)</numerusform>
@@ -547,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubes</translation>
     </message>
     <message>
@@ -639,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -667,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -687,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Equipo</translation>
     </message>
     <message>
@@ -697,26 +731,9 @@
         <source>Person</source>
         <translation>Persona</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>escrito: %1 en %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln registro</numerusform>
-            <numerusform>%Ln registros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln carpeta</numerusform>
-            <numerusform>%Ln carpetas</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%Ln registro escrito en %1</numerusform>
             <numerusform>%Ln registros escritos en %1</numerusform>
@@ -731,6 +748,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 sigue sin cambios: ya contiene %Ln registro</numerusform>
             <numerusform>%1 sigue sin cambios: ya contiene %Ln registros</numerusform>
@@ -771,41 +789,6 @@
             <numerusform>%Ln carpetas no se pudieron escribir</numerusform>
         </translation>
     </message>
-    <message>
-        <source>style</source>
-        <translation>estilo</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>nombre de equipación</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>sin equipo</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>nombre no utilizable</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>no es una imagen</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln archivo sin registro</numerusform>
-            <numerusform>%Ln archivos sin registro</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%Ln entry(s) passed over (.PNG)</source>
         <translation>
@@ -842,10 +825,6 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>cancelado: config.xml nuevo en %1, el anterior sigue en %2</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
         <translation>sus subcarpetas contienen imágenes: marque Incluir subcarpetas para escribirlas</translation>
     </message>
@@ -862,16 +841,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln de %1 no está actualizado</numerusform>
             <numerusform>%Ln de %1 no están actualizados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln archivo config.xml</numerusform>
-            <numerusform>%Ln archivos config.xml</numerusform>
         </translation>
     </message>
     <message>
@@ -900,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un archivo</translation>
     </message>
     <message>
@@ -920,10 +894,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
         <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bytes</translation>
     </message>
     <message>
@@ -940,6 +916,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>no es una imagen PNG (%1)</translation>
     </message>
     <message>
@@ -948,6 +925,7 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
         <translation>no se puede listar %1: %2</translation>
     </message>
     <message>
@@ -984,6 +962,7 @@
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
         <translation>no hay carpeta de caché: %1 no está definida</translation>
     </message>
     <message>
@@ -1016,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>falta</translation>
     </message>
     <message>
@@ -1028,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>actualizado</translation>
     </message>
     <message>
@@ -1054,6 +1035,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln eliminado</numerusform>
             <numerusform>%Ln eliminados</numerusform>
@@ -1068,6 +1050,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln cambiado</numerusform>
             <numerusform>%Ln cambiados</numerusform>
@@ -1075,34 +1058,37 @@
     </message>
     <message>
         <source>stale: %1</source>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
         <translation>desfasado: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
         <translation>aún sin mapear: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>no se pudo leer</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>sin imágenes</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>conservado: mapea %1</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
         <translation>conservado: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>aún sin mapear</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
         <translation>Nada que deshacer: %1</translation>
     </message>
     <message>
@@ -1117,12 +1103,9 @@
         <source>Nothing undone: another undo is under way</source>
         <translation>No se deshizo nada: ya hay otra operación de deshacer en curso</translation>
     </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Deshacer — restaurados: %1, eliminados: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln ya estaba como antes de la escritura</numerusform>
             <numerusform>%Ln ya estaban como antes de la escritura</numerusform>
@@ -1130,6 +1113,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln cambiado desde entonces, sin tocar</numerusform>
             <numerusform>%Ln cambiados desde entonces, sin tocar</numerusform>
@@ -1137,6 +1121,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln no se pudo restaurar</numerusform>
             <numerusform>%Ln no se pudieron restaurar</numerusform>
@@ -1144,18 +1129,22 @@
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>restaurado %1</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>eliminado %1</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 cambió desde entonces, sin tocar</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
         <translation>no se pudo restaurar %1: %2</translation>
     </message>
     <message>
@@ -1167,22 +1156,13 @@
         <translation>su copia guardada fue modificada</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>esta ventana</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>la escritura de %Ln archivo config.xml en %1, hecha por %2 el %3</numerusform>
-            <numerusform>la escritura de %Ln archivos config.xml en %1, hecha por %2 el %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 no es un archivo local</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 no es una carpeta local</translation>
     </message>
     <message>
@@ -1191,10 +1171,12 @@
     </message>
     <message>
         <source>Undo is not available: %1</source>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
         <translation>Deshacer no está disponible: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml no contiene registros: el %Ln archivo no se mapea con estas opciones (%1)</numerusform>
             <numerusform>config.xml no contiene registros: ninguno de los %Ln archivos se mapea con estas opciones (%1)</numerusform>
@@ -1211,6 +1193,125 @@
             <numerusform>… y %Ln más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>conservado: mapea %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Deshacer: %Ln archivo config.xml restaurado, %1</numerusform>
+            <numerusform>Deshacer: %Ln archivos config.xml restaurados, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln eliminado</numerusform>
+            <numerusform>%Ln eliminados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>¿Deshacer la escritura de %Ln archivo config.xml en %1, hecha por %2 el %3?</numerusform>
+            <numerusform>¿Deshacer la escritura de %Ln archivos config.xml en %1, hecha por %2 el %3?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>¿Deshacer la escritura de %Ln archivo config.xml en %1, hecha por esta ventana el %2?</numerusform>
+            <numerusform>¿Deshacer la escritura de %Ln archivos config.xml en %1, hecha por esta ventana el %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%Ln registro escrito en %1</numerusform>
+            <numerusform>%Ln registros escritos en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln carpeta</numerusform>
+            <numerusform>%Ln carpetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (estilo)</numerusform>
+            <numerusform>%Ln archivos sin registro (estilo)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (nombre de equipación)</numerusform>
+            <numerusform>%Ln archivos sin registro (nombre de equipación)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (sin equipo)</numerusform>
+            <numerusform>%Ln archivos sin registro (sin equipo)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (nombre no utilizable)</numerusform>
+            <numerusform>%Ln archivos sin registro (nombre no utilizable)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (no es una imagen)</numerusform>
+            <numerusform>%Ln archivos sin registro (no es una imagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln archivo sin registro (.PNG)</numerusform>
+            <numerusform>%Ln archivos sin registro (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>cancelado: %Ln carpeta escrita, %1</numerusform>
+            <numerusform>cancelado: %Ln carpetas escritas, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln sin cambios</numerusform>
+            <numerusform>%Ln sin cambios</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln archivo config.xml</numerusform>
+            <numerusform>%Ln archivos config.xml</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>
@@ -1218,60 +1319,79 @@
         <source>Looking through the folders…</source>
         <translation>Recorriendo las carpetas…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Comprobando %1 de %2 · %3 de %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Escribiendo %1 de %2 · %3 de %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln carpeta</numerusform>
-            <numerusform>%Ln carpetas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln imagen</numerusform>
-            <numerusform>%Ln imágenes</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Comprobando… %1, %2 hasta ahora</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Escribiendo… %1, %2 hasta ahora</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 de %Ln carpeta</numerusform>
-            <numerusform>%1 de %Ln carpetas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln carpeta escrita hasta ahora</numerusform>
-            <numerusform>%Ln carpetas escritas hasta ahora</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Deshacer la escritura de %n carpeta</numerusform>
-            <numerusform>&amp;Deshacer la escritura de %n carpetas</numerusform>
+            <numerusform>&amp;Deshacer la escritura de %Ln carpeta</numerusform>
+            <numerusform>&amp;Deshacer la escritura de %Ln carpetas</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Comprobando %L1 de %Ln carpeta · %2</numerusform>
+            <numerusform>Comprobando %L1 de %Ln carpetas · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Escribiendo %L1 de %Ln carpeta · %2</numerusform>
+            <numerusform>Escribiendo %L1 de %Ln carpetas · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Comprobando… %Ln carpeta, %1 hasta ahora</numerusform>
+            <numerusform>Comprobando… %Ln carpetas, %1 hasta ahora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Escribiendo… %Ln carpeta, %1 hasta ahora</numerusform>
+            <numerusform>Escribiendo… %Ln carpetas, %1 hasta ahora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>La escritura está en pausa en %L1 de %Ln carpeta. ¿Detenerla y salir?</numerusform>
+            <numerusform>La escritura está en pausa en %L1 de %Ln carpetas. ¿Detenerla y salir?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>La escritura está en pausa tras %Ln carpeta. ¿Detenerla y salir?</numerusform>
+            <numerusform>La escritura está en pausa tras %Ln carpetas. ¿Detenerla y salir?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 de %Ln imagen</numerusform>
+            <numerusform>%L1 de %Ln imágenes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln imagen</numerusform>
+            <numerusform>%Ln imágenes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

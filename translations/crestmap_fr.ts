@@ -5,13 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Image JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … et %n autre</numerusform>
-            <numerusform>  … et %n autres</numerusform>
+            <numerusform>  … et %Ln autre</numerusform>
+            <numerusform>  … et %Ln autres</numerusform>
         </translation>
     </message>
     <message>
@@ -31,49 +33,51 @@
         <translation>Écrire un dossier</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichier config.xml (les nouvelles images reçoivent leurs entrées) :</numerusform>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %n fichiers config.xml (les nouvelles images reçoivent leurs entrées) :</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichier config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichiers config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n dossier sans config.xml en reçoit un comme %1.</numerusform>
-            <numerusform>%n dossiers sans config.xml en reçoivent un comme %1.</numerusform>
+            <numerusform>%Ln dossier sans config.xml en reçoit un comme %1.</numerusform>
+            <numerusform>%Ln dossiers sans config.xml en reçoivent un comme %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n fichier config.xml déjà à jour reste tel quel.</numerusform>
-            <numerusform>%n fichiers config.xml déjà à jour restent tels quels.</numerusform>
+            <numerusform>%Ln fichier config.xml déjà à jour reste tel quel.</numerusform>
+            <numerusform>%Ln fichiers config.xml déjà à jour restent tels quels.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n fichier config.xml tronqué est conservé par une mise à jour ; tout écrire le remplace :</numerusform>
-            <numerusform>%n fichiers config.xml tronqués sont conservés par une mise à jour ; tout écrire les remplace :</numerusform>
+            <numerusform>%Ln fichier config.xml tronqué est conservé par une mise à jour&#xa0;; tout écrire le remplace&#xa0;:</numerusform>
+            <numerusform>%Ln fichiers config.xml tronqués sont conservés par une mise à jour&#xa0;; tout écrire les remplace&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossier :</numerusform>
-            <numerusform>Tout écrire comme %1 changerait le style de %n dossiers :</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %Ln dossier&#xa0;:</numerusform>
+            <numerusform>Tout écrire comme %1 changerait le style de %Ln dossiers&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Undo puts back every config.xml the write replaces.</source>
-        <translation>« Défaire » restaure chaque config.xml que l&apos;écriture remplace.</translation>
+        <translation>«&#xa0;Défaire&#xa0;» restaure chaque config.xml que l&apos;écriture remplace.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Écrire config.xml dans %n dossier ?</numerusform>
-            <numerusform>Écrire config.xml dans %n dossiers ?</numerusform>
+            <numerusform>Écrire config.xml dans %Ln dossier&#xa0;?</numerusform>
+            <numerusform>Écrire config.xml dans %Ln dossiers&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -82,6 +86,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Tout écrire comme %1</translation>
     </message>
     <message>
@@ -90,31 +95,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;L&apos;écrire comme %1</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 associe des %2.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
-        <translation>L&apos;écrire comme %1 remplace ses entrées ; « Défaire » les restaure.</translation>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
+        <translation>L&apos;écrire comme %1 remplace ses entrées&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>Le &amp;mettre à jour comme %1</translation>
     </message>
     <message>
-        <source>%1 is %2.</source>
-        <translation>%1 : %2.</translation>
-    </message>
-    <message>
         <source>Writing it replaces it; Undo puts it back.</source>
-        <translation>L&apos;écrire le remplace ; « Défaire » le restaure.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>Défaire %1 ?</translation>
+        <translation>L&apos;écrire le remplace&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -125,15 +126,15 @@
         <translation>&amp;Défaire</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n fichier config.xml a changé depuis l&apos;écriture :</numerusform>
-            <numerusform>%n fichiers config.xml ont changé depuis l&apos;écriture :</numerusform>
+            <numerusform>%Ln fichier config.xml a changé depuis l&apos;écriture&#xa0;:</numerusform>
+            <numerusform>%Ln fichiers config.xml ont changé depuis l&apos;écriture&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Restaurer les anciennes copies par-dessus les modifications ? Les modifications seront perdues.</translation>
+        <translation>Restaurer les anciennes copies par-dessus les modifications&#xa0;? Les modifications seront perdues.</translation>
     </message>
     <message>
         <source>&amp;Keep the Changes</source>
@@ -144,12 +145,8 @@
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>L&apos;écriture est en pause (%1). L&apos;arrêter et quitter ?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
-        <translation>Les dossiers déjà écrits gardent leur nouveau config.xml et « Défaire » reste disponible ; les autres gardent l&apos;ancien.</translation>
+        <translation>Les dossiers déjà écrits gardent leur nouveau config.xml et «&#xa0;Défaire&#xa0;» reste disponible&#xa0;; les autres gardent l&apos;ancien.</translation>
     </message>
     <message>
         <source>&amp;Keep Writing</source>
@@ -159,22 +156,41 @@
         <source>Stop and &amp;Quit</source>
         <translation>Arrêter et &amp;quitter</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 est tronqué&#xa0;: il s&apos;arrête dans son en-tête.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 est tronqué&#xa0;: il s&apos;arrête au milieu d&apos;une entrée.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 est tronqué&#xa0;: il s&apos;arrête avant la fin de sa liste.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 est tronqué&#xa0;: il s&apos;arrête avant &lt;/record&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
-        <translation>Exemple : %1</translation>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
+        <translation>Exemple&#xa0;: %1</translation>
     </message>
     <message>
         <source>Example: with these choices, images get no record.</source>
-        <translation>Exemple : avec ces choix, les images ne reçoivent aucune entrée.</translation>
+        <translation>Exemple&#xa0;: avec ces choix, les images ne reçoivent aucune entrée.</translation>
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
-            <numerusform>Crestmap ouvre un seul dossier à la fois ; %Ln autre a été indiqué : %1</numerusform>
-            <numerusform>Crestmap ouvre un seul dossier à la fois ; %Ln autres ont été indiqués : %1</numerusform>
+            <numerusform>Crestmap ouvre un seul dossier à la fois&#xa0;; %Ln autre a été indiqué&#xa0;: %1</numerusform>
+            <numerusform>Crestmap ouvre un seul dossier à la fois&#xa0;; %Ln autres ont été indiqués&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -265,7 +281,7 @@
     </message>
     <message>
         <source>Choose a folder and check its config.xml files and images; nothing is written</source>
-        <translation>Choisir un dossier et vérifier ses fichiers config.xml et ses images ; rien n&apos;est écrit</translation>
+        <translation>Choisir un dossier et vérifier ses fichiers config.xml et ses images&#xa0;; rien n&apos;est écrit</translation>
     </message>
     <message>
         <source>Up&amp;date stale folders</source>
@@ -337,27 +353,33 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Aucun programme n&apos;a pu afficher %1</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Aucun programme n&apos;a pu ouvrir %1</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Le programme pour %1 n&apos;a pas encore répondu</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Il utilise Qt %1, sous licence GNU Lesser General Public License version 3 (LGPL-3.0). À côté de crestmap.exe se trouvent son texte, Qt-LGPL-3.0.txt, la GPL-3.0 sur laquelle elle repose, GPL-3.0.txt, et les mentions des bibliothèques intégrées à Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, au même endroit, décrit la fenêtre et l&apos;outil en ligne de commande.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Il utilise Qt %1, sous licence GNU Lesser General Public License version 3 (LGPL-3.0) ; les paquets Qt de votre système contiennent les textes de sa licence.&lt;/p&gt;&lt;p&gt;L&apos;outil en ligne de commande est décrit dans sa page de manuel : &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
+        <extracomment>%1: Qt&apos;s version</extracomment>
+        <translation>&lt;p&gt;Il utilise Qt %1, sous licence GNU Lesser General Public License version 3 (LGPL-3.0)&#xa0;; les paquets Qt de votre système contiennent les textes de sa licence.&lt;/p&gt;&lt;p&gt;L&apos;outil en ligne de commande est décrit dans sa page de manuel&#xa0;: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Crestmap</source>
@@ -365,6 +387,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Écrit config.xml, le fichier qui associe un dossier d&apos;images aux graphismes d&apos;un jeu.&lt;/p&gt;&lt;p&gt;Publié sous licence MIT.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -382,18 +405,19 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Choisissez avec les quatre groupes ce que sont les images, puis fournissez-les : Parcourir les images… (%1) associe les fichiers choisis ; Écrire un dossier… (%2) ou un dossier déposé sur la fenêtre associe chaque image qu&apos;il contient et, avec Inclure les sous-dossiers, chaque dossier en dessous. Vérifier un dossier… (%4) compare les fichiers config.xml d&apos;un dossier avec ce qui serait écrit, et n&apos;écrit rien.&lt;/p&gt;&lt;p&gt;La liste montre ce que chaque image est devenue. Entrée ouvre une image ; le menu contextuel copie des chemins et des entrées. Défaire (%3) restaure ce que la dernière écriture, de cette fenêtre ou de crestmap-cli, a remplacé.&lt;/p&gt;</translation>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
+        <translation>&lt;p&gt;Choisissez avec les quatre groupes ce que sont les images, puis fournissez-les&#xa0;: Parcourir les images… (%1) associe les fichiers choisis&#xa0;; Écrire un dossier… (%2) ou un dossier déposé sur la fenêtre associe chaque image qu&apos;il contient et, avec Inclure les sous-dossiers, chaque dossier en dessous. Vérifier un dossier… (%4) compare les fichiers config.xml d&apos;un dossier avec ce qui serait écrit, et n&apos;écrit rien.&lt;/p&gt;&lt;p&gt;La liste montre ce que chaque image est devenue. Entrée ouvre une image&#xa0;; le menu contextuel copie des chemins et des entrées. Défaire (%3) restaure ce que la dernière écriture, de cette fenêtre ou de crestmap-cli, a remplacé.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ResultAlert</name>
     <message>
         <source>Undo puts back every config.xml this write replaced, and removes those it made.</source>
-        <translation>« Défaire » restaure chaque config.xml que cette écriture a remplacé et supprime ceux qu&apos;elle a créés.</translation>
+        <translation>«&#xa0;Défaire&#xa0;» restaure chaque config.xml que cette écriture a remplacé et supprime ceux qu&apos;elle a créés.</translation>
     </message>
     <message>
         <source>Undo is not available for this write.</source>
-        <translation>« Défaire » n&apos;est pas disponible pour cette écriture.</translation>
+        <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour cette écriture.</translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully created in %n folder(s).</source>
@@ -409,15 +433,15 @@
     <message numerus="yes">
         <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux ; « Défaire » les restaure.</numerusform>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux ; « Défaire » les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau ; « Défaire » le restaure.</numerusform>
-            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau ; « Défaire » le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
         </translation>
     </message>
 </context>
@@ -425,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Image</translation>
     </message>
     <message>
@@ -464,7 +489,7 @@
     </message>
     <message>
         <source>Each image with the picture it maps to; files without a record, with the reason</source>
-        <translation>Chaque image avec le graphisme associé ; les fichiers sans entrée, avec la raison</translation>
+        <translation>Chaque image avec le graphisme associé&#xa0;; les fichiers sans entrée, avec la raison</translation>
     </message>
     <message>
         <source>Results of the last check</source>
@@ -476,32 +501,34 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Défaire</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Nothing copied: no selected row has a record</source>
-        <translation>Rien de copié : aucune ligne sélectionnée n&apos;a d&apos;entrée</translation>
+        <translation>Rien de copié&#xa0;: aucune ligne sélectionnée n&apos;a d&apos;entrée</translation>
     </message>
     <message>
         <source>Nothing copied: no row is selected</source>
-        <translation>Rien de copié : aucune ligne n&apos;est sélectionnée</translation>
+        <translation>Rien de copié&#xa0;: aucune ligne n&apos;est sélectionnée</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Entrée de %n ligne copiée</numerusform>
-            <numerusform>Entrées de %n lignes copiées</numerusform>
+            <numerusform>Entrée de %Ln ligne copiée</numerusform>
+            <numerusform>Entrées de %Ln lignes copiées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Chemin de %n ligne copié</numerusform>
-            <numerusform>Chemins de %n lignes copiés</numerusform>
+            <numerusform>Chemin de %Ln ligne copié</numerusform>
+            <numerusform>Chemins de %Ln lignes copiés</numerusform>
         </translation>
     </message>
     <message>
@@ -528,18 +555,21 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 pixels, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 pixels, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>associée au même graphisme que %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln image)</numerusform>
             <numerusform>%1 (%Ln images)</numerusform>
@@ -547,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubs</translation>
     </message>
     <message>
@@ -639,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -667,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -687,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Équipe</translation>
     </message>
     <message>
@@ -697,26 +731,9 @@
         <source>Person</source>
         <translation>Personne</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>écrit : %1 dans %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln entrée</numerusform>
-            <numerusform>%Ln entrées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln dossier</numerusform>
-            <numerusform>%Ln dossiers</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%Ln entrée écrite dans %1</numerusform>
             <numerusform>%Ln entrées écrites dans %1</numerusform>
@@ -731,9 +748,10 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
-            <numerusform>%1 est inchangé : il contient déjà %Ln entrée</numerusform>
-            <numerusform>%1 est inchangé : il contient déjà %Ln entrées</numerusform>
+            <numerusform>%1 est inchangé&#xa0;: il contient déjà %Ln entrée</numerusform>
+            <numerusform>%1 est inchangé&#xa0;: il contient déjà %Ln entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -769,41 +787,6 @@
         <translation>
             <numerusform>%Ln dossier n&apos;a pas pu être écrit</numerusform>
             <numerusform>%Ln dossiers n&apos;ont pas pu être écrits</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>style</source>
-        <translation>style</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>nom de maillot</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>pas d&apos;équipe</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>nom inutilisable</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>pas une image</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln fichier sans entrée</numerusform>
-            <numerusform>%Ln fichiers sans entrée</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -842,12 +825,8 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>annulé : nouveau config.xml dans %1, l&apos;ancien reste dans %2</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
-        <translation>ses sous-dossiers contiennent des images : cochez Inclure les sous-dossiers pour les écrire</translation>
+        <translation>ses sous-dossiers contiennent des images&#xa0;: cochez Inclure les sous-dossiers pour les écrire</translation>
     </message>
     <message>
         <source>config.xml is current</source>
@@ -862,16 +841,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln sur %1 pas à jour</numerusform>
             <numerusform>%Ln sur %1 pas à jour</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln fichier config.xml</numerusform>
-            <numerusform>%Ln fichiers config.xml</numerusform>
         </translation>
     </message>
     <message>
@@ -900,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un fichier</translation>
     </message>
     <message>
@@ -920,10 +894,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>illisible : %1</translation>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 octet</translation>
     </message>
     <message>
@@ -940,6 +916,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>pas une image PNG (%1)</translation>
     </message>
     <message>
@@ -948,59 +925,61 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
-        <translation>impossible de lister %1 : %2</translation>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
+        <translation>impossible de lister %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot create a file in %1: %2</source>
-        <translation>impossible de créer un fichier dans %1 : %2</translation>
+        <translation>impossible de créer un fichier dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot flush %1: %2</source>
-        <translation>impossible de vider %1 sur le disque : %2</translation>
+        <translation>impossible de vider %1 sur le disque&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot close %1: %2</source>
-        <translation>impossible de fermer %1 : %2</translation>
+        <translation>impossible de fermer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot replace %1: %2</source>
-        <translation>impossible de remplacer %1 : %2</translation>
+        <translation>impossible de remplacer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot make %1: %2</source>
-        <translation>impossible de créer %1 : %2</translation>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot keep a copy of %1: %2</source>
-        <translation>impossible de garder une copie de %1 : %2</translation>
+        <translation>impossible de garder une copie de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
-        <translation>aucun dossier de cache : %1 n&apos;est pas défini</translation>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
+        <translation>aucun dossier de cache&#xa0;: %1 n&apos;est pas défini</translation>
     </message>
     <message>
         <source>cut short: it ends in its header</source>
-        <translation>tronqué : il s&apos;arrête dans son en-tête</translation>
+        <translation>tronqué&#xa0;: il s&apos;arrête dans son en-tête</translation>
     </message>
     <message>
         <source>cut short: it ends inside a record</source>
-        <translation>tronqué : il s&apos;arrête au milieu d&apos;une entrée</translation>
+        <translation>tronqué&#xa0;: il s&apos;arrête au milieu d&apos;une entrée</translation>
     </message>
     <message>
         <source>cut short: it ends before the end of its list</source>
-        <translation>tronqué : il s&apos;arrête avant la fin de sa liste</translation>
+        <translation>tronqué&#xa0;: il s&apos;arrête avant la fin de sa liste</translation>
     </message>
     <message>
         <source>cut short: it ends before &lt;/record&gt;</source>
-        <translation>tronqué : il s&apos;arrête avant &lt;/record&gt;</translation>
+        <translation>tronqué&#xa0;: il s&apos;arrête avant &lt;/record&gt;</translation>
     </message>
     <message>
         <source>not a mapping file (%1)</source>
@@ -1016,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>absent</translation>
     </message>
     <message>
@@ -1024,19 +1004,20 @@
     </message>
     <message>
         <source>current: the same records in another order or layout</source>
-        <translation>à jour : les mêmes entrées dans un autre ordre ou une autre mise en forme</translation>
+        <translation>à jour&#xa0;: les mêmes entrées dans un autre ordre ou une autre mise en forme</translation>
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>à jour</translation>
     </message>
     <message>
         <source>stale: other options than preload and amap off</source>
-        <translation>périmé : d&apos;autres options que preload et amap désactivés</translation>
+        <translation>périmé&#xa0;: d&apos;autres options que preload et amap désactivés</translation>
     </message>
     <message>
         <source>stale: text or elements a mapping file does not hold</source>
-        <translation>périmé : du texte ou des éléments qu&apos;un fichier de correspondance ne contient pas</translation>
+        <translation>périmé&#xa0;: du texte ou des éléments qu&apos;un fichier de correspondance ne contient pas</translation>
     </message>
     <message numerus="yes">
         <source>%Ln record(s) added</source>
@@ -1054,6 +1035,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln supprimée</numerusform>
             <numerusform>%Ln supprimées</numerusform>
@@ -1068,6 +1050,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln modifiée</numerusform>
             <numerusform>%Ln modifiées</numerusform>
@@ -1075,54 +1058,54 @@
     </message>
     <message>
         <source>stale: %1</source>
-        <translation>périmé : %1</translation>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <translation>périmé&#xa0;: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
-        <translation>pas encore associé : %1</translation>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
+        <translation>pas encore associé&#xa0;: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>aucune image</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>conservé : associe des %1</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
-        <translation>conservé : %1</translation>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
+        <translation>conservé&#xa0;: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>pas encore associé</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
-        <translation>Rien à défaire : %1</translation>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
+        <translation>Rien à défaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing to undo: no write has been kept to undo</source>
-        <translation>Rien à défaire : aucune écriture n&apos;a été gardée pour être défaite</translation>
+        <translation>Rien à défaire&#xa0;: aucune écriture n&apos;a été gardée pour être défaite</translation>
     </message>
     <message>
         <source>Nothing undone: another write has been made since</source>
-        <translation>Rien de défait : une autre écriture a eu lieu depuis</translation>
+        <translation>Rien de défait&#xa0;: une autre écriture a eu lieu depuis</translation>
     </message>
     <message>
         <source>Nothing undone: another undo is under way</source>
-        <translation>Rien de défait : une autre opération Défaire est en cours</translation>
-    </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Défaire — restaurés : %1, supprimés : %2</translation>
+        <translation>Rien de défait&#xa0;: une autre opération Défaire est en cours</translation>
     </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln déjà comme avant l&apos;écriture</numerusform>
             <numerusform>%Ln déjà comme avant l&apos;écriture</numerusform>
@@ -1130,6 +1113,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln modifié depuis, laissé tel quel</numerusform>
             <numerusform>%Ln modifiés depuis, laissés tels quels</numerusform>
@@ -1137,6 +1121,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln n&apos;a pas pu être restauré</numerusform>
             <numerusform>%Ln n&apos;ont pas pu être restaurés</numerusform>
@@ -1144,19 +1129,23 @@
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>%1 restauré</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>%1 supprimé</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 modifié depuis, laissé tel quel</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
-        <translation>impossible de restaurer %1 : %2</translation>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
+        <translation>impossible de restaurer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>its kept copy is gone</source>
@@ -1167,48 +1156,160 @@
         <translation>sa copie gardée a été modifiée</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>cette fenêtre</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>l&apos;écriture de %Ln fichier config.xml dans %1, faite par %2 le %3</numerusform>
-            <numerusform>l&apos;écriture de %Ln fichiers config.xml dans %1, faite par %2 le %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 n&apos;est pas un fichier local</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 n&apos;est pas un dossier local</translation>
     </message>
     <message>
         <source>cancelled: the check stopped before its end</source>
-        <translation>annulé : la vérification s&apos;est arrêtée avant la fin</translation>
+        <translation>annulé&#xa0;: la vérification s&apos;est arrêtée avant la fin</translation>
     </message>
     <message>
         <source>Undo is not available: %1</source>
-        <translation>« Défaire » n&apos;est pas disponible : %1</translation>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
+        <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
-            <numerusform>config.xml ne contient aucune entrée : le %Ln fichier n&apos;est pas associé avec ces choix (%1)</numerusform>
-            <numerusform>config.xml ne contient aucune entrée : aucun des %Ln fichiers n&apos;est associé avec ces choix (%1)</numerusform>
+            <numerusform>config.xml ne contient aucune entrée&#xa0;: le %Ln fichier n&apos;est pas associé avec ces choix (%1)</numerusform>
+            <numerusform>config.xml ne contient aucune entrée&#xa0;: aucun des %Ln fichiers n&apos;est associé avec ces choix (%1)</numerusform>
         </translation>
     </message>
     <message>
         <source>Files without a record:</source>
-        <translation>Fichiers sans entrée :</translation>
+        <translation>Fichiers sans entrée&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>… and %Ln more</source>
         <translation>
             <numerusform>… et %Ln autre</numerusform>
             <numerusform>… et %Ln autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>conservé&#xa0;: associe des %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Défaire&#xa0;: %Ln fichier config.xml restauré, %1</numerusform>
+            <numerusform>Défaire&#xa0;: %Ln fichiers config.xml restaurés, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln supprimé</numerusform>
+            <numerusform>%Ln supprimés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>Défaire l&apos;écriture de %Ln fichier config.xml dans %1, faite par %2 le %3&#xa0;?</numerusform>
+            <numerusform>Défaire l&apos;écriture de %Ln fichiers config.xml dans %1, faite par %2 le %3&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>Défaire l&apos;écriture de %Ln fichier config.xml dans %1, faite par cette fenêtre le %2&#xa0;?</numerusform>
+            <numerusform>Défaire l&apos;écriture de %Ln fichiers config.xml dans %1, faite par cette fenêtre le %2&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%Ln entrée écrite dans %1</numerusform>
+            <numerusform>%Ln entrées écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln dossier</numerusform>
+            <numerusform>%Ln dossiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (style)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (style)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (nom de maillot)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (nom de maillot)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (pas d&apos;équipe)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (pas d&apos;équipe)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (nom inutilisable)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (nom inutilisable)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (pas une image)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (pas une image)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln fichier sans entrée (.PNG)</numerusform>
+            <numerusform>%Ln fichiers sans entrée (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>annulé&#xa0;: %Ln dossier écrit, %1</numerusform>
+            <numerusform>annulé&#xa0;: %Ln dossiers écrits, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln laissé tel quel</numerusform>
+            <numerusform>%Ln laissés tels quels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln fichier config.xml</numerusform>
+            <numerusform>%Ln fichiers config.xml</numerusform>
         </translation>
     </message>
 </context>
@@ -1218,60 +1319,79 @@
         <source>Looking through the folders…</source>
         <translation>Parcours des dossiers…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Vérification : %1 sur %2 · %3 sur %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Écriture : %1 sur %2 · %3 sur %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln dossier</numerusform>
-            <numerusform>%Ln dossiers</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln image</numerusform>
-            <numerusform>%Ln images</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Vérification… %1, %2 jusqu&apos;ici</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Écriture… %1, %2 jusqu&apos;ici</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 sur %Ln dossier</numerusform>
-            <numerusform>%1 sur %Ln dossiers</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln dossier écrit jusqu&apos;ici</numerusform>
-            <numerusform>%Ln dossiers écrits jusqu&apos;ici</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Défaire l&apos;écriture de %n dossier</numerusform>
-            <numerusform>&amp;Défaire l&apos;écriture de %n dossiers</numerusform>
+            <numerusform>&amp;Défaire l&apos;écriture de %Ln dossier</numerusform>
+            <numerusform>&amp;Défaire l&apos;écriture de %Ln dossiers</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Défaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Vérification&#xa0;: %L1 sur %Ln dossier · %2</numerusform>
+            <numerusform>Vérification&#xa0;: %L1 sur %Ln dossiers · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Écriture&#xa0;: %L1 sur %Ln dossier · %2</numerusform>
+            <numerusform>Écriture&#xa0;: %L1 sur %Ln dossiers · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Vérification… %Ln dossier, %1 jusqu&apos;ici</numerusform>
+            <numerusform>Vérification… %Ln dossiers, %1 jusqu&apos;ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Écriture… %Ln dossier, %1 jusqu&apos;ici</numerusform>
+            <numerusform>Écriture… %Ln dossiers, %1 jusqu&apos;ici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>L&apos;écriture est en pause à %L1 sur %Ln dossier. L&apos;arrêter et quitter&#xa0;?</numerusform>
+            <numerusform>L&apos;écriture est en pause à %L1 sur %Ln dossiers. L&apos;arrêter et quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>L&apos;écriture est en pause après %Ln dossier. L&apos;arrêter et quitter&#xa0;?</numerusform>
+            <numerusform>L&apos;écriture est en pause après %Ln dossiers. L&apos;arrêter et quitter&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 sur %Ln image</numerusform>
+            <numerusform>%L1 sur %Ln images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln image</numerusform>
+            <numerusform>%Ln images</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1282,7 +1402,7 @@
     </message>
     <message>
         <source>A folder to open and check; nothing is written until you write or update it.</source>
-        <translation>Un dossier à ouvrir et vérifier ; rien n&apos;est écrit tant que vous ne l&apos;écrivez pas ou ne le mettez pas à jour.</translation>
+        <translation>Un dossier à ouvrir et vérifier&#xa0;; rien n&apos;est écrit tant que vous ne l&apos;écrivez pas ou ne le mettez pas à jour.</translation>
     </message>
 </context>
 </TS>

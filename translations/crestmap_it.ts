@@ -5,13 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Immagine JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … e %n altra</numerusform>
-            <numerusform>  … e altre %n</numerusform>
+            <numerusform>  … e %Ln altra</numerusform>
+            <numerusform>  … e altre %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -31,38 +33,40 @@
         <translation>Scrivi una cartella</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %n file config.xml (le nuove immagini ricevono i loro record):</numerusform>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %n file config.xml (le nuove immagini ricevono i loro record):</numerusform>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n cartella senza config.xml ne riceve uno come %1.</numerusform>
-            <numerusform>%n cartelle senza config.xml ne ricevono uno come %1.</numerusform>
+            <numerusform>%Ln cartella senza config.xml ne riceve uno come %1.</numerusform>
+            <numerusform>%Ln cartelle senza config.xml ne ricevono uno come %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n file config.xml già aggiornato resta com&apos;è.</numerusform>
-            <numerusform>%n file config.xml già aggiornati restano come sono.</numerusform>
+            <numerusform>%Ln file config.xml già aggiornato resta com&apos;è.</numerusform>
+            <numerusform>%Ln file config.xml già aggiornati restano come sono.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n file config.xml troncato viene mantenuto da un aggiornamento; scrivere tutto lo sostituisce:</numerusform>
-            <numerusform>%n file config.xml troncati vengono mantenuti da un aggiornamento; scrivere tutto li sostituisce:</numerusform>
+            <numerusform>%Ln file config.xml troncato viene mantenuto da un aggiornamento; scrivere tutto lo sostituisce:</numerusform>
+            <numerusform>%Ln file config.xml troncati vengono mantenuti da un aggiornamento; scrivere tutto li sostituisce:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %n cartella:</numerusform>
-            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %n cartelle:</numerusform>
+            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %Ln cartella:</numerusform>
+            <numerusform>Scrivere tutto come %1 cambierebbe lo stile di %Ln cartelle:</numerusform>
         </translation>
     </message>
     <message>
@@ -70,10 +74,10 @@
         <translation>«Annulla scrittura» ripristina ogni config.xml sostituito dalla scrittura.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Scrivere config.xml in %n cartella?</numerusform>
-            <numerusform>Scrivere config.xml in %n cartelle?</numerusform>
+            <numerusform>Scrivere config.xml in %Ln cartella?</numerusform>
+            <numerusform>Scrivere config.xml in %Ln cartelle?</numerusform>
         </translation>
     </message>
     <message>
@@ -82,6 +86,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>Scrivi &amp;tutto come %1</translation>
     </message>
     <message>
@@ -90,31 +95,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Scrivilo come %1</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 mappa %2.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>Scriverlo come %1 ne sostituisce i record; «Annulla scrittura» li ripristina.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>&amp;Aggiornalo come %1</translation>
-    </message>
-    <message>
-        <source>%1 is %2.</source>
-        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
         <translation>Scriverlo lo sostituisce; «Annulla scrittura» lo ripristina.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>Annullare %1?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -125,10 +126,10 @@
         <translation>A&amp;nnulla la scrittura</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n file config.xml è cambiato dopo la scrittura:</numerusform>
-            <numerusform>%n file config.xml sono cambiati dopo la scrittura:</numerusform>
+            <numerusform>%Ln file config.xml è cambiato dopo la scrittura:</numerusform>
+            <numerusform>%Ln file config.xml sono cambiati dopo la scrittura:</numerusform>
         </translation>
     </message>
     <message>
@@ -144,10 +145,6 @@
         <translation>&amp;Ripristina</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>La scrittura è in pausa (%1). Fermarla e uscire?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
         <translation>Le cartelle già scritte mantengono il nuovo config.xml e «Annulla scrittura» resta disponibile; le altre mantengono quello vecchio.</translation>
     </message>
@@ -159,11 +156,29 @@
         <source>Stop and &amp;Quit</source>
         <translation>Ferma ed &amp;esci</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 è troncato: finisce nell&apos;intestazione.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 è troncato: finisce dentro un record.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 è troncato: finisce prima della fine dell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 è troncato: finisce prima di &lt;/record&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
         <translation>Esempio: %1</translation>
     </message>
     <message>
@@ -172,6 +187,7 @@
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>Crestmap apre una cartella alla volta; ne è stata indicata %Ln in più: %1</numerusform>
             <numerusform>Crestmap apre una cartella alla volta; ne sono state indicate %Ln in più: %1</numerusform>
@@ -337,26 +353,32 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Nessun programma ha potuto mostrare %1</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Nessun programma ha potuto aprire %1</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Il programma per %1 non ha ancora risposto</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Usa Qt %1, distribuito con licenza GNU Lesser General Public License versione 3 (LGPL-3.0). Accanto a crestmap.exe si trovano il suo testo, Qt-LGPL-3.0.txt, la GPL-3.0 su cui si basa, GPL-3.0.txt, e le note delle librerie integrate in Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, anch&apos;esso lì, descrive la finestra e lo strumento da riga di comando.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Usa Qt %1, distribuito con licenza GNU Lesser General Public License versione 3 (LGPL-3.0); i pacchetti Qt del tuo sistema contengono i testi della licenza.&lt;/p&gt;&lt;p&gt;Lo strumento da riga di comando è descritto nella sua pagina di manuale: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -365,6 +387,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Scrive config.xml, il file che mappa una cartella di immagini sulle grafiche di un gioco.&lt;/p&gt;&lt;p&gt;Distribuito con licenza MIT.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -382,6 +405,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
         <translation>&lt;p&gt;Scegli con i quattro gruppi che cosa sono le immagini, poi forniscile: Sfoglia immagini… (%1) mappa i file che scegli; Scrivi cartella… (%2) o una cartella trascinata sulla finestra mappa ogni immagine che contiene e, con Includi sottocartelle, ogni cartella sottostante. Controlla cartella… (%4) confronta i file config.xml di una cartella con ciò che verrebbe scritto, e non scrive nulla.&lt;/p&gt;&lt;p&gt;L&apos;elenco mostra che cosa è diventata ogni immagine. Invio apre un&apos;immagine; il menu contestuale copia percorsi e record. Annulla scrittura (%3) ripristina ciò che l&apos;ultima scrittura, di questa finestra o di crestmap-cli, ha sostituito.&lt;/p&gt;</translation>
     </message>
 </context>
@@ -425,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Immagine</translation>
     </message>
     <message>
@@ -476,10 +501,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Annulla scrittura</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Apri cartella</translation>
     </message>
     <message>
@@ -491,17 +518,17 @@
         <translation>Niente copiato: nessuna riga selezionata</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiato il record di %n riga</numerusform>
-            <numerusform>Copiati i record di %n righe</numerusform>
+            <numerusform>Copiato il record di %Ln riga</numerusform>
+            <numerusform>Copiati i record di %Ln righe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Copiato il percorso di %n riga</numerusform>
-            <numerusform>Copiati i percorsi di %n righe</numerusform>
+            <numerusform>Copiato il percorso di %Ln riga</numerusform>
+            <numerusform>Copiati i percorsi di %Ln righe</numerusform>
         </translation>
     </message>
     <message>
@@ -528,18 +555,21 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 pixel, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 pixel, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>mappata sulla stessa grafica di %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln immagine)</numerusform>
             <numerusform>%1 (%Ln immagini)</numerusform>
@@ -547,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>loghi di club</translation>
     </message>
     <message>
@@ -639,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -667,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Club</translation>
     </message>
     <message>
@@ -687,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Squadra</translation>
     </message>
     <message>
@@ -697,26 +731,9 @@
         <source>Person</source>
         <translation>Persona</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>scritto: %1 in %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln record</numerusform>
-            <numerusform>%Ln record</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln cartella</numerusform>
-            <numerusform>%Ln cartelle</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%Ln record scritto in %1</numerusform>
             <numerusform>%Ln record scritti in %1</numerusform>
@@ -731,6 +748,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 è invariato: contiene già %Ln record</numerusform>
             <numerusform>%1 è invariato: contiene già %Ln record</numerusform>
@@ -771,41 +789,6 @@
             <numerusform>impossibile scrivere %Ln cartelle</numerusform>
         </translation>
     </message>
-    <message>
-        <source>style</source>
-        <translation>stile</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>nome divisa</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>nessuna squadra</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>nome inutilizzabile</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>non è un&apos;immagine</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln file senza record</numerusform>
-            <numerusform>%Ln file senza record</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%Ln entry(s) passed over (.PNG)</source>
         <translation>
@@ -842,10 +825,6 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>annullato: nuovo config.xml in %1, il precedente resta in %2</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
         <translation>le sue sottocartelle contengono immagini: seleziona Includi sottocartelle per scriverle</translation>
     </message>
@@ -862,16 +841,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln di %1 non aggiornato</numerusform>
             <numerusform>%Ln di %1 non aggiornati</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln file config.xml</numerusform>
-            <numerusform>%Ln file config.xml</numerusform>
         </translation>
     </message>
     <message>
@@ -900,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>un file</translation>
     </message>
     <message>
@@ -920,10 +894,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
         <translation>illeggibile: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 byte</translation>
     </message>
     <message>
@@ -940,6 +916,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>non è un&apos;immagine PNG (%1)</translation>
     </message>
     <message>
@@ -948,6 +925,7 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
         <translation>impossibile elencare %1: %2</translation>
     </message>
     <message>
@@ -984,6 +962,7 @@
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
         <translation>non c&apos;è una cartella della cache: %1 non è impostata</translation>
     </message>
     <message>
@@ -1016,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>mancante</translation>
     </message>
     <message>
@@ -1028,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>aggiornato</translation>
     </message>
     <message>
@@ -1054,6 +1035,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln rimosso</numerusform>
             <numerusform>%Ln rimossi</numerusform>
@@ -1068,6 +1050,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln modificato</numerusform>
             <numerusform>%Ln modificati</numerusform>
@@ -1075,34 +1058,37 @@
     </message>
     <message>
         <source>stale: %1</source>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
         <translation>obsoleto: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
         <translation>non ancora mappato: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>illeggibile</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>nessuna immagine</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>mantenuto: mappa %1</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
         <translation>mantenuto: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>non ancora mappato</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
         <translation>Niente da annullare: %1</translation>
     </message>
     <message>
@@ -1117,12 +1103,9 @@
         <source>Nothing undone: another undo is under way</source>
         <translation>Niente annullato: è già in corso un altro annullamento</translation>
     </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Annulla scrittura — ripristinati: %1, rimossi: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln già com&apos;era prima della scrittura</numerusform>
             <numerusform>%Ln già come prima della scrittura</numerusform>
@@ -1130,6 +1113,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln modificato nel frattempo, lasciato com&apos;è</numerusform>
             <numerusform>%Ln modificati nel frattempo, lasciati come sono</numerusform>
@@ -1137,6 +1121,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>impossibile ripristinarne %Ln</numerusform>
             <numerusform>impossibile ripristinarne %Ln</numerusform>
@@ -1144,18 +1129,22 @@
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>ripristinato %1</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>rimosso %1</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 modificato nel frattempo, lasciato com&apos;è</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
         <translation>impossibile ripristinare %1: %2</translation>
     </message>
     <message>
@@ -1167,22 +1156,13 @@
         <translation>la sua copia conservata è stata modificata</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>questa finestra</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>la scrittura di %Ln file config.xml in %1, fatta da %2 il %3</numerusform>
-            <numerusform>la scrittura di %Ln file config.xml in %1, fatta da %2 il %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 non è un file locale</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 non è una cartella locale</translation>
     </message>
     <message>
@@ -1191,10 +1171,12 @@
     </message>
     <message>
         <source>Undo is not available: %1</source>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
         <translation>«Annulla scrittura» non è disponibile: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml non contiene record: il %Ln file non viene mappato con queste scelte (%1)</numerusform>
             <numerusform>config.xml non contiene record: nessuno dei %Ln file viene mappato con queste scelte (%1)</numerusform>
@@ -1211,6 +1193,125 @@
             <numerusform>… e altri %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>mantenuto: mappa %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Annulla scrittura: %Ln file config.xml ripristinato, %1</numerusform>
+            <numerusform>Annulla scrittura: %Ln file config.xml ripristinati, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln rimosso</numerusform>
+            <numerusform>%Ln rimossi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da %2 il %3?</numerusform>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da %2 il %3?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da questa finestra il %2?</numerusform>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da questa finestra il %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%Ln record scritto in %1</numerusform>
+            <numerusform>%Ln record scritti in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln cartella</numerusform>
+            <numerusform>%Ln cartelle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln file senza record (stile)</numerusform>
+            <numerusform>%Ln file senza record (stile)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln file senza record (nome divisa)</numerusform>
+            <numerusform>%Ln file senza record (nome divisa)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln file senza record (nessuna squadra)</numerusform>
+            <numerusform>%Ln file senza record (nessuna squadra)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln file senza record (nome inutilizzabile)</numerusform>
+            <numerusform>%Ln file senza record (nome inutilizzabile)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln file senza record (non è un&apos;immagine)</numerusform>
+            <numerusform>%Ln file senza record (non è un&apos;immagine)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln file senza record (.PNG)</numerusform>
+            <numerusform>%Ln file senza record (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>annullato: %Ln cartella scritta, %1</numerusform>
+            <numerusform>annullato: %Ln cartelle scritte, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln lasciata com&apos;era</numerusform>
+            <numerusform>%Ln lasciate com&apos;erano</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln file config.xml</numerusform>
+            <numerusform>%Ln file config.xml</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>
@@ -1218,60 +1319,79 @@
         <source>Looking through the folders…</source>
         <translation>Ricerca nelle cartelle…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Controllo: %1 di %2 · %3 di %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Scrittura: %1 di %2 · %3 di %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln cartella</numerusform>
-            <numerusform>%Ln cartelle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln immagine</numerusform>
-            <numerusform>%Ln immagini</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Controllo… finora %1, %2</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Scrittura… finora %1, %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 di %Ln cartella</numerusform>
-            <numerusform>%1 di %Ln cartelle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln cartella scritta finora</numerusform>
-            <numerusform>%Ln cartelle scritte finora</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Annulla la scrittura di %n cartella</numerusform>
-            <numerusform>&amp;Annulla la scrittura di %n cartelle</numerusform>
+            <numerusform>&amp;Annulla la scrittura di %Ln cartella</numerusform>
+            <numerusform>&amp;Annulla la scrittura di %Ln cartelle</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annulla scrittura</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Controllo: %L1 di %Ln cartella · %2</numerusform>
+            <numerusform>Controllo: %L1 di %Ln cartelle · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Scrittura: %L1 di %Ln cartella · %2</numerusform>
+            <numerusform>Scrittura: %L1 di %Ln cartelle · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Controllo… finora %Ln cartella, %1</numerusform>
+            <numerusform>Controllo… finora %Ln cartelle, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Scrittura… finora %Ln cartella, %1</numerusform>
+            <numerusform>Scrittura… finora %Ln cartelle, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>La scrittura è in pausa a %L1 di %Ln cartella. Fermarla e uscire?</numerusform>
+            <numerusform>La scrittura è in pausa a %L1 di %Ln cartelle. Fermarla e uscire?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>La scrittura è in pausa dopo %Ln cartella. Fermarla e uscire?</numerusform>
+            <numerusform>La scrittura è in pausa dopo %Ln cartelle. Fermarla e uscire?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 di %Ln immagine</numerusform>
+            <numerusform>%L1 di %Ln immagini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln immagine</numerusform>
+            <numerusform>%Ln immagini</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,13 +5,15 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>Imagem JPEG</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … e mais %n</numerusform>
-            <numerusform>  … e mais %n</numerusform>
+            <numerusform>  … e mais %Ln</numerusform>
+            <numerusform>  … e mais %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -31,38 +33,40 @@
         <translation>Gravar uma pasta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %n arquivo config.xml (as imagens novas recebem seus registros):</numerusform>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %n arquivos config.xml (as imagens novas recebem seus registros):</numerusform>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivo config.xml (as imagens novas recebem seus registros):</numerusform>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivos config.xml (as imagens novas recebem seus registros):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>%n pasta sem config.xml recebe um como %1.</numerusform>
-            <numerusform>%n pastas sem config.xml recebem um como %1.</numerusform>
+            <numerusform>%Ln pasta sem config.xml recebe um como %1.</numerusform>
+            <numerusform>%Ln pastas sem config.xml recebem um como %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%n arquivo config.xml já atualizado fica como está.</numerusform>
-            <numerusform>%n arquivos config.xml já atualizados ficam como estão.</numerusform>
+            <numerusform>%Ln arquivo config.xml já atualizado fica como está.</numerusform>
+            <numerusform>%Ln arquivos config.xml já atualizados ficam como estão.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>%n arquivo config.xml truncado é mantido por uma atualização; gravar tudo o substitui:</numerusform>
-            <numerusform>%n arquivos config.xml truncados são mantidos por uma atualização; gravar tudo os substitui:</numerusform>
+            <numerusform>%Ln arquivo config.xml truncado é mantido por uma atualização; gravar tudo o substitui:</numerusform>
+            <numerusform>%Ln arquivos config.xml truncados são mantidos por uma atualização; gravar tudo os substitui:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Gravar tudo como %1 mudaria o estilo de %n pasta:</numerusform>
-            <numerusform>Gravar tudo como %1 mudaria o estilo de %n pastas:</numerusform>
+            <numerusform>Gravar tudo como %1 mudaria o estilo de %Ln pasta:</numerusform>
+            <numerusform>Gravar tudo como %1 mudaria o estilo de %Ln pastas:</numerusform>
         </translation>
     </message>
     <message>
@@ -70,10 +74,10 @@
         <translation>Desfazer restaura cada config.xml que a gravação substituir.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>Gravar config.xml em %n pasta?</numerusform>
-            <numerusform>Gravar config.xml em %n pastas?</numerusform>
+            <numerusform>Gravar config.xml em %Ln pasta?</numerusform>
+            <numerusform>Gravar config.xml em %Ln pastas?</numerusform>
         </translation>
     </message>
     <message>
@@ -82,6 +86,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>Gravar &amp;tudo como %1</translation>
     </message>
     <message>
@@ -90,31 +95,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Gravar como %1</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 mapeia %2.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>Gravá-lo como %1 substitui seus registros; Desfazer os restaura.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>&amp;Atualizar como %1</translation>
-    </message>
-    <message>
-        <source>%1 is %2.</source>
-        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
         <translation>Gravá-lo o substitui; Desfazer o restaura.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>Desfazer %1?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -125,10 +126,10 @@
         <translation>&amp;Desfazer</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n arquivo config.xml mudou desde a gravação:</numerusform>
-            <numerusform>%n arquivos config.xml mudaram desde a gravação:</numerusform>
+            <numerusform>%Ln arquivo config.xml mudou desde a gravação:</numerusform>
+            <numerusform>%Ln arquivos config.xml mudaram desde a gravação:</numerusform>
         </translation>
     </message>
     <message>
@@ -144,10 +145,6 @@
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>A gravação está pausada (%1). Parar e sair?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
         <translation>As pastas já gravadas mantêm o config.xml novo, e Desfazer continua disponível; as demais mantêm o antigo.</translation>
     </message>
@@ -159,11 +156,29 @@
         <source>Stop and &amp;Quit</source>
         <translation>Parar e &amp;sair</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 está truncado: termina no cabeçalho.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 está truncado: termina dentro de um registro.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 está truncado: termina antes do fim da lista.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
         <translation>Exemplo: %1</translation>
     </message>
     <message>
@@ -172,6 +187,7 @@
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>O Crestmap abre uma pasta por vez; %Ln a mais foi informada: %1</numerusform>
             <numerusform>O Crestmap abre uma pasta por vez; %Ln a mais foram informadas: %1</numerusform>
@@ -337,26 +353,32 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Nenhum programa conseguiu mostrar %1</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Nenhum programa conseguiu abrir %1</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>O programa para %1 ainda não respondeu</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Ele usa o Qt %1, licenciado sob a GNU Lesser General Public License versão 3 (LGPL-3.0). Ao lado do crestmap.exe estão o texto dela, Qt-LGPL-3.0.txt, a GPL-3.0 na qual ela se baseia, GPL-3.0.txt, e os avisos das bibliotecas incorporadas ao Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;O README.txt, também lá, descreve a janela e a ferramenta de linha de comando.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Ele usa o Qt %1, licenciado sob a GNU Lesser General Public License versão 3 (LGPL-3.0); os pacotes do Qt do seu sistema contêm os textos da licença.&lt;/p&gt;&lt;p&gt;A ferramenta de linha de comando é descrita na página de manual dela: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -365,6 +387,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Grava o config.xml, o arquivo que mapeia uma pasta de imagens para os gráficos de um jogo.&lt;/p&gt;&lt;p&gt;Publicado sob a licença MIT.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -382,6 +405,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
         <translation>&lt;p&gt;Escolha nos quatro grupos o que as imagens são e depois entregue-as: Procurar imagens… (%1) mapeia os arquivos que você escolher; Gravar pasta… (%2) ou uma pasta solta na janela mapeia cada imagem dela e, com Incluir subpastas, cada pasta abaixo dela. Verificar pasta… (%4) compara os arquivos config.xml de uma pasta com o que seria gravado, e não grava nada.&lt;/p&gt;&lt;p&gt;A lista mostra no que cada imagem se tornou. Enter abre uma imagem; o menu de contexto copia caminhos e registros. Desfazer (%3) restaura o que a última gravação, desta janela ou do crestmap-cli, substituiu.&lt;/p&gt;</translation>
     </message>
 </context>
@@ -425,6 +449,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Imagem</translation>
     </message>
     <message>
@@ -476,10 +501,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Desfazer</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Abrir pasta</translation>
     </message>
     <message>
@@ -491,17 +518,17 @@
         <translation>Nada copiado: nenhuma linha selecionada</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>Registro de %n linha copiado</numerusform>
-            <numerusform>Registros de %n linhas copiados</numerusform>
+            <numerusform>Registro de %Ln linha copiado</numerusform>
+            <numerusform>Registros de %Ln linhas copiados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>Caminho de %n linha copiado</numerusform>
-            <numerusform>Caminhos de %n linhas copiados</numerusform>
+            <numerusform>Caminho de %Ln linha copiado</numerusform>
+            <numerusform>Caminhos de %Ln linhas copiados</numerusform>
         </translation>
     </message>
     <message>
@@ -528,18 +555,21 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 pixels, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 pixels, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>mapeada para o mesmo gráfico que %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln imagem)</numerusform>
             <numerusform>%1 (%Ln imagens)</numerusform>
@@ -547,6 +577,7 @@
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>logos de clubes</translation>
     </message>
     <message>
@@ -639,6 +670,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -667,6 +699,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Clube</translation>
     </message>
     <message>
@@ -687,6 +720,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Equipe</translation>
     </message>
     <message>
@@ -697,26 +731,9 @@
         <source>Person</source>
         <translation>Pessoa</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>gravado: %1 em %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln registro</numerusform>
-            <numerusform>%Ln registros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln pasta</numerusform>
-            <numerusform>%Ln pastas</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%Ln registro gravado em %1</numerusform>
             <numerusform>%Ln registros gravados em %1</numerusform>
@@ -731,6 +748,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 está inalterado: já contém %Ln registro</numerusform>
             <numerusform>%1 está inalterado: já contém %Ln registros</numerusform>
@@ -771,41 +789,6 @@
             <numerusform>%Ln pastas não puderam ser gravadas</numerusform>
         </translation>
     </message>
-    <message>
-        <source>style</source>
-        <translation>estilo</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>nome de uniforme</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>sem equipe</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>nome inutilizável</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>não é imagem</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>%Ln arquivo sem registro</numerusform>
-            <numerusform>%Ln arquivos sem registro</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%Ln entry(s) passed over (.PNG)</source>
         <translation>
@@ -842,10 +825,6 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>cancelado: config.xml novo em %1, o anterior continua em %2</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
         <translation>as subpastas dela têm imagens: marque Incluir subpastas para gravá-las</translation>
     </message>
@@ -862,16 +841,10 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%Ln de %1 não está atualizado</numerusform>
             <numerusform>%Ln de %1 não estão atualizados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln arquivo config.xml</numerusform>
-            <numerusform>%Ln arquivos config.xml</numerusform>
         </translation>
     </message>
     <message>
@@ -900,6 +873,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>um arquivo</translation>
     </message>
     <message>
@@ -920,10 +894,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
         <translation>não pode ser lido: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bytes</translation>
     </message>
     <message>
@@ -940,6 +916,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>não é uma imagem PNG (%1)</translation>
     </message>
     <message>
@@ -948,6 +925,7 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
         <translation>não é possível listar %1: %2</translation>
     </message>
     <message>
@@ -984,6 +962,7 @@
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
         <translation>não há pasta de cache: %1 não está definida</translation>
     </message>
     <message>
@@ -1016,6 +995,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>ausente</translation>
     </message>
     <message>
@@ -1028,6 +1008,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>atualizado</translation>
     </message>
     <message>
@@ -1054,6 +1035,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln removido</numerusform>
             <numerusform>%Ln removidos</numerusform>
@@ -1068,6 +1050,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln alterado</numerusform>
             <numerusform>%Ln alterados</numerusform>
@@ -1075,34 +1058,37 @@
     </message>
     <message>
         <source>stale: %1</source>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
         <translation>desatualizado: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
         <translation>ainda não mapeado: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>não pôde ser lido</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>nenhuma imagem</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>mantido: mapeia %1</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
         <translation>mantido: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>ainda não mapeado</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
         <translation>Nada a desfazer: %1</translation>
     </message>
     <message>
@@ -1117,12 +1103,9 @@
         <source>Nothing undone: another undo is under way</source>
         <translation>Nada desfeito: outra operação de desfazer está em andamento</translation>
     </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Desfazer — restaurados: %1, removidos: %2</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln já estava como antes da gravação</numerusform>
             <numerusform>%Ln já estavam como antes da gravação</numerusform>
@@ -1130,6 +1113,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln alterado desde então, deixado como está</numerusform>
             <numerusform>%Ln alterados desde então, deixados como estão</numerusform>
@@ -1137,6 +1121,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln não pôde ser restaurado</numerusform>
             <numerusform>%Ln não puderam ser restaurados</numerusform>
@@ -1144,18 +1129,22 @@
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>restaurado %1</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>removido %1</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 alterado desde então, deixado como está</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
         <translation>não foi possível restaurar %1: %2</translation>
     </message>
     <message>
@@ -1167,22 +1156,13 @@
         <translation>a cópia guardada dele foi alterada</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>esta janela</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>a gravação de %Ln arquivo config.xml em %1, feita por %2 em %3</numerusform>
-            <numerusform>a gravação de %Ln arquivos config.xml em %1, feita por %2 em %3</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 não é um arquivo local</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 não é uma pasta local</translation>
     </message>
     <message>
@@ -1191,10 +1171,12 @@
     </message>
     <message>
         <source>Undo is not available: %1</source>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
         <translation>Desfazer não está disponível: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml não tem registros: o %Ln arquivo não é mapeado com essas escolhas (%1)</numerusform>
             <numerusform>config.xml não tem registros: nenhum dos %Ln arquivos é mapeado com essas escolhas (%1)</numerusform>
@@ -1211,6 +1193,125 @@
             <numerusform>… e mais %Ln</numerusform>
         </translation>
     </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>mantido: mapeia %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Desfazer: %Ln arquivo config.xml restaurado, %1</numerusform>
+            <numerusform>Desfazer: %Ln arquivos config.xml restaurados, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln removido</numerusform>
+            <numerusform>%Ln removidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>Desfazer a gravação de %Ln arquivo config.xml em %1, feita por %2 em %3?</numerusform>
+            <numerusform>Desfazer a gravação de %Ln arquivos config.xml em %1, feita por %2 em %3?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>Desfazer a gravação de %Ln arquivo config.xml em %1, feita por esta janela em %2?</numerusform>
+            <numerusform>Desfazer a gravação de %Ln arquivos config.xml em %1, feita por esta janela em %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%Ln registro gravado em %1</numerusform>
+            <numerusform>%Ln registros gravados em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln pasta</numerusform>
+            <numerusform>%Ln pastas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (estilo)</numerusform>
+            <numerusform>%Ln arquivos sem registro (estilo)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (nome de uniforme)</numerusform>
+            <numerusform>%Ln arquivos sem registro (nome de uniforme)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (sem equipe)</numerusform>
+            <numerusform>%Ln arquivos sem registro (sem equipe)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (nome inutilizável)</numerusform>
+            <numerusform>%Ln arquivos sem registro (nome inutilizável)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (não é imagem)</numerusform>
+            <numerusform>%Ln arquivos sem registro (não é imagem)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>%Ln arquivo sem registro (.PNG)</numerusform>
+            <numerusform>%Ln arquivos sem registro (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>cancelado: %Ln pasta gravada, %1</numerusform>
+            <numerusform>cancelado: %Ln pastas gravadas, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln deixada como estava</numerusform>
+            <numerusform>%Ln deixadas como estavam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln arquivo config.xml</numerusform>
+            <numerusform>%Ln arquivos config.xml</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>
@@ -1218,60 +1319,79 @@
         <source>Looking through the folders…</source>
         <translation>Percorrendo as pastas…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Verificando %1 de %2 · %3 de %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Gravando %1 de %2 · %3 de %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln pasta</numerusform>
-            <numerusform>%Ln pastas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln imagem</numerusform>
-            <numerusform>%Ln imagens</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Verificando… %1, %2 até agora</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Gravando… %1, %2 até agora</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 de %Ln pasta</numerusform>
-            <numerusform>%1 de %Ln pastas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>%Ln pasta gravada até agora</numerusform>
-            <numerusform>%Ln pastas gravadas até agora</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>&amp;Desfazer a gravação de %n pasta</numerusform>
-            <numerusform>&amp;Desfazer a gravação de %n pastas</numerusform>
+            <numerusform>&amp;Desfazer a gravação de %Ln pasta</numerusform>
+            <numerusform>&amp;Desfazer a gravação de %Ln pastas</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Verificando %L1 de %Ln pasta · %2</numerusform>
+            <numerusform>Verificando %L1 de %Ln pastas · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Gravando %L1 de %Ln pasta · %2</numerusform>
+            <numerusform>Gravando %L1 de %Ln pastas · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Verificando… %Ln pasta, %1 até agora</numerusform>
+            <numerusform>Verificando… %Ln pastas, %1 até agora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Gravando… %Ln pasta, %1 até agora</numerusform>
+            <numerusform>Gravando… %Ln pastas, %1 até agora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>A gravação está pausada em %L1 de %Ln pasta. Parar e sair?</numerusform>
+            <numerusform>A gravação está pausada em %L1 de %Ln pastas. Parar e sair?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>A gravação está pausada após %Ln pasta. Parar e sair?</numerusform>
+            <numerusform>A gravação está pausada após %Ln pastas. Parar e sair?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 de %Ln imagem</numerusform>
+            <numerusform>%L1 de %Ln imagens</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln imagem</numerusform>
+            <numerusform>%Ln imagens</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,12 +5,14 @@
     <name>DialogPrompts</name>
     <message>
         <source>JPEG image</source>
+        <extracomment>Only measured, never shown: the file dialog&apos;s name for the type of a .jpg file</extracomment>
         <translation>JPEG görüntüsü</translation>
     </message>
     <message numerus="yes">
-        <source>  … and %n more</source>
+        <source>  … and %Ln more</source>
+        <extracomment>More folders, after a list of ten</extracomment>
         <translation>
-            <numerusform>  … ve %n tane daha</numerusform>
+            <numerusform>  … ve %Ln tane daha</numerusform>
         </translation>
     </message>
     <message>
@@ -30,33 +32,35 @@
         <translation>Klasöre yaz</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %n config.xml file(s) (new images get their records):</source>
+        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
         <translation>
-            <numerusform>Her klasörü kendi stilinde güncellemek %n config.xml dosyasını değiştirir (yeni resimler kayıtlarını alır):</numerusform>
+            <numerusform>Her klasörü kendi stilinde güncellemek %Ln config.xml dosyasını değiştirir (yeni resimler kayıtlarını alır):</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folder(s) without a config.xml get one as %1.</source>
+        <source>%Ln folder(s) without a config.xml get one as %1.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>config.xml dosyası olmayan %n klasöre %1 olarak bir tane yazılır.</numerusform>
+            <numerusform>config.xml dosyası olmayan %Ln klasöre %1 olarak bir tane yazılır.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) already current stay as they are.</source>
+        <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>Zaten güncel olan %n config.xml dosyası olduğu gibi kalır.</numerusform>
+            <numerusform>Zaten güncel olan %Ln config.xml dosyası olduğu gibi kalır.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
+        <source>%Ln config.xml file(s) cut short are kept by an update; writing all replaces them:</source>
         <translation>
-            <numerusform>Yarım kalmış %n config.xml dosyası güncellemede korunur, tümünü yazmak ise üzerine yazar:</numerusform>
+            <numerusform>Yarım kalmış %Ln config.xml dosyası güncellemede korunur, tümünü yazmak ise üzerine yazar:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Writing all as %1 would change the style of %n folder(s):</source>
+        <source>Writing all as %1 would change the style of %Ln folder(s):</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
-            <numerusform>Tümünü %1 olarak yazmak %n klasörün stilini değiştirir:</numerusform>
+            <numerusform>Tümünü %1 olarak yazmak %Ln klasörün stilini değiştirir:</numerusform>
         </translation>
     </message>
     <message>
@@ -64,9 +68,9 @@
         <translation>“Geri al”, yazma işleminin değiştirdiği her config.xml dosyasını geri yükler.</translation>
     </message>
     <message numerus="yes">
-        <source>Write config.xml in %n folder(s)?</source>
+        <source>Write config.xml in %Ln folder(s)?</source>
         <translation>
-            <numerusform>%n klasöre config.xml yazılsın mı?</numerusform>
+            <numerusform>%Ln klasöre config.xml yazılsın mı?</numerusform>
         </translation>
     </message>
     <message>
@@ -75,6 +79,7 @@
     </message>
     <message>
         <source>Write &amp;all as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>&amp;Tümünü %1 olarak yaz</translation>
     </message>
     <message>
@@ -83,31 +88,27 @@
     </message>
     <message>
         <source>&amp;Write it as %1</source>
+        <extracomment>A button; %1: the style chosen, as “club logos”</extracomment>
         <translation>%1 olarak &amp;yaz</translation>
     </message>
     <message>
         <source>%1 maps %2.</source>
+        <extracomment>%1: the path of a config.xml file; %2: what it maps, as “kit textures”</extracomment>
         <translation>%1 dosyasının stili: %2.</translation>
     </message>
     <message>
         <source>Writing it as %1 replaces its records; Undo puts them back.</source>
+        <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>%1 olarak yazmak kayıtlarını değiştirir; “Geri al” bunları geri yükler.</translation>
     </message>
     <message>
         <source>&amp;Update it as %1</source>
+        <extracomment>A button; %1: the style the file maps, as “kit textures”</extracomment>
         <translation>%1 olarak &amp;güncelle</translation>
-    </message>
-    <message>
-        <source>%1 is %2.</source>
-        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Writing it replaces it; Undo puts it back.</source>
         <translation>Yazmak dosyanın yerine yenisini koyar; “Geri al” eskisini geri yükler.</translation>
-    </message>
-    <message>
-        <source>Undo %1?</source>
-        <translation>%1 geri alınsın mı?</translation>
     </message>
     <message>
         <source>It is not the write the list shows.</source>
@@ -118,9 +119,9 @@
         <translation>&amp;Geri al</translation>
     </message>
     <message numerus="yes">
-        <source>%n config.xml file(s) changed since the write:</source>
+        <source>%Ln config.xml file(s) changed since the write:</source>
         <translation>
-            <numerusform>%n config.xml dosyası yazma işleminden sonra değişti:</numerusform>
+            <numerusform>%Ln config.xml dosyası yazma işleminden sonra değişti:</numerusform>
         </translation>
     </message>
     <message>
@@ -136,10 +137,6 @@
         <translation>&amp;Geri yükle</translation>
     </message>
     <message>
-        <source>The write is paused at %1. Stop it and quit?</source>
-        <translation>Yazma işlemi duraklatıldı (%1). Durdurup çıkılsın mı?</translation>
-    </message>
-    <message>
         <source>Folders written so far keep their new config.xml, and Undo stays available; the others keep their old one.</source>
         <translation>Şimdiye kadar yazılan klasörler yeni config.xml dosyalarını korur ve “Geri al” kullanılabilir kalır; diğerleri eskisini korur.</translation>
     </message>
@@ -151,11 +148,29 @@
         <source>Stop and &amp;Quit</source>
         <translation>Durdur ve çı&amp;k</translation>
     </message>
+    <message>
+        <source>%1 is cut short: it ends in its header.</source>
+        <extracomment>This and the three after it: %1 the path of a config.xml file</extracomment>
+        <translation>%1 yarım kalmış: başlığında bitiyor.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends inside a record.</source>
+        <translation>%1 yarım kalmış: bir kaydın ortasında bitiyor.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the end of its list.</source>
+        <translation>%1 yarım kalmış: listesi bitmeden bitiyor.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
+        <translation>%1 yarım kalmış: &lt;/record&gt; öncesinde bitiyor.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>Example: %1</source>
+        <extracomment>%1: an image&apos;s name and the picture it maps to</extracomment>
         <translation>Örnek: %1</translation>
     </message>
     <message>
@@ -164,6 +179,7 @@
     </message>
     <message numerus="yes">
         <source>Crestmap opens one folder at a time; %Ln more were given: %1</source>
+        <extracomment>%1: the folders given after the first</extracomment>
         <translation>
             <numerusform>Crestmap tek seferde bir klasör açar; %Ln tane daha verildi: %1</numerusform>
         </translation>
@@ -328,26 +344,32 @@
     </message>
     <message>
         <source>Nothing could show %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Hiçbir program %1 öğesini gösteremedi</translation>
     </message>
     <message>
         <source>Nothing could open %1</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>Hiçbir program %1 öğesini açamadı</translation>
     </message>
     <message>
         <source>The program for %1 has not answered yet</source>
+        <extracomment>%1: the path of a file or folder</extracomment>
         <translation>%1 için program henüz yanıt vermedi</translation>
     </message>
     <message>
         <source>%1 — Crestmap</source>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0). Beside crestmap.exe are its text, Qt-LGPL-3.0.txt, the GPL-3.0 it builds on, GPL-3.0.txt, and the notices of the libraries built into Qt, Qt-third-party-notices.txt.&lt;/p&gt;&lt;p&gt;README.txt, there too, describes the window and the command-line tool.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Qt %1 kullanır; Qt, GNU Lesser General Public License sürüm 3 (LGPL-3.0) ile lisanslanmıştır. crestmap.exe dosyasının yanında lisans metni Qt-LGPL-3.0.txt, dayandığı GPL-3.0 metni GPL-3.0.txt ve Qt içine yerleşik kitaplıkların bildirimleri Qt-third-party-notices.txt bulunur.&lt;/p&gt;&lt;p&gt;Yine orada bulunan README.txt, pencereyi ve komut satırı aracını anlatır.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;It uses Qt %1, licensed under the GNU Lesser General Public License version 3 (LGPL-3.0); your system&apos;s Qt packages hold its licence texts.&lt;/p&gt;&lt;p&gt;The command-line tool is described in its manual page: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</source>
+        <extracomment>%1: Qt&apos;s version</extracomment>
         <translation>&lt;p&gt;Qt %1 kullanır; Qt, GNU Lesser General Public License sürüm 3 (LGPL-3.0) ile lisanslanmıştır. Lisans metinleri sisteminizin Qt paketlerinde bulunur.&lt;/p&gt;&lt;p&gt;Komut satırı aracı kendi kılavuz sayfasında anlatılır: &lt;code&gt;man crestmap-cli&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -356,6 +378,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Writes config.xml, the file that maps a folder of images to a game&apos;s pictures.&lt;/p&gt;&lt;p&gt;Released under the MIT licence.&lt;/p&gt;</source>
+        <extracomment>%1: Crestmap&apos;s version</extracomment>
         <translation>&lt;p&gt;&lt;b&gt;Crestmap %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Bir resim klasörünü bir oyunun grafiklerine eşleyen config.xml dosyasını yazar.&lt;/p&gt;&lt;p&gt;MIT lisansıyla yayımlanmıştır.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -373,6 +396,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Choose what the images are with the four groups, then hand them over: Browse for images… (%1) maps the files you choose; Write folder… (%2) or a folder dropped on the window maps every image in it, and with Include sub-folders every folder below it. Check folder… (%4) compares a folder&apos;s config.xml files with what would be written, and writes nothing.&lt;/p&gt;&lt;p&gt;The list shows what each image became. Enter opens an image; the context menu copies paths and records. Undo (%3) puts back what the last write, of this window or of crestmap-cli, replaced.&lt;/p&gt;</source>
+        <extracomment>%1, %2, %3, %4: the keys of Browse for images…, Write folder…, Undo and Check folder…</extracomment>
         <translation>&lt;p&gt;Resimlerin ne olduğunu dört grupla seçin, sonra resimleri verin: Resimlere göz at… (%1) seçtiğiniz dosyaları eşler; Klasöre yaz… (%2) ya da pencereye bırakılan bir klasör içindeki her resmi, Alt klasörleri dahil et seçiliyse altındaki her klasörü de eşler. Klasörü denetle… (%4) bir klasörün config.xml dosyalarını yazılacak olanla karşılaştırır ve hiçbir şey yazmaz.&lt;/p&gt;&lt;p&gt;Liste her resmin neye dönüştüğünü gösterir. Enter bir resmi açar; bağlam menüsü yolları ve kayıtları kopyalar. Geri al (%3), bu pencerenin ya da crestmap-cli&apos;nin son yazma işleminin değiştirdiklerini geri yükler.&lt;/p&gt;</translation>
     </message>
 </context>
@@ -413,6 +437,7 @@
     <name>ResultsModel</name>
     <message>
         <source>Image</source>
+        <extracomment>The titles of the list&apos;s columns: this, the picture an image maps to, and its folder</extracomment>
         <translation>Resim</translation>
     </message>
     <message>
@@ -464,10 +489,12 @@
     </message>
     <message>
         <source>Undo</source>
+        <extracomment>A link after the summary of a write, that takes the write back</extracomment>
         <translation>Geri al</translation>
     </message>
     <message>
         <source>Open folder</source>
+        <extracomment>A link after the summary of a write, that opens the folder written</extracomment>
         <translation>Klasörü aç</translation>
     </message>
     <message>
@@ -479,15 +506,15 @@
         <translation>Hiçbir şey kopyalanmadı: hiçbir satır seçili değil</translation>
     </message>
     <message numerus="yes">
-        <source>Copied the record of %n row(s)</source>
+        <source>Copied the record of %Ln row(s)</source>
         <translation>
-            <numerusform>%n satırın kaydı kopyalandı</numerusform>
+            <numerusform>%Ln satırın kaydı kopyalandı</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Copied the path of %n row(s)</source>
+        <source>Copied the path of %Ln row(s)</source>
         <translation>
-            <numerusform>%n satırın yolu kopyalandı</numerusform>
+            <numerusform>%Ln satırın yolu kopyalandı</numerusform>
         </translation>
     </message>
     <message>
@@ -514,24 +541,28 @@
 <context>
     <name>ThumbnailLoader</name>
     <message>
-        <source>%1 × %2 pixels, %3</source>
-        <translation>%1 × %2 piksel, %3</translation>
+        <source>%L1 × %L2 pixels, %3</source>
+        <extracomment>An image&apos;s width and height, then its size in bytes, as “2.4 KB”</extracomment>
+        <translation>%L1 × %L2 piksel, %3</translation>
     </message>
 </context>
 <context>
     <name>WindowWords</name>
     <message>
         <source>maps to the same picture as %1</source>
+        <extracomment>An image&apos;s row; %1: the other image&apos;s name</extracomment>
         <translation>%1 ile aynı grafiğe eşleniyor</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%Ln image(s))</source>
+        <extracomment>A folder&apos;s name and how many images it holds</extracomment>
         <translation>
             <numerusform>%1 (%Ln resim)</numerusform>
         </translation>
     </message>
     <message>
         <source>club logos</source>
+        <extracomment>What a style&apos;s pictures are, as this and the rest of its table: put into sentences such as “Write all as %1” and “kept: it maps %1”</extracomment>
         <translation>kulüp logoları</translation>
     </message>
     <message>
@@ -624,6 +655,7 @@
     </message>
     <message>
         <source>Logo</source>
+        <extracomment>A choice of the Graphic style group, as the six after it</extracomment>
         <translation>Logo</translation>
     </message>
     <message>
@@ -652,6 +684,7 @@
     </message>
     <message>
         <source>Club</source>
+        <extracomment>A choice of the Logo type group, as the three after it</extracomment>
         <translation>Kulüp</translation>
     </message>
     <message>
@@ -672,6 +705,7 @@
     </message>
     <message>
         <source>Team</source>
+        <extracomment>A choice of the Background type group, as the three after it</extracomment>
         <translation>Takım</translation>
     </message>
     <message>
@@ -682,24 +716,9 @@
         <source>Person</source>
         <translation>Kişi</translation>
     </message>
-    <message>
-        <source>wrote %1 in %2</source>
-        <translation>%1 yazıldı (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s)</source>
-        <translation>
-            <numerusform>%Ln kayıt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s)</source>
-        <translation>
-            <numerusform>%Ln klasör</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>wrote %Ln record(s) to %1</source>
+        <extracomment>%1: the path of the config.xml file written</extracomment>
         <translation>
             <numerusform>%1 içine %Ln kayıt yazıldı</numerusform>
         </translation>
@@ -712,6 +731,7 @@
     </message>
     <message numerus="yes">
         <source>%1 is unchanged: it already holds %Ln record(s)</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>
             <numerusform>%1 değişmedi: zaten %Ln kayıt içeriyor</numerusform>
         </translation>
@@ -746,40 +766,6 @@
             <numerusform>%Ln klasör yazılamadı</numerusform>
         </translation>
     </message>
-    <message>
-        <source>style</source>
-        <translation>stil</translation>
-    </message>
-    <message>
-        <source>kit name</source>
-        <translation>forma adı</translation>
-    </message>
-    <message>
-        <source>no team</source>
-        <translation>takım yok</translation>
-    </message>
-    <message>
-        <source>unusable name</source>
-        <translation>kullanılamayan ad</translation>
-    </message>
-    <message>
-        <source>not an image</source>
-        <translation>resim değil</translation>
-    </message>
-    <message>
-        <source>.PNG</source>
-        <translation>.PNG</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln file(s) without a record</source>
-        <translation>
-            <numerusform>kaydı olmayan %Ln dosya</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%Ln entry(s) passed over (.PNG)</source>
         <translation>
@@ -811,10 +797,6 @@
         </translation>
     </message>
     <message>
-        <source>cancelled: %1 written, %2 left as they were</source>
-        <translation>iptal edildi: %1 yazıldı, %2 olduğu gibi kaldı</translation>
-    </message>
-    <message>
         <source>its sub-folders hold images: tick Include sub-folders to write them</source>
         <translation>alt klasörlerinde resim var: bunları yazmak için Alt klasörleri dahil et seçeneğini işaretleyin</translation>
     </message>
@@ -830,14 +812,9 @@
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
+        <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
             <numerusform>%1 içinden %Ln tanesi güncel değil</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln config.xml file(s)</source>
-        <translation>
-            <numerusform>%Ln config.xml dosyası</numerusform>
         </translation>
     </message>
     <message>
@@ -866,6 +843,7 @@
     </message>
     <message>
         <source>a file</source>
+        <extracomment>What a path is, as the four after it, in brackets after “not a PNG image” or “not a mapping file”</extracomment>
         <translation>bir dosya</translation>
     </message>
     <message>
@@ -886,10 +864,12 @@
     </message>
     <message>
         <source>cannot be read: %1</source>
+        <extracomment>An image&apos;s row; %1: the system&apos;s reason, as “Permission denied”</extracomment>
         <translation>okunamıyor: %1</translation>
     </message>
     <message>
         <source>0 bytes</source>
+        <extracomment>What an image file holds, as the three after it, in brackets after “not a PNG image”</extracomment>
         <translation>0 bayt</translation>
     </message>
     <message>
@@ -906,6 +886,7 @@
     </message>
     <message>
         <source>not a PNG image (%1)</source>
+        <extracomment>%1: what the file holds instead, as “it holds text”</extracomment>
         <translation>PNG resmi değil (%1)</translation>
     </message>
     <message>
@@ -914,6 +895,7 @@
     </message>
     <message>
         <source>cannot list %1: %2</source>
+        <extracomment>This and the eight after it: %1 a path, %2 the system&apos;s reason</extracomment>
         <translation>%1 listelenemiyor: %2</translation>
     </message>
     <message>
@@ -950,6 +932,7 @@
     </message>
     <message>
         <source>there is no cache folder: %1 is not set</source>
+        <extracomment>%1: the name of an environment variable, as HOME</extracomment>
         <translation>önbellek klasörü yok: %1 ayarlanmamış</translation>
     </message>
     <message>
@@ -982,6 +965,7 @@
     </message>
     <message>
         <source>missing</source>
+        <extracomment>A folder&apos;s row: it has no config.xml</extracomment>
         <translation>eksik</translation>
     </message>
     <message>
@@ -994,6 +978,7 @@
     </message>
     <message>
         <source>current</source>
+        <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
         <translation>güncel</translation>
     </message>
     <message>
@@ -1018,6 +1003,7 @@
     </message>
     <message numerus="yes">
         <source>%Ln removed</source>
+        <extracomment>More records, after “6 records added”</extracomment>
         <translation>
             <numerusform>%Ln kaldırıldı</numerusform>
         </translation>
@@ -1030,40 +1016,44 @@
     </message>
     <message numerus="yes">
         <source>%Ln changed</source>
+        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
         <translation>
             <numerusform>%Ln değişti</numerusform>
         </translation>
     </message>
     <message>
         <source>stale: %1</source>
+        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
         <translation>eskimiş: %1</translation>
     </message>
     <message>
         <source>not mapped yet: %1</source>
+        <extracomment>%1: what the folder&apos;s config.xml is, as “not a mapping file”</extracomment>
         <translation>henüz eşlenmedi: %1</translation>
     </message>
     <message>
         <source>could not be read</source>
+        <extracomment>A folder&apos;s row: its config.xml could not be read</extracomment>
         <translation>okunamadı</translation>
     </message>
     <message>
         <source>no images</source>
+        <extracomment>A folder&apos;s row: it holds no images to map</extracomment>
         <translation>resim yok</translation>
     </message>
     <message>
-        <source>kept: maps %1</source>
-        <translation>korundu: kendi stili (%1)</translation>
-    </message>
-    <message>
         <source>kept: %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it is, as “cut short: it ends inside a record”</extracomment>
         <translation>korundu: %1</translation>
     </message>
     <message>
         <source>not mapped yet</source>
+        <extracomment>A folder&apos;s row: it has no config.xml yet</extracomment>
         <translation>henüz eşlenmedi</translation>
     </message>
     <message>
         <source>Nothing to undo: %1</source>
+        <extracomment>%1: why there is no cache folder, as “there is no cache folder: HOME is not set”</extracomment>
         <translation>Geri alınacak bir şey yok: %1</translation>
     </message>
     <message>
@@ -1078,42 +1068,45 @@
         <source>Nothing undone: another undo is under way</source>
         <translation>Hiçbir şey geri alınmadı: başka bir geri alma işlemi sürüyor</translation>
     </message>
-    <message>
-        <source>Undo: %1 put back, %2 removed</source>
-        <translation>Geri al: %1 geri yüklendi, %2 kaldırıldı</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln already as before the write</source>
+        <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
             <numerusform>%Ln dosya zaten yazma öncesindeki gibi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln changed since, left alone</source>
+        <extracomment>config.xml files changed since the write, which Undo did not touch</extracomment>
         <translation>
             <numerusform>%Ln dosya o zamandan beri değişti, dokunulmadı</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln could not be put back</source>
+        <extracomment>config.xml files that Undo could not put back</extracomment>
         <translation>
             <numerusform>%Ln dosya geri yüklenemedi</numerusform>
         </translation>
     </message>
     <message>
         <source>put back %1</source>
+        <extracomment>%1: the path of a config.xml file that Undo put back</extracomment>
         <translation>%1 geri yüklendi</translation>
     </message>
     <message>
         <source>removed %1</source>
+        <extracomment>%1: the path of a config.xml file that the write made and Undo removed</extracomment>
         <translation>%1 kaldırıldı</translation>
     </message>
     <message>
         <source>%1 changed since, left alone</source>
+        <extracomment>%1: the path of a config.xml file</extracomment>
         <translation>%1 o zamandan beri değişti, dokunulmadı</translation>
     </message>
     <message>
         <source>could not put back %1: %2</source>
+        <extracomment>%1: the path of a config.xml file; %2: why</extracomment>
         <translation>%1 geri yüklenemedi: %2</translation>
     </message>
     <message>
@@ -1125,21 +1118,13 @@
         <translation>saklanan kopyası değiştirilmiş</translation>
     </message>
     <message>
-        <source>this window</source>
-        <translation>bu pencere</translation>
-    </message>
-    <message numerus="yes">
-        <source>the write of %Ln config.xml file(s) in %1, made by %2 at %3</source>
-        <translation>
-            <numerusform>%1 konumundaki %Ln config.xml dosyasının %2 tarafından %3 tarihinde yapılan yazımı</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 is not a local file</source>
+        <extracomment>%1: the address of what was chosen</extracomment>
         <translation>%1 yerel bir dosya değil</translation>
     </message>
     <message>
         <source>%1 is not a local folder</source>
+        <extracomment>%1: the address of what was chosen or dropped</extracomment>
         <translation>%1 yerel bir klasör değil</translation>
     </message>
     <message>
@@ -1148,10 +1133,12 @@
     </message>
     <message>
         <source>Undo is not available: %1</source>
+        <extracomment>%1: why, as “cannot make /home/me/.cache/crestmap: No space left on device”</extracomment>
         <translation>“Geri al” kullanılamıyor: %1</translation>
     </message>
     <message numerus="yes">
         <source>config.xml holds no records: none of the %Ln file(s) maps with these choices (%1)</source>
+        <extracomment>%1: what became of the files, as “3 files without a record (kit name)”</extracomment>
         <translation>
             <numerusform>config.xml kayıt içermiyor: bu seçimlerle %Ln dosyanın hiçbiri eşlenmiyor (%1)</numerusform>
         </translation>
@@ -1166,6 +1153,110 @@
             <numerusform>… ve %Ln tane daha</numerusform>
         </translation>
     </message>
+    <message>
+        <source>kept: it maps %1</source>
+        <extracomment>A folder&apos;s row: its config.xml, kept as it was; %1: what it maps, as “kit textures”</extracomment>
+        <translation>korundu: kendi stili (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo: %Ln config.xml file(s) put back, %1</source>
+        <extracomment>%1: the config.xml files Undo removed, as “1 removed” counts them</extracomment>
+        <translation>
+            <numerusform>Geri al: %Ln config.xml dosyası geri yüklendi, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln removed</source>
+        <comment>the config.xml files of “Undo: %Ln config.xml file(s) put back, %1”</comment>
+        <translation>
+            <numerusform>%Ln dosya kaldırıldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
+        <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
+        <translation>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasının %2 tarafından %3 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time</extracomment>
+        <translation>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasının bu pencere tarafından %2 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %Ln record(s) in %1</source>
+        <extracomment>%1: the folders, as “in 12 folders” counts them</extracomment>
+        <translation>
+            <numerusform>%1 %Ln kayıt yazıldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln folder(s)</source>
+        <comment>the folders of “wrote %Ln record(s) in %1”</comment>
+        <translation>
+            <numerusform>%Ln klasöre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (style)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (stil)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (kit name)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (forma adı)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (no team)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (takım yok)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (unusable name)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (kullanılamayan ad)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (not an image)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (resim değil)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) without a record (.PNG)</source>
+        <translation>
+            <numerusform>kaydı olmayan %Ln dosya (.PNG)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled: %Ln folder(s) written, %1</source>
+        <extracomment>%1: the folders the write did not reach, as “7 left as they were” counts them</extracomment>
+        <translation>
+            <numerusform>iptal edildi: %Ln klasör yazıldı, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left as they were</source>
+        <comment>the folders of “cancelled: %Ln folder(s) written, %1”</comment>
+        <translation>
+            <numerusform>%Ln klasör olduğu gibi kaldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s)</source>
+        <comment>all the files of “%Ln of %1 not current”</comment>
+        <translation>
+            <numerusform>%Ln config.xml dosyası</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>
@@ -1173,55 +1264,70 @@
         <source>Looking through the folders…</source>
         <translation>Klasörler taranıyor…</translation>
     </message>
-    <message>
-        <source>Checking %1 of %2 · %3 of %4</source>
-        <translation>Denetleniyor: %1 / %2 · %3 / %4</translation>
-    </message>
-    <message>
-        <source>Writing %1 of %2 · %3 of %4</source>
-        <translation>Yazılıyor: %1 / %2 · %3 / %4</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln folder(s)</source>
+        <source>&amp;Undo Write of %Ln Folder(s)</source>
         <translation>
-            <numerusform>%Ln klasör</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln image(s)</source>
-        <translation>
-            <numerusform>%Ln resim</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Checking… %1, %2 so far</source>
-        <translation>Denetleniyor… şimdiye kadar %1, %2</translation>
-    </message>
-    <message>
-        <source>Writing… %1, %2 so far</source>
-        <translation>Yazılıyor… şimdiye kadar %1, %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %Ln folder(s)</source>
-        <translation>
-            <numerusform>%1 / %Ln klasör</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folder(s) written so far</source>
-        <translation>
-            <numerusform>şimdiye kadar %Ln klasör yazıldı</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Undo Write of %n Folder(s)</source>
-        <translation>
-            <numerusform>%n klasöre yazmayı &amp;geri al</numerusform>
+            <numerusform>%Ln klasöre yazmayı &amp;geri al</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translation>&amp;Geri al</translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Denetleniyor: %L1 / %Ln klasör · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %L1 of %Ln folder(s) · %2</source>
+        <extracomment>%L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”</extracomment>
+        <translation>
+            <numerusform>Yazılıyor: %L1 / %Ln klasör · %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Checking… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images checked so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Denetleniyor… şimdiye kadar %Ln klasör, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing… %Ln folder(s), %1 so far</source>
+        <extracomment>%1: the images written so far, as “1,200 images”</extracomment>
+        <translation>
+            <numerusform>Yazılıyor… şimdiye kadar %Ln klasör, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused at %L1 of %Ln folder(s). Stop it and quit?</source>
+        <extracomment>%L1: the folders written so far</extracomment>
+        <translation>
+            <numerusform>Yazma işlemi %L1 / %Ln klasörde duraklatıldı. Durdurup çıkılsın mı?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The write is paused after %Ln folder(s). Stop it and quit?</source>
+        <translation>
+            <numerusform>Yazma işlemi %Ln klasörden sonra duraklatıldı. Durdurup çıkılsın mı?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln image(s)</source>
+        <comment>the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%L1 / %Ln resim</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s)</source>
+        <comment>the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin</comment>
+        <translation>
+            <numerusform>%Ln resim</numerusform>
+        </translation>
     </message>
 </context>
 <context>

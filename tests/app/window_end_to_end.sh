@@ -4,8 +4,9 @@
 # with sub-folders, through the plan and the alert. The config.xml files must hold the bytes
 # crestmap-cli writes on Linux and a folder in another style must be kept; the window must have
 # its icon; screenshots of the result are left at PREFIX.png (and, on Linux, at twice the scale,
-# PREFIX-2x.png, and of a mixed pack's problems at the first size, 960x760, PREFIX-mixed.png);
-# closing the window must end Crestmap with status 0.
+# PREFIX-2x.png, and of a mixed pack's problems at the first size, 960x760, PREFIX-mixed.png,
+# and in each language of the window at 1x and 2x, PREFIX-mixed-LANGUAGE.png and
+# PREFIX-mixed-LANGUAGE-2x.png); closing the window must end Crestmap with status 0.
 # usage: window_end_to_end.sh [--wine] APP CLI CLOSE_WINDOW SCREENSHOT_PREFIX
 set -euo pipefail
 wine=
@@ -123,6 +124,30 @@ shoot_mixed_pack() {
     echo "the mixed pack's results are at $1"
 }
 
+# The mixed pack written above, opened in each language of the window at both scales, as a user
+# whose system speaks it would: a screenshot of each to read for text that has no room.
+shoot_languages() {
+    local catalogue language scale suffix
+    for catalogue in "$(dirname "$0")"/../../translations/crestmap_*.ts; do
+        language=$(basename "$catalogue" .ts)
+        language=${language#crestmap_}
+        [[ $language == en ]] && continue
+        for scale in 1 2; do
+            suffix=$language
+            [[ $scale == 1 ]] || suffix+=-${scale}x
+            LANGUAGE=$language QT_SCALE_FACTOR=$scale XDG_RUNTIME_DIR="$work" \
+                "$app" "$work/Mixed pack" >"$work/app.log" 2>&1 &
+            app_pid=$!
+            window=
+            wait_for 'window=$(viewable "^Mixed pack — Crestmap$" | head -n 1); [[ -n "$window" ]]' 30
+            sleep 1 # the previews
+            import -window "$window" "$1-$suffix.png"
+            close_window "$closer"
+        done
+    done
+    echo "the mixed pack in each language is at $1-LANGUAGE.png and $1-LANGUAGE-2x.png"
+}
+
 # Enter on an image row hands it to the desktop's handler (under Wine a browser that answers by
 # DDE, a broadcast to every window): the window must go on answering, here to being closed.
 open_image() {
@@ -160,4 +185,5 @@ if [[ -z $wine ]]; then
     close_window "$closer"
     open_folder
     close_window "$closer"
+    shoot_languages "$shots-mixed"
 fi

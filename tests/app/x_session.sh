@@ -25,15 +25,17 @@ wait_for() {
 # the first close can arrive before the application listens for it, and is lost; a window
 # manager would ask again, and so does this.
 close_window() {
+    local closed
     for _ in $(seq 20); do
+        closed=$(date +%s%N)
         "$1" "$window" 2>/dev/null || true
-        for _ in $(seq 10); do kill -0 "$app_pid" 2>/dev/null || break 2; sleep 0.1; done
+        for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break 2; sleep 0.02; done
     done
     kill -0 "$app_pid" 2>/dev/null && { echo "still running after its window was closed"; exit 1; }
     local status=0
     wait "$app_pid" || status=$?
     app_pid=
-    echo "ended with status $status"
+    echo "ended with status $status $((($(date +%s%N) - closed) / 1000000)) ms after the close"
     [[ $status -eq 0 ]] || { cat "$work/app.log"; exit "$status"; }
 }
 

@@ -86,9 +86,9 @@ public:
         asked(config + (own ? " maps its own style" : " is cut short"));
         return keepAnswer;
     }
-    bool confirmUndo(QWidget*, const QString& write) override
+    bool confirmUndo(QWidget*, const QString& question) override
     {
-        asked("undo " + write);
+        asked(question);
         return true;
     }
     bool confirmForce(QWidget*, const QStringList& files) override
@@ -101,9 +101,9 @@ public:
         alerts.push_back(alert);
         return AlertAnswer::Ok;
     }
-    bool confirmQuit(QWidget*, const QString& progress) override
+    bool confirmQuit(QWidget*, const QString& question) override
     {
-        asked("quit " + progress);
+        asked(question);
         return quitAnswer;
     }
     void showText(QWidget*, const QString& title, const QString&) override { asked(title); }

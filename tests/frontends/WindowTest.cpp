@@ -89,7 +89,12 @@ TEST(WindowWords, GiveEachFactItsWords)
     stale.state = ConfigCheck::State::Stale;
     stale.added = 6;
     stale.changed = 1;
-    EXPECT_EQ(FileWords::check(stale), "stale: 6 records added, 1 changed");
+    EXPECT_EQ(FileWords::check(stale), "stale: 6 records added and 1 changed");
+    // Read right to left, a path keeps its own order inside the sentence.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const QString isolated = WindowWords::facts({{Kind::Written, 1, 1, {}, "/p/config.xml"}});
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    EXPECT_EQ(isolated, "Wrote 1 record to \u2068" + native("/p/config.xml") + "\u2069");
     EXPECT_EQ(WindowWords::style({6, 2}), "kit textures");
     EXPECT_EQ(WindowWords::style({3, 2}), "left backgrounds of nation logos");
 }
@@ -475,7 +480,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return said().startsWith("Undo") && !restarted.writer().busy(); }));
     ASSERT_EQ(prompts.questions.size(), 2u);
-    EXPECT_TRUE(prompts.questions[0].startsWith("undo the write of 3 config.xml files in " +
+    EXPECT_TRUE(prompts.questions[0].startsWith("Undo the write of 3 config.xml files in " +
                                                 native(m_dir.path().string()) +
                                                 ", made by this window"))
         << prompts.questions[0].toStdString();
@@ -640,7 +645,7 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     m_prompts.quitAnswer = true;
     EXPECT_TRUE(m_window.close());
     ASSERT_EQ(m_prompts.questions.size(), 2u);
-    EXPECT_TRUE(m_prompts.questions[1].endsWith(" of 40 folders"))
+    EXPECT_TRUE(m_prompts.questions[1].endsWith(" of 40 folders. Stop it and quit?"))
         << m_prompts.questions[1].toStdString();
     EXPECT_FALSE(m_window.writer().busy()) << "nothing runs once the window has closed";
     QTest::qWait(200);

@@ -31,15 +31,6 @@ FolderAccount folder(Outcome outcome, std::size_t records = 0, std::size_t lost 
     return account;
 }
 
-std::vector<Fact::Kind> kinds(const std::vector<Fact>& facts)
-{
-    std::vector<Fact::Kind> list;
-    for (const Fact& fact : facts) {
-        list.push_back(fact.kind);
-    }
-    return list;
-}
-
 // Each front end words these facts in this order, so the order is the core's to keep.
 TEST(Facts, ComeInTheOrderAPersonReadsThem)
 {
@@ -87,10 +78,11 @@ TEST(Facts, OfACheckStartWithWhatFailsAndACancelCountsWhatWasLeft)
     WriteTally clashes;
     clashes.problem({ProblemAccount::Kind::Clash, "/p", "1.png", "/p/1.jpg", {}});
     const PackCheck current{8, 0, 0, 1};
-    EXPECT_EQ(kinds(current.facts(clashes)), (std::vector{Kind::Clashes, Kind::Current}));
+    EXPECT_EQ(current.facts(clashes), (std::vector<Fact>{{Kind::Clashes, 1}, {Kind::Current, 8}}));
     const PackCheck stale{8, 2, 1, 1};
-    EXPECT_EQ(kinds(stale.facts(clashes)),
-              (std::vector{Kind::Outdated, Kind::Unreadable, Kind::Clashes}));
+    EXPECT_EQ(
+        stale.facts(clashes),
+        (std::vector<Fact>{{Kind::Outdated, 2, 8}, {Kind::Unreadable, 1}, {Kind::Clashes, 1}}));
 
     WriteTally cancelled;
     cancelled.folder(folder(Outcome::Written, 5));

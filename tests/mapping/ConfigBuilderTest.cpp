@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -63,26 +64,20 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     EXPECT_EQ(streamed, test::expectedDocument(lines));
 }
 
-// What stands at config.xml is replaced whole: a longer file, or a symbolic link, which is not
-// followed.
-TEST(ConfigWrite, ReplacesALongerFileOrASymbolicLinkWhole)
+#ifndef _WIN32 // making a symbolic link needs a privilege on Windows
+// A symbolic link at config.xml is replaced, not followed.
+TEST(ConfigWrite, ReplacesASymbolicLinkWhole)
 {
     const TempDir dir;
     writeFile(dir / "target.xml", "kept");
-    writeFile(dir / "config.xml", std::string(100000, 'x'));
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml",
-                                               std::vector<std::string>{"7.png"}, 1, 1));
-        EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoLine("7")}));
-        EXPECT_EQ(readFile(dir / "target.xml"), "kept");
-        EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
-#ifdef _WIN32
-        break; // making a symbolic link needs a privilege on Windows
-#endif
-        fs::remove(dir / "config.xml");
-        fs::create_symlink("target.xml", dir / "config.xml");
-    }
+    fs::create_symlink("target.xml", dir / "config.xml");
+    ASSERT_TRUE(
+        ConfigBuilder::writeConfig(dir / "config.xml", std::vector<std::string>{"7.png"}, 1, 1));
+    EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoLine("7")}));
+    EXPECT_EQ(readFile(dir / "target.xml"), "kept");
+    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
 }
+#endif
 
 // A file that already holds the document is not written again: not a byte, not its time, not its
 // permissions; one that differs is replaced with the permissions it had, and the write counts
@@ -148,7 +143,7 @@ void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& fol
     // One line that names where it failed, whatever the system's words for the reason.
     EXPECT_TRUE(errors.str().starts_with("Unexpected error: ") &&
                 test::has(errors.str(), parentFolderOf(path)) && errors.str().ends_with(".\n") &&
-                test::occurrences(errors.str(), "\n") == 1)
+                std::ranges::count(errors.str(), '\n') == 1)
         << errors.str();
     EXPECT_EQ(fs::exists(folder) ? entryNames(folder) : std::set<std::string>{}, before);
     if (!old.empty()) {

@@ -81,15 +81,6 @@ std::string expectedDocument(const std::vector<std::string>& lines)
     return text + "\n\t</list>\n</record>";
 }
 
-std::size_t occurrences(std::string_view text, std::string_view part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
 std::string expectedRecord(const std::string& from, const std::string& to)
 {
     return "<record from=\"" + from + "\" to=\"graphics/pictures/" + to + "\"/>";

@@ -38,12 +38,11 @@ public:
     CacheFolder& operator=(const CacheFolder&) = delete;
 };
 
-/// Whether `text` holds `part`, and how many times.
+/// Whether `text` holds `part`.
 [[nodiscard]] inline bool has(std::string_view text, std::string_view part)
 {
     return text.find(part) != std::string_view::npos;
 }
-[[nodiscard]] std::size_t occurrences(std::string_view text, std::string_view part);
 
 /// The first bytes of a PNG file: enough for an image that is checked to pass as one.
 inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
