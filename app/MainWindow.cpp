@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "FileSelector.h"
 #include "FolderDragView.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
@@ -15,22 +16,42 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 
 MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_prompts(prompts),
       m_desktop(desktop)
 {
     m_ui->setupUi(this);
+    const QSize firstSize = size();
     // The window can never be made smaller than its contents need, so nothing is clipped.
     m_ui->mainLayout->setSizeConstraint(QLayout::SetMinimumSize);
     m_ui->mainLayout->setStretchFactor(m_ui->resultsPanel, 1);
-    keepWithinScreen(*this);
+    // A line of its own that wraps: the status bar's message would be cut at its right edge.
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("statusText"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->installEventFilter(this);
+    statusBar()->addWidget(m_status, 1);
     m_writer = new WriteController(m_prompts, this);
     m_selector = new FileSelector(
         m_prompts, *m_writer, this,
         {m_ui->graphicStyleBox, m_ui->logoTypeBox, m_ui->kitTypeBox, m_ui->backgroundTypeBox},
         m_ui->previewLabel, m_ui->includeSubfolders);
+    // In a language of long words the four groups in a row are wider than the first size: two
+    // rows of two leave the commands room beside them, and the drop area below the commands,
+    // which keeps the list its rows.
+    if (m_ui->centralWidget->minimumSizeHint().width() > firstSize.width()) {
+        m_ui->groupsLayout->addWidget(m_ui->kitTypeBox, 1, 0);
+        m_ui->groupsLayout->addWidget(m_ui->backgroundTypeBox, 1, 1);
+        m_ui->commandLayout->removeItem(m_ui->commandSpacer);
+        delete m_ui->commandSpacer;
+        m_ui->commandLayout->addWidget(m_ui->folderDragView, 1);
+    }
+    keepWithinScreen(*this, firstSize);
     m_ui->folderDragView->attach([this](const QUrl& folder) {
         return m_selector->takeFolder(folder, WriteRequest::Source::Drop);
     });
@@ -98,8 +119,7 @@ void MainWindow::connectCommands()
                 m_ui->undoAction->setText(text);
             });
     m_writer->refreshUndo();
-    connect(m_selector, &FileSelector::message, statusBar(),
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_selector, &FileSelector::message, this, [this](const QString& text) { say(text); });
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
     // The summary's Undo is of the write it sums up, and of no later one.
     connect(results, &ResultsPanel::undoRequested, m_writer,
@@ -107,14 +127,12 @@ void MainWindow::connectCommands()
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_desktop.showInFolder(path, [this, path](Opening) {
-            statusBar()->showMessage(
-                //: %1: the path of a file or folder
-                tr("Nothing could show %1")
+            //: %1: the path of a file or folder
+            say(tr("Nothing could show %1")
                     .arg(WindowWords::isolated(QDir::toNativeSeparators(path))));
         });
     });
-    connect(results, &ResultsPanel::message, statusBar(),
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(results, &ResultsPanel::message, this, [this](const QString& text) { say(text); });
 
     // Tab goes through the choices, the commands, then the list, and out of it in one stop.
     QWidget::setTabOrder(ui.browseButton, ui.writeFolderButton);
@@ -122,6 +140,26 @@ void MainWindow::connectCommands()
     QWidget::setTabOrder(ui.checkFolderButton, ui.updateStaleButton);
     QWidget::setTabOrder(ui.updateStaleButton, ui.includeSubfolders);
     QWidget::setTabOrder(ui.includeSubfolders, results->findChild<QWidget*>("resultsFilter"));
+}
+
+void MainWindow::say(const QString& text)
+{
+    m_status->setText(wrappable(text));
+    fitStatus();
+}
+
+void MainWindow::fitStatus()
+{
+    m_status->setMinimumHeight(std::max(0, m_status->heightForWidth(m_status->width())));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A narrower window may need more lines for the same message.
+    if (watched == m_status && event->type() == QEvent::Resize) {
+        fitStatus();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::setBusy(bool busy)
@@ -142,17 +180,17 @@ void MainWindow::open(const QString& path)
         const QString shown = WindowWords::isolated(QDir::toNativeSeparators(path));
         if (trouble == Opening::Failed) {
             //: %1: the path of a file or folder
-            statusBar()->showMessage(tr("Nothing could open %1").arg(shown));
+            say(tr("Nothing could open %1").arg(shown));
         } else {
             //: %1: the path of a file or folder
-            statusBar()->showMessage(tr("The program for %1 has not answered yet").arg(shown));
+            say(tr("The program for %1 has not answered yet").arg(shown));
         }
     });
 }
 
 void MainWindow::showReport(const SharedReport& report)
 {
-    statusBar()->showMessage(report->statusLine());
+    say(report->statusLine());
     m_ui->resultsPanel->showReport(report);
     // The title names the folder the list shows.
     const QString folder = report->shownFolder();

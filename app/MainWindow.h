@@ -7,6 +7,7 @@
 
 class Desktop;
 class FileSelector;
+class QLabel;
 class Prompts;
 class WriteController;
 namespace Ui {
@@ -29,16 +30,21 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectCommands();
     void setBusy(bool busy);
     void showReport(const SharedReport& report);
     void open(const QString& path);
+    /// Puts `text` in the status line, on as many lines as it takes.
+    void say(const QString& text);
+    void fitStatus();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Prompts& m_prompts;
     Desktop& m_desktop;
     WriteController* m_writer;
     FileSelector* m_selector;
+    QLabel* m_status;
 };

@@ -11,7 +11,9 @@ FolderDragView::FolderDragView(QWidget* parent) : QFrame(parent), m_label(new QL
 {
     setAcceptDrops(true);
     setObjectName(QStringLiteral("folderDragView"));
-    setMinimumHeight(64);
+    // Folders are taken anywhere on the window: a strip of three lines is room enough, and a
+    // short screen keeps its rows for the list.
+    setMinimumHeight(fontMetrics().lineSpacing() * 3);
     // Palette roles keep the frame right in light and dark themes alike.
     setStyleSheet(
         QStringLiteral("FolderDragView { border: 2px dashed palette(mid); border-radius: 8px; }"

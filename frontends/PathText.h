@@ -32,3 +32,24 @@
 {
     return QDir::toNativeSeparators(qtPath(bytes));
 }
+
+/// `text` with places to wrap after each path separator and within any run too long for a line,
+/// so that a label wraps a path at its folders rather than running past its edge.
+[[nodiscard]] inline QString wrappable(const QString& text)
+{
+    constexpr int longestRun = 40;
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    int run = 0;
+    for (const QChar c : text) {
+        out += c;
+        const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\');
+        if (c.isSpace()) {
+            run = 0;
+        } else if (separator || ++run == longestRun) {
+            out += QChar(0x200b);
+            run = 0;
+        }
+    }
+    return out;
+}

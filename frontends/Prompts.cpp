@@ -10,14 +10,40 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QTextEdit>
 #include <QTreeView>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
+
+// Escape in the alert's details closes the alert, as it does from its buttons.
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QMessageBox* box) : QObject(box), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+            m_box->escapeButton() == nullptr) {
+            return false;
+        }
+        m_box->escapeButton()->click();
+        return true;
+    }
+
+private:
+    QMessageBox* m_box;
+};
 
 // Qt's own file dialog opens small, with its size and date cut; a system's dialog sizes itself.
 void giveRoom(QFileDialog& dialog)
@@ -62,6 +88,32 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     return lines.join(QLatin1Char('\n'));
 }
 
+// Qt gives an alert's details a box of a fixed size, where each fact wraps onto two lines: size it
+// to its lines instead, up to what the screen holds; Escape in it closes the alert, as elsewhere.
+void fitDetails(QMessageBox& box, const QString& text)
+{
+    auto* details = box.findChild<QTextEdit*>();
+    if (details == nullptr) {
+        return;
+    }
+    const QFontMetrics metrics(details->font());
+    int widest = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int margins = 2 * (details->frameWidth() +
+                             static_cast<int>(std::ceil(details->document()->documentMargin())));
+    QSize size(widest + margins + details->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+               metrics.lineSpacing() * static_cast<int>(lines.size()) + margins);
+    if (const QScreen* screen = box.screen()) {
+        size = size.boundedTo(screen->availableSize() * 2 / 3);
+    }
+    details->setMinimumWidth(size.width());
+    details->setFixedHeight(std::max(details->height(), size.height()));
+    details->installEventFilter(new EscapeCloses(&box));
+}
+
 // A question whose buttons say what they do; the first is the default.
 int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& body,
         const QStringList& buttons, int escape)
@@ -99,9 +151,10 @@ QList<QUrl> DialogPrompts::chooseImageFiles(QWidget* parent)
 
 QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& start)
 {
-    const QString from = !m_lastFolder.isEmpty() ? m_lastFolder
-                         : !start.isEmpty()      ? start
-                                                 : QDir::homePath();
+    // The folder in view is where the user is; the last one chosen may be of another job.
+    const QString from = !start.isEmpty()          ? start
+                         : !m_lastFolder.isEmpty() ? m_lastFolder
+                                                   : QDir::homePath();
     const QUrl folder = QFileDialog::getExistingDirectoryUrl(
         parent, checking ? tr("Check a folder") : tr("Write a folder"), QUrl::fromLocalFile(from));
     if (folder.isLocalFile()) {
@@ -222,6 +275,7 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
     box.setInformativeText(alert.informativeText);
     if (!alert.detailedText.isEmpty()) {
         box.setDetailedText(alert.detailedText);
+        fitDetails(box, alert.detailedText);
     }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     QPushButton* undo =

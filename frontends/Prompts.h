@@ -61,7 +61,7 @@ public:
     virtual void showText(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
-/// The real dialogs, which open where the last one of this run was left.
+/// The real dialogs, which open at the folder in view, or where the last one of this run was left.
 class DialogPrompts final : public Prompts {
     Q_DECLARE_TR_FUNCTIONS(DialogPrompts)
 

@@ -16,29 +16,10 @@
 namespace {
 
 constexpr int thumbnailSize = 40;
-/// Characters after which a tooltip line may wrap where nothing else lets it.
-constexpr int tooltipRun = 48;
-
-// Rich text for a tooltip line that may wrap at separators, or within a very long name, rather
-// than run off the screen.
+// Rich text for a tooltip line that wraps rather than runs off the screen.
 QString paragraph(const QString& text)
 {
-    QString out;
-    int run = 0;
-    for (const QChar c : text.toHtmlEscaped()) {
-        out += c;
-        const bool separator = c == QLatin1Char('/') || c == QLatin1Char('\\');
-        if (separator || c == QLatin1Char(' ')) {
-            run = 0;
-        } else if (++run == tooltipRun) {
-            out += QChar(0x200b);
-            run = 0;
-        }
-        if (separator) {
-            out += QChar(0x200b);
-        }
-    }
-    return QStringLiteral("<p style='margin:0'>%1</p>").arg(out);
+    return QStringLiteral("<p style='margin:0'>%1</p>").arg(wrappable(text).toHtmlEscaped());
 }
 
 } // namespace
@@ -207,9 +188,17 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         };
         if (column == FileColumn) {
             // Room for the preview while it is decoded, so the row never changes its width.
-            return r.folder() ? QVariant(QApplication::style()->standardIcon(QStyle::SP_DirIcon))
-                              : QVariant(m_thumbnails->thumbnail(qtPath(fullPath(r)))
-                                             .value_or(m_thumbnails->blank()));
+            if (r.folder()) {
+                return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+            }
+            if (const auto preview = m_thumbnails->thumbnail(qtPath(fullPath(r)))) {
+                return *preview;
+            }
+            // A row painted before the view said which rows it shows must hear of its preview.
+            if (std::find(m_inView.begin(), m_inView.end(), index.row()) == m_inView.end()) {
+                m_inView.push_back(index.row());
+            }
+            return m_thumbnails->blank();
         }
         if (column != PictureColumn || !r.problem()) {
             return {};

@@ -62,6 +62,6 @@ private:
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();
-    std::vector<int> m_inView;
+    mutable std::vector<int> m_inView; ///< the rows in view, and any painted since they were said
     ThumbnailLoader* m_thumbnails;
 };

@@ -25,10 +25,11 @@
 
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QWidget(parent), m_model(new ResultsModel(this)), m_proxy(new ResultsProxy(m_model)),
-      m_summary(new QLabel(tr("Choose what the images are, then browse for them or drop their "
-                              "folder above. Every image is then listed here with the picture it "
-                              "maps to, and every file left out with the reason."),
-                           this)),
+      m_summary(new QLabel(
+          wrappable(tr("Choose what the images are, then browse for them or drop their folder "
+                       "above. Every image is then listed here with the picture it maps to, and "
+                       "every file left out with the reason.")),
+          this)),
       m_progress(new QLabel(this)), m_progressBar(new QProgressBar(this)),
       m_cancel(new QPushButton(tr("Cancel"), this)), m_filter(new QLineEdit(this)),
       m_problemsOnly(new QCheckBox(tr("Only &problems"), this)),
@@ -44,6 +45,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_summary->setFocusPolicy(Qt::NoFocus);
     m_summary->setTextFormat(Qt::RichText);
     m_progress->setObjectName(QStringLiteral("writeProgress"));
+    m_progress->setWordWrap(true);
     m_progressBar->setObjectName(QStringLiteral("writeProgressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -112,7 +114,7 @@ void ResultsPanel::showReport(SharedReport report)
 void ResultsPanel::updateSummary()
 {
     const WriteReport& report = m_model->report();
-    QString text = report.summary().toHtmlEscaped();
+    QString text = wrappable(report.summary()).toHtmlEscaped();
     if (report.tally.recordsLost() > 0 && !report.journal.empty()) {
         //: A link after the summary of a write, that takes the write back
         text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
@@ -139,7 +141,7 @@ void ResultsPanel::setBusy(bool busy)
 
 void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_t total)
 {
-    m_progress->setText(text);
+    m_progress->setText(wrappable(text));
     if (total == 0) {
         m_progressBar->setRange(0, 0);
         return;

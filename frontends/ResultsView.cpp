@@ -61,6 +61,8 @@ ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* pare
     header->setSectionResizeMode(ResultsModel::PictureColumn, QHeaderView::Stretch);
     setColumnHidden(ResultsModel::FolderColumn, true);
     setMinimumHeight(header->sizeHint().height() + rowsAtLeast * rowHeight + 2 * frameWidth());
+    // Before any report, the empty list's headers read in full too.
+    fitColumns(false);
 
     connect(proxy, &QAbstractItemModel::layoutChanged, this, &ResultsView::updateRowsInView);
     connect(proxy, &QAbstractItemModel::modelReset, this, &ResultsView::updateRowsInView);

@@ -716,7 +716,7 @@
     </message>
     <message>
         <source>Kit texture</source>
-        <translation>Textura de equipación</translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Team</source>

@@ -3,18 +3,24 @@
 #include "ResultsModel.h"
 #include "ResultsPanel.h"
 #include "TestSupport.h"
+#include "ThumbnailLoader.h"
 #include "WindowHarness.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -134,6 +140,97 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
     EXPECT_EQ(results().index(0, ResultsModel::FileColumn).data().toString(), u"new\u240Aline.png");
     const QModelIndex reason = results().index(0, ResultsModel::PictureColumn);
     EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
+}
+
+// A long name is cut only where its column has no room left beside the others' texts, and the
+// tooltip of a cut name gives it whole.
+TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
+{
+    const std::string longName = std::string(90, 'n') + " " + std::string(60, 'm') + ".png";
+    struct Case {
+        std::vector<ResultRow> rows;
+        bool pack;
+    };
+    const std::vector<Case> cases{
+        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"}}, false},
+        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"},
+          {ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "x.png", {}}},
+         false},
+        {{{ResultRow::Kind::Mapped, {}, longName + longName, "club/1/logo"}}, false},
+        {{{ResultRow::Kind::Mapped, {}, "clubs/" + longName, "club/1/logo"},
+          {ResultRow::Kind::Mapped, {}, "clubs/2.png", "club/2/logo"}},
+         true},
+        {{{ResultRow::Kind::Mapped, {}, "a/" + longName, "club/1/logo"},
+          {ResultRow::Kind::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}},
+         true},
+    };
+    m_window.resize(960, 760);
+    for (const auto& [rows, pack] : cases) {
+        show(rows, pack);
+        QApplication::processEvents();
+        int pictures = view().horizontalHeader()->sectionSizeHint(ResultsModel::PictureColumn);
+        for (int row = 0; row < results().rowCount(); ++row) {
+            pictures = std::max(pictures, view().sizeHintForIndex(results().index(row, 1)).width());
+        }
+        const QModelIndex name = results().index(
+            column(results(), ResultsModel::FileColumn)
+                .indexOf(QString::fromStdString(fs::path(rows[0].path).filename().string())),
+            ResultsModel::FileColumn);
+        const QRect place = view().visualRect(name);
+        const bool cut = view().sizeHintForIndex(name).width() > place.width();
+        EXPECT_TRUE(!cut || view().columnWidth(ResultsModel::PictureColumn) <= pictures)
+            << rows.size() << " rows: the name is cut beside "
+            << view().columnWidth(ResultsModel::PictureColumn) - pictures << " px to spare";
+        QHelpEvent hover(QEvent::ToolTip, place.center(),
+                         view().viewport()->mapToGlobal(place.center()));
+        QApplication::sendEvent(view().viewport(), &hover);
+        EXPECT_TRUE(
+            QToolTip::text().remove(QChar(0x200b)).contains(QString::fromStdString(longName)))
+            << QToolTip::text().toStdString();
+        QToolTip::hideText();
+    }
+}
+
+// The preview of each image in view, and the placeholder of one that would not load, is drawn
+// as it comes (also run at twice the scale): the screen shows what a repaint would draw. The list
+// is a window of its own here: at twice the scale the offscreen screen grabs only a window's top
+// left quarter.
+TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
+{
+    const test::TempDir dir;
+    test::makeFiles(dir.path(), {"1.png", "2.png"}, test::pngSignature);
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(dir / "3.png")));
+    auto report = std::make_shared<WriteReport>();
+    report->base = dir.path().string();
+    for (const char* name : {"1", "2", "3"}) {
+        report->rows.push_back({ResultRow::Kind::Mapped,
+                                {},
+                                std::string(name) + ".png",
+                                "club/" + std::string(name) + "/logo"});
+    }
+    ReportCollector(*report).finish({});
+    ResultsPanel panel;
+    panel.resize(600, 400);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    panel.showReport(report);
+    const auto shown = [&panel] {
+        QApplication::processEvents();
+        return panel.screen()->grabWindow(panel.winId()).toImage();
+    };
+    ThumbnailLoader& loader = panel.model().thumbnails();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return std::ranges::all_of(std::array{"1", "2", "3"}, [&](const char* name) {
+            return loader.thumbnail(QString::fromStdString(dir / (std::string(name) + ".png")))
+                .has_value();
+        });
+    }));
+    QTest::qWait(50);
+    const QImage before = shown();
+    panel.view().viewport()->repaint();
+    EXPECT_EQ(shown(), before) << "a repaint drew what the screen did not show";
 }
 
 // Numbers sort as numbers, problems first either way, by image, picture and folder alike.

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QLabel>
 #include <QList>
 #include <QMimeData>
 #include <QStatusBar>
@@ -136,6 +137,13 @@ private:
     }
 };
 
+// The status line as it reads, without the places it may wrap.
+inline QString statusText(const QWidget& window)
+{
+    auto* line = window.findChild<QLabel*>(QStringLiteral("statusText"));
+    return line == nullptr ? QString() : line->text().remove(QChar(0x200b));
+}
+
 inline QUrl urlOf(const std::string& path)
 {
     return QUrl::fromLocalFile(QString::fromStdString(path));
@@ -206,7 +214,7 @@ protected:
             20000));
     }
 
-    QString status() { return m_window.statusBar()->currentMessage(); }
+    QString status() { return test::statusText(m_window); }
     ResultsPanel& panel() { return *child<ResultsPanel>("resultsPanel"); }
     QAbstractItemModel& results() { return panel().proxy(); }
     // The facts of the report the list shows: what its summary words.

@@ -8,14 +8,20 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -292,26 +298,133 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
 
-// Nothing clipped: every radio button lies wholly inside its group, and the list shows at least
-// 8 rows at the default size and 4 at the smallest the window allows.
-TEST_F(Window, EveryRadioButtonFitsItsGroupAndTheListHasRoom)
+// What does not read in full in the window as it stands: each control, label (the status line's
+// too), group title, menu and column header whose text has no room.
+QStringList cutTexts(QMainWindow& window)
 {
-    auto* view = child<QTableView>("resultsView");
-    for (const QSize size : {m_window.size(), m_window.minimumSizeHint()}) {
-        m_window.resize(size);
-        QApplication::processEvents();
-        for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
-            auto* group = qobject_cast<QGroupBox*>(button->parentWidget());
-            const QRect place(button->mapTo(group, QPoint(0, 0)), button->size());
-            EXPECT_TRUE(group->contentsRect().contains(place))
-                << button->objectName().toStdString() << " at " << size.width();
-            EXPECT_GE(button->width(), button->sizeHint().width());
+    QStringList cut;
+    const auto report = [&cut](const QWidget* widget, const QString& text) {
+        cut << widget->objectName() + ": " + text;
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        const QWidget* parent = label->parentWidget();
+        if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
+            !parent->rect().contains(label->geometry())) {
+            report(label, label->text() + " (outside its parent)");
+        } else if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
+                   (label->wordWrap() ? label->heightForWidth(label->width()) > label->height() ||
+                                            label->minimumSizeHint().width() > label->width()
+                                      : label->sizeHint().width() > label->width() ||
+                                            label->fontMetrics().height() > room.height())) {
+            report(label, label->text());
         }
-        // The default size, where the screen is not smaller (at twice the scale here, it is).
-        const int rows = m_window.size() == QSize(960, 760) ? 8 : 4;
-        EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), rows)
-            << size.width() << "x" << size.height();
     }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(&window) && !button->text().isEmpty() &&
+            button->sizeHint().width() > button->width()) {
+            report(button, button->text());
+        }
+    }
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
+        if (group->minimumSizeHint().width() > group->width()) {
+            report(group, group->title());
+        }
+        for (const QRadioButton* button : group->findChildren<QRadioButton*>()) {
+            if (!group->contentsRect().contains(
+                    QRect(button->mapTo(group, QPoint(0, 0)), button->size()))) {
+                report(button, button->text() + " (outside its group)");
+            }
+        }
+    }
+    const QMenuBar* menus = window.menuBar();
+    for (QAction* menu : menus->actions()) {
+        const QRect place = menus->actionGeometry(menu);
+        if (place.isEmpty() || !menus->rect().contains(place)) {
+            report(menus, menu->text());
+        }
+    }
+    for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        for (int section = 0; header->isVisibleTo(&window) && section < header->count();
+             ++section) {
+            if (!header->isSectionHidden(section) &&
+                header->sectionSize(section) < header->sectionSizeHint(section)) {
+                report(header,
+                       header->model()->headerData(section, header->orientation()).toString());
+            }
+        }
+    }
+    return cut;
+}
+
+// Every text reads in full at the window's first size, over an empty list and over a mixed
+// pack's and a deep folder's (run in each of the window's languages, at once and twice the
+// scale); at the smallest the window allows, the list still shows 4 rows.
+TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux";
+#endif
+    test::makeFiles(m_dir.path(),
+                    {"pack/kits/12_home.png", "pack/kits/1234_away.png", "pack/kits/_home.png",
+                     "pack/logos/1234.png"},
+                    test::pngSignature);
+    test::makeFiles(m_dir.path(), {"pack/kits/12_away.png", "pack/kits/12_third.PNG"});
+    // Its path is longer than a line: the status line and the summary must wrap it.
+    const fs::path deep = m_dir.path() / "LogosOfTheClubsOfEveryLeague" /
+                          "WithTheirSecondDivisions" / "AndTheThirdOnesTooForTheNewSeason" /
+                          "EveryOneOfThemInColour" / "AsTheyWereShownLastYear";
+    test::makeFiles(deep, {"1234.png"}, test::pngSignature);
+    auto* view = child<QTableView>("resultsView");
+    fs::create_directory(m_dir / "many");
+    makeFolders(m_dir / "many");
+    for (const char* shown : {"nothing", "a write under way", "a pack", "a deep folder"}) {
+        if (shown == std::string_view("a write under way")) {
+            child<QCheckBox>("includeSubfolders")->setChecked(true);
+            ASSERT_TRUE(dropUrls({urlOf(m_dir / "many")}));
+            ASSERT_TRUE(QTest::qWaitFor(
+                [this] { return !child<QLabel>("writeProgress")->text().isEmpty(); }));
+            m_window.writer().pause();
+        } else if (shown == std::string_view("a pack")) {
+            click("graphicStyleKit");
+            write(m_dir / "pack", true);
+        } else if (shown == std::string_view("a deep folder")) {
+            click("graphicStyleLogo");
+            write(deep);
+        }
+        m_window.resize(960, 760);
+        QTest::qWait(100);
+        EXPECT_EQ(m_window.size(), QSize(960, 760)) << shown;
+        EXPECT_EQ(cutTexts(m_window), QStringList()) << shown;
+        if (m_window.writer().busy()) {
+            m_window.writer().resume();
+            settle(1);
+        }
+    }
+    m_window.resize(m_window.minimumSizeHint());
+    QApplication::processEvents();
+    for (QRadioButton* button : m_window.findChildren<QRadioButton*>()) {
+        EXPECT_GE(button->width(), button->sizeHint().width())
+            << button->objectName().toStdString();
+    }
+    EXPECT_GE(view->viewport()->height() / view->verticalHeader()->defaultSectionSize(), 4);
+}
+
+// The window opens, frame and all, within the screen's work area, at 960x760 where that fits, and
+// its smallest fits there too.
+TEST_F(Window, TheWindowFitsTheScreen)
+{
+    if (qEnvironmentVariableIsEmpty("CRESTMAP_TEST_LANGUAGE")) {
+        GTEST_SKIP() << "the screens to fit are given to the runs in each language";
+    }
+    const QSize room = m_window.screen()->availableSize();
+    const auto frame = [this] { return m_window.frameGeometry().size() - m_window.size(); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return room.expandedTo(frame() + m_window.size()) == room; }))
+        << m_window.frameGeometry().width() << "x" << m_window.frameGeometry().height();
+    EXPECT_EQ(m_window.size(), QSize(960, 760).boundedTo(room - frame()));
+    // With a title bar as tall as a desktop's, which the offscreen screen does not draw.
+    const QSize smallest = m_window.minimumSizeHint() + frame() + QSize(0, 30);
+    EXPECT_EQ(room.expandedTo(smallest), room) << smallest.width() << "x" << smallest.height();
 }
 
 // One folder, dropped anywhere on the window but the filter's text, is taken; anything else is
@@ -363,7 +476,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     const auto undo = restarted.findChild<QAction*>("undoAction");
     EXPECT_EQ(undo->text(), "&Undo Write of 3 Folders");
     QTest::keyClick(&restarted, Qt::Key_Z, Qt::ControlModifier);
-    const auto said = [&restarted] { return restarted.statusBar()->currentMessage(); };
+    const auto said = [&restarted] { return test::statusText(restarted); };
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return said().startsWith("Undo") && !restarted.writer().busy(); }));
     ASSERT_EQ(prompts.questions.size(), 2u);
@@ -470,8 +583,11 @@ TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
     EXPECT_TRUE(child<QRadioButton>("kitTypeTexture")->isChecked());
     EXPECT_EQ(facts(), (Facts{{Kind::Current, 1}}));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), textures);
-
     settle();
+    child<QAction>("writeFolderAction")->trigger();
+    EXPECT_EQ(m_prompts.dialogs.back(), "write " + native(m_dir / "kits"))
+        << "the folder dialog starts at the folder in view";
+
     m_window.selector().openArguments({QString::fromStdString(m_dir / "deep")});
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "deep — Crestmap"; }));
     settle();
@@ -535,6 +651,74 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     QTest::qWait(200);
     EXPECT_EQ(m_prompts.alerts.size(), 1u) << "no alert, and no Undo in it, outlives the window";
     (void)rewritten();
+}
+
+// The real folder dialog starts at the folder in view, even when the last one chose another.
+TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
+{
+    const test::TempDir inView;
+    const test::TempDir chosen;
+    DialogPrompts prompts;
+    QStringList started;
+    const auto answer = [&started](const std::string& folder) {
+        QTimer::singleShot(0, [&started, folder] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            started << dialog->directory().absolutePath();
+            dialog->setDirectory(QString::fromStdString(folder));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    };
+    answer(chosen.path().string());
+    EXPECT_EQ(prompts.chooseFolder(nullptr, false, QString::fromStdString(inView.path().string())),
+              urlOf(chosen.path().string()));
+    answer(chosen.path().string());
+    (void)prompts.chooseFolder(nullptr, true, QString::fromStdString(inView.path().string()));
+    const QString start = QDir(QString::fromStdString(inView.path().string())).absolutePath();
+    EXPECT_EQ(started, (QStringList{start, start}));
+}
+
+// The alert's details open as wide and tall as their lines, each fact on one, and Escape closes
+// the alert wherever its focus is.
+TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
+{
+    const QStringList lines{
+        WindowWords::facts({{Fact::Kind::Written, 1204, 12}}),
+        WindowWords::facts({{Fact::Kind::WithoutRecord, 2, 0, SkipReason::KitNameShape}}),
+        WindowWords::facts({{Fact::Kind::RecordsLost, 21, 4}}),
+        "",
+        "Files without a record:",
+        "a_b_c.png — " + WindowWords::skip(SkipReason::KitNameShape),
+        "… and 5 more"};
+    DialogPrompts prompts;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole) {
+                button->click();
+            }
+        }
+        QApplication::processEvents();
+        auto* details = box->findChild<QTextEdit*>();
+        ASSERT_NE(details, nullptr);
+        const QFontMetrics metrics(details->font());
+        for (const QString& line : lines) {
+            EXPECT_LE(metrics.horizontalAdvance(line), details->viewport()->width())
+                << line.toStdString();
+        }
+        EXPECT_GE(details->viewport()->height(), metrics.lineSpacing() * lines.size());
+        details->setFocus();
+        QTest::keyClick(details, Qt::Key_Escape);
+        closedByEscape = !box->isVisible();
+        box->close();
+    });
+    (void)prompts.showResultAlert(nullptr, {written,
+                                            "Your config.xml file has been successfully "
+                                            "created in the folder you dragged.",
+                                            lines.join('\n'), false, false});
+    EXPECT_TRUE(closedByEscape);
 }
 
 TEST(Previews, PaletteImagesKeepTheirColours)
