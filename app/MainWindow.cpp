@@ -35,6 +35,7 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_status->installEventFilter(this);
+    copyWithoutWrapPlaces(*m_status);
     statusBar()->addWidget(m_status, 1);
     m_writer = new WriteController(m_prompts, this);
     m_selector = new FileSelector(
@@ -47,8 +48,7 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     if (m_ui->centralWidget->minimumSizeHint().width() > firstSize.width()) {
         m_ui->groupsLayout->addWidget(m_ui->kitTypeBox, 1, 0);
         m_ui->groupsLayout->addWidget(m_ui->backgroundTypeBox, 1, 1);
-        m_ui->commandLayout->removeItem(m_ui->commandSpacer);
-        delete m_ui->commandSpacer;
+        m_ui->commandSpacer->changeSize(0, 0);
         m_ui->commandLayout->addWidget(m_ui->folderDragView, 1);
     }
     keepWithinScreen(*this, firstSize);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -52,4 +55,20 @@
         }
     }
     return out;
+}
+
+/// Makes what is copied from `label`, a label of `wrappable` text, the text it shows: a path
+/// pasted elsewhere must not carry the invisible places to wrap at.
+inline void copyWithoutWrapPlaces(QLabel& label)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QObject::connect(clipboard, &QClipboard::changed, &label,
+                     [&label, clipboard](QClipboard::Mode mode) {
+                         const QString copied = clipboard->text(mode);
+                         // Only the label's own copy, which is its selection: never what another
+                         // program copied.
+                         if (copied.contains(QChar(0x200b)) && copied == label.selectedText()) {
+                             clipboard->setText(QString(copied).remove(QChar(0x200b)), mode);
+                         }
+                     });
 }

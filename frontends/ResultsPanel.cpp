@@ -36,6 +36,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
       m_view(new ResultsView(m_model, m_proxy, this))
 {
     m_summary->setObjectName(QStringLiteral("resultsSummary"));
+    copyWithoutWrapPlaces(*m_summary);
     m_summary->setWordWrap(true);
     // Room for a summary with a long path, so that a new one never squeezes the window's groups.
     m_summary->setMinimumHeight(m_summary->fontMetrics().lineSpacing() * 2);

@@ -43,6 +43,25 @@ answer_dialog() {
     wait_for '! windows | grep -qx "$dialog"'
 }
 
+# Starts COMMAND until its window, named like PATTERN, shows: now and then, on a loaded machine,
+# the X server turns a first connection away, and a person would start the program again, as this
+# does. Anything else is a failure.
+launch() { # pattern command...
+    local pattern=$1
+    shift
+    for _ in 1 2 3; do
+        "$@" >"$work/app.log" 2>&1 &
+        app_pid=$!
+        window=
+        wait_for 'window=$(viewable "$pattern" | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid' 30
+        [[ -n "$window" ]] && return
+        grep -q "could not connect to display" "$work/app.log" || { cat "$work/app.log"; exit 1; }
+        wait "$app_pid" 2>/dev/null || true
+    done
+    echo "no window"
+    exit 1
+}
+
 run_window() {
     # xdotool types letters outside ASCII unreliably; the tests of the core take those on.
     local scale=$1 shot=$2 pack="$work/My pack$1"
@@ -52,24 +71,13 @@ run_window() {
     "$cli" --style kit "$pack/kits" >/dev/null
     cp "$pack/kits/config.xml" "$work/kits.xml"
 
-    local started attempt
-    for attempt in 1 2 3; do
-        started=$(date +%s%N)
-        if [[ -n $wine ]]; then
-            (cd "$(dirname "$app")" && exec "$wine" "./$(basename "$app")") >"$work/app.log" 2>&1 &
-        else
-            QT_SCALE_FACTOR=$scale XDG_RUNTIME_DIR="$work" "$app" >"$work/app.log" 2>&1 &
-        fi
-        app_pid=$!
-        window=
-        wait_for 'window=$(windows | head -n 1); [[ -n "$window" ]] || ! kill -0 $app_pid' 30
-        [[ -n "$window" ]] && break
-        # Now and then, on a loaded machine, the X server turns a first connection away; a
-        # person would start the program again, and so does this. Anything else is a failure.
-        grep -q "could not connect to display" "$work/app.log" || { cat "$work/app.log"; exit 1; }
-        wait "$app_pid" 2>/dev/null || true
-    done
-    [[ -n "$window" ]] || { echo "no window"; exit 1; }
+    local started
+    started=$(date +%s%N)
+    if [[ -n $wine ]]; then
+        launch '^Crestmap$' sh -c 'cd "$(dirname "$1")" && exec "$2" "./$(basename "$1")"' sh "$app" "$wine"
+    else
+        launch '^Crestmap$' env QT_SCALE_FACTOR="$scale" XDG_RUNTIME_DIR="$work" "$app"
+    fi
     echo "window $window appeared after $((($(date +%s%N) - started) / 1000000)) ms (scale $scale)"
     xdotool windowfocus --sync "$window"
     # A window just shown on a loaded machine, under Wine above all, may take its first keys late,
@@ -135,11 +143,8 @@ shoot_languages() {
         for scale in 1 2; do
             suffix=$language
             [[ $scale == 1 ]] || suffix+=-${scale}x
-            LANGUAGE=$language QT_SCALE_FACTOR=$scale XDG_RUNTIME_DIR="$work" \
-                "$app" "$work/Mixed pack" >"$work/app.log" 2>&1 &
-            app_pid=$!
-            window=
-            wait_for 'window=$(viewable "^Mixed pack — Crestmap$" | head -n 1); [[ -n "$window" ]]' 30
+            launch '^Mixed pack — Crestmap$' env LANGUAGE="$language" QT_SCALE_FACTOR="$scale" \
+                XDG_RUNTIME_DIR="$work" "$app" "$work/Mixed pack"
             sleep 1 # the previews
             import -window "$window" "$1-$suffix.png"
             close_window "$closer"
@@ -166,10 +171,7 @@ open_folder() {
     "$cli" --style icon "$folder" >/dev/null
     cp "$folder/config.xml" "$work/opened.xml"
     started=$(date +%s%N)
-    XDG_RUNTIME_DIR="$work" "$app" "$folder" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    window=
-    wait_for 'window=$(viewable "^Opened pack — Crestmap$" | head -n 1); [[ -n "$window" ]]' 30
+    launch '^Opened pack — Crestmap$' env XDG_RUNTIME_DIR="$work" "$app" "$folder"
     echo "a checked folder of 1000 images shown $((($(date +%s%N) - started) / 1000000)) ms after start"
     cmp "$folder/config.xml" "$work/opened.xml"
 }

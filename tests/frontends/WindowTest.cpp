@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -205,6 +207,16 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     EXPECT_EQ(preview(3).deviceIndependentSize(), preview(4).deviceIndependentSize());
     child<QCheckBox>("problemsOnly")->setChecked(true);
     EXPECT_EQ(results().rowCount(), 3);
+
+    // The summary's path, copied, pastes as the path: without the places it wraps at.
+    auto* summary = child<QLabel>("resultsSummary");
+    QTextDocument words;
+    words.setHtml(summary->text());
+    summary->setSelection(0, static_cast<int>(words.toPlainText().size()));
+    // As the label's Copy puts its selection.
+    QGuiApplication::clipboard()->setText(summary->selectedText());
+    const QString copied = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains(QString::fromStdString(folder))) << copied.toStdString();
 }
 
 // A folder that maps another style, or whose file was cut short, is written in the style chosen
