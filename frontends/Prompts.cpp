@@ -3,72 +3,20 @@
 #include "FileWords.h"
 #include "PathText.h"
 #include "ResultAlert.h"
+#include "ScreenRoom.h"
 #include "WindowWords.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QTextEdit>
-#include <QTreeView>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
-
-// Escape in the alert's details closes the alert, as it does from its buttons.
-class EscapeCloses : public QObject {
-public:
-    explicit EscapeCloses(QMessageBox* box) : QObject(box), m_box(box) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
-            m_box->escapeButton() == nullptr) {
-            return false;
-        }
-        m_box->escapeButton()->click();
-        return true;
-    }
-
-private:
-    QMessageBox* m_box;
-};
-
-// Qt's own file dialog opens small, with its size and date cut; a system's dialog sizes itself.
-void giveRoom(QFileDialog& dialog)
-{
-    const QFontMetrics metrics(dialog.font());
-    QSize size(metrics.averageCharWidth() * 140, metrics.lineSpacing() * 36);
-    if (const QScreen* screen = dialog.screen()) {
-        size = size.boundedTo(screen->availableSize() * 9 / 10);
-    }
-    dialog.resize(size.expandedTo(dialog.sizeHint()));
-    auto* view = dialog.findChild<QTreeView*>();
-    if (view == nullptr) {
-        return;
-    }
-    const QLocale locale;
-    const int margin = metrics.averageCharWidth() * 4;
-    const QStringList widest{
-        //: Only measured, never shown: the file dialog's name for the type of a .jpg file
-        locale.formattedDataSize(1023 * 1024 + 1023), DialogPrompts::tr("JPEG image"),
-        locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
-    for (int column = 1; column <= widest.size(); ++column) {
-        view->header()->resizeSection(column,
-                                      metrics.horizontalAdvance(widest[column - 1]) + margin);
-    }
-}
 
 // Up to ten folders a line each, each with what it is, then how many more.
 QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::size_t count,
@@ -86,32 +34,6 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
                                    static_cast<int>(count - sample.size()));
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-// Qt gives an alert's details a box of a fixed size, where each fact wraps onto two lines: size it
-// to its lines instead, up to what the screen holds; Escape in it closes the alert, as elsewhere.
-void fitDetails(QMessageBox& box, const QString& text)
-{
-    auto* details = box.findChild<QTextEdit*>();
-    if (details == nullptr) {
-        return;
-    }
-    const QFontMetrics metrics(details->font());
-    int widest = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    }
-    const int margins = 2 * (details->frameWidth() +
-                             static_cast<int>(std::ceil(details->document()->documentMargin())));
-    QSize size(widest + margins + details->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-               metrics.lineSpacing() * static_cast<int>(lines.size()) + margins);
-    if (const QScreen* screen = box.screen()) {
-        size = size.boundedTo(screen->availableSize() * 2 / 3);
-    }
-    details->setMinimumWidth(size.width());
-    details->setFixedHeight(std::max(details->height(), size.height()));
-    details->installEventFilter(new EscapeCloses(&box));
 }
 
 // A question whose buttons say what they do; the first is the default.

@@ -3,7 +3,6 @@
 #include "FileNames.h"
 #include "FileWords.h"
 #include "JournalIndex.h"
-#include "JournalWatch.h"
 #include "Prompts.h"
 #include "WindowWords.h"
 
