@@ -232,7 +232,7 @@ QString FileWords::undo(const UndoOutcome& outcome)
     return parts.join(QStringLiteral(" · "));
 }
 
-QString FileWords::undoQuestion(const Journal& journal)
+QString FileWords::undoQuestion(const Journal& journal, bool thisWindow)
 {
     const QString when =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(journal.time), QLocale::ShortFormat);
@@ -243,6 +243,13 @@ QString FileWords::undoQuestion(const Journal& journal)
         return tr("Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?", nullptr,
                   files)
             .arg(where, QStringLiteral("crestmap-cli"), when);
+    }
+    if (!thisWindow) {
+        //: %1: the folder; %2: the date and time. A window since closed, or open beside this one
+        return tr("Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window "
+                  "at %2?",
+                  nullptr, files)
+            .arg(where, when);
     }
     //: %1: the folder; %2: the date and time
     return tr("Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?", nullptr,

@@ -27,7 +27,8 @@ public:
     [[nodiscard]] static QString file(const crestmap::MappingScan& file);
 
     [[nodiscard]] static QString undo(const crestmap::UndoOutcome& outcome);
-    /// Whether to take back `journal`'s write, naming it: "Undo the write of 8 config.xml files
-    /// in /pack, made by crestmap-cli at 12/8/26 10:32 AM?".
-    [[nodiscard]] static QString undoQuestion(const crestmap::Journal& journal);
+    /// Whether to take back `journal`'s write, naming it and who made it, `thisWindow` or
+    /// another: "Undo the write of 8 config.xml files in /pack, made by crestmap-cli at 12/8/26
+    /// 10:32 AM?".
+    [[nodiscard]] static QString undoQuestion(const crestmap::Journal& journal, bool thisWindow);
 };

@@ -186,6 +186,7 @@ void WriteController::finish(const SharedReport& report)
     if (report->checked) {
         return;
     }
+    m_own = report->journal.empty() ? m_own : report->journal;
     const ResultAlert alert = ResultAlert::forWrite(m_source, *report);
     // Asked something meanwhile, the user hears of the write once that is answered.
     if (m_paused) {
@@ -214,7 +215,8 @@ void WriteController::undo(const std::string& shown)
         say(FileWords::undo(nothing));
         return;
     }
-    if (last->name != shown && !m_prompts.confirmUndo(m_window, FileWords::undoQuestion(*last))) {
+    if (last->name != shown &&
+        !m_prompts.confirmUndo(m_window, FileWords::undoQuestion(*last, last->name == m_own))) {
         return;
     }
     runUndo({last->name, false});

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -31,12 +30,10 @@ public:
     [[nodiscard]] bool start(WriteRequest request);
     /// Asks the running job to stop: between folders, or within a folder's listing.
     void cancel();
-    /// Holds the running job where it is, so that what the user is told stays true, and lets it
-    /// go on again.
+    /// Holds the running job where it is, so that what the user is told stays true; then goes on.
     void pause();
     void resume();
-    /// Stops the running job for good, as the window goes: no alert and no Undo follow it, and
-    /// this returns once it has stopped.
+    /// Stops the running job for good as the window goes, with no alert or Undo, and waits for it.
     void abandon();
     /// Takes back the last write of either program; when it is not `shown`, the write the window
     /// shows, the user is asked first.
@@ -95,6 +92,7 @@ private:
     std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert kept during a pause
     WriteRequest::Source m_source = WriteRequest::Source::Drop;
     std::shared_ptr<WriteProgress> m_progress;
+    std::string m_own; ///< the journal of this window's last write
     QFuture<void> m_running;
     QTimer m_ticker;
     JournalWatch* m_journals;

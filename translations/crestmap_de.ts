@@ -1312,6 +1312,14 @@
             <numerusform>%Ln config.xml-Dateien</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>Das Schreiben von %Ln config.xml-Datei in %1 durch ein anderes Crestmap-Fenster am %2 rückgängig machen?</numerusform>
+            <numerusform>Das Schreiben von %Ln config.xml-Dateien in %1 durch ein anderes Crestmap-Fenster am %2 rückgängig machen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

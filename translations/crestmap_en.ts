@@ -423,6 +423,14 @@
             <numerusform>%Ln config.xml files</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>Undo the write of %Ln config.xml file in %1, made by another Crestmap window at %2?</numerusform>
+            <numerusform>Undo the write of %Ln config.xml files in %1, made by another Crestmap window at %2?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

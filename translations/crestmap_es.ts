@@ -1312,6 +1312,14 @@
             <numerusform>%Ln archivos config.xml</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>¿Deshacer la escritura de %Ln archivo config.xml en %1, hecha por otra ventana de Crestmap el %2?</numerusform>
+            <numerusform>¿Deshacer la escritura de %Ln archivos config.xml en %1, hecha por otra ventana de Crestmap el %2?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1312,6 +1312,14 @@
             <numerusform>%Ln fichiers config.xml</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>Défaire l&apos;écriture de %Ln fichier config.xml dans %1, faite par une autre fenêtre de Crestmap le %2&#xa0;?</numerusform>
+            <numerusform>Défaire l&apos;écriture de %Ln fichiers config.xml dans %1, faite par une autre fenêtre de Crestmap le %2&#xa0;?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1312,6 +1312,14 @@
             <numerusform>%Ln file config.xml</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da un&apos;altra finestra di Crestmap il %2?</numerusform>
+            <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da un&apos;altra finestra di Crestmap il %2?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1312,6 +1312,14 @@
             <numerusform>%Ln arquivos config.xml</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>Desfazer a gravação de %Ln arquivo config.xml em %1, feita por outra janela do Crestmap em %2?</numerusform>
+            <numerusform>Desfazer a gravação de %Ln arquivos config.xml em %1, feita por outra janela do Crestmap em %2?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1257,6 +1257,13 @@
             <numerusform>%Ln config.xml dosyası</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
+        <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
+        <translation>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasının başka bir Crestmap penceresi tarafından %2 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -494,7 +494,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     ASSERT_EQ(prompts.questions.size(), 2u);
     EXPECT_TRUE(prompts.questions[0].startsWith("Undo the write of 3 config.xml files in " +
                                                 native(m_dir.path().string()) +
-                                                ", made by this window"))
+                                                ", made by another Crestmap window"))
         << prompts.questions[0].toStdString();
     EXPECT_EQ(prompts.questions[1], "force " + native(m_dir / "c/config.xml"));
     EXPECT_EQ(readFile(m_dir / "a/config.xml"), old);
