@@ -94,16 +94,14 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
         body << tr("Updating each folder in its own style changes %Ln config.xml file(s) (new "
                    "images get their records):",
                    nullptr, static_cast<int>(plan.replaces))
-             << folderLines(plan.updatedSample, plan.replaces + plan.creates, false);
+             << folderLines(plan.updatedSample, plan.replaces, false);
     }
     if (plan.creates > 0) {
         //: %1: the style chosen, as “club logos”
         body << tr("%Ln folder(s) without a config.xml get one as %1.", nullptr,
                    static_cast<int>(plan.creates))
                     .arg(style);
-        if (plan.replaces == 0) {
-            body << folderLines(plan.updatedSample, plan.creates, false);
-        }
+        body << folderLines(plan.createdSample, plan.creates, false);
     }
     if (plan.unchanged > 0) {
         body << tr("%Ln config.xml file(s) already current stay as they are.", nullptr,

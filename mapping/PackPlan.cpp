@@ -33,7 +33,9 @@ PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
                 !check.current() && check.state != State::Missing && !keptCutShort ? 1 : 0;
             // Checked in its own style where it has one.
             const bool other = check.file.style && style && *style != asked;
-            if (!check.current() && !keptCutShort) {
+            if (check.state == State::Missing) {
+                sample(plan.createdSample, {folder, style, check});
+            } else if (!check.current() && !keptCutShort) {
                 sample(plan.updatedSample, {folder, style, check});
             }
             if (other) {

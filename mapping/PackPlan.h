@@ -25,8 +25,10 @@ struct PackPlan {
     std::size_t creates = 0;   ///< of those, folders without a config.xml
     std::size_t replaces = 0;  ///< folders whose config.xml a write in their own style changes
     std::size_t unchanged = 0; ///< folders whose config.xml is current
-    /// Folders whose config.xml an update in their own style changes, with the first few.
+    /// The first few folders whose config.xml an update in their own style changes, and of
+    /// those it creates.
     std::vector<PlannedFolder> updatedSample;
+    std::vector<PlannedFolder> createdSample;
     /// Folders whose config.xml maps another style than the one asked for, with the first few.
     std::size_t otherStyle = 0;
     std::vector<PlannedFolder> otherStyleSample;

@@ -286,6 +286,9 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     const PackPlan& plan = m_prompts.plans[0];
     EXPECT_EQ((std::array{plan.folders, plan.creates, plan.replaces, plan.otherStyle}),
               (std::array<std::size_t, 4>{3, 1, 2, 1}));
+    // Each folder is listed under what the write does to it: the one it creates apart.
+    EXPECT_EQ((std::array{plan.createdSample.size(), plan.updatedSample.size()}),
+              (std::array<std::size_t, 2>{1, 2}));
     EXPECT_EQ(readFile(m_dir / "pack/kits/config.xml"),
               expectedDocument({expectedRecord("2_b", "team/2/kits/b")}));
     EXPECT_EQ(alerts().mid(2), failure);
