@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -45,6 +46,16 @@ void name()
     QCoreApplication::setApplicationVersion(QStringLiteral(CRESTMAP_VERSION));
 }
 
+// What --help or --version print is their answer: one that cannot be written fails the run.
+[[maybe_unused]] int printed(const QString& text)
+{
+    if (std::fputs(text.toLocal8Bit().constData(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fputs("crestmap: cannot write to standard output\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -64,10 +75,10 @@ int main(int argc, char** argv)
         describe(parser);
         if (parser.parse(QCoreApplication::arguments())) {
             if (parser.isSet(QStringLiteral("help"))) {
-                parser.showHelp();
+                return printed(parser.helpText());
             }
             if (parser.isSet(QStringLiteral("version"))) {
-                parser.showVersion();
+                return printed(QStringLiteral("Crestmap " CRESTMAP_VERSION "\n"));
             }
         }
     }

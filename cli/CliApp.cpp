@@ -228,7 +228,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return finished(Written, out, err);
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << '\n';
-        return Written;
+        return finished(Written, out, err);
     } catch (const CLI::ParseError& error) {
         return usageError(err, error.what());
     }

@@ -191,7 +191,7 @@ TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
     EXPECT_EQ(cli({"--stdout", dir.path().string()}).out,
               expectedDocument({expectedRecord("1", "club/1/logo")}));
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"1.png"});
-    for (const std::string flag : {"--style=logo", "--check", "--stdout"}) {
+    for (const std::string flag : {"--style=logo", "--check", "--stdout", "--version"}) {
         FullBuffer full;
         std::ostream out(&full);
         const Outcome run = cli({flag, dir.path().string()}, &out);
