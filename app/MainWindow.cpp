@@ -114,9 +114,10 @@ void MainWindow::connectCommands()
     connect(m_writer, &WriteController::busyChanged, this, &MainWindow::setBusy);
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
     connect(m_writer, &WriteController::undoAvailable, this,
-            [this](bool available, const QString& text) {
+            [this, results](bool available, const QString& text, const std::string& last) {
                 m_ui->undoAction->setEnabled(available);
                 m_ui->undoAction->setText(text);
+                results->setLastWrite(last);
             });
     m_writer->refreshUndo();
     connect(m_selector, &FileSelector::message, this, [this](const QString& text) { say(text); });

@@ -41,5 +41,6 @@ void JournalWatch::refresh(bool busy)
                        last ? QCoreApplication::translate("WriteController",
                                                           "&Undo Write of %Ln Folder(s)", nullptr,
                                                           folders)
-                            : QCoreApplication::translate("WriteController", "&Undo"));
+                            : QCoreApplication::translate("WriteController", "&Undo"),
+                       last ? last->name : std::string());
 }

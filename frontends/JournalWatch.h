@@ -3,6 +3,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <string>
 
 /// The undo journals' folder, watched rather than polled: another program may write or undo at
 /// any time, and the Edit menu says what there is to undo.
@@ -18,8 +19,8 @@ public:
 signals:
     /// The journals' folder changed: a write or an undo, of either program.
     void changed();
-    /// Whether there is a write to undo, and the Edit menu's words for it.
-    void undoAvailable(bool available, const QString& text);
+    /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
+    void undoAvailable(bool available, const QString& text, const std::string& last);
 
 private:
     void watch();

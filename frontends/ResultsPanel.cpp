@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 ResultsPanel::ResultsPanel(QWidget* parent)
     : QWidget(parent), m_model(new ResultsModel(this)), m_proxy(new ResultsProxy(m_model)),
@@ -112,11 +113,19 @@ void ResultsPanel::showReport(SharedReport report)
     m_view->updateRowsInView();
 }
 
+void ResultsPanel::setLastWrite(const std::string& journal)
+{
+    if (std::exchange(m_lastWrite, journal) != journal) {
+        updateSummary();
+    }
+}
+
 void ResultsPanel::updateSummary()
 {
     const WriteReport& report = m_model->report();
     QString text = wrappable(report.summary()).toHtmlEscaped();
-    if (report.tally.recordsLost() > 0 && !report.journal.empty()) {
+    if (report.tally.recordsLost() > 0 && !report.journal.empty() &&
+        report.journal == m_lastWrite) {
         //: A link after the summary of a write, that takes the write back
         text += QStringLiteral(" — <a href=\"undo\">%1</a>").arg(tr("Undo"));
     }

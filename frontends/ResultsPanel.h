@@ -3,6 +3,7 @@
 #include "WriteReport.h"
 
 #include <QWidget>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -28,6 +29,8 @@ public:
     /// What the running job says, with a bar at `done` of `total`; a busy bar while the total
     /// is not known (0).
     void setProgress(const QString& text, std::size_t done = 0, std::size_t total = 0);
+    /// The write Undo would take back now, `journal`: the summary offers Undo of that one only.
+    void setLastWrite(const std::string& journal);
     /// Puts the paths of the selected rows on the clipboard, each as the system names it, or the
     /// records of those that have one, and says in a message how many.
     void copySelection(bool records);
@@ -61,6 +64,7 @@ private:
     ResultsModel* m_model;
     ResultsProxy* m_proxy;
     QLabel* m_summary;
+    std::string m_lastWrite; ///< the journal Undo takes back: the summary offers no other
     QLabel* m_progress;
     QProgressBar* m_progressBar;
     QPushButton* m_cancel;

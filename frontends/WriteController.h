@@ -61,8 +61,8 @@ signals:
     void progressed(const QString& text, std::size_t done, std::size_t total);
     /// A job ended, with what it did; the alert follows a write. An undo's says it in a line.
     void reported(const SharedReport& report);
-    /// Whether there is a write to undo, and the Edit menu's words for it.
-    void undoAvailable(bool available, const QString& text);
+    /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
+    void undoAvailable(bool available, const QString& text, const std::string& last);
 
 private:
     template <typename Work, typename Then> void inBackground(Work work, Then then)

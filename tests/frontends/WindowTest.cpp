@@ -482,6 +482,10 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
     settle(1);
     EXPECT_TRUE(m_prompts.alerts.back().warning);
+    const auto offersUndo = [this] {
+        return child<QLabel>("resultsSummary")->text().contains("href=\"undo\"");
+    };
+    EXPECT_TRUE(offersUndo());
     writeFile(m_dir / "c/config.xml", "changed by hand");
 
     test::ScriptedPrompts prompts;
@@ -514,6 +518,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     QTest::keyClick(&restarted, Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return readFile(m_dir / "c/config.xml") == old; }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !undo->isEnabled() && !restarted.writer().busy(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !offersUndo(); })) << "a write undone elsewhere";
 }
 
 // Opening the window makes nothing on disk, yet its Undo follows a write of the other program
