@@ -85,7 +85,8 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody
         : report.pack
-            ? tr("Your config.xml files have been successfully created in %n folder(s).", nullptr,
+            //: Some of the folders may have had a config.xml before
+            ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
                  static_cast<int>(report.foldersWritten()))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {

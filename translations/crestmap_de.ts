@@ -419,13 +419,6 @@
         <source>Undo is not available for this write.</source>
         <translation>„Rückgängig“ ist für dieses Schreiben nicht verfügbar.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>Ihre config.xml-Dateien wurden in %n Ordner erfolgreich erstellt.</numerusform>
-            <numerusform>Ihre config.xml-Dateien wurden in %n Ordnern erfolgreich erstellt.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>Ihre config.xml-Datei wurde im gewählten Ordner erfolgreich erstellt.</translation>
@@ -442,6 +435,13 @@
         <translation>
             <numerusform>Die ersetzte config.xml enthielt %n Eintrag, der der neuen fehlt; „Rückgängig“ stellt sie wieder her.</numerusform>
             <numerusform>Die ersetzte config.xml enthielt %n Einträge, die der neuen fehlen; „Rückgängig“ stellt sie wieder her.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>Ihre config.xml-Dateien wurden in %Ln Ordner erfolgreich geschrieben.</numerusform>
+            <numerusform>Ihre config.xml-Dateien wurden in %Ln Ordnern erfolgreich geschrieben.</numerusform>
         </translation>
     </message>
 </context>

@@ -77,13 +77,6 @@
 <context>
     <name>ResultAlert</name>
     <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>Your config.xml files have been successfully created in %n folder.</numerusform>
-            <numerusform>Your config.xml files have been successfully created in %n folders.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
             <numerusform>The config.xml files it replaced held %n record that the new ones lack; Undo puts them back.</numerusform>
@@ -95,6 +88,13 @@
         <translation>
             <numerusform>The config.xml it replaced held %n record that the new one lacks; Undo puts it back.</numerusform>
             <numerusform>The config.xml it replaced held %n records that the new one lacks; Undo puts it back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>Your config.xml files have been successfully written in %Ln folder.</numerusform>
+            <numerusform>Your config.xml files have been successfully written in %Ln folders.</numerusform>
         </translation>
     </message>
 </context>

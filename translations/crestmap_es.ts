@@ -419,13 +419,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Deshacer no está disponible para esta escritura.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>Sus archivos config.xml se han creado correctamente en %n carpeta.</numerusform>
-            <numerusform>Sus archivos config.xml se han creado correctamente en %n carpetas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>Su archivo config.xml se ha creado correctamente en la carpeta que eligió.</translation>
@@ -442,6 +435,13 @@
         <translation>
             <numerusform>El config.xml que reemplazó contenía %n registro que el nuevo no tiene; Deshacer lo restaura.</numerusform>
             <numerusform>El config.xml que reemplazó contenía %n registros que el nuevo no tiene; Deshacer lo restaura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>Sus archivos config.xml se han escrito correctamente en %Ln carpeta.</numerusform>
+            <numerusform>Sus archivos config.xml se han escrito correctamente en %Ln carpetas.</numerusform>
         </translation>
     </message>
 </context>

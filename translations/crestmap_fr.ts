@@ -419,13 +419,6 @@
         <source>Undo is not available for this write.</source>
         <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour cette écriture.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>Vos fichiers config.xml ont été créés avec succès dans %n dossier.</numerusform>
-            <numerusform>Vos fichiers config.xml ont été créés avec succès dans %n dossiers.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>Votre fichier config.xml a été créé avec succès dans le dossier choisi.</translation>
@@ -442,6 +435,13 @@
         <translation>
             <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
             <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>Vos fichiers config.xml ont été écrits avec succès dans %Ln dossier.</numerusform>
+            <numerusform>Vos fichiers config.xml ont été écrits avec succès dans %Ln dossiers.</numerusform>
         </translation>
     </message>
 </context>

@@ -419,13 +419,6 @@
         <source>Undo is not available for this write.</source>
         <translation>«Annulla scrittura» non è disponibile per questa scrittura.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>I tuoi file config.xml sono stati creati correttamente in %n cartella.</numerusform>
-            <numerusform>I tuoi file config.xml sono stati creati correttamente in %n cartelle.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>Il tuo file config.xml è stato creato correttamente nella cartella scelta.</translation>
@@ -442,6 +435,13 @@
         <translation>
             <numerusform>Il config.xml sostituito conteneva %n record che manca in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
             <numerusform>Il config.xml sostituito conteneva %n record che mancano in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>I tuoi file config.xml sono stati scritti correttamente in %Ln cartella.</numerusform>
+            <numerusform>I tuoi file config.xml sono stati scritti correttamente in %Ln cartelle.</numerusform>
         </translation>
     </message>
 </context>

@@ -419,13 +419,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Desfazer não está disponível para esta gravação.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>Seus arquivos config.xml foram criados com sucesso em %n pasta.</numerusform>
-            <numerusform>Seus arquivos config.xml foram criados com sucesso em %n pastas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>Seu arquivo config.xml foi criado com sucesso na pasta escolhida.</translation>
@@ -442,6 +435,13 @@
         <translation>
             <numerusform>O config.xml substituído tinha %n registro que falta no novo; Desfazer o restaura.</numerusform>
             <numerusform>O config.xml substituído tinha %n registros que faltam no novo; Desfazer o restaura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>Seus arquivos config.xml foram gravados com sucesso em %Ln pasta.</numerusform>
+            <numerusform>Seus arquivos config.xml foram gravados com sucesso em %Ln pastas.</numerusform>
         </translation>
     </message>
 </context>

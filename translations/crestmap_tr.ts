@@ -410,12 +410,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Bu yazma işlemi için “Geri al” kullanılamaz.</translation>
     </message>
-    <message numerus="yes">
-        <source>Your config.xml files have been successfully created in %n folder(s).</source>
-        <translation>
-            <numerusform>config.xml dosyalarınız %n klasörde başarıyla oluşturuldu.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Your config.xml file has been successfully created in the folder you chose.</source>
         <translation>config.xml dosyanız seçtiğiniz klasörde başarıyla oluşturuldu.</translation>
@@ -430,6 +424,12 @@
         <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
             <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %n kayıt vardı; “Geri al” onu geri yükler.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
+        <translation>
+            <numerusform>config.xml dosyalarınız %Ln klasöre başarıyla yazıldı.</numerusform>
         </translation>
     </message>
 </context>
