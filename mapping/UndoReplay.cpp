@@ -122,12 +122,16 @@ UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
             kept.push_back(std::move(entry));
         }
     }
-    // What was not taken back stays for another try; the rest of the journal is spent.
+    // What was not taken back stays for another try; the rest of the journal is spent. An index
+    // that cannot be rewritten stays as it was: what it lists and was put back reads as already
+    // back next time, and what it keeps is never thrown away.
     journal->entries = std::move(kept);
-    if (journal->entries.empty() || writeJournal(where.path, *journal)) {
+    if (journal->entries.empty()) {
         std::error_code ignored;
         fs::remove(pathFromBytes(joinPath(where.path, lastJournal)), ignored);
         fs::remove_all(pathFromBytes(folder), ignored);
+    } else {
+        (void)writeJournal(where.path, *journal);
     }
     return outcome;
 }

@@ -61,6 +61,26 @@ TEST(Process, FailedListingFlushOrRenameKeepTheOldDocument)
     }
 }
 
+// An undo on a disk that fails each rename puts nothing back and keeps its journal whole, for
+// the next undo to put everything back.
+TEST(Process, AnUndoThatCannotWriteKeepsTheJournal)
+{
+    const TempDir dir;
+    const TempDir cache;
+    const std::vector<std::string> home{"XDG_CACHE_HOME=" + cache.path().string()};
+    test::makeImages(dir.path(), 3);
+    writeFile(dir / "config.xml", "old");
+    ASSERT_EQ(cli({"--restyle", "--style=icon", dir.path().string()}, home).exitStatus, 0);
+    const std::string written = readFile(dir / "config.xml");
+    auto failing = withFault({"CRESTMAP_FAIL=renameat"});
+    failing.push_back(home.front());
+    EXPECT_EQ(cli({"--undo"}, failing).exitStatus, 1);
+    EXPECT_EQ(readFile(dir / "config.xml"), written);
+    const ProcessResult undone = cli({"--undo"}, home);
+    EXPECT_EQ(undone.exitStatus, 0) << undone.out;
+    EXPECT_EQ(readFile(dir / "config.xml"), "old");
+}
+
 TEST(Process, AWalkFindsFoldersWithoutEntryTypes)
 {
     const TempDir dir;
