@@ -97,9 +97,16 @@ bool AtomicFile::commit()
     ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     // A rename that replaces the target in one step. ReplaceFileW would also carry the old
     // file's attributes over, but where it fails it can leave a file of its own behind.
-    if (!::MoveFileExW(temp.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return fail(FileError::Action::Replace, m_target, describeWindowsError(::GetLastError()));
+    // A reader without delete sharing (a virus scanner, an indexer) holds a file a moment: the
+    // rename is tried again for a while before it counts as failed.
+    for (int attempt = 0; !::MoveFileExW(temp.c_str(), target.c_str(),
+                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+         ++attempt) {
+        const DWORD error = ::GetLastError();
+        if (attempt == 40 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+            return fail(FileError::Action::Replace, m_target, describeWindowsError(error));
+        }
+        ::Sleep(25);
     }
     m_tempName.clear();
     return true;
