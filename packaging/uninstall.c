@@ -47,6 +47,27 @@ static const wchar_t* arguments(void)
     return rest;
 }
 
+/* This program, now in the temporary folder, cannot delete itself while it runs: a windowless
+ * command does once it has ended, and the folder with it. */
+static void forgetSelf(void)
+{
+    static wchar_t command[3 * LONG_PATH], from[LONG_PATH];
+    const DWORD length = GetTempPathW(LONG_PATH, from);
+    const int written = _snwprintf(command, sizeof command / sizeof *command,
+                                   L"cmd.exe /d /c ping -n 3 127.0.0.1 >nul & del /f /q \"%ls\" & "
+                                   L"rmdir \"%ls\"",
+                                   moved, temp);
+    STARTUPINFOW startup = {.cb = sizeof startup};
+    PROCESS_INFORMATION process;
+    if (length > 0 && length < LONG_PATH && written > 0 &&
+        written < (int)(sizeof command / sizeof *command) &&
+        CreateProcessW(NULL, command, NULL, NULL, FALSE, CREATE_NO_WINDOW, NULL, from, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int show)
 {
     (void)instance, (void)previous, (void)commandLine, (void)show;
@@ -92,5 +113,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, i
         MoveFileExW(moved, self, 0); /* nothing was removed: this is still its uninstaller */
     }
     DeleteFileW(core);
+    if (away && status == 0) {
+        forgetSelf();
+    }
     return (int)status;
 }

@@ -222,6 +222,9 @@ rm "$installed/LICENSE.txt"
 started=$(date +%s%N)
 expect "the quiet uninstall" "$(quiet_uninstall)" 0
 echo "quiet uninstall: $((($(date +%s%N) - started) / 1000000)) ms"
+# The uninstaller ran from a folder of its own in %TEMP%, which goes once it has ended.
+expect "and nothing of its own left in %TEMP%" \
+    "$(wait_for '[[ ! -e "$temp/Crestmap-uninstall" ]]' 2>/dev/null >&2 || echo left)" ""
 expect "nothing left in the registry" \
     "$(diff <(echo "$before_registry") <(echo "$(hkcu)") && echo none)" none
 expect "no file left" "$(diff <(echo "$before_files") <(echo "$(user_files)") && echo none)" none
