@@ -62,7 +62,7 @@ void addChoice(CLI::App& app, const std::string& option, const std::string& help
     app.add_option_function<std::string>(
            option,
            [choices, &target, &given](const std::string& name) {
-               target = choiceNamed(choices, name)->value;
+               target = choiceWhere(choices, &Choice::name, name)->value;
                given = true;
            },
            help)

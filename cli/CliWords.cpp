@@ -98,7 +98,7 @@ std::string factWords(const Fact& fact)
 
 std::string styleWords(StylePair style)
 {
-    const auto graphic = choiceOf(graphicStyleChoices, style.graphicStyle);
+    const auto graphic = choiceWhere(graphicStyleChoices, &Choice::value, style.graphicStyle);
     if (!graphic) {
         return "unknown";
     }
@@ -108,9 +108,9 @@ std::string styleWords(StylePair style)
     case GraphicStyle::Kit:
         return style.subType == 2 ? "kit texture" : "kit";
     case GraphicStyle::Background:
-        return std::string(backgroundKindWord(style.subType)) + " background";
+        return std::string(ownerWord(style)) + " background";
     default:
-        return std::string(logoKindWord(style.subType)) + " " + std::string(graphic->name);
+        return std::string(ownerWord(style)) + " " + std::string(graphic->name);
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace crestmap {
 
@@ -49,28 +51,14 @@ inline constexpr std::array<Choice, 4> backgroundTypeChoices{{
     {4, "person", "person"},
 }};
 
-/// The choice with this value, if the table has one.
-[[nodiscard]] constexpr std::optional<Choice> choiceOf(std::span<const Choice> choices,
-                                                       std::int64_t value) noexcept
+/// The choice whose `field` is `key` (its value, name or word), if the table has one.
+template <typename Key>
+[[nodiscard]] constexpr std::optional<Choice> choiceWhere(std::span<const Choice> choices,
+                                                          Key Choice::*field,
+                                                          std::type_identity_t<Key> key) noexcept
 {
-    for (const Choice& choice : choices) {
-        if (choice.value == value) {
-            return choice;
-        }
-    }
-    return std::nullopt;
-}
-
-/// The choice with this command-line name, if the table has one.
-[[nodiscard]] constexpr std::optional<Choice> choiceNamed(std::span<const Choice> choices,
-                                                          std::string_view name) noexcept
-{
-    for (const Choice& choice : choices) {
-        if (choice.name == name) {
-            return choice;
-        }
-    }
-    return std::nullopt;
+    const auto found = std::ranges::find(choices, key, field);
+    return found == choices.end() ? std::nullopt : std::optional(*found);
 }
 
 } // namespace crestmap

@@ -2,18 +2,15 @@
 
 namespace crestmap {
 
-std::int64_t StyleSelectors::subTypeForGraphicStyle(std::int64_t style) const noexcept
+StylePair StyleSelectors::stylePair() const noexcept
 {
-    if (style >= GraphicStyle::Logo && style <= GraphicStyle::LogoBackgroundRight) {
-        return logoType;
-    }
-    if (style == GraphicStyle::Kit) {
-        return kitType;
-    }
-    if (style == GraphicStyle::Background) {
-        return backgroundType;
-    }
-    return 0;
+    using namespace GraphicStyle;
+    const std::int64_t subType = graphicStyle >= Logo && graphicStyle <= LogoBackgroundRight
+                                     ? logoType
+                                 : graphicStyle == Kit        ? kitType
+                                 : graphicStyle == Background ? backgroundType
+                                                              : 0;
+    return {graphicStyle, subType};
 }
 
 } // namespace crestmap

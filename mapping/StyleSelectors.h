@@ -31,14 +31,9 @@ struct StyleSelectors {
     std::int64_t kitType = 1;
     std::int64_t backgroundType = 1;
 
-    /// logoType for styles 1 to 4, kitType for 6, backgroundType for 7, 0 for anything else.
-    [[nodiscard]] std::int64_t subTypeForGraphicStyle(std::int64_t style) const noexcept;
-
-    /// The pair a document is built from, taken at one moment.
-    [[nodiscard]] StylePair stylePair() const noexcept
-    {
-        return {graphicStyle, subTypeForGraphicStyle(graphicStyle)};
-    }
+    /// The pair a document is built from, taken at one moment: logoType goes with styles 1 to 4,
+    /// kitType with 6, backgroundType with 7, and 0 with anything else.
+    [[nodiscard]] StylePair stylePair() const noexcept;
 };
 
 } // namespace crestmap

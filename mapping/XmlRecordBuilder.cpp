@@ -53,16 +53,13 @@ std::span<const Choice> ownersOf(std::int64_t graphicStyle) noexcept
 
 } // namespace
 
-std::string_view logoKindWord(std::int64_t logoType) noexcept
+std::string_view ownerWord(StylePair style) noexcept
 {
-    return choiceOf(logoTypeChoices, logoType).value_or(logoTypeChoices.front()).word;
-}
-
-std::string_view backgroundKindWord(std::int64_t backgroundType) noexcept
-{
-    return choiceOf(backgroundTypeChoices, backgroundType)
-        .value_or(backgroundTypeChoices.front())
-        .word;
+    if (style.graphicStyle == GraphicStyle::Kit) {
+        return "team";
+    }
+    const std::span<const Choice> owners = ownersOf(style.graphicStyle);
+    return choiceWhere(owners, &Choice::value, style.subType).value_or(owners.front()).word;
 }
 
 std::pair<std::string_view, std::string_view> splitKitName(std::string_view fileName) noexcept
@@ -79,17 +76,14 @@ RecordShape::RecordShape(StylePair style)
 {
     const std::int64_t graphic = style.graphicStyle;
     m_kit = graphic == GraphicStyle::Kit;
-    const auto slot =
-        m_kit ? choiceOf(kitTypeChoices, style.subType) : choiceOf(graphicStyleChoices, graphic);
+    const auto slot = m_kit ? choiceWhere(kitTypeChoices, &Choice::value, style.subType)
+                            : choiceWhere(graphicStyleChoices, &Choice::value, graphic);
     m_records = slot.has_value();
     if (!m_records) {
         return;
     }
     m_owner = pictures;
-    m_owner += m_kit                                 ? "team"
-               : graphic == GraphicStyle::Portrait   ? "person"
-               : graphic == GraphicStyle::Background ? backgroundKindWord(style.subType)
-                                                     : logoKindWord(style.subType);
+    m_owner += ownerWord(style);
     m_owner += '/';
     m_slot = '/';
     m_slot += slot->word;
@@ -241,20 +235,14 @@ std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept
     const auto kitEnd = slot.find('/');
     if (owner == "team" && nameEnd > ownerEnd + 1 && kitEnd != slot.npos &&
         slot.find('/', kitEnd + 1) == slot.npos) {
-        for (const Choice& kit : kitTypeChoices) {
-            if (slot.substr(0, kitEnd) == kit.word) {
-                return StylePair{GraphicStyle::Kit, kit.value};
-            }
+        if (const auto kit = choiceWhere(kitTypeChoices, &Choice::word, slot.substr(0, kitEnd))) {
+            return StylePair{GraphicStyle::Kit, kit->value};
         }
     }
     for (const Choice& style : graphicStyleChoices) {
-        if (style.value == GraphicStyle::Kit || slot != style.word) {
-            continue;
-        }
-        for (const Choice& kind : ownersOf(style.value)) {
-            if (kind.word == owner) {
-                return StylePair{style.value, kind.value};
-            }
+        const auto kind = choiceWhere(ownersOf(style.value), &Choice::word, owner);
+        if (style.value != GraphicStyle::Kit && slot == style.word && kind) {
+            return StylePair{style.value, kind->value};
         }
     }
     return std::nullopt;

@@ -69,11 +69,9 @@ public:
 /// The style whose picture shape `picture` (as written) has; nothing for a shape of none.
 [[nodiscard]] std::optional<StylePair> styleOfPicture(std::string_view picture) noexcept;
 
-/// The owner word of a logo, icon or logo background: "club" unless 2, 3 or 4 picks another.
-[[nodiscard]] std::string_view logoKindWord(std::int64_t logoType) noexcept;
-
-/// The owner word of a background: "team" unless 2, 3 or 4 picks another.
-[[nodiscard]] std::string_view backgroundKindWord(std::int64_t backgroundType) noexcept;
+/// Whose pictures a style's records are: "team" for kits, "person" for portraits, otherwise the
+/// word of its logo or background type, "club" or "team" for a type of none of them.
+[[nodiscard]] std::string_view ownerWord(StylePair style) noexcept;
 
 /// The team and kit parts of a name with exactly one underscore; two empty parts otherwise.
 [[nodiscard]] std::pair<std::string_view, std::string_view>
