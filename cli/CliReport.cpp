@@ -41,17 +41,6 @@ void putStyle(Json& object, std::optional<StylePair> style)
     object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
 }
 
-// What stood at a folder's config.xml that kept it from being written, in a check's word.
-ConfigCheck::State standing(const MappingScan& existing)
-{
-    using State = MappingScan::State;
-    if (existing.state == State::CutShort) {
-        return ConfigCheck::State::CutShort;
-    }
-    return existing.state == State::NotMapping ? ConfigCheck::State::NotMapping
-                                               : ConfigCheck::State::NotMapped;
-}
-
 // Why a folder was kept or not mapped, and what would write it.
 std::string leftAlone(const FolderAccount& folder)
 {
@@ -115,7 +104,10 @@ void CliReport::folder(const FolderAccount& folder)
         }
         const bool cut = folder.existing.state == MappingScan::State::CutShort;
         if (folder.outcome == Outcome::NotMapped || (folder.outcome == Outcome::Kept && cut)) {
-            object["state"] = stateWord(standing(folder.existing));
+            // Without a config.xml, a folder is not mapped yet rather than missing one.
+            const bool missing = folder.existing.state == MappingScan::State::Missing;
+            object["state"] = stateWord(missing ? ConfigCheck::State::NotMapped
+                                                : checkStateOf(folder.existing.state));
         }
         if (folder.error) {
             put(object, "error", describeForLog(*folder.error));

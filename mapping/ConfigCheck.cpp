@@ -4,6 +4,7 @@
 #include "InputFile.h"
 
 #include <algorithm>
+#include <array>
 
 namespace crestmap {
 
@@ -46,6 +47,15 @@ void countDifferences(ConfigCheck& check, std::vector<RecordKey> before,
 
 } // namespace
 
+ConfigCheck::State checkStateOf(MappingScan::State file) noexcept
+{
+    using State = ConfigCheck::State;
+    // In the order of MappingScan::State.
+    static constexpr std::array<State, 5> states{
+        State::Missing, State::Unreadable, State::NotMapping, State::CutShort, State::NotMapped};
+    return states[static_cast<std::size_t>(file)];
+}
+
 ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
                               const FolderWriteOptions& options)
 {
@@ -87,21 +97,12 @@ ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,
         held.push_back(recordKeyOf(from, to));
         return true;
     });
-    switch (check.file.state) {
-    case MappingScan::State::Missing:
-        check.state = State::Missing;
+    if (check.file.state != MappingScan::State::Mapping) {
+        check.state = checkStateOf(check.file.state);
+        if (check.file.state == MappingScan::State::Unreadable) {
+            check.error = FileError{FileError::Action::Read, path, check.file.error};
+        }
         return check;
-    case MappingScan::State::Unreadable:
-        check.error = FileError{FileError::Action::Read, path, check.file.error};
-        return check;
-    case MappingScan::State::NotMapping:
-        check.state = State::NotMapping;
-        return check;
-    case MappingScan::State::CutShort:
-        check.state = State::CutShort;
-        return check;
-    case MappingScan::State::Mapping:
-        break;
     }
     countDifferences(check, std::move(held), std::move(wanted));
     const bool sameRecords = check.added + check.removed + check.changed == 0;

@@ -42,6 +42,10 @@ struct ConfigCheck {
     }
 };
 
+/// The verdict on what stands at config.xml when it is no mapping file to compare records with;
+/// NotMapped for a mapping file.
+[[nodiscard]] ConfigCheck::State checkStateOf(MappingScan::State file) noexcept;
+
 /// Compares `folder`'s config.xml with the document it would get now in `style`, listing the
 /// folder once. Nothing is written.
 [[nodiscard]] ConfigCheck checkFolderConfig(const std::string& folder, StylePair style,

@@ -187,13 +187,11 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             check.images = survey.images;
             check.file = existing;
             check.error = survey.error;
-            check.state = survey.error                                       ? State::Unreadable
-                          : options.onlyWithImages && survey.images == 0     ? State::NoImages
-                          : decision.action == Action::Keep                  ? State::CutShort
-                          : existing.state == MappingScan::State::Missing    ? State::Missing
-                          : existing.state == MappingScan::State::NotMapping ? State::NotMapping
-                          : existing.state == MappingScan::State::Unreadable ? State::Unreadable
-                                                                             : State::NotMapped;
+            // Kept only when cut short: what stands at config.xml says the rest.
+            check.state = survey.error ? State::Unreadable
+                          : options.onlyWithImages && survey.images == 0
+                              ? State::NoImages
+                              : checkStateOf(existing.state);
             if (!survey.error && decision.action == Action::Unreadable) {
                 check.error =
                     FileError{FileError::Action::Read, configPathIn(folder), existing.error};
