@@ -5,12 +5,7 @@
 std::string crestmap::AtomicFile::temporaryName(std::string_view targetName,
                                                 std::string_view unique)
 {
-    std::string name = ".";
-    name += targetName;
-    name += '-';
-    name += unique;
-    name += tempSuffix;
-    return name;
+    return "." + std::string(targetName) + '-' + std::string(unique) + std::string(tempSuffix);
 }
 
 bool crestmap::AtomicFile::fail(FileError::Action action, const std::string& path,

@@ -133,18 +133,12 @@ bool streamFiles(std::span<const std::string> files, DocumentStream& stream)
 {
     for (const std::string& file : files) {
         // The same images get records however they are named.
-        switch (classifyEntryName(lastPathComponent(file))) {
-        case EntryName::Image:
-            if (!stream.add(file)) {
-                return false;
-            }
-            break;
-        case EntryName::ExtensionCase:
-            stream.passOver(file, SkipReason::ExtensionCase);
-            break;
-        case EntryName::Other:
-            stream.passOver(file, SkipReason::NotAnImage);
-            break;
+        const EntryName kind = classifyEntryName(lastPathComponent(file));
+        if (kind != EntryName::Image) {
+            stream.passOver(file, kind == EntryName::ExtensionCase ? SkipReason::ExtensionCase
+                                                                   : SkipReason::NotAnImage);
+        } else if (!stream.add(file)) {
+            return false;
         }
     }
     return true;

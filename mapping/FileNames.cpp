@@ -16,12 +16,9 @@ std::string_view::size_type extensionDot(std::string_view name) noexcept
 
 std::string_view::size_type lastSeparator(std::string_view path) noexcept
 {
-    for (auto i = path.size(); i > 0; --i) {
-        if (isPathSeparator(path[i - 1])) {
-            return i - 1;
-        }
-    }
-    return std::string_view::npos;
+    const auto after = std::find_if(path.rbegin(), path.rend(), isPathSeparator);
+    return after == path.rend() ? std::string_view::npos
+                                : static_cast<std::string_view::size_type>(path.rend() - after - 1);
 }
 
 } // namespace
@@ -95,12 +92,11 @@ std::string configPathBeside(std::string_view file)
 
 EntryName classifyExtension(std::string_view extension) noexcept
 {
-    const auto is = [extension](std::string_view image) { return image == extension; };
-    const auto folded = [extension](std::string_view image) {
-        return equalsFolded(image, extension);
-    };
-    return std::any_of(imageExtensions.begin(), imageExtensions.end(), is) ? EntryName::Image
-           : std::any_of(imageExtensions.begin(), imageExtensions.end(), folded)
+    if (std::ranges::find(imageExtensions, extension) != imageExtensions.end()) {
+        return EntryName::Image;
+    }
+    return std::ranges::any_of(imageExtensions,
+                               [extension](auto image) { return equalsFolded(image, extension); })
                ? EntryName::ExtensionCase
                : EntryName::Other;
 }

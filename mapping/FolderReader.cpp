@@ -119,19 +119,16 @@ FolderSurvey surveyFolder(const std::string& folder)
 
 bool imagesBelow(const std::string& folder)
 {
-    std::vector<std::string> pending{folder};
-    while (!pending.empty()) {
-        const std::string next = std::move(pending.back());
-        pending.pop_back();
-        const FolderSurvey survey = surveyFolder(next);
-        if (survey.images > 0 && next != folder) {
-            return true;
+    bool found = false;
+    walkFolders(folder, [&](const std::string& next, std::vector<std::string>& subfolders) {
+        // Once one is found, the folders still pending are passed over unread.
+        if (!found) {
+            FolderSurvey survey = surveyFolder(next);
+            found = survey.images > 0 && next != folder;
+            subfolders = std::move(survey.subfolders);
         }
-        for (const std::string& name : survey.subfolders) {
-            pending.push_back(joinPath(next, name));
-        }
-    }
-    return false;
+    });
+    return found;
 }
 
 } // namespace crestmap

@@ -4,7 +4,7 @@
 #include "XmlRecordBuilder.h"
 #include "XmlTag.h"
 
-#include <array>
+#include <algorithm>
 #include <vector>
 
 namespace crestmap {
@@ -26,16 +26,14 @@ public:
     // False once the answer is known: no mapping document, or the visitor asked to stop.
     bool text(std::string_view text)
     {
-        for (const char c : text) {
-            if (!isSpace(c)) {
-                m_scan.empty = false;
-                if (m_place == Place::BeforeRoot) {
-                    return notMapping();
-                }
-                m_scan.extraneous = true;
-                return true;
-            }
+        if (std::all_of(text.begin(), text.end(), isSpace)) {
+            return true;
         }
+        m_scan.empty = false;
+        if (m_place == Place::BeforeRoot) {
+            return notMapping();
+        }
+        m_scan.extraneous = true;
         return true;
     }
 

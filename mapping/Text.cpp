@@ -26,11 +26,14 @@ Utf8Char decodeUtf8(std::string_view text, std::size_t at, bool surrogates) noex
     return {code, length};
 }
 
-bool isUtf8(std::string_view text) noexcept
+namespace {
+
+// Whether `text` is valid UTF-8 and `allowed` takes each of its characters.
+template <typename Allowed> bool everyCharacter(std::string_view text, Allowed allowed) noexcept
 {
     for (std::size_t i = 0; i < text.size();) {
         const Utf8Char c = decodeUtf8(text, i);
-        if (c.length == 0) {
+        if (c.length == 0 || !allowed(c.code)) {
             return false;
         }
         i += c.length;
@@ -38,17 +41,18 @@ bool isUtf8(std::string_view text) noexcept
     return true;
 }
 
+} // namespace
+
+bool isUtf8(std::string_view text) noexcept
+{
+    return everyCharacter(text, [](char32_t) { return true; });
+}
+
 bool isWritableName(std::string_view name) noexcept
 {
-    for (std::size_t i = 0; i < name.size();) {
-        const Utf8Char c = decodeUtf8(name, i);
-        if (c.length == 0 || c.code < 0x20 || (c.code >= 0x7F && c.code <= 0x9F) ||
-            c.code == 0xFFFE || c.code == 0xFFFF) {
-            return false;
-        }
-        i += c.length;
-    }
-    return true;
+    return everyCharacter(name, [](char32_t code) {
+        return code >= 0x20 && (code < 0x7F || code > 0x9F) && code != 0xFFFE && code != 0xFFFF;
+    });
 }
 
 std::string withReplacementCharacters(std::string_view text)

@@ -36,6 +36,11 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
     std::error_code error;
     const bool present = fs::exists(fs::symlink_status(pathFromBytes(path), error));
     const std::string kept = entry.kept.empty() ? std::string() : joinPath(folder, entry.kept);
+    const auto unwritable = [&](const std::error_code& why) {
+        outcome.failed.push_back({path, Failure::Why::Unwritable,
+                                  FileError{FileError::Action::Replace, path, why.message()}});
+        return false;
+    };
     // Already as it was before the write, by someone else's hand: nothing to take back.
     if (now != entry.after && (entry.kept.empty() && entry.linkTarget.empty()
                                    ? !present
@@ -54,20 +59,14 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
             fs::rename(pathFromBytes(temporary), pathFromBytes(path), error);
         }
         if (error) {
-            outcome.failed.push_back(
-                {path, Failure::Why::Unwritable,
-                 FileError{FileError::Action::Replace, path, error.message()}});
-            return false;
+            return unwritable(error);
         }
         outcome.restored.push_back(path);
         return true;
     }
     if (entry.kept.empty()) {
         if (!fs::remove(pathFromBytes(path), error) && error) {
-            outcome.failed.push_back(
-                {path, Failure::Why::Unwritable,
-                 FileError{FileError::Action::Replace, path, error.message()}});
-            return false;
+            return unwritable(error);
         }
         outcome.removed.push_back(path);
         return true;

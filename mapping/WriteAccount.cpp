@@ -2,6 +2,10 @@
 
 #include "FileNames.h"
 
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
 namespace crestmap {
 
 void SkipTally::add(std::string_view name, SkipReason reason)
@@ -14,23 +18,16 @@ void SkipTally::add(std::string_view name, SkipReason reason)
 
 void SkipTally::merge(const SkipTally& other)
 {
-    for (std::size_t i = 0; i < m_counts.size(); ++i) {
-        m_counts[i] += other.m_counts[i];
-    }
-    for (const SkippedFile& file : other.m_sample) {
-        if (m_sample.size() < sampleLimit) {
-            m_sample.push_back(file);
-        }
-    }
+    std::transform(m_counts.begin(), m_counts.end(), other.m_counts.begin(), m_counts.begin(),
+                   std::plus<>());
+    const std::size_t room = std::min(sampleLimit - m_sample.size(), other.m_sample.size());
+    m_sample.insert(m_sample.end(), other.m_sample.begin(),
+                    other.m_sample.begin() + static_cast<std::ptrdiff_t>(room));
 }
 
 std::size_t SkipTally::total() const noexcept
 {
-    std::size_t sum = 0;
-    for (const std::size_t count : m_counts) {
-        sum += count;
-    }
-    return sum;
+    return std::accumulate(m_counts.begin(), m_counts.end(), std::size_t{0});
 }
 
 void WriteTally::entry(const EntryAccount& entry)
@@ -112,9 +109,8 @@ std::vector<Fact> WriteTally::facts(std::size_t planned) const
     add(Kind::NotMapped, folders(Outcome::NotMapped));
     add(Kind::Unreadable, folders(Outcome::Unreadable));
     add(Kind::Unwritable, folders(Outcome::Unwritable));
-    for (const Fact& finding : findings()) {
-        facts.push_back(finding);
-    }
+    const std::vector<Fact> found = findings();
+    facts.insert(facts.end(), found.begin(), found.end());
     if (m_cancelled) {
         facts.push_back({Kind::Cancelled, written, planned > written ? planned - written : 0});
     }

@@ -158,11 +158,8 @@ public:
     /// Records in the folders written or found unchanged.
     [[nodiscard]] std::size_t records() const noexcept { return m_records; }
     [[nodiscard]] std::size_t recordsLost() const noexcept { return m_recordsLost; }
-    [[nodiscard]] std::size_t clashes() const noexcept { return m_clashes; }
-    [[nodiscard]] std::size_t unloadable() const noexcept { return m_unloadable; }
     /// Files handed over, or image entries found, in the folders written or unchanged.
     [[nodiscard]] std::size_t images() const noexcept { return m_images; }
-    [[nodiscard]] bool imagesBelow() const noexcept { return m_imagesBelow; }
     [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
     [[nodiscard]] const std::vector<FolderFailure>& failures() const noexcept { return m_failures; }
     /// The config.xml written or found unchanged last; with one folder, the one.
