@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace crestmap {
 
@@ -16,33 +17,20 @@ void countDifferences(ConfigCheck& check, std::vector<RecordKey> before,
 {
     std::sort(before.begin(), before.end());
     std::sort(after.begin(), after.end());
-    auto b = before.begin();
-    auto a = after.begin();
-    while (b != before.end() || a != after.end()) {
-        const std::uint64_t from = b == before.end()  ? a->from
-                                   : a == after.end() ? b->from
-                                                      : std::min(a->from, b->from);
-        std::size_t onlyBefore = 0;
-        std::size_t onlyAfter = 0;
-        while ((b != before.end() && b->from == from) || (a != after.end() && a->from == from)) {
-            const bool inB = b != before.end() && b->from == from;
-            const bool inA = a != after.end() && a->from == from;
-            if (inB && inA && b->line == a->line) {
-                ++b;
-                ++a;
-            } else if (inB && (!inA || b->line < a->line)) {
-                ++onlyBefore;
-                ++b;
-            } else {
-                ++onlyAfter;
-                ++a;
-            }
-        }
-        const std::size_t both = std::min(onlyBefore, onlyAfter);
-        check.changed += both;
-        check.removed += onlyBefore - both;
-        check.added += onlyAfter - both;
-    }
+    std::vector<RecordKey> gone;
+    std::vector<RecordKey> came;
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(),
+                        std::back_inserter(gone));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                        std::back_inserter(came));
+    // A name that lost a line and gained another: one changed record for each such pair.
+    std::vector<RecordKey> changed;
+    std::set_intersection(gone.begin(), gone.end(), came.begin(), came.end(),
+                          std::back_inserter(changed),
+                          [](const RecordKey& a, const RecordKey& b) { return a.from < b.from; });
+    check.changed = changed.size();
+    check.removed = gone.size() - changed.size();
+    check.added = came.size() - changed.size();
 }
 
 } // namespace

@@ -49,18 +49,13 @@ std::string_view extensionOf(std::string_view name) noexcept
     return dot == std::string_view::npos ? std::string_view{} : name.substr(dot + 1);
 }
 
-std::string_view stemOf(std::string_view name) noexcept
-{
-    return name.substr(0, extensionDot(name));
-}
-
 std::string_view fileNameOf(std::string_view path) noexcept
 {
     const auto name = lastPathComponent(path);
     if (name == "." || name == "..") {
         return name;
     }
-    return stemOf(name);
+    return name.substr(0, extensionDot(name));
 }
 
 std::string joinPath(std::string_view folder, std::string_view name)

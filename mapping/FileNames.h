@@ -23,10 +23,8 @@ namespace crestmap {
 /// ".hidden", starts no extension.
 [[nodiscard]] std::string_view extensionOf(std::string_view name) noexcept;
 
-/// A name without its last extension: "a.b" for "a.b.png"; a leading dot starts none.
-[[nodiscard]] std::string_view stemOf(std::string_view name) noexcept;
-
-/// The name a file is mapped by: its last path component without the last extension.
+/// The name a file is mapped by: its last path component without the last extension ("a.b" for
+/// "a.b.png"; a leading dot starts none).
 [[nodiscard]] std::string_view fileNameOf(std::string_view path) noexcept;
 
 /// The folder a path names its last component in: "." for a bare name, "/" at the root.

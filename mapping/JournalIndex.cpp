@@ -45,37 +45,6 @@ bool plainName(std::string_view name)
     return !name.empty() && name.find_first_of("/\\.") == name.npos;
 }
 
-} // namespace
-
-UndoFolder undoFolder()
-{
-#ifdef _WIN32
-    if (const auto local = environment("LOCALAPPDATA")) {
-        return {*local + "\\crestmap\\undo", {}};
-    }
-    return {{}, FileError{FileError::Action::FindCache, "LOCALAPPDATA", {}}};
-#else
-    if (const auto cache = environment("XDG_CACHE_HOME"); cache && cache->front() == '/') {
-        return {*cache + "/crestmap/undo", {}};
-    }
-    if (const auto home = environment("HOME")) {
-        return {*home + "/.cache/crestmap/undo", {}};
-    }
-    return {{}, FileError{FileError::Action::FindCache, "XDG_CACHE_HOME or HOME", {}}};
-#endif
-}
-
-std::optional<FileStamp> stampFile(const std::string& path)
-{
-    InputFile file(path);
-    Digest digest;
-    const bool read = file.readEach([&digest](std::string_view piece) {
-        digest.add(piece);
-        return true;
-    });
-    return read ? std::optional(FileStamp{digest.size(), digest.value()}) : std::nullopt;
-}
-
 std::string readSmallFile(const std::string& path)
 {
     InputFile file(path);
@@ -87,15 +56,7 @@ std::string readSmallFile(const std::string& path)
     return text;
 }
 
-std::optional<FileError> writeSmallFile(const std::string& path, std::string_view text)
-{
-    AtomicFile file(path);
-    if (file.write(text) && file.commit()) {
-        return std::nullopt;
-    }
-    return file.error();
-}
-
+// The index of the journal `name`; nothing when it is gone or damaged.
 std::optional<Journal> readJournal(const std::string& undoRoot, const std::string& name)
 {
     if (!name.starts_with("w-") || !plainName(name)) {
@@ -139,6 +100,46 @@ std::optional<Journal> readJournal(const std::string& undoRoot, const std::strin
         journal.entries.push_back(std::move(entry));
     }
     return journal;
+}
+
+} // namespace
+
+UndoFolder undoFolder()
+{
+#ifdef _WIN32
+    if (const auto local = environment("LOCALAPPDATA")) {
+        return {*local + "\\crestmap\\undo", {}};
+    }
+    return {{}, FileError{FileError::Action::FindCache, "LOCALAPPDATA", {}}};
+#else
+    if (const auto cache = environment("XDG_CACHE_HOME"); cache && cache->front() == '/') {
+        return {*cache + "/crestmap/undo", {}};
+    }
+    if (const auto home = environment("HOME")) {
+        return {*home + "/.cache/crestmap/undo", {}};
+    }
+    return {{}, FileError{FileError::Action::FindCache, "XDG_CACHE_HOME or HOME", {}}};
+#endif
+}
+
+std::optional<FileStamp> stampFile(const std::string& path)
+{
+    InputFile file(path);
+    Digest digest;
+    const bool read = file.readEach([&digest](std::string_view piece) {
+        digest.add(piece);
+        return true;
+    });
+    return read ? std::optional(FileStamp{digest.size(), digest.value()}) : std::nullopt;
+}
+
+std::optional<FileError> writeSmallFile(const std::string& path, std::string_view text)
+{
+    AtomicFile file(path);
+    if (file.write(text) && file.commit()) {
+        return std::nullopt;
+    }
+    return file.error();
 }
 
 std::optional<FileError> writeJournal(const std::string& undoRoot, const Journal& journal)

@@ -49,9 +49,6 @@ struct Journal {
 /// The journal the last sealed write left, if any: what Undo takes back.
 [[nodiscard]] std::optional<Journal> lastWrite(const UndoFolder& where = undoFolder());
 
-/// Reads the index of the journal `name`; nothing when it is gone or damaged.
-[[nodiscard]] std::optional<Journal> readJournal(const std::string& undoRoot,
-                                                 const std::string& name);
 /// Writes the index of `journal` in its folder, whole or not at all.
 [[nodiscard]] std::optional<FileError> writeJournal(const std::string& undoRoot,
                                                     const Journal& journal);
@@ -59,7 +56,6 @@ struct Journal {
 /// The small files of the journal folder: its lock and the name of the last write's journal.
 inline constexpr const char* journalLock = "lock";
 inline constexpr const char* lastJournal = "last";
-[[nodiscard]] std::string readSmallFile(const std::string& path);
 [[nodiscard]] std::optional<FileError> writeSmallFile(const std::string& path,
                                                       std::string_view text);
 
