@@ -8,6 +8,18 @@
 
 namespace crestmap {
 
+namespace {
+
+// A fact of a count tells only of something there is.
+void addCounted(std::vector<Fact>& facts, const Fact& fact)
+{
+    if (fact.count > 0) {
+        facts.push_back(fact);
+    }
+}
+
+} // namespace
+
 void SkipTally::add(std::string_view name, SkipReason reason)
 {
     ++m_counts[static_cast<std::size_t>(reason)];
@@ -90,11 +102,6 @@ std::vector<Fact> WriteTally::facts(std::size_t planned) const
     const std::size_t failed = folders(Outcome::Unwritable) + folders(Outcome::Unreadable);
     const std::size_t left = folders(Outcome::Kept) + folders(Outcome::NotMapped);
     std::vector<Fact> facts;
-    const auto add = [&facts](Kind kind, std::size_t count) {
-        if (count > 0) {
-            facts.push_back({kind, count});
-        }
-    };
     // One folder is named by its config.xml; several are counted.
     const std::string_view one =
         written + unchanged == 1 && failed == 0 ? std::string_view(m_lastConfigPath) : "";
@@ -104,11 +111,11 @@ std::vector<Fact> WriteTally::facts(std::size_t planned) const
     if (unchanged > 0) {
         facts.push_back({Kind::Unchanged, unchanged, m_recordsUnchanged, {}, one});
     }
-    add(Kind::Kept, folders(Outcome::Kept) - m_keptCutShort);
-    add(Kind::CutShort, m_keptCutShort);
-    add(Kind::NotMapped, folders(Outcome::NotMapped));
-    add(Kind::Unreadable, folders(Outcome::Unreadable));
-    add(Kind::Unwritable, folders(Outcome::Unwritable));
+    addCounted(facts, {Kind::Kept, folders(Outcome::Kept) - m_keptCutShort});
+    addCounted(facts, {Kind::CutShort, m_keptCutShort});
+    addCounted(facts, {Kind::NotMapped, folders(Outcome::NotMapped)});
+    addCounted(facts, {Kind::Unreadable, folders(Outcome::Unreadable)});
+    addCounted(facts, {Kind::Unwritable, folders(Outcome::Unwritable)});
     const std::vector<Fact> found = findings();
     facts.insert(facts.end(), found.begin(), found.end());
     if (m_cancelled) {
@@ -122,23 +129,16 @@ std::vector<Fact> WriteTally::facts(std::size_t planned) const
 
 std::vector<Fact> WriteTally::findings() const
 {
+    using Kind = Fact::Kind;
     std::vector<Fact> facts;
     for (const SkipReason reason : allSkipReasons) {
-        if (const std::size_t count = m_skipped.count(reason); count > 0) {
-            facts.push_back({reason == SkipReason::ExtensionCase ? Fact::Kind::PassedOver
-                                                                 : Fact::Kind::WithoutRecord,
-                             count, 0, reason});
-        }
+        const Kind kind =
+            reason == SkipReason::ExtensionCase ? Kind::PassedOver : Kind::WithoutRecord;
+        addCounted(facts, {kind, m_skipped.count(reason), 0, reason});
     }
-    if (m_recordsLost > 0) {
-        facts.push_back({Fact::Kind::RecordsLost, m_recordsLost, m_foldersLosing});
-    }
-    if (m_clashes > 0) {
-        facts.push_back({Fact::Kind::Clashes, m_clashes});
-    }
-    if (m_unloadable > 0) {
-        facts.push_back({Fact::Kind::Unloadable, m_unloadable});
-    }
+    addCounted(facts, {Kind::RecordsLost, m_recordsLost, m_foldersLosing});
+    addCounted(facts, {Kind::Clashes, m_clashes});
+    addCounted(facts, {Kind::Unloadable, m_unloadable});
     return facts;
 }
 
