@@ -153,9 +153,8 @@ int printDocument(const Request& request, std::ostream& out, std::ostream& err)
     const StylePair style = request.styles.stylePair();
     CliReport report(Format::Text, request.verbose, out, err);
     if (request.folder) {
-        bool refused = false;
-        if (const auto error = ConfigBuilder::streamFolderDocument(request.inputs.front(), style,
-                                                                   sink, refused, &report)) {
+        if (const auto error =
+                ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &report)) {
             err << programName << ": " << describeForLog(*error) << '\n';
             return Failed;
         }

@@ -98,7 +98,6 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
     stream.findClashesWith(&clashes);
     const FolderPass pass = feed(stream);
     WriteResult result;
-    result.files = pass.images;
     result.records = stream.records();
     FolderAccount account;
     account.folder = folder;
@@ -164,11 +163,13 @@ std::optional<std::size_t> ConfigBuilder::streamDocument(std::span<const std::st
 std::optional<FileError> ConfigBuilder::streamFolderDocument(const std::string& folder,
                                                              StylePair style,
                                                              const DocumentSink& sink,
-                                                             bool& refused, WriteListener* listener)
+                                                             WriteListener* listener)
 {
     DocumentStream stream(style, sink, 0, listener, folder);
     const FolderPass pass = streamFolder(folder, stream);
-    refused = !pass.error && !stream.finish();
+    if (!pass.error) {
+        (void)stream.finish();
+    }
     return pass.error;
 }
 

@@ -24,7 +24,6 @@ struct WriteResult {
     bool written = false;   ///< the document is in place: new, or the old one held it already
     bool unchanged = false; ///< the old one held it already, byte for byte
     std::size_t records = 0;
-    std::size_t files = 0; ///< files handed over, or image entries found in a folder
     std::optional<FileError> error;
 
     explicit operator bool() const noexcept { return written; }
@@ -75,11 +74,11 @@ public:
     streamDocument(std::span<const std::string> files, StylePair style, const DocumentSink& sink,
                    WriteListener* listener = nullptr);
 
-    /// Streams a folder's document to `sink`; why the folder could not be listed, if it could
-    /// not, or false in `refused` when the sink refused a piece.
+    /// Streams a folder's document to `sink`, which tells of a refused piece itself; why the
+    /// folder could not be listed, if it could not.
     [[nodiscard]] static std::optional<FileError>
     streamFolderDocument(const std::string& folder, StylePair style, const DocumentSink& sink,
-                         bool& refused, WriteListener* listener = nullptr);
+                         WriteListener* listener = nullptr);
 };
 
 /// Finds the images of these folders (each in its style), or the `files` handed over, whose lines
