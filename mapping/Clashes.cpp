@@ -3,7 +3,6 @@
 #include "FileNames.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace crestmap {
 
@@ -37,16 +36,13 @@ bool ClashFinder::settleNow()
     }
     std::erase_if(m_keys, [&](std::uint64_t key) { return !twice[slot(key)]; });
     std::sort(m_keys.begin(), m_keys.end());
+    // A key equal to the one before it is seen more than once: the first such of each is kept,
+    // in place, for the kept ones never outrun the keys still to be read.
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < m_keys.size();) {
-        std::size_t j = i + 1;
-        while (j < m_keys.size() && m_keys[j] == m_keys[i]) {
-            ++j;
-        }
-        if (j - i > 1) {
+    for (std::size_t i = 1; i < m_keys.size(); ++i) {
+        if (m_keys[i] == m_keys[i - 1] && (kept == 0 || m_keys[kept - 1] != m_keys[i])) {
             m_keys[kept++] = m_keys[i];
         }
-        i = j;
     }
     m_keys.resize(kept);
     m_keys.shrink_to_fit();

@@ -164,10 +164,9 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
                     const CheckVisitor& onFolder, WriteListener* listener)
 {
     WriteListener none;
-    ImageVerifier verifier(listener != nullptr ? *listener : none);
-    WriteListener& told = request.verifyImages  ? static_cast<WriteListener&>(verifier)
-                          : listener != nullptr ? *listener
-                                                : none;
+    WriteListener& next = listener != nullptr ? *listener : none;
+    ImageVerifier verifier(next);
+    WriteListener& told = request.verifyImages ? verifier : next;
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> checked;
     PackCheck pack;
