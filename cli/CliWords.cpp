@@ -107,8 +107,6 @@ std::string styleWords(StylePair style)
         return "portrait";
     case GraphicStyle::Kit:
         return style.subType == 2 ? "kit texture" : "kit";
-    case GraphicStyle::Background:
-        return std::string(ownerWord(style)) + " background";
     default:
         return std::string(ownerWord(style)) + " " + std::string(graphic->name);
     }

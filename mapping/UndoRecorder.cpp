@@ -83,12 +83,13 @@ UndoRecorder::~UndoRecorder()
     }
 }
 
-void UndoRecorder::fail(FileError why)
+bool UndoRecorder::fail(FileError why)
 {
     if (!m_error) {
         m_error = std::move(why);
     }
     m_pending.reset();
+    return false;
 }
 
 // The journal's folder, made when the write first replaces something.
@@ -98,15 +99,13 @@ bool UndoRecorder::open()
         return !m_error;
     }
     if (m_where.error) {
-        fail(*m_where.error);
-        return false;
+        return fail(*m_where.error);
     }
     std::error_code error;
     const std::string& root = m_where.path;
     fs::create_directories(pathFromBytes(root), error);
     if (error) {
-        fail({FileError::Action::MakeFolder, root, error.message()});
-        return false;
+        return fail({FileError::Action::MakeFolder, root, error.message()});
     }
     // The old files can hold what their owner keeps private.
     fs::permissions(pathFromBytes(root), fs::perms::owner_all, error);
@@ -193,8 +192,7 @@ bool UndoRecorder::seal()
         why = writeSmallFile(joinPath(root, lastJournal), m_journal.name);
     }
     if (why) {
-        fail(*why);
-        return false;
+        return fail(*why);
     }
     m_name = m_journal.name;
     m_busy.reset();

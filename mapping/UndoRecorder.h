@@ -43,7 +43,7 @@ public:
 
 private:
     bool open();
-    void fail(FileError why);
+    bool fail(FileError why); ///< keeps the first failure; false
 
     WriteListener& m_next;
     UndoFolder m_where;
