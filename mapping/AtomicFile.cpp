@@ -41,7 +41,6 @@ std::string crestmap::describeForLog(const FileError& error)
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace crestmap {
 
@@ -110,16 +109,13 @@ bool AtomicFile::isOpen() const noexcept
 
 bool AtomicFile::openNamed()
 {
-    const std::string pattern = temporaryName(m_targetName, "XXXXXX");
     std::string path = m_folder == "/" ? "/" : m_folder + "/";
-    path += pattern;
-    std::vector<char> name(path.begin(), path.end());
-    name.push_back('\0');
-    m_fd = ::mkostemps(name.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
+    path += temporaryName(m_targetName, "XXXXXX");
+    m_fd = ::mkostemps(path.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
     if (m_fd < 0) {
         return failWith(FileError::Action::Create, m_folder, errno);
     }
-    m_tempName = lastPathComponent(name.data());
+    m_tempName = lastPathComponent(path);
     // mkstemp makes the file private; the document should look like any file the user makes.
     if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
         return failWith(FileError::Action::Create, m_folder, errno);
