@@ -186,7 +186,7 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             check.images = survey.images;
             check.file = existing;
             check.error = survey.error;
-            // Kept only when cut short: what stands at config.xml says the rest.
+            // The rules of a check keep only a config.xml cut short: what stands there decides.
             check.state = survey.error ? State::Unreadable
                           : options.onlyWithImages && survey.images == 0
                               ? State::NoImages
