@@ -60,18 +60,16 @@ void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
     std::stable_sort(
         images.begin(), images.end(),
         [](const ClashingImage& a, const ClashingImage& b) { return a.picture < b.picture; });
-    const auto pathOf = [](const ClashingImage& image) {
-        return image.folder.empty() ? image.name : joinPath(image.folder, image.name);
-    };
     for (std::size_t first = 0; first < images.size();) {
         std::size_t end = first + 1;
         while (end < images.size() && images[end].picture == images[first].picture) {
             ++end;
         }
         for (std::size_t i = first; end - first > 1 && i < end; ++i) {
-            const std::string other = pathOf(images[i == first ? first + 1 : first]);
+            const ClashingImage& other = images[i == first ? first + 1 : first];
+            const std::string otherPath = joinPath(other.folder, other.name);
             listener.problem(
-                {ProblemAccount::Kind::Clash, images[i].folder, images[i].name, other, {}});
+                {ProblemAccount::Kind::Clash, images[i].folder, images[i].name, otherPath, {}});
         }
         first = end;
     }

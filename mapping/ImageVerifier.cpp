@@ -13,8 +13,8 @@ void ImageVerifier::entry(const EntryAccount& entry)
     if (entry.reason) {
         return;
     }
-    if (const auto problem = imageLoadProblem(
-            entry.folder.empty() ? std::string(entry.name) : joinPath(entry.folder, entry.name))) {
+    // A file handed over has no folder, and its name is its whole path.
+    if (const auto problem = imageLoadProblem(joinPath(entry.folder, entry.name))) {
         ++m_found;
         m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
     }

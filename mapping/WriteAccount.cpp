@@ -45,9 +45,7 @@ std::size_t SkipTally::total() const noexcept
 void WriteTally::entry(const EntryAccount& entry)
 {
     if (entry.reason) {
-        m_pending.add(entry.folder.empty() ? std::string(entry.name)
-                                           : joinPath(entry.folder, entry.name),
-                      *entry.reason);
+        m_pending.add(joinPath(entry.folder, entry.name), *entry.reason);
     }
 }
 
