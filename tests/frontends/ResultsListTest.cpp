@@ -204,11 +204,9 @@ TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
     ASSERT_TRUE(image.save(QString::fromStdString(dir / "3.png")));
     auto report = std::make_shared<WriteReport>();
     report->base = dir.path().string();
-    for (const char* name : {"1", "2", "3"}) {
-        report->rows.push_back({ResultRow::Kind::Mapped,
-                                {},
-                                std::string(name) + ".png",
-                                "club/" + std::string(name) + "/logo"});
+    for (const std::string name : {"1", "2", "3"}) {
+        report->rows.push_back(
+            {ResultRow::Kind::Mapped, {}, name + ".png", "club/" + name + "/logo"});
     }
     ReportCollector(*report).finish({});
     ResultsPanel panel;
@@ -247,20 +245,14 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
         Qt::SortOrder order;
         QStringList names;
     };
+    // clang-format off
     const std::vector<Case> cases{
-        {ResultsModel::FileColumn,
-         Qt::AscendingOrder,
-         {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
-        {ResultsModel::FileColumn,
-         Qt::DescendingOrder,
-         {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
-        {ResultsModel::PictureColumn,
-         Qt::AscendingOrder,
-         {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
-        {ResultsModel::FolderColumn,
-         Qt::AscendingOrder,
-         {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
+        {ResultsModel::FileColumn, Qt::AscendingOrder, {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FileColumn, Qt::DescendingOrder, {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
+        {ResultsModel::PictureColumn, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FolderColumn, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         view().sortByColumn(c.column, c.order);
         EXPECT_EQ(column(results(), ResultsModel::FileColumn), c.names) << c.column << c.order;
