@@ -151,19 +151,16 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
         std::vector<ResultRow> rows;
         bool pack;
     };
+    using K = ResultRow::Kind;
+    // clang-format off
     const std::vector<Case> cases{
-        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"}}, false},
-        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"},
-          {ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "x.png", {}}},
-         false},
-        {{{ResultRow::Kind::Mapped, {}, longName + longName, "club/1/logo"}}, false},
-        {{{ResultRow::Kind::Mapped, {}, "clubs/" + longName, "club/1/logo"},
-          {ResultRow::Kind::Mapped, {}, "clubs/2.png", "club/2/logo"}},
-         true},
-        {{{ResultRow::Kind::Mapped, {}, "a/" + longName, "club/1/logo"},
-          {ResultRow::Kind::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}},
-         true},
+        {{{K::Mapped, {}, longName, "club/1/logo"}}, false},
+        {{{K::Mapped, {}, longName, "club/1/logo"}, {K::NoRecord, SkipReason::KitNameShape, "x.png", {}}}, false},
+        {{{K::Mapped, {}, longName + longName, "club/1/logo"}}, false},
+        {{{K::Mapped, {}, "clubs/" + longName, "club/1/logo"}, {K::Mapped, {}, "clubs/2.png", "club/2/logo"}}, true},
+        {{{K::Mapped, {}, "a/" + longName, "club/1/logo"}, {K::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}}, true},
     };
+    // clang-format on
     m_window.resize(960, 760);
     for (const auto& [rows, pack] : cases) {
         show(rows, pack);
