@@ -151,19 +151,16 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
         std::vector<ResultRow> rows;
         bool pack;
     };
+    using K = ResultRow::Kind;
+    // clang-format off
     const std::vector<Case> cases{
-        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"}}, false},
-        {{{ResultRow::Kind::Mapped, {}, longName, "club/1/logo"},
-          {ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "x.png", {}}},
-         false},
-        {{{ResultRow::Kind::Mapped, {}, longName + longName, "club/1/logo"}}, false},
-        {{{ResultRow::Kind::Mapped, {}, "clubs/" + longName, "club/1/logo"},
-          {ResultRow::Kind::Mapped, {}, "clubs/2.png", "club/2/logo"}},
-         true},
-        {{{ResultRow::Kind::Mapped, {}, "a/" + longName, "club/1/logo"},
-          {ResultRow::Kind::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}},
-         true},
+        {{{K::Mapped, {}, longName, "club/1/logo"}}, false},
+        {{{K::Mapped, {}, longName, "club/1/logo"}, {K::NoRecord, SkipReason::KitNameShape, "x.png", {}}}, false},
+        {{{K::Mapped, {}, longName + longName, "club/1/logo"}}, false},
+        {{{K::Mapped, {}, "clubs/" + longName, "club/1/logo"}, {K::Mapped, {}, "clubs/2.png", "club/2/logo"}}, true},
+        {{{K::Mapped, {}, "a/" + longName, "club/1/logo"}, {K::Mapped, {}, std::string(70, 'f') + "/2.png", "club/2/logo"}}, true},
     };
+    // clang-format on
     m_window.resize(960, 760);
     for (const auto& [rows, pack] : cases) {
         show(rows, pack);
@@ -204,11 +201,9 @@ TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
     ASSERT_TRUE(image.save(QString::fromStdString(dir / "3.png")));
     auto report = std::make_shared<WriteReport>();
     report->base = dir.path().string();
-    for (const char* name : {"1", "2", "3"}) {
-        report->rows.push_back({ResultRow::Kind::Mapped,
-                                {},
-                                std::string(name) + ".png",
-                                "club/" + std::string(name) + "/logo"});
+    for (const std::string name : {"1", "2", "3"}) {
+        report->rows.push_back(
+            {ResultRow::Kind::Mapped, {}, name + ".png", "club/" + name + "/logo"});
     }
     ReportCollector(*report).finish({});
     ResultsPanel panel;
@@ -247,20 +242,14 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
         Qt::SortOrder order;
         QStringList names;
     };
+    // clang-format off
     const std::vector<Case> cases{
-        {ResultsModel::FileColumn,
-         Qt::AscendingOrder,
-         {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
-        {ResultsModel::FileColumn,
-         Qt::DescendingOrder,
-         {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
-        {ResultsModel::PictureColumn,
-         Qt::AscendingOrder,
-         {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
-        {ResultsModel::FolderColumn,
-         Qt::AscendingOrder,
-         {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
+        {ResultsModel::FileColumn, Qt::AscendingOrder, {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FileColumn, Qt::DescendingOrder, {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
+        {ResultsModel::PictureColumn, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
+        {ResultsModel::FolderColumn, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         view().sortByColumn(c.column, c.order);
         EXPECT_EQ(column(results(), ResultsModel::FileColumn), c.names) << c.column << c.order;

@@ -448,10 +448,7 @@ TEST(ImageCheck, SaysWhyAFileWouldNotLoad)
     fs::create_directory(dir / "folder.png");
     using H = ImageProblem::Holds;
     const auto problem = [](bool png, H holds) {
-        ImageProblem p;
-        p.png = png;
-        p.holds = holds;
-        return std::optional(p);
+        return std::optional(ImageProblem{png, holds, InputFile::Kind::Regular, {}});
     };
     const std::vector<std::tuple<std::string, std::string, std::optional<ImageProblem>>> cases{
         {"a.png", "\x89PNG\r\n\x1A\n", std::nullopt},
