@@ -207,7 +207,8 @@ TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(has(help.out, "--background-type")) << help.out;
     const auto usage = help.out.find("Usage:");
-    EXPECT_TRUE(usage != std::string::npos && usage == help.out.rfind("Usage:")) << help.out;
+    EXPECT_NE(usage, std::string::npos) << help.out;
+    EXPECT_EQ(usage, help.out.rfind("Usage:")) << help.out;
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);) {
         EXPECT_LE(line.size(), 80u) << line;

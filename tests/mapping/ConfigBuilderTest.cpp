@@ -60,7 +60,8 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
         streamed += piece;
         return true;
     });
-    EXPECT_TRUE(records == files.size() && pieces > 1);
+    EXPECT_EQ(records, files.size());
+    EXPECT_GT(pieces, 1U);
     EXPECT_EQ(streamed, test::expectedDocument(lines));
 }
 
@@ -100,7 +101,8 @@ TEST(ConfigWrite, LeavesWhatItWouldWriteAloneAndCountsWhatAReplacedFileLoses)
     fs::permissions(dir / "config.xml", fs::perms::owner_read);
     const WriteResult again =
         ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options);
-    EXPECT_TRUE(again.written && again.unchanged);
+    EXPECT_TRUE(again.written);
+    EXPECT_TRUE(again.unchanged);
     EXPECT_EQ(fs::last_write_time(dir / "config.xml"), before);
     EXPECT_EQ(account.told.back().outcome, FolderAccount::Outcome::Unchanged);
 
@@ -141,10 +143,10 @@ void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& fol
     const WriteResult result = ConfigBuilder::writeConfig(path, files, 1, 1, errors);
     EXPECT_FALSE(result) << path;
     // One line that names where it failed, whatever the system's words for the reason.
-    EXPECT_TRUE(errors.str().starts_with("Unexpected error: ") &&
-                test::has(errors.str(), parentFolderOf(path)) && errors.str().ends_with(".\n") &&
-                std::ranges::count(errors.str(), '\n') == 1)
-        << errors.str();
+    EXPECT_TRUE(errors.str().starts_with("Unexpected error: ")) << errors.str();
+    EXPECT_TRUE(test::has(errors.str(), parentFolderOf(path))) << errors.str();
+    EXPECT_TRUE(errors.str().ends_with(".\n")) << errors.str();
+    EXPECT_EQ(std::ranges::count(errors.str(), '\n'), 1) << errors.str();
     EXPECT_EQ(fs::exists(folder) ? entryNames(folder) : std::set<std::string>{}, before);
     if (!old.empty()) {
         EXPECT_EQ(readFile(path), old);
