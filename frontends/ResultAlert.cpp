@@ -85,9 +85,10 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody
         : report.pack
+            // Folders found current were not written: the status line counts them apart.
             //: Some of the folders may have had a config.xml before
             ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
-                 static_cast<int>(report.foldersWritten()))
+                 static_cast<int>(report.tally.folders(crestmap::FolderAccount::Outcome::Written)))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // What a write took away is said where the user looks, with the way back beside it.

@@ -305,6 +305,20 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 }
 
+// A folder found current is not written: the alert counts only the folders that were.
+TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
+{
+    test::makeFiles(m_dir.path(), {"pack/a/1.png", "pack/b/2.png"}, test::pngSignature);
+    writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo")}));
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    settle(1);
+    ASSERT_EQ(m_prompts.alerts.size(), 1u);
+    EXPECT_EQ(m_prompts.alerts[0].informativeText,
+              "Your config.xml files have been successfully written in 1 folder.");
+}
+
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
 {
     test::makeImages(m_dir.path(), 25);
