@@ -123,7 +123,8 @@ void CliReport::folder(const FolderAccount& folder)
     if (mapped && folder.recordsLost > 0) {
         m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
               << (folder.recordsLost == 1 ? " record it held is" : " records it held are")
-              << " not in the new one; crestmap-cli --undo puts it back\n";
+              << (folder.undoable ? " not in the new one; crestmap-cli --undo puts it back\n"
+                                  : " not in the new one; Undo is not available to put it back\n");
     }
     if (mapped && m_verbose) {
         m_err << outcomeWord(folder.outcome) << ": " << folder.configPath << " (" << folder.records

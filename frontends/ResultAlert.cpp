@@ -91,17 +91,25 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
                  static_cast<int>(report.tally.folders(crestmap::FolderAccount::Outcome::Written)))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
-        // What a write took away is said where the user looks, with the way back beside it.
+        // What a write took away is said where the user looks, with the way back beside it, or
+        // plainly without one when the journal could not keep it.
         alert.warning = true;
         alert.offersUndo = undoable;
+        const int n = static_cast<int>(lost);
         alert.informativeText +=
             QStringLiteral("\n\n") +
-            (report.pack ? tr("The config.xml files it replaced held %n record(s) that the new "
-                              "ones lack; Undo puts them back.",
-                              nullptr, static_cast<int>(lost))
-                         : tr("The config.xml it replaced held %n record(s) that the new one "
-                              "lacks; Undo puts it back.",
-                              nullptr, static_cast<int>(lost)));
+            (undoable      ? report.pack ? tr("The config.xml files it replaced held %n record(s) "
+                                                   "that the new ones lack; Undo puts them back.",
+                                              nullptr, n)
+                                         : tr("The config.xml it replaced held %n record(s) that the "
+                                                   "new one lacks; Undo puts it back.",
+                                              nullptr, n)
+                  : report.pack ? tr("The config.xml files it replaced held %n record(s) that the new "
+                                          "ones lack; Undo is not available to put them back.",
+                                     nullptr, n)
+                           : tr("The config.xml it replaced held %n record(s) that the new one "
+                                "lacks; Undo is not available to put it back.",
+                                nullptr, n));
     }
     return alert;
 }

@@ -164,15 +164,17 @@ void UndoRecorder::replacing(std::string_view configPath)
 void UndoRecorder::folder(const FolderAccount& folder)
 {
     std::optional<JournalEntry> pending = std::exchange(m_pending, std::nullopt);
+    FolderAccount told = folder;
     if (pending && pending->configPath == folder.configPath &&
         folder.outcome == FolderAccount::Outcome::Written) {
         pending->after = {folder.bytes, folder.digest};
         m_journal.entries.push_back(std::move(*pending));
+        told.undoable = true;
     } else if (pending && !pending->kept.empty()) {
         std::error_code ignored;
         fs::remove(pathFromBytes(joinPath(m_folder, pending->kept)), ignored);
     }
-    m_next.folder(folder);
+    m_next.folder(told);
 }
 
 bool UndoRecorder::seal()

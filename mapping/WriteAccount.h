@@ -49,6 +49,7 @@ struct FolderAccount {
     std::uint64_t digest = 0;
     std::size_t recordsLost = 0; ///< records the replaced config.xml held that the new one lacks
     bool imagesBelow = false;    ///< no images of its own, but folders below it hold some
+    bool undoable = false;       ///< what it replaced is kept, so that Undo can put it back
 };
 
 /// Something found wrong with an image that still got its record.

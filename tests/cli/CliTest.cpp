@@ -282,6 +282,22 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
 }
 
+// Where no journal can be kept, what a write took away is not promised back.
+TEST(Cli, RecordsThatCannotBeKeptAreNotPromisedBack)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"1_home.png"}, test::pngSignature);
+    ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).status, 0);
+    writeFile(dir / "cache", "a file, so no folder can be made in it");
+    const test::CacheFolder unwritable(dir / "cache");
+    const Outcome restyled = cli({"--restyle", "--style", "icon", dir.path().string()});
+    EXPECT_EQ(restyled.status, 0);
+    EXPECT_TRUE(has(restyled.err, "1 record it held is not in the new one; Undo is not available "
+                                  "to put it back\n"))
+        << restyled.err;
+    EXPECT_TRUE(has(restyled.err, "crestmap-cli: Undo is not available: ")) << restyled.err;
+}
+
 // A pack's CI reads these lines: every text field valid JSON whatever the name, with its bytes
 // beside it when they are not UTF-8, no style where a folder has none, and a line for each file
 // without a record; a clash alone fails a check.

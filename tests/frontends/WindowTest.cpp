@@ -254,6 +254,18 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
                                                   "puts it back."))
         << replaced.informativeText.toStdString();
 
+    {
+        // Without a journal, the alert does not promise the records back.
+        writeFile(m_dir / "kits/config.xml", kits);
+        writeFile(m_dir / "cache", "a file, so no folder can be made in it");
+        const test::CacheFolder unwritable(m_dir / "cache");
+        EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
+        EXPECT_FALSE(m_prompts.alerts.back().offersUndo);
+        EXPECT_TRUE(m_prompts.alerts.back().informativeText.endsWith(
+            "held 1 record that the new one lacks; Undo is not available to put it back."))
+            << m_prompts.alerts.back().informativeText.toStdString();
+    }
+
     EXPECT_EQ(chosen("cut", StyleChoice::Cancel), Kind::Cancelled);
     EXPECT_EQ(m_prompts.questions.back(), native("cut/config.xml") + " is cut short");
     const std::size_t asked = m_prompts.questions.size();
