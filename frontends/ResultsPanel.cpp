@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <utility>
 
 ResultsPanel::ResultsPanel(QWidget* parent)
@@ -51,9 +52,6 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_progressBar->setObjectName(QStringLiteral("writeProgressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_progress->hide();
-    m_progressBar->hide();
-    m_cancel->hide();
     m_filter->setObjectName(QStringLiteral("resultsFilter"));
     m_filter->setPlaceholderText(tr("Find images by name"));
     m_filter->setClearButtonEnabled(true);
@@ -98,6 +96,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     // The mouse's menu comes to the viewport, the keyboard's to the view.
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    setBusy(false);
 }
 
 void ResultsPanel::showReport(SharedReport report)
@@ -166,10 +165,9 @@ void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_
 std::vector<int> ResultsPanel::selectedRows() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
+    std::ranges::transform(m_view->selectionModel()->selectedRows(), std::back_inserter(rows),
+                           &QModelIndex::row);
+    std::ranges::sort(rows);
     return rows;
 }
 
