@@ -171,8 +171,9 @@ std::vector<int> ResultsPanel::selectedRows() const
     return rows;
 }
 
-QStringList ResultsPanel::selectedLines(bool records) const
+void ResultsPanel::copySelection(bool records)
 {
+    // The whole path of each selected row, or its record line.
     QStringList lines;
     QSet<QString> taken;
     for (const int row : selectedRows()) {
@@ -184,12 +185,6 @@ QStringList ResultsPanel::selectedLines(bool records) const
             lines << value.toString();
         }
     }
-    return lines;
-}
-
-void ResultsPanel::copySelection(bool records)
-{
-    const QStringList lines = selectedLines(records);
     const QString text = lines.join(QLatin1Char('\n'));
     if (lines.isEmpty()) {
         emit message(records ? tr("Nothing copied: no selected row has a record")
