@@ -1,7 +1,6 @@
 #include "Translator.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>

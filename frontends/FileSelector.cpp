@@ -20,14 +20,17 @@
 
 namespace {
 
+using crestmap::StyleSelectors;
 struct Group {
     const char* name;
     std::span<const crestmap::Choice> choices;
+    std::int64_t StyleSelectors::*setting; ///< what a click on one of its buttons sets
 };
-constexpr std::array<Group, 4> groups{{{"graphicStyle", crestmap::graphicStyleChoices},
-                                       {"logoType", crestmap::logoTypeChoices},
-                                       {"kitType", crestmap::kitTypeChoices},
-                                       {"backgroundType", crestmap::backgroundTypeChoices}}};
+constexpr std::array<Group, 4> groups{
+    {{"graphicStyle", crestmap::graphicStyleChoices, &StyleSelectors::graphicStyle},
+     {"logoType", crestmap::logoTypeChoices, &StyleSelectors::logoType},
+     {"kitType", crestmap::kitTypeChoices, &StyleSelectors::kitType},
+     {"backgroundType", crestmap::backgroundTypeChoices, &StyleSelectors::backgroundType}}};
 
 // "graphicStyle" and "logo-left" make "graphicStyleLogoLeft": a name tests can find.
 QString buttonName(const char* group, std::string_view choice)
@@ -63,10 +66,6 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     : QObject(window), m_prompts(prompts), m_writer(writer), m_window(window), m_boxes(boxes),
       m_preview(preview), m_subfolders(subfolders)
 {
-    using Action = void (FileSelector::*)(const QButtonGroup&);
-    static constexpr std::array<Action, 4> actions{
-        &FileSelector::graphicStyleRadios, &FileSelector::logoTypeRadios,
-        &FileSelector::kitTypeRadios, &FileSelector::backgroundTypeRadios};
     for (std::size_t g = 0; g < groups.size(); ++g) {
         auto* group = new QButtonGroup(this);
         m_groups[g] = group;
@@ -83,44 +82,19 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
             layout->addWidget(button, at % 4, at / 4);
             ++at;
         }
-        connect(group, &QButtonGroup::idClicked, this,
-                [this, group, action = actions[g]] { (this->*action)(*group); });
+        connect(group, &QButtonGroup::idClicked, this, [this, group, setting = groups[g].setting] {
+            // A group with nothing checked carries no choice; keep what was stored.
+            if (group->checkedButton() != nullptr) {
+                m_styles.*setting = group->checkedId();
+                updatePreview();
+            }
+        });
     }
     updatePreview();
     connect(&writer, &WriteController::reported, this, &FileSelector::follow);
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
     });
-}
-
-void FileSelector::graphicStyleRadios(const QButtonGroup& sender)
-{
-    store(sender, m_styles.graphicStyle);
-}
-
-void FileSelector::logoTypeRadios(const QButtonGroup& sender)
-{
-    store(sender, m_styles.logoType);
-}
-
-void FileSelector::kitTypeRadios(const QButtonGroup& sender)
-{
-    store(sender, m_styles.kitType);
-}
-
-void FileSelector::backgroundTypeRadios(const QButtonGroup& sender)
-{
-    store(sender, m_styles.backgroundType);
-}
-
-void FileSelector::store(const QButtonGroup& sender, std::int64_t& setting)
-{
-    // A group with nothing checked carries no choice; keep what was stored.
-    if (sender.checkedButton() == nullptr) {
-        return;
-    }
-    setting = sender.checkedId();
-    updatePreview();
 }
 
 void FileSelector::updatePreview()

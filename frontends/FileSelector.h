@@ -27,11 +27,6 @@ public:
     FileSelector(Prompts& prompts, WriteController& writer, QWidget* window,
                  std::array<QGroupBox*, 4> groups, QLabel* preview, QAbstractButton* subfolders);
 
-    void graphicStyleRadios(const QButtonGroup& sender);
-    void logoTypeRadios(const QButtonGroup& sender);
-    void kitTypeRadios(const QButtonGroup& sender);
-    void backgroundTypeRadios(const QButtonGroup& sender);
-
     /// Lets the user choose images, writes config.xml beside the first and reports the outcome.
     void fileBrowseSelect();
     /// Lets the user choose a folder to write, or to check, starting at the folder in view.
@@ -54,7 +49,6 @@ signals:
     void message(const QString& text);
 
 private:
-    void store(const QButtonGroup& sender, std::int64_t& setting);
     void updatePreview();
     void follow(const SharedReport& report);
 

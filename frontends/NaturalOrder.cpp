@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <charconv>
+#include <numeric>
 
 using crestmap::foldCase;
 
@@ -15,19 +17,19 @@ bool digit(char c)
     return c >= '0' && c <= '9';
 }
 
-std::size_t firstDifference(std::string_view a, std::string_view b)
+// Where the run of `chars` that `text` holds from `from` ends.
+std::size_t endOfRun(std::string_view text, std::size_t from, std::string_view chars)
 {
-    const std::size_t common = std::min(a.size(), b.size());
-    return static_cast<std::size_t>(
-        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin()).first -
-        a.begin());
+    return std::min(text.find_first_not_of(chars, from), text.size());
 }
+
+constexpr std::string_view digits = "0123456789";
 
 } // namespace
 
 std::size_t sharedStart(std::string_view a, std::string_view b) noexcept
 {
-    std::size_t start = firstDifference(a, b);
+    auto start = static_cast<std::size_t>(std::ranges::mismatch(a, b).in1 - a.begin());
     while (start > 0 && digit(a[start - 1])) {
         --start;
     }
@@ -43,22 +45,10 @@ int naturalCompare(std::string_view a, std::string_view b) noexcept
     int tie = 0;
     while (i < a.size() && j < b.size()) {
         if (digit(a[i]) && digit(b[j])) {
-            std::size_t startA = i;
-            std::size_t startB = j;
-            while (startA < a.size() && a[startA] == '0') {
-                ++startA;
-            }
-            while (startB < b.size() && b[startB] == '0') {
-                ++startB;
-            }
-            std::size_t endA = startA;
-            std::size_t endB = startB;
-            while (endA < a.size() && digit(a[endA])) {
-                ++endA;
-            }
-            while (endB < b.size() && digit(b[endB])) {
-                ++endB;
-            }
+            const std::size_t startA = endOfRun(a, i, "0");
+            const std::size_t startB = endOfRun(b, j, "0");
+            const std::size_t endA = endOfRun(a, startA, digits);
+            const std::size_t endB = endOfRun(b, startB, digits);
             if (endA - startA != endB - startB) {
                 return endA - startA < endB - startB ? -1 : 1;
             }
@@ -110,19 +100,13 @@ std::uint64_t naturalKey(unsigned char rank, std::string_view text) noexcept
             put(foldCase(text[i++]));
             continue;
         }
-        while (i < text.size() && text[i] == '0') {
-            ++i;
-        }
-        std::size_t end = i;
-        while (end < text.size() && digit(text[end])) {
-            ++end;
-        }
+        i = endOfRun(text, i, "0");
+        const std::size_t end = endOfRun(text, i, digits);
         put('0');
         if (end - i <= digitsInAWord) {
+            // A number of zeros alone has no digits left to read, and stays 0.
             std::uint64_t value = 0;
-            for (std::size_t k = i; k < end; ++k) {
-                value = value * 10 + static_cast<std::uint64_t>(text[k] - '0');
-            }
+            (void)std::from_chars(text.data() + i, text.data() + end, value);
             const int length = (std::bit_width(value) + 7) / 8;
             put(length);
             for (int shift = 8 * (length - 1); shift >= 0; shift -= 8) {
@@ -131,15 +115,10 @@ std::uint64_t naturalKey(unsigned char rank, std::string_view text) noexcept
         } else {
             // Longer than any number a word holds, and ordered by its count of digits.
             put(std::min<std::size_t>(end - i - digitsInAWord + 8, 255));
-            for (std::size_t k = i; k < end; ++k) {
-                put(text[k]);
-            }
+            std::ranges::for_each(text.substr(i, end - i), put);
         }
         i = end;
     }
-    std::uint64_t key = 0;
-    for (const unsigned char byte : bytes) {
-        key = key << 8 | byte;
-    }
-    return key;
+    return std::accumulate(bytes.begin(), bytes.end(), std::uint64_t{0},
+                           [](std::uint64_t key, unsigned char byte) { return key << 8 | byte; });
 }

@@ -9,11 +9,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -50,6 +47,14 @@ int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QStr
     box.setEscapeButton(made[escape]);
     box.exec();
     return static_cast<int>(made.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+}
+
+// The answer of a question whose buttons are, in order, Update, Write and Cancel.
+StyleChoice styleChoice(int button)
+{
+    return button == 0   ? StyleChoice::UpdateOwnStyle
+           : button == 1 ? StyleChoice::WriteChosenStyle
+                         : StyleChoice::Cancel;
 }
 
 } // namespace
@@ -125,14 +130,11 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
         body << tr("Undo puts back every config.xml the write replaces.");
     }
-    const int choice =
+    return styleChoice(
         ask(parent, QMessageBox::Question,
             tr("Write config.xml in %Ln folder(s)?", nullptr, static_cast<int>(plan.folders)),
             body.join(QLatin1Char('\n')),
-            {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2);
-    return choice == 0   ? StyleChoice::UpdateOwnStyle
-           : choice == 1 ? StyleChoice::WriteChosenStyle
-                         : StyleChoice::Cancel;
+            {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2));
 }
 
 StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
@@ -144,7 +146,7 @@ StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
     const QString write = tr("&Write it as %1").arg(WindowWords::style(chosen));
     const QString shown = WindowWords::isolated(config);
     if (own) {
-        const int choice =
+        return styleChoice(
             ask(parent, QMessageBox::Question,
                 //: %1: the path of a config.xml file; %2: what it maps, as “kit textures”
                 tr("%1 maps %2.").arg(shown, WindowWords::style(*own)),
@@ -152,10 +154,7 @@ StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
                 tr("Writing it as %1 replaces its records; Undo puts them back.")
                     .arg(WindowWords::style(chosen)),
                 //: A button; %1: the style the file maps, as “kit textures”
-                {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2);
-        return choice == 0   ? StyleChoice::UpdateOwnStyle
-               : choice == 1 ? StyleChoice::WriteChosenStyle
-                             : StyleChoice::Cancel;
+                {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2));
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
     static constexpr std::array<const char*, 4> places{

@@ -61,12 +61,6 @@ std::string ReportCollector::shownPath(std::string_view folder, std::string_view
     return crestmap::joinPath(relativeTo(folder, base), name);
 }
 
-std::string ReportCollector::relativeFolder(std::string_view folder) const
-{
-    const std::string& base = m_report.base;
-    return base.empty() ? "." : std::string(relativeTo(folder, base));
-}
-
 void ReportCollector::entry(const crestmap::EntryAccount& entry)
 {
     m_report.tally.entry(entry);
@@ -89,7 +83,8 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
 void ReportCollector::folderDone(std::string_view folder, std::size_t images,
                                  std::optional<crestmap::StylePair> style)
 {
-    const std::string relative = relativeFolder(folder);
+    const std::string relative =
+        m_report.base.empty() ? "." : std::string(relativeTo(folder, m_report.base));
     m_report.folderImages[relative] = images;
     if (style) {
         m_report.folderStyles[relative] = *style;

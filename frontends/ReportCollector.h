@@ -35,7 +35,6 @@ public:
 
 private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
-    [[nodiscard]] std::string relativeFolder(std::string_view folder) const;
     void folderDone(std::string_view folder, std::size_t images,
                     std::optional<crestmap::StylePair> style);
 

@@ -63,9 +63,7 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
     const bool undoable = !report.journal.empty();
     if (report.cancelled) {
         const auto cancel =
-            std::find_if(report.facts.begin(), report.facts.end(), [](const crestmap::Fact& fact) {
-                return fact.kind == crestmap::Fact::Kind::Cancelled;
-            });
+            std::ranges::find(report.facts, crestmap::Fact::Kind::Cancelled, &crestmap::Fact::kind);
         alert.messageText =
             cancel != report.facts.end() ? WindowWords::facts({*cancel}) : QString();
         alert.informativeText =

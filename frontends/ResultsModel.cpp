@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -48,11 +49,6 @@ void ResultsModel::show(SharedReport report)
     endResetModel();
 }
 
-std::string_view ResultsModel::sortText(int row, int column) const
-{
-    return m_report->sortText(this->row(row), static_cast<ResultColumn>(column));
-}
-
 void ResultsModel::setRowsInView(const std::vector<int>& rows)
 {
     m_inView = rows;
@@ -72,7 +68,7 @@ std::vector<int> ResultsModel::widthSample(int column, std::size_t count) const
         // Room for the count of images beside a folder's name.
         return column == FolderColumn
                    ? m_report->folderOf(row(r)).size() + (row(r).folder() ? 0 : 12)
-                   : sortText(r, column).size();
+                   : m_report->sortText(row(r), static_cast<ResultColumn>(column)).size();
     };
     if (rows <= count) {
         std::vector<int> all(rows);
@@ -95,9 +91,7 @@ std::vector<int> ResultsModel::widthSample(int column, std::size_t count) const
         }
     }
     std::vector<int> sample;
-    for (const Entry& entry : longest) {
-        sample.push_back(entry.second);
-    }
+    std::ranges::transform(longest, std::back_inserter(sample), &Entry::second);
     const std::size_t spread = count - keep;
     for (std::size_t i = 0; i < spread; ++i) {
         sample.push_back(static_cast<int>(i * (rows - 1) / std::max<std::size_t>(1, spread - 1)));

@@ -32,8 +32,7 @@ public:
     [[nodiscard]] const WriteReport& report() const noexcept { return *m_report; }
     [[nodiscard]] const ResultRow& row(int row) const { return m_report->rows[std::size_t(row)]; }
 
-    /// The text a row is sorted by in `column`, and its place in that column's order.
-    [[nodiscard]] std::string_view sortText(int row, int column) const;
+    /// A row's place in the order of `column`.
     [[nodiscard]] std::uint32_t sortRank(int row, int column) const
     {
         return m_report->ranks[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <utility>
 
 ResultsPanel::ResultsPanel(QWidget* parent)
@@ -51,9 +52,6 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_progressBar->setObjectName(QStringLiteral("writeProgressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_progress->hide();
-    m_progressBar->hide();
-    m_cancel->hide();
     m_filter->setObjectName(QStringLiteral("resultsFilter"));
     m_filter->setPlaceholderText(tr("Find images by name"));
     m_filter->setClearButtonEnabled(true);
@@ -98,6 +96,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     // The mouse's menu comes to the viewport, the keyboard's to the view.
     m_view->installEventFilter(this);
     m_view->viewport()->installEventFilter(this);
+    setBusy(false);
 }
 
 void ResultsPanel::showReport(SharedReport report)
@@ -166,15 +165,15 @@ void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_
 std::vector<int> ResultsPanel::selectedRows() const
 {
     std::vector<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
+    std::ranges::transform(m_view->selectionModel()->selectedRows(), std::back_inserter(rows),
+                           &QModelIndex::row);
+    std::ranges::sort(rows);
     return rows;
 }
 
-QStringList ResultsPanel::selectedLines(bool records) const
+void ResultsPanel::copySelection(bool records)
 {
+    // The whole path of each selected row, or its record line.
     QStringList lines;
     QSet<QString> taken;
     for (const int row : selectedRows()) {
@@ -186,12 +185,6 @@ QStringList ResultsPanel::selectedLines(bool records) const
             lines << value.toString();
         }
     }
-    return lines;
-}
-
-void ResultsPanel::copySelection(bool records)
-{
-    const QStringList lines = selectedLines(records);
     const QString text = lines.join(QLatin1Char('\n'));
     if (lines.isEmpty()) {
         emit message(records ? tr("Nothing copied: no selected row has a record")

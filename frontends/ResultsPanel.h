@@ -58,8 +58,6 @@ private:
     void updateSummary();
     void showRowMenu(const QModelIndex& row, const QPoint& at);
     [[nodiscard]] std::vector<int> selectedRows() const;
-    /// The whole path of each selected row, or its record line; once for an image of two rows.
-    [[nodiscard]] QStringList selectedLines(bool records) const;
 
     ResultsModel* m_model;
     ResultsProxy* m_proxy;

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 using namespace crestmap;
 
@@ -157,9 +158,7 @@ QString WindowWords::fact(const Fact& fact)
 QString WindowWords::facts(const std::vector<Fact>& facts)
 {
     QStringList words;
-    for (const Fact& each : facts) {
-        words << fact(each);
-    }
+    std::ranges::transform(facts, std::back_inserter(words), &WindowWords::fact);
     QString line = words.join(QStringLiteral(" · "));
     if (!line.isEmpty() && !line.startsWith(QLatin1String("config.xml"))) {
         line.replace(0, 1, QLocale().toUpper(line.left(1)));

@@ -3,10 +3,11 @@
 #include "FileNames.h"
 #include "FileWords.h"
 #include "JournalIndex.h"
-#include "Prompts.h"
 #include "WindowWords.h"
 
 #include <QWidget>
+#include <algorithm>
+#include <iterator>
 
 WriteController::WriteController(Prompts& prompts, QWidget* window)
     : QObject(window), m_prompts(prompts), m_window(window), m_journals(new JournalWatch(this))
@@ -236,9 +237,8 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                      }
                      // What changed since is the user's to put back over, file by file named.
                      QStringList files;
-                     for (const std::string& path : outcome.changedSince) {
-                         files << WindowWords::path(path);
-                     }
+                     std::ranges::transform(outcome.changedSince, std::back_inserter(files),
+                                            &WindowWords::path);
                      if (m_prompts.confirmForce(m_window, files)) {
                          runUndo({options.expected, true});
                      }

@@ -8,7 +8,6 @@
 #include "WindowWords.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <iostream>
 
 std::optional<std::string> localPathOf(const QUrl& url)

@@ -7,7 +7,6 @@
 #include "XmlRecordBuilder.h"
 
 #include <QFileInfo>
-#include <QStringList>
 
 std::string_view folderPart(std::string_view relativePath)
 {
