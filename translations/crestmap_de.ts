@@ -444,6 +444,20 @@
             <numerusform>Ihre config.xml-Dateien wurden in %Ln Ordnern erfolgreich geschrieben.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Eintrag, der den neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Einträge, die den neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>Die ersetzte config.xml enthielt %n Eintrag, der der neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzte config.xml enthielt %n Einträge, die der neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -97,6 +97,20 @@
             <numerusform>Your config.xml files have been successfully written in %Ln folders.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>The config.xml files it replaced held %n record that the new ones lack; Undo is not available to put them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %n records that the new ones lack; Undo is not available to put them back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>The config.xml it replaced held %n record that the new one lacks; Undo is not available to put it back.</numerusform>
+            <numerusform>The config.xml it replaced held %n records that the new one lacks; Undo is not available to put it back.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsPanel</name>

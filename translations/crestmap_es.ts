@@ -444,6 +444,20 @@
             <numerusform>Sus archivos config.xml se han escrito correctamente en %Ln carpetas.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Los archivos config.xml que reemplazó contenían %n registro que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %n registros que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>El config.xml que reemplazó contenía %n registro que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %n registros que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -444,6 +444,20 @@
             <numerusform>Vos fichiers config.xml ont été écrits avec succès dans %Ln dossiers.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -444,6 +444,20 @@
             <numerusform>I tuoi file config.xml sono stati scritti correttamente in %Ln cartelle.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>I file config.xml sostituiti contenevano %n record che manca in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
+            <numerusform>I file config.xml sostituiti contenevano %n record che mancano in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>Il config.xml sostituito conteneva %n record che manca in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
+            <numerusform>Il config.xml sostituito conteneva %n record che mancano in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

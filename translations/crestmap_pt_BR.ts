@@ -444,6 +444,20 @@
             <numerusform>Seus arquivos config.xml foram gravados com sucesso em %Ln pastas.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Os arquivos config.xml substituídos tinham %n registro que falta nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
+            <numerusform>Os arquivos config.xml substituídos tinham %n registros que faltam nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>O config.xml substituído tinha %n registro que falta no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
+            <numerusform>O config.xml substituído tinha %n registros que faltam no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -432,6 +432,18 @@
             <numerusform>config.xml dosyalarınız %Ln klasöre başarıyla yazıldı.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Değiştirilen config.xml dosyalarında, yenilerinde olmayan %n kayıt vardı; “Geri al” bunları geri yüklemek için kullanılamıyor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <translation>
+            <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %n kayıt vardı; “Geri al” bunu geri yüklemek için kullanılamıyor.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>
