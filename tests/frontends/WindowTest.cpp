@@ -436,7 +436,8 @@ TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
             write(deep);
         }
         m_window.resize(960, 760);
-        QTest::qWait(100);
+        // Layouts settle in posted events, late on a loaded machine: the texts get a while.
+        (void)QTest::qWaitFor([this] { return cutTexts(m_window).isEmpty(); }, 3000);
         EXPECT_EQ(m_window.size(), QSize(960, 760)) << shown;
         EXPECT_EQ(cutTexts(m_window), QStringList()) << shown;
         if (m_window.writer().busy()) {
