@@ -71,7 +71,7 @@ public:
         asked = true;
         return true;
     }
-    bool confirmForce(QWidget*, const QStringList&) override { return false; }
+    bool confirmForce(QWidget*, const QStringList&, std::size_t) override { return false; }
     AlertAnswer showResultAlert(QWidget*, const ResultAlert&) override
     {
         ++alerts;

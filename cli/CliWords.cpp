@@ -247,10 +247,17 @@ std::string undoLine(const UndoOutcome& outcome)
     if (!outcome.alreadyBack.empty()) {
         line += "; " + std::to_string(outcome.alreadyBack.size()) + " already as before the write";
     }
-    if (!outcome.changedSince.empty()) {
-        line += "; " + std::to_string(outcome.changedSince.size()) +
-                " changed since, left alone (crestmap-cli --undo --force puts " +
-                (outcome.changedSince.size() == 1 ? "it" : "them") + " back over the edit)";
+    if (const std::size_t changed = outcome.changedSince.size(); changed > 0) {
+        // A file the write made has no old copy: forced, its undo removes it, edit and all.
+        const std::size_t made = outcome.madeChangedSince;
+        line += "; " + std::to_string(changed) +
+                " changed since, left alone (crestmap-cli --undo " +
+                (made == changed ? std::string("--force removes ") +
+                                       (changed == 1 ? "it" : "them") + ", edit and all)"
+                 : made > 0 ? "--force puts them back over the edit and removes the " +
+                                  std::to_string(made) + " the write made)"
+                            : std::string("--force puts ") + (changed == 1 ? "it" : "them") +
+                                  " back over the edit)");
     }
     if (!outcome.failed.empty()) {
         line += "; " + std::to_string(outcome.failed.size()) + " could not be put back";

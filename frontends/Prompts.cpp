@@ -175,14 +175,21 @@ bool DialogPrompts::confirmUndo(QWidget* parent, const QString& question)
                {tr("Cancel"), tr("&Undo")}, 0) == 1;
 }
 
-bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files)
+bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files, std::size_t made)
 {
+    const bool allMade = made == static_cast<std::size_t>(files.size());
+    // Files the write made have no old copy: what the user is asked is what happens to them.
+    QString question =
+        allMade    ? tr("Remove the files the write made, with the changes? The changes are lost.")
+        : made > 0 ? tr("Put back the old copies over the changes, and remove the files the write "
+                        "made? The changes are lost.")
+                   : tr("Put back the old copies over the changes? The changes are lost.");
     return ask(parent, QMessageBox::Warning,
                tr("%Ln config.xml file(s) changed since the write:", nullptr,
                   static_cast<int>(files.size())) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
-               tr("Put back the old copies over the changes? The changes are lost."),
-               {tr("&Keep the Changes"), tr("&Put Back")}, 0) == 1;
+               question, {tr("&Keep the Changes"), allMade ? tr("&Remove") : tr("&Put Back")},
+               0) == 1;
 }
 
 AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& alert)

@@ -48,8 +48,10 @@ public:
     /// Asks `question`, whether to undo a write that is not the write the window shows.
     [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& question) = 0;
 
-    /// Asks whether to put back the old copies of `files` over what changed them since.
-    [[nodiscard]] virtual bool confirmForce(QWidget* parent, const QStringList& files) = 0;
+    /// Asks whether to put back the old copies of `files` over what changed them since; `made`
+    /// of them the write made, and have no old copy: they would go.
+    [[nodiscard]] virtual bool confirmForce(QWidget* parent, const QStringList& files,
+                                            std::size_t made) = 0;
 
     /// Shows the outcome of a write and returns when the user dismisses it.
     virtual AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
@@ -75,7 +77,8 @@ public:
                                          std::optional<crestmap::StylePair> own,
                                          crestmap::StylePair chosen) override;
     [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& question) override;
-    [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files) override;
+    [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files,
+                                    std::size_t made) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
     [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& question) override;
     void showText(QWidget* parent, const QString& title, const QString& text) override;

@@ -239,7 +239,7 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                      QStringList files;
                      std::ranges::transform(outcome.changedSince, std::back_inserter(files),
                                             &WindowWords::path);
-                     if (m_prompts.confirmForce(m_window, files)) {
+                     if (m_prompts.confirmForce(m_window, files, outcome.madeChangedSince)) {
                          runUndo({options.expected, true});
                      }
                  });

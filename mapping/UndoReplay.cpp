@@ -50,6 +50,7 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
     }
     if (now != entry.after && !force) {
         outcome.changedSince.push_back(path);
+        outcome.madeChangedSince += entry.kept.empty() && entry.linkTarget.empty() ? 1 : 0;
         return false;
     }
     if (!entry.linkTarget.empty()) {

@@ -25,6 +25,7 @@ struct UndoOutcome {
     std::vector<std::string> removed;      ///< made by the write, now gone again
     std::vector<std::string> alreadyBack;  ///< already as before the write, by another hand
     std::vector<std::string> changedSince; ///< changed since: left alone, kept for a forced undo
+    std::size_t madeChangedSince = 0;      ///< of those, files the write made: forced, they go
     struct Failure {
         enum class Why : std::uint8_t { CopyGone, CopyChanged, Unwritable };
         std::string configPath;

@@ -173,6 +173,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 ist abgeschnitten: sie endet vor &lt;/record&gt;.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>Die beim Schreiben angelegten Dateien samt den Änderungen entfernen? Die Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>Die alten Kopien anstelle der Änderungen wiederherstellen und die beim Schreiben angelegten Dateien entfernen? Die Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -173,6 +173,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>¿Eliminar los archivos creados por la escritura, con los cambios? Los cambios se perderán.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>¿Restaurar las copias anteriores sobre los cambios y eliminar los archivos creados por la escritura? Los cambios se perderán.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

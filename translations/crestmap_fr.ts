@@ -173,6 +173,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 est tronqué&#xa0;: il s&apos;arrête avant &lt;/record&gt;.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>Supprimer les fichiers créés par l&apos;écriture, avec leurs modifications&#xa0;? Les modifications seront perdues.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>Restaurer les anciennes copies par-dessus les modifications et supprimer les fichiers créés par l&apos;écriture&#xa0;? Les modifications seront perdues.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

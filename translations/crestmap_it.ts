@@ -173,6 +173,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 è troncato: finisce prima di &lt;/record&gt;.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>Eliminare i file creati dalla scrittura, insieme alle modifiche? Le modifiche andranno perse.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>Ripristinare le vecchie copie al posto delle modifiche ed eliminare i file creati dalla scrittura? Le modifiche andranno perse.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Elimina</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

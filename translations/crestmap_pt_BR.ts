@@ -173,6 +173,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>Remover os arquivos criados pela gravação, com as alterações? As alterações serão perdidas.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>Restaurar as cópias antigas por cima das alterações e remover os arquivos criados pela gravação? As alterações serão perdidas.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -165,6 +165,18 @@
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 yarım kalmış: &lt;/record&gt; öncesinde bitiyor.</translation>
     </message>
+    <message>
+        <source>Remove the files the write made, with the changes? The changes are lost.</source>
+        <translation>Yazma işleminin oluşturduğu dosyalar değişiklikleriyle birlikte kaldırılsın mı? Değişiklikler kaybolur.</translation>
+    </message>
+    <message>
+        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
+        <translation>Eski kopyalar değişikliklerin üzerine geri yüklensin ve yazma işleminin oluşturduğu dosyalar kaldırılsın mı? Değişiklikler kaybolur.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Kaldır</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -110,6 +110,39 @@ TEST(CliWords, GiveEachFactItsWords)
     EXPECT_EQ(cli::styleWords({6, 2}), "kit texture");
 }
 
+// A forced undo puts old copies back, but a file the write made has none: it says it goes.
+TEST(CliWords, AForcedUndoSaysWhatBecomesOfEachFileLeftAlone)
+{
+    const struct {
+        std::vector<std::string> changed;
+        std::size_t made;
+        std::string said;
+    } cases[] = {
+        {{"a"},
+         0,
+         "1 changed since, left alone (crestmap-cli --undo --force puts it back over "
+         "the edit)"},
+        {{"a"},
+         1,
+         "1 changed since, left alone (crestmap-cli --undo --force removes it, edit "
+         "and all)"},
+        {{"a", "b"},
+         2,
+         "2 changed since, left alone (crestmap-cli --undo --force removes them, "
+         "edit and all)"},
+        {{"a", "b", "c"},
+         1,
+         "3 changed since, left alone (crestmap-cli --undo --force puts them "
+         "back over the edit and removes the 1 the write made)"},
+    };
+    for (const auto& c : cases) {
+        UndoOutcome outcome;
+        outcome.changedSince = c.changed;
+        outcome.madeChangedSince = c.made;
+        EXPECT_TRUE(has(cli::undoLine(outcome), "; " + c.said)) << cli::undoLine(outcome);
+    }
+}
+
 TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
 {
     const TempDir dir;

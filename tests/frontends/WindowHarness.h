@@ -91,9 +91,9 @@ public:
         asked(question);
         return true;
     }
-    bool confirmForce(QWidget*, const QStringList& files) override
+    bool confirmForce(QWidget*, const QStringList& files, std::size_t made) override
     {
-        asked("force " + files.join(", "));
+        asked("force " + files.join(", ") + (made > 0 ? QString(" (%1 made)").arg(made) : ""));
         return forceAnswer;
     }
     AlertAnswer showResultAlert(QWidget*, const ResultAlert& alert) override

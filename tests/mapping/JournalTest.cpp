@@ -100,12 +100,14 @@ TEST(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
     const TempDir root;
     const TempDir cache;
     const UndoFolder where{cache / "undo", {}};
-    test::makeFiles(root.path(), {"x/1_a.png", "y/1.png", "z/1.png"});
+    test::makeFiles(root.path(), {"x/1_a.png", "y/1.png", "z/1.png", "w/1.png"});
     const std::string kits = expectedDocument({expectedRecord("1_a", "team/1/kits/a")});
     writeFile(root / "x/config.xml", kits);
     writeFile(root / "y/config.xml", "old y");
-    (void)write(root, {"x", "y", "z"}, where, {2, 1});
+    (void)write(root, {"x", "y", "z", "w"}, where, {2, 1});
     const std::string first = lastWrite(where)->name;
+    // One the write made and the user edited has no old copy: forced, it goes.
+    writeFile(root / "w/config.xml", readFile(root / "w/config.xml") + "<!-- mine -->");
     // An edit that keeps the size is an edit all the same.
     std::string handEdited = readFile(root / "x/config.xml");
     handEdited.replace(handEdited.rfind("record"), 6, "RECORD");
@@ -114,13 +116,16 @@ TEST(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
 
     for (int round = 0; round < 2; ++round) {
         const UndoOutcome left = undoLastWrite(where);
-        EXPECT_EQ(left.changedSince, Strings{root / "x/config.xml"}) << round;
+        EXPECT_EQ(left.changedSince, (Strings{root / "x/config.xml", root / "w/config.xml"}))
+            << round;
+        EXPECT_EQ(left.madeChangedSince, 1u) << round;
         EXPECT_EQ(left.restored, round == 0 ? Strings{root / "y/config.xml"} : Strings{});
         EXPECT_EQ(left.alreadyBack, round == 0 ? Strings{root / "z/config.xml"} : Strings{});
         EXPECT_EQ(readFile(root / "x/config.xml"), handEdited);
     }
     const UndoOutcome forced = undoLastWrite(where, {{}, true});
     EXPECT_EQ(forced.restored, Strings{root / "x/config.xml"});
+    EXPECT_EQ(forced.removed, Strings{root / "w/config.xml"});
     EXPECT_EQ(readFile(root / "x/config.xml"), kits);
     EXPECT_EQ(readFile(root / "y/config.xml"), "old y");
     EXPECT_FALSE(undoLastWrite(where).keeps());
