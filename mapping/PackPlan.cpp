@@ -27,15 +27,18 @@ PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
             ++plan.folders;
             plan.images += check.images;
             const bool keptCutShort = check.state == State::CutShort && !style;
+            // The same records in another layout are current, but a write lays them out anew.
+            const bool rewritten =
+                (!check.current() && check.state != State::Missing && !keptCutShort) ||
+                check.otherLayout;
             plan.creates += check.state == State::Missing ? 1 : 0;
-            plan.unchanged += check.current() ? 1 : 0;
-            plan.replaces +=
-                !check.current() && check.state != State::Missing && !keptCutShort ? 1 : 0;
+            plan.unchanged += check.current() && !check.otherLayout ? 1 : 0;
+            plan.replaces += rewritten ? 1 : 0;
             // Checked in its own style where it has one.
             const bool other = check.file.style && style && *style != asked;
             if (check.state == State::Missing) {
                 sample(plan.createdSample, {folder, style, check});
-            } else if (!check.current() && !keptCutShort) {
+            } else if (rewritten) {
                 sample(plan.updatedSample, {folder, style, check});
             }
             if (other) {

@@ -1,6 +1,7 @@
 #include "FileNames.h"
 #include "ImageCheck.h"
 #include "MappingFile.h"
+#include "PackPlan.h"
 #include "PackWalk.h"
 #include "StyleChoices.h"
 #include "TestSupport.h"
@@ -216,6 +217,35 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
         } else {
             EXPECT_FALSE(fs::exists(dir / "config.xml")) << "nothing written";
         }
+    }
+}
+
+// The plan is what the user agrees to: a folder it says stays as it is must not be rewritten.
+TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"same/1.png", "same/2.png", "order/1.png", "order/2.png",
+                                 "stale/1.png", "stale/2.png", "none/1.png"});
+    const std::string root = dir.path().string();
+    std::ostringstream errors;
+    for (const char* folder : {"same", "order", "stale"}) {
+        ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir / folder, {1, 1}, errors));
+    }
+    const std::string one = expectedRecord("1", "club/1/logo");
+    const std::string two = expectedRecord("2", "club/2/logo");
+    const bool oneFirst = readFile(dir / "order/config.xml") == expectedDocument({one, two});
+    writeFile(dir / "order/config.xml",
+              oneFirst ? expectedDocument({two, one}) : expectedDocument({one, two}));
+    writeFile(dir / "stale/config.xml", expectedDocument({one}));
+
+    const PackPlan plan = planPack(root, {1, 1});
+    EXPECT_EQ((std::array{plan.folders, plan.unchanged, plan.replaces, plan.creates}),
+              (std::array<std::size_t, 4>{4, 1, 2, 1}));
+    Recorder update;
+    ASSERT_TRUE(writePack(root, pack(StylePair{1, 1}, StyleRule::Update), update, errors));
+    EXPECT_EQ(update.folders.at(dir / "same"), Outcome::Unchanged);
+    for (const char* folder : {"order", "stale", "none"}) {
+        EXPECT_EQ(update.folders.at(dir / folder), Outcome::Written) << folder;
     }
 }
 
