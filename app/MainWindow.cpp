@@ -209,7 +209,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // while the user is asked, so that the question says what is true.
     if (m_writer->writing()) {
         m_writer->pause();
-        if (!m_prompts.confirmQuit(this, m_writer->quitQuestion())) {
+        if (!m_prompts.confirmQuit(this, m_writer->quitQuestion(), m_writer->foldersLeft())) {
             m_writer->resume();
             event->ignore();
             return;

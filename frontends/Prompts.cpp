@@ -213,11 +213,12 @@ AlertAnswer DialogPrompts::showResultAlert(QWidget* parent, const ResultAlert& a
     return undo != nullptr && box.clickedButton() == undo ? AlertAnswer::Undo : AlertAnswer::Ok;
 }
 
-bool DialogPrompts::confirmQuit(QWidget* parent, const QString& question)
+bool DialogPrompts::confirmQuit(QWidget* parent, const QString& question, bool foldersLeft)
 {
     return ask(parent, QMessageBox::Warning, question,
-               tr("Folders written so far keep their new config.xml, and Undo stays available; "
-                  "the others keep their old one."),
+               foldersLeft ? tr("Folders written so far keep their new config.xml, and Undo stays "
+                                "available; the others keep their old one.")
+                           : tr("Every folder keeps its new config.xml, and Undo stays available."),
                {tr("&Keep Writing"), tr("Stop and &Quit")}, 0) == 1;
 }
 

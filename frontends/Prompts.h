@@ -56,8 +56,10 @@ public:
     /// Shows the outcome of a write and returns when the user dismisses it.
     virtual AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) = 0;
 
-    /// Asks `question`, whether to stop the paused write and quit, which says how far it has come.
-    [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& question) = 0;
+    /// Asks `question`, whether to stop the paused write and quit, which says how far it has come;
+    /// `foldersLeft`: whether some folders would then keep their old config.xml.
+    [[nodiscard]] virtual bool confirmQuit(QWidget* parent, const QString& question,
+                                           bool foldersLeft) = 0;
 
     /// Shows a text of the window's own: its help or what it is.
     virtual void showText(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -80,7 +82,8 @@ public:
     [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files,
                                     std::size_t made) override;
     AlertAnswer showResultAlert(QWidget* parent, const ResultAlert& alert) override;
-    [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& question) override;
+    [[nodiscard]] bool confirmQuit(QWidget* parent, const QString& question,
+                                   bool foldersLeft) override;
     void showText(QWidget* parent, const QString& title, const QString& text) override;
 
 private:

@@ -54,6 +54,7 @@ public:
     {
         return m_progress ? m_progress->quitQuestion() : QString();
     }
+    [[nodiscard]] bool foldersLeft() const { return !m_progress || m_progress->foldersLeft(); }
 
 signals:
     void busyChanged(bool busy);

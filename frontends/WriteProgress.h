@@ -26,4 +26,10 @@ public:
     /// Whether to stop the paused write and quit, saying how far it has come: "The write is
     /// paused at 30 of 100 folders. Stop it and quit?".
     [[nodiscard]] QString quitQuestion() const;
+    /// Whether stopping now leaves folders of the write without their new config.xml.
+    [[nodiscard]] bool foldersLeft() const noexcept
+    {
+        const std::size_t total = totalFolders.load();
+        return total == 0 || folders.load() < total;
+    }
 };

@@ -185,6 +185,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Jeder Ordner behält seine neue config.xml, und „Rückgängig“ bleibt verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

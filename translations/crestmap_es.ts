@@ -185,6 +185,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Eliminar</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Todas las carpetas conservan su config.xml nuevo y Deshacer sigue disponible.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -185,6 +185,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Supprimer</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Chaque dossier garde son nouveau config.xml et «&#xa0;Défaire&#xa0;» reste disponible.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -185,6 +185,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Elimina</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Ogni cartella mantiene il nuovo config.xml e «Annulla scrittura» resta disponibile.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

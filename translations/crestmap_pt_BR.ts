@@ -185,6 +185,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Remover</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Todas as pastas mantêm o config.xml novo, e Desfazer continua disponível.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

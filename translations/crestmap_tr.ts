@@ -177,6 +177,10 @@
         <source>&amp;Remove</source>
         <translation>&amp;Kaldır</translation>
     </message>
+    <message>
+        <source>Every folder keeps its new config.xml, and Undo stays available.</source>
+        <translation>Her klasör yeni config.xml dosyasını korur ve “Geri al” kullanılabilir kalır.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

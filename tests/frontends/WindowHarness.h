@@ -101,9 +101,9 @@ public:
         alerts.push_back(alert);
         return AlertAnswer::Ok;
     }
-    bool confirmQuit(QWidget*, const QString& question) override
+    bool confirmQuit(QWidget*, const QString& question, bool foldersLeft) override
     {
-        asked(question);
+        asked(question + (foldersLeft ? "" : " (none left)"));
         return quitAnswer;
     }
     void showText(QWidget*, const QString& title, const QString&) override { asked(title); }

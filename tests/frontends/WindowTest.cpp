@@ -5,6 +5,7 @@
 #include "UndoRecorder.h"
 #include "WindowHarness.h"
 #include "WindowWords.h"
+#include "WriteProgress.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -793,6 +794,22 @@ TEST(Previews, PaletteImagesKeepTheirColours)
     ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0600), 0);
     EXPECT_TRUE(decodePreview(QString::fromStdString(dir / "pipe.png"), {48, 48}, 1).isNull());
 #endif
+}
+
+// Asked to quit once the last folder is written, the user must not hear of folders left behind.
+TEST(WriteProgress, TheQuitQuestionSaysWhetherFoldersWouldKeepTheirOldFile)
+{
+    struct Case {
+        std::size_t done, total;
+        bool left;
+    };
+    for (const Case& c :
+         {Case{0, 3, true}, Case{2, 3, true}, Case{3, 3, false}, Case{5, 0, true}}) {
+        WriteProgress progress;
+        progress.folders = c.done;
+        progress.totalFolders = c.total;
+        EXPECT_EQ(progress.foldersLeft(), c.left) << c.done << " of " << c.total;
+    }
 }
 
 } // namespace
