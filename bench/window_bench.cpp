@@ -77,7 +77,7 @@ public:
         ++alerts;
         return AlertAnswer::Ok;
     }
-    bool confirmQuit(QWidget*, const QString&) override { return true; }
+    bool confirmQuit(QWidget*, const QString&, bool) override { return true; }
     void showText(QWidget*, const QString&, const QString&) override {}
     void open(const QString&, const std::function<void(Opening)>&) override {}
     void showInFolder(const QString&, const std::function<void(Opening)>&) override {}
