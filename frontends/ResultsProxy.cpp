@@ -30,6 +30,16 @@ void ResultsProxy::setText(const QString& text)
     }
 }
 
+void ResultsProxy::sort(int column, Qt::SortOrder order)
+{
+    // QTableView::sortByColumn asks twice. The rows stay in the order asked for: they are only
+    // ever reset, which sorts them again, and their ranks never change.
+    if (column == sortColumn() && (column < 0 || order == sortOrder())) {
+        return;
+    }
+    QSortFilterProxyModel::sort(column, order);
+}
+
 bool ResultsProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
     // Problems first either way: a descending sort asks with its operands swapped. The model's

@@ -17,6 +17,7 @@ public:
     void setProblemsOnly(bool only);
     /// Shows only rows whose path holds `text`, in any case.
     void setText(const QString& text);
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 protected:
     [[nodiscard]] bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
