@@ -101,8 +101,16 @@ UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
     // Two undos at once: the second says so, rather than undo what the first just did.
     const FileLock undoing(joinPath(where.path, "undoing"), FileLock::Wait::No);
     if (!undoing.held()) {
-        outcome.nothing = fs::exists(pathFromBytes(where.path)) ? UndoOutcome::Nothing::Busy
-                                                                : UndoOutcome::Nothing::NoWrite;
+        std::error_code error;
+        const bool exists = fs::exists(pathFromBytes(where.path), error);
+        if (error || (exists && !undoing.error().empty())) {
+            // There, but out of reach: not another undo at work.
+            outcome.nothing = UndoOutcome::Nothing::NoCacheFolder;
+            outcome.cacheError = FileError{FileError::Action::Read, where.path,
+                                           error ? error.message() : undoing.error()};
+        } else {
+            outcome.nothing = exists ? UndoOutcome::Nothing::Busy : UndoOutcome::Nothing::NoWrite;
+        }
         return outcome;
     }
     const FileLock lock(joinPath(where.path, journalLock), FileLock::Wait::Yes);

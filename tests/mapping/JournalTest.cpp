@@ -172,6 +172,14 @@ TEST(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
         EXPECT_EQ(undoLastWrite(where).nothing, UndoOutcome::Nothing::Busy);
     }
     EXPECT_EQ(undoLastWrite(where).restored.size(), 1u);
+#ifndef _WIN32
+    // A cache folder that cannot be looked into is said to be so, not taken for a busy one.
+    fs::create_directory_symlink(cache / "loop", cache / "loop");
+    const UndoOutcome blocked = undoLastWrite({cache / "loop/undo", {}});
+    EXPECT_EQ(blocked.nothing, UndoOutcome::Nothing::NoCacheFolder);
+    ASSERT_TRUE(blocked.cacheError);
+    EXPECT_EQ(blocked.cacheError->path, cache / "loop/undo");
+#endif
 }
 
 } // namespace
