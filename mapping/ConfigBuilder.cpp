@@ -38,6 +38,15 @@ public:
 
     [[nodiscard]] bool replacesFile() const noexcept { return m_old && m_old->isOpen(); }
 
+    // A file that cannot be read can be neither compared nor kept for Undo: it is not replaced.
+    [[nodiscard]] std::optional<FileError> unreadableOld() const
+    {
+        if (!m_old || !m_old->failed()) {
+            return std::nullopt;
+        }
+        return FileError{FileError::Action::Read, m_path, m_old->error()};
+    }
+
     // The records of the replaced file that the new one lacks, by the keys of the new one's.
     [[nodiscard]] std::size_t recordsLost(const ClashFinder& clashes,
                                           std::span<const std::uint64_t> sortedKeys)
@@ -118,6 +127,9 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
         account.error = result.error = pass.error;
     } else if (!wanted) {
         account.outcome = Outcome::NoImages;
+    } else if (const auto unreadable = streamed ? file.unreadableOld() : std::nullopt) {
+        account.outcome = Outcome::Unreadable;
+        account.error = result.error = unreadable;
     } else if (streamed && file.unchanged()) {
         account.outcome = Outcome::Unchanged;
         result.written = result.unchanged = true;

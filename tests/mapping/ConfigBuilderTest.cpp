@@ -164,6 +164,26 @@ TEST(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
 }
 
 #ifndef _WIN32
+// What cannot be read (here a link loop; for its owner, a file of mode 000) could be neither kept
+// for Undo nor compared: a restyle left it unrestorable.
+TEST(ConfigWriteFailure, AConfigThatCannotBeReadIsNotReplaced)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"1.png"});
+    fs::create_symlink("config.xml", dir / "config.xml");
+    std::ostringstream errors;
+    const std::vector<std::string> files{dir / "1.png"};
+    for (const WriteResult& result :
+         {ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors),
+          ConfigBuilder::writeFolderConfig(dir.path().string(), {1, 1}, errors)}) {
+        EXPECT_FALSE(result);
+        ASSERT_TRUE(result.error);
+        EXPECT_EQ(result.error->action, FileError::Action::Read);
+        EXPECT_EQ(fs::read_symlink(dir / "config.xml"), "config.xml");
+        EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "config.xml"}));
+    }
+}
+
 TEST(ConfigWriteFailure, FileSizeLimitAtEveryStage)
 {
     const TempDir dir;
