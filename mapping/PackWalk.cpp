@@ -250,13 +250,13 @@ std::vector<Fact> PackCheck::facts(const WriteTally& tally) const
     if (unreadable > 0) {
         facts.push_back({Kind::Unreadable, unreadable});
     }
-    const std::vector<Fact> found = tally.findings();
-    std::copy_if(found.begin(), found.end(), std::back_inserter(facts), failing);
+    std::vector<Fact> found = tally.findings();
+    const auto passing = std::stable_partition(found.begin(), found.end(), failing);
+    facts.insert(facts.end(), found.begin(), passing);
     if (outdated == 0 && unreadable == 0) {
         facts.push_back({Kind::Current, checked});
     }
-    std::copy_if(found.begin(), found.end(), std::back_inserter(facts),
-                 [&](const Fact& fact) { return !failing(fact); });
+    facts.insert(facts.end(), passing, found.end());
     return facts;
 }
 
