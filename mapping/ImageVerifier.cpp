@@ -14,9 +14,8 @@ void ImageVerifier::entry(const EntryAccount& entry)
         return;
     }
     // A file handed over has no folder, and its name is its whole path.
-    if (const auto problem = imageLoadProblem(joinPath(entry.folder, entry.name))) {
-        ++m_found;
-        m_next.problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *problem});
+    if (const auto image = imageLoadProblem(joinPath(entry.folder, entry.name))) {
+        problem({ProblemAccount::Kind::Unloadable, entry.folder, entry.name, {}, *image});
     }
 }
 
