@@ -55,10 +55,8 @@ void removeStale(const std::string& root, std::string_view keep)
         if (!name.starts_with("w-") || name == keep) {
             continue;
         }
-        std::optional<FileLock> busy(std::in_place, joinPath(bytesFromPath(item.path()), "busy"),
-                                     FileLock::Wait::No);
-        if (busy->held()) {
-            busy.reset();
+        // The lock, taken only to see that no write holds it, is let go before the removal.
+        if (FileLock(joinPath(bytesFromPath(item.path()), "busy"), FileLock::Wait::No).held()) {
             fs::remove_all(item.path(), error);
         }
     }
