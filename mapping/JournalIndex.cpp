@@ -66,17 +66,15 @@ std::optional<Journal> readJournal(const std::string& undoRoot, const std::strin
     std::string line;
     Journal journal;
     journal.name = name;
-    std::string program;
     std::string where;
     if (!std::getline(lines, line) || line != indexMagic || !std::getline(lines, line) ||
-        !(std::istringstream(line) >> journal.time >> program >> where)) {
+        !(std::istringstream(line) >> journal.time >> journal.program >> where)) {
         return std::nullopt;
     }
     const auto folder = unfield(where);
     if (!folder) {
         return std::nullopt;
     }
-    journal.program = program;
     journal.where = *folder;
     while (std::getline(lines, line)) {
         std::istringstream fields(line);
