@@ -16,6 +16,11 @@ bool crestmap::AtomicFile::fail(FileError::Action action, const std::string& pat
     return false;
 }
 
+crestmap::AtomicFile::~AtomicFile()
+{
+    discard();
+}
+
 std::string crestmap::describeForLog(const FileError& error)
 {
     using Action = FileError::Action;
@@ -95,11 +100,6 @@ AtomicFile::AtomicFile(const std::string& target, Staging staging)
     (void)staging;
 #endif
     openNamed();
-}
-
-AtomicFile::~AtomicFile()
-{
-    discard();
 }
 
 bool AtomicFile::isOpen() const noexcept

@@ -26,11 +26,6 @@ AtomicFile::AtomicFile(const std::string& target, Staging)
     openNamed();
 }
 
-AtomicFile::~AtomicFile()
-{
-    discard();
-}
-
 bool AtomicFile::isOpen() const noexcept
 {
     return m_handle != INVALID_HANDLE_VALUE;
