@@ -21,21 +21,12 @@ struct FolderReader::Handle {
     }
 };
 
-namespace {
-
-FileError listingError(const std::string& folder, int errorNumber)
-{
-    return {FileError::Action::List, folder, std::strerror(errorNumber)};
-}
-
-} // namespace
-
 FolderReader::FolderReader(const std::string& folder)
     : m_handle(std::make_unique<Handle>()), m_folder(folder)
 {
     m_handle->dir = ::opendir(folder.c_str());
     if (m_handle->dir == nullptr) {
-        m_error = listingError(folder, errno);
+        m_error = FileError{FileError::Action::List, folder, std::strerror(errno)};
     }
 }
 
@@ -58,7 +49,7 @@ std::optional<FolderReader::Entry> FolderReader::next()
             // The end and a failure look alike but for errno; a lost error would pass a
             // half-read folder off as whole.
             if (errno != 0) {
-                m_error = listingError(m_folder, errno);
+                m_error = FileError{FileError::Action::List, m_folder, std::strerror(errno)};
             }
             return std::nullopt;
         }
