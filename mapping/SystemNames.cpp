@@ -4,6 +4,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <array>
 #include <windows.h>
 #endif
 
@@ -61,20 +62,11 @@ std::string bytesFromWide(std::wstring_view wide)
             code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
         }
         // An unpaired surrogate is written like any other code below U+10000.
-        if (code < 0x80) {
-            bytes += static_cast<char>(code);
-        } else if (code < 0x800) {
-            bytes += static_cast<char>(0xC0 | (code >> 6));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (code >> 12));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (code >> 18));
-            bytes += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (code & 0x3F));
+        static constexpr std::array<char32_t, 4> leads{0x00, 0xC0, 0xE0, 0xF0};
+        const int trail = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+        bytes += static_cast<char>(leads[trail] | (code >> (6 * trail)));
+        for (int k = trail - 1; k >= 0; --k) {
+            bytes += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
         }
     }
     return bytes;
