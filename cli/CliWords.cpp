@@ -250,14 +250,15 @@ std::string undoLine(const UndoOutcome& outcome)
     if (const std::size_t changed = outcome.changedSince.size(); changed > 0) {
         // A file the write made has no old copy: forced, its undo removes it, edit and all.
         const std::size_t made = outcome.madeChangedSince;
+        const std::string them = changed == 1 ? "it" : "them";
+        std::string force = "--force puts " + them + " back over the edit";
+        if (made == changed) {
+            force = "--force removes " + them + ", edit and all";
+        } else if (made > 0) {
+            force += " and removes the " + std::to_string(made) + " the write made";
+        }
         line += "; " + std::to_string(changed) +
-                " changed since, left alone (crestmap-cli --undo " +
-                (made == changed ? std::string("--force removes ") +
-                                       (changed == 1 ? "it" : "them") + ", edit and all)"
-                 : made > 0 ? "--force puts them back over the edit and removes the " +
-                                  std::to_string(made) + " the write made)"
-                            : std::string("--force puts ") + (changed == 1 ? "it" : "them") +
-                                  " back over the edit)");
+                " changed since, left alone (crestmap-cli --undo " + force + ")";
     }
     if (!outcome.failed.empty()) {
         line += "; " + std::to_string(outcome.failed.size()) + " could not be put back";
