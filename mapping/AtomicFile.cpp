@@ -39,8 +39,6 @@ std::string crestmap::describeForLog(const FileError& error)
 
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <random>
@@ -48,31 +46,6 @@ std::string crestmap::describeForLog(const FileError& error)
 #include <unistd.h>
 
 namespace crestmap {
-
-namespace {
-
-// Reading the umask without changing it needs /proc; the set-and-restore fallback is only
-// racy against other threads creating files, which this process does not do meanwhile.
-mode_t currentUmask() noexcept
-{
-    if (FILE* status = std::fopen("/proc/self/status", "re")) {
-        char line[256];
-        unsigned int mask = 0;
-        bool found = false;
-        while (!found && std::fgets(line, sizeof line, status) != nullptr) {
-            found = std::sscanf(line, "Umask: %o", &mask) == 1;
-        }
-        std::fclose(status);
-        if (found) {
-            return static_cast<mode_t>(mask);
-        }
-    }
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask;
-}
-
-} // namespace
 
 AtomicFile::AtomicFile(const std::string& target, Staging staging)
     : m_target(target), m_folder(parentFolderOf(target)), m_targetName(lastPathComponent(target))
@@ -107,37 +80,13 @@ bool AtomicFile::isOpen() const noexcept
     return m_fd >= 0;
 }
 
-bool AtomicFile::openNamed()
+template <typename Make> bool AtomicFile::takeFreeName(const Make& make)
 {
-    std::string path = m_folder == "/" ? "/" : m_folder + "/";
-    path += temporaryName(m_targetName, "XXXXXX");
-    m_fd = ::mkostemps(path.data(), static_cast<int>(tempSuffix.size()), O_CLOEXEC);
-    if (m_fd < 0) {
-        return failWith(FileError::Action::Create, m_folder, errno);
-    }
-    m_tempName = lastPathComponent(path);
-    // mkstemp makes the file private; the document should look like any file the user makes.
-    if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0) {
-        return failWith(FileError::Action::Create, m_folder, errno);
-    }
-    return true;
-}
-
-bool AtomicFile::nameAnonymous()
-{
-    const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
     std::minstd_rand random(static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = temporaryName(m_targetName, std::to_string(random()));
-        int result = ::linkat(AT_FDCWD, self.c_str(), m_dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
-#ifdef AT_EMPTY_PATH
-        if (result != 0 && errno == ENOENT) {
-            // Without /proc, only a privileged process can give the file a name.
-            result = ::linkat(m_fd, "", m_dirFd, name.c_str(), AT_EMPTY_PATH);
-        }
-#endif
-        if (result == 0) {
+        if (make(name.c_str())) {
             m_tempName = name;
             return true;
         }
@@ -146,6 +95,30 @@ bool AtomicFile::nameAnonymous()
         }
     }
     return failWith(FileError::Action::Create, m_folder, EEXIST);
+}
+
+bool AtomicFile::openNamed()
+{
+    // Made as any file the user makes, so that the umask gives its permissions.
+    return takeFreeName([this](const char* name) {
+        m_fd = ::openat(m_dirFd, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return m_fd >= 0;
+    });
+}
+
+bool AtomicFile::nameAnonymous()
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+    return takeFreeName([this, &self](const char* name) {
+        int result = ::linkat(AT_FDCWD, self.c_str(), m_dirFd, name, AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
+        if (result != 0 && errno == ENOENT) {
+            // Without /proc, only a privileged process can give the file a name.
+            result = ::linkat(m_fd, "", m_dirFd, name, AT_EMPTY_PATH);
+        }
+#endif
+        return result == 0;
+    });
 }
 
 bool AtomicFile::write(std::string_view bytes)

@@ -49,6 +49,8 @@ private:
 #ifdef _WIN32
     void* m_handle; ///< INVALID_HANDLE_VALUE when closed
 #else
+    /// Gives the new file the first of a few random temporary names that `make` can make.
+    template <typename Make> bool takeFreeName(const Make& make);
     bool nameAnonymous();
     bool failWith(FileError::Action action, const std::string& path, int errorNumber);
 
