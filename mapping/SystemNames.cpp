@@ -90,10 +90,7 @@ std::string describeWindowsError(unsigned long code)
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length > 0 ? std::wstring(text, length) : std::wstring();
     ::LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L' ' || message.back() == L'.')) {
-        message.pop_back();
-    }
+    message.erase(message.find_last_not_of(L"\r\n .") + 1);
     return message.empty() ? "error " + std::to_string(code) : bytesFromWide(message);
 }
 
