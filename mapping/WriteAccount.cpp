@@ -70,7 +70,7 @@ void WriteTally::folder(const FolderAccount& folder)
         break;
     case Outcome::Unreadable:
     case Outcome::Unwritable:
-        if (m_failures.size() < sampleLimit && folder.error) {
+        if (m_failures.size() < SkipTally::sampleLimit && folder.error) {
             m_failures.push_back({std::string(folder.folder), *folder.error});
         }
         break;

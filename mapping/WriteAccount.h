@@ -146,8 +146,6 @@ struct FolderFailure {
 /// first few names. The entries of a folder without a document are not counted.
 class WriteTally : public WriteListener {
 public:
-    static constexpr std::size_t sampleLimit = 20;
-
     void entry(const EntryAccount& entry) override;
     void folder(const FolderAccount& folder) override;
     void problem(const ProblemAccount& problem) override;
