@@ -32,14 +32,9 @@ FolderReader::FolderReader(const std::string& folder)
 
 FolderReader::~FolderReader() = default;
 
-bool FolderReader::isOpen() const noexcept
-{
-    return m_handle->dir != nullptr;
-}
-
 std::optional<FolderReader::Entry> FolderReader::next()
 {
-    if (!isOpen() || m_error) {
+    if (m_error) {
         return std::nullopt;
     }
     for (;;) {

@@ -25,8 +25,6 @@ public:
     FolderReader(const FolderReader&) = delete;
     FolderReader& operator=(const FolderReader&) = delete;
 
-    [[nodiscard]] bool isOpen() const noexcept;
-
     /// The next entry other than "." and "..", or nothing at the end or on a failure, which
     /// error() then describes.
     [[nodiscard]] std::optional<Entry> next();
