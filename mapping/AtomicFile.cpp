@@ -75,11 +75,6 @@ AtomicFile::AtomicFile(const std::string& target, Staging staging)
     openNamed();
 }
 
-bool AtomicFile::isOpen() const noexcept
-{
-    return m_fd >= 0;
-}
-
 template <typename Make> bool AtomicFile::takeFreeName(const Make& make)
 {
     std::minstd_rand random(static_cast<unsigned>(

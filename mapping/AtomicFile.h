@@ -20,9 +20,6 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    /// True when the new file could be created.
-    [[nodiscard]] bool isOpen() const noexcept;
-
     /// Writes all of `bytes`; false on the first failure, which error() then describes.
     [[nodiscard]] bool write(std::string_view bytes);
 

@@ -26,11 +26,6 @@ AtomicFile::AtomicFile(const std::string& target, Staging)
     openNamed();
 }
 
-bool AtomicFile::isOpen() const noexcept
-{
-    return m_handle != INVALID_HANDLE_VALUE;
-}
-
 bool AtomicFile::openNamed()
 {
     std::random_device seed;
@@ -52,7 +47,7 @@ bool AtomicFile::openNamed()
 
 bool AtomicFile::write(std::string_view bytes)
 {
-    if (!isOpen()) {
+    if (m_handle == INVALID_HANDLE_VALUE) {
         return false;
     }
     while (!bytes.empty()) {
@@ -68,7 +63,7 @@ bool AtomicFile::write(std::string_view bytes)
 
 bool AtomicFile::commit()
 {
-    if (!isOpen()) {
+    if (m_handle == INVALID_HANDLE_VALUE) {
         return false;
     }
     if (!::FlushFileBuffers(m_handle)) {
