@@ -82,14 +82,8 @@ RecordShape::RecordShape(StylePair style)
     if (!m_records) {
         return;
     }
-    m_owner = pictures;
-    m_owner += ownerWord(style);
-    m_owner += '/';
-    m_slot = '/';
-    m_slot += slot->word;
-    if (m_kit) {
-        m_slot += '/';
-    }
+    m_owner = std::string(pictures).append(ownerWord(style)).append("/");
+    m_slot = std::string("/").append(slot->word).append(m_kit ? "/" : "");
     // The fixed runs of a line, so that each name costs a few copies.
     m_open = std::string("\n\t\t") + std::string(recordOpen);
     m_middle = std::string(recordBetween) + m_owner;
@@ -178,13 +172,7 @@ std::optional<std::string> RecordShape::picture(std::string_view fileName) const
         return std::nullopt;
     }
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
-    std::string path = m_owner;
-    path += team;
-    path += m_slot;
-    if (m_kit) {
-        path += kitName;
-    }
-    return path;
+    return std::string(m_owner).append(team).append(m_slot).append(m_kit ? kitName : "");
 }
 
 std::vector<std::string> XmlRecordBuilder::buildRecord(std::string_view fileName,
@@ -210,11 +198,9 @@ std::string recordLineOf(std::string_view from, std::string_view to)
 {
     std::string line;
     line.reserve(recordOpen.size() + from.size() + recordBetween.size() + to.size() + 3);
-    line += recordOpen;
-    line += from;
-    line += recordBetween;
-    line += to;
-    line += recordClose;
+    for (const std::string_view part : {recordOpen, from, recordBetween, to, recordClose}) {
+        line += part;
+    }
     return line;
 }
 
