@@ -36,11 +36,6 @@ Json textFields(std::initializer_list<std::pair<std::string, std::string_view>> 
     return object;
 }
 
-void putStyle(Json& object, std::optional<StylePair> style)
-{
-    object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
-}
-
 // Why a folder was kept or not mapped, and what would write it.
 std::string leftAlone(const FolderAccount& folder)
 {
@@ -96,7 +91,7 @@ void CliReport::folder(const FolderAccount& folder)
         Json object = textFields({{"folder", folder.folder},
                                   {"config", folder.configPath},
                                   {"outcome", outcomeWord(folder.outcome)}});
-        putStyle(object, folder.style);
+        object["style"] = folder.style ? Json(styleWords(*folder.style)) : Json(nullptr);
         object["images"] = folder.images;
         if (mapped) {
             object["records"] = folder.records;
@@ -160,7 +155,7 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check,
     if (json()) {
         Json object =
             textFields({{"folder", folder}, {"config", path}, {"state", stateWord(check.state)}});
-        putStyle(object, style);
+        object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
         if (!detail.empty()) {
             put(object, "detail", detail);
         }
