@@ -24,7 +24,6 @@ struct FileError {
     std::string path;
     std::string reason;
 
-    friend bool operator==(const FileError&, const FileError&) = default;
 };
 
 /// "cannot replace /pack/config.xml: Permission denied", for the line the writer prints when it

@@ -84,7 +84,6 @@ struct SkippedFile {
     std::string name;
     SkipReason reason;
 
-    friend bool operator==(const SkippedFile&, const SkippedFile&) = default;
 };
 
 /// Counts of skipped files by reason, with the first few names: bounded memory however many.
