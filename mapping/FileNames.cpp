@@ -62,12 +62,7 @@ std::string joinPath(std::string_view folder, std::string_view name)
 {
     std::string path(folder);
     if (!path.empty() && !isPathSeparator(path.back())) {
-        // The system's own separator, so that every path a message shows has one form.
-#ifdef _WIN32
-        path += '\\';
-#else
-        path += '/';
-#endif
+        path += pathSeparator;
     }
     path += name;
     return path;

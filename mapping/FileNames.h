@@ -6,14 +6,17 @@
 
 namespace crestmap {
 
+/// The system's own separator, the one every path a message shows is joined with.
+#ifdef _WIN32
+inline constexpr char pathSeparator = '\\';
+#else
+inline constexpr char pathSeparator = '/';
+#endif
+
 /// True for the characters that separate a path's components: '/', and on Windows '\\' too.
 [[nodiscard]] constexpr bool isPathSeparator(char c) noexcept
 {
-#ifdef _WIN32
-    return c == '/' || c == '\\';
-#else
-    return c == '/';
-#endif
+    return c == '/' || c == pathSeparator;
 }
 
 /// The last component of a path, trailing slashes ignored.
