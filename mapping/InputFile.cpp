@@ -82,17 +82,15 @@ InputFile::InputFile(const std::string& path)
 {
     // Looked at before it is opened: opening a device or a pipe can wait, or do something.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        m_state = errno == ENOENT ? State::Missing : State::Unreadable;
-        m_error = std::strerror(errno);
-        return;
+    if (::stat(path.c_str(), &info) == 0) {
+        m_kind = kindOf(info.st_mode);
+        if (m_kind != Kind::Regular) {
+            m_state = State::NotRegular;
+            return;
+        }
+        m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     }
-    m_kind = kindOf(info.st_mode);
-    if (m_kind != Kind::Regular) {
-        m_state = State::NotRegular;
-        return;
-    }
-    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // A failed stat leaves no file open, and its errno for the lines below.
     if (m_fd < 0 || ::fstat(m_fd, &info) != 0) {
         m_state = errno == ENOENT ? State::Missing : State::Unreadable;
         m_error = std::strerror(errno);
