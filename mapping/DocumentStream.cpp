@@ -109,20 +109,16 @@ FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
             subfolders->emplace_back(entry->name);
         }
         std::string_view stem;
-        switch (classifyEntryName(entry->name, &stem)) {
-        case EntryName::Image:
+        const EntryName kind = classifyEntryName(entry->name, &stem);
+        if (kind == EntryName::ExtensionCase) {
+            stream.passOver(entry->name, SkipReason::ExtensionCase);
+        } else if (kind == EntryName::Image) {
             ++pass.images;
             feeding = feeding && stream.addEntry(entry->name, stem);
             // A refused piece ends the document; a walk still needs the sub-folders.
             if (!feeding && subfolders == nullptr) {
                 return pass;
             }
-            break;
-        case EntryName::ExtensionCase:
-            stream.passOver(entry->name, SkipReason::ExtensionCase);
-            break;
-        case EntryName::Other:
-            break;
         }
     }
     pass.error = reader.error();
