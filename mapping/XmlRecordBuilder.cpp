@@ -158,9 +158,7 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
     out += m_owner;
     appendAttributeText(out, team);
     out += m_slot;
-    if (m_kit) {
-        appendAttributeText(out, kitName);
-    }
+    appendAttributeText(out, m_kit ? kitName : std::string_view());
     appended.toEnd = out.size();
     out += recordClose;
     return appended;
