@@ -27,8 +27,7 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     }
     if (count > sample.size()) {
         //: More folders, after a list of ten
-        lines << DialogPrompts::tr("  … and %Ln more", nullptr,
-                                   static_cast<int>(count - sample.size()));
+        lines << DialogPrompts::tr("  … and %Ln more", nullptr, pluralCount(count - sample.size()));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -98,30 +97,30 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     if (plan.replaces > 0) {
         body << tr("Updating each folder in its own style changes %Ln config.xml file(s) (new "
                    "images get their records):",
-                   nullptr, static_cast<int>(plan.replaces))
+                   nullptr, pluralCount(plan.replaces))
              << folderLines(plan.updatedSample, plan.replaces, false);
     }
     if (plan.creates > 0) {
         //: %1: the style chosen, as “club logos”
         body << tr("%Ln folder(s) without a config.xml get one as %1.", nullptr,
-                   static_cast<int>(plan.creates))
+                   pluralCount(plan.creates))
                     .arg(style);
         body << folderLines(plan.createdSample, plan.creates, false);
     }
     if (plan.unchanged > 0) {
         body << tr("%Ln config.xml file(s) already current stay as they are.", nullptr,
-                   static_cast<int>(plan.unchanged));
+                   pluralCount(plan.unchanged));
     }
     if (plan.cutShort > 0) {
         body << tr("%Ln config.xml file(s) cut short are kept by an update; writing all replaces "
                    "them:",
-                   nullptr, static_cast<int>(plan.cutShort))
+                   nullptr, pluralCount(plan.cutShort))
              << folderLines(plan.cutShortSample, plan.cutShort, false);
     }
     if (plan.otherStyle > 0) {
         //: %1: the style chosen, as “club logos”
         body << tr("Writing all as %1 would change the style of %Ln folder(s):", nullptr,
-                   static_cast<int>(plan.otherStyle))
+                   pluralCount(plan.otherStyle))
                     .arg(style)
              << folderLines(plan.otherStyleSample, plan.otherStyle, true);
     }
@@ -132,7 +131,7 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     }
     return styleChoice(
         ask(parent, QMessageBox::Question,
-            tr("Write config.xml in %Ln folder(s)?", nullptr, static_cast<int>(plan.folders)),
+            tr("Write config.xml in %Ln folder(s)?", nullptr, pluralCount(plan.folders)),
             body.join(QLatin1Char('\n')),
             {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2));
 }
@@ -186,7 +185,7 @@ bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files, std:
                    : tr("Put back the old copies over the changes? The changes are lost.");
     return ask(parent, QMessageBox::Warning,
                tr("%Ln config.xml file(s) changed since the write:", nullptr,
-                  static_cast<int>(files.size())) +
+                  pluralCount(files.size())) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
                question, {tr("&Keep the Changes"), allMade ? tr("&Remove") : tr("&Put Back")},
                0) == 1;

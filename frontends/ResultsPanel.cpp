@@ -206,9 +206,8 @@ void ResultsPanel::copySelection(bool records)
     }
 #endif
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit message(
-        records ? tr("Copied the record of %Ln row(s)", nullptr, static_cast<int>(lines.size()))
-                : tr("Copied the path of %Ln row(s)", nullptr, static_cast<int>(lines.size())));
+    emit message(records ? tr("Copied the record of %Ln row(s)", nullptr, pluralCount(lines.size()))
+                         : tr("Copied the path of %Ln row(s)", nullptr, pluralCount(lines.size())));
 }
 
 void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)

@@ -56,7 +56,7 @@ QString WriteReport::statusLine() const
         //: %1: what became of the files, as “3 files without a record (kit name)”
         return WindowWords::tr("config.xml holds no records: none of the %Ln file(s) maps with "
                                "these choices (%1)",
-                               nullptr, static_cast<int>(tally.images()))
+                               nullptr, pluralCount(tally.images()))
             .arg(WindowWords::facts(tally.findings()));
     }
     return summary();
@@ -91,10 +91,9 @@ QString WriteReport::shownFolder() const
 
 std::string_view WriteReport::folderOf(const ResultRow& row) const
 {
-    if (row.folder()) {
-        return relativeTo(row.path, base);
-    }
-    return base.empty() ? std::string_view(".") : folderPart(row.path);
+    return row.folder()   ? relativeTo(row.path, base)
+           : base.empty() ? std::string_view(".")
+                          : folderPart(row.path);
 }
 
 std::string_view WriteReport::sortText(const ResultRow& row, ResultColumn column) const
