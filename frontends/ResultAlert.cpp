@@ -4,7 +4,6 @@
 #include "FileWords.h"
 #include "WindowWords.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -49,7 +48,7 @@ QString details(const WriteReport& report)
                          QStringLiteral(" — ") + WindowWords::skip(file.reason);
         }
         if (const std::size_t more = skipped.total() - sample.size(); more > 0) {
-            lines << WindowWords::tr("… and %Ln more", nullptr, static_cast<int>(more));
+            lines << WindowWords::tr("… and %Ln more", nullptr, pluralCount(more));
         }
     }
     return lines.join(QLatin1Char('\n'));
@@ -86,28 +85,33 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
             // Folders found current were not written: the status line counts them apart.
             //: Some of the folders may have had a config.xml before
             ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
-                 static_cast<int>(report.tally.folders(crestmap::FolderAccount::Outcome::Written)))
+                 pluralCount(report.tally.folders(crestmap::FolderAccount::Outcome::Written)))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // What a write took away is said where the user looks, with the way back beside it, or
         // plainly without one when the journal could not keep it.
         alert.warning = true;
         alert.offersUndo = undoable;
-        const int n = static_cast<int>(lost);
-        alert.informativeText +=
-            QStringLiteral("\n\n") +
-            (undoable      ? report.pack ? tr("The config.xml files it replaced held %n record(s) "
-                                                   "that the new ones lack; Undo puts them back.",
-                                              nullptr, n)
-                                         : tr("The config.xml it replaced held %n record(s) that the "
-                                                   "new one lacks; Undo puts it back.",
-                                              nullptr, n)
-                  : report.pack ? tr("The config.xml files it replaced held %n record(s) that the new "
-                                          "ones lack; Undo is not available to put them back.",
-                                     nullptr, n)
-                           : tr("The config.xml it replaced held %n record(s) that the new one "
-                                "lacks; Undo is not available to put it back.",
-                                nullptr, n));
+        const int n = pluralCount(lost);
+        QString sentence;
+        if (undoable && report.pack) {
+            sentence = tr("The config.xml files it replaced held %n record(s) that the new ones "
+                          "lack; Undo puts them back.",
+                          nullptr, n);
+        } else if (undoable) {
+            sentence = tr("The config.xml it replaced held %n record(s) that the new one lacks; "
+                          "Undo puts it back.",
+                          nullptr, n);
+        } else if (report.pack) {
+            sentence = tr("The config.xml files it replaced held %n record(s) that the new ones "
+                          "lack; Undo is not available to put them back.",
+                          nullptr, n);
+        } else {
+            sentence = tr("The config.xml it replaced held %n record(s) that the new one lacks; "
+                          "Undo is not available to put it back.",
+                          nullptr, n);
+        }
+        alert.informativeText += QStringLiteral("\n\n") + sentence;
     }
     return alert;
 }
