@@ -212,10 +212,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return r.folder();
     case PathRole:
         return shownPath(fullPath(r));
-    case BytesRole: {
-        const std::string path = fullPath(r);
-        return QByteArray(path.data(), static_cast<qsizetype>(path.size()));
-    }
+    case BytesRole:
+        return QByteArray::fromStdString(fullPath(r));
     case RecordRole:
         if (const auto line = m_report->recordOf(r)) {
             return QString::fromStdString(*line);
