@@ -16,12 +16,38 @@ namespace {
 
 constexpr int tooltipSize = 256;
 
+// The image on light squares, at its own size, so white and transparent parts still show.
+QImage onCheckerboard(const QImage& image)
+{
+    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(image.devicePixelRatio());
+    QPainter painter(&out);
+    const QRect place(QPoint(0, 0), image.deviceIndependentSize().toSize());
+    constexpr int square = 6;
+    for (int y = 0; y <= place.bottom(); y += square) {
+        for (int x = 0; x <= place.right(); x += square) {
+            const bool dark = (x / square + y / square) % 2 != 0;
+            painter.fillRect(QRect(x, y, square, square),
+                             dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0xf7, 0xf7, 0xf7));
+        }
+    }
+    painter.drawImage(place, image);
+    return out;
+}
+
+// A transparent image of `box` in device-independent pixels, to draw a preview's box on.
+QImage emptyBox(QSize box, qreal ratio)
+{
+    QImage image(box * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 // One box size for all previews, so that rows line up whatever an image's shape.
 QImage framed(const QImage& image, QSize box, qreal ratio)
 {
-    QImage framed(box * ratio, QImage::Format_ARGB32_Premultiplied);
-    framed.setDevicePixelRatio(ratio);
-    framed.fill(Qt::transparent);
+    QImage framed = emptyBox(box, ratio);
     QPainter painter(&framed);
     const QSize size = image.deviceIndependentSize().toSize();
     const QRect place(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
@@ -60,24 +86,6 @@ QString tooltipHtml(const QString& path, qreal ratio)
 
 } // namespace
 
-QImage onCheckerboard(const QImage& image)
-{
-    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
-    out.setDevicePixelRatio(image.devicePixelRatio());
-    QPainter painter(&out);
-    const QRect place(QPoint(0, 0), image.deviceIndependentSize().toSize());
-    constexpr int square = 6;
-    for (int y = 0; y <= place.bottom(); y += square) {
-        for (int x = 0; x <= place.right(); x += square) {
-            const bool dark = (x / square + y / square) % 2 != 0;
-            painter.fillRect(QRect(x, y, square, square),
-                             dark ? QColor(0xdd, 0xdd, 0xdd) : QColor(0xf7, 0xf7, 0xf7));
-        }
-    }
-    painter.drawImage(place, image);
-    return out;
-}
-
 QImage decodePreview(const QString& path, QSize box, qreal ratio)
 {
     // Reading a named pipe waits for a writer that may never come, and holds the decoder.
@@ -113,9 +121,8 @@ ThumbnailLoader::ThumbnailLoader(QSize box, QObject* parent)
     // Leave a core to the window; decoding is only ever for the rows in view.
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
     m_ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
-    QImage placeholder(box * m_ratio, QImage::Format_ARGB32_Premultiplied);
-    placeholder.setDevicePixelRatio(m_ratio);
-    placeholder.fill(Qt::transparent);
+    QImage placeholder = emptyBox(box, m_ratio);
+    m_blank = QPixmap::fromImage(placeholder);
     {
         // Drawn in device-independent pixels, so that it stands in the same place at any scale.
         QPainter painter(&placeholder);
@@ -124,9 +131,6 @@ ThumbnailLoader::ThumbnailLoader(QSize box, QObject* parent)
         painter.drawPixmap(QRect(QPoint(box.width() / 4, box.height() / 4), box / 2), icon);
     }
     m_placeholder = QPixmap::fromImage(placeholder);
-    m_blank = QPixmap(box * m_ratio);
-    m_blank.fill(Qt::transparent);
-    m_blank.setDevicePixelRatio(m_ratio);
 }
 
 ThumbnailLoader::~ThumbnailLoader()

@@ -16,9 +16,6 @@
 /// colours whatever its format; a null image when it is not a readable image.
 [[nodiscard]] QImage decodePreview(const QString& path, QSize box, qreal ratio);
 
-/// The image on light squares, at its own size, so white and transparent parts still show.
-[[nodiscard]] QImage onCheckerboard(const QImage& image);
-
 /// Decodes previews of image files in a thread pool, the small ones the list shows and the large
 /// ones of its tooltips, and keeps them within a fixed memory budget: nothing is decoded on the
 /// window's thread.
