@@ -36,14 +36,9 @@ constexpr std::array<Group, 4> groups{
 QString buttonName(const char* group, std::string_view choice)
 {
     QString name = QString::fromLatin1(group);
-    bool upper = true;
-    for (const char c : choice) {
-        if (c == '-' || c == '_') {
-            upper = true;
-            continue;
-        }
-        name += upper ? QChar(c).toUpper() : QChar(c);
-        upper = false;
+    const QString words = QString::fromLatin1(choice).replace(QLatin1Char('_'), QLatin1Char('-'));
+    for (const QString& word : words.split(QLatin1Char('-'), Qt::SkipEmptyParts)) {
+        name += word.front().toUpper() + word.mid(1);
     }
     return name;
 }
