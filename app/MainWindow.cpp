@@ -96,8 +96,8 @@ void MainWindow::connectCommands()
     connect(m_selector, &FileSelector::updateAvailable, ui.updateStaleAction, &QAction::setEnabled);
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     // Edit ▸ Undo takes back the last write; when that is not the one shown, it asks first.
-    connect(ui.undoAction, &QAction::triggered, this,
-            [this, results] { m_writer->undo(results->model().report().journal); });
+    const auto undoShown = [this, results] { m_writer->undo(results->model().report().journal); };
+    connect(ui.undoAction, &QAction::triggered, this, undoShown);
     connect(ui.copyAction, &QAction::triggered, results,
             [results] { results->copySelection(false); });
     connect(ui.openFolderAction, &QAction::triggered, this,
@@ -120,11 +120,10 @@ void MainWindow::connectCommands()
                 results->setLastWrite(last);
             });
     m_writer->refreshUndo();
-    connect(m_selector, &FileSelector::message, this, [this](const QString& text) { say(text); });
+    connect(m_selector, &FileSelector::message, this, &MainWindow::say);
     connect(results, &ResultsPanel::cancelRequested, m_writer, &WriteController::cancel);
     // The summary's Undo is of the write it sums up, and of no later one.
-    connect(results, &ResultsPanel::undoRequested, m_writer,
-            [this, results] { m_writer->undo(results->model().report().journal); });
+    connect(results, &ResultsPanel::undoRequested, m_writer, undoShown);
     connect(results, &ResultsPanel::openRequested, this, &MainWindow::open);
     connect(results, &ResultsPanel::showInFolderRequested, this, [this](const QString& path) {
         m_desktop.showInFolder(path, [this, path](Opening) {
@@ -133,7 +132,7 @@ void MainWindow::connectCommands()
                     .arg(WindowWords::isolated(QDir::toNativeSeparators(path))));
         });
     });
-    connect(results, &ResultsPanel::message, this, [this](const QString& text) { say(text); });
+    connect(results, &ResultsPanel::message, this, &MainWindow::say);
 
     // Tab goes through the choices, the commands, then the list, and out of it in one stop.
     QWidget::setTabOrder(ui.browseButton, ui.writeFolderButton);
