@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLocale>
-#include <QString>
 
 class QCoreApplication;
 

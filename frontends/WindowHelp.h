@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QString>
 #include <initializer_list>
 
 class Prompts;

@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <climits>
 #include <vector>
