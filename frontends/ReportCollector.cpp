@@ -55,10 +55,8 @@ std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport
 std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
 {
     const std::string& base = m_report.base;
-    if (folder.empty() || folder == base) {
-        return std::string(name);
-    }
-    return crestmap::joinPath(relativeTo(folder, base), name);
+    return folder.empty() || folder == base ? std::string(name)
+                                            : crestmap::joinPath(relativeTo(folder, base), name);
 }
 
 void ReportCollector::entry(const crestmap::EntryAccount& entry)

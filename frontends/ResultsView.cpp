@@ -85,8 +85,7 @@ void ResultsView::fitColumns(bool folders)
     setColumnHidden(ResultsModel::FolderColumn, !folders);
     m_sizedByUser = false;
     QHeaderView* header = horizontalHeader();
-    for (const int column :
-         {ResultsModel::FileColumn, ResultsModel::PictureColumn, ResultsModel::FolderColumn}) {
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
         // The header's own text sets the least, so that it reads in full over an empty list.
         int widest = header->sectionSizeHint(column);
         for (const int row : m_model->widthSample(column, sampledRows)) {

@@ -190,10 +190,9 @@ QString WindowWords::named(std::string_view bytes)
 
 QString WindowWords::isolated(const QString& name)
 {
-    if (!QGuiApplication::isRightToLeft()) {
-        return name;
-    }
-    return QChar(char16_t(0x2068)) + name + QChar(char16_t(0x2069));
+    return QGuiApplication::isRightToLeft()
+               ? QChar(char16_t(0x2068)) + name + QChar(char16_t(0x2069))
+               : name;
 }
 
 QString WindowWords::readable(QString text)

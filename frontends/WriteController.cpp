@@ -39,11 +39,7 @@ void WriteController::tick()
 void WriteController::setBusy(bool busy)
 {
     m_busy = busy;
-    if (busy) {
-        m_ticker.start();
-    } else {
-        m_ticker.stop();
-    }
+    busy ? m_ticker.start() : m_ticker.stop();
     emit busyChanged(busy);
     refreshUndo();
 }
