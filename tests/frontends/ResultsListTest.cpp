@@ -293,10 +293,7 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
 #else
     const std::string odd = "a\xff odd.PNG";
 #endif
-    for (const char* name : {"b.png", "c.png", "d.png"}) {
-        writeFile(m_dir.path() / name, test::pngSignature);
-    }
-    writeFile(m_dir.path() / odd, test::pngSignature);
+    test::makeFiles(m_dir.path(), {"b.png", "c.png", "d.png", odd}, test::pngSignature);
     write(m_dir.path());
     select(QString::fromUtf8(odd));
     const QByteArray path = QByteArray::fromStdString((m_dir.path() / odd).string());

@@ -148,8 +148,7 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
     EXPECT_TRUE(m_prompts.alerts.empty()) << "a cancelled dialog writes and says nothing";
 
     test::makeImages(m_dir.path(), 3);
-    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
-    settle(1);
+    write(m_dir.path());
     // The kit and background groups do not go with the logo style, and are passed by.
     child<QWidget>("logoTypeClub")->setFocus();
     QStringList reached;
@@ -176,8 +175,7 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
                                    "Kits & Crests #2 ü/13.png", "Kits & Crests #2 ü/12_away.jpeg"});
     QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
     click("graphicStyleKit");
-    EXPECT_TRUE(dropUrls({urlOf(folder)}));
-    settle(1);
+    write(folder);
     EXPECT_EQ(alerts(),
               (QStringList{written, "Your config.xml file has been successfully created in the "
                                     "folder you dragged."}));
@@ -286,17 +284,14 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     fs::create_directory(m_dir / "pack/broken/config.xml");
     writeFile(m_dir / "pack/kits/config.xml",
               expectedDocument({expectedRecord("1_a", "team/1/kits/a")}));
-    EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")})) << "without sub-folders, only the top";
-    settle(1);
+    write(m_dir / "pack"); // without sub-folders, only the top
     EXPECT_EQ(readFile(m_dir / "pack/config.xml"), expectedDocument({}));
     EXPECT_FALSE(fs::exists(m_dir / "pack/clubs/config.xml"));
     EXPECT_EQ(facts().back().kind, Kind::ImagesBelow);
 
     // A plan first; by default each folder is updated in its own style, so the new kit gets its
     // record as a kit, and the one record it replaces is counted.
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    EXPECT_TRUE(dropUrls({urlOf(m_dir / "pack")}));
-    settle(2);
+    write(m_dir / "pack", true);
     ASSERT_EQ(m_prompts.plans.size(), 1u);
     const PackPlan& plan = m_prompts.plans[0];
     EXPECT_EQ((std::array{plan.folders, plan.creates, plan.replaces, plan.otherStyle}),
@@ -336,8 +331,7 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
 {
     test::makeImages(m_dir.path(), 25);
     click("graphicStyleKit");
-    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
-    settle(1);
+    write(m_dir.path());
     EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
@@ -507,10 +501,8 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
         "\n";
     writeFile(m_dir / "a/config.xml", old);
     writeFile(m_dir / "c/config.xml", old);
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
     m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
-    EXPECT_TRUE(dropUrls({urlOf(m_dir.path().string())}));
-    settle(1);
+    write(m_dir.path(), true);
     EXPECT_TRUE(m_prompts.alerts.back().warning);
     const auto offersUndo = [this] {
         return child<QLabel>("resultsSummary")->text().contains("href=\"undo\"");

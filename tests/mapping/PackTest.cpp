@@ -156,8 +156,7 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
     const std::string folder = dir.path().string();
     const std::string one = expectedRecord("1", "club/1/logo");
     const std::string two = expectedRecord("2", "club/2/logo");
-    std::ostringstream errors;
-    ASSERT_TRUE(ConfigBuilder::writeFolderConfig(folder, {1, 1}, errors));
+    ASSERT_TRUE(ConfigBuilder::writeFolderConfig(folder, {1, 1}));
     const std::string both = readFile(dir / "config.xml");
     const std::string header = both.substr(0, both.find("\n\t\t"));
     const bool oneFirst = both == expectedDocument({one, two});
@@ -227,9 +226,8 @@ TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
     test::makeFiles(dir.path(), {"same/1.png", "same/2.png", "order/1.png", "order/2.png",
                                  "stale/1.png", "stale/2.png", "none/1.png"});
     const std::string root = dir.path().string();
-    std::ostringstream errors;
     for (const char* folder : {"same", "order", "stale"}) {
-        ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir / folder, {1, 1}, errors));
+        ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir / folder, {1, 1}));
     }
     const std::string one = expectedRecord("1", "club/1/logo");
     const std::string two = expectedRecord("2", "club/2/logo");
@@ -242,7 +240,7 @@ TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
     EXPECT_EQ((std::array{plan.folders, plan.unchanged, plan.replaces, plan.creates}),
               (std::array<std::size_t, 4>{4, 1, 2, 1}));
     Recorder update;
-    ASSERT_TRUE(writePack(root, pack(StylePair{1, 1}, StyleRule::Update), update, errors));
+    ASSERT_TRUE(writePack(root, pack(StylePair{1, 1}, StyleRule::Update), update));
     EXPECT_EQ(update.folders.at(dir / "same"), Outcome::Unchanged);
     for (const char* folder : {"order", "stale", "none"}) {
         EXPECT_EQ(update.folders.at(dir / folder), Outcome::Written) << folder;
@@ -267,8 +265,7 @@ TEST(ConfigCheck, AFileCutAnywhereGetsOneVerdictFromTheCheckAndTheUpdate)
                             verdicts.emplace_back(c.state, s);
                         });
         Recorder update;
-        std::ostringstream errors;
-        (void)writePack(root, pack(std::nullopt, StyleRule::Update), update, errors);
+        (void)writePack(root, pack(std::nullopt, StyleRule::Update), update);
         const std::string k = dir / "k";
         const bool styled = cut >= firstRecordEnd;
         ASSERT_EQ(verdicts.size(), 1u) << cut;
@@ -380,9 +377,7 @@ TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
         }
         std::set<std::string> found;
     } clashes;
-    std::ostringstream errors;
-    ASSERT_TRUE(
-        writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes, errors));
+    ASSERT_TRUE(writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes));
     EXPECT_EQ(clashes.found, (std::set<std::string>{"12.png 12.jpg", "12.jpg 12.png",
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
     EXPECT_EQ(readFile(dir / "b/config.xml"),
@@ -421,8 +416,7 @@ TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
                                                             : std::span(logoTypeChoices);
             for (std::size_t i = 0; i < std::max<std::size_t>(types.size(), 1); ++i) {
                 const StylePair style{graphic.value, types.empty() ? 0 : types[i].value};
-                std::ostringstream errors;
-                ASSERT_EQ(ConfigBuilder::writeFolderConfig(folder, style, errors).records, 1u);
+                ASSERT_EQ(ConfigBuilder::writeFolderConfig(folder, style).records, 1u);
                 writeFile(folder + "/config.xml", readFile(folder + "/config.xml") + "\n");
                 EXPECT_EQ(readExistingFile(folder).style, style) << names[n] << ' ' << graphic.name;
                 const ConfigCheck check = checkFolderConfig(folder, style);
@@ -455,7 +449,7 @@ TEST(Pack, ACancelWithinAFolderInstallsNothingAndAPauseHoldsTheWrite)
     PackRequest request = pack(StylePair{1, 1});
     request.control = &control;
     std::ostringstream errors;
-    (void)writePack(dir.path().string(), request, cancelling, errors);
+    (void)writePack(dir.path().string(), request, cancelling);
     EXPECT_EQ(cancelling.folders(Outcome::Cancelled), 1u);
     EXPECT_LT(cancelling.seen, 3000u);
     EXPECT_EQ(readFile(dir / "big/config.xml"), "old");
