@@ -309,6 +309,10 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
     EXPECT_TRUE(shown[0].startsWith("broken | cannot replace")) << shown[0].toStdString();
+    // The details name the folder that failed, and how.
+    const QString details = m_prompts.alerts.back().detailedText;
+    EXPECT_TRUE(details.contains(native(m_dir / "pack/broken") + ": cannot replace"))
+        << details.toStdString();
     EXPECT_TRUE(shown[1].startsWith("X.PNG | ")) << shown[1].toStdString();
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 }

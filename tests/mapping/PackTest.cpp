@@ -93,28 +93,6 @@ TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
     EXPECT_EQ(errors.str(), "");
 }
 
-TEST(Pack, TallyAddsUpEveryFolderAndCountsWhatFoldersLeftAloneHold)
-{
-    const TempDir dir;
-    test::makeFiles(dir.path(), {"a/1234.png", "b/5678.png", "b/1_x.png", "c/X.PNG", "d/9_9.png"});
-    fs::create_directory(dir / "d/config.xml");
-    WriteTally tally;
-    std::ostringstream errors;
-    EXPECT_FALSE(
-        writePack(dir.path().string(), pack(StylePair{GraphicStyle::Kit, 1}), tally, errors));
-    EXPECT_EQ(tally.folders(Outcome::Written), 2u); // a and b; the root and c hold no image
-    EXPECT_EQ(tally.records(), 1u);
-    EXPECT_EQ(tally.skipped().count(SkipReason::KitNameShape), 2u);
-    EXPECT_EQ(tally.skipped().count(SkipReason::ExtensionCase), 1u);
-    ASSERT_EQ(tally.failures().size(), 1u);
-    EXPECT_EQ(tally.failures()[0].folder, joinPath(dir.path().string(), "d"));
-    EXPECT_EQ(tally.failures()[0].error.action, FileError::Action::Replace);
-    EXPECT_TRUE(
-        errors.str().starts_with("Unexpected error: cannot replace " + (dir / "d/config.xml")))
-        << errors.str();
-    EXPECT_TRUE(errors.str().ends_with(".\n")) << errors.str();
-}
-
 #ifndef _WIN32
 // Deeper than a path can name: the folders past the limit fail, the others are written, and a
 // check of the same pack cannot call it current.
