@@ -308,7 +308,6 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     expectSteps(
         dir,
         {{{"--undo"}, {1, left}},
-         {{"--undo"}, {1, left}},
          {{"--undo", "--force"},
           {0, "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"}},
          {{"--undo"}, {1, "", "crestmap-cli: Nothing to undo: no write has been kept to undo\n"}}});
