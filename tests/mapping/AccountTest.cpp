@@ -44,8 +44,6 @@ TEST(Facts, ComeInTheOrderAPersonReadsThem)
     cut.existing.state = MappingScan::State::CutShort;
     // clang-format off
     const std::vector<Case> cases{
-        {{folder(Outcome::Written, 4)}, {}, 0, {{Kind::Written, 4, 1, {}, "/pack/f/config.xml"}}},
-        {{folder(Outcome::Unchanged, 4)}, {}, 0, {{Kind::Unchanged, 1, 4, {}, "/pack/f/config.xml"}}},
         {{folder(Outcome::Written, 3, 2), folder(Outcome::Unchanged, 4), folder(Outcome::Kept), cut,
           folder(Outcome::NotMapped), folder(Outcome::Unreadable), folder(Outcome::Unwritable)},
          {SkipReason::ExtensionCase, SkipReason::KitNameShape, SkipReason::KitNameShape}, 2,
@@ -53,7 +51,6 @@ TEST(Facts, ComeInTheOrderAPersonReadsThem)
           {Kind::NotMapped, 1}, {Kind::Unreadable, 1}, {Kind::Unwritable, 1},
           {Kind::WithoutRecord, 2, 0, SkipReason::KitNameShape}, {Kind::PassedOver, 1, 0, SkipReason::ExtensionCase},
           {Kind::RecordsLost, 2, 1}, {Kind::Clashes, 2}}},
-        {{folder(Outcome::Kept)}, {}, 0, {{Kind::Kept, 1}}},
         {{}, {}, 0, {{Kind::Written, 0, 0}}},
     };
     // clang-format on
