@@ -83,7 +83,6 @@ public:
 struct SkippedFile {
     std::string name;
     SkipReason reason;
-
 };
 
 /// Counts of skipped files by reason, with the first few names: bounded memory however many.
