@@ -34,8 +34,9 @@ PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
             plan.creates += check.state == State::Missing ? 1 : 0;
             plan.unchanged += check.current() && !check.otherLayout ? 1 : 0;
             plan.replaces += rewritten ? 1 : 0;
-            // Checked in its own style where it has one.
-            const bool other = check.file.style && style && *style != asked;
+            // Checked in its own style where it has one; that style is the decision's, since the
+            // check of a current file reads no further than its bytes.
+            const bool other = style && *style != asked;
             if (check.state == State::Missing) {
                 sample(plan.createdSample, {folder, style, check});
             } else if (rewritten) {

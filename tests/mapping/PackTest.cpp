@@ -216,6 +216,8 @@ TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
     const PackPlan plan = planPack(root, {1, 1});
     EXPECT_EQ((std::array{plan.folders, plan.unchanged, plan.replaces, plan.creates}),
               (std::array<std::size_t, 4>{4, 1, 2, 1}));
+    // Writing all as logos would restyle a current kit folder: the plan must say so.
+    EXPECT_EQ(planPack(dir / "same", {6, 1}).otherStyle, 1u);
     Recorder update;
     ASSERT_TRUE(writePack(root, pack(StylePair{1, 1}, StyleRule::Update), update));
     EXPECT_EQ(update.folders.at(dir / "same"), Outcome::Unchanged);
