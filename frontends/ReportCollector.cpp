@@ -79,7 +79,7 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
 }
 
 void ReportCollector::folderDone(std::string_view folder, std::size_t images,
-                                 std::optional<crestmap::StylePair> style)
+                                 std::optional<crestmap::StylePair> style, bool planned)
 {
     const std::string relative =
         m_report.base.empty() ? "." : std::string(relativeTo(folder, m_report.base));
@@ -87,7 +87,7 @@ void ReportCollector::folderDone(std::string_view folder, std::size_t images,
     if (style) {
         m_report.folderStyles[relative] = *style;
     }
-    if (m_progress != nullptr) {
+    if (m_progress != nullptr && planned) {
         ++m_progress->folders;
     }
     m_folderStart = m_report.rows.size();
@@ -113,7 +113,9 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
              std::string(folder.folder),
              FileWords::folder(folder).toStdString()});
     }
-    folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt);
+    // A pack's folders without images are not among those its plan counts.
+    folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt,
+               folder.outcome != Outcome::NoImages);
 }
 
 void ReportCollector::checked(const std::string& folder, const crestmap::ConfigCheck& check,
@@ -137,7 +139,7 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
     if (!current && writable) {
         m_report.outdated.push_back(folder);
     }
-    folderDone(folder, check.images, style);
+    folderDone(folder, check.images, style, true);
 }
 
 void ReportCollector::problem(const crestmap::ProblemAccount& problem)

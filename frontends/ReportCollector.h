@@ -35,8 +35,9 @@ public:
 
 private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
+    /// `planned`: one of the folders a plan counts, so one that the progress counts too.
     void folderDone(std::string_view folder, std::size_t images,
-                    std::optional<crestmap::StylePair> style);
+                    std::optional<crestmap::StylePair> style, bool planned);
 
     WriteReport& m_report;
     WriteProgress* m_progress;
