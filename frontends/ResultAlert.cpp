@@ -78,6 +78,14 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         return alert;
     }
     alert.messageText = successTitle;
+    using Outcome = crestmap::FolderAccount::Outcome;
+    const auto unchanged =
+        std::ranges::find(report.facts, crestmap::Fact::Kind::Unchanged, &crestmap::Fact::kind);
+    if (report.tally.folders(Outcome::Written) == 0 && unchanged != report.facts.end()) {
+        // Nothing was created or replaced: the alert says what the file already holds.
+        alert.informativeText = WindowWords::facts({*unchanged});
+        return alert;
+    }
     alert.informativeText =
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody
@@ -85,7 +93,7 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
             // Folders found current were not written: the status line counts them apart.
             //: Some of the folders may have had a config.xml before
             ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
-                 pluralCount(report.tally.folders(crestmap::FolderAccount::Outcome::Written)))
+                 pluralCount(report.tally.folders(Outcome::Written)))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // What a write took away is said where the user looks, with the way back beside it, or
