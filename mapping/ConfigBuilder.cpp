@@ -39,12 +39,15 @@ public:
     [[nodiscard]] bool replacesFile() const noexcept { return m_old && m_old->isOpen(); }
 
     // A file that cannot be read can be neither compared nor kept for Undo: it is not replaced.
+    // On Windows that is mostly a file another program holds open, whose replace fails and says so.
     [[nodiscard]] std::optional<FileError> unreadableOld() const
     {
-        if (!m_old || !m_old->failed()) {
-            return std::nullopt;
+#ifndef _WIN32
+        if (m_old && m_old->failed()) {
+            return FileError{FileError::Action::Read, m_path, m_old->error()};
         }
-        return FileError{FileError::Action::Read, m_path, m_old->error()};
+#endif
+        return std::nullopt;
     }
 
     // The records of the replaced file that the new one lacks, by the keys of the new one's.
@@ -77,8 +80,14 @@ public:
     {
         return m_file ? std::optional(m_file->error()) : std::nullopt;
     }
-    [[nodiscard]] std::uint64_t size() const noexcept { return m_digest.size(); }
-    [[nodiscard]] std::uint64_t digest() const noexcept { return m_digest.value(); }
+    [[nodiscard]] std::uint64_t size() const noexcept
+    {
+        return m_digest.size();
+    }
+    [[nodiscard]] std::uint64_t digest() const noexcept
+    {
+        return m_digest.value();
+    }
 
 private:
     std::string m_path;

@@ -121,7 +121,7 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
     writeFile(pack / "logos/clubs/config.xml",
               test::expectedDocument({test::expectedRecord("1", "club/1/logo")}));
     m_window.findChild<QAbstractButton*>("graphicStyleKit")->click();
-    write(pack, true);
+    write(pack.string(), true);
     m_window.resize(960, 760);
     QApplication::processEvents();
     ASSERT_EQ(m_window.size(), QSize(960, 760));
@@ -294,7 +294,7 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
     const std::string odd = "a\xff odd.PNG";
 #endif
     test::makeFiles(m_dir.path(), {"b.png", "c.png", "d.png", odd}, test::pngSignature);
-    write(m_dir.path());
+    write(m_dir.path().string());
     select(QString::fromUtf8(odd));
     const QByteArray path = QByteArray::fromStdString((m_dir.path() / odd).string());
     EXPECT_EQ(copiedPath(), path);
@@ -312,7 +312,7 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     test::makeFiles(m_dir.path(), {"1234.png"}, test::pngSignature);
     test::makeFiles(m_dir.path(), {"1234.jpg"}, jpegSignature);
     test::makeFiles(m_dir.path(), {"X.PNG"});
-    write(m_dir.path());
+    write(m_dir.path().string());
     select("X.PNG");
     EXPECT_EQ(menuWith("Copy &Record"), (QStringList{"&Open Image", "Show in &Folder", "",
                                                      "&Copy Path", "Copy &Record (off)"}));

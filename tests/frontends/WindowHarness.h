@@ -232,11 +232,11 @@ protected:
     }
 
     // Drops a folder, with or without its sub-folders, and waits for the write's alert.
-    void write(const std::filesystem::path& folder, bool subfolders = false)
+    void write(const std::string& folder, bool subfolders = false)
     {
         child<QAbstractButton>("includeSubfolders")->setChecked(subfolders);
         const std::size_t before = m_prompts.alerts.size();
-        ASSERT_TRUE(dropUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))}));
+        ASSERT_TRUE(dropUrls({urlOf(folder)}));
         settle(before + 1);
     }
 

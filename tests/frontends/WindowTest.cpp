@@ -148,7 +148,7 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
     EXPECT_TRUE(m_prompts.alerts.empty()) << "a cancelled dialog writes and says nothing";
 
     test::makeImages(m_dir.path(), 3);
-    write(m_dir.path());
+    write(m_dir.path().string());
     // The kit and background groups do not go with the logo style, and are passed by.
     child<QWidget>("logoTypeClub")->setFocus();
     QStringList reached;
@@ -337,7 +337,7 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
 {
     test::makeImages(m_dir.path(), 25);
     click("graphicStyleKit");
-    write(m_dir.path());
+    write(m_dir.path().string());
     EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
     EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
 }
@@ -434,7 +434,7 @@ TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
             write(m_dir / "pack", true);
         } else if (shown == std::string_view("a deep folder")) {
             click("graphicStyleLogo");
-            write(deep);
+            write(deep.string());
         }
         m_window.resize(960, 760);
         // Layouts settle in posted events, late on a loaded machine: the texts get a while.
@@ -508,7 +508,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     writeFile(m_dir / "a/config.xml", old);
     writeFile(m_dir / "c/config.xml", old);
     m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
-    write(m_dir.path(), true);
+    write(m_dir.path().string(), true);
     EXPECT_TRUE(m_prompts.alerts.back().warning);
     const auto offersUndo = [this] {
         return child<QLabel>("resultsSummary")->text().contains("href=\"undo\"");
