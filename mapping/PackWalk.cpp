@@ -195,6 +195,11 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
                 check.error =
                     FileError{FileError::Action::Read, configPathIn(folder), existing.error};
             }
+            // Without images a document is the same in every style: the one a write without
+            // images made is current, whatever style it has none of.
+            if (check.state == State::NotMapped && survey.images == 0 && !options.onlyWithImages) {
+                check = checkFolderConfig(folder, defaultStyle, options);
+            }
         }
         if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
             pack.descended = check.images == 0;

@@ -196,6 +196,23 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
     }
 }
 
+// "Wrote 0 records", then "not current": a check without a style must not call the document a
+// write without images made stale, for it is the same in every style.
+TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"readme.txt", "below/1.png"});
+    ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir.path().string(), {6, 1}));
+    PackRequest request = pack(std::nullopt, StyleRule::Update);
+    request.recursive = false;
+    std::vector<State> verdicts;
+    const PackCheck counts = checkPack(
+        dir.path().string(), request,
+        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
+    EXPECT_EQ(verdicts, std::vector<State>{State::Current});
+    EXPECT_TRUE(counts.allCurrent());
+}
+
 // The plan is what the user agrees to: a folder it says stays as it is must not be rewritten.
 TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
 {
