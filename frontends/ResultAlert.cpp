@@ -103,19 +103,19 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         const int n = pluralCount(lost);
         QString sentence;
         if (undoable && report.pack) {
-            sentence = tr("The config.xml files it replaced held %n record(s) that the new ones "
+            sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
                           "lack; Undo puts them back.",
                           nullptr, n);
         } else if (undoable) {
-            sentence = tr("The config.xml it replaced held %n record(s) that the new one lacks; "
+            sentence = tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
                           "Undo puts it back.",
                           nullptr, n);
         } else if (report.pack) {
-            sentence = tr("The config.xml files it replaced held %n record(s) that the new ones "
+            sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
                           "lack; Undo is not available to put them back.",
                           nullptr, n);
         } else {
-            sentence = tr("The config.xml it replaced held %n record(s) that the new one lacks; "
+            sentence = tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
                           "Undo is not available to put it back.",
                           nullptr, n);
         }

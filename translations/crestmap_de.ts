@@ -440,38 +440,38 @@
         <translation>Ihre config.xml-Datei wurde im gewählten Ordner erfolgreich erstellt.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Eintrag, der den neuen fehlt; „Rückgängig“ stellt sie wieder her.</numerusform>
-            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Einträge, die den neuen fehlen; „Rückgängig“ stellt sie wieder her.</numerusform>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %Ln Eintrag, der den neuen fehlt; „Rückgängig“ stellt sie wieder her.</numerusform>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %Ln Einträge, die den neuen fehlen; „Rückgängig“ stellt sie wieder her.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Die ersetzte config.xml enthielt %n Eintrag, der der neuen fehlt; „Rückgängig“ stellt sie wieder her.</numerusform>
-            <numerusform>Die ersetzte config.xml enthielt %n Einträge, die der neuen fehlen; „Rückgängig“ stellt sie wieder her.</numerusform>
+            <numerusform>Die ersetzte config.xml enthielt %Ln Eintrag, der der neuen fehlt; „Rückgängig“ stellt sie wieder her.</numerusform>
+            <numerusform>Die ersetzte config.xml enthielt %Ln Einträge, die der neuen fehlen; „Rückgängig“ stellt sie wieder her.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>Ihre config.xml-Dateien wurden in %Ln Ordner erfolgreich geschrieben.</numerusform>
+            <numerusform>Ihre config.xml-Datei wurde in %Ln Ordner erfolgreich geschrieben.</numerusform>
             <numerusform>Ihre config.xml-Dateien wurden in %Ln Ordnern erfolgreich geschrieben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Eintrag, der den neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
-            <numerusform>Die ersetzten config.xml-Dateien enthielten %n Einträge, die den neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %Ln Eintrag, der den neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzten config.xml-Dateien enthielten %Ln Einträge, die den neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>Die ersetzte config.xml enthielt %n Eintrag, der der neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
-            <numerusform>Die ersetzte config.xml enthielt %n Einträge, die der neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzte config.xml enthielt %Ln Eintrag, der der neuen fehlt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>Die ersetzte config.xml enthielt %Ln Einträge, die der neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
         </translation>
     </message>
 </context>

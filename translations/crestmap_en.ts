@@ -77,38 +77,38 @@
 <context>
     <name>ResultAlert</name>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>The config.xml files it replaced held %n record that the new ones lack; Undo puts them back.</numerusform>
-            <numerusform>The config.xml files it replaced held %n records that the new ones lack; Undo puts them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %Ln record that the new ones lack; Undo puts them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %Ln records that the new ones lack; Undo puts them back.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>The config.xml it replaced held %n record that the new one lacks; Undo puts it back.</numerusform>
-            <numerusform>The config.xml it replaced held %n records that the new one lacks; Undo puts it back.</numerusform>
+            <numerusform>The config.xml it replaced held %Ln record that the new one lacks; Undo puts it back.</numerusform>
+            <numerusform>The config.xml it replaced held %Ln records that the new one lacks; Undo puts it back.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>Your config.xml files have been successfully written in %Ln folder.</numerusform>
+            <numerusform>Your config.xml file has been successfully written in %Ln folder.</numerusform>
             <numerusform>Your config.xml files have been successfully written in %Ln folders.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>The config.xml files it replaced held %n record that the new ones lack; Undo is not available to put them back.</numerusform>
-            <numerusform>The config.xml files it replaced held %n records that the new ones lack; Undo is not available to put them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %Ln record that the new ones lack; Undo is not available to put them back.</numerusform>
+            <numerusform>The config.xml files it replaced held %Ln records that the new ones lack; Undo is not available to put them back.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>The config.xml it replaced held %n record that the new one lacks; Undo is not available to put it back.</numerusform>
-            <numerusform>The config.xml it replaced held %n records that the new one lacks; Undo is not available to put it back.</numerusform>
+            <numerusform>The config.xml it replaced held %Ln record that the new one lacks; Undo is not available to put it back.</numerusform>
+            <numerusform>The config.xml it replaced held %Ln records that the new one lacks; Undo is not available to put it back.</numerusform>
         </translation>
     </message>
 </context>

@@ -440,38 +440,38 @@
         <translation>Su archivo config.xml se ha creado correctamente en la carpeta que eligió.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Los archivos config.xml que reemplazó contenían %n registro que los nuevos no tienen; Deshacer los restaura.</numerusform>
-            <numerusform>Los archivos config.xml que reemplazó contenían %n registros que los nuevos no tienen; Deshacer los restaura.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %Ln registro que los nuevos no tienen; Deshacer los restaura.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %Ln registros que los nuevos no tienen; Deshacer los restaura.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>El config.xml que reemplazó contenía %n registro que el nuevo no tiene; Deshacer lo restaura.</numerusform>
-            <numerusform>El config.xml que reemplazó contenía %n registros que el nuevo no tiene; Deshacer lo restaura.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %Ln registro que el nuevo no tiene; Deshacer lo restaura.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %Ln registros que el nuevo no tiene; Deshacer lo restaura.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>Sus archivos config.xml se han escrito correctamente en %Ln carpeta.</numerusform>
+            <numerusform>Su archivo config.xml se ha escrito correctamente en %Ln carpeta.</numerusform>
             <numerusform>Sus archivos config.xml se han escrito correctamente en %Ln carpetas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>Los archivos config.xml que reemplazó contenían %n registro que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
-            <numerusform>Los archivos config.xml que reemplazó contenían %n registros que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %Ln registro que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
+            <numerusform>Los archivos config.xml que reemplazó contenían %Ln registros que los nuevos no tienen; Deshacer no está disponible para restaurarlos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>El config.xml que reemplazó contenía %n registro que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
-            <numerusform>El config.xml que reemplazó contenía %n registros que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %Ln registro que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
+            <numerusform>El config.xml que reemplazó contenía %Ln registros que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
         </translation>
     </message>
 </context>

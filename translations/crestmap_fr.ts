@@ -440,38 +440,38 @@
         <translation>Votre fichier config.xml a été créé avec succès dans le dossier choisi.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %Ln entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %Ln entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
-            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %Ln entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %Ln entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>Vos fichiers config.xml ont été écrits avec succès dans %Ln dossier.</numerusform>
+            <numerusform>Votre fichier config.xml a été écrit avec succès dans %Ln dossier.</numerusform>
             <numerusform>Vos fichiers config.xml ont été écrits avec succès dans %Ln dossiers.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
-            <numerusform>Les fichiers config.xml remplacés contenaient %n entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %Ln entrée absente des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
+            <numerusform>Les fichiers config.xml remplacés contenaient %Ln entrées absentes des nouveaux&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>Le config.xml remplacé contenait %n entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
-            <numerusform>Le config.xml remplacé contenait %n entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %Ln entrée absente du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
+            <numerusform>Le config.xml remplacé contenait %Ln entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
         </translation>
     </message>
 </context>

@@ -440,38 +440,38 @@
         <translation>Il tuo file config.xml è stato creato correttamente nella cartella scelta.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>I file config.xml sostituiti contenevano %n record che manca in quelli nuovi; «Annulla scrittura» li ripristina.</numerusform>
-            <numerusform>I file config.xml sostituiti contenevano %n record che mancano in quelli nuovi; «Annulla scrittura» li ripristina.</numerusform>
+            <numerusform>I file config.xml sostituiti contenevano %Ln record che manca in quelli nuovi; «Annulla scrittura» li ripristina.</numerusform>
+            <numerusform>I file config.xml sostituiti contenevano %Ln record che mancano in quelli nuovi; «Annulla scrittura» li ripristina.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Il config.xml sostituito conteneva %n record che manca in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
-            <numerusform>Il config.xml sostituito conteneva %n record che mancano in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
+            <numerusform>Il config.xml sostituito conteneva %Ln record che manca in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
+            <numerusform>Il config.xml sostituito conteneva %Ln record che mancano in quello nuovo; «Annulla scrittura» lo ripristina.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>I tuoi file config.xml sono stati scritti correttamente in %Ln cartella.</numerusform>
+            <numerusform>Il tuo file config.xml è stato scritto correttamente in %Ln cartella.</numerusform>
             <numerusform>I tuoi file config.xml sono stati scritti correttamente in %Ln cartelle.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>I file config.xml sostituiti contenevano %n record che manca in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
-            <numerusform>I file config.xml sostituiti contenevano %n record che mancano in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
+            <numerusform>I file config.xml sostituiti contenevano %Ln record che manca in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
+            <numerusform>I file config.xml sostituiti contenevano %Ln record che mancano in quelli nuovi; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>Il config.xml sostituito conteneva %n record che manca in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
-            <numerusform>Il config.xml sostituito conteneva %n record che mancano in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
+            <numerusform>Il config.xml sostituito conteneva %Ln record che manca in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
+            <numerusform>Il config.xml sostituito conteneva %Ln record che mancano in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
         </translation>
     </message>
 </context>

@@ -440,38 +440,38 @@
         <translation>Seu arquivo config.xml foi criado com sucesso na pasta escolhida.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Os arquivos config.xml substituídos tinham %n registro que falta nos novos; Desfazer os restaura.</numerusform>
-            <numerusform>Os arquivos config.xml substituídos tinham %n registros que faltam nos novos; Desfazer os restaura.</numerusform>
+            <numerusform>Os arquivos config.xml substituídos tinham %Ln registro que falta nos novos; Desfazer os restaura.</numerusform>
+            <numerusform>Os arquivos config.xml substituídos tinham %Ln registros que faltam nos novos; Desfazer os restaura.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>O config.xml substituído tinha %n registro que falta no novo; Desfazer o restaura.</numerusform>
-            <numerusform>O config.xml substituído tinha %n registros que faltam no novo; Desfazer o restaura.</numerusform>
+            <numerusform>O config.xml substituído tinha %Ln registro que falta no novo; Desfazer o restaura.</numerusform>
+            <numerusform>O config.xml substituído tinha %Ln registros que faltam no novo; Desfazer o restaura.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>Seus arquivos config.xml foram gravados com sucesso em %Ln pasta.</numerusform>
+            <numerusform>Seu arquivo config.xml foi gravado com sucesso em %Ln pasta.</numerusform>
             <numerusform>Seus arquivos config.xml foram gravados com sucesso em %Ln pastas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>Os arquivos config.xml substituídos tinham %n registro que falta nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
-            <numerusform>Os arquivos config.xml substituídos tinham %n registros que faltam nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
+            <numerusform>Os arquivos config.xml substituídos tinham %Ln registro que falta nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
+            <numerusform>Os arquivos config.xml substituídos tinham %Ln registros que faltam nos novos; Desfazer não está disponível para restaurá-los.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>O config.xml substituído tinha %n registro que falta no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
-            <numerusform>O config.xml substituído tinha %n registros que faltam no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
+            <numerusform>O config.xml substituído tinha %Ln registro que falta no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
+            <numerusform>O config.xml substituído tinha %Ln registros que faltam no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
         </translation>
     </message>
 </context>

@@ -431,33 +431,33 @@
         <translation>config.xml dosyanız seçtiğiniz klasörde başarıyla oluşturuldu.</translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo puts them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
-            <numerusform>Değiştirilen config.xml dosyalarında, yenilerinde olmayan %n kayıt vardı; “Geri al” onları geri yükler.</numerusform>
+            <numerusform>Değiştirilen config.xml dosyalarında, yenilerinde olmayan %Ln kayıt vardı; “Geri al” onları geri yükler.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo puts it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo puts it back.</source>
         <translation>
-            <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %n kayıt vardı; “Geri al” onu geri yükler.</numerusform>
+            <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %Ln kayıt vardı; “Geri al” onu geri yükler.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your config.xml files have been successfully written in %Ln folder(s).</source>
         <translation>
-            <numerusform>config.xml dosyalarınız %Ln klasöre başarıyla yazıldı.</numerusform>
+            <numerusform>config.xml, %Ln klasöre başarıyla yazıldı.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml files it replaced held %n record(s) that the new ones lack; Undo is not available to put them back.</source>
+        <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo is not available to put them back.</source>
         <translation>
-            <numerusform>Değiştirilen config.xml dosyalarında, yenilerinde olmayan %n kayıt vardı; “Geri al” bunları geri yüklemek için kullanılamıyor.</numerusform>
+            <numerusform>Değiştirilen config.xml dosyalarında, yenilerinde olmayan %Ln kayıt vardı; “Geri al” bunları geri yüklemek için kullanılamıyor.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The config.xml it replaced held %n record(s) that the new one lacks; Undo is not available to put it back.</source>
+        <source>The config.xml it replaced held %Ln record(s) that the new one lacks; Undo is not available to put it back.</source>
         <translation>
-            <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %n kayıt vardı; “Geri al” bunu geri yüklemek için kullanılamıyor.</numerusform>
+            <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %Ln kayıt vardı; “Geri al” bunu geri yüklemek için kullanılamıyor.</numerusform>
         </translation>
     </message>
 </context>

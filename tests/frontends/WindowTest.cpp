@@ -330,7 +330,7 @@ TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
     settle(1);
     ASSERT_EQ(m_prompts.alerts.size(), 1u);
     EXPECT_EQ(m_prompts.alerts[0].informativeText,
-              "Your config.xml files have been successfully written in 1 folder.");
+              "Your config.xml file has been successfully written in 1 folder.");
 }
 
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
