@@ -115,6 +115,13 @@ void CliReport::folder(const FolderAccount& folder)
     } else if (folder.outcome == Outcome::Unreadable) {
         m_err << "crestmap-cli: " << describeForLog(*folder.error) << '\n';
     }
+    if (mapped && folder.replacedForeign) {
+        m_err << "replaced " << folder.configPath
+              << (folder.undoable
+                      ? ": it was not a mapping file; crestmap-cli --undo puts it back\n"
+                      : ": it was not a mapping file; Undo is not available to put it "
+                        "back\n");
+    }
     if (mapped && folder.recordsLost > 0) {
         m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
               << (folder.recordsLost == 1 ? " record it held is" : " records it held are")

@@ -121,5 +121,18 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         }
         alert.informativeText += QStringLiteral("\n\n") + sentence;
     }
+    if (const std::size_t foreign = report.tally.foreignReplaced(); foreign > 0) {
+        // Another program's file is gone from its place: said as plainly as lost records.
+        alert.warning = true;
+        alert.offersUndo = undoable;
+        alert.informativeText +=
+            QStringLiteral("\n\n") +
+            (undoable ? tr("%Ln config.xml file(s) it replaced held no mapping, perhaps another "
+                           "program's; Undo puts them back.",
+                           nullptr, pluralCount(foreign))
+                      : tr("%Ln config.xml file(s) it replaced held no mapping, perhaps another "
+                           "program's; Undo is not available to put them back.",
+                           nullptr, pluralCount(foreign)));
+    }
     return alert;
 }

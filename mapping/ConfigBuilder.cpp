@@ -50,17 +50,20 @@ public:
         return std::nullopt;
     }
 
-    // The records of the replaced file that the new one lacks, by the keys of the new one's.
+    // The records of the replaced file that the new one lacks, by the keys of the new one's;
+    // and whether it held any mapping at all.
     [[nodiscard]] std::size_t recordsLost(const ClashFinder& clashes,
-                                          std::span<const std::uint64_t> sortedKeys)
+                                          std::span<const std::uint64_t> sortedKeys, bool& foreign)
     {
         std::size_t lost = 0;
         if (m_old && m_old->rewind()) {
-            (void)scanMappingFile(*m_old, [&](std::string_view from, std::string_view to) {
-                const std::uint64_t key = clashes.key(recordLineOf(from, to));
-                lost += std::binary_search(sortedKeys.begin(), sortedKeys.end(), key) ? 0 : 1;
-                return true;
-            });
+            const MappingScan scan =
+                scanMappingFile(*m_old, [&](std::string_view from, std::string_view to) {
+                    const std::uint64_t key = clashes.key(recordLineOf(from, to));
+                    lost += std::binary_search(sortedKeys.begin(), sortedKeys.end(), key) ? 0 : 1;
+                    return true;
+                });
+            foreign = scan.state == MappingScan::State::NotMapping && !scan.empty;
         }
         return lost;
     }
@@ -146,7 +149,7 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
         if (file.replacesFile()) {
             const std::span<std::uint64_t> keys = clashes.keysSince(mark);
             std::sort(keys.begin(), keys.end());
-            account.recordsLost = file.recordsLost(clashes, keys);
+            account.recordsLost = file.recordsLost(clashes, keys, account.replacedForeign);
         }
         if (options.last && options.clashes != nullptr) {
             // No more records will come: clashes are looked for while the disk takes the file.

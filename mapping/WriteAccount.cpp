@@ -62,6 +62,7 @@ void WriteTally::folder(const FolderAccount& folder)
         m_lastConfigPath = folder.configPath;
         m_recordsLost += folder.recordsLost;
         m_foldersLosing += folder.recordsLost > 0 ? 1 : 0;
+        m_foreignReplaced += folder.replacedForeign ? 1 : 0;
         m_imagesBelow = m_imagesBelow || folder.imagesBelow;
         [[fallthrough]];
     case Outcome::NoImages:

@@ -47,9 +47,10 @@ struct FolderAccount {
     /// What the writer wrote, to tell later whether the file is still that.
     std::uint64_t bytes = 0;
     std::uint64_t digest = 0;
-    std::size_t recordsLost = 0; ///< records the replaced config.xml held that the new one lacks
-    bool imagesBelow = false;    ///< no images of its own, but folders below it hold some
-    bool undoable = false;       ///< what it replaced is kept, so that Undo can put it back
+    std::size_t recordsLost = 0;  ///< records the replaced config.xml held that the new one lacks
+    bool replacedForeign = false; ///< the replaced config.xml held no mapping: another program's
+    bool imagesBelow = false;     ///< no images of its own, but folders below it hold some
+    bool undoable = false;        ///< what it replaced is kept, so that Undo can put it back
 };
 
 /// Something found wrong with an image that still got its record.
@@ -155,6 +156,8 @@ public:
     /// Records in the folders written or found unchanged.
     [[nodiscard]] std::size_t records() const noexcept { return m_records; }
     [[nodiscard]] std::size_t recordsLost() const noexcept { return m_recordsLost; }
+    /// Folders whose replaced config.xml held no mapping at all.
+    [[nodiscard]] std::size_t foreignReplaced() const noexcept { return m_foreignReplaced; }
     /// Files handed over, or image entries found, in the folders written or unchanged.
     [[nodiscard]] std::size_t images() const noexcept { return m_images; }
     [[nodiscard]] const SkipTally& skipped() const noexcept { return m_skipped; }
@@ -178,6 +181,7 @@ private:
     std::size_t m_recordsUnchanged = 0;
     std::size_t m_recordsLost = 0;
     std::size_t m_foldersLosing = 0;
+    std::size_t m_foreignReplaced = 0;
     std::size_t m_clashes = 0;
     std::size_t m_unloadable = 0;
     std::size_t m_images = 0;

@@ -474,6 +474,20 @@
             <numerusform>Die ersetzte config.xml enthielt %Ln Einträge, die der neuen fehlen; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln ersetzte config.xml-Datei war keine Zuordnungsdatei, vielleicht die eines anderen Programms; „Rückgängig“ stellt sie wieder her.</numerusform>
+            <numerusform>%Ln ersetzte config.xml-Dateien waren keine Zuordnungsdateien, vielleicht die eines anderen Programms; „Rückgängig“ stellt sie wieder her.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln ersetzte config.xml-Datei war keine Zuordnungsdatei, vielleicht die eines anderen Programms; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+            <numerusform>%Ln ersetzte config.xml-Dateien waren keine Zuordnungsdateien, vielleicht die eines anderen Programms; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

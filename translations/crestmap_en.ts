@@ -111,6 +111,20 @@
             <numerusform>The config.xml it replaced held %Ln records that the new one lacks; Undo is not available to put it back.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln config.xml file it replaced held no mapping, perhaps another program&apos;s; Undo puts it back.</numerusform>
+            <numerusform>%Ln config.xml files it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln config.xml file it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put it back.</numerusform>
+            <numerusform>%Ln config.xml files it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsPanel</name>

@@ -474,6 +474,20 @@
             <numerusform>El config.xml que reemplazó contenía %Ln registros que el nuevo no tiene; Deshacer no está disponible para restaurarlo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln archivo config.xml que reemplazó no era un archivo de mapeo, quizá de otro programa; Deshacer lo restaura.</numerusform>
+            <numerusform>%Ln archivos config.xml que reemplazó no eran archivos de mapeo, quizá de otro programa; Deshacer los restaura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln archivo config.xml que reemplazó no era un archivo de mapeo, quizá de otro programa; Deshacer no está disponible para restaurarlo.</numerusform>
+            <numerusform>%Ln archivos config.xml que reemplazó no eran archivos de mapeo, quizá de otro programa; Deshacer no está disponible para restaurarlos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -474,6 +474,20 @@
             <numerusform>Le config.xml remplacé contenait %Ln entrées absentes du nouveau&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln fichier config.xml remplacé n&apos;était pas un fichier de correspondance, peut-être celui d&apos;un autre programme&#xa0;; «&#xa0;Défaire&#xa0;» le restaure.</numerusform>
+            <numerusform>%Ln fichiers config.xml remplacés n&apos;étaient pas des fichiers de correspondance, peut-être ceux d&apos;un autre programme&#xa0;; «&#xa0;Défaire&#xa0;» les restaure.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln fichier config.xml remplacé n&apos;était pas un fichier de correspondance, peut-être celui d&apos;un autre programme&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</numerusform>
+            <numerusform>%Ln fichiers config.xml remplacés n&apos;étaient pas des fichiers de correspondance, peut-être ceux d&apos;un autre programme&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

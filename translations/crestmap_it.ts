@@ -474,6 +474,20 @@
             <numerusform>Il config.xml sostituito conteneva %Ln record che mancano in quello nuovo; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln file config.xml sostituito non era un file di mappatura, forse di un altro programma; «Annulla scrittura» lo ripristina.</numerusform>
+            <numerusform>%Ln file config.xml sostituiti non erano file di mappatura, forse di un altro programma; «Annulla scrittura» li ripristina.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln file config.xml sostituito non era un file di mappatura, forse di un altro programma; «Annulla scrittura» non è disponibile per ripristinarlo.</numerusform>
+            <numerusform>%Ln file config.xml sostituiti non erano file di mappatura, forse di un altro programma; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -474,6 +474,20 @@
             <numerusform>O config.xml substituído tinha %Ln registros que faltam no novo; Desfazer não está disponível para restaurá-lo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>%Ln arquivo config.xml substituído não era um arquivo de mapeamento, talvez de outro programa; Desfazer o restaura.</numerusform>
+            <numerusform>%Ln arquivos config.xml substituídos não eram arquivos de mapeamento, talvez de outro programa; Desfazer os restaura.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>%Ln arquivo config.xml substituído não era um arquivo de mapeamento, talvez de outro programa; Desfazer não está disponível para restaurá-lo.</numerusform>
+            <numerusform>%Ln arquivos config.xml substituídos não eram arquivos de mapeamento, talvez de outro programa; Desfazer não está disponível para restaurá-los.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

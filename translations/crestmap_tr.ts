@@ -460,6 +460,18 @@
             <numerusform>Değiştirilen config.xml dosyasında, yenisinde olmayan %Ln kayıt vardı; “Geri al” bunu geri yüklemek için kullanılamıyor.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo puts them back.</source>
+        <translation>
+            <numerusform>Değiştirilen %Ln config.xml dosyası eşleme dosyası değildi, belki başka bir programındı; “Geri al” ile geri yüklenebilir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln config.xml file(s) it replaced held no mapping, perhaps another program&apos;s; Undo is not available to put them back.</source>
+        <translation>
+            <numerusform>Değiştirilen %Ln config.xml dosyası eşleme dosyası değildi, belki başka bir programındı; “Geri al” kullanılamadığı için geri yüklenemez.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -153,7 +153,8 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     // Each file left out once, by its reason, and notes.txt, no image by its name, not at all.
     EXPECT_TRUE(has(run.err, dir / "bad\xFF_x.png: the name")) << run.err;
     EXPECT_TRUE(has(run.err, "written: " + (dir / "config.xml") + " (1 kit record)")) << run.err;
-    EXPECT_EQ(std::ranges::count(run.err, '\n'), 5) << run.err;
+    EXPECT_TRUE(has(run.err, ": it was not a mapping file; ")) << run.err;
+    EXPECT_EQ(std::ranges::count(run.err, '\n'), 6) << run.err;
 }
 
 // A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
@@ -306,6 +307,29 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
           {0, "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"}},
          {{"--undo"}, {1, "", "crestmap-cli: Nothing to undo: no write has been kept to undo\n"}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
+}
+
+// Another program's config.xml is not replaced without a word, and the way back is told.
+TEST(Cli, AReplacedFileThatHeldNoMappingIsNamed)
+{
+    const TempDir dir;
+    const TempDir cache;
+    const test::CacheFolder journal(cache.path().string());
+    test::makeFiles(dir.path(), {"1.png"});
+    for (const std::string restyle : {"", "--restyle"}) {
+        writeFile(dir / "config.xml", "<settings><volume>3</volume></settings>");
+        std::vector<std::string> args{"--style", "icon", dir.path().string()};
+        if (!restyle.empty()) {
+            args.insert(args.begin(), restyle);
+        }
+        const Outcome run = cli(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "replaced " + dir / "config.xml" +
+                               ": it was not a mapping file; crestmap-cli --undo puts it back\n")
+            << restyle;
+    }
+    writeFile(dir / "config.xml", "");
+    EXPECT_EQ(cli({dir.path().string()}).err, "") << "an empty file held nothing to name";
 }
 
 // Where no journal can be kept, what a write took away is not promised back.

@@ -275,6 +275,16 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_FALSE(m_prompts.alerts.back().warning);
     EXPECT_EQ(m_prompts.alerts.back().informativeText,
               "Your config.xml file has been successfully created in the folder you chose.");
+
+    // Another program's file is not replaced without a word.
+    writeFile(m_dir / "new/config.xml", "<settings><volume>3</volume></settings>");
+    EXPECT_EQ(chosen("new", StyleChoice::Cancel), Kind::Written);
+    EXPECT_TRUE(m_prompts.alerts.back().warning);
+    EXPECT_TRUE(m_prompts.alerts.back().offersUndo);
+    EXPECT_TRUE(m_prompts.alerts.back().informativeText.endsWith(
+        "1 config.xml file it replaced held no mapping, perhaps another program's; Undo puts it "
+        "back."))
+        << m_prompts.alerts.back().informativeText.toStdString();
 }
 
 TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
