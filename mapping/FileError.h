@@ -23,7 +23,6 @@ struct FileError {
     Action action = Action::Read;
     std::string path;
     std::string reason;
-
 };
 
 /// "cannot replace /pack/config.xml: Permission denied", for the line the writer prints when it
