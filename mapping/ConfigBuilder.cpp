@@ -13,6 +13,14 @@ namespace crestmap {
 
 namespace {
 
+// On Windows an unreadable config.xml is mostly one another program holds open: its replace
+// fails, and says so.
+#ifdef _WIN32
+constexpr bool refusesUnreadable = false;
+#else
+constexpr bool refusesUnreadable = true;
+#endif
+
 // The new config.xml, made only when the first piece arrives so that a folder left alone is
 // never touched. It digests what it writes and compares it with the file it would replace, so
 // that a file that already holds it stays as it is, and Undo can tell later whether the new
@@ -39,15 +47,12 @@ public:
     [[nodiscard]] bool replacesFile() const noexcept { return m_old && m_old->isOpen(); }
 
     // A file that cannot be read can be neither compared nor kept for Undo: it is not replaced.
-    // On Windows that is mostly a file another program holds open, whose replace fails and says so.
     [[nodiscard]] std::optional<FileError> unreadableOld() const
     {
-#ifndef _WIN32
-        if (m_old && m_old->failed()) {
-            return FileError{FileError::Action::Read, m_path, m_old->error()};
+        if (!refusesUnreadable || !m_old || !m_old->failed()) {
+            return std::nullopt;
         }
-#endif
-        return std::nullopt;
+        return FileError{FileError::Action::Read, m_path, m_old->error()};
     }
 
     // The records of the replaced file that the new one lacks, by the keys of the new one's;
@@ -83,14 +88,8 @@ public:
     {
         return m_file ? std::optional(m_file->error()) : std::nullopt;
     }
-    [[nodiscard]] std::uint64_t size() const noexcept
-    {
-        return m_digest.size();
-    }
-    [[nodiscard]] std::uint64_t digest() const noexcept
-    {
-        return m_digest.value();
-    }
+    [[nodiscard]] std::uint64_t size() const noexcept { return m_digest.size(); }
+    [[nodiscard]] std::uint64_t digest() const noexcept { return m_digest.value(); }
 
 private:
     std::string m_path;
