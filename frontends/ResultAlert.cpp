@@ -101,8 +101,12 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         alert.warning = true;
         alert.offersUndo = undoable;
         const int n = pluralCount(lost);
+        // One file or several by the files that lost records, not by the folders written.
+        const auto losing = std::ranges::find(report.facts, crestmap::Fact::Kind::RecordsLost,
+                                              &crestmap::Fact::kind);
+        const bool several = losing != report.facts.end() && losing->of > 1;
         QString sentence;
-        if (undoable && report.pack) {
+        if (undoable && several) {
             sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
                           "lack; Undo puts them back.",
                           nullptr, n);
@@ -110,7 +114,7 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
             sentence = tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
                           "Undo puts it back.",
                           nullptr, n);
-        } else if (report.pack) {
+        } else if (several) {
             sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
                           "lack; Undo is not available to put them back.",
                           nullptr, n);

@@ -341,6 +341,17 @@ TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
     ASSERT_EQ(m_prompts.alerts.size(), 1u);
     EXPECT_EQ(m_prompts.alerts[0].informativeText,
               "Your config.xml file has been successfully written in 1 folder.");
+
+    // One file of the pack loses a record: one file is spoken of, not "the files".
+    writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo"),
+                                                             expectedRecord("9", "club/9/logo")}));
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    settle(2);
+    ASSERT_EQ(m_prompts.alerts.size(), 2u);
+    EXPECT_EQ(m_prompts.alerts.back().informativeText,
+              "Your config.xml file has been successfully written in 1 folder.\n\nThe config.xml "
+              "it replaced held 1 record that the new one lacks; Undo puts it back.");
 }
 
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
