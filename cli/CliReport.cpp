@@ -115,18 +115,16 @@ void CliReport::folder(const FolderAccount& folder)
     } else if (folder.outcome == Outcome::Unreadable) {
         m_err << "crestmap-cli: " << describeForLog(*folder.error) << '\n';
     }
+    // Only what the journal kept can be promised back.
+    const char* back = folder.undoable ? "; crestmap-cli --undo puts it back\n"
+                                       : "; Undo is not available to put it back\n";
     if (mapped && folder.replacedForeign) {
-        m_err << "replaced " << folder.configPath
-              << (folder.undoable
-                      ? ": it was not a mapping file; crestmap-cli --undo puts it back\n"
-                      : ": it was not a mapping file; Undo is not available to put it "
-                        "back\n");
+        m_err << "replaced " << folder.configPath << ": it was not a mapping file" << back;
     }
     if (mapped && folder.recordsLost > 0) {
         m_err << "replaced " << folder.configPath << ": " << folder.recordsLost
               << (folder.recordsLost == 1 ? " record it held is" : " records it held are")
-              << (folder.undoable ? " not in the new one; crestmap-cli --undo puts it back\n"
-                                  : " not in the new one; Undo is not available to put it back\n");
+              << " not in the new one" << back;
     }
     if (mapped && m_verbose) {
         m_err << outcomeWord(folder.outcome) << ": " << folder.configPath << " (" << folder.records
