@@ -223,7 +223,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        out << helpText(app);
+        out << wrapped(app.help(), consoleWidth());
         return finished(Written, out, err);
     } catch (const CLI::CallForVersion& version) {
         out << version.what() << '\n';

@@ -69,7 +69,8 @@ void addChoice(CLI::App& app, const std::string& option, const std::string& help
         ->check(CLI::IsMember(names));
 }
 
-// How wide the terminal is; 80 columns when it cannot tell.
+} // namespace
+
 std::size_t consoleWidth()
 {
 #ifdef _WIN32
@@ -90,8 +91,6 @@ std::size_t consoleWidth()
 #endif
     return 80;
 }
-
-} // namespace
 
 void declareOptions(CLI::App& app, Request& request)
 {
@@ -146,11 +145,6 @@ void declareOptions(CLI::App& app, Request& request)
     app.add_flag("--force", request.force,
                  "With --undo, also put back files changed since the write, over the change");
     app.add_option("FOLDER|IMAGE", request.inputs, "A folder, or image files of one folder");
-}
-
-std::string helpText(const CLI::App& app)
-{
-    return wrapped(app.help(), consoleWidth());
 }
 
 std::string wrapped(const std::string& text, std::size_t width)

@@ -36,8 +36,8 @@ struct Request {
 /// Gives `app` the tool's options, each read into `request`, and its usage, help and examples.
 void declareOptions(CLI::App& app, Request& request);
 
-/// The help, wrapped to the console it is shown in.
-[[nodiscard]] std::string helpText(const CLI::App& app);
+/// How wide the console is, to wrap the help to; 80 columns when it cannot tell.
+[[nodiscard]] std::size_t consoleWidth();
 
 /// `text` with each line longer than `width` broken between words.
 [[nodiscard]] std::string wrapped(const std::string& text, std::size_t width);
