@@ -98,18 +98,14 @@ std::string factWords(const Fact& fact)
 
 std::string styleWords(StylePair style)
 {
-    const auto graphic = choiceWhere(graphicStyleChoices, &Choice::value, style.graphicStyle);
-    if (!graphic) {
-        return "unknown";
-    }
-    switch (style.graphicStyle) {
-    case GraphicStyle::Portrait:
+    if (style.graphicStyle == GraphicStyle::Portrait) {
         return "portrait";
-    case GraphicStyle::Kit:
-        return style.subType == 2 ? "kit texture" : "kit";
-    default:
-        return std::string(ownerWord(style)) + " " + std::string(graphic->name);
     }
+    if (style.graphicStyle == GraphicStyle::Kit) {
+        return style.subType == 2 ? "kit texture" : "kit";
+    }
+    const auto graphic = choiceWhere(graphicStyleChoices, &Choice::value, style.graphicStyle);
+    return graphic ? std::string(ownerWord(style)) + " " + std::string(graphic->name) : "unknown";
 }
 
 std::string_view skipWords(SkipReason reason)
