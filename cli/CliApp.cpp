@@ -144,14 +144,14 @@ PackRequest packRequest(const Request& request, StyleRule rule)
     return pack;
 }
 
-int printDocument(const Request& request, std::ostream& out, std::ostream& err)
+// The report speaks text here, for --stdout refuses --format json: no line goes into the document.
+int printDocument(const Request& request, CliReport& report, std::ostream& out, std::ostream& err)
 {
     const auto sink = [&out](std::string_view piece) {
         out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         return static_cast<bool>(out);
     };
     const StylePair style = request.styles.stylePair();
-    CliReport report(Format::Text, request.verbose, out, err);
     if (request.folder) {
         if (const auto error =
                 ConfigBuilder::streamFolderDocument(request.inputs.front(), style, sink, &report)) {
@@ -167,9 +167,8 @@ int printDocument(const Request& request, std::ostream& out, std::ostream& err)
 // Images one by one, or a folder, and with --recursive every folder below it that holds images;
 // a folder whose config.xml maps another style, or was cut short, is kept unless --restyle or
 // --update says.
-int write(const Request& request, std::ostream& out, std::ostream& err)
+int write(const Request& request, CliReport& report, std::ostream& out, std::ostream& err)
 {
-    CliReport report(request.format, request.verbose, out, err);
     const std::string& first = request.inputs.front();
     const std::string root = request.folder ? first : parentFolderOf(first);
     UndoRecorder journal(report, programName, root);
@@ -191,9 +190,8 @@ int write(const Request& request, std::ostream& out, std::ostream& err)
     return finished(failed > 0 ? Failed : Written, out, err);
 }
 
-int check(const Request& request, std::ostream& out, std::ostream& err)
+int check(const Request& request, CliReport& report, std::ostream& out, std::ostream& err)
 {
-    CliReport report(request.format, request.verbose, out, err);
     const StyleRule rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
     const PackCheck result = checkPack(request.inputs.front(), packRequest(request, rule),
                                        std::bind_front(&CliReport::checked, &report), &report);
@@ -201,14 +199,13 @@ int check(const Request& request, std::ostream& out, std::ostream& err)
     return finished(result.allCurrent() ? Written : Failed, out, err);
 }
 
-int undo(const Request& request, std::ostream& out, std::ostream& err)
+int undo(const Request& request, CliReport& report, std::ostream& out, std::ostream& err)
 {
     const UndoOutcome outcome = undoLastWrite(undoFolder(), {{}, request.force});
     if (outcome.nothing != UndoOutcome::Nothing::No) {
         err << programName << ": " << nothingWords(outcome) << '\n';
         return Failed;
     }
-    CliReport report(request.format, request.verbose, out, err);
     report.undone(outcome);
     return finished(outcome.keeps() ? Failed : Written, out, err);
 }
@@ -238,7 +235,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                       : request.check    ? check
                       : request.toStdout ? printDocument
                                          : write;
-    return mode(request, out, err);
+    CliReport report(request.format, request.verbose, out, err);
+    return mode(request, report, out, err);
 }
 
 } // namespace crestmap::cli
