@@ -73,67 +73,47 @@ void expectSteps(const TempDir& dir, const Steps& steps)
 // Every fact of the core and the words the command line gives it: scripts read these.
 TEST(CliWords, GiveEachFactItsWords)
 {
-    // clang-format off
-    const std::vector<std::pair<std::vector<Fact>, std::string>> cases{
-        {{{Kind::Written, 1204, 12}}, "Wrote 1204 records in 12 folders"},
-        {{{Kind::Written, 3, 1}, {Kind::Unchanged, 7, 40}}, "Wrote 3 records in 1 folder; 7 config.xml files unchanged"},
-        {{{Kind::Kept, 1}, {Kind::Kept, 2}}, "1 folder kept in its own style; 2 folders kept in their own style"},
-        {{{Kind::CutShort, 1}, {Kind::NotMapped, 2}}, "1 config.xml cut short, kept; 2 folders not mapped yet"},
-        {{{Kind::Unreadable, 1}, {Kind::Unwritable, 2}}, "1 folder could not be read; 2 folders could not be written"},
-        {{{Kind::RecordsLost, 1, 1}, {Kind::RecordsLost, 21, 4}},
-         "1 record of the replaced config.xml is not in the new one; 21 records of the replaced config.xml files are not in the new ones"},
-        {{{Kind::ImagesBelow}}, "Its sub-folders hold images: use --recursive to write them"},
-        {{{Kind::Clashes, 2}, {Kind::Current, 8}}, "2 images map to the same picture as another; all 8 config.xml files are current"},
-        {{{Kind::Outdated, 1, 3}, {Kind::Outdated, 2, 3}}, "1 of 3 config.xml files is not current; 2 of 3 config.xml files are not current"},
-    };
-    // clang-format on
-    for (const auto& [facts, words] : cases) {
-        EXPECT_EQ(cli::factLine(facts), words);
-    }
     ConfigCheck cut;
     cut.state = ConfigCheck::State::CutShort;
     cut.file.state = MappingScan::State::CutShort;
     cut.file.cut = CutPlace::Record;
-    EXPECT_EQ(cli::checkDetail(cut), "ends inside a record");
     ConfigCheck stale;
     stale.state = ConfigCheck::State::Stale;
     stale.added = 6;
     stale.changed = 1;
-    EXPECT_EQ(cli::checkDetail(stale), "6 records added, 1 changed");
-    EXPECT_EQ(cli::styleWords({7, 2}), "stadium background");
-    EXPECT_EQ(cli::styleWords({6, 2}), "kit texture");
-}
-
-// A forced undo puts old copies back, but a file the write made has none: it says it goes.
-TEST(CliWords, AForcedUndoSaysWhatBecomesOfEachFileLeftAlone)
-{
-    const struct {
-        std::vector<std::string> changed;
-        std::size_t made;
-        std::string said;
-    } cases[] = {
-        {{"a"},
-         0,
-         "1 changed since, left alone (crestmap-cli --undo --force puts it back over "
-         "the edit)"},
-        {{"a"},
-         1,
-         "1 changed since, left alone (crestmap-cli --undo --force removes it, edit "
-         "and all)"},
-        {{"a", "b"},
-         2,
-         "2 changed since, left alone (crestmap-cli --undo --force removes them, "
-         "edit and all)"},
-        {{"a", "b", "c"},
-         1,
-         "3 changed since, left alone (crestmap-cli --undo --force puts them "
-         "back over the edit and removes the 1 the write made)"},
-    };
-    for (const auto& c : cases) {
+    // A forced undo puts old copies back, but a file the write made has none: it says it goes.
+    const auto undo = [](std::vector<std::string> changed, std::size_t made) {
         UndoOutcome outcome;
-        outcome.changedSince = c.changed;
-        outcome.madeChangedSince = c.made;
-        EXPECT_TRUE(has(cli::undoLine(outcome), "; " + c.said)) << cli::undoLine(outcome);
+        outcome.changedSince = std::move(changed);
+        outcome.madeChangedSince = made;
+        return cli::undoLine(outcome);
+    };
+    const std::string undone = "Undo: 0 config.xml files put back, 0 removed; ";
+    // clang-format off
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {cli::factLine({{Kind::Written, 1204, 12}}), "Wrote 1204 records in 12 folders"},
+        {cli::factLine({{Kind::Written, 3, 1}, {Kind::Unchanged, 7, 40}}), "Wrote 3 records in 1 folder; 7 config.xml files unchanged"},
+        {cli::factLine({{Kind::Kept, 1}, {Kind::Kept, 2}}), "1 folder kept in its own style; 2 folders kept in their own style"},
+        {cli::factLine({{Kind::CutShort, 1}, {Kind::NotMapped, 2}}), "1 config.xml cut short, kept; 2 folders not mapped yet"},
+        {cli::factLine({{Kind::Unreadable, 1}, {Kind::Unwritable, 2}}), "1 folder could not be read; 2 folders could not be written"},
+        {cli::factLine({{Kind::RecordsLost, 1, 1}, {Kind::RecordsLost, 21, 4}}),
+         "1 record of the replaced config.xml is not in the new one; 21 records of the replaced config.xml files are not in the new ones"},
+        {cli::factLine({{Kind::ImagesBelow}}), "Its sub-folders hold images: use --recursive to write them"},
+        {cli::factLine({{Kind::Clashes, 2}, {Kind::Current, 8}}), "2 images map to the same picture as another; all 8 config.xml files are current"},
+        {cli::factLine({{Kind::Outdated, 1, 3}, {Kind::Outdated, 2, 3}}), "1 of 3 config.xml files is not current; 2 of 3 config.xml files are not current"},
+        {cli::checkDetail(cut), "ends inside a record"},
+        {cli::checkDetail(stale), "6 records added, 1 changed"},
+        {cli::styleWords({7, 2}), "stadium background"},
+        {cli::styleWords({6, 2}), "kit texture"},
+        {undo({"a"}, 0), undone + "1 changed since, left alone (crestmap-cli --undo --force puts it back over the edit)"},
+        {undo({"a"}, 1), undone + "1 changed since, left alone (crestmap-cli --undo --force removes it, edit and all)"},
+        {undo({"a", "b"}, 2), undone + "2 changed since, left alone (crestmap-cli --undo --force removes them, edit and all)"},
+        {undo({"a", "b", "c"}, 1),
+         undone + "3 changed since, left alone (crestmap-cli --undo --force puts them back over the edit and removes the 1 the write made)"},
+    };
+    // clang-format on
+    for (const auto& [said, words] : cases) {
+        EXPECT_EQ(said, words);
     }
 }
 
@@ -309,43 +289,37 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
 }
 
-// Another program's config.xml is not replaced without a word, and the way back is told.
-TEST(Cli, AReplacedFileThatHeldNoMappingIsNamed)
+// Another program's config.xml is not replaced without a word, and the way back is told; where no
+// journal can be kept, what a write took away is not promised back.
+TEST(Cli, AReplacedFileIsNamedWithTheWayBackIfThereIsOne)
 {
     const TempDir dir;
-    const TempDir cache;
-    const test::CacheFolder journal(cache.path().string());
-    test::makeFiles(dir.path(), {"1.png"});
-    for (const std::string restyle : {"", "--restyle"}) {
-        writeFile(dir / "config.xml", "<settings><volume>3</volume></settings>");
-        std::vector<std::string> args{"--style", "icon", dir.path().string()};
-        if (!restyle.empty()) {
-            args.insert(args.begin(), restyle);
-        }
-        const Outcome run = cli(args);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "replaced " + dir / "config.xml" +
-                               ": it was not a mapping file; crestmap-cli --undo puts it back\n")
-            << restyle;
-    }
-    writeFile(dir / "config.xml", "");
-    EXPECT_EQ(cli({dir.path().string()}).err, "") << "an empty file held nothing to name";
-}
-
-// Where no journal can be kept, what a write took away is not promised back.
-TEST(Cli, RecordsThatCannotBeKeptAreNotPromisedBack)
-{
-    const TempDir dir;
-    test::makeFiles(dir.path(), {"1_home.png"}, test::pngSignature);
-    ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).status, 0);
+    test::makeFiles(dir.path(), {"1_home.png"});
     writeFile(dir / "cache", "a file, so no folder can be made in it");
-    const test::CacheFolder unwritable(dir / "cache");
-    const Outcome restyled = cli({"--restyle", "--style", "icon", dir.path().string()});
-    EXPECT_EQ(restyled.status, 0);
-    EXPECT_TRUE(has(restyled.err, "1 record it held is not in the new one; Undo is not available "
-                                  "to put it back\n"))
-        << restyled.err;
-    EXPECT_TRUE(has(restyled.err, "crestmap-cli: Undo is not available: ")) << restyled.err;
+    const std::string settings = "<settings><volume>3</volume></settings>";
+    const std::string kits = expectedDocument({expectedRecord("1_home", "team/1/kits/home")});
+    const std::string wrote = "Wrote 1 record to @/config.xml";
+    const std::string notMine =
+        "replaced @/config.xml: it was not a mapping file; crestmap-cli --undo puts it back\n";
+    const std::vector<std::string> restyle{"--restyle", "--style", "icon", "@"};
+    // clang-format off
+    const std::vector<std::tuple<std::string, bool, std::vector<std::string>, Outcome>> cases{
+        {settings, true, {"--style", "icon", "@"}, {0, wrote + "\n", notMine}},
+        {settings, true, restyle, {0, wrote + "\n", notMine}},
+        {"", true, {"@"}, {0, wrote + "\n"}}, // an empty file held nothing to name
+        {kits, false, restyle, {0, wrote + "; 1 record of the replaced config.xml is not in the new one\n",
+         "replaced @/config.xml: 1 record it held is not in the new one; Undo is not available to put it back\n"
+         "crestmap-cli: Undo is not available: cannot make @/cache/crestmap/undo: Not a directory\n"}},
+    };
+    // clang-format on
+    for (const auto& [old, journal, args, outcome] : cases) {
+        writeFile(dir / "config.xml", old);
+        std::optional<test::CacheFolder> unwritable;
+        if (!journal) {
+            unwritable.emplace(dir / "cache");
+        }
+        expectSteps(dir, {{args, outcome}});
+    }
 }
 
 // A pack's CI reads these lines: every text field valid JSON whatever the name, with its bytes
