@@ -24,17 +24,7 @@ using test::TempDir;
 using test::writeFile;
 using Kind = Fact::Kind;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err = {};
-
-    friend bool operator==(const Outcome&, const Outcome&) = default;
-    friend void PrintTo(const Outcome& outcome, std::ostream* os)
-    {
-        *os << "exit " << outcome.status << ", out:\n" << outcome.out << "err:\n" << outcome.err;
-    }
-};
+using Outcome = test::ProcessResult;
 
 // crestmap-cli in this process, its output caught; `out` stands in for standard output.
 Outcome cli(std::vector<std::string> args, std::ostream* out = nullptr)
@@ -65,7 +55,7 @@ void expectSteps(const TempDir& dir, const Steps& steps)
     };
     for (auto [args, expected] : steps) {
         std::ranges::transform(args, args.begin(), in);
-        EXPECT_EQ(cli(args), (Outcome{expected.status, in(expected.out), in(expected.err)}))
+        EXPECT_EQ(cli(args), (Outcome{expected.exitStatus, in(expected.out), in(expected.err)}))
             << ::testing::PrintToString(args);
     }
 }
@@ -124,7 +114,7 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
                                  "notes.txt"});
     writeFile(dir / "config.xml", std::string(5000, 'o'));
     const Outcome run = cli({"--style", "kit", "--verbose", dir.path().string() + "/"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("12_home", "team/12/kits/home")}));
     EXPECT_EQ(run.out, "Wrote 1 record to " + (dir / "config.xml") +
@@ -146,16 +136,14 @@ TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
     test::makeFiles(dir.path(), {"b_1.png", "A_X.JPG", "c.png", "a_2.jpg", "readme.txt"},
                     test::pngSignature);
     writeFile(dir / "config.xml", expectedDocument({}));
-    const Outcome run = cli({"--style", "kit", dir / "b_1.png", dir / "c.png", dir / "A_X.JPG",
-                             dir / "a_2.jpg", dir / "readme.txt", dir / "config.xml"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    expectSteps(dir, {{{"--style", "kit", "@/b_1.png", "@/c.png", "@/A_X.JPG", "@/a_2.jpg",
+                        "@/readme.txt", "@/config.xml"},
+                       {0, "Wrote 2 records to @/config.xml; 1 file without a record (kit name); 2 "
+                           "files without a record (not an image); 1 entry passed over (.PNG)\n"}},
+                      {{"--check", "@"}, {0, "config.xml is current\n"}}});
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("b_1", "team/b/kits/1"),
                                 expectedRecord("a_2", "team/a/kits/2")}));
-    EXPECT_EQ(run.out, "Wrote 2 records to " + (dir / "config.xml") +
-                           "; 1 file without a record (kit name); 2 files without a record (not "
-                           "an image); 1 entry passed over (.PNG)\n");
-    EXPECT_EQ(cli({"--check", dir.path().string()}).out, "config.xml is current\n");
 }
 
 TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
@@ -176,7 +164,7 @@ TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
     // clang-format on
     for (const auto& [args, message] : cases) {
         const Outcome run = cli(args);
-        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.exitStatus, 2) << ::testing::PrintToString(args);
         EXPECT_TRUE(has(run.err, message)) << run.err;
         EXPECT_TRUE(has(run.err, "--help")) << run.err;
         EXPECT_EQ(run.out, "");
@@ -203,7 +191,7 @@ TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
         FullBuffer full;
         std::ostream out(&full);
         const Outcome run = cli({flag, dir.path().string()}, &out);
-        EXPECT_EQ(run.status, 1) << flag;
+        EXPECT_EQ(run.exitStatus, 1) << flag;
         EXPECT_EQ(run.err, "crestmap-cli: cannot write to standard output\n") << flag;
     }
 }
@@ -212,7 +200,7 @@ TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
 TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
 {
     const Outcome help = cli({"--help"});
-    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.exitStatus, 0);
     EXPECT_TRUE(has(help.out, "--background-type")) << help.out;
     const auto usage = help.out.find("Usage:");
     EXPECT_NE(usage, std::string::npos) << help.out;
@@ -241,7 +229,7 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     fs::remove(dir / "new/config.xml");
     fs::remove(dir / "logos/7.jpg");
     const Outcome check = cli({"-r", "--check", dir.path().string()});
-    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.exitStatus, 1);
     // Folders in the order the system lists them, then the facts, what fails first.
     EXPECT_TRUE(has(check.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n"));
     EXPECT_TRUE(has(check.out, "missing: " + (dir / "new/config.xml") + "\n"));
@@ -260,7 +248,7 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"1_home.png", "1_away.png"}, test::pngSignature);
-    ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).status, 0);
+    ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).exitStatus, 0);
     const std::string kits = readFile(dir / "config.xml");
     const std::string kept = "kept: @: maps kit records; use --update or --restyle\n1 folder "
                              "kept in its own style\n";
@@ -332,10 +320,10 @@ TEST(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
     test::makeFiles(dir.path(), {odd + "/1.png", odd + "/1.jpg", "bad\xFF/2.png", "bad\xFF/X.PNG"},
                     test::pngSignature);
     test::makeFiles(dir.path(), {"new/3.png"}, test::pngSignature);
-    ASSERT_EQ(cli({"-r", dir.path().string()}).status, 0);
+    ASSERT_EQ(cli({"-r", dir.path().string()}).exitStatus, 0);
     fs::remove(dir / "new/config.xml");
     const Outcome check = cli({"-r", "--check", "--format", "json", dir.path().string()});
-    EXPECT_EQ(check.status, 1) << "1.png and 1.jpg map to one picture";
+    EXPECT_EQ(check.exitStatus, 1) << "1.png and 1.jpg map to one picture";
     std::map<std::string, nlohmann::json> folders;
     std::set<std::pair<std::string, std::string>> clashes;
     std::set<std::string> skipped;
