@@ -355,11 +355,9 @@ TEST(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
 // the manual page and the completion script offer the same ones.
 TEST(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
 {
-    const auto text = [](const char* path) {
-        return readFile(CRESTMAP_SOURCE_DIR "/" + std::string(path));
-    };
-    const std::string manual = text("cli/crestmap-cli.1");
-    const std::string completion = text("cli/crestmap-cli.bash-completion");
+    const std::string manual = readFile(CRESTMAP_SOURCE_DIR "/cli/crestmap-cli.1");
+    const std::string completion =
+        readFile(CRESTMAP_SOURCE_DIR "/cli/crestmap-cli.bash-completion");
     const TempDir dir;
     writeFile(dir / "12_home.png", "");
     const std::vector<std::pair<std::vector<std::string>, std::span<const Choice>>> groups{

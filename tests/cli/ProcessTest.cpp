@@ -72,9 +72,7 @@ TEST(Process, AnUndoThatCannotWriteKeepsTheJournal)
     writeFile(dir / "config.xml", "old");
     ASSERT_EQ(cli({"--restyle", "--style=icon", dir.path().string()}, home).exitStatus, 0);
     const std::string written = readFile(dir / "config.xml");
-    auto failing = withFault({"CRESTMAP_FAIL=renameat"});
-    failing.push_back(home.front());
-    EXPECT_EQ(cli({"--undo"}, failing).exitStatus, 1);
+    EXPECT_EQ(cli({"--undo"}, withFault({"CRESTMAP_FAIL=renameat", home.front()})).exitStatus, 1);
     EXPECT_EQ(readFile(dir / "config.xml"), written);
     const ProcessResult undone = cli({"--undo"}, home);
     EXPECT_EQ(undone.exitStatus, 0) << undone.out;

@@ -415,8 +415,7 @@ TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
                 ASSERT_EQ(ConfigBuilder::writeFolderConfig(folder, style).records, 1u);
                 writeFile(folder + "/config.xml", readFile(folder + "/config.xml") + "\n");
                 EXPECT_EQ(readExistingFile(folder).style, style) << names[n] << ' ' << graphic.name;
-                const ConfigCheck check = checkFolderConfig(folder, style);
-                EXPECT_EQ(check.state, State::Current) << names[n];
+                EXPECT_EQ(checkFolderConfig(folder, style).state, State::Current) << names[n];
             }
         }
     }
