@@ -44,21 +44,27 @@ Outcome cli(std::vector<std::string> args, std::ostream* out = nullptr)
 // A scenario's runs, each with all it must print; "@" stands for the scenario's folder.
 using Steps = std::vector<std::pair<std::vector<std::string>, Outcome>>;
 
-void expectSteps(const TempDir& dir, const Steps& steps)
-{
-    const auto in = [root = dir.path().string()](std::string text) {
-        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
-            text.replace(at, 1, root);
-            at += root.size();
+// Each scenario in a folder of its own.
+class Cli : public ::testing::Test {
+protected:
+    const TempDir dir;
+
+    void expectSteps(const Steps& steps) const
+    {
+        const auto in = [root = dir.path().string()](std::string text) {
+            for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+                text.replace(at, 1, root);
+                at += root.size();
+            }
+            return text;
+        };
+        for (auto [args, expected] : steps) {
+            std::ranges::transform(args, args.begin(), in);
+            EXPECT_EQ(cli(args), (Outcome{expected.exitStatus, in(expected.out), in(expected.err)}))
+                << ::testing::PrintToString(args);
         }
-        return text;
-    };
-    for (auto [args, expected] : steps) {
-        std::ranges::transform(args, args.begin(), in);
-        EXPECT_EQ(cli(args), (Outcome{expected.exitStatus, in(expected.out), in(expected.err)}))
-            << ::testing::PrintToString(args);
     }
-}
+};
 
 // Every fact of the core and the words the command line gives it: scripts read these.
 TEST(CliWords, GiveEachFactItsWords)
@@ -107,9 +113,8 @@ TEST(CliWords, GiveEachFactItsWords)
     }
 }
 
-TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
+TEST_F(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"12_home.png", "1234.png", "a_b_c.jpg", "13.PNG", "bad\xFF_x.png",
                                  "notes.txt"});
     writeFile(dir / "config.xml", std::string(5000, 'o'));
@@ -130,25 +135,23 @@ TEST(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
 // A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
 // extension is passed over as a folder's listing passes it over, so both ways map the same
 // images, and the check finds the file current.
-TEST(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
+TEST_F(Cli, ImagesAreMappedInTheGivenOrderBesideTheFirst)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"b_1.png", "A_X.JPG", "c.png", "a_2.jpg", "readme.txt"},
                     test::pngSignature);
     writeFile(dir / "config.xml", expectedDocument({}));
-    expectSteps(dir, {{{"--style", "kit", "@/b_1.png", "@/c.png", "@/A_X.JPG", "@/a_2.jpg",
-                        "@/readme.txt", "@/config.xml"},
-                       {0, "Wrote 2 records to @/config.xml; 1 file without a record (kit name); 2 "
-                           "files without a record (not an image); 1 entry passed over (.PNG)\n"}},
-                      {{"--check", "@"}, {0, "config.xml is current\n"}}});
+    expectSteps({{{"--style", "kit", "@/b_1.png", "@/c.png", "@/A_X.JPG", "@/a_2.jpg",
+                   "@/readme.txt", "@/config.xml"},
+                  {0, "Wrote 2 records to @/config.xml; 1 file without a record (kit name); 2 "
+                      "files without a record (not an image); 1 entry passed over (.PNG)\n"}},
+                 {{"--check", "@"}, {0, "config.xml is current\n"}}});
     EXPECT_EQ(readFile(dir / "config.xml"),
               expectedDocument({expectedRecord("b_1", "team/b/kits/1"),
                                 expectedRecord("a_2", "team/a/kits/2")}));
 }
 
-TEST(Cli, UsageErrorsExitTwoAndTouchNothing)
+TEST_F(Cli, UsageErrorsExitTwoAndTouchNothing)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"1.png", "sub/2.png", "sub/notes.txt"});
     const std::string root = dir.path().string();
     // clang-format off
@@ -180,9 +183,8 @@ class FullBuffer : public std::stringbuf {
 
 // --stdout prints the document and writes nothing; and what the tool prints is its answer, so
 // output that cannot be written fails the run, even a check that would pass.
-TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
+TEST_F(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"1.png"});
     EXPECT_EQ(cli({"--stdout", dir.path().string()}).out,
               expectedDocument({expectedRecord("1", "club/1/logo")}));
@@ -197,7 +199,7 @@ TEST(Cli, PrintingWritesNothingAndAnAnswerThatCannotBePrintedFailsTheRun)
 }
 
 // Help fits the console it is shown in, whole words on every line.
-TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
+TEST_F(Cli, HelpOnceWrappedToTheConsoleAndVersion)
 {
     const Outcome help = cli({"--help"});
     EXPECT_EQ(help.exitStatus, 0);
@@ -215,17 +217,16 @@ TEST(Cli, HelpOnceWrappedToTheConsoleAndVersion)
 }
 
 // A pack: written folder by folder, each in its own style, then checked and updated.
-TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
+TEST_F(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"kits/1_home.png", "logos/7.png", "logos/7.jpg", "new/8.png"},
                     test::pngSignature);
     test::makeFiles(dir.path(), {"logos/9.png"}, "<html></html>");
-    expectSteps(dir, {{{"--style", "kit", "@/kits"}, {0, "Wrote 1 record to @/kits/config.xml\n"}},
-                      {{"-r", "--verify", "@"},
-                       {0, "kept: @/kits: maps kit records; use --update or --restyle\nWrote 4 "
-                           "records in 2 folders; 1 folder kept in its own style; 2 images map to "
-                           "the same picture as another; 1 image would not load\n"}}});
+    expectSteps({{{"--style", "kit", "@/kits"}, {0, "Wrote 1 record to @/kits/config.xml\n"}},
+                 {{"-r", "--verify", "@"},
+                  {0, "kept: @/kits: maps kit records; use --update or --restyle\nWrote 4 "
+                      "records in 2 folders; 1 folder kept in its own style; 2 images map to "
+                      "the same picture as another; 1 image would not load\n"}}});
     fs::remove(dir / "new/config.xml");
     fs::remove(dir / "logos/7.jpg");
     const Outcome check = cli({"-r", "--check", dir.path().string()});
@@ -236,17 +237,16 @@ TEST(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     EXPECT_TRUE(check.out.ends_with("\n2 of 3 config.xml files are not current; 1 image would "
                                     "not load\n"))
         << check.out;
-    expectSteps(dir, {{{"-r", "--update", "@"},
-                       {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
-                           "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
+    expectSteps({{{"-r", "--update", "@"},
+                  {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
+                      "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
     EXPECT_FALSE(fs::exists(dir / "new/config.xml"));
 }
 
 // A folder in another style is kept, however it is named, unless restyled; what undo leaves
 // alone it keeps until forced, and a write that changes nothing leaves the last one to undo.
-TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
+TEST_F(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"1_home.png", "1_away.png"}, test::pngSignature);
     ASSERT_EQ(cli({"--style", "kit", dir.path().string()}).exitStatus, 0);
     const std::string kits = readFile(dir / "config.xml");
@@ -255,10 +255,9 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
     const std::string left = "changed since, left alone: @/config.xml\nUndo: 0 config.xml files "
                              "put back, 0 removed; 1 changed since, left alone (crestmap-cli "
                              "--undo --force puts it back over the edit)\n";
-    expectSteps(dir, {{{"@"}, {0, kept}}, {{"@/1_home.png"}, {0, kept}}});
+    expectSteps({{{"@"}, {0, kept}}, {{"@/1_home.png"}, {0, kept}}});
     EXPECT_EQ(readFile(dir / "config.xml"), kits);
     expectSteps(
-        dir,
         {{{"--restyle", "--style", "icon", "@"},
           {0,
            "Wrote 2 records to @/config.xml; 2 records of the replaced config.xml are not in the "
@@ -269,7 +268,6 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
           {0, "@/config.xml is unchanged: it already holds these 2 records\n"}}});
     writeFile(dir / "config.xml", readFile(dir / "config.xml") + "<!-- my note -->");
     expectSteps(
-        dir,
         {{{"--undo"}, {1, left}},
          {{"--undo", "--force"},
           {0, "put back: @/config.xml\nUndo: 1 config.xml put back, 0 removed\n"}},
@@ -279,9 +277,8 @@ TEST(Cli, AnotherStyleIsKeptAndUndoKeepsWhatItLeavesAlone)
 
 // Another program's config.xml is not replaced without a word, and the way back is told; where no
 // journal can be kept, what a write took away is not promised back.
-TEST(Cli, AReplacedFileIsNamedWithTheWayBackIfThereIsOne)
+TEST_F(Cli, AReplacedFileIsNamedWithTheWayBackIfThereIsOne)
 {
-    const TempDir dir;
     test::makeFiles(dir.path(), {"1_home.png"});
     writeFile(dir / "cache", "a file, so no folder can be made in it");
     const std::string settings = "<settings><volume>3</volume></settings>";
@@ -306,16 +303,15 @@ TEST(Cli, AReplacedFileIsNamedWithTheWayBackIfThereIsOne)
         if (!journal) {
             unwritable.emplace(dir / "cache");
         }
-        expectSteps(dir, {{args, outcome}});
+        expectSteps({{args, outcome}});
     }
 }
 
 // A pack's CI reads these lines: every text field valid JSON whatever the name, with its bytes
 // beside it when they are not UTF-8, no style where a folder has none, and a line for each file
 // without a record; a clash alone fails a check.
-TEST(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
+TEST_F(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
 {
-    const TempDir dir;
     const std::string odd = "q\"b\\c\xC2\x85";
     test::makeFiles(dir.path(), {odd + "/1.png", odd + "/1.jpg", "bad\xFF/2.png", "bad\xFF/X.PNG"},
                     test::pngSignature);
@@ -353,12 +349,11 @@ TEST(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
 
 // The names of the choices live in the core's table: each reaches the document as its word, and
 // the manual page and the completion script offer the same ones.
-TEST(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
+TEST_F(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
 {
     const std::string manual = readFile(CRESTMAP_SOURCE_DIR "/cli/crestmap-cli.1");
     const std::string completion =
         readFile(CRESTMAP_SOURCE_DIR "/cli/crestmap-cli.bash-completion");
-    const TempDir dir;
     writeFile(dir / "12_home.png", "");
     const std::vector<std::pair<std::vector<std::string>, std::span<const Choice>>> groups{
         {{"--style"}, graphicStyleChoices},
