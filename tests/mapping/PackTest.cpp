@@ -329,7 +329,6 @@ TEST(ExistingFile, IsReadUpToItsFirstRecord)
     const std::vector<std::tuple<std::string, S, std::optional<StylePair>>> cases{
         {expectedDocument({texture, expectedRecord("2_b", "team/2/kit_textures/b")}), S::Mapping, StylePair{6, 2}},
         {expectedDocument({texture, expectedRecord("3", "club/3/logo")}), S::Mapping, StylePair{6, 2}},
-        {expectedDocument({expectedRecord("a>b", "person/a>b/portrait")}), S::Mapping, StylePair{5, 0}},
         {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), S::Mapping, std::nullopt},
         {expectedDocument({}), S::Mapping, std::nullopt},
         {expectedDocument(std::vector<std::string>(2000, texture)), S::Mapping, StylePair{6, 2}},
