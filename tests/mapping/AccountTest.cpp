@@ -31,60 +31,46 @@ FolderAccount folder(Outcome outcome, std::size_t records = 0, std::size_t lost 
     return account;
 }
 
-// Each front end words these facts in this order, so the order is the core's to keep.
+// Each front end words these facts in this order, so the order is the core's to keep: a failing
+// check says first what fails, a cancel how far the write came.
 TEST(Facts, ComeInTheOrderAPersonReadsThem)
 {
-    struct Case {
-        std::vector<FolderAccount> folders;
-        std::vector<SkipReason> skipped;
-        std::size_t clashes;
-        std::vector<Fact> expected;
+    const auto tally = [](const std::vector<FolderAccount>& folders,
+                          const std::vector<SkipReason>& skipped, std::size_t clashes) {
+        WriteTally told;
+        for (const SkipReason reason : skipped) {
+            told.entry({"/pack/f", "x.png", {}, reason});
+        }
+        for (const FolderAccount& account : folders) {
+            told.folder(account);
+        }
+        for (std::size_t i = 0; i < clashes; ++i) {
+            told.problem({ProblemAccount::Kind::Clash, "/pack/f", "1.png", "/pack/f/1.jpg", {}});
+        }
+        return told;
     };
     FolderAccount cut = folder(Outcome::Kept);
     cut.existing.state = MappingScan::State::CutShort;
+    WriteTally cancelled = tally({folder(Outcome::Written, 5)}, {}, 0);
+    cancelled.markCancelled();
     // clang-format off
-    const std::vector<Case> cases{
-        {{folder(Outcome::Written, 3, 2), folder(Outcome::Unchanged, 4), folder(Outcome::Kept), cut,
-          folder(Outcome::NotMapped), folder(Outcome::Unreadable), folder(Outcome::Unwritable)},
-         {SkipReason::ExtensionCase, SkipReason::KitNameShape, SkipReason::KitNameShape}, 2,
+    const std::vector<std::pair<std::vector<Fact>, std::vector<Fact>>> cases{
+        {tally({folder(Outcome::Written, 3, 2), folder(Outcome::Unchanged, 4), folder(Outcome::Kept), cut,
+                folder(Outcome::NotMapped), folder(Outcome::Unreadable), folder(Outcome::Unwritable)},
+               {SkipReason::ExtensionCase, SkipReason::KitNameShape, SkipReason::KitNameShape}, 2).facts(),
          {{Kind::Written, 3, 1}, {Kind::Unchanged, 1, 4}, {Kind::Kept, 1}, {Kind::CutShort, 1},
           {Kind::NotMapped, 1}, {Kind::Unreadable, 1}, {Kind::Unwritable, 1},
           {Kind::WithoutRecord, 2, 0, SkipReason::KitNameShape}, {Kind::PassedOver, 1, 0, SkipReason::ExtensionCase},
           {Kind::RecordsLost, 2, 1}, {Kind::Clashes, 2}}},
-        {{}, {}, 0, {{Kind::Written, 0, 0}}},
+        {tally({}, {}, 0).facts(), {{Kind::Written, 0, 0}}},
+        {PackCheck{8, 0, 0, 1}.facts(tally({}, {}, 1)), {{Kind::Clashes, 1}, {Kind::Current, 8}}},
+        {PackCheck{8, 2, 1, 1}.facts(tally({}, {}, 1)), {{Kind::Outdated, 2, 8}, {Kind::Unreadable, 1}, {Kind::Clashes, 1}}},
+        {{cancelled.facts(10).back()}, {{Kind::Cancelled, 1, 9}}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        WriteTally tally;
-        for (const SkipReason reason : c.skipped) {
-            tally.entry({"/pack/f", "x.png", {}, reason});
-        }
-        for (const FolderAccount& account : c.folders) {
-            tally.folder(account);
-        }
-        for (std::size_t i = 0; i < c.clashes; ++i) {
-            tally.problem({ProblemAccount::Kind::Clash, "/pack/f", "1.png", "/pack/f/1.jpg", {}});
-        }
-        EXPECT_EQ(tally.facts(), c.expected);
+    for (const auto& [facts, expected] : cases) {
+        EXPECT_EQ(facts, expected);
     }
-}
-
-// A failing check says first what fails; a cancel says how far the write came.
-TEST(Facts, OfACheckStartWithWhatFailsAndACancelCountsWhatWasLeft)
-{
-    WriteTally clashes;
-    clashes.problem({ProblemAccount::Kind::Clash, "/p", "1.png", "/p/1.jpg", {}});
-    const PackCheck current{8, 0, 0, 1};
-    EXPECT_EQ(current.facts(clashes), (std::vector<Fact>{{Kind::Clashes, 1}, {Kind::Current, 8}}));
-    const PackCheck stale{8, 2, 1, 1};
-    EXPECT_EQ(
-        stale.facts(clashes),
-        (std::vector<Fact>{{Kind::Outdated, 2, 8}, {Kind::Unreadable, 1}, {Kind::Clashes, 1}}));
-
-    WriteTally cancelled;
-    cancelled.folder(folder(Outcome::Written, 5));
-    cancelled.markCancelled();
-    EXPECT_EQ(cancelled.facts(10).back(), (Fact{Kind::Cancelled, 1, 9}));
 }
 
 TEST(FileNames, TakeNamesApartAsTheSystemDoes)

@@ -51,6 +51,13 @@ Losses write(const TempDir& root, const Strings& folders, const UndoFolder& wher
     return account;
 }
 
+// Each test's pack, and the cache that keeps its journal.
+struct UndoJournal : ::testing::Test {
+    const TempDir root;
+    const TempDir cache;
+    const UndoFolder where{cache / "undo", {}};
+};
+
 std::string logos(std::initializer_list<const char*> names)
 {
     Strings lines;
@@ -62,11 +69,8 @@ std::string logos(std::initializer_list<const char*> names)
 
 // Undo puts back the folders whose write completed, byte for byte, and removes what it made;
 // a folder that failed is not its business.
-TEST(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
+TEST_F(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
 {
-    const TempDir root;
-    const TempDir cache;
-    const UndoFolder where{cache / "undo", {}};
     test::makeFiles(root.path(), {"a/1.png", "b/1.png", "c/1.png", "d/1.png"});
     const std::string oldA = logos({"1", "7", "8"}) + "\n";
     const std::string oldB = logos({"9"});
@@ -95,11 +99,8 @@ TEST(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
 
 // A file changed since is left alone, and its old copy stays until the user puts it back over
 // the edit; a kept copy changed by hand is no longer what was replaced, and is never put back.
-TEST(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
+TEST_F(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
 {
-    const TempDir root;
-    const TempDir cache;
-    const UndoFolder where{cache / "undo", {}};
     test::makeFiles(root.path(), {"x/1_a.png", "y/1.png", "z/1.png", "w/1.png"});
     const std::string kits = expectedDocument({expectedRecord("1_a", "team/1/kits/a")});
     writeFile(root / "x/config.xml", kits);
@@ -151,9 +152,8 @@ TEST(UndoJournal, KeepsWhatItLeavesAloneUntilItIsForced)
 
 // Without a journal the write still happens; only its undo is missing, and why is said. Two
 // undos at once: the second says so and touches nothing.
-TEST(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
+TEST_F(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
 {
-    const TempDir root;
     test::makeFiles(root.path(), {"1.png", "file"});
     std::optional<FileError> why;
     const Losses account = write(root, {"."}, {root / "file/undo", {}}, {1, 1}, &why);
@@ -163,8 +163,6 @@ TEST(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
     EXPECT_EQ(why->path, root / "file/undo");
     EXPECT_EQ(readFile(root / "config.xml"), logos({"1"}));
 
-    const TempDir cache;
-    const UndoFolder where{cache / "undo", {}};
     (void)write(root, {"."}, where, {2, 1});
     {
         const FileLock other(joinPath(where.path, "undoing"), FileLock::Wait::No);

@@ -30,9 +30,9 @@ TEST_P(RecordLines, MatchTheMappingTableOrSayWhyNot)
     if (c.to.empty()) {
         return;
     }
-    const bool logoWords = c.style <= 4 && (c.subType < 2 || c.subType > 4);
-    const bool backgroundWords = c.style == 7 && (c.subType < 2 || c.subType > 4);
-    const StylePair read{c.style, c.style == 5 ? 0 : logoWords || backgroundWords ? 1 : c.subType};
+    // Portraits have no type; but for kits, one outside 2 to 4 gives the first's words, read as it.
+    const bool firstType = c.style != 6 && (c.subType < 2 || c.subType > 4);
+    const StylePair read{c.style, c.style == 5 ? 0 : firstType ? 1 : c.subType};
     EXPECT_EQ(styleOfPicture(c.to), read) << c.to;
     if (c.to.find('&') == std::string::npos) {
         EXPECT_EQ(shape.picture(c.name), c.to);

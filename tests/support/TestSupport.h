@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <initializer_list>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -87,7 +88,13 @@ private:
 struct ProcessResult {
     int exitStatus = -1; ///< exit code, or minus the signal that ended it
     std::string out;
-    std::string err;
+    std::string err = {};
+
+    friend bool operator==(const ProcessResult&, const ProcessResult&) = default;
+    friend void PrintTo(const ProcessResult& result, std::ostream* os)
+    {
+        *os << "exit " << result.exitStatus << ", out:\n" << result.out << "err:\n" << result.err;
+    }
 };
 
 /// Starts a program, standard input empty, output to the given files, with NAME=value entries
