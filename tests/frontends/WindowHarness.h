@@ -240,6 +240,16 @@ protected:
         settle(before + 1);
     }
 
+    // Writes `folder` as the folder dialog's answer to Write Folder; false when nothing was said.
+    bool writeChosen(const std::string& folder)
+    {
+        m_prompts.folderAnswers.push_back(urlOf(folder));
+        const std::size_t before = m_prompts.alerts.size();
+        click("writeFolderButton");
+        settle();
+        return m_prompts.alerts.size() > before;
+    }
+
     ScriptedPrompts m_prompts;
     MainWindow m_window{m_prompts, m_prompts};
     TempDir m_dir;

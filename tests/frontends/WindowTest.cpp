@@ -232,11 +232,7 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     // What the write of `folder` came to, as its first fact; Cancelled when it did not run.
     const auto chosen = [this](const std::string& folder, StyleChoice answer) {
         m_prompts.keepAnswer = answer;
-        m_prompts.folderAnswers.push_back(urlOf(m_dir / folder));
-        const std::size_t before = m_prompts.alerts.size();
-        click("writeFolderButton");
-        settle();
-        return m_prompts.alerts.size() > before ? facts().front().kind : Kind::Cancelled;
+        return writeChosen(m_dir / folder) ? facts().front().kind : Kind::Cancelled;
     };
     const std::string config = m_dir / "kits/config.xml";
     EXPECT_EQ(chosen("kits", StyleChoice::Cancel), Kind::Cancelled);
@@ -335,19 +331,15 @@ TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
     test::makeFiles(m_dir.path(), {"pack/a/1.png", "pack/b/2.png"}, test::pngSignature);
     writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo")}));
     child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-    settle(1);
-    ASSERT_EQ(m_prompts.alerts.size(), 1u);
-    EXPECT_EQ(m_prompts.alerts[0].informativeText,
-              "Your config.xml file has been successfully written in 1 folder.");
+    ASSERT_TRUE(writeChosen(m_dir / "pack"));
+    EXPECT_EQ(
+        alerts(),
+        (QStringList{written, "Your config.xml file has been successfully written in 1 folder."}));
 
     // One file of the pack loses a record: one file is spoken of, not "the files".
     writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo"),
                                                              expectedRecord("9", "club/9/logo")}));
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-    settle(2);
+    ASSERT_TRUE(writeChosen(m_dir / "pack"));
     ASSERT_EQ(m_prompts.alerts.size(), 2u);
     EXPECT_EQ(m_prompts.alerts.back().informativeText,
               "Your config.xml file has been successfully written in 1 folder.\n\nThe config.xml "
