@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QList>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 #include <deque>
