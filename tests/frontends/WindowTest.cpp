@@ -107,8 +107,7 @@ TEST(WindowWords, GiveEachFactItsWords)
 TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
 {
     const std::string folder = m_dir / "My Logos #1 é%20";
-    test::makeFiles(m_dir.path(), {"My Logos #1 é%20/b.png", "My Logos #1 é%20/a b.jpg"},
-                    test::pngSignature);
+    test::makeFiles(test::utf8Path(folder), {"b.png", "a b.jpg"}, test::pngSignature);
     m_prompts.fileAnswers.push_back({urlOf(folder + "/b.png"), urlOf(folder + "/a b.jpg")});
     // A change of mind while the dialog is open applies to the next document only.
     m_prompts.whileAsked = [this] { click("graphicStylePortrait"); };
@@ -167,8 +166,7 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
 TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
 {
     const std::string folder = m_dir / "Kits & Crests #2 ü";
-    test::makeFiles(m_dir.path(), {"Kits & Crests #2 ü/notes.txt", "Kits & Crests #2 ü/14.PNG",
-                                   "Kits & Crests #2 ü/13.png", "Kits & Crests #2 ü/12_away.jpeg"});
+    test::makeFiles(test::utf8Path(folder), {"notes.txt", "14.PNG", "13.png", "12_away.jpeg"});
     QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
     click("graphicStyleKit");
     write(folder);
@@ -281,10 +279,8 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
 
 TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
 {
-    test::makeFiles(
-        m_dir.path(),
-        {"pack/clubs/1.png", "pack/kits/2_b.png", "pack/broken/3.png", "pack/empty/X.PNG"},
-        test::pngSignature);
+    test::makeFiles(m_dir / "pack", {"clubs/1.png", "kits/2_b.png", "broken/3.png", "empty/X.PNG"},
+                    test::pngSignature);
     fs::create_directory(m_dir / "pack/broken/config.xml");
     writeFile(m_dir / "pack/kits/config.xml",
               expectedDocument({expectedRecord("1_a", "team/1/kits/a")}));
@@ -417,11 +413,10 @@ TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
 #ifdef _WIN32
     GTEST_SKIP() << "widths are measured in the fonts of the offscreen platform on Linux";
 #endif
-    test::makeFiles(m_dir.path(),
-                    {"pack/kits/12_home.png", "pack/kits/1234_away.png", "pack/kits/_home.png",
-                     "pack/logos/1234.png"},
+    test::makeFiles(m_dir / "pack",
+                    {"kits/12_home.png", "kits/1234_away.png", "kits/_home.png", "logos/1234.png"},
                     test::pngSignature);
-    test::makeFiles(m_dir.path(), {"pack/kits/12_away.png", "pack/kits/12_third.PNG"});
+    test::makeFiles(m_dir / "pack", {"kits/12_away.png", "kits/12_third.PNG"});
     // Its path is longer than a line: the status line and the summary must wrap it.
     const fs::path deep = m_dir.path() / "LogosOfTheClubsOfEveryLeague" /
                           "WithTheirSecondDivisions" / "AndTheThirdOnesTooForTheNewSeason" /
@@ -581,9 +576,8 @@ TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
 // the folders that are not current, each in its own style.
 TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
 {
-    test::makeFiles(m_dir.path(),
-                    {"pack/clubs/1.png", "pack/clubs/2.png", "pack/kits/1_home.png",
-                     "pack/new/5.png", "pack/junk/6.png"},
+    test::makeFiles(m_dir / "pack",
+                    {"clubs/1.png", "clubs/2.png", "kits/1_home.png", "new/5.png", "junk/6.png"},
                     test::pngSignature);
     writeFile(m_dir / "pack/clubs/config.xml",
               expectedDocument({expectedRecord("1", "club/1/logo")}));
