@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QList>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 #include <deque>
@@ -47,7 +46,7 @@ inline void PrintTo(const Fact& fact, std::ostream* out)
 
 namespace crestmap::test {
 
-/// Answers the window's dialogs from a script, and keeps what it was asked to show or open.
+/// Answers the window's dialogs from a script, and keeps what it was asked.
 class ScriptedPrompts final : public Prompts, public Desktop {
 public:
     std::deque<QList<QUrl>> fileAnswers;
@@ -61,7 +60,6 @@ public:
     std::vector<crestmap::PackPlan> plans;
     std::vector<ResultAlert> alerts;
     QStringList dialogs; ///< "browse", or write or check and where the folder dialog started
-    QList<QString> opened;
     std::optional<Opening> openTrouble; ///< as on a desktop with no program for the file
 
     QList<QUrl> chooseImageFiles(QWidget*) override
@@ -107,9 +105,8 @@ public:
         return quitAnswer;
     }
     void showText(QWidget*, const QString& title, const QString&) override { asked(title); }
-    void open(const QString& path, const std::function<void(Opening)>& trouble) override
+    void open(const QString&, const std::function<void(Opening)>& trouble) override
     {
-        opened << path;
         if (openTrouble) {
             trouble(*openTrouble);
         }
@@ -238,6 +235,16 @@ protected:
         const std::size_t before = m_prompts.alerts.size();
         ASSERT_TRUE(dropUrls({urlOf(folder)}));
         settle(before + 1);
+    }
+
+    // Writes `folder` as the folder dialog's answer to Write Folder; false when nothing was said.
+    bool writeChosen(const std::string& folder)
+    {
+        m_prompts.folderAnswers.push_back(urlOf(folder));
+        const std::size_t before = m_prompts.alerts.size();
+        click("writeFolderButton");
+        settle();
+        return m_prompts.alerts.size() > before;
     }
 
     ScriptedPrompts m_prompts;

@@ -3,29 +3,10 @@
 #include "Translator.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
-#include <QStringList>
 #include <QTranslator>
 
 namespace crestmap::test {
-
-/// The languages to test the window in: English, each language whose catalogue is built into
-/// the window, then "pseudo", every text accented and half again as long, and "pseudo_rtl", the
-/// same laid out right to left.
-inline QStringList windowLanguages()
-{
-    QStringList languages{QStringLiteral("en")};
-    const QString prefix = QStringLiteral("crestmap_");
-    for (const QString& file :
-         QDir(QStringLiteral(":/translations")).entryList({prefix + QStringLiteral("*.qm")})) {
-        const QString language = file.mid(prefix.size()).chopped(3);
-        if (language != QLatin1String("en")) {
-            languages << language;
-        }
-    }
-    return languages << QStringLiteral("pseudo") << QStringLiteral("pseudo_rtl");
-}
 
 /// Speaks `language` from now on as the window does at start for a user whose system speaks it,
 /// Qt's own dialogs and numbers included; false when no catalogue has it. Once per process and
