@@ -109,19 +109,15 @@ QString FileWords::check(const ConfigCheck& check)
             parts << tr("%Ln record(s) added", nullptr, pluralCount(check.added));
         }
         // After a first count of records, the next ones leave the noun to it.
-        const int removed = pluralCount(check.removed);
-        if (removed > 0 && parts.isEmpty()) {
-            parts << tr("%Ln record(s) removed", nullptr, removed);
-        } else if (removed > 0) {
+        if (const int removed = pluralCount(check.removed); removed > 0) {
             //: More records, after “6 records added”
-            parts << tr("%Ln removed", nullptr, removed);
+            parts << (!parts.isEmpty() ? tr("%Ln removed", nullptr, removed)
+                                       : tr("%Ln record(s) removed", nullptr, removed));
         }
-        const int changed = pluralCount(check.changed);
-        if (changed > 0 && parts.isEmpty()) {
-            parts << tr("%Ln record(s) changed", nullptr, changed);
-        } else if (changed > 0) {
+        if (const int changed = pluralCount(check.changed); changed > 0) {
             //: More records, after “6 records added” or “2 records removed”
-            parts << tr("%Ln changed", nullptr, changed);
+            parts << (!parts.isEmpty() ? tr("%Ln changed", nullptr, changed)
+                                       : tr("%Ln record(s) changed", nullptr, changed));
         }
         //: A folder's row; %1: how its records differ, as “6 records added and 1 changed”
         return tr("stale: %1").arg(QLocale().createSeparatedList(parts));
