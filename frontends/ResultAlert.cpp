@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -103,25 +104,22 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         alert.informativeText += QStringLiteral("\n\n") + sentence;
     };
     if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
-        const int n = pluralCount(lost);
         // One file or several by the files that lost records, not by the folders written.
         const auto losing = std::ranges::find(report.facts, crestmap::Fact::Kind::RecordsLost,
                                               &crestmap::Fact::kind);
         const bool several = losing != report.facts.end() && losing->of > 1;
-        warn(undoable && several
-                 ? tr("The config.xml files it replaced held %Ln record(s) that the new ones "
-                      "lack; Undo puts them back.",
-                      nullptr, n)
-             : undoable
-                 ? tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
-                      "Undo puts it back.",
-                      nullptr, n)
-             : several ? tr("The config.xml files it replaced held %Ln record(s) that the new ones "
-                            "lack; Undo is not available to put them back.",
-                            nullptr, n)
-                       : tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
-                            "Undo is not available to put it back.",
-                            nullptr, n));
+        // By whether Undo can put them back, then by whether they were several files.
+        static constexpr std::array<std::array<const char*, 2>, 2> sentences{{
+            {QT_TR_N_NOOP("The config.xml it replaced held %Ln record(s) that the new one lacks; "
+                          "Undo is not available to put it back."),
+             QT_TR_N_NOOP("The config.xml files it replaced held %Ln record(s) that the new ones "
+                          "lack; Undo is not available to put them back.")},
+            {QT_TR_N_NOOP("The config.xml it replaced held %Ln record(s) that the new one lacks; "
+                          "Undo puts it back."),
+             QT_TR_N_NOOP("The config.xml files it replaced held %Ln record(s) that the new ones "
+                          "lack; Undo puts them back.")},
+        }};
+        warn(tr(sentences[undoable ? 1 : 0][several ? 1 : 0], nullptr, pluralCount(lost)));
     }
     if (const std::size_t foreign = report.tally.foreignReplaced(); foreign > 0) {
         // Another program's file is gone from its place: said as plainly as lost records.
