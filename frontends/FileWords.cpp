@@ -109,19 +109,15 @@ QString FileWords::check(const ConfigCheck& check)
             parts << tr("%Ln record(s) added", nullptr, pluralCount(check.added));
         }
         // After a first count of records, the next ones leave the noun to it.
-        const int removed = pluralCount(check.removed);
-        if (removed > 0 && parts.isEmpty()) {
-            parts << tr("%Ln record(s) removed", nullptr, removed);
-        } else if (removed > 0) {
+        if (const int removed = pluralCount(check.removed); removed > 0) {
             //: More records, after “6 records added”
-            parts << tr("%Ln removed", nullptr, removed);
+            parts << (!parts.isEmpty() ? tr("%Ln removed", nullptr, removed)
+                                       : tr("%Ln record(s) removed", nullptr, removed));
         }
-        const int changed = pluralCount(check.changed);
-        if (changed > 0 && parts.isEmpty()) {
-            parts << tr("%Ln record(s) changed", nullptr, changed);
-        } else if (changed > 0) {
+        if (const int changed = pluralCount(check.changed); changed > 0) {
             //: More records, after “6 records added” or “2 records removed”
-            parts << tr("%Ln changed", nullptr, changed);
+            parts << (!parts.isEmpty() ? tr("%Ln changed", nullptr, changed)
+                                       : tr("%Ln record(s) changed", nullptr, changed));
         }
         //: A folder's row; %1: how its records differ, as “6 records added and 1 changed”
         return tr("stale: %1").arg(QLocale().createSeparatedList(parts));
@@ -191,35 +187,31 @@ QString FileWords::undo(const UndoOutcome& outcome)
                                   "the config.xml files of “Undo: %Ln config.xml file(s) put "
                                   "back, %1”",
                                   pluralCount(outcome.removed.size())))};
-    if (!outcome.alreadyBack.empty()) {
-        //: config.xml files that Undo found as they were before the write
-        parts << tr("%Ln already as before the write", nullptr,
-                    pluralCount(outcome.alreadyBack.size()));
-    }
-    if (!outcome.changedSince.empty()) {
-        //: config.xml files changed since the write, which Undo did not touch
-        parts << tr("%Ln changed since, left alone", nullptr,
-                    pluralCount(outcome.changedSince.size()));
-    }
-    if (!outcome.failed.empty()) {
-        //: config.xml files that Undo could not put back
-        parts << tr("%Ln could not be put back", nullptr, pluralCount(outcome.failed.size()));
-    }
+    const auto counted = [&parts](std::size_t count, const char* words) {
+        if (count > 0) {
+            parts << tr(words, nullptr, pluralCount(count));
+        }
+    };
+    //: config.xml files that Undo found as they were before the write
+    counted(outcome.alreadyBack.size(), QT_TR_N_NOOP("%Ln already as before the write"));
+    //: config.xml files changed since the write, which Undo did not touch
+    counted(outcome.changedSince.size(), QT_TR_N_NOOP("%Ln changed since, left alone"));
+    //: config.xml files that Undo could not put back
+    counted(outcome.failed.size(), QT_TR_N_NOOP("%Ln could not be put back"));
+    const auto eachNamed = [&parts](const std::vector<std::string>& files, const QString& words) {
+        for (const std::string& each : files) {
+            parts << words.arg(WindowWords::named(each));
+        }
+    };
     // Few enough to name: each file, as the command line names them.
     if (outcome.restored.size() + outcome.removed.size() <= 5) {
-        for (const std::string& each : outcome.restored) {
-            //: %1: the path of a config.xml file that Undo put back
-            parts << tr("put back %1").arg(WindowWords::named(each));
-        }
-        for (const std::string& each : outcome.removed) {
-            //: %1: the path of a config.xml file that the write made and Undo removed
-            parts << tr("removed %1").arg(WindowWords::named(each));
-        }
+        //: %1: the path of a config.xml file that Undo put back
+        eachNamed(outcome.restored, tr("put back %1"));
+        //: %1: the path of a config.xml file that the write made and Undo removed
+        eachNamed(outcome.removed, tr("removed %1"));
     }
-    for (const std::string& each : outcome.changedSince) {
-        //: %1: the path of a config.xml file
-        parts << tr("%1 changed since, left alone").arg(WindowWords::named(each));
-    }
+    //: %1: the path of a config.xml file
+    eachNamed(outcome.changedSince, tr("%1 changed since, left alone"));
     for (const UndoOutcome::Failure& failure : outcome.failed) {
         using Why = UndoOutcome::Failure::Why;
         //: %1: the path of a config.xml file; %2: why
@@ -244,15 +236,11 @@ QString FileWords::undoQuestion(const Journal& journal, bool thisWindow)
                   files)
             .arg(where, QStringLiteral("crestmap-cli"), when);
     }
-    if (!thisWindow) {
+    static constexpr std::array<const char*, 2> windows{
         //: %1: the folder; %2: the date and time. A window since closed, or open beside this one
-        return tr("Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window "
-                  "at %2?",
-                  nullptr, files)
-            .arg(where, when);
-    }
-    //: %1: the folder; %2: the date and time
-    return tr("Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?", nullptr,
-              files)
-        .arg(where, when);
+        QT_TR_N_NOOP("Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap "
+                     "window at %2?"),
+        //: %1: the folder; %2: the date and time
+        QT_TR_N_NOOP("Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?")};
+    return tr(windows[thisWindow ? 1 : 0], nullptr, files).arg(where, when);
 }

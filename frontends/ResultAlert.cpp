@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -95,43 +96,34 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
             ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
                  pluralCount(report.tally.folders(Outcome::Written)))
             : tr("Your config.xml file has been successfully created in the folder you chose.");
-    if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
-        // What a write took away is said where the user looks, with the way back beside it, or
-        // plainly without one when the journal could not keep it.
+    // What a write took away is said where the user looks, with the way back beside it, or
+    // plainly without one when the journal could not keep it.
+    const auto warn = [&alert, undoable](const QString& sentence) {
         alert.warning = true;
         alert.offersUndo = undoable;
-        const int n = pluralCount(lost);
+        alert.informativeText += QStringLiteral("\n\n") + sentence;
+    };
+    if (const std::size_t lost = report.tally.recordsLost(); lost > 0) {
         // One file or several by the files that lost records, not by the folders written.
         const auto losing = std::ranges::find(report.facts, crestmap::Fact::Kind::RecordsLost,
                                               &crestmap::Fact::kind);
         const bool several = losing != report.facts.end() && losing->of > 1;
-        QString sentence;
-        if (undoable && several) {
-            sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
-                          "lack; Undo puts them back.",
-                          nullptr, n);
-        } else if (undoable) {
-            sentence = tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
-                          "Undo puts it back.",
-                          nullptr, n);
-        } else if (several) {
-            sentence = tr("The config.xml files it replaced held %Ln record(s) that the new ones "
-                          "lack; Undo is not available to put them back.",
-                          nullptr, n);
-        } else {
-            sentence = tr("The config.xml it replaced held %Ln record(s) that the new one lacks; "
-                          "Undo is not available to put it back.",
-                          nullptr, n);
-        }
-        alert.informativeText += QStringLiteral("\n\n") + sentence;
+        // By whether Undo can put them back, then by whether they were several files.
+        static constexpr std::array<std::array<const char*, 2>, 2> sentences{{
+            {QT_TR_N_NOOP("The config.xml it replaced held %Ln record(s) that the new one lacks; "
+                          "Undo is not available to put it back."),
+             QT_TR_N_NOOP("The config.xml files it replaced held %Ln record(s) that the new ones "
+                          "lack; Undo is not available to put them back.")},
+            {QT_TR_N_NOOP("The config.xml it replaced held %Ln record(s) that the new one lacks; "
+                          "Undo puts it back."),
+             QT_TR_N_NOOP("The config.xml files it replaced held %Ln record(s) that the new ones "
+                          "lack; Undo puts them back.")},
+        }};
+        warn(tr(sentences[undoable ? 1 : 0][several ? 1 : 0], nullptr, pluralCount(lost)));
     }
     if (const std::size_t foreign = report.tally.foreignReplaced(); foreign > 0) {
         // Another program's file is gone from its place: said as plainly as lost records.
-        alert.warning = true;
-        alert.offersUndo = undoable;
-        alert.informativeText +=
-            QStringLiteral("\n\n") +
-            (undoable ? tr("%Ln config.xml file(s) it replaced held no mapping, perhaps another "
+        warn(undoable ? tr("%Ln config.xml file(s) it replaced held no mapping, perhaps another "
                            "program's; Undo puts them back.",
                            nullptr, pluralCount(foreign))
                       : tr("%Ln config.xml file(s) it replaced held no mapping, perhaps another "

@@ -176,10 +176,6 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         }
         return WindowWords::readable(shownText(r));
     case Qt::DecorationRole: {
-        const QSize mark = m_thumbnails->box() / 2;
-        const auto icon = [&mark](QStyle::StandardPixmap which) {
-            return QApplication::style()->standardIcon(which).pixmap(mark);
-        };
         if (column == FileColumn) {
             // Room for the preview while it is decoded, so the row never changes its width.
             if (r.folder()) {
@@ -197,10 +193,12 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         if (column != PictureColumn || !r.problem()) {
             return {};
         }
+        const QStyle::StandardPixmap mark =
+            r.kind == ResultRow::Kind::FailedFolder ? QStyle::SP_MessageBoxCritical
+            : r.kind == ResultRow::Kind::KeptFolder ? QStyle::SP_MessageBoxInformation
+                                                    : QStyle::SP_MessageBoxWarning;
         // A mark beside the reason, not a picture: smaller than the previews.
-        return r.kind == ResultRow::Kind::FailedFolder ? icon(QStyle::SP_MessageBoxCritical)
-               : r.kind == ResultRow::Kind::KeptFolder ? icon(QStyle::SP_MessageBoxInformation)
-                                                       : icon(QStyle::SP_MessageBoxWarning);
+        return QApplication::style()->standardIcon(mark).pixmap(m_thumbnails->box() / 2);
     }
     case Qt::ToolTipRole:
         return tooltip(r, column);

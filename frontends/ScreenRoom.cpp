@@ -17,55 +17,22 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
-// Escape in the alert's details closes the alert, as it does from its buttons.
-class EscapeCloses : public QObject {
+// Hands each event of the object it watches to `react`, which takes the event by returning true.
+class EventHook : public QObject {
 public:
-    explicit EscapeCloses(QMessageBox* box) : QObject(box), m_box(box) {}
+    EventHook(QObject* owner, std::function<bool(EventHook&, QEvent*)> react)
+        : QObject(owner), m_react(std::move(react))
+    {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
-            m_box->escapeButton() == nullptr) {
-            return false;
-        }
-        m_box->escapeButton()->click();
-        return true;
-    }
+    bool eventFilter(QObject*, QEvent* event) override { return m_react(*this, event); }
 
 private:
-    QMessageBox* m_box;
-};
-
-// Fits the window to its screen the first time it is shown, when its frame is known, then goes.
-class FitWhenShown : public QObject {
-public:
-    FitWhenShown(QWidget* window, QSize wanted) : QObject(window), m_wanted(wanted) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [window, wanted = m_wanted] {
-                const QScreen* screen = window->screen();
-                const QSize frame = window->frameGeometry().size() - window->size();
-                if (screen != nullptr && (frame.width() > 0 || frame.height() > 0)) {
-                    // The guess at the frame may have been too large: the room it left is used.
-                    window->resize(wanted.boundedTo(screen->availableSize() - frame));
-                }
-            });
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QSize m_wanted;
+    std::function<bool(EventHook&, QEvent*)> m_react;
 };
 
 } // namespace
@@ -84,7 +51,22 @@ void keepWithinScreen(QWidget& window, QSize wanted)
     } else {
         window.resize(wanted);
     }
-    window.installEventFilter(new FitWhenShown(&window, wanted));
+    // Fits the window to its screen the first time it is shown, when its frame is known.
+    window.installEventFilter(
+        new EventHook(&window, [&window, wanted](EventHook& hook, QEvent* event) {
+            if (event->type() == QEvent::Show) {
+                QTimer::singleShot(0, &window, [&window, wanted] {
+                    const QScreen* screen = window.screen();
+                    const QSize frame = window.frameGeometry().size() - window.size();
+                    if (screen != nullptr && (frame.width() > 0 || frame.height() > 0)) {
+                        // The guess at the frame may have been too large: the room it left is used.
+                        window.resize(wanted.boundedTo(screen->availableSize() - frame));
+                    }
+                });
+                hook.deleteLater();
+            }
+            return false;
+        }));
 }
 
 // Qt's own file dialog opens small, with its size and date cut; a system's dialog sizes itself.
@@ -136,5 +118,14 @@ void fitDetails(QMessageBox& box, const QString& text)
     }
     details->setMinimumWidth(size.width());
     details->setFixedHeight(std::max(details->height(), size.height()));
-    details->installEventFilter(new EscapeCloses(&box));
+    // Escape in the details closes the alert, as it does from its buttons.
+    details->installEventFilter(new EventHook(&box, [&box](EventHook&, QEvent* event) {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+            box.escapeButton() == nullptr) {
+            return false;
+        }
+        box.escapeButton()->click();
+        return true;
+    }));
 }

@@ -176,16 +176,15 @@ void ThumbnailLoader::queue(const QString& key, std::function<QVariant()> work)
         if (!m_pending.remove(key)) {
             return;
         }
+        qsizetype cost = result.toString().size() / 512;
         // Pixmaps are made on the window's thread, where they belong.
         if (key.startsWith(QLatin1Char('t'))) {
-            result = QVariant::fromValue(QPixmap::fromImage(result.value<QImage>()));
+            const QPixmap pixmap = QPixmap::fromImage(result.value<QImage>());
+            cost = qsizetype(pixmap.width()) * pixmap.height() * pixmap.depth() / 8 / 1024;
+            result = QVariant::fromValue(pixmap);
         }
-        const QPixmap pixmap = result.value<QPixmap>();
-        const int cost = std::max<qsizetype>(1, key.startsWith(QLatin1Char('t'))
-                                                    ? qsizetype(pixmap.width()) * pixmap.height() *
-                                                          pixmap.depth() / 8 / 1024
-                                                    : result.toString().size() / 512);
-        m_cache.insert(key, new QVariant(std::move(result)), static_cast<int>(cost));
+        m_cache.insert(key, new QVariant(std::move(result)),
+                       static_cast<int>(std::max<qsizetype>(1, cost)));
         emit ready(key.mid(1));
     });
 }

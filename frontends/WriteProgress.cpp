@@ -3,6 +3,7 @@
 #include "WindowWords.h"
 
 #include <algorithm>
+#include <array>
 
 QString WriteProgress::text(bool checking) const
 {
@@ -19,29 +20,23 @@ QString WriteProgress::text(bool checking) const
                pluralCount(allImages))
                 .arg(std::min(doneImages, static_cast<qulonglong>(allImages)));
         const qulonglong done = std::min(doneFolders, static_cast<qulonglong>(total));
-        if (checking) {
+        static constexpr std::array<const char*, 2> words{
+            //: %L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”
+            QT_TR_N_NOOP("Writing %L1 of %Ln folder(s) · %2"),
             //: %L1: the folders checked so far; %2: the images, as “1,200 of 4,000 images”
-            return tr("Checking %L1 of %Ln folder(s) · %2", nullptr, pluralCount(total))
-                .arg(done)
-                .arg(imageWords);
-        }
-        //: %L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”
-        return tr("Writing %L1 of %Ln folder(s) · %2", nullptr, pluralCount(total))
-            .arg(done)
-            .arg(imageWords);
+            QT_TR_N_NOOP("Checking %L1 of %Ln folder(s) · %2")};
+        return tr(words[checking ? 1 : 0], nullptr, pluralCount(total)).arg(done).arg(imageWords);
     }
     const QString imageWords =
         tr("%Ln image(s)",
            "the images of “Checking… %Ln folder(s), %1 so far” and of its Writing twin",
            pluralCount(doneImages));
-    if (checking) {
+    static constexpr std::array<const char*, 2> words{
+        //: %1: the images written so far, as “1,200 images”
+        QT_TR_N_NOOP("Writing… %Ln folder(s), %1 so far"),
         //: %1: the images checked so far, as “1,200 images”
-        return tr("Checking… %Ln folder(s), %1 so far", nullptr, pluralCount(doneFolders))
-            .arg(imageWords);
-    }
-    //: %1: the images written so far, as “1,200 images”
-    return tr("Writing… %Ln folder(s), %1 so far", nullptr, pluralCount(doneFolders))
-        .arg(imageWords);
+        QT_TR_N_NOOP("Checking… %Ln folder(s), %1 so far")};
+    return tr(words[checking ? 1 : 0], nullptr, pluralCount(doneFolders)).arg(imageWords);
 }
 
 QString WriteProgress::quitQuestion() const
