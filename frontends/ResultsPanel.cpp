@@ -175,14 +175,17 @@ void ResultsPanel::copySelection(bool records)
 {
     // The whole path of each selected row, or its record line.
     QStringList lines;
+    QByteArray bytes;
     QSet<QString> taken;
     for (const int row : selectedRows()) {
-        const QVariant value = m_proxy->index(row, 0).data(records ? ResultsModel::RecordRole
-                                                                   : ResultsModel::PathRole);
+        const QModelIndex index = m_proxy->index(row, 0);
+        const QVariant value =
+            index.data(records ? ResultsModel::RecordRole : ResultsModel::PathRole);
         // An image with a problem has a row of its own beside its mapped one: one line each.
         if (value.isValid() && !taken.contains(value.toString())) {
             taken.insert(value.toString());
             lines << value.toString();
+            bytes += index.data(ResultsModel::BytesRole).toByteArray() + '\n';
         }
     }
     const QString text = lines.join(QLatin1Char('\n'));
@@ -196,10 +199,6 @@ void ResultsPanel::copySelection(bool records)
 #ifndef Q_OS_WIN
     // A name that is not valid UTF-8 reads with replacement characters, but is pasted as the
     // bytes that name the file.
-    QByteArray bytes;
-    for (const int row : selectedRows()) {
-        bytes += m_proxy->index(row, 0).data(ResultsModel::BytesRole).toByteArray() + '\n';
-    }
     bytes.chop(1);
     if (!records && bytes != text.toUtf8()) {
         mime->setData(QStringLiteral("text/plain"), bytes);

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -302,6 +303,20 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
     EXPECT_EQ(copiedPath(), path) << "after a sort";
     QTest::keyClicks(m_window.findChild<QLineEdit*>("resultsFilter"), "ODD");
     EXPECT_EQ(copiedPath(), path) << "after a filter";
+    m_window.findChild<QLineEdit*>("resultsFilter")->clear();
+
+    // A clashing image has a problem row beside its mapped one: its path is pasted once.
+    const fs::path clashing = m_dir.path() / "clashing";
+    test::makeFiles(clashing, {"1234.png", "1234.jpg", odd}, test::pngSignature);
+    write(clashing.string());
+    view().selectAll();
+    QByteArrayList pasted = copiedPath().split('\n');
+    std::sort(pasted.begin(), pasted.end());
+    QByteArrayList each;
+    for (const std::string& name : {std::string("1234.jpg"), std::string("1234.png"), odd}) {
+        each << QByteArray::fromStdString((clashing / name).string());
+    }
+    EXPECT_EQ(pasted, each);
 }
 
 // Shift+F10 opens the current row's menu, which speaks of what the row is; Copy Record is off
