@@ -85,7 +85,6 @@ public:
             }
             if (tag.name == "list" && tag.closing) {
                 m_place = Place::InRoot;
-                m_listClosed = true;
             } else {
                 m_scan.extraneous = true;
             }
@@ -111,10 +110,11 @@ public:
             return;
         }
         m_scan.state = MappingScan::State::CutShort;
+        // A list opened and left again was closed: nothing but its end leaves it.
         m_scan.cut = m_place == Place::InList
                          ? (pending.empty() ? CutPlace::List : CutPlace::Record)
-                     : m_listClosed ? CutPlace::End
-                                    : CutPlace::Header;
+                     : m_listed ? CutPlace::End
+                                : CutPlace::Header;
     }
 
     bool notMapping()
@@ -132,7 +132,6 @@ private:
     int m_amap = 0;
     int m_otherOptions = 0;
     bool m_listed = false;
-    bool m_listClosed = false;
 };
 
 } // namespace
