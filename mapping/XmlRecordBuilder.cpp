@@ -12,6 +12,8 @@ namespace crestmap {
 namespace {
 
 constexpr std::string_view recordOpen = "<record from=\"";
+// A record line in a document starts on a line of its own, below the list.
+constexpr std::string_view documentOpen = "\n\t\t<record from=\"";
 constexpr std::string_view recordBetween = "\" to=\"";
 constexpr std::string_view recordClose = "\"/>";
 constexpr std::string_view pictures = "graphics/pictures/";
@@ -85,7 +87,6 @@ RecordShape::RecordShape(StylePair style)
     m_owner = std::string(pictures).append(ownerWord(style)).append("/");
     m_slot = std::string("/").append(slot->word).append(m_kit ? "/" : "");
     // The fixed runs of a line, so that each name costs a few copies.
-    m_open = std::string("\n\t\t") + std::string(recordOpen);
     m_middle = std::string(recordBetween) + m_owner;
     m_end = m_slot + (m_kit ? "" : std::string(recordClose));
 }
@@ -124,8 +125,7 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
             return appended;
         }
     }
-    const std::string_view open =
-        inDocument ? std::string_view(m_open) : std::string_view(m_open).substr(3);
+    const std::string_view open = inDocument ? documentOpen : recordOpen;
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
     if ((classes & needsEntity) == 0) {
         // Nothing to escape, so the line's length is known: one resize, then plain copies.
