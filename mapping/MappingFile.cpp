@@ -134,31 +134,9 @@ private:
     bool m_listed = false;
 };
 
-} // namespace
-
-MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
+// Reads an open file's document into `scan`.
+void scanOpenFile(InputFile& file, MappingScan& scan, const RecordVisitor& onRecord)
 {
-    InputFile file(path);
-    return scanMappingFile(file, onRecord);
-}
-
-MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
-{
-    MappingScan scan;
-    switch (file.state()) {
-    case InputFile::State::Missing:
-        return scan;
-    case InputFile::State::NotRegular:
-        scan.state = MappingScan::State::NotMapping;
-        scan.kind = file.kind();
-        return scan;
-    case InputFile::State::Unreadable:
-        scan.state = MappingScan::State::Unreadable;
-        scan.error = file.error();
-        return scan;
-    case InputFile::State::Open:
-        break;
-    }
     scan.state = MappingScan::State::NotMapping;
     scan.empty = true;
     MappingReader reader(scan, onRecord);
@@ -209,6 +187,26 @@ MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
     }
     if (going) {
         reader.finish(buffer);
+    }
+}
+
+} // namespace
+
+MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
+{
+    InputFile file(path);
+    return scanMappingFile(file, onRecord);
+}
+
+MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
+{
+    MappingScan scan;
+    scan.kind = file.kind();
+    if (file.state() == InputFile::State::NotRegular) {
+        scan.state = MappingScan::State::NotMapping;
+    }
+    if (file.isOpen()) {
+        scanOpenFile(file, scan, onRecord);
     }
     if (file.failed()) {
         scan.state = MappingScan::State::Unreadable;
