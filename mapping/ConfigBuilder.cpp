@@ -88,8 +88,7 @@ public:
     {
         return m_file ? std::optional(m_file->error()) : std::nullopt;
     }
-    [[nodiscard]] std::uint64_t size() const noexcept { return m_digest.size(); }
-    [[nodiscard]] std::uint64_t digest() const noexcept { return m_digest.value(); }
+    [[nodiscard]] const Digest& digest() const noexcept { return m_digest; }
 
 private:
     std::string m_path;
@@ -157,8 +156,8 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
         }
         result.written = file.commit(options.listener);
         account.outcome = result.written ? Outcome::Written : Outcome::Unwritable;
-        account.bytes = file.size();
-        account.digest = file.digest();
+        account.bytes = file.digest().size();
+        account.digest = file.digest().value();
     }
     if (account.outcome == Outcome::Unwritable) {
         account.error = result.error = file.error();
