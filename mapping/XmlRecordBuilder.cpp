@@ -4,7 +4,6 @@
 #include "Text.h"
 
 #include <array>
-#include <cstring>
 #include <span>
 
 namespace crestmap {
@@ -128,27 +127,14 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
     const std::string_view open = inDocument ? documentOpen : recordOpen;
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
     if ((classes & needsEntity) == 0) {
-        // Nothing to escape, so the line's length is known: one resize, then plain copies.
-        const std::size_t start = out.size();
-        const std::size_t kitPart = m_kit ? kitName.size() + recordClose.size() : 0;
-        out.resize(start + open.size() + fileName.size() + m_middle.size() + team.size() +
-                   m_end.size() + kitPart);
-        char* at = out.data() + start;
-        const auto put = [&at](std::string_view text) {
-            std::memcpy(at, text.data(), text.size());
-            at += text.size();
-        };
-        put(open);
-        put(fileName);
-        appended.toStart = static_cast<std::size_t>(at - out.data()) + recordBetween.size();
-        put(m_middle);
-        put(team);
-        put(m_end);
+        // Nothing to escape: plain copies into room the document has reserved.
+        out.append(open).append(fileName);
+        appended.toStart = out.size() + recordBetween.size();
+        out.append(m_middle).append(team).append(m_end);
         if (m_kit) {
-            put(kitName);
-            put(recordClose);
+            out.append(kitName).append(recordClose);
         }
-        appended.toEnd = static_cast<std::size_t>(at - out.data()) - recordClose.size();
+        appended.toEnd = out.size() - recordClose.size();
         return appended;
     }
     out += open;
