@@ -88,8 +88,7 @@ public:
     {
         return m_file ? std::optional(m_file->error()) : std::nullopt;
     }
-    [[nodiscard]] std::uint64_t size() const noexcept { return m_digest.size(); }
-    [[nodiscard]] std::uint64_t digest() const noexcept { return m_digest.value(); }
+    [[nodiscard]] const Digest& digest() const noexcept { return m_digest; }
 
 private:
     std::string m_path;
@@ -103,17 +102,18 @@ using Feed = std::function<FolderPass(DocumentStream&)>;
 using Outcome = FolderAccount::Outcome;
 
 // The one write: the entries `feed` gives, into the config.xml at `path` of `folder`, told to the
-// listener as entries of `names` (empty when the entries are whole paths).
+// listener as entries of `names` (empty when the entries are the whole paths of `files`). Given
+// no clash finder, it looks for the clashes among its own entries.
 WriteResult write(const std::string& path, const std::string& folder, std::string_view names,
-                  StylePair style, std::size_t expected, const Feed& feed, std::ostream& errors,
-                  const FolderWriteOptions& options)
+                  StylePair style, std::span<const std::string> files, const Feed& feed,
+                  std::ostream& errors, const FolderWriteOptions& options)
 {
     ClashFinder own;
     ClashFinder& clashes = options.clashes != nullptr ? *options.clashes : own;
     const std::size_t mark = clashes.mark();
     ConfigSink file(path);
     DocumentStream stream(
-        style, [&file](std::string_view piece) { return file.write(piece); }, expected,
+        style, [&file](std::string_view piece) { return file.write(piece); }, files.size(),
         options.listener, names);
     stream.findClashesWith(&clashes);
     const FolderPass pass = feed(stream);
@@ -156,8 +156,8 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
         }
         result.written = file.commit(options.listener);
         account.outcome = result.written ? Outcome::Written : Outcome::Unwritable;
-        account.bytes = file.size();
-        account.digest = file.digest();
+        account.bytes = file.digest().size();
+        account.digest = file.digest().value();
     }
     if (account.outcome == Outcome::Unwritable) {
         account.error = result.error = file.error();
@@ -168,6 +168,9 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
     }
     if (options.listener != nullptr) {
         options.listener->folder(account);
+    }
+    if (result && options.clashes == nullptr && options.listener != nullptr && own.settle()) {
+        reportFolderClashes({{std::string(names), style}}, own, *options.listener, files);
     }
     return result;
 }
@@ -200,22 +203,13 @@ WriteResult ConfigBuilder::writeConfig(const std::string& path, std::span<const 
                                        std::int64_t graphicStyle, std::int64_t subType,
                                        std::ostream& errors, const FolderWriteOptions& options)
 {
-    const StylePair style{graphicStyle, subType};
     const auto feed = [files](DocumentStream& stream) {
         (void)streamFiles(files, stream);
         return FolderPass{files.size(), {}, false};
     };
-    ClashFinder clashes;
-    FolderWriteOptions own = options;
-    own.clashes = options.clashes != nullptr ? options.clashes : &clashes;
     // The files are named by their whole paths, not within a folder.
-    const WriteResult result =
-        write(path, parentFolderOf(path), {}, style, files.size(), feed, errors, own);
-    if (result && options.clashes == nullptr && options.listener != nullptr && clashes.settle()) {
-        // The files handed over: their clashes are among them alone.
-        reportFolderClashes({{{}, style}}, clashes, *options.listener, files);
-    }
-    return result;
+    return write(path, parentFolderOf(path), {}, {graphicStyle, subType}, files, feed, errors,
+                 options);
 }
 
 WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePair style,
@@ -225,7 +219,7 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
     const auto feed = [&](DocumentStream& stream) {
         return streamFolder(folder, stream, options.subfolders, options.control);
     };
-    return write(configPathIn(folder), folder, folder, style, 0, feed, errors, options);
+    return write(configPathIn(folder), folder, folder, style, {}, feed, errors, options);
 }
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,

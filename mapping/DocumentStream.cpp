@@ -1,5 +1,6 @@
 #include "DocumentStream.h"
 
+#include "FileNames.h"
 #include "FolderReader.h"
 #include "Hash.h"
 
@@ -133,7 +134,7 @@ bool streamFiles(std::span<const std::string> files, DocumentStream& stream)
         if (kind != EntryName::Image) {
             stream.passOver(file, kind == EntryName::ExtensionCase ? SkipReason::ExtensionCase
                                                                    : SkipReason::NotAnImage);
-        } else if (!stream.add(file)) {
+        } else if (!stream.addEntry(file, fileNameOf(file))) {
             return false;
         }
     }

@@ -2,7 +2,6 @@
 
 #include "Clashes.h"
 #include "FileError.h"
-#include "FileNames.h"
 #include "JobControl.h"
 #include "SkipReason.h"
 #include "StyleSelectors.h"
@@ -59,10 +58,8 @@ public:
     DocumentStream(StylePair style, DocumentSink sink, std::size_t expectedFiles = 0,
                    WriteListener* listener = nullptr, std::string_view folder = {});
 
-    /// Adds the record of one file (a path or a bare name), when it gets one; false once the
-    /// sink has refused a piece.
-    bool add(std::string_view file) { return addEntry(file, fileNameOf(file)); }
-    /// The same for a folder's entry, by its whole name and the name it is mapped by.
+    /// Adds the record of an entry or file, by its whole name and the name it is mapped by, when
+    /// it gets one; false once the sink has refused a piece.
     bool addEntry(std::string_view name, std::string_view stem);
 
     /// Also collects each record's line for clashes, or its keys for a check.

@@ -75,9 +75,8 @@ std::string configPathIn(std::string_view folder)
 
 std::string configPathBeside(std::string_view file)
 {
-    const auto slash = lastSeparator(file);
-    return slash == std::string_view::npos ? std::string("config.xml")
-                                           : configPathIn(file.substr(0, slash + 1));
+    // Without a separator (npos + 1 is 0) the folder is empty and the path a bare name.
+    return configPathIn(file.substr(0, lastSeparator(file) + 1));
 }
 
 EntryName classifyExtension(std::string_view extension) noexcept

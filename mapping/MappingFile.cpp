@@ -85,7 +85,6 @@ public:
             }
             if (tag.name == "list" && tag.closing) {
                 m_place = Place::InRoot;
-                m_listClosed = true;
             } else {
                 m_scan.extraneous = true;
             }
@@ -111,10 +110,11 @@ public:
             return;
         }
         m_scan.state = MappingScan::State::CutShort;
+        // A list opened and left again was closed: nothing but its end leaves it.
         m_scan.cut = m_place == Place::InList
                          ? (pending.empty() ? CutPlace::List : CutPlace::Record)
-                     : m_listClosed ? CutPlace::End
-                                    : CutPlace::Header;
+                     : m_listed ? CutPlace::End
+                                : CutPlace::Header;
     }
 
     bool notMapping()
@@ -132,34 +132,11 @@ private:
     int m_amap = 0;
     int m_otherOptions = 0;
     bool m_listed = false;
-    bool m_listClosed = false;
 };
 
-} // namespace
-
-MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
+// Reads an open file's document into `scan`.
+void scanOpenFile(InputFile& file, MappingScan& scan, const RecordVisitor& onRecord)
 {
-    InputFile file(path);
-    return scanMappingFile(file, onRecord);
-}
-
-MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
-{
-    MappingScan scan;
-    switch (file.state()) {
-    case InputFile::State::Missing:
-        return scan;
-    case InputFile::State::NotRegular:
-        scan.state = MappingScan::State::NotMapping;
-        scan.kind = file.kind();
-        return scan;
-    case InputFile::State::Unreadable:
-        scan.state = MappingScan::State::Unreadable;
-        scan.error = file.error();
-        return scan;
-    case InputFile::State::Open:
-        break;
-    }
     scan.state = MappingScan::State::NotMapping;
     scan.empty = true;
     MappingReader reader(scan, onRecord);
@@ -210,6 +187,26 @@ MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
     }
     if (going) {
         reader.finish(buffer);
+    }
+}
+
+} // namespace
+
+MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
+{
+    InputFile file(path);
+    return scanMappingFile(file, onRecord);
+}
+
+MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
+{
+    MappingScan scan;
+    scan.kind = file.kind();
+    if (file.state() == InputFile::State::NotRegular) {
+        scan.state = MappingScan::State::NotMapping;
+    }
+    if (file.isOpen()) {
+        scanOpenFile(file, scan, onRecord);
     }
     if (file.failed()) {
         scan.state = MappingScan::State::Unreadable;

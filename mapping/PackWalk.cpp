@@ -116,31 +116,24 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
 {
     ImageVerifier verifier(listener);
     WriteListener& told = request.verifyImages ? verifier : listener;
-    if (!request.images.empty()) {
-        const std::string folder = parentFolderOf(request.images.front());
-        const auto [decision, existing] = decideFolder(folder, request);
-        FolderWriteOptions options;
-        options.listener = &told;
-        options.existing = existing;
-        if (decision.action != Action::Write) {
-            leaveFolder(folder, decision, existing, options, request.images.size(), told);
-            return decision.action != Action::Unreadable;
-        }
-        return static_cast<bool>(ConfigBuilder::writeConfig(
-            configPathBeside(request.images.front()), request.images, decision.style->graphicStyle,
-            decision.style->subType, errors, options));
-    }
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> written;
     bool allWritten = true;
     const bool several = request.recursive || request.folders.size() > 1;
-    forEachPackFolder(root, request, [&](const std::string& folder, FolderWriteOptions& options) {
+    const auto visit = [&](const std::string& folder, FolderWriteOptions& options) {
         const auto [decision, existing] = decideFolder(folder, request);
         options.listener = &told;
         options.existing = existing;
         if (decision.action != Action::Write) {
-            leaveFolder(folder, decision, existing, options, 0, told);
+            leaveFolder(folder, decision, existing, options, request.images.size(), told);
             allWritten = allWritten && decision.action != Action::Unreadable;
+            return;
+        }
+        if (!request.images.empty()) {
+            // The files handed over: their clashes are among them alone.
+            allWritten = static_cast<bool>(ConfigBuilder::writeConfig(
+                configPathBeside(request.images.front()), request.images,
+                decision.style->graphicStyle, decision.style->subType, errors, options));
             return;
         }
         options.clashes = &clashes;
@@ -151,7 +144,13 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         if (result) {
             written.emplace_back(folder, *decision.style);
         }
-    });
+    };
+    if (!request.images.empty()) {
+        FolderWriteOptions options;
+        visit(parentFolderOf(request.images.front()), options);
+        return allWritten;
+    }
+    forEachPackFolder(root, request, visit);
     // A stopped write gives control back at once; its clashes are not all known anyway.
     const bool stopped = request.control != nullptr && request.control->cancelled();
     if (!stopped && clashes.settle()) {

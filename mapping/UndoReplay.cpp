@@ -35,22 +35,16 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
     const std::optional<FileStamp> now = stampFile(path);
     std::error_code error;
     const bool present = fs::exists(fs::symlink_status(pathFromBytes(path), error));
+    const bool made = entry.kept.empty() && entry.linkTarget.empty();
     const std::string kept = entry.kept.empty() ? std::string() : joinPath(folder, entry.kept);
-    const auto unwritable = [&](const std::error_code& why) {
-        outcome.failed.push_back({path, Failure::Why::Unwritable,
-                                  FileError{FileError::Action::Replace, path, why.message()}});
-        return false;
-    };
     // Already as it was before the write, by someone else's hand: nothing to take back.
-    if (now != entry.after && (entry.kept.empty() && entry.linkTarget.empty()
-                                   ? !present
-                                   : !kept.empty() && now && stampFile(kept) == now)) {
+    if (now != entry.after && (made ? !present : !kept.empty() && now && stampFile(kept) == now)) {
         outcome.alreadyBack.push_back(path);
         return true;
     }
     if (now != entry.after && !force) {
         outcome.changedSince.push_back(path);
-        outcome.madeChangedSince += entry.kept.empty() && entry.linkTarget.empty() ? 1 : 0;
+        outcome.madeChangedSince += made ? 1 : 0;
         return false;
     }
     if (!entry.linkTarget.empty()) {
@@ -59,32 +53,28 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
         if (!error) {
             fs::rename(pathFromBytes(temporary), pathFromBytes(path), error);
         }
-        if (error) {
-            return unwritable(error);
+    } else if (made) {
+        fs::remove(pathFromBytes(path), error);
+    } else {
+        // A kept copy edited or deleted by hand is no longer what the write replaced: touch
+        // nothing.
+        const auto size = fs::file_size(pathFromBytes(kept), error);
+        if (error || size != entry.keptSize || modifiedTime(kept) != entry.keptTime) {
+            outcome.failed.push_back(
+                {path, error ? Failure::Why::CopyGone : Failure::Why::CopyChanged, std::nullopt});
+            return false;
         }
-        outcome.restored.push_back(path);
-        return true;
-    }
-    if (entry.kept.empty()) {
-        if (!fs::remove(pathFromBytes(path), error) && error) {
-            return unwritable(error);
+        if (auto why = putBack(kept, path)) {
+            outcome.failed.push_back({path, Failure::Why::Unwritable, std::move(why)});
+            return false;
         }
-        outcome.removed.push_back(path);
-        return true;
     }
-    // A kept copy edited or deleted by hand is no longer what the write replaced: touch nothing.
-    const fs::path copy = pathFromBytes(kept);
-    const auto size = fs::file_size(copy, error);
-    if (error || size != entry.keptSize || modifiedTime(kept) != entry.keptTime) {
-        outcome.failed.push_back(
-            {path, error ? Failure::Why::CopyGone : Failure::Why::CopyChanged, std::nullopt});
+    if (error) {
+        outcome.failed.push_back({path, Failure::Why::Unwritable,
+                                  FileError{FileError::Action::Replace, path, error.message()}});
         return false;
     }
-    if (auto why = putBack(kept, path)) {
-        outcome.failed.push_back({path, Failure::Why::Unwritable, std::move(why)});
-        return false;
-    }
-    outcome.restored.push_back(path);
+    (made ? outcome.removed : outcome.restored).push_back(path);
     return true;
 }
 

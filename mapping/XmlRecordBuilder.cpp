@@ -4,7 +4,6 @@
 #include "Text.h"
 
 #include <array>
-#include <cstring>
 #include <span>
 
 namespace crestmap {
@@ -12,6 +11,8 @@ namespace crestmap {
 namespace {
 
 constexpr std::string_view recordOpen = "<record from=\"";
+// A record line in a document starts on a line of its own, below the list.
+constexpr std::string_view documentOpen = "\n\t\t<record from=\"";
 constexpr std::string_view recordBetween = "\" to=\"";
 constexpr std::string_view recordClose = "\"/>";
 constexpr std::string_view pictures = "graphics/pictures/";
@@ -85,7 +86,6 @@ RecordShape::RecordShape(StylePair style)
     m_owner = std::string(pictures).append(ownerWord(style)).append("/");
     m_slot = std::string("/").append(slot->word).append(m_kit ? "/" : "");
     // The fixed runs of a line, so that each name costs a few copies.
-    m_open = std::string("\n\t\t") + std::string(recordOpen);
     m_middle = std::string(recordBetween) + m_owner;
     m_end = m_slot + (m_kit ? "" : std::string(recordClose));
 }
@@ -124,31 +124,17 @@ RecordShape::Appended RecordShape::append(std::string& out, std::string_view fil
             return appended;
         }
     }
-    const std::string_view open =
-        inDocument ? std::string_view(m_open) : std::string_view(m_open).substr(3);
+    const std::string_view open = inDocument ? documentOpen : recordOpen;
     const auto [team, kitName] = m_kit ? splitKitName(fileName) : std::pair{fileName, fileName};
     if ((classes & needsEntity) == 0) {
-        // Nothing to escape, so the line's length is known: one resize, then plain copies.
-        const std::size_t start = out.size();
-        const std::size_t kitPart = m_kit ? kitName.size() + recordClose.size() : 0;
-        out.resize(start + open.size() + fileName.size() + m_middle.size() + team.size() +
-                   m_end.size() + kitPart);
-        char* at = out.data() + start;
-        const auto put = [&at](std::string_view text) {
-            std::memcpy(at, text.data(), text.size());
-            at += text.size();
-        };
-        put(open);
-        put(fileName);
-        appended.toStart = static_cast<std::size_t>(at - out.data()) + recordBetween.size();
-        put(m_middle);
-        put(team);
-        put(m_end);
+        // Nothing to escape: plain copies into room the document has reserved.
+        out.append(open).append(fileName);
+        appended.toStart = out.size() + recordBetween.size();
+        out.append(m_middle).append(team).append(m_end);
         if (m_kit) {
-            put(kitName);
-            put(recordClose);
+            out.append(kitName).append(recordClose);
         }
-        appended.toEnd = static_cast<std::size_t>(at - out.data()) - recordClose.size();
+        appended.toEnd = out.size() - recordClose.size();
         return appended;
     }
     out += open;

@@ -45,7 +45,6 @@ private:
     bool m_kit = false;
     std::string m_owner;  ///< "graphics/pictures/club/"
     std::string m_slot;   ///< "/logo", or a kit's "/kits/"
-    std::string m_open;   ///< a document's line feed and tabs, and the start of a line
     std::string m_middle; ///< between the two values: `" to="` and the owner
     std::string m_end;    ///< after the owner's name: the slot, and but for a kit the close
 };
