@@ -8,10 +8,13 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
-// Each row's place in each column's natural order, its problems first.
+// Each row's place in each column's natural order, its problems first. Rows alike in a column
+// keep the order of the one before it in `columns`: the folder's rows in the order of their
+// names, and those alike in picture in the order of their folders and names.
 std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport& report)
 {
     // The natural keys decide most places; only rows alike in their first eight bytes past the
@@ -19,8 +22,10 @@ std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport
     std::array<std::vector<std::uint32_t>, resultColumns> ranks;
     const std::vector<ResultRow>& rows = report.rows;
     const auto count = static_cast<std::uint32_t>(rows.size());
-    for (std::size_t c = 0; c < resultColumns && count > 0; ++c) {
-        const auto column = static_cast<ResultColumn>(c);
+    constexpr std::array columns{ResultColumn::File, ResultColumn::Folder, ResultColumn::Picture};
+    const std::vector<std::uint32_t>* tie = nullptr;
+    for (std::size_t c = 0; c < columns.size() && count > 0; ++c) {
+        const ResultColumn column = columns[c];
         const auto text = [&](std::uint32_t r) { return report.sortText(rows[r], column); };
         std::string_view shared = text(0);
         for (std::uint32_t r = 1; r < count; ++r) {
@@ -38,14 +43,18 @@ std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport
             if (keys[a] != keys[b]) {
                 return keys[a] < keys[b];
             }
-            const int natural = naturalCompare(text(a), text(b));
-            return natural != 0 ? natural < 0 : a < b;
+            if (const int natural = naturalCompare(text(a), text(b)); natural != 0) {
+                return natural < 0;
+            }
+            return tie != nullptr ? (*tie)[a] < (*tie)[b] : a < b;
         });
-        ranks[c].resize(count);
+        std::vector<std::uint32_t>& placed = ranks[static_cast<std::size_t>(column)];
+        placed.resize(count);
         for (std::uint32_t place = 0; place < count; ++place) {
             const bool problem = rows[order[place]].problem();
-            ranks[c][order[place]] = place | (problem ? 0 : WriteReport::notProblemBit);
+            placed[order[place]] = place | (problem ? 0 : WriteReport::notProblemBit);
         }
+        tie = &placed;
     }
     return ranks;
 }
@@ -158,12 +167,32 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
 void ReportCollector::finish(std::vector<crestmap::Fact> facts)
 {
     m_report.facts = std::move(facts);
-    std::stable_sort(m_report.rows.begin(), m_report.rows.end(),
-                     [](const ResultRow& a, const ResultRow& b) { return a.kind < b.kind; });
+    m_report.ranks = rankRows(m_report);
+    // Kind by kind, each by folder and name rather than in the disk's order: every column's
+    // order is then close to the rows', and a sort in the window moves few of them.
+    std::vector<ResultRow>& rows = m_report.rows;
+    std::vector<std::uint32_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0U);
+    const std::vector<std::uint32_t>& byFolder =
+        m_report.ranks[static_cast<std::size_t>(ResultColumn::Folder)];
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return std::tie(rows[a].kind, byFolder[a]) < std::tie(rows[b].kind, byFolder[b]);
+    });
+    std::vector<ResultRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::uint32_t r : order) {
+        sorted.push_back(std::move(rows[r]));
+    }
+    rows = std::move(sorted);
+    for (std::vector<std::uint32_t>& ranks : m_report.ranks) {
+        std::vector<std::uint32_t> moved(ranks.size());
+        std::transform(order.begin(), order.end(), moved.begin(),
+                       [&ranks](std::uint32_t r) { return ranks[r]; });
+        ranks = std::move(moved);
+    }
     // The problem rows come first; where they end is where the sorted kinds cross.
     m_report.problems = static_cast<std::size_t>(
-        std::partition_point(m_report.rows.begin(), m_report.rows.end(),
+        std::partition_point(rows.begin(), rows.end(),
                              [](const ResultRow& row) { return row.problem(); }) -
-        m_report.rows.begin());
-    m_report.ranks = rankRows(m_report);
+        rows.begin());
 }

@@ -229,7 +229,8 @@ TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
     EXPECT_EQ(shown(), before) << "a repaint drew what the screen did not show";
 }
 
-// Numbers sort as numbers, problems first either way, by image, picture and folder alike.
+// Numbers sort as numbers, problems first either way, by image, picture and folder alike; before
+// a sort, the rows of each kind stand in the order of their paths, not the disk's.
 TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
 {
     show({{ResultRow::Kind::NoRecord, SkipReason::KitNameShape, "clubs 10/45.png", {}},
@@ -245,6 +246,7 @@ TEST_F(ResultsList, NumbersSortAsNumbersWithProblemsFirst)
     };
     // clang-format off
     const std::vector<Case> cases{
+        {-1, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "2046.png", "1234.png"}},
         {ResultsModel::FileColumn, Qt::AscendingOrder, {"45.png", "X.PNG", "501.png", "1234.png", "2046.png"}},
         {ResultsModel::FileColumn, Qt::DescendingOrder, {"X.PNG", "45.png", "2046.png", "1234.png", "501.png"}},
         {ResultsModel::PictureColumn, Qt::AscendingOrder, {"X.PNG", "45.png", "501.png", "1234.png", "2046.png"}},
