@@ -26,7 +26,11 @@ std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport
     const std::vector<std::uint32_t>* tie = nullptr;
     for (std::size_t c = 0; c < columns.size() && count > 0; ++c) {
         const ResultColumn column = columns[c];
-        const auto text = [&](std::uint32_t r) { return report.sortText(rows[r], column); };
+        // Found once: a sort asks for each row's text some twenty times.
+        std::vector<std::string_view> texts(count);
+        std::transform(rows.begin(), rows.end(), texts.begin(),
+                       [&](const ResultRow& row) { return report.sortText(row, column); });
+        const auto text = [&texts](std::uint32_t r) { return texts[r]; };
         std::string_view shared = text(0);
         for (std::uint32_t r = 1; r < count; ++r) {
             shared = shared.substr(0, sharedStart(shared, text(r)));
