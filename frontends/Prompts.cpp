@@ -129,11 +129,13 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
         body << tr("Undo puts back every config.xml the write replaces.");
     }
-    return styleChoice(
-        ask(parent, QMessageBox::Question,
-            tr("Write config.xml in %Ln folder(s)?", nullptr, pluralCount(plan.folders)),
-            body.join(QLatin1Char('\n')),
-            {tr("&Update each folder in its own style"), writeAll, tr("Cancel")}, 2));
+    // Those already current are not written, whatever the answer.
+    return styleChoice(ask(parent, QMessageBox::Question,
+                           tr("Write config.xml in %Ln folder(s)?", nullptr,
+                              pluralCount(plan.folders - plan.unchanged)),
+                           body.join(QLatin1Char('\n')),
+                           {tr("&Update each folder in its own style"), writeAll, tr("Cancel")},
+                           2));
 }
 
 StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,

@@ -718,6 +718,26 @@ TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
     EXPECT_EQ(started, (QStringList{QDir(view).absolutePath(), QDir(view).absolutePath()}));
 }
 
+// The plan's question counts the folders a write would change, not those already current
+// (after another program wrote one since the check).
+TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
+{
+    crestmap::PackPlan plan;
+    plan.folders = 6;
+    plan.creates = 5;
+    plan.unchanged = 1;
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        box->escapeButton()->click();
+    });
+    DialogPrompts prompts;
+    EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}), StyleChoice::Cancel);
+    EXPECT_EQ(asked, "Write config.xml in 5 folders?");
+}
+
 // The alert's details open as wide and tall as their lines, each fact on one, and Escape closes
 // the alert wherever its focus is.
 TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
