@@ -178,8 +178,11 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
         options.listener = &told;
         options.clashes = &clashes;
         ConfigCheck check;
+        // The style the folder's images were read in, to look for their clashes.
+        std::optional<StylePair> readIn;
         if (decision.action == Action::Write) {
             check = checkFolderConfig(folder, *decision.style, options);
+            readIn = decision.style;
         } else {
             const FolderSurvey survey = surveyLeft(folder, options);
             check.images = survey.images;
@@ -196,8 +199,16 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             }
             // Without images a document is the same in every style: the one a write without
             // images made is current, whatever style it has none of.
+            // Listed again: its sub-folders are known already.
+            FolderWriteOptions again = options;
+            again.subfolders = nullptr;
             if (check.state == State::NotMapped && survey.images == 0 && !options.onlyWithImages) {
-                check = checkFolderConfig(folder, defaultStyle, options);
+                check = checkFolderConfig(folder, defaultStyle, again);
+            } else if (!decision.style && survey.images > 0 && !check.error) {
+                // No style to compare in, but its images are read all the same, in the style a
+                // write would give them, for those that clash or would not load.
+                (void)checkFolderConfig(folder, defaultStyle, again);
+                readIn = defaultStyle;
             }
         }
         if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
@@ -215,8 +226,8 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
         } else {
             ++pack.checked;
             pack.outdated += check.current() ? 0 : 1;
-            if (decision.action == Action::Write) {
-                checked.emplace_back(folder, *decision.style);
+            if (readIn) {
+                checked.emplace_back(folder, *readIn);
             }
         }
         if (onFolder) {

@@ -213,6 +213,24 @@ TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
     EXPECT_TRUE(counts.allCurrent());
 }
 
+// A folder with no mapping and no style asked: its images are still read, as a write would map
+// them, so that the command line finds the clashes and the files that would not load that the
+// window finds; and its sub-folder is checked once.
+TEST(ConfigCheck, ImagesOfAFolderWithoutAMappingAreReadAllTheSame)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"1234.png", "1234.jpg", "below/9.png"}, test::pngSignature);
+    test::makeFiles(dir.path(), {"5.png"});
+    PackRequest request = pack(std::nullopt, StyleRule::Update);
+    request.verifyImages = true;
+    std::vector<State> verdicts;
+    const PackCheck counts = checkPack(
+        dir.path().string(), request,
+        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
+    EXPECT_EQ(verdicts, (std::vector<State>{State::Missing, State::Missing}));
+    EXPECT_EQ(counts.problems, 3u); // two images of one picture, and an empty file
+}
+
 // The plan is what the user agrees to: a folder it says stays as it is must not be rewritten.
 TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
 {
