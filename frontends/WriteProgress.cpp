@@ -14,12 +14,17 @@ QString WriteProgress::text(bool checking) const
     const auto doneImages = static_cast<qulonglong>(images.load());
     if (const std::size_t total = totalFolders.load(); total > 0) {
         const std::size_t allImages = totalImages.load();
-        const QString imageWords =
-            tr("%L1 of %Ln image(s)",
-               "the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin",
-               pluralCount(allImages))
-                .arg(std::min(doneImages, static_cast<qulonglong>(allImages)));
         const qulonglong done = std::min(doneFolders, static_cast<qulonglong>(total));
+        // The clashes across the pack and the list take a while after the last folder.
+        //: In place of “1,200 of 4,000 images” once every folder is done
+        QString imageWords = tr("listing the results…");
+        if (done < total) {
+            imageWords =
+                tr("%L1 of %Ln image(s)",
+                   "the images of “Checking %L1 of %Ln folder(s) · %2” and of its Writing twin",
+                   pluralCount(allImages))
+                    .arg(std::min(doneImages, static_cast<qulonglong>(allImages)));
+        }
         static constexpr std::array<const char*, 2> words{
             //: %L1: the folders written so far; %2: the images, as “1,200 of 4,000 images”
             QT_TR_N_NOOP("Writing %L1 of %Ln folder(s) · %2"),

@@ -1445,6 +1445,11 @@
             <numerusform>%Ln imagens</numerusform>
         </translation>
     </message>
+    <message>
+        <source>listing the results…</source>
+        <extracomment>In place of “1,200 of 4,000 images” once every folder is done</extracomment>
+        <translation>listando os resultados…</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

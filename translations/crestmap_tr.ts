@@ -1376,6 +1376,11 @@
             <numerusform>%Ln resim</numerusform>
         </translation>
     </message>
+    <message>
+        <source>listing the results…</source>
+        <extracomment>In place of “1,200 of 4,000 images” once every folder is done</extracomment>
+        <translation>sonuçlar listeleniyor…</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

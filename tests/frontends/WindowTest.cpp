@@ -806,19 +806,27 @@ TEST(Previews, PaletteImagesKeepTheirColours)
 #endif
 }
 
-// Asked to quit once the last folder is written, the user must not hear of folders left behind.
+// Asked to quit once the last folder is written, the user must not hear of folders left behind;
+// and the progress line says where the write is.
 TEST(WriteProgress, TheQuitQuestionSaysWhetherFoldersWouldKeepTheirOldFile)
 {
+    // After the last folder, the line says what the write still does, not a count that stands.
     struct Case {
         std::size_t done, total;
         bool left;
+        QString line;
     };
-    for (const Case& c :
-         {Case{0, 3, true}, Case{2, 3, true}, Case{3, 3, false}, Case{5, 0, true}}) {
+    for (const Case& c : {Case{0, 3, true, "Writing 0 of 3 folders · 4 of 8 images"},
+                          Case{2, 3, true, "Writing 2 of 3 folders · 4 of 8 images"},
+                          Case{3, 3, false, "Writing 3 of 3 folders · listing the results…"},
+                          Case{5, 0, true, "Writing… 5 folders, 4 images so far"}}) {
         WriteProgress progress;
         progress.folders = c.done;
         progress.totalFolders = c.total;
+        progress.images = 4;
+        progress.totalImages = 8;
         EXPECT_EQ(progress.foldersLeft(), c.left) << c.done << " of " << c.total;
+        EXPECT_EQ(progress.text(false), c.line);
     }
     // A pack's top without images is not one of the folders its plan counts, nor its progress.
     const test::TempDir dir;
