@@ -13,6 +13,7 @@
 #include "WriteController.h"
 #include "ui_MainWindow.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -60,7 +61,12 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     connectCommands();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // A job still running, such as a check after another program's write, ends while the
+    // window it reports to is whole.
+    m_writer->abandon();
+}
 
 void MainWindow::connectCommands()
 {

@@ -1,5 +1,6 @@
 #include "FileSelector.h"
 
+#include "FileNames.h"
 #include "MappingFile.h"
 #include "PathText.h"
 #include "Prompts.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +89,7 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     }
     updatePreview();
     connect(&writer, &WriteController::reported, this, &FileSelector::follow);
+    connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck);
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
     });
@@ -165,12 +168,36 @@ void FileSelector::follow(const SharedReport& report)
 {
     // A write makes the last check's list of folders to update old news.
     m_lastCheck = report->checked ? report : nullptr;
+    m_shown = report;
     emit updateAvailable(m_lastCheck && !m_lastCheck->outdated.empty());
     if (report->checked && report->descended) {
         m_subfolders->setChecked(true);
     }
     if (const QString folder = report->shownFolder(); !folder.isEmpty()) {
         m_inView = QDir::toNativeSeparators(folder);
+    }
+}
+
+void FileSelector::recheck(const std::vector<std::string>& configs)
+{
+    // The list would say what is no longer on disk: it is made again, as a check.
+    const QString shown = m_shown ? m_shown->shownFolder() : QString();
+    const std::optional<std::string> folder = localPathOf(QUrl::fromLocalFile(shown));
+    const auto within = [&](const std::string& config) {
+        const std::string parent = crestmap::parentFolderOf(config);
+        if (parent.size() < folder->size() ||
+            (parent.size() > folder->size() &&
+             !(m_shown->pack && crestmap::isPathSeparator(parent[folder->size()])))) {
+            return false;
+        }
+        return std::equal(folder->begin(), folder->end(), parent.begin(), [](char a, char b) {
+            return a == b || (crestmap::isPathSeparator(a) && crestmap::isPathSeparator(b));
+        });
+    };
+    if (!shown.isEmpty() && folder && std::ranges::any_of(configs, within)) {
+        (void)m_writer.start(WriteRequest::forFolder(QUrl::fromLocalFile(shown),
+                                                     WriteRequest::Source::Check,
+                                                     m_styles.stylePair(), m_shown->pack));
     }
 }
 

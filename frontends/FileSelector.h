@@ -51,6 +51,7 @@ signals:
 private:
     void updatePreview();
     void follow(const SharedReport& report);
+    void recheck(const std::vector<std::string>& configs);
 
     crestmap::StyleSelectors m_styles;
     Prompts& m_prompts;
@@ -62,4 +63,5 @@ private:
     QAbstractButton* m_subfolders;
     QString m_inView;         ///< the folder the list shows, where the folder dialogs start
     SharedReport m_lastCheck; ///< the check shown, whose stale folders Update writes
+    SharedReport m_shown;     ///< the report the list shows
 };

@@ -1,6 +1,5 @@
 #include "JournalWatch.h"
 
-#include "JournalIndex.h"
 #include "PathText.h"
 #include "UndoReplay.h"
 
@@ -32,9 +31,21 @@ void JournalWatch::watch()
     }
 }
 
-void JournalWatch::refresh(bool busy)
+void JournalWatch::refresh(bool busy, bool ours)
 {
-    const std::optional<crestmap::Journal> last = crestmap::lastWrite();
+    std::optional<crestmap::Journal> last = crestmap::lastWrite();
+    const auto name = [](const auto& journal) { return journal ? journal->name : std::string(); };
+    std::vector<std::string> elsewhere;
+    const bool changed = !busy && !ours && name(last) != name(m_last);
+    for (const auto* journal : {&m_last, &last}) {
+        for (std::size_t e = 0; changed && *journal && e < (*journal)->entries.size(); ++e) {
+            elsewhere.push_back((*journal)->entries[e].configPath);
+        }
+    }
+    // What changes during a job of ours is taken as it stands once the job is done.
+    if (!busy || ours) {
+        m_last = last;
+    }
     const int folders = last ? static_cast<int>(last->entries.size()) : 0;
     // In the controller's translation context, with the rest of what its jobs say.
     emit undoAvailable(!busy && last,
@@ -43,4 +54,8 @@ void JournalWatch::refresh(bool busy)
                                                           folders)
                             : QCoreApplication::translate("WriteController", "&Undo"),
                        last ? last->name : std::string());
+    // Last: what is done with it may start a job, which says again what there is to undo.
+    if (changed) {
+        emit writtenElsewhere(elsewhere);
+    }
 }

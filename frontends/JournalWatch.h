@@ -1,9 +1,13 @@
 #pragma once
 
+#include "JournalIndex.h"
+
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <string>
+#include <vector>
 
 /// The undo journals' folder, watched rather than polled: another program may write or undo at
 /// any time, and the Edit menu says what there is to undo.
@@ -13,17 +17,21 @@ class JournalWatch : public QObject {
 public:
     explicit JournalWatch(QObject* parent = nullptr);
 
-    /// Says again what there is to undo: nothing while a job runs (`busy`).
-    void refresh(bool busy);
+    /// Says again what there is to undo: nothing while a job runs (`busy`). A last write found
+    /// changed when not after a job of `ours` is another program's, or its undo.
+    void refresh(bool busy, bool ours);
 
 signals:
     /// The journals' folder changed: a write or an undo, of either program.
     void changed();
     /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
     void undoAvailable(bool available, const QString& text, const std::string& last);
+    /// Another program wrote or took back these config.xml files.
+    void writtenElsewhere(const std::vector<std::string>& configs);
 
 private:
     void watch();
 
     QFileSystemWatcher m_watcher;
+    std::optional<crestmap::Journal> m_last; ///< the last write as last seen
 };

@@ -20,7 +20,8 @@ WriteController::WriteController(Prompts& prompts, QWidget* window)
         }
     });
     connect(m_journals, &JournalWatch::undoAvailable, this, &WriteController::undoAvailable);
-    refreshUndo();
+    connect(m_journals, &JournalWatch::writtenElsewhere, this, &WriteController::writtenElsewhere);
+    m_journals->refresh(false, true);
 }
 
 WriteController::~WriteController()
@@ -41,7 +42,7 @@ void WriteController::setBusy(bool busy)
     m_busy = busy;
     busy ? m_ticker.start() : m_ticker.stop();
     emit busyChanged(busy);
-    refreshUndo();
+    m_journals->refresh(busy, true);
 }
 
 void WriteController::pause()

@@ -39,7 +39,7 @@ public:
     /// shows, the user is asked first.
     void undo(const std::string& shown);
     /// Looks again at what there is to undo: another program may have written since.
-    void refreshUndo() { m_journals->refresh(m_busy); }
+    void refreshUndo() { m_journals->refresh(m_busy, false); }
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
     /// Whether the running job writes, rather than only looks or checks.
@@ -64,6 +64,8 @@ signals:
     void reported(const SharedReport& report);
     /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
     void undoAvailable(bool available, const QString& text, const std::string& last);
+    /// Another program wrote or took back these config.xml files.
+    void writtenElsewhere(const std::vector<std::string>& configs);
 
 private:
     template <typename Work, typename Then> void inBackground(Work work, Then then)

@@ -572,6 +572,27 @@ TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
     EXPECT_EQ(undo->text(), "&Undo Write of 1 Folder");
 }
 
+// The list follows what the other program writes, and takes back, in the folders it shows: it
+// does not go on saying a folder is missing that is written, and offer to write it.
+TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
+{
+    test::makeFiles(m_dir / "pack", {"clubs/1.png", "new/5.png"}, test::pngSignature);
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+    settle();
+    ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", m_dir / "pack/new");
+    ASSERT_TRUE(writePack(m_dir / "pack/new", {}, journal));
+    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 1, 2}}; }));
+    EXPECT_TRUE(rows().contains("new | current")) << rows().join('\n').toStdString();
+    EXPECT_EQ(status(), "1 of 2 config.xml files is not current");
+    ASSERT_EQ(undoLastWrite().removed.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
+}
+
 // A check says what each folder's config.xml is, writes nothing, and its update writes exactly
 // the folders that are not current, each in its own style.
 TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
