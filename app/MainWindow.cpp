@@ -59,6 +59,12 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
     // A folder dropped anywhere on the window is a folder dropped on the drop area.
     m_ui->folderDragView->catchDropsOn(m_ui->centralWidget);
     connectCommands();
+    // Tab starts where the window is read from: the first group's choice.
+    for (QAbstractButton* choice : m_ui->graphicStyleBox->findChildren<QAbstractButton*>()) {
+        if (choice->isChecked()) {
+            choice->setFocus();
+        }
+    }
 }
 
 MainWindow::~MainWindow()

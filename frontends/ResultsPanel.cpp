@@ -79,6 +79,14 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     layout->addWidget(m_view, 1);
     setTabOrder(m_filter, m_problemsOnly);
     setTabOrder(m_problemsOnly, m_view);
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WindowShortcut);
+    addAction(find);
+    connect(find, &QAction::triggered, m_filter, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
 
     connect(m_problemsOnly, &QCheckBox::toggled, m_proxy, &ResultsProxy::setProblemsOnly);
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &ResultsProxy::setText);

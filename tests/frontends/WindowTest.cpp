@@ -139,6 +139,9 @@ TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
 {
     m_window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "graphicStyleLogo") << "read from the top";
+    QTest::keyClick(&m_window, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "resultsFilter");
     QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier);
     QTest::keyClick(&m_window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
