@@ -133,7 +133,8 @@ std::vector<Fact> WriteTally::findings() const
     for (const SkipReason reason : allSkipReasons) {
         const Kind kind =
             reason == SkipReason::ExtensionCase ? Kind::PassedOver : Kind::WithoutRecord;
-        addCounted(facts, {kind, m_skipped.count(reason), 0, reason});
+        // A check tells no folder's outcome: what its folders passed over is still pending.
+        addCounted(facts, {kind, m_skipped.count(reason) + m_pending.count(reason), 0, reason});
     }
     addCounted(facts, {Kind::RecordsLost, m_recordsLost, m_foldersLosing});
     addCounted(facts, {Kind::Clashes, m_clashes});
