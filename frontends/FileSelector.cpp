@@ -89,7 +89,9 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     }
     updatePreview();
     connect(&writer, &WriteController::reported, this, &FileSelector::follow);
-    connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck);
+    // Queued: a job that ends with a change of another program's first shows its own report.
+    connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck,
+            Qt::QueuedConnection);
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
     });
@@ -195,9 +197,9 @@ void FileSelector::recheck(const std::vector<std::string>& configs)
         });
     };
     if (!shown.isEmpty() && folder && std::ranges::any_of(configs, within)) {
-        (void)m_writer.start(WriteRequest::forFolder(QUrl::fromLocalFile(shown),
-                                                     WriteRequest::Source::Check,
-                                                     m_styles.stylePair(), m_shown->pack));
+        (void)m_writer.start(
+            WriteRequest::forFolder(QUrl::fromLocalFile(shown), WriteRequest::Source::Check,
+                                    m_shown->asked.value_or(m_styles.stylePair()), m_shown->pack));
     }
 }
 

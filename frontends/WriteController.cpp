@@ -42,7 +42,8 @@ void WriteController::setBusy(bool busy)
     m_busy = busy;
     busy ? m_ticker.start() : m_ticker.stop();
     emit busyChanged(busy);
-    m_journals->refresh(busy, true);
+    // What another program did during a check is news; during a write or an undo, its own.
+    m_journals->refresh(busy, busy || m_writing);
 }
 
 void WriteController::pause()

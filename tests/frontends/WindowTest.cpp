@@ -1,5 +1,6 @@
 #include "FileWords.h"
 #include "FolderDragView.h"
+#include "JournalWatch.h"
 #include "TestSupport.h"
 #include "ThumbnailLoader.h"
 #include "UndoRecorder.h"
@@ -585,6 +586,7 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
     settle();
     ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
+    click("graphicStyleKit"); // checked again as it was, not as kits
     WriteTally tally;
     UndoRecorder journal(tally, "crestmap-cli", m_dir / "pack/new");
     ASSERT_TRUE(writePack(m_dir / "pack/new", {}, journal));
@@ -594,6 +596,36 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     EXPECT_EQ(status(), "1 of 2 config.xml files is not current");
     ASSERT_EQ(undoLastWrite().removed.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
+}
+
+// What another program writes while the window only checks is told once the check ends; what
+// the window's own write or undo changed is not.
+TEST(JournalWatch, TellsWhatAnotherProgramDidDuringACheck)
+{
+    const test::TempDir dir;
+    const test::CacheFolder cache(dir / "cache");
+    JournalWatch watch;
+    std::vector<std::vector<std::string>> told;
+    QObject::connect(&watch, &JournalWatch::writtenElsewhere,
+                     [&told](const std::vector<std::string>& configs) { told.push_back(configs); });
+    fs::create_directories(dir / "pack");
+    const auto write = [&dir](int images) {
+        test::makeImages(dir / "pack", images);
+        WriteTally tally;
+        UndoRecorder journal(tally, "crestmap-cli", dir / "pack");
+        return writePack(dir / "pack", {}, journal) && journal.seal();
+    };
+    watch.refresh(true, true); // a check starts
+    ASSERT_TRUE(write(1));
+    watch.refresh(true, false); // the folder's change, seen while the check runs
+    EXPECT_TRUE(told.empty());
+    watch.refresh(false, false); // the check ends
+    EXPECT_EQ(told, (std::vector<std::vector<std::string>>{{dir / "pack/config.xml"}}));
+    watch.refresh(true, true); // a write starts, and ends having written
+    ASSERT_TRUE(write(2));
+    watch.refresh(false, true);
+    watch.refresh(false, false);
+    EXPECT_EQ(told.size(), 1u);
 }
 
 // A check says what each folder's config.xml is, writes nothing, and its update writes exactly
