@@ -192,7 +192,9 @@ int write(const Request& request, CliReport& report, std::ostream& out, std::ost
 
 int check(const Request& request, CliReport& report, std::ostream& out, std::ostream& err)
 {
-    const StyleRule rule = request.styleGiven ? StyleRule::AsAsked : StyleRule::Update;
+    // A style given checks every folder in it, unless the check is of an update.
+    const StyleRule rule =
+        request.styleGiven && !request.update ? StyleRule::AsAsked : StyleRule::Update;
     const PackCheck result = checkPack(request.inputs.front(), packRequest(request, rule),
                                        std::bind_front(&CliReport::checked, &report), &report);
     report.summary(factLine(result.facts(report)));

@@ -239,6 +239,11 @@ TEST_F(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     EXPECT_TRUE(check.out.ends_with("\n2 of 3 config.xml files are not current; 1 image would "
                                     "not load\n"))
         << check.out;
+    // The check of an update in a style reads each folder in its own, as the update would.
+    const Outcome update =
+        cli({"-r", "--check", "--update", "--style", "kit", dir.path().string()});
+    EXPECT_TRUE(has(update.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n"))
+        << update.out;
     expectSteps({{{"-r", "--update", "@"},
                   {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "
                       "folder; 1 config.xml unchanged; 1 folder not mapped yet\n"}}});
