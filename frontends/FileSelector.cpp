@@ -10,6 +10,7 @@
 #include "WriteController.h"
 #include "XmlRecordBuilder.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -182,6 +184,11 @@ void FileSelector::follow(const SharedReport& report)
 
 void FileSelector::recheck(const std::vector<std::string>& configs)
 {
+    // Not under a question or an alert, whose answer may want the writer (Undo), nor in a job.
+    if (QApplication::activeModalWidget() != nullptr || m_writer.busy()) {
+        QTimer::singleShot(250, this, [this, configs] { recheck(configs); });
+        return;
+    }
     // The list would say what is no longer on disk: it is made again, as a check.
     const QString shown = m_shown ? m_shown->shownFolder() : QString();
     const std::optional<std::string> folder = localPathOf(QUrl::fromLocalFile(shown));
