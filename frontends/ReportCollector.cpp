@@ -101,6 +101,7 @@ void ReportCollector::folderDone(std::string_view folder, std::size_t images,
         m_report.folderStyles[relative] = *style;
     }
     if (m_progress != nullptr && planned) {
+        m_progress->imagesDone += images;
         ++m_progress->folders;
     }
     m_folderStart = m_report.rows.size();

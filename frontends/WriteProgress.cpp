@@ -11,8 +11,11 @@ QString WriteProgress::text(bool checking) const
         return tr("Looking through the folders…");
     }
     const auto doneFolders = static_cast<qulonglong>(folders.load());
-    const auto doneImages = static_cast<qulonglong>(images.load());
+    auto doneImages = static_cast<qulonglong>(images.load());
     if (const std::size_t total = totalFolders.load(); total > 0) {
+        // Those of the folders done, so that the count agrees with the folders' and the quit
+        // question's: a folder's images are read before its config.xml is written.
+        doneImages = imagesDone.load();
         const std::size_t allImages = totalImages.load();
         const qulonglong done = std::min(doneFolders, static_cast<qulonglong>(total));
         // The clashes across the pack and the list take a while after the last folder.

@@ -15,6 +15,7 @@ struct WriteProgress {
 public:
     std::atomic<std::size_t> folders{0};
     std::atomic<std::size_t> images{0};
+    std::atomic<std::size_t> imagesDone{0};   ///< of the folders done, as a pack's line counts them
     std::atomic<std::size_t> totalFolders{0}; ///< 0 until known
     std::atomic<std::size_t> totalImages{0};
     crestmap::JobControl control;

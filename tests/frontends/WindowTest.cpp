@@ -881,14 +881,16 @@ TEST(WriteProgress, TheQuitQuestionSaysWhetherFoldersWouldKeepTheirOldFile)
         bool left;
         QString line;
     };
-    for (const Case& c : {Case{0, 3, true, "Writing 0 of 3 folders · 4 of 8 images"},
-                          Case{2, 3, true, "Writing 2 of 3 folders · 4 of 8 images"},
+    // The images of the folders done, not those read of the folder under way.
+    for (const Case& c : {Case{0, 3, true, "Writing 0 of 3 folders · 3 of 8 images"},
+                          Case{2, 3, true, "Writing 2 of 3 folders · 3 of 8 images"},
                           Case{3, 3, false, "Writing 3 of 3 folders · listing the results…"},
                           Case{5, 0, true, "Writing… 5 folders, 4 images so far"}}) {
         WriteProgress progress;
         progress.folders = c.done;
         progress.totalFolders = c.total;
         progress.images = 4;
+        progress.imagesDone = 3;
         progress.totalImages = 8;
         EXPECT_EQ(progress.foldersLeft(), c.left) << c.done << " of " << c.total;
         EXPECT_EQ(progress.text(false), c.line);
@@ -903,6 +905,7 @@ TEST(WriteProgress, TheQuitQuestionSaysWhetherFoldersWouldKeepTheirOldFile)
                                          {1, 1}, true),
                  progress);
     EXPECT_EQ(progress.folders.load(), 3u);
+    EXPECT_EQ(progress.imagesDone.load(), 3u);
 }
 
 } // namespace
