@@ -181,6 +181,10 @@ void MainWindow::setBusy(bool busy)
         action->setEnabled(!busy);
     }
     m_ui->resultsPanel->setBusy(busy);
+    // The last summary would stand beside the progress as if the folders were as it says.
+    if (busy) {
+        say(QString());
+    }
 }
 
 void MainWindow::open(const QString& path)

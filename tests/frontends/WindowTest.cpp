@@ -667,6 +667,7 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     // A folder gone since the check fails alone.
     fs::rename(m_dir / "pack/new", m_dir / "gone");
     QTest::mouseClick(child<QPushButton>("updateStaleButton"), Qt::LeftButton);
+    EXPECT_EQ(status(), "") << "the check's summary, while its folders are written";
     settle(1);
     ASSERT_EQ(m_prompts.plans.size(), 1u);
     EXPECT_EQ(m_prompts.plans[0].folders, 2u);
