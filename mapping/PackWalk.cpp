@@ -151,9 +151,8 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         return allWritten;
     }
     forEachPackFolder(root, request, visit);
-    // A stopped write gives control back at once; its clashes are not all known anyway.
-    const bool stopped = request.control != nullptr && request.control->cancelled();
-    if (!stopped && clashes.settle()) {
+    // Stopped, the folders written still say which of their images clash: with each other.
+    if (clashes.settle()) {
         reportFolderClashes(written, clashes, told);
     }
     return allWritten;

@@ -438,32 +438,53 @@ TEST(Pack, EveryStyleReadsBackAsWrittenWhateverTheNames)
     }
 }
 
-// Stopped while a folder is listed, the folder keeps its old file.
+// Stopped while a folder is listed, the folder keeps its old file; the folders written before
+// still name their images that clash, with each other's only.
 TEST(Pack, ACancelWithinAFolderInstallsNothing)
 {
-    const TempDir dir;
-    fs::create_directory(dir / "big");
-    test::makeImages(dir / "big", 3000);
-    writeFile(dir / "big/config.xml", "old");
-    JobControl control;
-    struct Canceller : WriteTally {
-        JobControl* control = nullptr;
-        std::size_t seen = 0;
-        [[nodiscard]] EntryDetail entryDetail() const override { return EntryDetail::Records; }
-        void entry(const EntryAccount&) override
-        {
-            if (++seen == 600) {
-                control->cancel();
-            }
+    struct Case {
+        int folders, images;
+        std::size_t cancelAt;
+        int written;
+        std::size_t clashes;
+    };
+    for (const Case c :
+         {Case{1, 3000, 600, 0, 0}, Case{3, 1000, 1300, 1, 0}, Case{3, 1000, 2300, 2, 2000}}) {
+        const TempDir dir;
+        for (int f = 0; f < c.folders; ++f) {
+            fs::create_directory(dir / std::to_string(f));
+            test::makeImages(dir / std::to_string(f), c.images);
+            writeFile(dir.path() / std::to_string(f) / "config.xml", "old");
         }
-    } cancelling;
-    cancelling.control = &control;
-    PackRequest request = pack(StylePair{1, 1});
-    request.control = &control;
-    (void)writePack(dir.path().string(), request, cancelling);
-    EXPECT_EQ(cancelling.folders(Outcome::Cancelled), 1u);
-    EXPECT_LT(cancelling.seen, 3000u);
-    EXPECT_EQ(readFile(dir / "big/config.xml"), "old");
+        JobControl control;
+        struct Canceller : WriteTally {
+            JobControl* control = nullptr;
+            std::size_t seen = 0, at = 0;
+            [[nodiscard]] EntryDetail entryDetail() const override { return EntryDetail::Records; }
+            void entry(const EntryAccount&) override
+            {
+                if (++seen == at) {
+                    control->cancel();
+                }
+            }
+        } cancelling;
+        cancelling.control = &control;
+        cancelling.at = c.cancelAt;
+        PackRequest request = pack(StylePair{1, 1});
+        request.control = &control;
+        (void)writePack(dir.path().string(), request, cancelling);
+        EXPECT_EQ(cancelling.folders(Outcome::Cancelled), 1u) << c.cancelAt;
+        EXPECT_EQ(cancelling.folders(Outcome::Written), std::size_t(c.written)) << c.cancelAt;
+        EXPECT_LT(cancelling.seen, std::size_t(c.folders * c.images)) << c.cancelAt;
+        int old = 0;
+        for (int f = 0; f < c.folders; ++f) {
+            old += readFile(dir.path() / std::to_string(f) / "config.xml") == "old" ? 1 : 0;
+        }
+        EXPECT_EQ(old, c.folders - c.written) << c.cancelAt;
+        const std::vector<Fact> found = cancelling.findings();
+        const auto clashes = std::ranges::find(found, Fact::Kind::Clashes, &Fact::kind);
+        EXPECT_EQ(clashes == found.end() ? 0 : clashes->count, c.clashes) << c.cancelAt;
+    }
 }
 
 TEST(ImageCheck, SaysWhyAFileWouldNotLoad)
