@@ -127,9 +127,10 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
              std::string(folder.folder),
              FileWords::folder(folder).toStdString()});
     }
-    // A pack's folders without images are not among those its plan counts.
+    // A pack's folders without images are not among those its plan counts; one stopped is not
+    // done.
     folderDone(folder.folder, folder.images, documented ? folder.style : std::nullopt,
-               folder.outcome != Outcome::NoImages);
+               folder.outcome != Outcome::NoImages && folder.outcome != Outcome::Cancelled);
 }
 
 void ReportCollector::checked(const std::string& folder, const crestmap::ConfigCheck& check,

@@ -1,6 +1,7 @@
 #include "FileWords.h"
 #include "FolderDragView.h"
 #include "JournalWatch.h"
+#include "ReportCollector.h"
 #include "TestSupport.h"
 #include "ThumbnailLoader.h"
 #include "UndoRecorder.h"
@@ -905,6 +906,16 @@ TEST(WriteProgress, TheQuitQuestionSaysWhetherFoldersWouldKeepTheirOldFile)
     (void)runJob(WriteRequest::forFolder(urlOf(dir.path().string()), WriteRequest::Source::Chosen,
                                          {1, 1}, true),
                  progress);
+    EXPECT_EQ(progress.folders.load(), 3u);
+    EXPECT_EQ(progress.imagesDone.load(), 3u);
+    // A folder stopped half-way is not one written, as the cancel's summary and the disk say.
+    WriteReport report;
+    ReportCollector collector(report, &progress);
+    FolderAccount stopped;
+    stopped.folder = dir / "a";
+    stopped.images = 1;
+    stopped.outcome = FolderAccount::Outcome::Cancelled;
+    collector.folder(stopped);
     EXPECT_EQ(progress.folders.load(), 3u);
     EXPECT_EQ(progress.imagesDone.load(), 3u);
 }
