@@ -17,8 +17,8 @@ class JournalWatch : public QObject {
 public:
     explicit JournalWatch(QObject* parent = nullptr);
 
-    /// Says again what there is to undo: nothing while a job runs (`busy`). A last write found
-    /// changed when not after a job of `ours` is another program's, or its undo.
+    /// Says again what there is to undo: nothing while a job runs (`busy`). A change of the last
+    /// write that is not `ours` is another program's, told by writtenElsewhere once no job runs.
     void refresh(bool busy, bool ours);
 
 signals:
