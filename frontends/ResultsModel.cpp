@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <iterator>
 #include <numeric>
@@ -17,6 +18,12 @@
 namespace {
 
 constexpr int thumbnailSize = 40;
+
+QString clashText(const QString& other)
+{
+    //: An image's row; %1: the other image's name
+    return WindowWords::tr("maps to the same picture as %1").arg(other);
+}
 // Rich text for a tooltip line that wraps rather than runs off the screen.
 QString paragraph(const QString& text)
 {
@@ -75,12 +82,31 @@ std::vector<int> ResultsModel::widthSample(int column, std::size_t count) const
         std::iota(all.begin(), all.end(), 0);
         return all;
     }
+    // A picture's text is long by its kind and what it names: making each row's would hold the
+    // window up for a list of 200,000 rows.
+    const auto clash = static_cast<std::size_t>(clashText(QString()).size());
+    std::array<std::size_t, crestmap::allSkipReasons.size()> skips{};
+    for (const crestmap::SkipReason reason : crestmap::allSkipReasons) {
+        skips[static_cast<std::size_t>(reason)] =
+            static_cast<std::size_t>(WindowWords::skip(reason).size());
+    }
+    const auto picture = [&](const ResultRow& shown) {
+        switch (shown.kind) {
+        case ResultRow::Kind::Clash:
+            return clash + shown.text.size();
+        case ResultRow::Kind::PassedOver:
+        case ResultRow::Kind::NoRecord:
+            return skips[static_cast<std::size_t>(shown.reason)];
+        default:
+            return shown.text.size();
+        }
+    };
     // The longest texts by a heap of the few seen so far, then every so many rows.
     using Entry = std::pair<std::size_t, int>;
     std::vector<Entry> longest;
     const std::size_t keep = count / 2;
     for (int r = 0; r < rowCount(); ++r) {
-        const Entry entry{column == PictureColumn ? shownText(row(r)).size() : length(r), r};
+        const Entry entry{column == PictureColumn ? picture(row(r)) : length(r), r};
         if (longest.size() < keep) {
             longest.push_back(entry);
             std::push_heap(longest.begin(), longest.end(), std::greater<>());
@@ -127,8 +153,7 @@ QString ResultsModel::shownText(const ResultRow& row) const
 {
     switch (row.kind) {
     case ResultRow::Kind::Clash:
-        //: An image's row; %1: the other image's name
-        return WindowWords::tr("maps to the same picture as %1").arg(WindowWords::named(row.text));
+        return clashText(WindowWords::named(row.text));
     case ResultRow::Kind::PassedOver:
     case ResultRow::Kind::NoRecord:
         return WindowWords::skip(row.reason);

@@ -143,6 +143,28 @@ TEST_F(ResultsList, NamesAndReasonsOfAMixedPackReadInFull)
     EXPECT_LE(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width());
 }
 
+// Among many rows, the longest picture text is found without making every row's, and the long
+// names beside it give it room.
+TEST_F(ResultsList, ThePictureColumnFitsItsLongestTextAmongManyRows)
+{
+    const std::string names(80, 'n');
+    std::vector<ResultRow> rows;
+    for (int i = 0; i < 201; ++i) {
+        rows.push_back({ResultRow::Kind::Clash,
+                        {},
+                        "/packs/" + std::to_string(i) + names + ".png",
+                        i == 101 ? std::string(40, 'o') + ".png" : "x.png"});
+    }
+    m_window.resize(960, 760);
+    show(rows);
+    QApplication::processEvents();
+    const int longest = column(results(), ResultsModel::FileColumn)
+                            .indexOf(QString::fromStdString("101" + names + ".png"));
+    ASSERT_GE(longest, 0);
+    const QModelIndex picture = results().index(longest, ResultsModel::PictureColumn);
+    EXPECT_LE(view().sizeHintForIndex(picture).width(), view().visualRect(picture).width());
+}
+
 // A long name is cut only where its column has no room left beside the others' texts, and the
 // tooltip of a cut name gives it whole.
 TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
