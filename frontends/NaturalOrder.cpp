@@ -25,21 +25,27 @@ std::size_t endOfRun(std::string_view text, std::size_t from, std::string_view c
 
 constexpr std::string_view digits = "0123456789";
 
-} // namespace
-
-std::size_t sharedStart(std::string_view a, std::string_view b) noexcept
+// Where `a` and `b` first differ, or the number they differ in starts: the bytes before it
+// decide nothing about their order.
+std::size_t backToNumber(std::string_view a, std::size_t start) noexcept
 {
-    auto start = static_cast<std::size_t>(std::ranges::mismatch(a, b).in1 - a.begin());
     while (start > 0 && digit(a[start - 1])) {
         --start;
     }
     return start;
 }
 
+std::size_t mismatch(std::string_view a, std::string_view b) noexcept
+{
+    return static_cast<std::size_t>(std::ranges::mismatch(a, b).in1 - a.begin());
+}
+
+} // namespace
+
 int naturalCompare(std::string_view a, std::string_view b) noexcept
 {
     // Equal bytes decide nothing: start where they differ, or at the number they differ in.
-    const std::size_t start = sharedStart(a, b);
+    const std::size_t start = backToNumber(a, mismatch(a, b));
     std::size_t i = start;
     std::size_t j = start;
     int tie = 0;
@@ -121,4 +127,86 @@ std::uint64_t naturalKey(unsigned char rank, std::string_view text) noexcept
     }
     return std::accumulate(bytes.begin(), bytes.end(), std::uint64_t{0},
                            [](std::uint64_t key, unsigned char byte) { return key << 8 | byte; });
+}
+
+namespace {
+
+// Sorts by keys of eight bytes, taken again past what each run of equal keys shares, so that
+// texts alike in a long start (a picture's path, a folder's many rows) are not compared whole
+// at every step.
+class NaturalSort {
+public:
+    NaturalSort(std::span<const std::string_view> texts, std::span<const unsigned char> ranks,
+                std::span<const std::uint32_t> tie)
+        : m_texts(texts), m_ranks(ranks), m_tie(tie), m_keys(texts.size())
+    {}
+
+    void sort(std::span<std::uint32_t> run, std::size_t from, int depth)
+    {
+        if (run.size() < 2) {
+            return;
+        }
+        const std::string_view first = m_texts[run.front()];
+        std::size_t shared = first.size();
+        bool same = true;
+        for (const std::uint32_t r : run.subspan(1)) {
+            // Every text of the run holds the first's bytes up to `from`.
+            const std::size_t at = from + mismatch(first.substr(from), m_texts[r].substr(from));
+            shared = std::min(shared, at);
+            same = same && at == first.size() && m_texts[r].size() == first.size();
+        }
+        const bool ranked = depth == 0 && !m_ranks.empty();
+        if (same && !ranked) {
+            std::ranges::sort(run, [this](auto a, auto b) { return byTie(a, b); });
+            return;
+        }
+        shared = backToNumber(first, shared);
+        constexpr int deepest = 64;
+        if (depth > deepest || (depth > 0 && shared <= from)) {
+            // The keys tell these apart no further: case or leading zeros, past their eighth byte.
+            std::ranges::sort(run, [this](std::uint32_t a, std::uint32_t b) {
+                const int natural = naturalCompare(m_texts[a], m_texts[b]);
+                return natural != 0 ? natural < 0 : byTie(a, b);
+            });
+            return;
+        }
+        // Keys beside their rows: sorted where they stand, not looked up at every comparison.
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(run.size());
+        std::ranges::transform(run, keyed.begin(), [&](std::uint32_t r) {
+            m_keys[r] = naturalKey(ranked ? m_ranks[r] : 0, m_texts[r].substr(shared));
+            return std::pair(m_keys[r], r);
+        });
+        std::ranges::sort(keyed);
+        std::ranges::transform(keyed, run.begin(), [](const auto& pair) { return pair.second; });
+        for (auto start = run.begin(); start != run.end();) {
+            const std::uint64_t key = m_keys[*start];
+            const auto end =
+                std::find_if(start, run.end(), [&](std::uint32_t r) { return m_keys[r] != key; });
+            sort({start, end}, shared, depth + 1);
+            start = end;
+        }
+    }
+
+private:
+    [[nodiscard]] bool byTie(std::uint32_t a, std::uint32_t b) const
+    {
+        return m_tie.empty() ? a < b : m_tie[a] < m_tie[b];
+    }
+
+    std::span<const std::string_view> m_texts;
+    std::span<const unsigned char> m_ranks;
+    std::span<const std::uint32_t> m_tie;
+    std::vector<std::uint64_t> m_keys;
+};
+
+} // namespace
+
+std::vector<std::uint32_t> naturalOrder(std::span<const std::string_view> texts,
+                                        std::span<const unsigned char> ranks,
+                                        std::span<const std::uint32_t> tie)
+{
+    std::vector<std::uint32_t> order(texts.size());
+    std::iota(order.begin(), order.end(), 0U);
+    NaturalSort(texts, ranks, tie).sort(order, 0, 0);
+    return order;
 }

@@ -13,52 +13,35 @@
 namespace {
 
 // Each row's place in each column's natural order, its problems first. Rows alike in a column
-// keep the order of the one before it in `columns`: the folder's rows in the order of their
+// keep their order in the column ranked before it: the folder's rows in the order of their
 // names, and those alike in picture in the order of their folders and names.
 std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport& report)
 {
-    // The natural keys decide most places; only rows alike in their first eight bytes past the
-    // part all the texts share are compared number by number.
     std::array<std::vector<std::uint32_t>, resultColumns> ranks;
     const std::vector<ResultRow>& rows = report.rows;
     const auto count = static_cast<std::uint32_t>(rows.size());
-    constexpr std::array columns{ResultColumn::File, ResultColumn::Folder, ResultColumn::Picture};
-    const std::vector<std::uint32_t>* tie = nullptr;
-    for (std::size_t c = 0; c < columns.size() && count > 0; ++c) {
-        const ResultColumn column = columns[c];
-        // Found once: a sort asks for each row's text some twenty times.
-        std::vector<std::string_view> texts(count);
-        std::transform(rows.begin(), rows.end(), texts.begin(),
-                       [&](const ResultRow& row) { return report.sortText(row, column); });
-        const auto text = [&texts](std::uint32_t r) { return texts[r]; };
-        std::string_view shared = text(0);
-        for (std::uint32_t r = 1; r < count; ++r) {
-            shared = shared.substr(0, sharedStart(shared, text(r)));
-        }
-        std::vector<std::uint64_t> keys(count);
-        for (std::uint32_t r = 0; r < count; ++r) {
-            const auto kind = static_cast<unsigned char>(
-                column == ResultColumn::Picture ? static_cast<int>(rows[r].kind) : 0);
-            keys[r] = naturalKey(kind, text(r).substr(shared.size()));
-        }
-        std::vector<std::uint32_t> order(count);
-        std::iota(order.begin(), order.end(), 0U);
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            if (keys[a] != keys[b]) {
-                return keys[a] < keys[b];
-            }
-            if (const int natural = naturalCompare(text(a), text(b)); natural != 0) {
-                return natural < 0;
-            }
-            return tie != nullptr ? (*tie)[a] < (*tie)[b] : a < b;
-        });
+    std::vector<unsigned char> kinds(count);
+    std::ranges::transform(rows, kinds.begin(), [](const ResultRow& row) {
+        return static_cast<unsigned char>(row.kind);
+    });
+    std::vector<std::string_view> texts(count);
+    std::span<const std::uint32_t> tie;
+    for (const ResultColumn column :
+         {ResultColumn::File, ResultColumn::Folder, ResultColumn::Picture}) {
+        std::ranges::transform(rows, texts.begin(),
+                               [&](const ResultRow& row) { return report.sortText(row, column); });
+        const bool picture = column == ResultColumn::Picture;
+        const std::vector<std::uint32_t> order = naturalOrder(
+            texts,
+            picture ? std::span<const unsigned char>(kinds) : std::span<const unsigned char>(),
+            tie);
         std::vector<std::uint32_t>& placed = ranks[static_cast<std::size_t>(column)];
         placed.resize(count);
         for (std::uint32_t place = 0; place < count; ++place) {
             const bool problem = rows[order[place]].problem();
             placed[order[place]] = place | (problem ? 0 : WriteReport::notProblemBit);
         }
-        tie = &placed;
+        tie = placed;
     }
     return ranks;
 }

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <numeric>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -310,6 +311,41 @@ TEST(NaturalOrder, KeyAndComparisonAgreeOnRandomNames)
         EXPECT_EQ(order, -naturalCompare(b, a)) << a << " | " << b;
         if (keyA != keyB) {
             EXPECT_EQ(keyA < keyB, order < 0) << a << " | " << b;
+        }
+    }
+}
+
+// The list's order, found by keys taken again past each shared start, is the order one by one
+// comparison gives: by rank, then naturally, then by the order before. Long shared starts,
+// equal texts and texts alike but for case or leading zeros are where the keys run out.
+TEST(NaturalOrder, TheListsOrderIsTheOneComparisonGives)
+{
+    std::mt19937 random(11);
+    const std::string pieces[] = {"graphics/pictures/club/", "0", "007", "7", "10", "a", "A", "_"};
+    for (const bool ranked : {false, true}) {
+        for (const bool tied : {false, true}) {
+            std::vector<std::string> names(3000);
+            for (std::string& name : names) {
+                for (int i = random() % 6; i >= 0; --i) {
+                    name += pieces[random() % std::size(pieces)];
+                }
+            }
+            const std::vector<std::string_view> texts(names.begin(), names.end());
+            std::vector<unsigned char> ranks(ranked ? texts.size() : 0);
+            std::ranges::generate(ranks, [&] { return static_cast<unsigned char>(random() % 3); });
+            std::vector<std::uint32_t> tie(tied ? texts.size() : 0);
+            std::iota(tie.begin(), tie.end(), 0U);
+            std::ranges::shuffle(tie, random);
+            std::vector<std::uint32_t> wanted(texts.size());
+            std::iota(wanted.begin(), wanted.end(), 0U);
+            std::ranges::sort(wanted, [&](std::uint32_t a, std::uint32_t b) {
+                if (ranked && ranks[a] != ranks[b]) {
+                    return ranks[a] < ranks[b];
+                }
+                const int natural = naturalCompare(texts[a], texts[b]);
+                return natural != 0 ? natural < 0 : (tied ? tie[a] < tie[b] : a < b);
+            });
+            EXPECT_EQ(naturalOrder(texts, ranks, tie), wanted) << ranked << tied;
         }
     }
 }
