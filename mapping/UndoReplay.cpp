@@ -42,6 +42,14 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
         outcome.alreadyBack.push_back(path);
         return true;
     }
+    if (!now && present && !force) {
+        // Unread, it may be just as the write left it: say why, rather than call it changed.
+        if (const InputFile file(path); file.state() == InputFile::State::Unreadable) {
+            outcome.failed.push_back({path, Failure::Why::Error,
+                                      FileError{FileError::Action::Read, path, file.error()}});
+            return false;
+        }
+    }
     if (now != entry.after && !force) {
         outcome.changedSince.push_back(path);
         outcome.madeChangedSince += made ? 1 : 0;
@@ -65,12 +73,12 @@ bool undoEntry(const JournalEntry& entry, const std::string& folder, bool force,
             return false;
         }
         if (auto why = putBack(kept, path)) {
-            outcome.failed.push_back({path, Failure::Why::Unwritable, std::move(why)});
+            outcome.failed.push_back({path, Failure::Why::Error, std::move(why)});
             return false;
         }
     }
     if (error) {
-        outcome.failed.push_back({path, Failure::Why::Unwritable,
+        outcome.failed.push_back({path, Failure::Why::Error,
                                   FileError{FileError::Action::Replace, path, error.message()}});
         return false;
     }

@@ -27,10 +27,10 @@ struct UndoOutcome {
     std::vector<std::string> changedSince; ///< changed since: left alone, kept for a forced undo
     std::size_t madeChangedSince = 0;      ///< of those, files the write made: forced, they go
     struct Failure {
-        enum class Why : std::uint8_t { CopyGone, CopyChanged, Unwritable };
+        enum class Why : std::uint8_t { CopyGone, CopyChanged, Error };
         std::string configPath;
         Why why;
-        std::optional<FileError> error; ///< with Unwritable
+        std::optional<FileError> error; ///< with Error: config.xml unread, or not put back
     };
     std::vector<Failure> failed; ///< kept for another try
 

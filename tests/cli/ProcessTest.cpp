@@ -74,6 +74,17 @@ TEST(Process, AnUndoThatCannotWriteKeepsTheJournal)
     const std::string written = readFile(dir / "config.xml");
     EXPECT_EQ(cli({"--undo"}, withFault({"CRESTMAP_FAIL=renameat", home.front()})).exitStatus, 1);
     EXPECT_EQ(readFile(dir / "config.xml"), written);
+    // One it cannot read may be just as the write left it: it is not called changed.
+    const std::string config = dir / "config.xml";
+    const ProcessResult unread =
+        cli({"--undo"},
+            withFault({"CRESTMAP_FAIL=open", "CRESTMAP_FAIL_PATH=" + config, home.front()}));
+    EXPECT_EQ(unread, (ProcessResult{1,
+                                     "Undo: 0 config.xml files put back, 0 removed; 1 could not be "
+                                     "put back\n",
+                                     "crestmap-cli: could not put back " + config +
+                                         ": cannot read " + config + ": Permission denied\n"}));
+    EXPECT_EQ(readFile(dir / "config.xml"), written);
     const ProcessResult undone = cli({"--undo"}, home);
     EXPECT_EQ(undone.exitStatus, 0) << undone.out;
     EXPECT_EQ(readFile(dir / "config.xml"), "old");

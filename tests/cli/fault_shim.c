@@ -1,11 +1,14 @@
 /* Preloaded into crestmap-cli to make the system calls a real disk can fail fail on demand:
  * CRESTMAP_FAIL=readdir|fsync|renameat makes that call fail with EIO, after CRESTMAP_FAIL_AFTER
  * successful calls (readdir, default 0); CRESTMAP_FAIL=dtype makes readdir report no entry type,
- * as some file systems do. */
+ * as some file systems do; CRESTMAP_FAIL=open makes opening the file CRESTMAP_FAIL_PATH fail
+ * with EACCES, as a file of another user's does. */
 #define _GNU_SOURCE
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
+#include <stdarg.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -49,4 +52,33 @@ int renameat(int fromDir, const char* from, int toDir, const char* to)
     int (*real)(int, const char*, int, const char*) =
         (int (*)(int, const char*, int, const char*))dlsym(RTLD_NEXT, "renameat");
     return failing("renameat") ? fail() : real(fromDir, from, toDir, to);
+}
+
+static int opening(const char* path, int flags, va_list more, const char* call)
+{
+    int (*real)(const char*, int, ...) = (int (*)(const char*, int, ...))dlsym(RTLD_NEXT, call);
+    const char* refused = getenv("CRESTMAP_FAIL_PATH");
+    if (failing("open") && refused != NULL && strcmp(path, refused) == 0) {
+        errno = EACCES;
+        return -1;
+    }
+    return real(path, flags, (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(more, int) : 0);
+}
+
+int open(const char* path, int flags, ...)
+{
+    va_list more;
+    va_start(more, flags);
+    const int fd = opening(path, flags, more, "open");
+    va_end(more);
+    return fd;
+}
+
+int open64(const char* path, int flags, ...)
+{
+    va_list more;
+    va_start(more, flags);
+    const int fd = opening(path, flags, more, "open64");
+    va_end(more);
+    return fd;
 }
