@@ -205,7 +205,7 @@ void FileSelector::recheck(const std::vector<std::string>& configs)
     };
     if (!shown.isEmpty() && folder && std::ranges::any_of(configs, within)) {
         (void)m_writer.start(
-            WriteRequest::forFolder(QUrl::fromLocalFile(shown), WriteRequest::Source::Check,
+            WriteRequest::forFolder(QUrl::fromLocalFile(shown), WriteRequest::Source::Again,
                                     m_shown->asked.value_or(m_styles.stylePair()), m_shown->pack));
     }
 }

@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -109,14 +110,29 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
 void ResultsPanel::showReport(SharedReport report)
 {
-    m_view->clearSort();
+    // Checked again unasked, the list keeps the user's sort, row and place in it.
+    const bool again = report->again;
+    const QModelIndex current = m_proxy->mapToSource(m_view->currentIndex());
+    const std::string currentPath =
+        again && current.isValid() ? m_model->report().rows[current.row()].path : std::string();
+    const int scrolled = m_view->verticalScrollBar()->value();
+    if (!again) {
+        m_view->clearSort();
+    }
     m_model->show(std::move(report));
     const WriteReport& shown = m_model->report();
     m_view->setAccessibleName(shown.checked ? tr("Results of the last check")
                                             : tr("Results of the last write"));
     m_view->fitColumns(shown.pack);
     updateSummary();
-    m_view->scrollToTop();
+    if (const auto row = std::ranges::find(shown.rows, currentPath, &ResultRow::path);
+        !currentPath.empty() && row != shown.rows.end()) {
+        const QModelIndex index =
+            m_proxy->mapFromSource(m_model->index(static_cast<int>(row - shown.rows.begin()), 0));
+        m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+    }
+    m_view->verticalScrollBar()->setValue(again ? scrolled : 0);
     m_view->updateRowsInView();
 }
 

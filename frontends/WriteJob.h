@@ -27,6 +27,7 @@ struct WriteRequest {
         Update, ///< the folders a check found not current
         Check,  ///< a folder to check; nothing is written
         Opened, ///< the folder the window was started on, to check
+        Again,  ///< the folder the list shows, checked again after another program changed it
     };
     Source source = Source::Drop;
     QString failure; ///< why nothing could start, such as a URL that is not a local file
@@ -47,7 +48,7 @@ struct WriteRequest {
 
     [[nodiscard]] bool checking() const noexcept
     {
-        return source == Source::Check || source == Source::Opened;
+        return source == Source::Check || source == Source::Opened || source == Source::Again;
     }
     /// Whether the user is shown a plan first: a write of several folders.
     [[nodiscard]] bool planned() const noexcept

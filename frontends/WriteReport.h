@@ -65,8 +65,9 @@ struct WriteReport {
     /// config.xml was written, kept or checked.
     std::unordered_map<std::string, std::size_t> folderImages;
     std::unordered_map<std::string, crestmap::StylePair> folderStyles;
-    std::vector<std::string> outdated;        ///< a check's folders that an update would write
-    bool descended = false;                   ///< a check that took in the folders below, as asked
+    std::vector<std::string> outdated; ///< a check's folders that an update would write
+    bool descended = false;            ///< a check that took in the folders below, as asked
+    bool again = false;                ///< the list checked again unasked: shown as the user had it
     std::optional<crestmap::StylePair> asked; ///< the style asked for, to check in again
     bool cancelled = false;
     /// Each row's place in each column's natural order, its problems first; made with the rows,

@@ -588,6 +588,12 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
     settle();
     ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
+    // The list stays as the user sorted it, on the row they chose.
+    ResultsView& view = panel().view();
+    view.sortByColumn(ResultsModel::FileColumn, Qt::DescendingOrder);
+    view.selectionModel()->setCurrentIndex(
+        results().index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    ASSERT_EQ(view.currentIndex().data().toString(), "new");
     click("graphicStyleKit"); // checked again as it was, not as kits
     // Not while a question is open, whose answer may be to undo: that would wait on the check.
     QDialog question(&m_window);
@@ -604,6 +610,10 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     ASSERT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 1, 2}}; }));
     EXPECT_TRUE(rows().contains("new | current")) << rows().join('\n').toStdString();
     EXPECT_EQ(status(), "1 of 2 config.xml files is not current");
+    EXPECT_EQ(view.horizontalHeader()->sortIndicatorSection(), ResultsModel::FileColumn);
+    EXPECT_EQ(view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(view.currentIndex().data().toString(), "new");
+    EXPECT_EQ(view.selectionModel()->selectedRows().size(), 1);
     ASSERT_EQ(undoLastWrite().removed.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
 }
