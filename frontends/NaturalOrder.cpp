@@ -170,14 +170,10 @@ public:
             });
             return;
         }
-        // Keys beside their rows: sorted where they stand, not looked up at every comparison.
-        std::vector<std::pair<std::uint64_t, std::uint32_t>> keyed(run.size());
-        std::ranges::transform(run, keyed.begin(), [&](std::uint32_t r) {
+        for (const std::uint32_t r : run) {
             m_keys[r] = naturalKey(ranked ? m_ranks[r] : 0, m_texts[r].substr(shared));
-            return std::pair(m_keys[r], r);
-        });
-        std::ranges::sort(keyed);
-        std::ranges::transform(keyed, run.begin(), [](const auto& pair) { return pair.second; });
+        }
+        std::ranges::sort(run, [this](auto a, auto b) { return m_keys[a] < m_keys[b]; });
         for (auto start = run.begin(); start != run.end();) {
             const std::uint64_t key = m_keys[*start];
             const auto end =
