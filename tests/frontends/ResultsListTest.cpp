@@ -22,8 +22,8 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
-#include <numeric>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 
 namespace crestmap {
