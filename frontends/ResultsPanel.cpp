@@ -125,8 +125,10 @@ void ResultsPanel::showReport(SharedReport report)
                                             : tr("Results of the last write"));
     m_view->fitColumns(shown.pack);
     updateSummary();
-    if (const auto row = std::ranges::find(shown.rows, currentPath, &ResultRow::path);
-        !currentPath.empty() && row != shown.rows.end()) {
+    const auto row = currentPath.empty()
+                         ? shown.rows.end()
+                         : std::ranges::find(shown.rows, currentPath, &ResultRow::path);
+    if (row != shown.rows.end()) {
         const QModelIndex index =
             m_proxy->mapFromSource(m_model->index(static_cast<int>(row - shown.rows.begin()), 0));
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |

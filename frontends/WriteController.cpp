@@ -168,11 +168,9 @@ void WriteController::run(WriteRequest request)
     m_progress->totalFolders = request.plannedFolders;
     m_progress->totalImages = request.plannedImages;
     tick();
-    inBackground(
-        [request = std::move(request), progress = m_progress] {
-            return std::make_shared<const WriteReport>(runJob(request, *progress));
-        },
-        [this](const SharedReport& report) { finish(report); });
+    inBackground([request = std::move(request),
+                  progress = m_progress] { return shareReport(runJob(request, *progress)); },
+                 [this](const SharedReport& report) { finish(report); });
 }
 
 void WriteController::finish(const SharedReport& report)

@@ -6,7 +6,9 @@
 #include "WindowWords.h"
 #include "XmlRecordBuilder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QThreadPool>
 
 std::string_view folderPart(std::string_view relativePath)
 {
@@ -110,4 +112,17 @@ std::string_view WriteReport::sortText(const ResultRow& row, ResultColumn column
         break;
     }
     return skipped ? reasons[static_cast<std::size_t>(row.reason)] : std::string_view(row.text);
+}
+
+SharedReport shareReport(WriteReport report)
+{
+    return {std::make_unique<const WriteReport>(std::move(report)).release(),
+            [](const WriteReport* shared) {
+                std::unique_ptr<const WriteReport> owned(shared);
+                // Without an application the pool may be gone: freed here, then.
+                if (QCoreApplication::instance() != nullptr) {
+                    QThreadPool::globalInstance()->start(
+                        [freed = std::shared_ptr<const WriteReport>(std::move(owned))] {});
+                }
+            }};
 }

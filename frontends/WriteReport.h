@@ -109,3 +109,6 @@ struct WriteReport {
 /// A finished write's report, shared by whoever shows it rather than copied: its rows can
 /// number hundreds of thousands.
 using SharedReport = std::shared_ptr<const WriteReport>;
+/// Shares `report`, to be freed on a worker thread once the last holder lets go: hundreds of
+/// thousands of rows take tens of milliseconds to free, which would hold the window.
+[[nodiscard]] SharedReport shareReport(WriteReport report);
