@@ -1,5 +1,6 @@
 #include "JournalWatch.h"
 
+#include "FileNames.h"
 #include "PathText.h"
 #include "UndoReplay.h"
 
@@ -9,25 +10,30 @@
 JournalWatch::JournalWatch(QObject* parent) : QObject(parent)
 {
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        watch();
+        watch(crestmap::lastWrite());
         emit changed();
     });
-    watch();
+    watch(crestmap::lastWrite());
 }
 
-void JournalWatch::watch()
+void JournalWatch::watch(const std::optional<crestmap::Journal>& last)
 {
     // Until the journals' folder is made, the nearest folder above it that is there: watching
-    // makes nothing on disk.
-    QString path = qtPath(crestmap::undoFolder().path);
+    // makes nothing on disk. The last write's own folder too, where an undo writes its index.
+    const std::string root = crestmap::undoFolder().path;
+    QString path = qtPath(root);
     while (!path.isEmpty() && !QFileInfo::exists(path) && QFileInfo(path).path() != path) {
         path = QFileInfo(path).path();
     }
-    if (!path.isEmpty() && m_watcher.directories() != QStringList{path}) {
+    QStringList paths{path};
+    if (last) {
+        paths << qtPath(crestmap::joinPath(root, last->name));
+    }
+    if (!path.isEmpty() && m_watcher.directories() != paths) {
         if (!m_watcher.directories().isEmpty()) {
             m_watcher.removePaths(m_watcher.directories());
         }
-        m_watcher.addPath(path);
+        m_watcher.addPaths(paths);
     }
 }
 
@@ -35,8 +41,14 @@ void JournalWatch::refresh(bool busy, bool ours)
 {
     std::optional<crestmap::Journal> last = crestmap::lastWrite();
     const auto name = [](const auto& journal) { return journal ? journal->name : std::string(); };
+    const QDateTime index =
+        last ? QFileInfo(qtPath(crestmap::joinPath(
+                             crestmap::joinPath(crestmap::undoFolder().path, last->name),
+                             crestmap::journalIndex)))
+                   .lastModified()
+             : QDateTime();
     std::vector<std::string> elsewhere;
-    const bool changed = !busy && !ours && name(last) != name(m_last);
+    const bool changed = !busy && !ours && (name(last) != name(m_last) || index != m_lastIndex);
     for (const auto* journal : {&m_last, &last}) {
         for (std::size_t e = 0; changed && *journal && e < (*journal)->entries.size(); ++e) {
             elsewhere.push_back((*journal)->entries[e].configPath);
@@ -45,6 +57,7 @@ void JournalWatch::refresh(bool busy, bool ours)
     // What changes during a job of ours is taken as it stands once the job is done.
     if (!busy || ours) {
         m_last = last;
+        m_lastIndex = index;
     }
     const int folders = last ? static_cast<int>(last->entries.size()) : 0;
     // In the controller's translation context, with the rest of what its jobs say.

@@ -2,6 +2,7 @@
 
 #include "JournalIndex.h"
 
+#include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
@@ -30,8 +31,10 @@ signals:
     void writtenElsewhere(const std::vector<std::string>& configs);
 
 private:
-    void watch();
+    void watch(const std::optional<crestmap::Journal>& last);
 
     QFileSystemWatcher m_watcher;
     std::optional<crestmap::Journal> m_last; ///< the last write as last seen
+    /// When its index was written: an undo that leaves every file alone writes only that.
+    QDateTime m_lastIndex;
 };

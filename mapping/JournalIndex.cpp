@@ -14,7 +14,6 @@ namespace crestmap {
 
 namespace {
 
-constexpr std::string_view indexName = "index";
 constexpr std::string_view indexMagic = "crestmap-undo 2";
 
 std::optional<std::string> environment(const char* name)
@@ -62,7 +61,7 @@ std::optional<Journal> readJournal(const std::string& undoRoot, const std::strin
     if (!name.starts_with("w-") || !plainName(name)) {
         return std::nullopt;
     }
-    std::istringstream lines(readSmallFile(joinPath(joinPath(undoRoot, name), indexName)));
+    std::istringstream lines(readSmallFile(joinPath(joinPath(undoRoot, name), journalIndex)));
     std::string line;
     Journal journal;
     journal.name = name;
@@ -150,7 +149,7 @@ std::optional<FileError> writeJournal(const std::string& undoRoot, const Journal
              << field(entry.linkTarget) << ' ' << entry.keptSize << ' ' << entry.keptTime << ' '
              << entry.after.size << ' ' << entry.after.digest << '\n';
     }
-    return writeSmallFile(joinPath(joinPath(undoRoot, journal.name), indexName), text.str());
+    return writeSmallFile(joinPath(joinPath(undoRoot, journal.name), journalIndex), text.str());
 }
 
 std::optional<Journal> lastWrite(const UndoFolder& where)

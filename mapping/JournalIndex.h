@@ -56,6 +56,8 @@ struct Journal {
 /// The small files of the journal folder: its lock and the name of the last write's journal.
 inline constexpr const char* journalLock = "lock";
 inline constexpr const char* lastJournal = "last";
+/// The file in a journal's folder that lists what it keeps.
+inline constexpr const char* journalIndex = "index";
 [[nodiscard]] std::optional<FileError> writeSmallFile(const std::string& path,
                                                       std::string_view text);
 

@@ -614,8 +614,17 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     EXPECT_EQ(view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_EQ(view.currentIndex().data().toString(), "new");
     EXPECT_EQ(view.selectionModel()->selectedRows().size(), 1);
-    ASSERT_EQ(undoLastWrite().removed.size(), 1u);
+    // An undo that leaves a hand edit alone changes nothing, yet the list now shows the edit.
+    std::string edited = readFile(m_dir / "pack/new/config.xml");
+    edited.replace(edited.find("club/5/"), 7, "club/9/");
+    writeFile(m_dir / "pack/new/config.xml", edited);
+    ASSERT_EQ(undoLastWrite().changedSince.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
+    EXPECT_TRUE(rows().contains("new | stale: 1 record changed"))
+        << rows().join('\n').toStdString();
+    ASSERT_EQ(undoLastWrite(undoFolder(), {{}, true}).removed.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return rows().contains("new | missing"); }))
+        << rows().join('\n').toStdString();
 }
 
 // What another program writes while the window only checks is told once the check ends; what
