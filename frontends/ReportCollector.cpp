@@ -136,6 +136,8 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
                           (check.state == State::CutShort && style);
     if (!current && writable) {
         m_report.outdated.push_back(folder);
+    } else if (current) {
+        m_report.current.push_back(folder);
     }
     folderDone(folder, check.images, style, true);
 }

@@ -68,6 +68,7 @@ WriteRequest WriteRequest::forUpdate(const WriteReport& check, crestmap::StylePa
     request.source = Source::Update;
     request.folder = check.base;
     request.pack.folders = check.outdated;
+    request.pack.alongside = check.current;
     request.pack.style = style;
     request.pack.rule = crestmap::StyleRule::Update;
     return request;

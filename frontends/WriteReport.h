@@ -66,6 +66,7 @@ struct WriteReport {
     std::unordered_map<std::string, std::size_t> folderImages;
     std::unordered_map<std::string, crestmap::StylePair> folderStyles;
     std::vector<std::string> outdated; ///< a check's folders that an update would write
+    std::vector<std::string> current;  ///< and those it leaves, whose images may clash with them
     bool descended = false;            ///< a check that took in the folders below, as asked
     bool again = false;                ///< the list checked again unasked: shown as the user had it
     std::optional<crestmap::StylePair> asked; ///< the style asked for, to check in again

@@ -119,7 +119,7 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
     ClashFinder clashes;
     std::vector<std::pair<std::string, StylePair>> written;
     bool allWritten = true;
-    const bool several = request.recursive || request.folders.size() > 1;
+    const bool several = request.recursive || request.folders.size() + request.alongside.size() > 1;
     const auto visit = [&](const std::string& folder, FolderWriteOptions& options) {
         const auto [decision, existing] = decideFolder(folder, request);
         options.listener = &told;
@@ -151,6 +151,27 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         return allWritten;
     }
     forEachPackFolder(root, request, visit);
+    PackRequest own = request;
+    own.rule = StyleRule::Update;
+    for (const std::string& folder : request.alongside) {
+        if (request.control != nullptr && !request.control->proceed()) {
+            break;
+        }
+        const auto [decision, existing] = decideFolder(folder, own);
+        WriteListener unlisted;
+        FolderWriteOptions options;
+        options.listener = &unlisted;
+        options.clashes = &clashes;
+        options.control = request.control;
+        if (decision.action != Action::Write) {
+            continue;
+        }
+        (void)checkFolderConfig(folder, *decision.style, options);
+        // One stopped half-way was not read whole: its images name no clash.
+        if (request.control == nullptr || !request.control->cancelled()) {
+            written.emplace_back(folder, *decision.style);
+        }
+    }
     // Stopped, the folders written still say which of their images clash: with each other.
     if (clashes.settle()) {
         reportFolderClashes(written, clashes, told);

@@ -29,6 +29,9 @@ struct PackRequest {
     bool verifyImages = false; ///< read each mapped image's first bytes
     /// These folders instead of the one given and those below it.
     std::vector<std::string> folders;
+    /// With `folders`: folders left as they are, each in its own style, whose images may map to
+    /// the same pictures as those written.
+    std::vector<std::string> alongside;
     /// These image files, in this order, instead of the folder's listing; config.xml goes
     /// beside the first.
     std::vector<std::string> images;

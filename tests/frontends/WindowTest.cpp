@@ -703,6 +703,28 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     EXPECT_TRUE(child<QAction>("undoAction")->isEnabled());
 }
 
+// An update names the images it writes that map to the same pictures as those of the folders
+// it leaves, as the command line's does.
+TEST_F(Window, AnUpdateNamesClashesWithTheFoldersItLeaves)
+{
+    test::makeFiles(m_dir / "pack", {"old/1.png", "new/1.png"}, test::pngSignature);
+    WriteTally tally;
+    ASSERT_TRUE(writePack(m_dir / "pack/old", {}, tally));
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+    settle();
+    const Fact clash{Kind::Clashes, 2};
+    ASSERT_EQ(facts().at(1), clash);
+    QTest::mouseClick(child<QPushButton>("updateStaleButton"), Qt::LeftButton);
+    settle(1);
+    ASSERT_EQ(facts().size(), 2u);
+    EXPECT_EQ(facts().at(0).kind, Kind::Written);
+    EXPECT_EQ(facts().at(1), clash);
+    EXPECT_EQ(rows().filter("1.png | maps to the same picture as ").size(), 2)
+        << rows().join('\n').toStdString();
+}
+
 // Opened on a folder, the window takes on its style and checks it, with the folders below when
 // its images are further down; anything else is said.
 TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)

@@ -395,6 +395,18 @@ TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
     EXPECT_EQ(readFile(dir / "b/config.xml"),
               expectedDocument({expectedRecord("13", "club/13/logo")}));
+    // An update of some folders names their clashes with those it leaves, which stay as they are.
+    const std::string left = readFile(dir / "a/config.xml");
+    for (const bool alongside : {false, true}) {
+        fs::remove(dir / "b/config.xml");
+        PackRequest update = pack(StylePair{1, 1}, StyleRule::Update);
+        update.folders = {dir / "b"};
+        update.alongside = alongside ? std::vector{dir / "a"} : std::vector<std::string>{};
+        Clashes found;
+        ASSERT_TRUE(writePack(dir.path().string(), update, found));
+        EXPECT_EQ(found.found, alongside ? clashes.found : std::set<std::string>{}) << alongside;
+    }
+    EXPECT_EQ(readFile(dir / "a/config.xml"), left);
 
     ClashFinder sharing([](std::string_view) noexcept { return std::uint64_t{7}; });
     sharing.add(expectedRecord("7", "comp/7/icon"));
