@@ -54,31 +54,20 @@ int renameat(int fromDir, const char* from, int toDir, const char* to)
     return failing("renameat") ? fail() : real(fromDir, from, toDir, to);
 }
 
-static int opening(const char* path, int flags, va_list more, const char* call)
+int open(const char* path, int flags, ...)
 {
-    int (*real)(const char*, int, ...) = (int (*)(const char*, int, ...))dlsym(RTLD_NEXT, call);
+    int (*real)(const char*, int, ...) = (int (*)(const char*, int, ...))dlsym(RTLD_NEXT, "open");
     const char* refused = getenv("CRESTMAP_FAIL_PATH");
     if (failing("open") && refused != NULL && strcmp(path, refused) == 0) {
         errno = EACCES;
         return -1;
     }
-    return real(path, flags, (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(more, int) : 0);
-}
-
-int open(const char* path, int flags, ...)
-{
     va_list more;
     va_start(more, flags);
-    const int fd = opening(path, flags, more, "open");
+    const int mode = (flags & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(more, int) : 0;
     va_end(more);
-    return fd;
+    return real(path, flags, mode);
 }
 
-int open64(const char* path, int flags, ...)
-{
-    va_list more;
-    va_start(more, flags);
-    const int fd = opening(path, flags, more, "open64");
-    va_end(more);
-    return fd;
-}
+/* On a 64-bit system the two are one call. */
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
