@@ -9,11 +9,7 @@
 
 JournalWatch::JournalWatch(QObject* parent) : QObject(parent)
 {
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        watch(crestmap::lastWrite());
-        emit changed();
-    });
-    watch(crestmap::lastWrite());
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &JournalWatch::changed);
 }
 
 void JournalWatch::watch(const std::optional<crestmap::Journal>& last)
@@ -40,6 +36,7 @@ void JournalWatch::watch(const std::optional<crestmap::Journal>& last)
 void JournalWatch::refresh(bool busy, bool ours)
 {
     std::optional<crestmap::Journal> last = crestmap::lastWrite();
+    watch(last);
     const auto name = [](const auto& journal) { return journal ? journal->name : std::string(); };
     const QDateTime index =
         last ? QFileInfo(qtPath(crestmap::joinPath(

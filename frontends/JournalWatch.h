@@ -18,8 +18,9 @@ class JournalWatch : public QObject {
 public:
     explicit JournalWatch(QObject* parent = nullptr);
 
-    /// Says again what there is to undo: nothing while a job runs (`busy`). A change of the last
-    /// write that is not `ours` is another program's, told by writtenElsewhere once no job runs.
+    /// Says again what there is to undo, and watches what it read: nothing while a job runs
+    /// (`busy`). A change of the last write that is not `ours` is another program's, told by
+    /// writtenElsewhere once no job runs.
     void refresh(bool busy, bool ours);
 
 signals:

@@ -151,13 +151,13 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         return allWritten;
     }
     forEachPackFolder(root, request, visit);
-    PackRequest own = request;
-    own.rule = StyleRule::Update;
     for (const std::string& folder : request.alongside) {
         if (request.control != nullptr && !request.control->proceed()) {
             break;
         }
-        const auto [decision, existing] = decideFolder(folder, own);
+        // Read in its own style, whatever the others are written in.
+        const Decision decision =
+            decide(readExistingFile(folder), StyleRule::Update, request.style);
         WriteListener unlisted;
         FolderWriteOptions options;
         options.listener = &unlisted;
