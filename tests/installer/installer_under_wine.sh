@@ -44,10 +44,21 @@ run_setup() { # arguments...: the setup's exit status, once every Wine process b
     [[ -n ${app_pid:-} ]] || "$wineserver" -w
     echo "$status"
 }
+# reg query's output, or nothing. A failed query is said and asked once more: once, on a fresh
+# machine, one ended the run without a word (set -e), where a missing value must read as a FAIL.
+query() { # arguments of reg query
+    local out status=0
+    out=$("$wine" reg query "$@" 2>&1) || status=$?
+    if ((status != 0)); then
+        echo "reg query $* failed with status $status: $(tr -d '\r' <<<"$out" | head -n 3)" >&2
+        status=0
+        out=$("$wine" reg query "$@" 2>&1) || status=$?
+    fi
+    ((status != 0)) || tr -d '\r' <<<"$out"
+}
 value() { # key [name]: a value of a key of HKEY_CURRENT_USER, without a name its default
     if [[ $# -eq 1 ]]; then set -- "$1" '(Default)' /ve; else set -- "$1" "$2" /v "$2"; fi
-    "$wine" reg query "HKCU\\$1" "${@:3}" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 *REG_[A-Z]* *//p"
+    query "HKCU\\$1" "${@:3}" | sed -n "s/^ *$2 *REG_[A-Z]* *//p"
 }
 hkcu() { # without what Wine's own windows keep for the session once told of a change
     "$wine" reg export HKCU "$work/hkcu.reg" /y >/dev/null
@@ -62,8 +73,7 @@ exported() { # key: the key's own values as reg export writes them, one a line
 # Why the last setup or uninstall stopped, where a silent one leaves it.
 refusal() { iconv -f UTF-16 -t UTF-8 "$temp/crestmap-setup.log" 2>/dev/null | tr -d '\r\n'; }
 typed() { # key name: the value's type and the value
-    "$wine" reg query "HKCU\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)/\1 \2/p"
+    query "HKCU\\$1" /v "$2" | sed -n "s/^ *$2 *\(REG_[A-Z_]*\) *\(.*\)/\1 \2/p"
 }
 run_line() { # line: the setup as cmd starts that line, which passes it on as it is
     local status=0
@@ -131,7 +141,7 @@ expect "crestmap-cli from a new Command Prompt" \
     "$("$wine" cmd /c crestmap-cli --version 2>&1 | tr -d '\r')" "crestmap-cli $version"
 echo "registry keys the installer writes (HKEY_CURRENT_USER):"
 for key in "$uninstall_key" "$folder_verb" "$background_verb"; do
-    "$wine" reg query "HKCU\\$key" /s | tr -d '\r' | grep -v '^$' | sed 's/^/  /'
+    query "HKCU\\$key" /s | grep -v '^$' | sed 's/^/  /'
 done
 
 # A pack as a user has it: images and the config.xml Crestmap wrote.
