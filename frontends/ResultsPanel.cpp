@@ -110,11 +110,20 @@ ResultsPanel::ResultsPanel(QWidget* parent)
 
 void ResultsPanel::showReport(SharedReport report)
 {
-    // Checked again unasked, the list keeps the user's sort, row and place in it.
+    // Checked again unasked, the list keeps the user's sort, row and place in it: the place is
+    // the row they look at, the current one if in view, else the top one, where it stood.
     const bool again = report->again;
-    const QModelIndex current = m_proxy->mapToSource(m_view->currentIndex());
-    const std::string currentPath =
-        again && current.isValid() ? m_model->report().rows[current.row()].path : std::string();
+    const auto pathOf = [this](const QModelIndex& index) {
+        const QModelIndex source = m_proxy->mapToSource(index);
+        return source.isValid() ? m_model->report().rows[source.row()].path : std::string();
+    };
+    QModelIndex anchor = m_view->currentIndex();
+    if (!m_view->viewport()->rect().intersects(m_view->visualRect(anchor))) {
+        anchor = m_view->indexAt(QPoint(0, 0));
+    }
+    const std::string currentPath = again ? pathOf(m_view->currentIndex()) : std::string();
+    const std::string anchorPath = again ? pathOf(anchor) : std::string();
+    const int anchorTop = m_view->visualRect(anchor).top();
     const int scrolled = m_view->verticalScrollBar()->value();
     if (!again) {
         m_view->clearSort();
@@ -125,16 +134,24 @@ void ResultsPanel::showReport(SharedReport report)
                                             : tr("Results of the last write"));
     m_view->fitColumns(shown.pack);
     updateSummary();
-    const auto row = currentPath.empty()
-                         ? shown.rows.end()
-                         : std::ranges::find(shown.rows, currentPath, &ResultRow::path);
-    if (row != shown.rows.end()) {
-        const QModelIndex index =
-            m_proxy->mapFromSource(m_model->index(static_cast<int>(row - shown.rows.begin()), 0));
-        m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                             QItemSelectionModel::Rows);
+    const auto indexOf = [&](const std::string& path) {
+        const auto row =
+            path.empty() ? shown.rows.end() : std::ranges::find(shown.rows, path, &ResultRow::path);
+        return row == shown.rows.end() ? QModelIndex()
+                                       : m_proxy->mapFromSource(m_model->index(
+                                             static_cast<int>(row - shown.rows.begin()), 0));
+    };
+    if (const QModelIndex current = indexOf(currentPath); current.isValid()) {
+        m_view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
     }
-    m_view->verticalScrollBar()->setValue(again ? scrolled : 0);
+    QScrollBar& scroll = *m_view->verticalScrollBar();
+    if (const QModelIndex place = indexOf(anchorPath); place.isValid()) {
+        m_view->scrollTo(place, QAbstractItemView::PositionAtTop);
+        scroll.setValue(scroll.value() - anchorTop);
+    } else {
+        scroll.setValue(again ? scrolled : 0);
+    }
     m_view->updateRowsInView();
 }
 
@@ -167,6 +184,7 @@ void ResultsPanel::updateSummary()
 
 void ResultsPanel::setBusy(bool busy)
 {
+    m_busy = busy;
     m_summary->setVisible(!busy);
     m_progress->setVisible(busy);
     m_progressBar->setVisible(busy);
@@ -177,6 +195,8 @@ void ResultsPanel::setBusy(bool busy)
 void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_t total)
 {
     m_progress->setText(wrappable(text));
+    // No text: nothing runs (the user is asked), and nothing moves.
+    m_progressBar->setVisible(m_busy && !text.isEmpty());
     if (total == 0) {
         m_progressBar->setRange(0, 0);
         return;

@@ -69,4 +69,5 @@ private:
     QLineEdit* m_filter;
     QCheckBox* m_problemsOnly;
     ResultsView* m_view;
+    bool m_busy = false;
 };

@@ -133,6 +133,7 @@ void WriteController::look(WriteRequest request)
             if (decision.action == crestmap::Decision::Action::Keep) {
                 const QString config = WindowWords::path(
                     crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
+                awaitAnswer();
                 runAsAnswered(std::move(request), m_prompts.chooseKeep(m_window, config, existing,
                                                                        decision.style, chosen));
                 return;
@@ -157,14 +158,23 @@ void WriteController::survey(WriteRequest request)
         } else if (request.checking()) {
             run(std::move(request));
         } else {
+            awaitAnswer();
             const StyleChoice choice = m_prompts.choosePlan(m_window, plan, *request.pack.style);
             runAsAnswered(std::move(request), choice);
         }
     });
 }
 
+// Nothing is written while the user is asked: the progress line says nothing until the answer.
+void WriteController::awaitAnswer()
+{
+    m_ticker.stop();
+    emit progressed({}, 0, 0);
+}
+
 void WriteController::run(WriteRequest request)
 {
+    m_ticker.start();
     m_progress->totalFolders = request.plannedFolders;
     m_progress->totalImages = request.plannedImages;
     tick();

@@ -79,6 +79,7 @@ private:
     void runAsAnswered(WriteRequest request, StyleChoice choice);
     void look(WriteRequest request);
     void survey(WriteRequest request);
+    void awaitAnswer();
     void run(WriteRequest request);
     void finish(const SharedReport& report);
     void showAlert(const ResultAlert& alert, const std::string& journal);

@@ -76,6 +76,7 @@ public:
     StyleChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
     {
         plans.push_back(plan);
+        asked({});
         return planAnswer;
     }
     StyleChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
@@ -212,6 +213,12 @@ protected:
     }
 
     QString status() { return test::statusText(m_window); }
+    // The progress line's text, and whether its bar moves beside it.
+    QString progressShown()
+    {
+        return child<QLabel>("writeProgress")->text() +
+               (child<QWidget>("writeProgressBar")->isVisible() ? " (a bar)" : "");
+    }
     ResultsPanel& panel() { return *child<ResultsPanel>("resultsPanel"); }
     QAbstractItemModel& results() { return panel().proxy(); }
     // The facts of the report the list shows: what its summary words.

@@ -235,7 +235,11 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         return writeChosen(m_dir / folder) ? facts().front().kind : Kind::Cancelled;
     };
     const std::string config = m_dir / "kits/config.xml";
+    QStringList progress; // what the progress line says while the user is asked
+    m_prompts.whileAsked = [&] { progress << progressShown(); };
     EXPECT_EQ(chosen("kits", StyleChoice::Cancel), Kind::Cancelled);
+    m_prompts.whileAsked = nullptr;
+    EXPECT_EQ(progress, QStringList{""}) << "nothing is written while the user is asked";
     EXPECT_EQ(m_prompts.questions.back(), native("kits/config.xml") + " maps its own style");
     EXPECT_EQ(readFile(config), kits);
     EXPECT_EQ(chosen("kits", StyleChoice::UpdateOwnStyle), Kind::Unchanged);
@@ -517,7 +521,11 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     writeFile(m_dir / "a/config.xml", old);
     writeFile(m_dir / "c/config.xml", old);
     m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
+    QStringList progress;
+    m_prompts.whileAsked = [&] { progress << progressShown(); };
     write(m_dir.path().string(), true);
+    m_prompts.whileAsked = nullptr;
+    EXPECT_EQ(progress, QStringList{""}) << "nothing is written while the user is asked";
     const auto offersUndo = [this] {
         return child<QLabel>("resultsSummary")->text().contains("href=\"undo\"");
     };
@@ -625,6 +633,41 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     ASSERT_EQ(undoLastWrite(undoFolder(), {{}, true}).removed.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return rows().contains("new | missing"); }))
         << rows().join('\n').toStdString();
+}
+
+// Rows above the one the user looks at come and go in a check made unasked: that row stays
+// selected, and where it was on screen.
+TEST_F(Window, ACheckMadeUnaskedKeepsTheRowInViewWhereItWas)
+{
+    const fs::path pack = m_dir / "pack";
+    for (int i = 0; i < 100; ++i) {
+        test::makeFiles(pack, {"a/" + std::to_string(100 + i) + ".png"}, test::pngSignature);
+        test::makeFiles(pack, {"b/" + std::to_string(200 + i) + ".png"}, test::pngSignature);
+    }
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(pack));
+    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+    settle();
+    ResultsView& view = panel().view();
+    const QString looked = native(pack / "b/250.png");
+    const QModelIndexList found =
+        results().match(results().index(0, 0), ResultsModel::PathRole, looked, 1, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    view.selectionModel()->setCurrentIndex(found[0], QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    view.scrollTo(found[0], QAbstractItemView::PositionAtCenter);
+    const int top = view.visualRect(found[0]).top();
+    ASSERT_GT(top, 0);
+    for (int i = 0; i < 60; ++i) {
+        fs::remove(pack / "a" / (std::to_string(100 + i) + ".png"));
+    }
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", (pack / "a").string());
+    ASSERT_TRUE(writePack((pack / "a").string(), {}, journal));
+    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 1, 2}}; }));
+    EXPECT_EQ(view.currentIndex().data(ResultsModel::PathRole).toString(), looked);
+    EXPECT_EQ(view.visualRect(view.currentIndex()).top(), top);
 }
 
 // What another program writes while the window only checks is told once the check ends; what
