@@ -88,10 +88,12 @@ void ResultsView::fitColumns(bool folders)
     for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
         // The header's own text sets the least, so that it reads in full over an empty list.
         int widest = header->sectionSizeHint(column);
+        // The model's own rows, not the filter's: a filter that hides them all is cleared later.
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
         for (const int row : m_model->widthSample(column, sampledRows)) {
             widest = std::max(
-                widest,
-                sizeHintForIndex(m_proxy->mapFromSource(m_model->index(row, column))).width());
+                widest, itemDelegate()->sizeHint(option, m_model->index(row, column)).width());
         }
         m_wanted[static_cast<std::size_t>(column)] = widest;
     }

@@ -172,6 +172,20 @@ TEST_F(ResultsList, ThePictureColumnFitsItsLongestTextAmongManyRows)
               view().visualRect(results().index(longest, ResultsModel::PictureColumn)).width());
 }
 
+// A list shown while a filter hides all of it is sized for its rows all the same: clearing the
+// filter does not show every name cut to "…".
+TEST_F(ResultsList, ColumnsFitTheRowsThatAFilterHides)
+{
+    m_window.resize(960, 760);
+    child<QLineEdit>("resultsFilter")->setText("nothing is named so");
+    show({{ResultRow::Kind::Mapped, {}, std::string(40, 'n') + ".png", "club/1/logo"}});
+    ASSERT_EQ(results().rowCount(), 0);
+    child<QLineEdit>("resultsFilter")->clear();
+    QApplication::processEvents();
+    const QModelIndex name = results().index(0, ResultsModel::FileColumn);
+    EXPECT_LE(view().sizeHintForIndex(name).width(), view().visualRect(name).width());
+}
+
 // A long name is cut only where its column has no room left beside the others' texts, and the
 // tooltip of a cut name gives it whole.
 TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
