@@ -78,15 +78,16 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         alert.informativeText = failureBody;
         return alert;
     }
-    alert.messageText = successTitle;
     using Outcome = crestmap::FolderAccount::Outcome;
     const auto unchanged =
         std::ranges::find(report.facts, crestmap::Fact::Kind::Unchanged, &crestmap::Fact::kind);
     if (report.tally.folders(Outcome::Written) == 0 && unchanged != report.facts.end()) {
-        // Nothing was created or replaced: the alert says what the file already holds.
+        // Nothing was created or replaced: no headline of a write, and what the file holds.
+        alert.messageText = tr("Nothing written: no config.xml needed a change");
         alert.informativeText = WindowWords::facts({*unchanged});
         return alert;
     }
+    alert.messageText = successTitle;
     alert.informativeText =
         source == WriteRequest::Source::Browse ? browseBody
         : source == WriteRequest::Source::Drop ? dropBody

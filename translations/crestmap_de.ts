@@ -488,6 +488,10 @@
             <numerusform>%Ln ersetzte config.xml-Dateien waren keine Zuordnungsdateien, vielleicht die eines anderen Programms; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>Nichts geschrieben: keine config.xml musste geändert werden</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

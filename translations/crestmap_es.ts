@@ -488,6 +488,10 @@
             <numerusform>%Ln archivos config.xml que reemplazó no eran archivos de mapeo, quizá de otro programa; Deshacer no está disponible para restaurarlos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>No se ha escrito nada: ningún config.xml necesitaba cambios</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

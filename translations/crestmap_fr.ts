@@ -488,6 +488,10 @@
             <numerusform>%Ln fichiers config.xml remplacés n&apos;étaient pas des fichiers de correspondance, peut-être ceux d&apos;un autre programme&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>Rien n&apos;a été écrit&#xa0;: aucun config.xml n&apos;avait besoin d&apos;être modifié</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

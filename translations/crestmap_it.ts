@@ -488,6 +488,10 @@
             <numerusform>%Ln file config.xml sostituiti non erano file di mappatura, forse di un altro programma; «Annulla scrittura» non è disponibile per ripristinarli.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>Non è stato scritto nulla: nessun config.xml richiedeva modifiche</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

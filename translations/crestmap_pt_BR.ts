@@ -488,6 +488,10 @@
             <numerusform>%Ln arquivos config.xml substituídos não eram arquivos de mapeamento, talvez de outro programa; Desfazer não está disponível para restaurá-los.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>Nada foi gravado: nenhum config.xml precisava de alteração</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

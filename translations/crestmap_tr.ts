@@ -472,6 +472,10 @@
             <numerusform>Değiştirilen %Ln config.xml dosyası eşleme dosyası değildi, belki başka bir programındı; “Geri al” kullanılamadığı için geri yüklenemez.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing written: no config.xml needed a change</source>
+        <translation>Hiçbir şey yazılmadı: hiçbir config.xml dosyasının değişmesi gerekmiyordu</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

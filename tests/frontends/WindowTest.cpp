@@ -244,6 +244,8 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_EQ(readFile(config), kits);
     EXPECT_EQ(chosen("kits", StyleChoice::UpdateOwnStyle), Kind::Unchanged);
     EXPECT_EQ(facts().front(), (Fact{Kind::Unchanged, 1, 1, {}, config}));
+    EXPECT_EQ(m_prompts.alerts.back().messageText,
+              "Nothing written: no config.xml needed a change");
     EXPECT_EQ(m_prompts.alerts.back().informativeText, WindowWords::facts({facts().front()}))
         << "nothing was created";
     EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
