@@ -1,5 +1,6 @@
 #include "FileSelector.h"
 
+#include "ConfigWatch.h"
 #include "FileNames.h"
 #include "MappingFile.h"
 #include "PathText.h"
@@ -63,7 +64,7 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
                            std::array<QGroupBox*, 4> boxes, QLabel* preview,
                            QAbstractButton* subfolders)
     : QObject(window), m_prompts(prompts), m_writer(writer), m_window(window), m_boxes(boxes),
-      m_preview(preview), m_subfolders(subfolders)
+      m_preview(preview), m_subfolders(subfolders), m_folders(new ConfigWatch(this))
 {
     for (std::size_t g = 0; g < groups.size(); ++g) {
         auto* group = new QButtonGroup(this);
@@ -94,7 +95,9 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     // Queued: a job that ends with a change of another program's first shows its own report.
     connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck,
             Qt::QueuedConnection);
+    connect(m_folders, &ConfigWatch::changed, this, &FileSelector::recheck, Qt::QueuedConnection);
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
+        m_folders->hold(busy);
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
     });
 }
@@ -173,6 +176,7 @@ void FileSelector::follow(const SharedReport& report)
     // A write makes the last check's list of folders to update old news.
     m_lastCheck = report->checked ? report : nullptr;
     m_shown = report;
+    m_folders->watch(report);
     emit updateAvailable(m_lastCheck && !m_lastCheck->outdated.empty());
     if (report->checked && report->descended) {
         m_subfolders->setChecked(true);

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <array>
 
+class ConfigWatch;
 class Prompts;
 class QAbstractButton;
 class QButtonGroup;
@@ -64,4 +65,5 @@ private:
     QString m_inView;         ///< the folder the list shows, where the folder dialogs start
     SharedReport m_lastCheck; ///< the check shown, whose stale folders Update writes
     SharedReport m_shown;     ///< the report the list shows
+    ConfigWatch* m_folders;   ///< its folders, for what changes in them by hand
 };

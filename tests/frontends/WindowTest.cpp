@@ -637,6 +637,39 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
         << rows().join('\n').toStdString();
 }
 
+// What changes by hand in the folders the list shows is seen as the other program's writes are:
+// an edited config.xml, one put back, an image added, a config.xml removed.
+TEST_F(Window, TheListFollowsHandEditsInTheFoldersItShows)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "the folders are not watched on Windows";
+#endif
+    test::makeFiles(m_dir / "pack", {"clubs/1.png", "new/5.png"}, test::pngSignature);
+    WriteTally tally;
+    ASSERT_TRUE(writePack(m_dir / "pack/clubs", {}, tally));
+    const std::string config = m_dir / "pack/clubs/config.xml";
+    const std::string original = readFile(config);
+    child<QCheckBox>("includeSubfolders")->setChecked(true);
+    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
+    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+    settle();
+    ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 1, 2}}));
+    const auto shows = [this](const QString& row) {
+        return QTest::qWaitFor([&] { return rows().contains(row); });
+    };
+    std::string edited = original;
+    edited.replace(edited.find("club/1/"), 7, "club/9/");
+    writeFile(config, edited);
+    EXPECT_TRUE(shows("clubs | stale: 1 record changed")) << rows().join('\n').toStdString();
+    writeFile(config, original);
+    EXPECT_TRUE(shows("clubs | current")) << rows().join('\n').toStdString();
+    test::makeFiles(m_dir / "pack", {"clubs/2.png"}, test::pngSignature);
+    EXPECT_TRUE(shows("clubs | stale: 1 record added")) << rows().join('\n').toStdString();
+    fs::remove(test::utf8Path(config));
+    EXPECT_TRUE(shows("clubs | missing")) << rows().join('\n').toStdString();
+    EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
+}
+
 // Rows above the one the user looks at come and go in a check made unasked: that row stays
 // selected, and where it was on screen.
 TEST_F(Window, ACheckMadeUnaskedKeepsTheRowInViewWhereItWas)
