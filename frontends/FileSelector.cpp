@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -96,6 +97,7 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck,
             Qt::QueuedConnection);
     connect(m_folders, &ConfigWatch::changed, this, &FileSelector::recheck, Qt::QueuedConnection);
+    connect(&writer, &WriteController::undone, this, &FileSelector::followUndo);
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
         m_folders->hold(busy);
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
@@ -186,14 +188,8 @@ void FileSelector::follow(const SharedReport& report)
     }
 }
 
-void FileSelector::recheck(const std::vector<std::string>& configs)
+bool FileSelector::shows(const std::vector<std::string>& configs) const
 {
-    // Not under a question or an alert, whose answer may want the writer (Undo), nor in a job.
-    if (QApplication::activeModalWidget() != nullptr || m_writer.busy()) {
-        QTimer::singleShot(250, this, [this, configs] { recheck(configs); });
-        return;
-    }
-    // The list would say what is no longer on disk: it is made again, as a check.
     const QString shown = m_shown ? m_shown->shownFolder() : QString();
     const std::optional<std::string> folder = localPathOf(QUrl::fromLocalFile(shown));
     const auto within = [&](const std::string& config) {
@@ -207,11 +203,36 @@ void FileSelector::recheck(const std::vector<std::string>& configs)
             return a == b || (crestmap::isPathSeparator(a) && crestmap::isPathSeparator(b));
         });
     };
-    if (!shown.isEmpty() && folder && std::ranges::any_of(configs, within)) {
-        (void)m_writer.start(
-            WriteRequest::forFolder(QUrl::fromLocalFile(shown), WriteRequest::Source::Again,
-                                    m_shown->asked.value_or(m_styles.stylePair()), m_shown->pack));
+    return !shown.isEmpty() && folder && std::ranges::any_of(configs, within);
+}
+
+void FileSelector::recheck(const std::vector<std::string>& configs)
+{
+    // Not under a question or an alert, whose answer may want the writer (Undo), nor in a job.
+    if (QApplication::activeModalWidget() != nullptr || m_writer.busy()) {
+        QTimer::singleShot(250, this, [this, configs] { recheck(configs); });
+        return;
     }
+    // The list would say what is no longer on disk: it is made again, as a check.
+    QString lead = std::exchange(m_lead, {});
+    if (shows(configs)) {
+        WriteRequest request = WriteRequest::forFolder(
+            QUrl::fromLocalFile(m_shown->shownFolder()), WriteRequest::Source::Again,
+            m_shown->asked.value_or(m_styles.stylePair()), m_shown->pack);
+        request.lead = std::move(lead);
+        (void)m_writer.start(std::move(request));
+    }
+}
+
+// After an undo the list shows what is on disk again, led by what the undo did.
+void FileSelector::followUndo(const QString& words, const std::vector<std::string>& configs)
+{
+    if (!shows(configs)) {
+        m_writer.say(words);
+        return;
+    }
+    m_lead = words;
+    recheck(configs);
 }
 
 void FileSelector::openArguments(const QStringList& arguments)

@@ -53,6 +53,8 @@ private:
     void updatePreview();
     void follow(const SharedReport& report);
     void recheck(const std::vector<std::string>& configs);
+    [[nodiscard]] bool shows(const std::vector<std::string>& configs) const;
+    void followUndo(const QString& words, const std::vector<std::string>& configs);
 
     crestmap::StyleSelectors m_styles;
     Prompts& m_prompts;
@@ -66,4 +68,5 @@ private:
     SharedReport m_lastCheck; ///< the check shown, whose stale folders Update writes
     SharedReport m_shown;     ///< the report the list shows
     ConfigWatch* m_folders;   ///< its folders, for what changes in them by hand
+    QString m_lead;           ///< what an undo did, said with the check after it
 };

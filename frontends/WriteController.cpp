@@ -237,17 +237,24 @@ void WriteController::runUndo(crestmap::UndoOptions options)
     inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
                  [this, options](const crestmap::UndoOutcome& outcome) {
                      setBusy(false);
-                     say(FileWords::undo(outcome));
-                     if (options.force || outcome.changedSince.empty()) {
-                         return;
-                     }
                      // What changed since is the user's to put back over, file by file named.
                      QStringList files;
                      std::ranges::transform(outcome.changedSince, std::back_inserter(files),
                                             &WindowWords::path);
-                     if (m_prompts.confirmForce(m_window, files, outcome.madeChangedSince)) {
+                     if (!options.force && !files.isEmpty() &&
+                         m_prompts.confirmForce(m_window, files, outcome.madeChangedSince)) {
                          runUndo({options.expected, true});
+                         return;
                      }
+                     std::vector<std::string> configs = outcome.restored;
+                     for (const auto* more :
+                          {&outcome.removed, &outcome.alreadyBack, &outcome.changedSince}) {
+                         configs.insert(configs.end(), more->begin(), more->end());
+                     }
+                     for (const auto& failure : outcome.failed) {
+                         configs.push_back(failure.configPath);
+                     }
+                     emit undone(FileWords::undo(outcome), configs);
                  });
 }
 

@@ -38,6 +38,8 @@ public:
     /// Takes back the last write of either program; when it is not `shown`, the write the window
     /// shows, the user is asked first.
     void undo(const std::string& shown);
+    /// Shows `text` in place of a list, as the report of no write.
+    void say(const QString& text);
     /// Looks again at what there is to undo: another program may have written since.
     void refreshUndo() { m_journals->refresh(m_busy, false); }
 
@@ -66,6 +68,8 @@ signals:
     void undoAvailable(bool available, const QString& text, const std::string& last);
     /// Another program wrote or took back these config.xml files.
     void writtenElsewhere(const std::vector<std::string>& configs);
+    /// An undo ended: its words, and the config.xml files it put back, removed or left.
+    void undone(const QString& words, const std::vector<std::string>& configs);
 
 private:
     template <typename Work, typename Then> void inBackground(Work work, Then then)
@@ -84,7 +88,6 @@ private:
     void finish(const SharedReport& report);
     void showAlert(const ResultAlert& alert, const std::string& journal);
     void runUndo(crestmap::UndoOptions options);
-    void say(const QString& text);
     void tick();
 
     Prompts& m_prompts;

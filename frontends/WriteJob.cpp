@@ -89,6 +89,7 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     WriteReport report;
     report.checked = request.checking();
     report.again = request.source == WriteRequest::Source::Again;
+    report.lead = request.lead;
     report.asked = request.pack.style;
     // Files chosen one by one are shown by their whole paths.
     report.base = request.source == WriteRequest::Source::Browse ? std::string() : request.folder;

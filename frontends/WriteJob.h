@@ -31,6 +31,7 @@ struct WriteRequest {
     };
     Source source = Source::Drop;
     QString failure; ///< why nothing could start, such as a URL that is not a local file
+    QString lead;    ///< said before the summary: what an undo did, for the check after it
 
     std::string folder;             ///< the folder the rows are relative to
     crestmap::PackRequest pack;     ///< its style, rule and reach; the files chosen for Browse

@@ -39,7 +39,8 @@ QString WriteReport::summary() const
     if (facts.empty()) {
         return failure;
     }
-    QString line = WindowWords::facts(facts);
+    QString line = lead.isEmpty() ? WindowWords::facts(facts)
+                                  : lead + QStringLiteral(" · ") + WindowWords::facts(facts);
     if (checked && cancelled) {
         line +=
             QStringLiteral(" · ") + WindowWords::tr("cancelled: the check stopped before its end");

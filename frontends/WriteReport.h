@@ -69,6 +69,7 @@ struct WriteReport {
     std::vector<std::string> current;  ///< and those it leaves, whose images may clash with them
     bool descended = false;            ///< a check that took in the folders below, as asked
     bool again = false;                ///< the list checked again unasked: shown as the user had it
+    QString lead;                      ///< said before the summary, such as what an undo did
     std::optional<crestmap::StylePair> asked; ///< the style asked for, to check in again
     bool cancelled = false;
     /// Each row's place in each column's natural order, its problems first; made with the rows,

@@ -567,6 +567,30 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !offersUndo(); })) << "a write undone elsewhere";
 }
 
+// After the window's Undo, its list says what is on disk again, led by what the undo did.
+TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
+{
+    test::makeFiles(m_dir / "pack", {"a/1.png", "b/2.png"}, test::pngSignature);
+    writeFile(m_dir / "pack/a/config.xml", expectedDocument({expectedRecord("7", "club/7/logo")}));
+    m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
+    write(m_dir / "pack", true);
+    ASSERT_EQ(facts().front(), (Fact{Kind::Written, 2, 2}));
+    QTest::keyClick(&m_window, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] {
+        return facts() == Facts{{Kind::Outdated, 2, 2}};
+    })) << status().toStdString()
+        << "\n"
+        << rows().join('\n').toStdString();
+    const QStringList shown = rows();
+    EXPECT_TRUE(shown.contains("a | stale: 1 record added and 1 removed"))
+        << shown.join('\n').toStdString();
+    EXPECT_TRUE(shown.contains("b | missing")) << shown.join('\n').toStdString();
+    EXPECT_TRUE(status().startsWith("Undo: 1 config.xml file put back, 1 removed · "))
+        << status().toStdString();
+    EXPECT_TRUE(status().endsWith(" · 2 of 2 config.xml files are not current"))
+        << status().toStdString();
+}
+
 // Opening the window makes nothing on disk, yet its Undo follows a write of the other program
 // into a cache folder that did not exist before.
 TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
