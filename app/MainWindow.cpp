@@ -108,7 +108,7 @@ void MainWindow::connectCommands()
     connect(m_selector, &FileSelector::updateAvailable, ui.updateStaleAction, &QAction::setEnabled);
     connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     // Edit ▸ Undo takes back the last write; when that is not the one shown, it asks first.
-    const auto undoShown = [this, results] { m_writer->undo(results->model().report().journal); };
+    const auto undoShown = [this, results] { m_writer->undo(results->shownWrite()); };
     connect(ui.undoAction, &QAction::triggered, this, undoShown);
     connect(ui.copyAction, &QAction::triggered, results,
             [results] { results->copySelection(false); });

@@ -75,6 +75,14 @@ void ConfigWatch::addPaths(const QStringList& paths)
     }
 }
 
+void ConfigWatch::hold(bool held)
+{
+    m_held = held;
+    for (Watched& each : m_folders) {
+        each.stamp = held ? each.stamp : stampOf(each.folder);
+    }
+}
+
 void ConfigWatch::look()
 {
     if (m_held) {

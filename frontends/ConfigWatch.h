@@ -19,8 +19,9 @@ public:
 
     /// Watches the folders of `report`, as they stand now; none for a list of files handed over.
     void watch(const SharedReport& report);
-    /// While a job runs, what changes is its own doing, or told by its report.
-    void hold(bool held) { m_held = held; }
+    /// While a job runs, what changes is its own doing, or told by its report: taken as it
+    /// stands when the job ends.
+    void hold(bool held);
 
 signals:
     /// The config.xml of each folder that changed since it was watched.

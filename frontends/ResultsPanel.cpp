@@ -127,6 +127,7 @@ void ResultsPanel::showReport(SharedReport report)
     const int scrolled = m_view->verticalScrollBar()->value();
     if (!again) {
         m_view->clearSort();
+        m_shownWrite = report->journal;
     }
     m_model->show(std::move(report));
     const WriteReport& shown = m_model->report();

@@ -35,6 +35,8 @@ public:
     /// records of those that have one, and says in a message how many.
     void copySelection(bool records);
 
+    /// The journal of the write whose folders the list shows, also once checked again unasked.
+    [[nodiscard]] const std::string& shownWrite() const noexcept { return m_shownWrite; }
     [[nodiscard]] ResultsModel& model() noexcept { return *m_model; }
     [[nodiscard]] ResultsProxy& proxy() noexcept { return *m_proxy; }
     [[nodiscard]] ResultsView& view() noexcept { return *m_view; }
@@ -63,6 +65,7 @@ private:
     ResultsProxy* m_proxy;
     QLabel* m_summary;
     std::string m_lastWrite; ///< the journal Undo takes back: the summary offers no other
+    std::string m_shownWrite;
     QLabel* m_progress;
     QProgressBar* m_progressBar;
     QPushButton* m_cancel;
