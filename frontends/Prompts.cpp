@@ -95,9 +95,8 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     const QString style = WindowWords::style(chosen);
     QStringList body;
     if (plan.replaces > 0) {
-        body << tr("Updating each folder in its own style changes %Ln config.xml file(s) (new "
-                   "images get their records):",
-                   nullptr, pluralCount(plan.replaces))
+        body << tr("Updating each folder in its own style changes %Ln config.xml file(s):", nullptr,
+                   pluralCount(plan.replaces))
              << folderLines(plan.updatedSample, plan.replaces, false);
     }
     if (plan.creates > 0) {
@@ -129,11 +128,14 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
         body << tr("Undo puts back every config.xml the write replaces.");
     }
-    // Those already current are not written, whatever the answer.
-    return styleChoice(ask(parent, QMessageBox::Question,
-                           tr("Write config.xml in %Ln folder(s)?", nullptr,
-                              pluralCount(plan.folders - plan.unchanged)),
-                           body.join(QLatin1Char('\n')),
+    // Those already current are not written, whatever the answer; writing all may write more.
+    const std::size_t updates = plan.creates + plan.replaces;
+    const QString question =
+        updates == plan.writesAll
+            ? tr("Write config.xml in %Ln folder(s)?", nullptr, pluralCount(updates))
+            //: The answers write different numbers of folders: this one is the most
+            : tr("Write config.xml in up to %Ln folder(s)?", nullptr, pluralCount(plan.writesAll));
+    return styleChoice(ask(parent, QMessageBox::Question, question, body.join(QLatin1Char('\n')),
                            {tr("&Update each folder in its own style"), writeAll, tr("Cancel")},
                            2));
 }

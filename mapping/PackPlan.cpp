@@ -37,6 +37,7 @@ PackPlan planPack(const std::string& root, StylePair asked, JobControl* control,
             // Checked in its own style where it has one; that style is the decision's, since the
             // check of a current file reads no further than its bytes.
             const bool other = style && *style != asked;
+            plan.writesAll += check.current() && !check.otherLayout && !other ? 0 : 1;
             if (check.state == State::Missing) {
                 sample(plan.createdSample, {folder, style, check});
             } else if (rewritten) {

@@ -25,6 +25,7 @@ struct PackPlan {
     std::size_t creates = 0;   ///< of those, folders without a config.xml
     std::size_t replaces = 0;  ///< folders whose config.xml a write in their own style changes
     std::size_t unchanged = 0; ///< folders whose config.xml already holds what a write writes
+    std::size_t writesAll = 0; ///< folders a write of all in the style asked changes
     /// The first few folders whose config.xml an update in their own style changes, and of
     /// those it creates.
     std::vector<PlannedFolder> updatedSample;

@@ -33,13 +33,6 @@
         <translation>Ordner schreiben</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Datei (neue Bilder erhalten ihre Einträge):</numerusform>
-            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Dateien (neue Bilder erhalten ihre Einträge):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -188,6 +181,21 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Jeder Ordner behält seine neue config.xml, und „Rückgängig“ bleibt verfügbar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Datei:</numerusform>
+            <numerusform>Jeden Ordner im eigenen Stil zu aktualisieren, ändert %Ln config.xml-Dateien:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>config.xml in bis zu %Ln Ordner schreiben?</numerusform>
+            <numerusform>config.xml in bis zu %Ln Ordnern schreiben?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -12,13 +12,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Updating each folder in its own style changes %Ln config.xml file (new images get their records):</numerusform>
-            <numerusform>Updating each folder in its own style changes %Ln config.xml files (new images get their records):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -60,6 +53,21 @@
         <translation>
             <numerusform>%Ln config.xml file changed since the write:</numerusform>
             <numerusform>%Ln config.xml files changed since the write:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml file:</numerusform>
+            <numerusform>Updating each folder in its own style changes %Ln config.xml files:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>Write config.xml in up to %Ln folder?</numerusform>
+            <numerusform>Write config.xml in up to %Ln folders?</numerusform>
         </translation>
     </message>
 </context>

@@ -33,13 +33,6 @@
         <translation>Escribir una carpeta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivo config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
-            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivos config.xml (las imágenes nuevas obtienen sus registros):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -188,6 +181,21 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Todas las carpetas conservan su config.xml nuevo y Deshacer sigue disponible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivo config.xml:</numerusform>
+            <numerusform>Actualizar cada carpeta en su propio estilo cambia %Ln archivos config.xml:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>¿Escribir config.xml en hasta %Ln carpeta?</numerusform>
+            <numerusform>¿Escribir config.xml en hasta %Ln carpetas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

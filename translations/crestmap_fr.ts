@@ -33,13 +33,6 @@
         <translation>Écrire un dossier</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichier config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
-            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichiers config.xml (les nouvelles images reçoivent leurs entrées)&#xa0;:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -188,6 +181,21 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Chaque dossier garde son nouveau config.xml et «&#xa0;Défaire&#xa0;» reste disponible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichier config.xml&#xa0;:</numerusform>
+            <numerusform>Mettre à jour chaque dossier dans son propre style modifie %Ln fichiers config.xml&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>Écrire config.xml dans %Ln dossier au plus&#xa0;?</numerusform>
+            <numerusform>Écrire config.xml dans %Ln dossiers au plus&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -33,13 +33,6 @@
         <translation>Scrivi una cartella</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
-            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml (le nuove immagini ricevono i loro record):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -188,6 +181,21 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Ogni cartella mantiene il nuovo config.xml e «Annulla scrittura» resta disponibile.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml:</numerusform>
+            <numerusform>Aggiornare ogni cartella nel proprio stile modifica %Ln file config.xml:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>Scrivere config.xml in fino a %Ln cartella?</numerusform>
+            <numerusform>Scrivere config.xml in fino a %Ln cartelle?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

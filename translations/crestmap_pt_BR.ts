@@ -33,13 +33,6 @@
         <translation>Gravar uma pasta</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivo config.xml (as imagens novas recebem seus registros):</numerusform>
-            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivos config.xml (as imagens novas recebem seus registros):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -188,6 +181,21 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Todas as pastas mantêm o config.xml novo, e Desfazer continua disponível.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivo config.xml:</numerusform>
+            <numerusform>Atualizar cada pasta no próprio estilo altera %Ln arquivos config.xml:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>Gravar config.xml em até %Ln pasta?</numerusform>
+            <numerusform>Gravar config.xml em até %Ln pastas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

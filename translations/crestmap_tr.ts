@@ -32,12 +32,6 @@
         <translation>Klasöre yaz</translation>
     </message>
     <message numerus="yes">
-        <source>Updating each folder in its own style changes %Ln config.xml file(s) (new images get their records):</source>
-        <translation>
-            <numerusform>Her klasörü kendi stilinde güncellemek %Ln config.xml dosyasını değiştirir (yeni resimler kayıtlarını alır):</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln folder(s) without a config.xml get one as %1.</source>
         <extracomment>%1: the style chosen, as “club logos”</extracomment>
         <translation>
@@ -180,6 +174,19 @@
     <message>
         <source>Every folder keeps its new config.xml, and Undo stays available.</source>
         <translation>Her klasör yeni config.xml dosyasını korur ve “Geri al” kullanılabilir kalır.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating each folder in its own style changes %Ln config.xml file(s):</source>
+        <translation>
+            <numerusform>Her klasörü kendi stilinde güncellemek %Ln config.xml dosyasını değiştirir:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Write config.xml in up to %Ln folder(s)?</source>
+        <extracomment>The answers write different numbers of folders: this one is the most</extracomment>
+        <translation>
+            <numerusform>En fazla %Ln klasöre config.xml yazılsın mı?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

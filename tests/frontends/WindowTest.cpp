@@ -971,20 +971,30 @@ TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
 // (after another program wrote one since the check).
 TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
 {
-    crestmap::PackPlan plan;
-    plan.folders = 6;
-    plan.creates = 5;
-    plan.unchanged = 1;
-    QString asked;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        asked = box->text();
-        box->escapeButton()->click();
-    });
-    DialogPrompts prompts;
-    EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}), StyleChoice::Cancel);
-    EXPECT_EQ(asked, "Write config.xml in 5 folders?");
+    struct Case {
+        std::size_t creates, unchanged, otherStyle, writesAll;
+        const char* asked;
+    };
+    // A current folder of another style is written only by the answer that restyles it.
+    for (const Case& c : {Case{5, 1, 0, 5, "Write config.xml in 5 folders?"},
+                          Case{0, 1, 1, 1, "Write config.xml in up to 1 folder?"}}) {
+        crestmap::PackPlan plan;
+        plan.folders = c.creates + c.unchanged;
+        plan.creates = c.creates;
+        plan.unchanged = c.unchanged;
+        plan.otherStyle = c.otherStyle;
+        plan.writesAll = c.writesAll;
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            box->escapeButton()->click();
+        });
+        DialogPrompts prompts;
+        EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}), StyleChoice::Cancel);
+        EXPECT_EQ(asked, c.asked);
+    }
 }
 
 // The alert's details open as wide and tall as their lines, each fact on one, and Escape closes

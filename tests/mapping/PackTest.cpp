@@ -249,10 +249,14 @@ TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
     writeFile(dir / "stale/config.xml", expectedDocument({one}));
 
     const PackPlan plan = planPack(root, {1, 1});
-    EXPECT_EQ((std::array{plan.folders, plan.unchanged, plan.replaces, plan.creates}),
-              (std::array<std::size_t, 4>{4, 1, 2, 1}));
-    // Writing all as logos would restyle a current kit folder: the plan must say so.
-    EXPECT_EQ(planPack(dir / "same", {6, 1}).otherStyle, 1u);
+    EXPECT_EQ(
+        (std::array{plan.folders, plan.unchanged, plan.replaces, plan.creates, plan.writesAll}),
+        (std::array<std::size_t, 5>{4, 1, 2, 1, 3}));
+    // Writing all as kits would restyle a current logo folder: the plan must say so, and count it
+    // among what that answer writes.
+    const PackPlan restyle = planPack(dir / "same", {6, 1});
+    EXPECT_EQ((std::array{restyle.otherStyle, restyle.unchanged, restyle.writesAll}),
+              (std::array<std::size_t, 3>{1, 1, 1}));
     Recorder update;
     ASSERT_TRUE(writePack(root, pack(StylePair{1, 1}, StyleRule::Update), update));
     EXPECT_EQ(update.folders.at(dir / "same"), Outcome::Unchanged);
