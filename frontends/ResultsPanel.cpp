@@ -41,8 +41,10 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_summary->setObjectName(QStringLiteral("resultsSummary"));
     copyWithoutWrapPlaces(*m_summary);
     m_summary->setWordWrap(true);
-    // Room for a summary with a long path, so that a new one never squeezes the window's groups.
-    m_summary->setMinimumHeight(m_summary->fontMetrics().lineSpacing() * 2);
+    // Room for a summary with a long path, so that a new one never squeezes the window's groups,
+    // and for the Cancel button that takes its row while a job runs.
+    m_summary->setMinimumHeight(
+        std::max(m_summary->fontMetrics().lineSpacing() * 2, m_cancel->sizeHint().height()));
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Its links are menu items with keys too (Edit ▸ Undo, File ▸ Open folder): no Tab stop.
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
@@ -50,6 +52,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     m_summary->setTextFormat(Qt::RichText);
     m_progress->setObjectName(QStringLiteral("writeProgress"));
     m_progress->setWordWrap(true);
+    m_progress->setMinimumHeight(m_summary->minimumHeight());
     m_progressBar->setObjectName(QStringLiteral("writeProgressBar"));
     m_progressBar->setAccessibleName(tr("Progress"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -186,6 +189,10 @@ void ResultsPanel::updateSummary()
 void ResultsPanel::setBusy(bool busy)
 {
     m_busy = busy;
+    if (busy && m_summary->isVisible()) {
+        // The summary's room, so that the list stays where it stands while the job runs.
+        m_progress->setMinimumHeight(m_summary->height());
+    }
     m_summary->setVisible(!busy);
     m_progress->setVisible(busy);
     m_progressBar->setVisible(busy);

@@ -435,5 +435,31 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     EXPECT_EQ(menuWith("-").front(), "&Open Folder");
 }
 
+// The progress row takes the summary's place without moving the list: a list that jumps each
+// time a job starts or ends, or a question opens, loses the user's eye.
+TEST_F(ResultsList, AJobsProgressLeavesTheListWhereItStands)
+{
+    const auto listTop = [this] {
+        QApplication::processEvents();
+        return view().mapTo(&m_window, QPoint(0, 0)).y();
+    };
+    for (const std::string& folder : {std::string("clubs"), std::string(300, 'x')}) {
+        auto report = std::make_shared<WriteReport>();
+        report->base = "/packs/" + folder;
+        report->rows = {{ResultRow::Kind::Mapped, {}, "1.png", "club/1/logo"}};
+        const std::string config = report->base + "/config.xml";
+        ReportCollector(*report).finish({{Fact::Kind::Written, 1, 1, {}, config}});
+        panel().showReport(report);
+        const int idle = listTop();
+        panel().setBusy(true);
+        panel().setProgress("Checking 3 of 9 folders", 3, 9);
+        EXPECT_EQ(listTop(), idle) << "while a job runs, after a summary of " << folder;
+        panel().setProgress({});
+        EXPECT_EQ(listTop(), idle) << "while the user is asked";
+        panel().setBusy(false);
+        EXPECT_EQ(listTop(), idle) << "once it ends";
+    }
+}
+
 } // namespace
 } // namespace crestmap
