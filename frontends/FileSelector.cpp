@@ -98,6 +98,8 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
             Qt::QueuedConnection);
     connect(m_folders, &ConfigWatch::changed, this, &FileSelector::recheck, Qt::QueuedConnection);
     connect(&writer, &WriteController::undone, this, &FileSelector::followUndo);
+    connect(&writer, &WriteController::descending, m_subfolders,
+            [this] { m_subfolders->setChecked(true); });
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
         m_folders->hold(busy);
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());

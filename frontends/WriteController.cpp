@@ -96,6 +96,9 @@ bool WriteController::start(WriteRequest request)
     m_source = request.source;
     m_writing = !request.checking();
     m_progress = std::make_shared<WriteProgress>();
+    m_progress->descending = [this] {
+        QMetaObject::invokeMethod(this, &WriteController::descending, Qt::QueuedConnection);
+    };
     setBusy(true);
     emit progressed(progressText(), 0, 0);
     if (!request.failure.isEmpty() || (request.checking() && !request.pack.recursive)) {

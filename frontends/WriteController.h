@@ -66,6 +66,8 @@ signals:
     void reported(const SharedReport& report);
     /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
     void undoAvailable(bool available, const QString& text, const std::string& last);
+    /// A check of a folder without images of its own goes on into the folders below it.
+    void descending();
     /// Another program wrote or took back these config.xml files.
     void writtenElsewhere(const std::vector<std::string>& configs);
     /// An undo ended: its words, and the config.xml files it put back, removed or left.

@@ -101,8 +101,14 @@ WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
     if (report.checked) {
         const crestmap::PackCheck counts = crestmap::checkPack(
             request.folder, pack,
-            [&collector](const std::string& folder, const crestmap::ConfigCheck& state,
-                         std::optional<crestmap::StylePair> style) {
+            [&, below = false](const std::string& folder, const crestmap::ConfigCheck& state,
+                               std::optional<crestmap::StylePair> style) mutable {
+                if (!below && pack.recursiveWhenEmpty && folder != request.folder) {
+                    below = true;
+                    if (progress.descending) {
+                        progress.descending();
+                    }
+                }
                 collector.checked(folder, state, style);
             },
             &collector);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <atomic>
 #include <cstddef>
+#include <functional>
 
 /// What a running job has done so far, and what holds or stops it; shared with the window, which
 /// says it in the running job's words.
@@ -20,6 +21,8 @@ public:
     std::atomic<std::size_t> totalImages{0};
     crestmap::JobControl control;
     bool surveying = false; ///< looking through a pack before its plan or check; window's only
+    /// Called from the job once a check of a folder without images goes on below it.
+    std::function<void()> descending;
 
     /// How far a write, or a check, has come: "Writing 30 of 100 folders · 1,200 of 4,000
     /// images", or that it is still looking through the folders.

@@ -880,11 +880,19 @@ TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
     EXPECT_EQ(facts(), (Facts{{Kind::Current, 1}}));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), textures);
     settle();
+    auto* subfolders = child<QCheckBox>("includeSubfolders");
+    EXPECT_FALSE(subfolders->isChecked()) << "a folder with images of its own is checked alone";
 
+    // The box says what the check does while it does it, not once it is done.
+    bool tickedDuringTheCheck = false;
+    const QObject guard;
+    QObject::connect(subfolders, &QCheckBox::toggled, &guard,
+                     [&](bool on) { tickedDuringTheCheck = on && m_window.writer().busy(); });
     m_window.selector().openArguments({QString::fromStdString(m_dir / "deep")});
     ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "deep — Crestmap"; }));
     settle();
-    EXPECT_TRUE(child<QCheckBox>("includeSubfolders")->isChecked());
+    EXPECT_TRUE(subfolders->isChecked());
+    EXPECT_TRUE(tickedDuringTheCheck);
     EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 1, 1}}));
 
     m_window.selector().openArguments({QString::fromStdString(m_dir / "kits/1_home.png")});
