@@ -7,6 +7,7 @@
 #include "FileNames.h"
 #include "PackWalk.h"
 #include "SystemNames.h"
+#include "TerminalText.h"
 #include "UndoRecorder.h"
 #include "UndoReplay.h"
 
@@ -214,25 +215,36 @@ int undo(const Request& request, CliReport& report, std::ostream& out, std::ostr
 
 } // namespace
 
-int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+int run(int argc, const char* const* argv, std::ostream& rawOut, std::ostream& rawErr)
 {
+    // What is said, as against a document or JSON, reaches a terminal with no control character
+    // of a file's name in it.
+    TerminalText errText(*rawErr.rdbuf());
+    std::ostream err(&errText);
+    err.flags(rawErr.flags());
+    TerminalText outText(*rawOut.rdbuf());
+    std::ostream saidOut(&outText);
+    err.tie(&saidOut);
     Request request;
     CLI::App app;
     declareOptions(app, request);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        out << wrapped(app.help(), consoleWidth());
-        return finished(Written, out, err);
+        saidOut << wrapped(app.help(), consoleWidth());
+        return finished(Written, saidOut, err);
     } catch (const CLI::CallForVersion& version) {
-        out << version.what() << '\n';
-        return finished(Written, out, err);
+        saidOut << version.what() << '\n';
+        return finished(Written, saidOut, err);
     } catch (const CLI::ParseError& error) {
         return usageError(err, error.what());
     }
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
+    const bool said = request.format == Format::Text && !request.toStdout;
+    std::ostream& out = said ? saidOut : rawOut;
+    err.tie(&out);
     const auto mode = request.undo       ? undo
                       : request.check    ? check
                       : request.toStdout ? printDocument

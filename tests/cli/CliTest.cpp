@@ -131,6 +131,34 @@ TEST_F(Cli, FolderWritesConfigAndCountsWhatItLeftOutByReason)
     EXPECT_EQ(std::ranges::count(run.err, '\n'), 6) << run.err;
 }
 
+// A name's control characters reach the terminal as escapes: raw, they hid bytes of the name,
+// or moved the cursor and recoloured the terminal. Letters beside them stay as they are.
+TEST_F(Cli, NamesReachTheTerminalWithoutTheirControlCharacters)
+{
+    const std::string folder = "pack\xC2\xB0";
+    test::makeFiles(dir.path(),
+                    {folder + "/c\x01"
+                              "d.png",
+                     folder + "/x\x1B[31mRED.png",
+                     folder + "/e\xC2\x85"
+                              "f.png",
+                     folder + "/tab\there.png"},
+                    test::pngSignature);
+    const Outcome run = cli({"-v", dir / folder});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    for (const char* shown :
+         {"/c\\x01d.png: ", "/x\\x1b[31mRED.png: ", "/e\\xc2\\x85f.png: ", "/tab\\x09here.png: "}) {
+        EXPECT_TRUE(has(run.err, dir / (folder + shown))) << shown << "\n" << run.err;
+    }
+    const std::string said = run.out + run.err;
+    const auto control = std::ranges::find_if(said, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\n') || byte == 0x7f;
+    });
+    EXPECT_EQ(control, said.end()) << said;
+    EXPECT_FALSE(has(said, "\xC2\x85")) << said;
+}
+
 // A shell wildcard hands over config.xml and notes too: neither is an image. An upper-case
 // extension is passed over as a folder's listing passes it over, so both ways map the same
 // images, and the check finds the file current.
