@@ -65,7 +65,11 @@ void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
         while (end < images.size() && images[end].picture == images[first].picture) {
             ++end;
         }
-        for (std::size_t i = first; end - first > 1 && i < end; ++i) {
+        // A clash among images only compared with is none of this listener's.
+        const bool told = std::any_of(images.begin() + static_cast<std::ptrdiff_t>(first),
+                                      images.begin() + static_cast<std::ptrdiff_t>(end),
+                                      [](const ClashingImage& image) { return image.told; });
+        for (std::size_t i = first; told && end - first > 1 && i < end; ++i) {
             const ClashingImage& other = images[i == first ? first + 1 : first];
             const std::string otherPath = joinPath(other.folder, other.name);
             listener.problem(

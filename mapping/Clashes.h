@@ -57,9 +57,11 @@ struct ClashingImage {
     std::string picture; ///< its `to` value as written
     std::string folder;
     std::string name;
+    bool told = true; ///< of a folder the listener hears of, not one only compared with
 };
 
-/// Tells `listener` of each image whose picture another image's equals, naming that one.
+/// Tells `listener` of each image whose picture another image's equals, naming that one, where
+/// one of them is `told`.
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener);
 
 } // namespace crestmap

@@ -224,32 +224,33 @@ WriteResult ConfigBuilder::writeFolderConfig(const std::string& folder, StylePai
 
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
                          const ClashFinder& clashes, WriteListener& listener,
-                         std::span<const std::string> files)
+                         std::span<const std::string> files, std::size_t told)
 {
     std::vector<ClashingImage> clashing;
     std::string line;
     // Adds an image to those whose line may clash, when the finder nominates it.
     const auto nominate = [&](const RecordShape& shape, const std::string& folder,
-                              std::string_view name) {
+                              std::string_view name, bool tell) {
         if (classifyEntryName(lastPathComponent(name)) != EntryName::Image) {
             return;
         }
         line.clear();
         const RecordShape::Appended made = shape.append(line, fileNameOf(name));
         if (!made.reason && clashes.nominates(line)) {
-            clashing.push_back(
-                {line.substr(made.toStart, made.toEnd - made.toStart), folder, std::string(name)});
+            clashing.push_back({line.substr(made.toStart, made.toEnd - made.toStart), folder,
+                                std::string(name), tell});
         }
     };
-    for (const auto& [folder, style] : folders) {
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const auto& [folder, style] = folders[i];
         const RecordShape shape(style);
         for (const std::string& name : files) {
-            nominate(shape, folder, name);
+            nominate(shape, folder, name, i < told);
         }
         if (files.empty()) {
             FolderReader reader(folder);
             while (const auto entry = reader.next()) {
-                nominate(shape, folder, entry->name);
+                nominate(shape, folder, entry->name, i < told);
             }
         }
     }

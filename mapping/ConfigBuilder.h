@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -81,9 +82,11 @@ public:
 };
 
 /// Finds the images of these folders (each in its style), or the `files` handed over, whose lines
-/// `clashes` saw more than once, and tells `listener` of them.
+/// `clashes` saw more than once, and tells `listener` of them. Folders from the `told`th on are
+/// only compared with: a clash among their images alone is not told.
 void reportFolderClashes(const std::vector<std::pair<std::string, StylePair>>& folders,
                          const ClashFinder& clashes, WriteListener& listener,
-                         std::span<const std::string> files = {});
+                         std::span<const std::string> files = {},
+                         std::size_t told = std::numeric_limits<std::size_t>::max());
 
 } // namespace crestmap

@@ -151,6 +151,8 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
         return allWritten;
     }
     forEachPackFolder(root, request, visit);
+    // Those alongside are not written: their images count only as the others of a clash.
+    const std::size_t toldFolders = written.size();
     for (const std::string& folder : request.alongside) {
         if (request.control != nullptr && !request.control->proceed()) {
             break;
@@ -174,7 +176,7 @@ bool writePack(const std::string& root, const PackRequest& request, WriteListene
     }
     // Stopped, the folders written still say which of their images clash: with each other.
     if (clashes.settle()) {
-        reportFolderClashes(written, clashes, told);
+        reportFolderClashes(written, clashes, told, {}, toldFolders);
     }
     return allWritten;
 }
