@@ -185,6 +185,20 @@ void MainWindow::setBusy(bool busy)
     if (busy) {
         say(QString());
     }
+    // While a job runs, the title names the folder it works in; then the one the list shows.
+    const QString folder = m_writer->jobFolder();
+    if (!busy || !folder.isEmpty()) {
+        setTitle(busy ? folder : m_ui->resultsPanel->model().report().shownFolder());
+    }
+}
+
+void MainWindow::setTitle(const QString& folder)
+{
+    const QString name =
+        QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
+    //: The window's title; %1: the name of the folder the list shows, or a job works in
+    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap")
+                                    : tr("%1 — Crestmap").arg(WindowWords::isolated(name)));
 }
 
 void MainWindow::open(const QString& path)
@@ -208,13 +222,7 @@ void MainWindow::showReport(const SharedReport& report)
 {
     say(report->statusLine());
     m_ui->resultsPanel->showReport(report);
-    // The title names the folder the list shows.
-    const QString folder = report->shownFolder();
-    const QString name =
-        QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
-    //: The window's title; %1: the name of the folder the list shows
-    setWindowTitle(folder.isEmpty() ? QStringLiteral("Crestmap")
-                                    : tr("%1 — Crestmap").arg(WindowWords::isolated(name)));
+    setTitle(report->shownFolder());
     m_ui->openFolderAction->setEnabled(!report->writtenFolder().isEmpty());
 }
 

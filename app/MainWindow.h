@@ -35,6 +35,7 @@ protected:
 private:
     void connectCommands();
     void setBusy(bool busy);
+    void setTitle(const QString& folder);
     void showReport(const SharedReport& report);
     void open(const QString& path);
     /// Puts `text` in the status line, on as many lines as it takes.

@@ -3,6 +3,7 @@
 #include "FileNames.h"
 #include "FileWords.h"
 #include "JournalIndex.h"
+#include "PathText.h"
 #include "WindowWords.h"
 
 #include <QWidget>
@@ -94,6 +95,7 @@ bool WriteController::start(WriteRequest request)
         return false;
     }
     m_source = request.source;
+    m_folder = qtPath(request.folder);
     m_writing = !request.checking();
     m_progress = std::make_shared<WriteProgress>();
     m_progress->descending = [this] {
@@ -236,6 +238,7 @@ void WriteController::runUndo(crestmap::UndoOptions options)
 {
     m_writing = true;
     m_progress.reset();
+    m_folder.clear();
     setBusy(true);
     inBackground([options] { return crestmap::undoLastWrite(crestmap::undoFolder(), options); },
                  [this, options](const crestmap::UndoOutcome& outcome) {

@@ -44,6 +44,8 @@ public:
     void refreshUndo() { m_journals->refresh(m_busy, false); }
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
+    /// The folder the running job works in; empty for an undo, or when none runs.
+    [[nodiscard]] QString jobFolder() const { return m_busy ? m_folder : QString(); }
     /// Whether the running job writes, rather than only looks or checks.
     [[nodiscard]] bool writing() const noexcept { return m_busy && m_writing; }
     /// How far the running job has come, in words.
@@ -100,6 +102,7 @@ private:
     bool m_paused = false;
     std::optional<std::pair<ResultAlert, std::string>> m_held; ///< an alert kept during a pause
     WriteRequest::Source m_source = WriteRequest::Source::Drop;
+    QString m_folder;
     std::shared_ptr<WriteProgress> m_progress;
     std::string m_own; ///< the journal of this window's last write
     QFuture<void> m_running;

@@ -235,11 +235,17 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         return writeChosen(m_dir / folder) ? facts().front().kind : Kind::Cancelled;
     };
     const std::string config = m_dir / "kits/config.xml";
-    QStringList progress; // what the progress line says while the user is asked
-    m_prompts.whileAsked = [&] { progress << progressShown(); };
+    QStringList progress; // what the progress line and the title say while the user is asked
+    QStringList titles;
+    m_prompts.whileAsked = [&] {
+        progress << progressShown();
+        titles << m_window.windowTitle();
+    };
     EXPECT_EQ(chosen("kits", StyleChoice::Cancel), Kind::Cancelled);
     m_prompts.whileAsked = nullptr;
     EXPECT_EQ(progress, QStringList{""}) << "nothing is written while the user is asked";
+    EXPECT_EQ(titles, QStringList{"kits — Crestmap"}) << "the folder asked of, not the list's";
+    EXPECT_EQ(m_window.windowTitle(), "Crestmap") << "the list still shows none";
     EXPECT_EQ(m_prompts.questions.back(), native("kits/config.xml") + " maps its own style");
     EXPECT_EQ(readFile(config), kits);
     EXPECT_EQ(chosen("kits", StyleChoice::UpdateOwnStyle), Kind::Unchanged);
