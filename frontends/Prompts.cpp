@@ -107,8 +107,13 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
         body << folderLines(plan.createdSample, plan.creates, false);
     }
     if (plan.unchanged > 0) {
-        body << tr("%Ln config.xml file(s) already current stay as they are.", nullptr,
-                   pluralCount(plan.unchanged));
+        // Those of another style stay only in an update: writing all changes them too.
+        body << (plan.folders - plan.writesAll == plan.unchanged
+                     ? tr("%Ln config.xml file(s) already current stay as they are.", nullptr,
+                          pluralCount(plan.unchanged))
+                     : tr("An update leaves the %Ln config.xml file(s) already current as they "
+                          "are.",
+                          nullptr, pluralCount(plan.unchanged)));
     }
     if (plan.cutShort > 0) {
         body << tr("%Ln config.xml file(s) cut short are kept by an update; writing all replaces "

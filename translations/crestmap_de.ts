@@ -197,6 +197,13 @@
             <numerusform>config.xml in bis zu %Ln Ordnern schreiben?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>Eine Aktualisierung lässt die %Ln schon aktuelle config.xml-Datei, wie sie ist.</numerusform>
+            <numerusform>Eine Aktualisierung lässt die %Ln schon aktuellen config.xml-Dateien, wie sie sind.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -392,7 +399,7 @@
     </message>
     <message>
         <source>%1 — Crestmap</source>
-        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows, or a job works in</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>

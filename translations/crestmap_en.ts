@@ -70,6 +70,13 @@
             <numerusform>Write config.xml in up to %Ln folders?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>An update leaves the %Ln config.xml file already current as it is.</numerusform>
+            <numerusform>An update leaves the %Ln config.xml files already current as they are.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

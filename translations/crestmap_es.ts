@@ -197,6 +197,13 @@
             <numerusform>¿Escribir config.xml en hasta %Ln carpetas?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>Una actualización deja como está el %Ln archivo config.xml ya actualizado.</numerusform>
+            <numerusform>Una actualización deja como están los %Ln archivos config.xml ya actualizados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -392,7 +399,7 @@
     </message>
     <message>
         <source>%1 — Crestmap</source>
-        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows, or a job works in</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>

@@ -197,6 +197,13 @@
             <numerusform>Écrire config.xml dans %Ln dossiers au plus&#xa0;?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>Une mise à jour laisse tel quel le %Ln fichier config.xml déjà à jour.</numerusform>
+            <numerusform>Une mise à jour laisse tels quels les %Ln fichiers config.xml déjà à jour.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -392,7 +399,7 @@
     </message>
     <message>
         <source>%1 — Crestmap</source>
-        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows, or a job works in</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>

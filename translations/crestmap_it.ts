@@ -197,6 +197,13 @@
             <numerusform>Scrivere config.xml in fino a %Ln cartelle?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>Un aggiornamento lascia com&apos;è il %Ln file config.xml già aggiornato.</numerusform>
+            <numerusform>Un aggiornamento lascia come sono i %Ln file config.xml già aggiornati.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -392,7 +399,7 @@
     </message>
     <message>
         <source>%1 — Crestmap</source>
-        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows, or a job works in</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>

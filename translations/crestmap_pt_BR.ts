@@ -197,6 +197,13 @@
             <numerusform>Gravar config.xml em até %Ln pastas?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
+        <translation>
+            <numerusform>Uma atualização deixa como está o %Ln arquivo config.xml já atualizado.</numerusform>
+            <numerusform>Uma atualização deixa como estão os %Ln arquivos config.xml já atualizados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -392,7 +399,7 @@
     </message>
     <message>
         <source>%1 — Crestmap</source>
-        <extracomment>The window&apos;s title; %1: the name of the folder the list shows</extracomment>
+        <extracomment>The window&apos;s title; %1: the name of the folder the list shows, or a job works in</extracomment>
         <translation>%1 — Crestmap</translation>
     </message>
     <message>

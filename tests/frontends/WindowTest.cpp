@@ -988,10 +988,14 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
     struct Case {
         std::size_t creates, unchanged, otherStyle, writesAll;
         const char* asked;
+        const char* stays; ///< what the body says of the folders already current
     };
     // A current folder of another style is written only by the answer that restyles it.
-    for (const Case& c : {Case{5, 1, 0, 5, "Write config.xml in 5 folders?"},
-                          Case{0, 1, 1, 1, "Write config.xml in up to 1 folder?"}}) {
+    for (const Case& c :
+         {Case{5, 1, 0, 5, "Write config.xml in 5 folders?",
+               "1 config.xml file already current stays as it is."},
+          Case{0, 1, 1, 1, "Write config.xml in up to 1 folder?",
+               "An update leaves the 1 config.xml file already current as it is."}}) {
         crestmap::PackPlan plan;
         plan.folders = c.creates + c.unchanged;
         plan.creates = c.creates;
@@ -999,15 +1003,18 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
         plan.otherStyle = c.otherStyle;
         plan.writesAll = c.writesAll;
         QString asked;
+        QString body;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             asked = box->text();
+            body = box->informativeText();
             box->escapeButton()->click();
         });
         DialogPrompts prompts;
         EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}), StyleChoice::Cancel);
         EXPECT_EQ(asked, c.asked);
+        EXPECT_TRUE(body.contains(c.stays)) << body.toStdString();
     }
 }
 
