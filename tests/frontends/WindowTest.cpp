@@ -881,7 +881,8 @@ TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
         expectedDocument({expectedRecord("1_home", "team/1/kit_textures/home")});
     writeFile(m_dir / "kits/config.xml", textures);
     m_window.selector().openArguments({QString::fromStdString(m_dir / "kits")});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "kits — Crestmap"; }));
+    EXPECT_EQ(m_window.windowTitle(), "kits — Crestmap") << "named from the start of its check";
+    settle();
     EXPECT_TRUE(child<QRadioButton>("kitTypeTexture")->isChecked());
     EXPECT_EQ(facts(), (Facts{{Kind::Current, 1}}));
     EXPECT_EQ(readFile(m_dir / "kits/config.xml"), textures);
@@ -895,7 +896,7 @@ TEST_F(Window, OpenedOnAFolderTakesItsStyleAndChecksIt)
     QObject::connect(subfolders, &QCheckBox::toggled, &guard,
                      [&](bool on) { tickedDuringTheCheck = on && m_window.writer().busy(); });
     m_window.selector().openArguments({QString::fromStdString(m_dir / "deep")});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return m_window.windowTitle() == "deep — Crestmap"; }));
+    EXPECT_EQ(m_window.windowTitle(), "deep — Crestmap") << "named from the start of its check";
     settle();
     EXPECT_TRUE(subfolders->isChecked());
     EXPECT_TRUE(tickedDuringTheCheck);
