@@ -90,7 +90,7 @@ QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& 
 }
 
 StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                      crestmap::StylePair chosen)
+                                      crestmap::StylePair chosen, bool undoable)
 {
     const QString style = WindowWords::style(chosen);
     QStringList body;
@@ -131,7 +131,8 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
     //: A button; %1: the style chosen, as “club logos”
     const QString writeAll = tr("Write &all as %1").arg(style);
     if (plan.replaces + plan.otherStyle + plan.cutShort > 0) {
-        body << tr("Undo puts back every config.xml the write replaces.");
+        body << (undoable ? tr("Undo puts back every config.xml the write replaces.")
+                          : tr("Undo is not available for this write."));
     }
     // Those already current are not written, whatever the answer; writing all may write more.
     const std::size_t updates = plan.creates + plan.replaces;
@@ -148,21 +149,23 @@ StyleChoice DialogPrompts::choosePlan(QWidget* parent, const crestmap::PackPlan&
 StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
                                       const crestmap::MappingScan& file,
                                       std::optional<crestmap::StylePair> own,
-                                      crestmap::StylePair chosen)
+                                      crestmap::StylePair chosen, bool undoable)
 {
     //: A button; %1: the style chosen, as “club logos”
     const QString write = tr("&Write it as %1").arg(WindowWords::style(chosen));
     const QString shown = WindowWords::isolated(config);
     if (own) {
-        return styleChoice(
-            ask(parent, QMessageBox::Question,
-                //: %1: the path of a config.xml file; %2: what it maps, as “kit textures”
-                tr("%1 maps %2.").arg(shown, WindowWords::style(*own)),
-                //: %1: the style chosen, as “club logos”
-                tr("Writing it as %1 replaces its records; Undo puts them back.")
-                    .arg(WindowWords::style(chosen)),
-                //: A button; %1: the style the file maps, as “kit textures”
-                {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2));
+        return styleChoice(ask(
+            parent, QMessageBox::Question,
+            //: %1: the path of a config.xml file; %2: what it maps, as “kit textures”
+            tr("%1 maps %2.").arg(shown, WindowWords::style(*own)),
+            //: %1: the style chosen, as “club logos”
+            (undoable ? tr("Writing it as %1 replaces its records; Undo puts them back.")
+                      : tr("Writing it as %1 replaces its records; Undo is not available to put "
+                           "them back."))
+                .arg(WindowWords::style(chosen)),
+            //: A button; %1: the style the file maps, as “kit textures”
+            {tr("&Update it as %1").arg(WindowWords::style(*own)), write, tr("Cancel")}, 2));
     }
     // Of a file cut short nothing tells the style: keeping it is the safe answer.
     static constexpr std::array<const char*, 4> places{
@@ -173,7 +176,9 @@ StyleChoice DialogPrompts::chooseKeep(QWidget* parent, const QString& config,
         QT_TR_NOOP("%1 is cut short: it ends before </record>.")};
     const int choice =
         ask(parent, QMessageBox::Warning, tr(places[static_cast<std::size_t>(file.cut)]).arg(shown),
-            tr("Writing it replaces it; Undo puts it back."), {tr("Cancel"), write}, 0);
+            undoable ? tr("Writing it replaces it; Undo puts it back.")
+                     : tr("Writing it replaces it; Undo is not available to put it back."),
+            {tr("Cancel"), write}, 0);
     return choice == 1 ? StyleChoice::WriteChosenStyle : StyleChoice::Cancel;
 }
 

@@ -34,16 +34,18 @@ public:
     [[nodiscard]] virtual QUrl chooseFolder(QWidget* parent, bool checking,
                                             const QString& start) = 0;
 
-    /// Shows what writing a pack would do, in `style`, and asks how to go on.
+    /// Shows what writing a pack would do, in `style`, and asks how to go on; `undoable` when
+    /// the write's journal can be kept.
     [[nodiscard]] virtual StyleChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                                 crestmap::StylePair style) = 0;
+                                                 crestmap::StylePair style, bool undoable) = 0;
 
     /// Asks before `config` (its folder and name, as shown) is written in `chosen`: it maps `own`,
-    /// or, without one, was cut short as `file` says.
+    /// or, without one, was cut short as `file` says; `undoable` when the write's journal can be
+    /// kept.
     [[nodiscard]] virtual StyleChoice chooseKeep(QWidget* parent, const QString& config,
                                                  const crestmap::MappingScan& file,
                                                  std::optional<crestmap::StylePair> own,
-                                                 crestmap::StylePair chosen) = 0;
+                                                 crestmap::StylePair chosen, bool undoable) = 0;
 
     /// Asks `question`, whether to undo a write that is not the write the window shows.
     [[nodiscard]] virtual bool confirmUndo(QWidget* parent, const QString& question) = 0;
@@ -73,11 +75,11 @@ public:
     [[nodiscard]] QList<QUrl> chooseImageFiles(QWidget* parent) override;
     [[nodiscard]] QUrl chooseFolder(QWidget* parent, bool checking, const QString& start) override;
     [[nodiscard]] StyleChoice choosePlan(QWidget* parent, const crestmap::PackPlan& plan,
-                                         crestmap::StylePair style) override;
+                                         crestmap::StylePair style, bool undoable) override;
     [[nodiscard]] StyleChoice chooseKeep(QWidget* parent, const QString& config,
                                          const crestmap::MappingScan& file,
                                          std::optional<crestmap::StylePair> own,
-                                         crestmap::StylePair chosen) override;
+                                         crestmap::StylePair chosen, bool undoable) override;
     [[nodiscard]] bool confirmUndo(QWidget* parent, const QString& question) override;
     [[nodiscard]] bool confirmForce(QWidget* parent, const QStringList& files,
                                     std::size_t made) override;

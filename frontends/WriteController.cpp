@@ -4,6 +4,7 @@
 #include "FileWords.h"
 #include "JournalIndex.h"
 #include "PathText.h"
+#include "UndoRecorder.h"
 #include "WindowWords.h"
 
 #include <QWidget>
@@ -139,8 +140,9 @@ void WriteController::look(WriteRequest request)
                 const QString config = WindowWords::path(
                     crestmap::configPathIn(crestmap::lastPathComponent(request.folder)));
                 awaitAnswer();
-                runAsAnswered(std::move(request), m_prompts.chooseKeep(m_window, config, existing,
-                                                                       decision.style, chosen));
+                runAsAnswered(std::move(request),
+                              m_prompts.chooseKeep(m_window, config, existing, decision.style,
+                                                   chosen, !crestmap::journalUnavailable()));
                 return;
             }
             run(std::move(request));
@@ -164,7 +166,8 @@ void WriteController::survey(WriteRequest request)
             run(std::move(request));
         } else {
             awaitAnswer();
-            const StyleChoice choice = m_prompts.choosePlan(m_window, plan, *request.pack.style);
+            const StyleChoice choice = m_prompts.choosePlan(m_window, plan, *request.pack.style,
+                                                            !crestmap::journalUnavailable());
             runAsAnswered(std::move(request), choice);
         }
     });

@@ -46,6 +46,22 @@ std::string uniqueName()
     return name.str();
 }
 
+// The folder of the journals, made if need be and kept to its owner: the old files can hold what
+// their owner keeps private.
+std::optional<FileError> prepareRoot(const UndoFolder& where)
+{
+    if (where.error) {
+        return where.error;
+    }
+    std::error_code error;
+    fs::create_directories(pathFromBytes(where.path), error);
+    if (error) {
+        return FileError{FileError::Action::MakeFolder, where.path, error.message()};
+    }
+    fs::permissions(pathFromBytes(where.path), fs::perms::owner_all, error);
+    return std::nullopt;
+}
+
 // Removes the journals that are neither the last write's nor under way in another process.
 void removeStale(const std::string& root, std::string_view keep)
 {
@@ -63,6 +79,22 @@ void removeStale(const std::string& root, std::string_view keep)
 }
 
 } // namespace
+
+std::optional<FileError> journalUnavailable(const UndoFolder& where)
+{
+    if (auto error = prepareRoot(where)) {
+        return error;
+    }
+    // A journal is a folder of its own: one is made and taken away again.
+    const std::string probe = joinPath(where.path, "probe-" + uniqueName());
+    std::error_code error;
+    if (!fs::create_directory(pathFromBytes(probe), error)) {
+        return FileError{FileError::Action::MakeFolder, probe,
+                         error ? error.message() : "it exists"};
+    }
+    fs::remove(pathFromBytes(probe), error);
+    return std::nullopt;
+}
 
 UndoRecorder::UndoRecorder(WriteListener& next, std::string program, std::string where,
                            UndoFolder folder)
@@ -96,17 +128,11 @@ bool UndoRecorder::open()
     if (!m_folder.empty() || m_error) {
         return !m_error;
     }
-    if (m_where.error) {
-        return fail(*m_where.error);
+    if (const auto error = prepareRoot(m_where)) {
+        return fail(*error);
     }
     std::error_code error;
     const std::string& root = m_where.path;
-    fs::create_directories(pathFromBytes(root), error);
-    if (error) {
-        return fail({FileError::Action::MakeFolder, root, error.message()});
-    }
-    // The old files can hold what their owner keeps private.
-    fs::permissions(pathFromBytes(root), fs::perms::owner_all, error);
     m_journal.name = uniqueName();
     m_folder = joinPath(root, m_journal.name);
     if (!fs::create_directory(pathFromBytes(m_folder), error)) {

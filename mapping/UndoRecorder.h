@@ -11,6 +11,9 @@
 
 namespace crestmap {
 
+/// Why a write made now could not be undone, or nothing when its journal can be kept.
+[[nodiscard]] std::optional<FileError> journalUnavailable(const UndoFolder& folder = undoFolder());
+
 /// Keeps what one write replaces, outside the pack, so that the write can be undone later by
 /// either program: each old config.xml is kept, and each folder is noted only once its new
 /// config.xml is in place. It passes the write's account on to `next`. Sealed, it becomes the

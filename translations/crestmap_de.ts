@@ -204,6 +204,18 @@
             <numerusform>Eine Aktualisierung lässt die %Ln schon aktuellen config.xml-Dateien, wie sie sind.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>„Rückgängig“ ist für dieses Schreiben nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>Wird sie als %1 geschrieben, werden ihre Einträge ersetzt; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>Schreiben ersetzt sie; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

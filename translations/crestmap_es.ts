@@ -204,6 +204,18 @@
             <numerusform>Una actualización deja como están los %Ln archivos config.xml ya actualizados.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>Deshacer no está disponible para esta escritura.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>Escribirlo como %1 reemplaza sus registros; Deshacer no está disponible para restaurarlos.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>Escribirlo lo reemplaza; Deshacer no está disponible para restaurarlo.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

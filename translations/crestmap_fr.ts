@@ -204,6 +204,18 @@
             <numerusform>Une mise à jour laisse tels quels les %Ln fichiers config.xml déjà à jour.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour cette écriture.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>L&apos;écrire comme %1 remplace ses entrées&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour les restaurer.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>L&apos;écrire le remplace&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -204,6 +204,18 @@
             <numerusform>Un aggiornamento lascia come sono i %Ln file config.xml già aggiornati.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>«Annulla scrittura» non è disponibile per questa scrittura.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>Scriverlo come %1 ne sostituisce i record; «Annulla scrittura» non è disponibile per ripristinarli.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>Scriverlo lo sostituisce; «Annulla scrittura» non è disponibile per ripristinarlo.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

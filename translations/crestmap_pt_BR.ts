@@ -204,6 +204,18 @@
             <numerusform>Uma atualização deixa como estão os %Ln arquivos config.xml já atualizados.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>Desfazer não está disponível para esta gravação.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>Gravá-lo como %1 substitui seus registros; Desfazer não está disponível para restaurá-los.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>Gravá-lo o substitui; Desfazer não está disponível para restaurá-lo.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -194,6 +194,18 @@
             <numerusform>Güncelleme, zaten güncel olan %Ln config.xml dosyasını olduğu gibi bırakır.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undo is not available for this write.</source>
+        <translation>Bu yazma işlemi için “Geri al” kullanılamaz.</translation>
+    </message>
+    <message>
+        <source>Writing it as %1 replaces its records; Undo is not available to put them back.</source>
+        <translation>%1 olarak yazmak kayıtlarını değiştirir; “Geri al” bunları geri yüklemek için kullanılamıyor.</translation>
+    </message>
+    <message>
+        <source>Writing it replaces it; Undo is not available to put it back.</source>
+        <translation>Yazmak dosyanın yerine yenisini koyar; “Geri al” eskisini geri yüklemek için kullanılamıyor.</translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -58,6 +58,7 @@ public:
     bool quitAnswer = true;
     std::vector<QString> questions; ///< every question, in the words it was asked
     std::vector<crestmap::PackPlan> plans;
+    std::vector<bool> undoPromised; ///< by each question before a write, whether Undo is
     std::vector<ResultAlert> alerts;
     QStringList dialogs; ///< "browse", or write or check and where the folder dialog started
     std::optional<Opening> openTrouble; ///< as on a desktop with no program for the file
@@ -73,15 +74,19 @@ public:
         dialogs << (checking ? "check " : "write ") + start;
         return take(folderAnswers);
     }
-    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan& plan, crestmap::StylePair,
+                           bool undoable) override
     {
         plans.push_back(plan);
+        undoPromised.push_back(undoable);
         asked({});
         return planAnswer;
     }
     StyleChoice chooseKeep(QWidget*, const QString& config, const crestmap::MappingScan&,
-                           std::optional<crestmap::StylePair> own, crestmap::StylePair) override
+                           std::optional<crestmap::StylePair> own, crestmap::StylePair,
+                           bool undoable) override
     {
+        undoPromised.push_back(undoable);
         asked(config + (own ? " maps its own style" : " is cut short"));
         return keepAnswer;
     }

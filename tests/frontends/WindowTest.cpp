@@ -264,11 +264,12 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         << replaced.informativeText.toStdString();
 
     {
-        // Without a journal, the alert does not promise the records back.
+        // Without a journal, neither the question nor the alert promises the records back.
         writeFile(m_dir / "kits/config.xml", kits);
         writeFile(m_dir / "cache", "a file, so no folder can be made in it");
         const test::CacheFolder unwritable(m_dir / "cache");
         EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
+        EXPECT_EQ(m_prompts.undoPromised, (std::vector<bool>{true, true, true, false}));
         EXPECT_FALSE(m_prompts.alerts.back().offersUndo);
         EXPECT_TRUE(m_prompts.alerts.back().informativeText.endsWith(
             "held 1 record that the new one lacks; Undo is not available to put it back."))
@@ -988,15 +989,37 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
 {
     struct Case {
         std::size_t creates, unchanged, otherStyle, writesAll;
+        bool undoable;
         const char* asked;
-        const char* stays; ///< what the body says of the folders already current
+        QStringList says; ///< lines of the body
     };
-    // A current folder of another style is written only by the answer that restyles it.
-    for (const Case& c :
-         {Case{5, 1, 0, 5, "Write config.xml in 5 folders?",
-               "1 config.xml file already current stays as it is."},
-          Case{0, 1, 1, 1, "Write config.xml in up to 1 folder?",
-               "An update leaves the 1 config.xml file already current as it is."}}) {
+    // A current folder of another style is written only by the answer that restyles it; Undo is
+    // promised only where the write's journal can be kept.
+    const std::vector<Case> cases{
+        {5,
+         1,
+         0,
+         5,
+         true,
+         "Write config.xml in 5 folders?",
+         {"1 config.xml file already current stays as it is."}},
+        {0,
+         1,
+         1,
+         1,
+         true,
+         "Write config.xml in up to 1 folder?",
+         {"An update leaves the 1 config.xml file already current as it is.",
+          "Undo puts back every config.xml the write replaces."}},
+        {0,
+         1,
+         1,
+         1,
+         false,
+         "Write config.xml in up to 1 folder?",
+         {"Undo is not available for this write."}},
+    };
+    for (const Case& c : cases) {
         crestmap::PackPlan plan;
         plan.folders = c.creates + c.unchanged;
         plan.creates = c.creates;
@@ -1004,18 +1027,20 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
         plan.otherStyle = c.otherStyle;
         plan.writesAll = c.writesAll;
         QString asked;
-        QString body;
+        QStringList body;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             asked = box->text();
-            body = box->informativeText();
+            body = box->informativeText().split('\n');
             box->escapeButton()->click();
         });
         DialogPrompts prompts;
-        EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}), StyleChoice::Cancel);
+        EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}, c.undoable), StyleChoice::Cancel);
         EXPECT_EQ(asked, c.asked);
-        EXPECT_TRUE(body.contains(c.stays)) << body.toStdString();
+        for (const QString& line : c.says) {
+            EXPECT_TRUE(body.contains(line)) << body.join('\n').toStdString();
+        }
     }
 }
 
