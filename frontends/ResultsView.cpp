@@ -6,7 +6,6 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace {
@@ -15,21 +14,6 @@ constexpr int rowsAtLeast = 4;
 /// Rows measured to size a column, however many there are.
 constexpr std::size_t sampledRows = 64;
 
-// Names keep their start and extension when cut, folders their count; reasons and pictures read
-// from the start.
-class ResultsDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->textElideMode =
-            index.column() == ResultsModel::PictureColumn ? Qt::ElideRight : Qt::ElideMiddle;
-    }
-};
-
 } // namespace
 
 ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* parent)
@@ -37,7 +21,6 @@ ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* pare
 {
     setObjectName(QStringLiteral("resultsView"));
     setModel(proxy);
-    setItemDelegate(new ResultsDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // One Tab stop: the arrows move within the list, Tab leaves it.
@@ -46,6 +29,9 @@ ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* pare
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setShowGrid(false);
     setWordWrap(false);
+    // Cut for want of room, a text keeps its start and its end: a name its extension, a folder
+    // its count, a clash the file it names.
+    setTextElideMode(Qt::ElideMiddle);
     setIconSize(model->thumbnails().box());
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Fixed row heights: a hundred thousand rows cost nothing to lay out.

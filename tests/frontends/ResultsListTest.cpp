@@ -232,6 +232,27 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
     }
 }
 
+// A text cut for want of room keeps its end, where paths differ: two images that clash, each
+// naming the other deep in a pack, still read apart.
+TEST_F(ResultsList, ACutTextKeepsTheEndThatTellsItApart)
+{
+    const std::string deep = "/packs/" + std::string(120, 'd') + "/clubs/";
+    using K = ResultRow::Kind;
+    show({{K::Clash, {}, "clubs/1234.png", deep + "1234.jpg"},
+          {K::Clash, {}, "clubs/1234.jpg", deep + "1234.png"}},
+         true);
+    m_window.resize(960, 760);
+    QApplication::processEvents();
+    std::vector<QImage> shown;
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex reason = results().index(row, ResultsModel::PictureColumn);
+        ASSERT_GT(view().sizeHintForIndex(reason).width(), view().visualRect(reason).width())
+            << "the reason must be cut for this test";
+        shown.push_back(view().viewport()->grab(view().visualRect(reason)).toImage());
+    }
+    EXPECT_NE(shown[0], shown[1]) << "both rows read alike";
+}
+
 // The preview of each image in view, and the placeholder of one that would not load, is drawn
 // as it comes (also run at twice the scale): the screen shows what a repaint would draw. The list
 // is a window of its own here: at twice the scale the offscreen screen grabs only a window's top
