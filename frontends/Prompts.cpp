@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
@@ -32,15 +33,26 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     return lines.join(QLatin1Char('\n'));
 }
 
+// A sentence or a button whose language puts a style's name first starts with a capital all the
+// same: "Kulüp logoları olarak yaz".
+QString capitalFirst(QString text)
+{
+    const qsizetype at = text.startsWith(QLatin1Char('&')) ? 1 : 0;
+    if (at < text.size() && text[at].isLower()) {
+        text.replace(at, 1, QLocale().toUpper(text.mid(at, 1)));
+    }
+    return text;
+}
+
 // A question whose buttons say what they do; the first is the default.
 int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& body,
         const QStringList& buttons, int escape)
 {
     QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
-    box.setInformativeText(body);
+    box.setInformativeText(capitalFirst(body));
     QList<QPushButton*> made;
     for (const QString& button : buttons) {
-        made << box.addButton(button, QMessageBox::ActionRole);
+        made << box.addButton(capitalFirst(button), QMessageBox::ActionRole);
     }
     box.setDefaultButton(made.front());
     box.setEscapeButton(made[escape]);

@@ -1044,6 +1044,40 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
     }
 }
 
+// In every language (run in each), the questions' sentences and buttons start with a capital,
+// also where the language puts the style's name first.
+TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
+{
+    QStringList texts;
+    const auto answer = [&texts] {
+        QTimer::singleShot(0, [&texts] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            texts << box->informativeText();
+            for (QAbstractButton* button : box->buttons()) {
+                texts << button->text();
+            }
+            box->escapeButton()->click();
+        });
+    };
+    DialogPrompts prompts;
+    const crestmap::MappingScan file;
+    for (const bool undoable : {true, false}) {
+        answer();
+        (void)prompts.chooseKeep(nullptr, "kits/config.xml", file, crestmap::StylePair{6, 1},
+                                 {1, 1}, undoable);
+    }
+    crestmap::PackPlan plan;
+    plan.folders = plan.unchanged = plan.otherStyle = plan.writesAll = 1;
+    answer();
+    (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
+    ASSERT_GE(texts.size(), 12);
+    for (const QString& text : texts) {
+        const QString words = text.startsWith('&') ? text.mid(1) : text;
+        EXPECT_FALSE(words.front().isLower()) << text.toStdString();
+    }
+}
+
 // The alert's details open as wide and tall as their lines, each fact on one, and Escape closes
 // the alert wherever its focus is.
 TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
