@@ -96,7 +96,7 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
             //: Some of the folders may have had a config.xml before
             ? tr("Your config.xml files have been successfully written in %Ln folder(s).", nullptr,
                  pluralCount(report.tally.folders(Outcome::Written)))
-            : tr("Your config.xml file has been successfully created in the folder you chose.");
+            : tr("Your config.xml file has been successfully written in the folder you chose.");
     // What a write took away is said where the user looks, with the way back beside it, or
     // plainly without one when the journal could not keep it.
     const auto warn = [&alert, undoable](const QString& sentence) {

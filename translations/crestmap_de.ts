@@ -462,10 +462,6 @@
         <source>Undo is not available for this write.</source>
         <translation>„Rückgängig“ ist für dieses Schreiben nicht verfügbar.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>Ihre config.xml-Datei wurde im gewählten Ordner erfolgreich erstellt.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -518,6 +514,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>Nichts geschrieben: keine config.xml musste geändert werden</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>Ihre config.xml-Datei wurde im gewählten Ordner erfolgreich geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -462,10 +462,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Deshacer no está disponible para esta escritura.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>Su archivo config.xml se ha creado correctamente en la carpeta que eligió.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -518,6 +514,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>No se ha escrito nada: ningún config.xml necesitaba cambios</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>Su archivo config.xml se ha escrito correctamente en la carpeta que eligió.</translation>
     </message>
 </context>
 <context>

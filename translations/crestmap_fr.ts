@@ -462,10 +462,6 @@
         <source>Undo is not available for this write.</source>
         <translation>«&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour cette écriture.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>Votre fichier config.xml a été créé avec succès dans le dossier choisi.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -518,6 +514,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>Rien n&apos;a été écrit&#xa0;: aucun config.xml n&apos;avait besoin d&apos;être modifié</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>Votre fichier config.xml a été écrit avec succès dans le dossier choisi.</translation>
     </message>
 </context>
 <context>

@@ -462,10 +462,6 @@
         <source>Undo is not available for this write.</source>
         <translation>«Annulla scrittura» non è disponibile per questa scrittura.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>Il tuo file config.xml è stato creato correttamente nella cartella scelta.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -518,6 +514,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>Non è stato scritto nulla: nessun config.xml richiedeva modifiche</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>Il tuo file config.xml è stato scritto correttamente nella cartella scelta.</translation>
     </message>
 </context>
 <context>

@@ -462,10 +462,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Desfazer não está disponível para esta gravação.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>Seu arquivo config.xml foi criado com sucesso na pasta escolhida.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -518,6 +514,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>Nada foi gravado: nenhum config.xml precisava de alteração</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>Seu arquivo config.xml foi gravado com sucesso na pasta escolhida.</translation>
     </message>
 </context>
 <context>

@@ -451,10 +451,6 @@
         <source>Undo is not available for this write.</source>
         <translation>Bu yazma işlemi için “Geri al” kullanılamaz.</translation>
     </message>
-    <message>
-        <source>Your config.xml file has been successfully created in the folder you chose.</source>
-        <translation>config.xml dosyanız seçtiğiniz klasörde başarıyla oluşturuldu.</translation>
-    </message>
     <message numerus="yes">
         <source>The config.xml files it replaced held %Ln record(s) that the new ones lack; Undo puts them back.</source>
         <translation>
@@ -500,6 +496,10 @@
     <message>
         <source>Nothing written: no config.xml needed a change</source>
         <translation>Hiçbir şey yazılmadı: hiçbir config.xml dosyasının değişmesi gerekmiyordu</translation>
+    </message>
+    <message>
+        <source>Your config.xml file has been successfully written in the folder you chose.</source>
+        <translation>config.xml dosyanız seçtiğiniz klasöre başarıyla yazıldı.</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,9 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     const ResultAlert& replaced = m_prompts.alerts.back();
     EXPECT_TRUE(replaced.warning);
     EXPECT_TRUE(replaced.offersUndo);
+    EXPECT_TRUE(replaced.informativeText.startsWith(
+        "Your config.xml file has been successfully written in the folder you chose."))
+        << "it was replaced, not created";
     EXPECT_TRUE(replaced.informativeText.endsWith("held 1 record that the new one lacks; Undo "
                                                   "puts it back."))
         << replaced.informativeText.toStdString();
@@ -283,7 +286,7 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_EQ(m_prompts.questions.size(), asked) << "nothing to lose, nothing asked";
     EXPECT_FALSE(m_prompts.alerts.back().warning);
     EXPECT_EQ(m_prompts.alerts.back().informativeText,
-              "Your config.xml file has been successfully created in the folder you chose.");
+              "Your config.xml file has been successfully written in the folder you chose.");
 
     // Another program's file is not replaced without a word.
     writeFile(m_dir / "new/config.xml", "<settings><volume>3</volume></settings>");
