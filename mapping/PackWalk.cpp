@@ -233,6 +233,9 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
                 readIn = defaultStyle;
             }
         }
+        // Its own config.xml may be current, but the images the user means are below it.
+        pack.imagesBelow = pack.imagesBelow || (options.lookBelow && check.images == 0 &&
+                                                !check.error && imagesBelow(folder));
         if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
             pack.descended = check.images == 0;
             if (pack.descended) {
@@ -294,6 +297,9 @@ std::vector<Fact> PackCheck::facts(const WriteTally& tally) const
         facts.push_back({Kind::Current, checked});
     }
     facts.insert(facts.end(), passing, found.end());
+    if (imagesBelow) {
+        facts.push_back({Kind::ImagesBelow});
+    }
     return facts;
 }
 

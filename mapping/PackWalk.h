@@ -57,6 +57,7 @@ struct PackCheck {
     std::size_t unreadable = 0; ///< folders or files that could not be read
     std::size_t problems = 0;   ///< images that clash or would not load
     bool descended = false;     ///< went below a folder without images, as asked
+    bool imagesBelow = false;   ///< not asked to go below a folder without images that has some
 
     [[nodiscard]] bool allCurrent() const noexcept
     {

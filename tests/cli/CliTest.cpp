@@ -246,6 +246,22 @@ TEST_F(Cli, HelpOnceWrappedToTheConsoleAndVersion)
     EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
 }
 
+// A folder whose images are all below it: its check, as its write, points to --recursive rather
+// than leave the user to think the images were looked at.
+TEST_F(Cli, ACheckOfAFolderWithImagesOnlyBelowItPointsBelow)
+{
+    test::makeFiles(dir.path(), {"season/leagues/1.png"}, test::pngSignature);
+    const std::string below = "its sub-folders hold images: use --recursive to write them\n";
+    expectSteps(
+        {{{"--check", "@/season"},
+          {1, "missing: @/season/config.xml\n1 of 1 config.xml file is not current; " + below}},
+         {{"@/season"}, {0, "Wrote 0 records to @/season/config.xml; " + below}},
+         {{"--check", "@/season"}, {0, "config.xml is current; " + below}},
+         {{"-r", "--check", "@/season"},
+          {1, "missing: @/season/leagues/config.xml\n1 of 1 config.xml file is not "
+              "current\n"}}});
+}
+
 // A pack: written folder by folder, each in its own style, then checked and updated.
 TEST_F(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
 {
