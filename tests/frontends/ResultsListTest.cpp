@@ -236,6 +236,10 @@ TEST_F(ResultsList, ALongNameIsCutOnlyForWantOfRoomAndItsTooltipGivesItWhole)
 // naming the other deep in a pack, still read apart.
 TEST_F(ResultsList, ACutTextKeepsTheEndThatTellsItApart)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "under Wine the offscreen platform has no fonts: it draws each letter as the "
+                    "same box";
+#endif
     const std::string deep = "/packs/" + std::string(120, 'd') + "/clubs/";
     using K = ResultRow::Kind;
     show({{K::Clash, {}, "clubs/1234.png", deep + "1234.jpg"},
