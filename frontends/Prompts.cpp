@@ -204,11 +204,15 @@ bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files, std:
 {
     const bool allMade = made == static_cast<std::size_t>(files.size());
     // Files the write made have no old copy: what the user is asked is what happens to them.
+    const int changed = pluralCount(files.size());
     QString question =
-        allMade    ? tr("Remove the files the write made, with the changes? The changes are lost.")
-        : made > 0 ? tr("Put back the old copies over the changes, and remove the files the write "
-                        "made? The changes are lost.")
-                   : tr("Put back the old copies over the changes? The changes are lost.");
+        allMade ? tr("Remove the file(s) the write made, with the change(s)? The changes are lost.",
+                     nullptr, changed)
+        : made > 0
+            ? tr("Put back what the write replaced and remove what it made, over the changes? The "
+                 "changes are lost.")
+            : tr("Put back the old copies over the change(s)? The changes are lost.", nullptr,
+                 changed);
     return ask(parent, QMessageBox::Warning,
                tr("%Ln config.xml file(s) changed since the write:", nullptr,
                   pluralCount(files.size())) +

@@ -126,10 +126,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Die alten Kopien anstelle der Änderungen wiederherstellen? Die Änderungen gehen verloren.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>Änderungen &amp;behalten</translation>
     </message>
@@ -165,14 +161,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 ist abgeschnitten: sie endet vor &lt;/record&gt;.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>Die beim Schreiben angelegten Dateien samt den Änderungen entfernen? Die Änderungen gehen verloren.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>Die alten Kopien anstelle der Änderungen wiederherstellen und die beim Schreiben angelegten Dateien entfernen? Die Änderungen gehen verloren.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -215,6 +203,24 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>Schreiben ersetzt sie; „Rückgängig“ ist nicht verfügbar, um sie wiederherzustellen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Die beim Schreiben angelegte Datei samt der Änderung entfernen? Die Änderung geht verloren.</numerusform>
+            <numerusform>Die beim Schreiben angelegten Dateien samt den Änderungen entfernen? Die Änderungen gehen verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>Wiederherstellen, was beim Schreiben ersetzt wurde, und entfernen, was dabei angelegt wurde, anstelle der Änderungen? Die Änderungen gehen verloren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Die alte Kopie anstelle der Änderung wiederherstellen? Die Änderung geht verloren.</numerusform>
+            <numerusform>Die alten Kopien anstelle der Änderungen wiederherstellen? Die Änderungen gehen verloren.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

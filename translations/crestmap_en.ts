@@ -77,6 +77,20 @@
             <numerusform>An update leaves the %Ln config.xml files already current as they are.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Remove the file the write made, with the change? The change is lost.</numerusform>
+            <numerusform>Remove the files the write made, with the changes? The changes are lost.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Put back the old copy over the change? The change is lost.</numerusform>
+            <numerusform>Put back the old copies over the changes? The changes are lost.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileSelector</name>

@@ -126,10 +126,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>¿Restaurar las copias anteriores sobre los cambios? Los cambios se perderán.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>&amp;Conservar los cambios</translation>
     </message>
@@ -165,14 +161,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>¿Eliminar los archivos creados por la escritura, con los cambios? Los cambios se perderán.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>¿Restaurar las copias anteriores sobre los cambios y eliminar los archivos creados por la escritura? Los cambios se perderán.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -215,6 +203,24 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>Escribirlo lo reemplaza; Deshacer no está disponible para restaurarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>¿Eliminar el archivo creado por la escritura, con el cambio? El cambio se perderá.</numerusform>
+            <numerusform>¿Eliminar los archivos creados por la escritura, con los cambios? Los cambios se perderán.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>¿Restaurar lo que la escritura reemplazó y eliminar lo que creó, sobre los cambios? Los cambios se perderán.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>¿Restaurar la copia anterior sobre el cambio? El cambio se perderá.</numerusform>
+            <numerusform>¿Restaurar las copias anteriores sobre los cambios? Los cambios se perderán.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

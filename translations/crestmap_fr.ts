@@ -126,10 +126,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Restaurer les anciennes copies par-dessus les modifications&#xa0;? Les modifications seront perdues.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>&amp;Garder les modifications</translation>
     </message>
@@ -165,14 +161,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 est tronqué&#xa0;: il s&apos;arrête avant &lt;/record&gt;.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>Supprimer les fichiers créés par l&apos;écriture, avec leurs modifications&#xa0;? Les modifications seront perdues.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>Restaurer les anciennes copies par-dessus les modifications et supprimer les fichiers créés par l&apos;écriture&#xa0;? Les modifications seront perdues.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -215,6 +203,24 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>L&apos;écrire le remplace&#xa0;; «&#xa0;Défaire&#xa0;» n&apos;est pas disponible pour le restaurer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Supprimer le fichier créé par l&apos;écriture, avec sa modification&#xa0;? La modification sera perdue.</numerusform>
+            <numerusform>Supprimer les fichiers créés par l&apos;écriture, avec leurs modifications&#xa0;? Les modifications seront perdues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>Restaurer ce que l&apos;écriture a remplacé et supprimer ce qu&apos;elle a créé, par-dessus les modifications&#xa0;? Les modifications seront perdues.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Restaurer l&apos;ancienne copie par-dessus la modification&#xa0;? La modification sera perdue.</numerusform>
+            <numerusform>Restaurer les anciennes copies par-dessus les modifications&#xa0;? Les modifications seront perdues.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

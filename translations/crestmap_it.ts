@@ -126,10 +126,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Ripristinare le vecchie copie al posto delle modifiche? Le modifiche andranno perse.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>&amp;Mantieni le modifiche</translation>
     </message>
@@ -165,14 +161,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 è troncato: finisce prima di &lt;/record&gt;.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>Eliminare i file creati dalla scrittura, insieme alle modifiche? Le modifiche andranno perse.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>Ripristinare le vecchie copie al posto delle modifiche ed eliminare i file creati dalla scrittura? Le modifiche andranno perse.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -215,6 +203,24 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>Scriverlo lo sostituisce; «Annulla scrittura» non è disponibile per ripristinarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Eliminare il file creato dalla scrittura, insieme alla modifica? La modifica andrà persa.</numerusform>
+            <numerusform>Eliminare i file creati dalla scrittura, insieme alle modifiche? Le modifiche andranno perse.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>Ripristinare ciò che la scrittura ha sostituito ed eliminare ciò che ha creato, al posto delle modifiche? Le modifiche andranno perse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Ripristinare la vecchia copia al posto della modifica? La modifica andrà persa.</numerusform>
+            <numerusform>Ripristinare le vecchie copie al posto delle modifiche? Le modifiche andranno perse.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

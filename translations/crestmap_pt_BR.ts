@@ -126,10 +126,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Restaurar as cópias antigas por cima das alterações? As alterações serão perdidas.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>&amp;Manter as alterações</translation>
     </message>
@@ -165,14 +161,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 está truncado: termina antes de &lt;/record&gt;.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>Remover os arquivos criados pela gravação, com as alterações? As alterações serão perdidas.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>Restaurar as cópias antigas por cima das alterações e remover os arquivos criados pela gravação? As alterações serão perdidas.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -215,6 +203,24 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>Gravá-lo o substitui; Desfazer não está disponível para restaurá-lo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Remover o arquivo criado pela gravação, com a alteração? A alteração será perdida.</numerusform>
+            <numerusform>Remover os arquivos criados pela gravação, com as alterações? As alterações serão perdidas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>Restaurar o que a gravação substituiu e remover o que ela criou, por cima das alterações? As alterações serão perdidas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Restaurar a cópia antiga por cima da alteração? A alteração será perdida.</numerusform>
+            <numerusform>Restaurar as cópias antigas por cima das alterações? As alterações serão perdidas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

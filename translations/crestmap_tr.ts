@@ -119,10 +119,6 @@
         </translation>
     </message>
     <message>
-        <source>Put back the old copies over the changes? The changes are lost.</source>
-        <translation>Eski kopyalar değişikliklerin üzerine geri yüklensin mi? Değişiklikler kaybolur.</translation>
-    </message>
-    <message>
         <source>&amp;Keep the Changes</source>
         <translation>&amp;Değişiklikleri koru</translation>
     </message>
@@ -158,14 +154,6 @@
     <message>
         <source>%1 is cut short: it ends before &lt;/record&gt;.</source>
         <translation>%1 yarım kalmış: &lt;/record&gt; öncesinde bitiyor.</translation>
-    </message>
-    <message>
-        <source>Remove the files the write made, with the changes? The changes are lost.</source>
-        <translation>Yazma işleminin oluşturduğu dosyalar değişiklikleriyle birlikte kaldırılsın mı? Değişiklikler kaybolur.</translation>
-    </message>
-    <message>
-        <source>Put back the old copies over the changes, and remove the files the write made? The changes are lost.</source>
-        <translation>Eski kopyalar değişikliklerin üzerine geri yüklensin ve yazma işleminin oluşturduğu dosyalar kaldırılsın mı? Değişiklikler kaybolur.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -205,6 +193,22 @@
     <message>
         <source>Writing it replaces it; Undo is not available to put it back.</source>
         <translation>Yazmak dosyanın yerine yenisini koyar; “Geri al” eskisini geri yüklemek için kullanılamıyor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Yazma işleminin oluşturduğu dosyalar değişiklikleriyle birlikte kaldırılsın mı? Değişiklikler kaybolur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Put back what the write replaced and remove what it made, over the changes? The changes are lost.</source>
+        <translation>Yazma işleminin değiştirdikleri geri yüklensin ve oluşturdukları kaldırılsın mı? Değişikliklerin üzerine yazılır; değişiklikler kaybolur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back the old copies over the change(s)? The changes are lost.</source>
+        <translation>
+            <numerusform>Eski kopyalar değişikliklerin üzerine geri yüklensin mi? Değişiklikler kaybolur.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

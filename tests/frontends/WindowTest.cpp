@@ -1047,6 +1047,38 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
     }
 }
 
+// The question before files are put back over changes counts them: one file is asked of in the
+// singular.
+TEST(Dialogs, TheQuestionToPutBackOverChangesSaysWhatBecomesOfThem)
+{
+    struct Case {
+        QStringList files;
+        std::size_t made;
+        const char* asked;
+    };
+    const std::vector<Case> cases{
+        {{"a"}, 0, "Put back the old copy over the change? The change is lost."},
+        {{"a", "b"}, 0, "Put back the old copies over the changes? The changes are lost."},
+        {{"a"}, 1, "Remove the file the write made, with the change? The change is lost."},
+        {{"a", "b"},
+         1,
+         "Put back what the write replaced and remove what it made, over the changes? The "
+         "changes are lost."},
+    };
+    for (const Case& c : cases) {
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            asked = box->informativeText();
+            box->escapeButton()->click();
+        });
+        DialogPrompts prompts;
+        EXPECT_FALSE(prompts.confirmForce(nullptr, c.files, c.made));
+        EXPECT_EQ(asked, c.asked);
+    }
+}
+
 // In every language (run in each), the questions' sentences and buttons start with a capital,
 // also where the language puts the style's name first.
 TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
