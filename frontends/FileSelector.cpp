@@ -210,14 +210,24 @@ bool FileSelector::shows(const std::vector<std::string>& configs) const
 
 void FileSelector::recheck(const std::vector<std::string>& configs)
 {
+    // Changes told while one check waits are all taken in by it: the journal and the folders tell
+    // of one write twice.
+    m_changed.insert(m_changed.end(), configs.begin(), configs.end());
+    if (m_retrying) {
+        return;
+    }
     // Not under a question or an alert, whose answer may want the writer (Undo), nor in a job.
     if (QApplication::activeModalWidget() != nullptr || m_writer.busy()) {
-        QTimer::singleShot(250, this, [this, configs] { recheck(configs); });
+        m_retrying = true;
+        QTimer::singleShot(250, this, [this] {
+            m_retrying = false;
+            recheck({});
+        });
         return;
     }
     // The list would say what is no longer on disk: it is made again, as a check.
     QString lead = std::exchange(m_lead, {});
-    if (shows(configs)) {
+    if (shows(std::exchange(m_changed, {}))) {
         WriteRequest request = WriteRequest::forFolder(
             QUrl::fromLocalFile(m_shown->shownFolder()), WriteRequest::Source::Again,
             m_shown->asked.value_or(m_styles.stylePair()), m_shown->pack);

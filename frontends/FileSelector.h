@@ -69,4 +69,6 @@ private:
     SharedReport m_shown;     ///< the report the list shows
     ConfigWatch* m_folders;   ///< its folders, for what changes in them by hand
     QString m_lead;           ///< what an undo did, said with the check after it
+    std::vector<std::string> m_changed; ///< config.xml files changed since the list was made
+    bool m_retrying = false;            ///< a check of them waits for a question or a job
 };
