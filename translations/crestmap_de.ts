@@ -188,7 +188,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Eine Aktualisierung lässt die %Ln schon aktuelle config.xml-Datei, wie sie ist.</numerusform>
+            <numerusform>Eine Aktualisierung lässt die schon aktuelle config.xml-Datei, wie sie ist.</numerusform>
             <numerusform>Eine Aktualisierung lässt die %Ln schon aktuellen config.xml-Dateien, wie sie sind.</numerusform>
         </translation>
     </message>

@@ -73,7 +73,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>An update leaves the %Ln config.xml file already current as it is.</numerusform>
+            <numerusform>An update leaves the config.xml file already current as it is.</numerusform>
             <numerusform>An update leaves the %Ln config.xml files already current as they are.</numerusform>
         </translation>
     </message>

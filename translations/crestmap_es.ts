@@ -188,7 +188,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Una actualización deja como está el %Ln archivo config.xml ya actualizado.</numerusform>
+            <numerusform>Una actualización deja como está el archivo config.xml ya actualizado.</numerusform>
             <numerusform>Una actualización deja como están los %Ln archivos config.xml ya actualizados.</numerusform>
         </translation>
     </message>

@@ -188,7 +188,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Une mise à jour laisse tel quel le %Ln fichier config.xml déjà à jour.</numerusform>
+            <numerusform>Une mise à jour laisse tel quel le fichier config.xml déjà à jour.</numerusform>
             <numerusform>Une mise à jour laisse tels quels les %Ln fichiers config.xml déjà à jour.</numerusform>
         </translation>
     </message>

@@ -188,7 +188,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Un aggiornamento lascia com&apos;è il %Ln file config.xml già aggiornato.</numerusform>
+            <numerusform>Un aggiornamento lascia com&apos;è il file config.xml già aggiornato.</numerusform>
             <numerusform>Un aggiornamento lascia come sono i %Ln file config.xml già aggiornati.</numerusform>
         </translation>
     </message>

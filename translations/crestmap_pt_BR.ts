@@ -188,7 +188,7 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Uma atualização deixa como está o %Ln arquivo config.xml já atualizado.</numerusform>
+            <numerusform>Uma atualização deixa como está o arquivo config.xml já atualizado.</numerusform>
             <numerusform>Uma atualização deixa como estão os %Ln arquivos config.xml já atualizados.</numerusform>
         </translation>
     </message>

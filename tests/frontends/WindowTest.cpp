@@ -1017,7 +1017,7 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
          1,
          true,
          "Write config.xml in up to 1 folder?",
-         {"An update leaves the 1 config.xml file already current as it is.",
+         {"An update leaves the config.xml file already current as it is.",
           "Undo puts back every config.xml the write replaces."}},
         {0,
          1,
