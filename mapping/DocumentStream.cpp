@@ -96,7 +96,7 @@ bool DocumentStream::finish()
 FolderPass streamFolder(const std::string& folder, DocumentStream& stream,
                         std::vector<std::string>* subfolders, JobControl* control)
 {
-    FolderReader reader(folder);
+    FolderReadAhead reader(folder);
     FolderPass pass;
     bool feeding = true;
     std::size_t seen = 0;

@@ -74,6 +74,72 @@ std::optional<FolderReader::Entry> FolderReader::next()
 
 namespace crestmap {
 
+FolderReadAhead::~FolderReadAhead()
+{
+    if (m_lister.joinable()) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_lister.join();
+    }
+}
+
+std::optional<FolderReader::Entry> FolderReadAhead::next()
+{
+    if (m_alone > 0) {
+        --m_alone;
+        return m_reader.next();
+    }
+    if (!m_lister.joinable()) {
+        m_lister = std::thread([this] { listAhead(); });
+    }
+    while (m_taken == m_current.ends.size()) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_ready.empty() || m_done; });
+        if (m_ready.empty()) {
+            return std::nullopt;
+        }
+        m_current = std::move(m_ready.front());
+        m_ready.pop_front();
+        m_taken = 0;
+        lock.unlock();
+        m_changed.notify_all();
+    }
+    const std::size_t start = m_taken == 0 ? 0 : m_current.ends[m_taken - 1].first;
+    const auto [end, isFolder] = m_current.ends[m_taken++];
+    return FolderReader::Entry{std::string_view(m_current.names).substr(start, end - start),
+                               isFolder};
+}
+
+void FolderReadAhead::listAhead()
+{
+    // Batches of a few thousand names: few hand-overs, and two of them in memory at the most.
+    constexpr std::size_t batchSize = 4096;
+    for (bool more = true; more;) {
+        Batch batch;
+        while (batch.ends.size() < batchSize) {
+            const auto entry = m_reader.next();
+            if (!entry) {
+                more = false;
+                break;
+            }
+            batch.names += entry->name;
+            batch.ends.emplace_back(batch.names.size(), entry->isFolder);
+        }
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_ready.size() < 2 || m_stop; });
+        if (m_stop) {
+            return;
+        }
+        m_ready.push_back(std::move(batch));
+        m_done = !more;
+        lock.unlock();
+        m_changed.notify_all();
+    }
+}
+
 void walkFolders(const std::string& root, const FolderVisitor& visit)
 {
     // An explicit stack: a tree as deep as the system allows cannot exhaust the call stack.

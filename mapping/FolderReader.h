@@ -2,11 +2,15 @@
 
 #include "FileError.h"
 
+#include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace crestmap {
@@ -37,6 +41,44 @@ private:
     std::unique_ptr<Handle> m_handle;
     std::string m_folder;
     std::optional<FileError> m_error;
+};
+
+/// A FolderReader that, once a folder proves large, lists the rest on a thread of its own: the
+/// system's listing and the work on the entries then share two cores. The order stays the same.
+class FolderReadAhead {
+public:
+    explicit FolderReadAhead(const std::string& folder, std::size_t aloneUpTo = 8192)
+        : m_reader(folder), m_alone(aloneUpTo)
+    {}
+    ~FolderReadAhead();
+    FolderReadAhead(const FolderReadAhead&) = delete;
+    FolderReadAhead& operator=(const FolderReadAhead&) = delete;
+
+    /// As FolderReader::next(); the name is valid until the next call.
+    [[nodiscard]] std::optional<FolderReader::Entry> next();
+    /// After next() gave nothing: why, if the listing failed.
+    [[nodiscard]] const std::optional<FileError>& error() const noexcept
+    {
+        return m_reader.error();
+    }
+
+private:
+    struct Batch {
+        std::string names;                              ///< one after another
+        std::vector<std::pair<std::size_t, bool>> ends; ///< where each ends, and isFolder
+    };
+    void listAhead();
+
+    FolderReader m_reader;
+    std::size_t m_alone;
+    Batch m_current;
+    std::size_t m_taken = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Batch> m_ready;
+    bool m_done = false;
+    bool m_stop = false;
+    std::thread m_lister;
 };
 
 /// Handles one folder of a walk and fills in the names of the real sub-folders it found.

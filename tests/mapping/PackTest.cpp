@@ -1,4 +1,5 @@
 #include "FileNames.h"
+#include "FolderReader.h"
 #include "ImageCheck.h"
 #include "MappingFile.h"
 #include "PackPlan.h"
@@ -90,6 +91,41 @@ TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
     EXPECT_EQ(std::vector(account.entries.begin(), account.entries.begin() + 4), entries);
     EXPECT_EQ(account.order, folders);
     EXPECT_EQ(errors.str(), "");
+}
+
+// A large folder is listed on a thread once it proves large: every entry still comes, once, in
+// the system's order, wherever the hand-over falls, and a reader left midway lets go.
+TEST(FolderReadAhead, GivesWhatThePlainReaderGives)
+{
+    const TempDir dir;
+    for (int i = 0; i < 9000; ++i) {
+        writeFile(dir / std::to_string(i), "");
+    }
+    fs::create_directory(dir / "sub");
+    const auto list = [](auto& reader) {
+        std::vector<std::pair<std::string, bool>> entries;
+        while (const auto entry = reader.next()) {
+            entries.emplace_back(entry->name, entry->isFolder);
+        }
+        return entries;
+    };
+    FolderReader plain(dir.path().string());
+    const auto wanted = list(plain);
+    ASSERT_EQ(wanted.size(), 9001u);
+    for (const std::size_t alone : {0, 1, 4096, 9000, 9001, 20000}) {
+        FolderReadAhead ahead(dir.path().string(), alone);
+        EXPECT_EQ(list(ahead), wanted) << alone;
+        EXPECT_FALSE(ahead.error()) << alone;
+    }
+    {
+        FolderReadAhead left(dir.path().string(), 0);
+        for (int i = 0; i < 10; ++i) {
+            ASSERT_TRUE(left.next());
+        }
+    }
+    FolderReadAhead missing(dir / "none", 0);
+    EXPECT_FALSE(missing.next());
+    EXPECT_TRUE(missing.error());
 }
 
 #ifndef _WIN32
