@@ -71,6 +71,8 @@ std::optional<FolderReader::Entry> FolderReader::next()
 #include "FileNames.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <system_error>
 
 namespace crestmap {
 
@@ -93,7 +95,13 @@ std::optional<FolderReader::Entry> FolderReadAhead::next()
         return m_reader.next();
     }
     if (!m_lister.joinable()) {
-        m_lister = std::thread([this] { listAhead(); });
+        try {
+            m_lister = std::thread([this] { listAhead(); });
+        } catch (const std::system_error&) {
+            // Without a thread to spare the folder is listed here, as a small one is.
+            m_alone = SIZE_MAX;
+            return m_reader.next();
+        }
     }
     while (m_taken == m_current.ends.size()) {
         std::unique_lock lock(m_mutex);
