@@ -57,12 +57,12 @@ class SilentPrompts final : public Prompts, public Desktop {
 public:
     QList<QUrl> chooseImageFiles(QWidget*) override { return {}; }
     QUrl chooseFolder(QWidget*, bool, const QString&) override { return folder; }
-    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair) override
+    StyleChoice choosePlan(QWidget*, const crestmap::PackPlan&, crestmap::StylePair, bool) override
     {
         return StyleChoice::WriteChosenStyle;
     }
     StyleChoice chooseKeep(QWidget*, const QString&, const crestmap::MappingScan&,
-                           std::optional<crestmap::StylePair>, crestmap::StylePair) override
+                           std::optional<crestmap::StylePair>, crestmap::StylePair, bool) override
     {
         return StyleChoice::WriteChosenStyle;
     }

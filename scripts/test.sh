@@ -42,7 +42,8 @@ tests/installer/installer_under_wine.sh "$setup" \
 
 echo "== the .deb under lintian"
 cmake --preset release >/dev/null
-cmake --build --preset release --target crestmap crestmap-cli package-files crestmap-bench
+cmake --build --preset release --target crestmap crestmap-cli package-files crestmap-bench \
+    crestmap-window-bench
 rm -f build-release/crestmap_*.deb
 (cd build-release && cpack -G DEB >/dev/null)
 # lintian leaves a file of its own in TMPDIR; this one goes with the run.
