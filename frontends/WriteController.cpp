@@ -84,7 +84,7 @@ void WriteController::abandon()
     m_held.reset();
     cancel();
     // The job looks at the control every few hundred entries: this wait is short.
-    m_running.waitForFinished();
+    m_pool.waitForDone();
     if (m_busy) {
         setBusy(false);
     }

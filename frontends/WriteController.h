@@ -8,6 +8,7 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <optional>
@@ -78,7 +79,7 @@ signals:
 private:
     template <typename Work, typename Then> void inBackground(Work work, Then then)
     {
-        auto future = QtConcurrent::run(std::move(work));
+        auto future = QtConcurrent::run(&m_pool, std::move(work));
         m_running = QFuture<void>(future);
         future.then(this, std::move(then));
     }
@@ -106,6 +107,9 @@ private:
     std::shared_ptr<WriteProgress> m_progress;
     std::string m_own; ///< the journal of this window's last write
     QFuture<void> m_running;
+    /// The jobs' own threads: a future ends before its continuation is handed to this object,
+    /// so only the pool's end says that nothing more will reach it.
+    QThreadPool m_pool;
     QTimer m_ticker;
     JournalWatch* m_journals;
 };

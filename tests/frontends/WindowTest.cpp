@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <thread>
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -806,6 +807,26 @@ TEST(JournalWatch, TellsWhatAnotherProgramDidDuringACheck)
     watch.refresh(false, true);
     watch.refresh(false, false);
     EXPECT_EQ(told.size(), 1u);
+}
+
+// A window closed as its job ends must not be reached by the job's last word: that was an abort
+// as the window went, just after it had opened on a folder.
+TEST(WriteController, GoesOnlyWhenItsJobCanNoLongerReachIt)
+{
+    const test::TempDir dir;
+    const test::CacheFolder cache(dir / "cache");
+    test::makeImages(dir / "pack", 1);
+    const QUrl folder = urlOf(dir / "pack");
+    test::ScriptedPrompts prompts;
+    QWidget window;
+    for (int round = 0; round < 400; ++round) {
+        auto controller = std::make_unique<WriteController>(prompts, &window);
+        ASSERT_TRUE(controller->start(
+            WriteRequest::forFolder(folder, WriteRequest::Source::Check, {1, 1}, false)));
+        // Closes at each moment of the job's short life, its end among them.
+        std::this_thread::sleep_for(std::chrono::microseconds(round % 40 * 10));
+        controller.reset();
+    }
 }
 
 // A check says what each folder's config.xml is, writes nothing, and its update writes exactly
