@@ -104,8 +104,9 @@ UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
         if (error || (exists && !undoing.error().empty())) {
             // There, but out of reach: not another undo at work.
             outcome.nothing = UndoOutcome::Nothing::NoCacheFolder;
-            outcome.cacheError = FileError{FileError::Action::Read, where.path,
-                                           error ? error.message() : undoing.error()};
+            outcome.cacheError =
+                error ? FileError{FileError::Action::Read, where.path, error.message()}
+                      : FileError{FileError::Action::Create, where.path, undoing.error()};
         } else {
             outcome.nothing = exists ? UndoOutcome::Nothing::Busy : UndoOutcome::Nothing::NoWrite;
         }

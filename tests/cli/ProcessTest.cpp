@@ -85,6 +85,13 @@ TEST(Process, AnUndoThatCannotWriteKeepsTheJournal)
                                      "crestmap-cli: could not put back " + config +
                                          ": cannot read " + config + ": Permission denied\n"}));
     EXPECT_EQ(readFile(dir / "config.xml"), written);
+    // A journal that cannot be locked was read, not unread: the reason names what failed.
+    const std::string undo = cache / "crestmap/undo";
+    EXPECT_EQ(cli({"--undo"}, withFault({"CRESTMAP_FAIL=open",
+                                         "CRESTMAP_FAIL_PATH=" + undo + "/undoing", home.front()})),
+              (ProcessResult{1, "",
+                             "crestmap-cli: Nothing to undo: cannot create a file in " + undo +
+                                 ": Permission denied\n"}));
     const ProcessResult undone = cli({"--undo"}, home);
     EXPECT_EQ(undone.exitStatus, 0) << undone.out;
     EXPECT_EQ(readFile(dir / "config.xml"), "old");
