@@ -103,6 +103,11 @@ private:
 
 } // namespace
 
+// No Windows shell expands `*.png`: the C runtime does it before wmain, as a shell would.
+extern "C" {
+int _dowildcard = -1;
+}
+
 // Arguments arrive as UTF-16 and go to the core as UTF-8, whatever the console's code page.
 int wmain(int argc, wchar_t** argv)
 {

@@ -40,6 +40,11 @@ for style in "--style logo --logo-type nation" "--style kit --kit-type texture";
     expect "--stdout $style" "$(cmp "$work/linux.xml" "$work/windows.xml" && echo same)" same
 done
 
+# No Windows shell expands a wildcard: the program does, as the shell does for the Linux one.
+"$linux" --stdout "$folder"/*Crest* | sort >"$work/linux.xml"
+expect "a wildcard names the files it matches" \
+    "$("$wine" "$windows" --stdout "$folder/*Crest*" | sort | cmp - "$work/linux.xml" && echo same)" same
+
 # A folder: the same records and reasons (the two systems list a folder in their own order).
 "$linux" --verbose "$folder" >/dev/null 2>"$work/linux.err"
 sort "$folder/config.xml" >"$work/linux.sorted"
