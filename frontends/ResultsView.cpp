@@ -99,10 +99,12 @@ void ResultsView::shareWidth()
     int file = std::min(m_wanted[ResultsModel::FileColumn],
                         std::max(room * 2 / 5, room - picture - folder));
     folder = std::min(folder, std::max(room / 3, room - picture - file));
-    if (const int all = file + picture + folder; all > room) {
-        // Too narrow for all: each column gives up its share.
-        file = file * room / all;
-        folder = folder * room / all;
+    // Too narrow for all: the pictures give way first, down to a third of the room, since they
+    // are cut in the middle and a name cut there no longer says which file a row is.
+    const int least = std::min(picture, room / 3);
+    if (const int all = file + folder; all > room - least && all > 0) {
+        file = file * (room - least) / all;
+        folder = folder * (room - least) / all;
     }
     m_sizing = true;
     horizontalHeader()->resizeSection(ResultsModel::FileColumn, file);
