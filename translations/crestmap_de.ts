@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>ein Trikotbild braucht einen Namen wie TEAM_TRIKOT, mit genau einem Unterstrich</translation>
+        <translation>der Name muss wie TEAM_TRIKOT sein, mit genau einem Unterstrich</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>

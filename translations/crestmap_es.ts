@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>Media source</source>
-        <translation>Medio</translation>
+        <translation>Medios</translation>
     </message>
     <message>
         <source>Kit texture</source>
@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>el nombre de una equipación debe ser como EQUIPO_EQUIPACION, con un solo guion bajo</translation>
+        <translation>el nombre debe ser como EQUIPO_EQUIPACION, con un solo guion bajo</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>

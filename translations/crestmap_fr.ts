@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>le nom d&apos;un maillot doit être comme EQUIPE_MAILLOT, avec un seul tiret bas</translation>
+        <translation>le nom doit être comme EQUIPE_MAILLOT, avec un seul tiret bas</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>

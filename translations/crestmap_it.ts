@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Annulla</translation>
+        <translation>Lascia com&apos;è</translation>
     </message>
     <message>
         <source>&amp;Write it as %1</source>
@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>il nome di una divisa deve essere come SQUADRA_DIVISA, con un solo trattino basso</translation>
+        <translation>il nome deve essere come SQUADRA_DIVISA, con un solo trattino basso</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>

@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>a kit image needs a name like TEAM_KIT, with exactly one underscore</source>
-        <translation>o nome de um uniforme deve ser como EQUIPE_UNIFORME, com um só sublinhado</translation>
+        <translation>o nome deve ser como EQUIPE_UNIFORME, com um só sublinhado</translation>
     </message>
     <message>
         <source>a kit image needs a team before the underscore, like TEAM_KIT</source>
