@@ -268,6 +268,11 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     if (!row.isValid()) {
         return;
     }
+    // The menu is of the row it opens on, in focus but not yet selected as it may be.
+    if (!m_view->selectionModel()->isRowSelected(row.row(), row.parent())) {
+        m_view->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
+    }
     QMenu menu(this);
     const QString path = row.data(ResultsModel::PathRole).toString();
     const bool folder = row.data(ResultsModel::FolderRowRole).toBool();

@@ -442,6 +442,12 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     select("X.PNG");
     EXPECT_EQ(menuWith("Copy &Record"), (QStringList{"&Open Image", "Show in &Folder", "",
                                                      "&Copy Path", "Copy &Record (off)"}));
+    // A row in focus but not selected, as after Tab and Down: the menu acts on that row.
+    view().selectionModel()->clearSelection();
+    menuWith("&Copy Path");
+    EXPECT_EQ(status(), "Copied the path of 1 row");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QDir::toNativeSeparators(QString::fromStdString(m_dir / "X.PNG")));
     QGuiApplication::clipboard()->setText("kept");
     select("1234.jpg");
     ASSERT_TRUE(
