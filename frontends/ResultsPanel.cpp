@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -286,6 +287,24 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
         return m_proxy->index(selected, 0).data(ResultsModel::RecordRole).isValid();
     }));
+    // The headers sort by a click; this is their way from the keyboard, and again reverses.
+    menu.addSeparator();
+    QMenu* sorting = menu.addMenu(tr("&Sort by"));
+    const QHeaderView* header = m_view->horizontalHeader();
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+        if (m_view->isColumnHidden(column)) {
+            continue;
+        }
+        const bool sorted = header->sortIndicatorSection() == column;
+        const Qt::SortOrder order = sorted && header->sortIndicatorOrder() == Qt::AscendingOrder
+                                        ? Qt::DescendingOrder
+                                        : Qt::AscendingOrder;
+        QAction* by =
+            sorting->addAction(m_proxy->headerData(column, Qt::Horizontal).toString(), this,
+                               [this, column, order] { m_view->sortByColumn(column, order); });
+        by->setCheckable(true);
+        by->setChecked(sorted);
+    }
     menu.exec(at);
 }
 

@@ -632,6 +632,10 @@
         <source>Copy &amp;Record</source>
         <translation>&amp;Eintrag kopieren</translation>
     </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sortieren nach</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailLoader</name>

@@ -632,6 +632,10 @@
         <source>Copy &amp;Record</source>
         <translation>Copier l&apos;&amp;entrée</translation>
     </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Trier par</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailLoader</name>

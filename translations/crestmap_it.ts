@@ -632,6 +632,10 @@
         <source>Copy &amp;Record</source>
         <translation>Copia &amp;record</translation>
     </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordina per</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailLoader</name>

@@ -632,6 +632,10 @@
         <source>Copy &amp;Record</source>
         <translation>Copiar &amp;registro</translation>
     </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailLoader</name>

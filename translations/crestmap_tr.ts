@@ -610,6 +610,10 @@
         <source>Copy &amp;Record</source>
         <translation>Kay&amp;dı kopyala</translation>
     </message>
+    <message>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sıralama ölçütü</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailLoader</name>

@@ -440,8 +440,9 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     test::makeFiles(m_dir.path(), {"X.PNG"});
     write(m_dir.path().string());
     select("X.PNG");
-    EXPECT_EQ(menuWith("Copy &Record"), (QStringList{"&Open Image", "Show in &Folder", "",
-                                                     "&Copy Path", "Copy &Record (off)"}));
+    EXPECT_EQ(menuWith("Copy &Record"),
+              (QStringList{"&Open Image", "Show in &Folder", "", "&Copy Path", "Copy &Record (off)",
+                           "", "&Sort by"}));
     // A row in focus but not selected, as after Tab and Down: the menu acts on that row.
     view().selectionModel()->clearSelection();
     menuWith("&Copy Path");
@@ -470,6 +471,37 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     show({{ResultRow::Kind::KeptFolder, {}, "/packs/kits", "kept: maps kits"}});
     select("kits");
     EXPECT_EQ(menuWith("-").front(), "&Open Folder");
+}
+
+// Sorting is the headers' click and, from the keyboard, the row menu's: by name in natural
+// order, and the other way when chosen again.
+TEST_F(ResultsList, TheRowMenuSortsTheListFromTheKeyboard)
+{
+    using K = ResultRow::Kind;
+    show({{K::Mapped, {}, "b.png", "club/b/logo"},
+          {K::Mapped, {}, "a10.png", "club/a10/logo"},
+          {K::Mapped, {}, "a9.png", "club/a9/logo"}});
+    const auto sortBy = [this](const QString& header) {
+        QTimer::singleShot(0, [header] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                for (QAction* by : action->menu() ? action->menu()->actions() : QList<QAction*>{}) {
+                    if (by->text() == header) {
+                        by->trigger();
+                    }
+                }
+            }
+            menu->close();
+        });
+        QTest::keyClick(&view(), Qt::Key_F10, Qt::ShiftModifier);
+        QApplication::processEvents();
+        return column(results(), ResultsModel::FileColumn);
+    };
+    select("b.png");
+    EXPECT_EQ(sortBy("Image"), (QStringList{"a9.png", "a10.png", "b.png"}));
+    EXPECT_EQ(sortBy("Image"), (QStringList{"b.png", "a10.png", "a9.png"}));
+    EXPECT_EQ(view().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 // The progress row takes the summary's place without moving the list: a list that jumps each
