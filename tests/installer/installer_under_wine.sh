@@ -222,6 +222,13 @@ expect "the same version again" "$(run_setup /S)" 0
 expect "the files again" "$(same "$installed")" same
 expect "crestmap-cli's folder once on the PATH" "$(typed Environment Path)" "$path_installed"
 
+# A write taken back leaves the undo folder only its locks, which go with Crestmap.
+mkdir "$work/scratch" && : >"$work/scratch/1.png"
+"$wine" "$installed/crestmap-cli.exe" "$("$wine" winepath -w "$work/scratch" | tr -d '\r')" >/dev/null
+"$wine" "$installed/crestmap-cli.exe" --undo >/dev/null
+expect "the undo folder holds its locks only" \
+    "$(ls -A "$installed/../../crestmap/undo" 2>&1 | sort | tr '\n' ' ')" "lock undoing "
+
 # As a package manager does: the registered command, and the result when it returns.
 rm "$installed/LICENSE.txt"
 started=$(date +%s%N)
