@@ -173,8 +173,13 @@ void UndoRecorder::replacing(std::string_view configPath)
     if (fs::is_regular_file(status)) {
         pending.kept = std::to_string(m_copies++);
         const std::string copy = joinPath(m_folder, pending.kept);
-        // A second name for the old file costs nothing; a copy is made where that cannot be.
-        fs::create_hard_link(old, pathFromBytes(copy), error);
+        // A second name for the old file costs nothing; a copy is made where that cannot be, and
+        // of a read-only file, whose second name Windows would not let the journal remove.
+        if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+            error = std::make_error_code(std::errc::permission_denied);
+        } else {
+            fs::create_hard_link(old, pathFromBytes(copy), error);
+        }
         if (error && !copyFile(pending.configPath, copy)) {
             fail({FileError::Action::KeepCopy, pending.configPath, error.message()});
             return;

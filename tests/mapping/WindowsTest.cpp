@@ -3,8 +3,10 @@
 // the test of crestmap-cli.exe under Wine.
 
 #include "ConfigBuilder.h"
+#include "PackWalk.h"
 #include "SystemNames.h"
 #include "TestSupport.h"
+#include "UndoRecorder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -49,6 +51,30 @@ TEST(Windows, HeldOpenOrReadOnlyConfigIsKeptAndNothingIsLeftBehind)
 
     EXPECT_EQ(readFile(dir.path() / "config.xml"), "old");
     EXPECT_EQ(entryNames(dir.path()), std::set<std::string>{"config.xml"});
+}
+
+// The journal's copy of a read-only config.xml is read-only too when it is a second name for it:
+// the refused write could not take it away, and left it in the undo folder for good.
+TEST(Windows, AWriteRefusedByAReadOnlyConfigLeavesNoJournal)
+{
+    const TempDir dir;
+    const test::CacheFolder cache(dir / "cache");
+    std::filesystem::create_directories(dir.path() / "pack");
+    test::makeImages(dir.path() / "pack", 1);
+    const std::wstring target = (dir.path() / "pack/config.xml").native();
+    test::writeFile(dir.path() / "pack/config.xml", "old");
+    ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    {
+        WriteTally tally;
+        UndoRecorder journal(tally, "crestmap-cli", dir / "pack");
+        std::ostringstream errors;
+        EXPECT_FALSE(writePack(dir / "pack", {}, journal, errors));
+        EXPECT_TRUE(journal.seal());
+    }
+    EXPECT_NE(::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    ::SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readFile(dir.path() / "pack/config.xml"), "old");
+    EXPECT_EQ(entryNames(dir.path() / "cache/crestmap/undo"), std::set<std::string>{});
 }
 
 } // namespace
