@@ -277,12 +277,12 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     QMenu menu(this);
     const QString path = row.data(ResultsModel::PathRole).toString();
     const bool folder = row.data(ResultsModel::FolderRowRole).toBool();
-    menu.addAction(folder ? tr("&Open Folder") : tr("&Open Image"), this,
+    menu.addAction(folder ? tr("&Open folder") : tr("&Open image"), this,
                    [this, path] { emit openRequested(path); });
-    menu.addAction(tr("Show in &Folder"), this, [this, path] { emit showInFolderRequested(path); });
+    menu.addAction(tr("Show in &folder"), this, [this, path] { emit showInFolderRequested(path); });
     menu.addSeparator();
-    menu.addAction(tr("&Copy Path"), this, [this] { copySelection(false); });
-    QAction* copyRecord = menu.addAction(tr("Copy &Record"), this, [this] { copySelection(true); });
+    menu.addAction(tr("&Copy path"), this, [this] { copySelection(false); });
+    QAction* copyRecord = menu.addAction(tr("Copy &record"), this, [this] { copySelection(true); });
     const std::vector<int> rows = selectedRows();
     copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
         return m_proxy->index(selected, 0).data(ResultsModel::RecordRole).isValid();

@@ -613,28 +613,28 @@
         </translation>
     </message>
     <message>
-        <source>&amp;Open Folder</source>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sortieren nach</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
-        <source>&amp;Open Image</source>
+        <source>&amp;Open image</source>
         <translation>Bild ö&amp;ffnen</translation>
     </message>
     <message>
-        <source>Show in &amp;Folder</source>
+        <source>Show in &amp;folder</source>
         <translation>Im &amp;Ordner zeigen</translation>
     </message>
     <message>
-        <source>&amp;Copy Path</source>
+        <source>&amp;Copy path</source>
         <translation>Pfad &amp;kopieren</translation>
     </message>
     <message>
-        <source>Copy &amp;Record</source>
+        <source>Copy &amp;record</source>
         <translation>&amp;Eintrag kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Sort by</source>
-        <translation>&amp;Sortieren nach</translation>
     </message>
 </context>
 <context>

@@ -613,28 +613,28 @@
         </translation>
     </message>
     <message>
-        <source>&amp;Open Folder</source>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
         <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
-        <source>&amp;Open Image</source>
+        <source>&amp;Open image</source>
         <translation>&amp;Abrir imagen</translation>
     </message>
     <message>
-        <source>Show in &amp;Folder</source>
+        <source>Show in &amp;folder</source>
         <translation>&amp;Mostrar en la carpeta</translation>
     </message>
     <message>
-        <source>&amp;Copy Path</source>
+        <source>&amp;Copy path</source>
         <translation>&amp;Copiar ruta</translation>
     </message>
     <message>
-        <source>Copy &amp;Record</source>
+        <source>Copy &amp;record</source>
         <translation>Copiar &amp;registro</translation>
-    </message>
-    <message>
-        <source>&amp;Sort by</source>
-        <translation>&amp;Ordenar por</translation>
     </message>
 </context>
 <context>

@@ -613,28 +613,28 @@
         </translation>
     </message>
     <message>
-        <source>&amp;Open Folder</source>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Trier par</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
         <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
-        <source>&amp;Open Image</source>
+        <source>&amp;Open image</source>
         <translation>&amp;Ouvrir l&apos;image</translation>
     </message>
     <message>
-        <source>Show in &amp;Folder</source>
+        <source>Show in &amp;folder</source>
         <translation>Afficher dans le &amp;dossier</translation>
     </message>
     <message>
-        <source>&amp;Copy Path</source>
+        <source>&amp;Copy path</source>
         <translation>&amp;Copier le chemin</translation>
     </message>
     <message>
-        <source>Copy &amp;Record</source>
+        <source>Copy &amp;record</source>
         <translation>Copier l&apos;&amp;entrée</translation>
-    </message>
-    <message>
-        <source>&amp;Sort by</source>
-        <translation>&amp;Trier par</translation>
     </message>
 </context>
 <context>

@@ -613,28 +613,28 @@
         </translation>
     </message>
     <message>
-        <source>&amp;Open Folder</source>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Ordina per</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
         <translation>&amp;Apri cartella</translation>
     </message>
     <message>
-        <source>&amp;Open Image</source>
+        <source>&amp;Open image</source>
         <translation>&amp;Apri immagine</translation>
     </message>
     <message>
-        <source>Show in &amp;Folder</source>
+        <source>Show in &amp;folder</source>
         <translation>Mostra nella &amp;cartella</translation>
     </message>
     <message>
-        <source>&amp;Copy Path</source>
+        <source>&amp;Copy path</source>
         <translation>Copia &amp;percorso</translation>
     </message>
     <message>
-        <source>Copy &amp;Record</source>
+        <source>Copy &amp;record</source>
         <translation>Copia &amp;record</translation>
-    </message>
-    <message>
-        <source>&amp;Sort by</source>
-        <translation>&amp;Ordina per</translation>
     </message>
 </context>
 <context>

@@ -591,28 +591,28 @@
         </translation>
     </message>
     <message>
-        <source>&amp;Open Folder</source>
+        <source>&amp;Sort by</source>
+        <translation>&amp;Sıralama ölçütü</translation>
+    </message>
+    <message>
+        <source>&amp;Open folder</source>
         <translation>Klasörü &amp;aç</translation>
     </message>
     <message>
-        <source>&amp;Open Image</source>
+        <source>&amp;Open image</source>
         <translation>Resmi &amp;aç</translation>
     </message>
     <message>
-        <source>Show in &amp;Folder</source>
+        <source>Show in &amp;folder</source>
         <translation>&amp;Klasörde göster</translation>
     </message>
     <message>
-        <source>&amp;Copy Path</source>
+        <source>&amp;Copy path</source>
         <translation>&amp;Yolu kopyala</translation>
     </message>
     <message>
-        <source>Copy &amp;Record</source>
+        <source>Copy &amp;record</source>
         <translation>Kay&amp;dı kopyala</translation>
-    </message>
-    <message>
-        <source>&amp;Sort by</source>
-        <translation>&amp;Sıralama ölçütü</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@ protected:
                                                      QItemSelectionModel::Rows);
     }
 
-    // Copy Path, as Edit ▸ Copy paths does it: the bytes that go on the clipboard.
+    // Copy path, as Edit ▸ Copy paths does it: the bytes that go on the clipboard.
     QByteArray copiedPath()
     {
         QTest::keyClick(&view(), Qt::Key_C, Qt::ControlModifier);
@@ -395,7 +395,7 @@ TEST(NaturalOrder, TheListsOrderIsTheOneComparisonGives)
     }
 }
 
-// The selected row stays selected as the list is sorted and filtered, and Copy Path copies that
+// The selected row stays selected as the list is sorted and filtered, and Copy path copies that
 // row's path: its own bytes, for a name that is not UTF-8.
 TEST_F(ResultsList, TheSelectionFollowsItsRow)
 {
@@ -430,7 +430,7 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
     EXPECT_EQ(pasted, each);
 }
 
-// Shift+F10 opens the current row's menu, which speaks of what the row is; Copy Record is off
+// Shift+F10 opens the current row's menu, which speaks of what the row is; Copy record is off
 // for a row without a record, and copies the record of a clashing image, which still has one;
 // Enter opens a row's image.
 TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
@@ -440,12 +440,12 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     test::makeFiles(m_dir.path(), {"X.PNG"});
     write(m_dir.path().string());
     select("X.PNG");
-    EXPECT_EQ(menuWith("Copy &Record"),
-              (QStringList{"&Open Image", "Show in &Folder", "", "&Copy Path", "Copy &Record (off)",
+    EXPECT_EQ(menuWith("Copy &record"),
+              (QStringList{"&Open image", "Show in &folder", "", "&Copy path", "Copy &record (off)",
                            "", "&Sort by"}));
     // A row in focus but not selected, as after Tab and Down: the menu acts on that row.
     view().selectionModel()->clearSelection();
-    menuWith("&Copy Path");
+    menuWith("&Copy path");
     EXPECT_EQ(status(), "Copied the path of 1 row");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QDir::toNativeSeparators(QString::fromStdString(m_dir / "X.PNG")));
@@ -453,7 +453,7 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
     select("1234.jpg");
     ASSERT_TRUE(
         results().index(view().currentIndex().row(), 0).data(ResultsModel::ProblemRole).toBool());
-    menuWith("Copy &Record");
+    menuWith("Copy &record");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "<record from=\"1234\" to=\"graphics/pictures/club/1234/logo\"/>");
     EXPECT_EQ(status(), "Copied the record of 1 row");
@@ -470,7 +470,7 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImage)
 
     show({{ResultRow::Kind::KeptFolder, {}, "/packs/kits", "kept: maps kits"}});
     select("kits");
-    EXPECT_EQ(menuWith("-").front(), "&Open Folder");
+    EXPECT_EQ(menuWith("-").front(), "&Open folder");
 }
 
 // Sorting is the headers' click and, from the keyboard, the row menu's: by name in natural
