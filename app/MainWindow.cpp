@@ -184,6 +184,9 @@ void MainWindow::setBusy(bool busy)
     // The last summary would stand beside the progress as if the folders were as it says.
     if (busy) {
         say(QString());
+    } else if (m_status->text().isEmpty()) {
+        // A job ended unrun, by a question's Cancel: the list and its summary stand as they were.
+        say(m_ui->resultsPanel->model().report().statusLine());
     }
     // While a job runs, the title names the folder it works in; then the one the list shows.
     const QString folder = m_writer->jobFolder();

@@ -280,7 +280,10 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
             << m_prompts.alerts.back().informativeText.toStdString();
     }
 
+    const QString summary = status();
+    ASSERT_FALSE(summary.isEmpty());
     EXPECT_EQ(chosen("cut", StyleChoice::Cancel), Kind::Cancelled);
+    EXPECT_EQ(status(), summary) << "a question answered Cancel leaves the list's summary";
     EXPECT_EQ(m_prompts.questions.back(), native("cut/config.xml") + " is cut short");
     const std::size_t asked = m_prompts.questions.size();
     EXPECT_EQ(chosen("new", StyleChoice::Cancel), Kind::Written);
