@@ -33,26 +33,15 @@ QString folderLines(const std::vector<crestmap::PlannedFolder>& sample, std::siz
     return lines.join(QLatin1Char('\n'));
 }
 
-// A sentence or a button whose language puts a style's name first starts with a capital all the
-// same: "Kulüp logoları olarak yaz".
-QString capitalFirst(QString text)
-{
-    const qsizetype at = text.startsWith(QLatin1Char('&')) ? 1 : 0;
-    if (at < text.size() && text[at].isLower()) {
-        text.replace(at, 1, QLocale().toUpper(text.mid(at, 1)));
-    }
-    return text;
-}
-
 // A question whose buttons say what they do; the first is the default.
 int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& body,
         const QStringList& buttons, int escape)
 {
     QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::NoButton, parent);
-    box.setInformativeText(capitalFirst(body));
+    box.setInformativeText(WindowWords::capitalFirst(body));
     QList<QPushButton*> made;
     for (const QString& button : buttons) {
-        made << box.addButton(capitalFirst(button), QMessageBox::ActionRole);
+        made << box.addButton(WindowWords::capitalFirst(button), QMessageBox::ActionRole);
     }
     box.setDefaultButton(made.front());
     box.setEscapeButton(made[escape]);
@@ -93,8 +82,13 @@ QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& 
     const QString from = !start.isEmpty()          ? start
                          : !m_lastFolder.isEmpty() ? m_lastFolder
                                                    : QDir::homePath();
-    const QUrl folder = QFileDialog::getExistingDirectoryUrl(
-        parent, checking ? tr("Check a folder") : tr("Write a folder"), QUrl::fromLocalFile(from));
+    QFileDialog dialog(parent, checking ? tr("Check a folder") : tr("Write a folder"), from);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    giveRoom(dialog);
+    const QUrl folder = dialog.exec() == QDialog::Accepted && !dialog.selectedUrls().isEmpty()
+                            ? dialog.selectedUrls().front()
+                            : QUrl();
     if (folder.isLocalFile()) {
         m_lastFolder = folder.toLocalFile();
     }

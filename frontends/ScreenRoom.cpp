@@ -16,6 +16,7 @@
 #include <QTreeView>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -69,6 +70,20 @@ void keepWithinScreen(QWidget& window, QSize wanted)
         }));
 }
 
+// Some of Qt's own catalogues lack the words its file dialog gives a folder's or a drive's type:
+// ours hold them, where the dialog finds them too.
+namespace {
+struct QtWords {
+    const char* source;
+    const char* comment;
+};
+[[maybe_unused]] constexpr std::array<QtWords, 3> typeWords{{
+    QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
+    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"), nullptr},
+    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown"), nullptr},
+}};
+} // namespace
+
 // Qt's own file dialog opens small, with its size and date cut; a system's dialog sizes itself.
 void giveRoom(QFileDialog& dialog)
 {
@@ -90,8 +105,11 @@ void giveRoom(QFileDialog& dialog)
         QCoreApplication::translate("DialogPrompts", "JPEG image"),
         locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)), QLocale::ShortFormat)};
     for (int column = 1; column <= widest.size(); ++column) {
-        view->header()->resizeSection(column,
-                                      metrics.horizontalAdvance(widest[column - 1]) + margin);
+        // The header's own words may be the widest: "Değiştirilme Tarihi".
+        QHeaderView* header = view->header();
+        header->resizeSection(column,
+                              std::max(metrics.horizontalAdvance(widest[column - 1]) + margin,
+                                       header->sectionSizeHint(column)));
     }
 }
 

@@ -159,11 +159,19 @@ QString WindowWords::facts(const std::vector<Fact>& facts)
 {
     QStringList words;
     std::ranges::transform(facts, std::back_inserter(words), &WindowWords::fact);
-    QString line = words.join(QStringLiteral(" · "));
-    if (!line.isEmpty() && !line.startsWith(QLatin1String("config.xml"))) {
-        line.replace(0, 1, QLocale().toUpper(line.left(1)));
+    return capitalFirst(words.join(QStringLiteral(" · ")));
+}
+
+// A language that puts a style's name first starts with a capital all the same: "Kulüp logoları
+// olarak yaz"; one that puts the file first keeps its name: "config.xml dosyası olmayan".
+QString WindowWords::capitalFirst(QString text)
+{
+    const qsizetype at = text.startsWith(QLatin1Char('&')) ? 1 : 0;
+    if (at < text.size() && text[at].isLower() &&
+        !QStringView(text).mid(at).startsWith(QLatin1String("config.xml"))) {
+        text.replace(at, 1, QLocale().toUpper(text.mid(at, 1)));
     }
-    return line;
+    return text;
 }
 
 QString WindowWords::skip(SkipReason reason)

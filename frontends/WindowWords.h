@@ -36,6 +36,9 @@ public:
     [[nodiscard]] static QString isolated(const QString& name);
     /// Text for one line: control characters, which would break it or vanish, as symbols.
     [[nodiscard]] static QString readable(QString text);
+    /// A sentence or button with its first letter (after a mnemonic's &) in capitals, unless it
+    /// starts with a file's name, whose case is the name's own.
+    [[nodiscard]] static QString capitalFirst(QString text);
 };
 
 /// A count as the plural forms of a translation take it.

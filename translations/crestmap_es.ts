@@ -459,6 +459,22 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
     <name>ResultAlert</name>
     <message>
         <source>Undo puts back every config.xml this write replaced, and removes those it made.</source>

@@ -446,6 +446,22 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <comment>All other platforms</comment>
+        <translation>Klasör</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Sürücü</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Bilinmeyen</translation>
+    </message>
+</context>
+<context>
     <name>ResultAlert</name>
     <message>
         <source>Undo puts back every config.xml this write replaced, and removes those it made.</source>

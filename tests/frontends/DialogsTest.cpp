@@ -1,0 +1,76 @@
+// The real dialogs, in the language of the run.
+
+#include "TestSupport.h"
+#include "WindowHarness.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace crestmap {
+namespace {
+
+// Both file dialogs open with room for every column's title and a date, and name a folder's
+// type in the window's language: Qt's catalogues of some lack it.
+TEST(Dialogs, TheFileDialogsReadInFull)
+{
+    const test::TempDir dir;
+    test::makeFiles(dir.path(), {"sub/1.png"});
+    const QString start = QString::fromStdString(dir.path().string());
+    DialogPrompts prompts;
+    for (const char* which : {"browse", "write", "check"}) {
+        SCOPED_TRACE(which);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setDirectory(start);
+            auto* view = dialog->findChild<QTreeView*>();
+            ASSERT_NE(view, nullptr);
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }));
+            const QHeaderView* header = view->header();
+            for (int column = 1; column < 4; ++column) {
+                EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column))
+                    << header->model()->headerData(column, Qt::Horizontal).toString().toStdString();
+            }
+            const QString type = view->model()->index(0, 2, view->rootIndex()).data().toString();
+            if (!QLocale().name().startsWith(QLatin1String("en"))) {
+                EXPECT_NE(type, QLatin1String("Folder"));
+            }
+            dialog->reject();
+        });
+        if (QLatin1String(which) == QLatin1String("browse")) {
+            (void)prompts.chooseImageFiles(nullptr);
+        } else {
+            (void)prompts.chooseFolder(nullptr, QLatin1String(which) == QLatin1String("check"),
+                                       start);
+        }
+    }
+}
+
+// A sentence may start with the file's name in a language that puts it first: "config.xml
+// dosyası olmayan 1 klasöre…". Its case is the name's: Config.xml is another file.
+TEST(Dialogs, ASentenceThatStartsWithTheFilesNameKeepsItsCase)
+{
+    crestmap::PackPlan plan;
+    plan.folders = plan.creates = plan.writesAll = 1;
+    QString body;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        body = box->informativeText();
+        box->escapeButton()->click();
+    });
+    DialogPrompts prompts;
+    (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
+    EXPECT_FALSE(body.isEmpty());
+    EXPECT_FALSE(body.contains(QLatin1String("Config.xml"))) << body.toStdString();
+}
+
+} // namespace
+} // namespace crestmap
