@@ -162,7 +162,8 @@ void WriteController::survey(WriteRequest request)
         request.plannedImages = plan.images;
         if (progress->control.cancelled()) {
             runAsAnswered(std::move(request), StyleChoice::Cancel);
-        } else if (request.checking()) {
+        } else if (request.checking() || plan.writesAll + plan.creates + plan.replaces == 0) {
+            // Nothing to choose between when no answer would write a folder.
             run(std::move(request));
         } else {
             awaitAnswer();

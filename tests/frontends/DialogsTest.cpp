@@ -1,4 +1,4 @@
-// The real dialogs, in the language of the run.
+// The real dialogs, in the language of the run, and when the window asks nothing.
 
 #include "TestSupport.h"
 #include "WindowHarness.h"
@@ -70,6 +70,23 @@ TEST(Dialogs, ASentenceThatStartsWithTheFilesNameKeepsItsCase)
     (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
     EXPECT_FALSE(body.isEmpty());
     EXPECT_FALSE(body.contains(QLatin1String("Config.xml"))) << body.toStdString();
+}
+
+using NothingToAsk = test::WindowFixture;
+
+// Over a pack already as a write would leave it, every answer to the plan writes nothing: the
+// window asks nothing, and says that nothing was written.
+TEST_F(NothingToAsk, AWriteOfACurrentPackAsksNoPlan)
+{
+    test::makeFiles(m_dir / "pack", {"a/1.png", "b/2.png"}, test::pngSignature);
+    write(m_dir / "pack", true);
+    ASSERT_EQ(m_prompts.plans.size(), 1u);
+    const std::string before = test::readFile(m_dir / "pack/a/config.xml");
+    write(m_dir / "pack", true);
+    EXPECT_EQ(m_prompts.plans.size(), 1u) << "asked again, with nothing to choose between";
+    EXPECT_EQ(m_prompts.alerts.back().messageText,
+              ResultAlert::tr("Nothing written: no config.xml needed a change"));
+    EXPECT_EQ(test::readFile(m_dir / "pack/a/config.xml"), before);
 }
 
 } // namespace
