@@ -240,7 +240,12 @@ void FileSelector::recheck(const std::vector<std::string>& configs)
 void FileSelector::followUndo(const QString& words, const std::vector<std::string>& configs)
 {
     if (!shows(configs)) {
-        m_writer.say(words);
+        // A list of folders the undo did not touch still stands: only what it did is news.
+        if (m_shown && !m_shown->shownFolder().isEmpty()) {
+            emit message(words);
+        } else {
+            m_writer.say(words);
+        }
         return;
     }
     m_lead = words;

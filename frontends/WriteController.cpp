@@ -228,7 +228,7 @@ void WriteController::undo(const std::string& shown)
     if (!last) {
         crestmap::UndoOutcome nothing;
         nothing.nothing = crestmap::UndoOutcome::Nothing::NoWrite;
-        say(FileWords::undo(nothing));
+        emit undone(FileWords::undo(nothing), {});
         return;
     }
     if (last->name != shown &&

@@ -1,8 +1,11 @@
-// The real dialogs, in the language of the run, and when the window asks nothing.
+// The real dialogs, in the language of the run, and what the window leaves unasked or as it was.
 
+#include "PackWalk.h"
 #include "TestSupport.h"
+#include "UndoRecorder.h"
 #include "WindowHarness.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -14,6 +17,8 @@
 
 namespace crestmap {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Both file dialogs open with room for every column's title and a date, and name a folder's
 // type in the window's language: Qt's catalogues of some lack it.
@@ -87,6 +92,31 @@ TEST_F(NothingToAsk, AWriteOfACurrentPackAsksNoPlan)
     EXPECT_EQ(m_prompts.alerts.back().messageText,
               ResultAlert::tr("Nothing written: no config.xml needed a change"));
     EXPECT_EQ(test::readFile(m_dir / "pack/a/config.xml"), before);
+}
+
+// Undoing the other program's write in a folder the list does not show leaves the list as it
+// stood, and says what the undo did: the list was thrown away, title and all.
+TEST_F(NothingToAsk, AnUndoElsewhereKeepsTheList)
+{
+    test::makeFiles(m_dir.path(), {"shown/1.png", "elsewhere/2.png"}, test::pngSignature);
+    write(m_dir / "shown");
+    const QStringList listed = rows();
+    ASSERT_FALSE(listed.isEmpty());
+    const QString title = m_window.windowTitle();
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", m_dir / "elsewhere");
+    PackRequest request;
+    ASSERT_TRUE(writePack(m_dir / "elsewhere", request, journal));
+    ASSERT_TRUE(journal.seal());
+    const auto undo = m_window.findChild<QAction*>("undoAction");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return undo->text() == "&Undo Write of 1 Folder"; }));
+    undo->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fs::exists(m_dir / "elsewhere/config.xml"); }));
+    settle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status().startsWith("Undo: "); }))
+        << status().toStdString();
+    EXPECT_EQ(rows(), listed);
+    EXPECT_EQ(m_window.windowTitle(), title);
 }
 
 } // namespace
