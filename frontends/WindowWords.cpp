@@ -155,11 +155,12 @@ QString WindowWords::fact(const Fact& fact)
     return {};
 }
 
-QString WindowWords::facts(const std::vector<Fact>& facts)
+QString WindowWords::facts(const std::vector<Fact>& facts, bool inSentence)
 {
     QStringList words;
     std::ranges::transform(facts, std::back_inserter(words), &WindowWords::fact);
-    return capitalFirst(words.join(QStringLiteral(" · ")));
+    const QString line = words.join(QStringLiteral(" · "));
+    return inSentence ? line : capitalFirst(line);
 }
 
 // A language that puts a style's name first starts with a capital all the same: "Kulüp logoları

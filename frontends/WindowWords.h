@@ -22,8 +22,9 @@ public:
     [[nodiscard]] static QString choice(const char* group, std::int64_t value);
 
     [[nodiscard]] static QString fact(const crestmap::Fact& fact);
-    /// The facts joined by " · ", the first word in capitals.
-    [[nodiscard]] static QString facts(const std::vector<crestmap::Fact>& facts);
+    /// The facts joined by " · ", the first word in capitals unless they go into a sentence.
+    [[nodiscard]] static QString facts(const std::vector<crestmap::Fact>& facts,
+                                       bool inSentence = false);
 
     [[nodiscard]] static QString skip(crestmap::SkipReason reason);
 

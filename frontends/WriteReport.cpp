@@ -60,7 +60,7 @@ QString WriteReport::statusLine() const
         return WindowWords::tr("config.xml holds no records: none of the %Ln file(s) maps with "
                                "these choices (%1)",
                                nullptr, pluralCount(tally.images()))
-            .arg(WindowWords::facts(tally.findings()));
+            .arg(WindowWords::facts(tally.findings(), true));
     }
     return summary();
 }

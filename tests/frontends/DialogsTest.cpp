@@ -4,6 +4,8 @@
 #include "TestSupport.h"
 #include "UndoRecorder.h"
 #include "WindowHarness.h"
+#include "WindowWords.h"
+#include "WriteReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +77,25 @@ TEST(Dialogs, ASentenceThatStartsWithTheFilesNameKeepsItsCase)
     (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
     EXPECT_FALSE(body.isEmpty());
     EXPECT_FALSE(body.contains(QLatin1String("Config.xml"))) << body.toStdString();
+}
+
+// What became of the files, put into the sentence of a write without records, keeps its case:
+// "(Kaydı olmayan 2 dosya …)" gave a noun a capital in mid-sentence.
+TEST(Dialogs, FactsPutIntoASentenceKeepTheirCase)
+{
+    WriteReport report;
+    report.written = true;
+    for (const char* name : {"5.png", "6.png"}) {
+        report.tally.entry({"/pack", name, {}, SkipReason::KitNameShape});
+    }
+    FolderAccount folder;
+    folder.folder = "/pack";
+    folder.outcome = FolderAccount::Outcome::Written;
+    folder.images = 2;
+    report.tally.folder(folder);
+    const QString kitNames = WindowWords::fact(report.tally.findings().front());
+    EXPECT_TRUE(report.statusLine().contains("(" + kitNames + ")"))
+        << report.statusLine().toStdString() << " / " << kitNames.toStdString();
 }
 
 using NothingToAsk = test::WindowFixture;
