@@ -962,7 +962,7 @@
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>
-        <translation>il nome non è UTF-8 valido o contiene un carattere di controllo</translation>
+        <translation>il nome non è UTF-8 valido o contiene un carattere non stampabile</translation>
     </message>
     <message>
         <source>not a .png, .jpg or .jpeg file</source>

@@ -197,7 +197,7 @@
     <message numerus="yes">
         <source>Remove the file(s) the write made, with the change(s)? The changes are lost.</source>
         <translation>
-            <numerusform>Yazma işleminin oluşturduğu dosyalar değişiklikleriyle birlikte kaldırılsın mı? Değişiklikler kaybolur.</numerusform>
+            <numerusform>Yazma işleminin oluşturduğu %Ln dosya, yapılan değişiklikle birlikte kaldırılsın mı? Değişiklik kaybolur.</numerusform>
         </translation>
     </message>
     <message>
@@ -207,7 +207,7 @@
     <message numerus="yes">
         <source>Put back the old copies over the change(s)? The changes are lost.</source>
         <translation>
-            <numerusform>Eski kopyalar değişikliklerin üzerine geri yüklensin mi? Değişiklikler kaybolur.</numerusform>
+            <numerusform>%Ln eski kopya, yapılan değişikliğin üzerine geri yüklensin mi? Değişiklik kaybolur.</numerusform>
         </translation>
     </message>
 </context>
@@ -924,7 +924,7 @@
     </message>
     <message>
         <source>the name is not valid UTF-8 or holds a control character</source>
-        <translation>ad geçerli UTF-8 değil ya da bir denetim karakteri içeriyor</translation>
+        <translation>ad geçerli UTF-8 değil ya da bir kontrol karakteri içeriyor</translation>
     </message>
     <message>
         <source>not a .png, .jpg or .jpeg file</source>
@@ -1269,14 +1269,14 @@
         <source>Undo the write of %Ln config.xml file(s) in %1, made by %2 at %3?</source>
         <extracomment>%1: the folder; %2: the command-line tool&apos;s name; %3: the date and time</extracomment>
         <translation>
-            <numerusform>%1 konumundaki %Ln config.xml dosyasının %2 tarafından %3 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasına %2 tarafından %3 tarihinde yapılan yazma işlemi geri alınsın mı?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Undo the write of %Ln config.xml file(s) in %1, made by this window at %2?</source>
         <extracomment>%1: the folder; %2: the date and time</extracomment>
         <translation>
-            <numerusform>%1 konumundaki %Ln config.xml dosyasının bu pencere tarafından %2 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasına bu pencere tarafından %2 tarihinde yapılan yazma işlemi geri alınsın mı?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1354,7 +1354,7 @@
         <source>Undo the write of %Ln config.xml file(s) in %1, made by another Crestmap window at %2?</source>
         <extracomment>%1: the folder; %2: the date and time. A window since closed, or open beside this one</extracomment>
         <translation>
-            <numerusform>%1 konumundaki %Ln config.xml dosyasının başka bir Crestmap penceresi tarafından %2 tarihinde yapılan yazımı geri alınsın mı?</numerusform>
+            <numerusform>%1 konumundaki %Ln config.xml dosyasına başka bir Crestmap penceresi tarafından %2 tarihinde yapılan yazma işlemi geri alınsın mı?</numerusform>
         </translation>
     </message>
 </context>
