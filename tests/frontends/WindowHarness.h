@@ -158,6 +158,29 @@ inline QString native(const std::string& path)
     return QDir::toNativeSeparators(QString::fromStdString(path));
 }
 
+// Checks of a text that show the whole of it when they fail.
+inline ::testing::AssertionResult reads(bool holds, const QString& text)
+{
+    return holds ? ::testing::AssertionSuccess()
+                 : ::testing::AssertionFailure() << '"' << text.toStdString() << '"';
+}
+inline ::testing::AssertionResult startsWith(const QString& text, const QString& start)
+{
+    return reads(text.startsWith(start), text);
+}
+inline ::testing::AssertionResult endsWith(const QString& text, const QString& end)
+{
+    return reads(text.endsWith(end), text);
+}
+inline ::testing::AssertionResult holds(const QString& text, const QString& part)
+{
+    return reads(text.contains(part), text);
+}
+inline ::testing::AssertionResult holds(const QStringList& lines, const QString& line)
+{
+    return reads(lines.contains(line), lines.join('\n'));
+}
+
 /// The real window with scripted dialogs and a folder of its own, and what tests do with it.
 class WindowFixture : public ::testing::Test {
 protected:
@@ -247,6 +270,22 @@ protected:
         const std::size_t before = m_prompts.alerts.size();
         ASSERT_TRUE(dropUrls({urlOf(folder)}));
         settle(before + 1);
+    }
+
+    // Checks `folder` with its sub-folders, as Check Folder does, and waits for the list.
+    void check(const std::string& folder)
+    {
+        child<QAbstractButton>("includeSubfolders")->setChecked(true);
+        m_prompts.folderAnswers.push_back(urlOf(folder));
+        QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
+        settle();
+    }
+
+    // Whether the list comes to show `row`, as "image | picture or reason".
+    ::testing::AssertionResult showsRow(const QString& row)
+    {
+        (void)QTest::qWaitFor([&] { return rows().contains(row); });
+        return holds(rows(), row);
     }
 
     // Writes `folder` as the folder dialog's answer to Write Folder; false when nothing was said.

@@ -57,6 +57,25 @@ const std::string kits = expectedDocument({expectedRecord("1_home", "team/1/kits
 
 using Window = test::WindowFixture;
 
+// Writes `folder` as the command line does, journal and all.
+bool writeAsTheCli(const std::string& folder)
+{
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", folder);
+    return writePack(folder, {}, journal) && journal.seal();
+}
+
+// Runs `read` on the message box the next question opens, then answers it with Escape.
+void answerBox(const std::function<void(QMessageBox&)>& read)
+{
+    QTimer::singleShot(0, [read] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        read(*box);
+        box->escapeButton()->click();
+    });
+}
+
 // Forty folders of a hundred images, each with a config.xml that holds "old".
 void makeFolders(const fs::path& root)
 {
@@ -136,7 +155,7 @@ TEST_F(Window, BrowseWritesBesideTheFirstFileWithTheStylesOfItsStart)
     click("browseButton");
     settle(2);
     EXPECT_EQ(alerts().mid(2), failure);
-    EXPECT_TRUE(status().contains("not a local file")) << status().toStdString();
+    EXPECT_TRUE(test::holds(status(), "not a local file"));
 }
 
 TEST_F(Window, KeyboardReachesEveryControlAndLeavesTheListInOneStop)
@@ -218,7 +237,7 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     // As the label's Copy puts its selection.
     QGuiApplication::clipboard()->setText(summary->selectedText());
     const QString copied = QGuiApplication::clipboard()->text();
-    EXPECT_TRUE(copied.contains(QString::fromStdString(folder))) << copied.toStdString();
+    EXPECT_TRUE(test::holds(copied, QString::fromStdString(folder)));
 }
 
 // A folder that maps another style, or whose file was cut short, is written in the style chosen
@@ -263,9 +282,8 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_TRUE(replaced.informativeText.startsWith(
         "Your config.xml file has been successfully written in the folder you chose."))
         << "it was replaced, not created";
-    EXPECT_TRUE(replaced.informativeText.endsWith("held 1 record that the new one lacks; Undo "
-                                                  "puts it back."))
-        << replaced.informativeText.toStdString();
+    EXPECT_TRUE(test::endsWith(replaced.informativeText,
+                               "held 1 record that the new one lacks; Undo puts it back."));
 
     {
         // Without a journal, neither the question nor the alert promises the records back.
@@ -275,9 +293,9 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
         EXPECT_EQ(m_prompts.undoPromised, (std::vector<bool>{true, true, true, false}));
         EXPECT_FALSE(m_prompts.alerts.back().offersUndo);
-        EXPECT_TRUE(m_prompts.alerts.back().informativeText.endsWith(
-            "held 1 record that the new one lacks; Undo is not available to put it back."))
-            << m_prompts.alerts.back().informativeText.toStdString();
+        EXPECT_TRUE(test::endsWith(
+            m_prompts.alerts.back().informativeText,
+            "held 1 record that the new one lacks; Undo is not available to put it back."));
     }
 
     const QString summary = status();
@@ -297,10 +315,9 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_EQ(chosen("new", StyleChoice::Cancel), Kind::Written);
     EXPECT_TRUE(m_prompts.alerts.back().warning);
     EXPECT_TRUE(m_prompts.alerts.back().offersUndo);
-    EXPECT_TRUE(m_prompts.alerts.back().informativeText.endsWith(
-        "1 config.xml file it replaced held no mapping, perhaps another program's; Undo puts it "
-        "back."))
-        << m_prompts.alerts.back().informativeText.toStdString();
+    EXPECT_TRUE(test::endsWith(m_prompts.alerts.back().informativeText,
+                               "1 config.xml file it replaced held no mapping, perhaps another "
+                               "program's; Undo puts it back."));
 }
 
 TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
@@ -333,12 +350,11 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
                               {Kind::RecordsLost, 1, 1}}));
     const QStringList shown = rows();
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
-    EXPECT_TRUE(shown[0].startsWith("broken | cannot replace")) << shown[0].toStdString();
+    EXPECT_TRUE(test::startsWith(shown[0], "broken | cannot replace"));
     // The details name the folder that failed, and how.
     const QString details = m_prompts.alerts.back().detailedText;
-    EXPECT_TRUE(details.contains(native(m_dir / "pack/broken") + ": cannot replace"))
-        << details.toStdString();
-    EXPECT_TRUE(shown[1].startsWith("X.PNG | ")) << shown[1].toStdString();
+    EXPECT_TRUE(test::holds(details, native(m_dir / "pack/broken") + ": cannot replace"));
+    EXPECT_TRUE(test::startsWith(shown[1], "X.PNG | "));
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
 }
 
@@ -559,10 +575,9 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return said().startsWith("Undo") && !restarted.writer().busy(); }));
     ASSERT_EQ(prompts.questions.size(), 2u);
-    EXPECT_TRUE(prompts.questions[0].startsWith("Undo the write of 3 config.xml files in " +
-                                                native(m_dir.path().string()) +
-                                                ", made by another Crestmap window"))
-        << prompts.questions[0].toStdString();
+    EXPECT_TRUE(test::startsWith(prompts.questions[0], "Undo the write of 3 config.xml files in " +
+                                                           native(m_dir.path().string()) +
+                                                           ", made by another Crestmap window"));
     EXPECT_EQ(prompts.questions[1], "force " + native(m_dir / "c/config.xml"));
     EXPECT_EQ(readFile(m_dir / "a/config.xml"), old);
     EXPECT_FALSE(fs::exists(m_dir / "b/config.xml"));
@@ -596,13 +611,10 @@ TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
         << "\n"
         << rows().join('\n').toStdString();
     const QStringList shown = rows();
-    EXPECT_TRUE(shown.contains("a | stale: 1 record added and 1 removed"))
-        << shown.join('\n').toStdString();
-    EXPECT_TRUE(shown.contains("b | missing")) << shown.join('\n').toStdString();
-    EXPECT_TRUE(status().startsWith("Undo: 1 config.xml file put back, 1 removed · "))
-        << status().toStdString();
-    EXPECT_TRUE(status().endsWith(" · 2 of 2 config.xml files are not current"))
-        << status().toStdString();
+    EXPECT_TRUE(test::holds(shown, "a | stale: 1 record added and 1 removed"));
+    EXPECT_TRUE(test::holds(shown, "b | missing"));
+    EXPECT_TRUE(test::startsWith(status(), "Undo: 1 config.xml file put back, 1 removed · "));
+    EXPECT_TRUE(test::endsWith(status(), " · 2 of 2 config.xml files are not current"));
 
 #ifdef _WIN32
     GTEST_SKIP() << "the rest needs the folders watched, which they are not on Windows";
@@ -610,11 +622,8 @@ TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
     // Written again, and a file it wrote edited by hand: the list, checked again, still shows
     // that write, and an undo that keeps the edit says what it put back.
     write(m_dir / "pack", true);
-    std::string edited = readFile(m_dir / "pack/b/config.xml");
-    edited.replace(edited.find("club/2/"), 7, "club/9/");
-    writeFile(m_dir / "pack/b/config.xml", edited);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return rows().contains("b | stale: 1 record changed"); }))
-        << rows().join('\n').toStdString();
+    const std::string edited = test::editFile(m_dir / "pack/b/config.xml", "club/2/", "club/9/");
+    ASSERT_TRUE(showsRow("b | stale: 1 record changed"));
     const std::size_t asked = m_prompts.questions.size();
     // The folders' change is seen while the question is open, as a real one is.
     m_prompts.whileAsked = [this] {
@@ -631,15 +640,11 @@ TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
     QTest::qWait(600);
     m_prompts.whileAsked = nullptr;
     EXPECT_EQ(m_prompts.questions.size(), asked + 1) << "only whether to undo over the edit";
-    EXPECT_TRUE(m_prompts.questions.back().startsWith("force "))
-        << m_prompts.questions.back().toStdString();
+    EXPECT_TRUE(test::startsWith(m_prompts.questions.back(), "force "));
     EXPECT_EQ(readFile(m_dir / "pack/b/config.xml"), edited);
-    EXPECT_TRUE(
-        status().startsWith("Undo: 1 config.xml file put back, 0 removed · 1 changed since, "
-                            "left alone"))
-        << status().toStdString();
-    EXPECT_TRUE(status().endsWith(" · 2 of 2 config.xml files are not current"))
-        << status().toStdString();
+    EXPECT_TRUE(test::startsWith(
+        status(), "Undo: 1 config.xml file put back, 0 removed · 1 changed since, left alone"));
+    EXPECT_TRUE(test::endsWith(status(), " · 2 of 2 config.xml files are not current"));
 }
 
 // Opening the window makes nothing on disk, yet its Undo follows a write of the other program
@@ -655,10 +660,7 @@ TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(fs::exists(home));
     test::makeImages(m_dir.path(), 2);
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", m_dir.path().string());
-    ASSERT_TRUE(writePack(m_dir.path().string(), {}, journal));
-    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(writeAsTheCli(m_dir.path().string()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return undo->isEnabled(); }));
     EXPECT_EQ(undo->text(), "&Undo Write of 1 Folder");
 }
@@ -668,10 +670,7 @@ TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
 TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
 {
     test::makeFiles(m_dir / "pack", {"clubs/1.png", "new/5.png"}, test::pngSignature);
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
-    settle();
+    check(m_dir / "pack");
     ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
     // The list stays as the user sorted it, on the row they chose.
     ResultsView& view = panel().view();
@@ -684,32 +683,25 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     QDialog question(&m_window);
     question.setModal(true);
     question.show();
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", m_dir / "pack/new");
-    ASSERT_TRUE(writePack(m_dir / "pack/new", {}, journal));
-    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(writeAsTheCli(m_dir / "pack/new"));
     QTest::qWait(300);
     EXPECT_FALSE(m_window.writer().busy());
     EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
     question.close();
     ASSERT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 1, 2}}; }));
-    EXPECT_TRUE(rows().contains("new | current")) << rows().join('\n').toStdString();
+    EXPECT_TRUE(test::holds(rows(), "new | current"));
     EXPECT_EQ(status(), "1 of 2 config.xml files is not current");
     EXPECT_EQ(view.horizontalHeader()->sortIndicatorSection(), ResultsModel::FileColumn);
     EXPECT_EQ(view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     EXPECT_EQ(view.currentIndex().data().toString(), "new");
     EXPECT_EQ(view.selectionModel()->selectedRows().size(), 1);
     // An undo that leaves a hand edit alone changes nothing, yet the list now shows the edit.
-    std::string edited = readFile(m_dir / "pack/new/config.xml");
-    edited.replace(edited.find("club/5/"), 7, "club/9/");
-    writeFile(m_dir / "pack/new/config.xml", edited);
+    (void)test::editFile(m_dir / "pack/new/config.xml", "club/5/", "club/9/");
     ASSERT_EQ(undoLastWrite().changedSince.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
-    EXPECT_TRUE(rows().contains("new | stale: 1 record changed"))
-        << rows().join('\n').toStdString();
+    EXPECT_TRUE(test::holds(rows(), "new | stale: 1 record changed"));
     ASSERT_EQ(undoLastWrite(undoFolder(), {{}, true}).removed.size(), 1u);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return rows().contains("new | missing"); }))
-        << rows().join('\n').toStdString();
+    EXPECT_TRUE(showsRow("new | missing"));
 }
 
 // What changes by hand in the folders the list shows is seen as the other program's writes are:
@@ -724,24 +716,16 @@ TEST_F(Window, TheListFollowsHandEditsInTheFoldersItShows)
     ASSERT_TRUE(writePack(m_dir / "pack/clubs", {}, tally));
     const std::string config = m_dir / "pack/clubs/config.xml";
     const std::string original = readFile(config);
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
-    settle();
+    check(m_dir / "pack");
     ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 1, 2}}));
-    const auto shows = [this](const QString& row) {
-        return QTest::qWaitFor([&] { return rows().contains(row); });
-    };
-    std::string edited = original;
-    edited.replace(edited.find("club/1/"), 7, "club/9/");
-    writeFile(config, edited);
-    EXPECT_TRUE(shows("clubs | stale: 1 record changed")) << rows().join('\n').toStdString();
+    (void)test::editFile(config, "club/1/", "club/9/");
+    EXPECT_TRUE(showsRow("clubs | stale: 1 record changed"));
     writeFile(config, original);
-    EXPECT_TRUE(shows("clubs | current")) << rows().join('\n').toStdString();
+    EXPECT_TRUE(showsRow("clubs | current"));
     test::makeFiles(m_dir / "pack", {"clubs/2.png"}, test::pngSignature);
-    EXPECT_TRUE(shows("clubs | stale: 1 record added")) << rows().join('\n').toStdString();
+    EXPECT_TRUE(showsRow("clubs | stale: 1 record added"));
     fs::remove(test::utf8Path(config));
-    EXPECT_TRUE(shows("clubs | missing")) << rows().join('\n').toStdString();
+    EXPECT_TRUE(showsRow("clubs | missing"));
     EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
 }
 
@@ -756,10 +740,7 @@ TEST_F(Window, ACheckMadeUnaskedKeepsTheRowInViewWhereItWas)
         test::makeFiles(test::utf8Path(pack), {"b/" + std::to_string(200 + i) + ".png"},
                         test::pngSignature);
     }
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(pack));
-    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
-    settle();
+    check(pack);
     ResultsView& view = panel().view();
     const QString looked = native(pack + "/b/250.png");
     const QModelIndexList found =
@@ -773,10 +754,7 @@ TEST_F(Window, ACheckMadeUnaskedKeepsTheRowInViewWhereItWas)
     for (int i = 0; i < 60; ++i) {
         fs::remove(test::utf8Path(pack + "/a/" + std::to_string(100 + i) + ".png"));
     }
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", pack + "/a");
-    ASSERT_TRUE(writePack(pack + "/a", {}, journal));
-    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(writeAsTheCli(pack + "/a"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 1, 2}}; }));
     EXPECT_EQ(view.currentIndex().data(ResultsModel::PathRole).toString(), looked);
     EXPECT_EQ(view.visualRect(view.currentIndex()).top(), top);
@@ -795,9 +773,7 @@ TEST(JournalWatch, TellsWhatAnotherProgramDidDuringACheck)
     fs::create_directories(dir / "pack");
     const auto write = [&dir](int images) {
         test::makeImages(dir / "pack", images);
-        WriteTally tally;
-        UndoRecorder journal(tally, "crestmap-cli", dir / "pack");
-        return writePack(dir / "pack", {}, journal) && journal.seal();
+        return writeAsTheCli(dir / "pack");
     };
     watch.refresh(true, true); // a check starts
     ASSERT_TRUE(write(1));
@@ -843,10 +819,7 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
               expectedDocument({expectedRecord("1", "club/1/logo")}));
     writeFile(m_dir / "pack/kits/config.xml", kits);
     writeFile(m_dir / "pack/junk/config.xml", "<html></html>");
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
-    settle();
+    check(m_dir / "pack");
     ASSERT_TRUE(QTest::qWaitFor([this] { return !status().isEmpty(); }));
     EXPECT_TRUE(m_prompts.alerts.empty());
     EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 3, 4}}));
@@ -885,10 +858,7 @@ TEST_F(Window, AnUpdateNamesClashesWithTheFoldersItLeaves)
     test::makeFiles(m_dir / "pack", {"old/1.png", "new/1.png"}, test::pngSignature);
     WriteTally tally;
     ASSERT_TRUE(writePack(m_dir / "pack/old", {}, tally));
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    m_prompts.folderAnswers.push_back(urlOf(m_dir / "pack"));
-    QTest::keyClick(&m_window, Qt::Key_K, Qt::ControlModifier);
-    settle();
+    check(m_dir / "pack");
     const Fact clash{Kind::Clashes, 2};
     ASSERT_EQ(facts().at(1), clash);
     QTest::mouseClick(child<QPushButton>("updateStaleButton"), Qt::LeftButton);
@@ -986,8 +956,7 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     m_prompts.quitAnswer = true;
     EXPECT_TRUE(m_window.close());
     ASSERT_EQ(m_prompts.questions.size(), 2u);
-    EXPECT_TRUE(m_prompts.questions[1].endsWith(" of 40 folders. Stop it and quit?"))
-        << m_prompts.questions[1].toStdString();
+    EXPECT_TRUE(test::endsWith(m_prompts.questions[1], " of 40 folders. Stop it and quit?"));
     EXPECT_FALSE(m_window.writer().busy()) << "nothing runs once the window has closed";
     QTest::qWait(200);
     EXPECT_EQ(m_prompts.alerts.size(), 1u) << "no alert, and no Undo in it, outlives the window";
@@ -1027,30 +996,14 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
     };
     // A current folder of another style is written only by the answer that restyles it; Undo is
     // promised only where the write's journal can be kept.
+    // clang-format off
     const std::vector<Case> cases{
-        {5,
-         1,
-         0,
-         5,
-         true,
-         "Write config.xml in 5 folders?",
-         {"1 config.xml file already current stays as it is."}},
-        {0,
-         1,
-         1,
-         1,
-         true,
-         "Write config.xml in up to 1 folder?",
-         {"An update leaves the config.xml file already current as it is.",
-          "Undo puts back every config.xml the write replaces."}},
-        {0,
-         1,
-         1,
-         1,
-         false,
-         "Write config.xml in up to 1 folder?",
-         {"Undo is not available for this write."}},
+        {5, 1, 0, 5, true, "Write config.xml in 5 folders?", {"1 config.xml file already current stays as it is."}},
+        {0, 1, 1, 1, true, "Write config.xml in up to 1 folder?",
+         {"An update leaves the config.xml file already current as it is.", "Undo puts back every config.xml the write replaces."}},
+        {0, 1, 1, 1, false, "Write config.xml in up to 1 folder?", {"Undo is not available for this write."}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         crestmap::PackPlan plan;
         plan.folders = c.creates + c.unchanged;
@@ -1060,18 +1013,15 @@ TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
         plan.writesAll = c.writesAll;
         QString asked;
         QStringList body;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            asked = box->text();
-            body = box->informativeText().split('\n');
-            box->escapeButton()->click();
+        answerBox([&](QMessageBox& box) {
+            asked = box.text();
+            body = box.informativeText().split('\n');
         });
         DialogPrompts prompts;
         EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}, c.undoable), StyleChoice::Cancel);
         EXPECT_EQ(asked, c.asked);
         for (const QString& line : c.says) {
-            EXPECT_TRUE(body.contains(line)) << body.join('\n').toStdString();
+            EXPECT_TRUE(test::holds(body, line));
         }
     }
 }
@@ -1085,23 +1035,17 @@ TEST(Dialogs, TheQuestionToPutBackOverChangesSaysWhatBecomesOfThem)
         std::size_t made;
         const char* asked;
     };
+    // clang-format off
     const std::vector<Case> cases{
         {{"a"}, 0, "Put back the old copy over the change? The change is lost."},
         {{"a", "b"}, 0, "Put back the old copies over the changes? The changes are lost."},
         {{"a"}, 1, "Remove the file the write made, with the change? The change is lost."},
-        {{"a", "b"},
-         1,
-         "Put back what the write replaced and remove what it made, over the changes? The "
-         "changes are lost."},
+        {{"a", "b"}, 1, "Put back what the write replaced and remove what it made, over the changes? The changes are lost."},
     };
+    // clang-format on
     for (const Case& c : cases) {
         QString asked;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            asked = box->informativeText();
-            box->escapeButton()->click();
-        });
+        answerBox([&](QMessageBox& box) { asked = box.informativeText(); });
         DialogPrompts prompts;
         EXPECT_FALSE(prompts.confirmForce(nullptr, c.files, c.made));
         EXPECT_EQ(asked, c.asked);
@@ -1114,12 +1058,10 @@ TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
 {
     QStringList texts;
     const auto answer = [&texts] {
-        QTimer::singleShot(0, [&texts] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            texts << box->informativeText();
+        answerBox([&texts](QMessageBox& box) {
+            texts << box.informativeText();
             QStringList words;
-            for (QAbstractButton* button : box->buttons()) {
+            for (QAbstractButton* button : box.buttons()) {
                 texts << button->text();
                 words << button->text().remove('&');
             }
@@ -1130,7 +1072,6 @@ TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
                         << one.toStdString() << " / " << other.toStdString();
                 }
             }
-            box->escapeButton()->click();
         });
     };
     DialogPrompts prompts;

@@ -102,6 +102,14 @@ void writeFile(const fs::path& path, std::string_view bytes)
     }
 }
 
+std::string editFile(const fs::path& path, std::string_view from, std::string_view to)
+{
+    std::string text = readFile(path);
+    text.replace(text.find(from), from.size(), to);
+    writeFile(path, text);
+    return text;
+}
+
 void makeFiles(const fs::path& root, std::initializer_list<std::string_view> paths,
                std::string_view bytes)
 {

@@ -61,6 +61,8 @@ inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 
 [[nodiscard]] std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
+/// Replaces the first `from` in a file with `to`, as a hand edit would; the file's new text.
+std::string editFile(const std::filesystem::path& path, std::string_view from, std::string_view to);
 /// Makes each file (a path relative to `root`, its folders made as needed) holding `bytes`.
 void makeFiles(const std::filesystem::path& root, std::initializer_list<std::string_view> paths,
                std::string_view bytes = {});
