@@ -240,6 +240,7 @@ protected:
             20000));
     }
 
+    const ResultAlert& lastAlert() { return m_prompts.alerts.back(); }
     QString status() { return test::statusText(m_window); }
     // The progress line's text, and whether its bar moves beside it.
     QString progressShown()

@@ -42,6 +42,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::expectedDocument;
 using test::expectedRecord;
+using test::logoRecord;
 using test::native;
 using test::readFile;
 using test::urlOf;
@@ -50,6 +51,10 @@ using Kind = Fact::Kind;
 using Facts = std::vector<Fact>;
 
 const QString written = "config.xml successfully written!";
+const QString dragged =
+    "Your config.xml file has been successfully created in the folder you dragged.";
+const QString chose = "Your config.xml file has been successfully written in the folder you chose.";
+const QString inOne = "Your config.xml file has been successfully written in 1 folder.";
 const QString failed = "Problem writing config.xml!";
 const QStringList failure{failed, "There was a problem with generating your config.xml file. The "
                                   "process cannot continue."};
@@ -196,9 +201,7 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
     click("graphicStyleKit");
     write(folder);
-    EXPECT_EQ(alerts(),
-              (QStringList{written, "Your config.xml file has been successfully created in the "
-                                    "folder you dragged."}));
+    EXPECT_EQ(alerts(), (QStringList{written, dragged}));
     EXPECT_TRUE(test::has(readFile(test::utf8Path(folder + "/config.xml")), "team/12/kits/away"));
 
     // Problems first, each with its reason, and the empty image that would not load; then every
@@ -270,18 +273,15 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     EXPECT_EQ(readFile(config), kits);
     EXPECT_EQ(chosen("kits", StyleChoice::UpdateOwnStyle), Kind::Unchanged);
     EXPECT_EQ(facts().front(), (Fact{Kind::Unchanged, 1, 1, {}, config}));
-    EXPECT_EQ(m_prompts.alerts.back().messageText,
-              "Nothing written: no config.xml needed a change");
-    EXPECT_EQ(m_prompts.alerts.back().informativeText, WindowWords::facts({facts().front()}))
+    EXPECT_EQ(lastAlert().messageText, "Nothing written: no config.xml needed a change");
+    EXPECT_EQ(lastAlert().informativeText, WindowWords::facts({facts().front()}))
         << "nothing was created";
     EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
     EXPECT_TRUE(test::has(readFile(config), "club/1_home/logo"));
-    const ResultAlert& replaced = m_prompts.alerts.back();
+    const ResultAlert& replaced = lastAlert();
     EXPECT_TRUE(replaced.warning);
     EXPECT_TRUE(replaced.offersUndo);
-    EXPECT_TRUE(replaced.informativeText.startsWith(
-        "Your config.xml file has been successfully written in the folder you chose."))
-        << "it was replaced, not created";
+    EXPECT_TRUE(replaced.informativeText.startsWith(chose)) << "it was replaced, not created";
     EXPECT_TRUE(test::endsWith(replaced.informativeText,
                                "held 1 record that the new one lacks; Undo puts it back."));
 
@@ -292,9 +292,9 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
         const test::CacheFolder unwritable(m_dir / "cache");
         EXPECT_EQ(chosen("kits", StyleChoice::WriteChosenStyle), Kind::Written);
         EXPECT_EQ(m_prompts.undoPromised, (std::vector<bool>{true, true, true, false}));
-        EXPECT_FALSE(m_prompts.alerts.back().offersUndo);
+        EXPECT_FALSE(lastAlert().offersUndo);
         EXPECT_TRUE(test::endsWith(
-            m_prompts.alerts.back().informativeText,
+            lastAlert().informativeText,
             "held 1 record that the new one lacks; Undo is not available to put it back."));
     }
 
@@ -306,16 +306,15 @@ TEST_F(Window, AWriteOntoAnotherStyleAsksFirst)
     const std::size_t asked = m_prompts.questions.size();
     EXPECT_EQ(chosen("new", StyleChoice::Cancel), Kind::Written);
     EXPECT_EQ(m_prompts.questions.size(), asked) << "nothing to lose, nothing asked";
-    EXPECT_FALSE(m_prompts.alerts.back().warning);
-    EXPECT_EQ(m_prompts.alerts.back().informativeText,
-              "Your config.xml file has been successfully written in the folder you chose.");
+    EXPECT_FALSE(lastAlert().warning);
+    EXPECT_EQ(lastAlert().informativeText, chose);
 
     // Another program's file is not replaced without a word.
     writeFile(m_dir / "new/config.xml", "<settings><volume>3</volume></settings>");
     EXPECT_EQ(chosen("new", StyleChoice::Cancel), Kind::Written);
-    EXPECT_TRUE(m_prompts.alerts.back().warning);
-    EXPECT_TRUE(m_prompts.alerts.back().offersUndo);
-    EXPECT_TRUE(test::endsWith(m_prompts.alerts.back().informativeText,
+    EXPECT_TRUE(lastAlert().warning);
+    EXPECT_TRUE(lastAlert().offersUndo);
+    EXPECT_TRUE(test::endsWith(lastAlert().informativeText,
                                "1 config.xml file it replaced held no mapping, perhaps another "
                                "program's; Undo puts it back."));
 }
@@ -352,7 +351,7 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     ASSERT_EQ(shown.size(), 4) << shown.join('\n').toStdString();
     EXPECT_TRUE(test::startsWith(shown[0], "broken | cannot replace"));
     // The details name the folder that failed, and how.
-    const QString details = m_prompts.alerts.back().detailedText;
+    const QString details = lastAlert().detailedText;
     EXPECT_TRUE(test::holds(details, native(m_dir / "pack/broken") + ": cannot replace"));
     EXPECT_TRUE(test::startsWith(shown[1], "X.PNG | "));
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
@@ -362,21 +361,18 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
 TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
 {
     test::makeFiles(m_dir.path(), {"pack/a/1.png", "pack/b/2.png"}, test::pngSignature);
-    writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo")}));
+    writeFile(m_dir / "pack/b/config.xml", expectedDocument({logoRecord("2")}));
     child<QCheckBox>("includeSubfolders")->setChecked(true);
     ASSERT_TRUE(writeChosen(m_dir / "pack"));
-    EXPECT_EQ(
-        alerts(),
-        (QStringList{written, "Your config.xml file has been successfully written in 1 folder."}));
+    EXPECT_EQ(alerts(), (QStringList{written, inOne}));
 
     // One file of the pack loses a record: one file is spoken of, not "the files".
-    writeFile(m_dir / "pack/b/config.xml", expectedDocument({expectedRecord("2", "club/2/logo"),
-                                                             expectedRecord("9", "club/9/logo")}));
+    writeFile(m_dir / "pack/b/config.xml", expectedDocument({logoRecord("2"), logoRecord("9")}));
     ASSERT_TRUE(writeChosen(m_dir / "pack"));
     ASSERT_EQ(m_prompts.alerts.size(), 2u);
-    EXPECT_EQ(m_prompts.alerts.back().informativeText,
-              "Your config.xml file has been successfully written in 1 folder.\n\nThe config.xml "
-              "it replaced held 1 record that the new one lacks; Undo puts it back.");
+    EXPECT_EQ(lastAlert().informativeText,
+              inOne + "\n\nThe config.xml it replaced held 1 record that the new one lacks; Undo "
+                      "puts it back.");
 }
 
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
@@ -385,7 +381,7 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
     click("graphicStyleKit");
     write(m_dir.path().string());
     EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
-    EXPECT_TRUE(m_prompts.alerts.back().detailedText.endsWith("\n… and 5 more"));
+    EXPECT_TRUE(lastAlert().detailedText.endsWith("\n… and 5 more"));
 }
 
 // What does not read in full in the window as it stands: each control, label (the status line's
@@ -393,55 +389,49 @@ TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
 QStringList cutTexts(QMainWindow& window)
 {
     QStringList cut;
-    const auto report = [&cut](const QWidget* widget, const QString& text) {
-        cut << widget->objectName() + ": " + text;
+    const auto report = [&cut](bool isCut, const QWidget* widget, const QString& text) {
+        if (isCut) {
+            cut << widget->objectName() + ": " + text;
+        }
     };
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        const QRect room = label->contentsRect();
-        const QWidget* parent = label->parentWidget();
-        if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
-            !parent->rect().contains(label->geometry())) {
-            report(label, label->text() + " (outside its parent)");
-        } else if (label->isVisibleTo(&window) && !label->text().isEmpty() &&
-                   (label->wordWrap() ? label->heightForWidth(label->width()) > label->height() ||
-                                            label->minimumSizeHint().width() > label->width()
-                                      : label->sizeHint().width() > label->width() ||
-                                            label->fontMetrics().height() > room.height())) {
-            report(label, label->text());
+        if (!label->isVisibleTo(&window) || label->text().isEmpty()) {
+            continue;
         }
+        const bool outside = !label->parentWidget()->rect().contains(label->geometry());
+        report(outside, label, label->text() + " (outside its parent)");
+        report(!outside &&
+                   (label->wordWrap()
+                        ? label->heightForWidth(label->width()) > label->height() ||
+                              label->minimumSizeHint().width() > label->width()
+                        : label->sizeHint().width() > label->width() ||
+                              label->fontMetrics().height() > label->contentsRect().height()),
+               label, label->text());
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->isVisibleTo(&window) && !button->text().isEmpty() &&
-            button->sizeHint().width() > button->width()) {
-            report(button, button->text());
-        }
+        report(button->isVisibleTo(&window) && !button->text().isEmpty() &&
+                   button->sizeHint().width() > button->width(),
+               button, button->text());
     }
     for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
-        if (group->minimumSizeHint().width() > group->width()) {
-            report(group, group->title());
-        }
+        report(group->minimumSizeHint().width() > group->width(), group, group->title());
         for (const QRadioButton* button : group->findChildren<QRadioButton*>()) {
-            if (!group->contentsRect().contains(
-                    QRect(button->mapTo(group, QPoint(0, 0)), button->size()))) {
-                report(button, button->text() + " (outside its group)");
-            }
+            const QRect place(button->mapTo(group, QPoint(0, 0)), button->size());
+            report(!group->contentsRect().contains(place), button,
+                   button->text() + " (outside its group)");
         }
     }
     const QMenuBar* menus = window.menuBar();
     for (QAction* menu : menus->actions()) {
         const QRect place = menus->actionGeometry(menu);
-        if (place.isEmpty() || !menus->rect().contains(place)) {
-            report(menus, menu->text());
-        }
+        report(place.isEmpty() || !menus->rect().contains(place), menus, menu->text());
     }
     for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
         for (int section = 0; header->isVisibleTo(&window) && section < header->count();
              ++section) {
-            if (!header->isSectionHidden(section) &&
-                header->sectionSize(section) < header->sectionSizeHint(section)) {
-                report(header,
-                       header->model()->headerData(section, header->orientation()).toString());
-            }
+            report(!header->isSectionHidden(section) &&
+                       header->sectionSize(section) < header->sectionSizeHint(section),
+                   header, header->model()->headerData(section, header->orientation()).toString());
         }
     }
     return cut;
@@ -547,9 +537,7 @@ TEST_F(Window, DropsOtherThanOneFolderAreRefused)
 TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
 {
     test::makeFiles(m_dir.path(), {"a/1.png", "b/1.png", "c/1.png"}, test::pngSignature);
-    const std::string old =
-        expectedDocument({expectedRecord("7", "club/7/logo"), expectedRecord("8", "club/8/logo")}) +
-        "\n";
+    const std::string old = expectedDocument({logoRecord("7"), logoRecord("8")}) + "\n";
     writeFile(m_dir / "a/config.xml", old);
     writeFile(m_dir / "c/config.xml", old);
     m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
@@ -600,7 +588,7 @@ TEST_F(Window, UndoOfAnotherWritesAskAndKeepWhatChangedSince)
 TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
 {
     test::makeFiles(m_dir / "pack", {"a/1.png", "b/2.png"}, test::pngSignature);
-    writeFile(m_dir / "pack/a/config.xml", expectedDocument({expectedRecord("7", "club/7/logo")}));
+    writeFile(m_dir / "pack/a/config.xml", expectedDocument({logoRecord("7")}));
     m_prompts.planAnswer = StyleChoice::WriteChosenStyle;
     write(m_dir / "pack", true);
     ASSERT_EQ(facts().front(), (Fact{Kind::Written, 2, 2}));
@@ -815,8 +803,7 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     test::makeFiles(m_dir / "pack",
                     {"clubs/1.png", "clubs/2.png", "kits/1_home.png", "new/5.png", "junk/6.png"},
                     test::pngSignature);
-    writeFile(m_dir / "pack/clubs/config.xml",
-              expectedDocument({expectedRecord("1", "club/1/logo")}));
+    writeFile(m_dir / "pack/clubs/config.xml", expectedDocument({logoRecord("1")}));
     writeFile(m_dir / "pack/kits/config.xml", kits);
     writeFile(m_dir / "pack/junk/config.xml", "<html></html>");
     check(m_dir / "pack");
@@ -844,7 +831,7 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     EXPECT_EQ(facts().at(1), (Fact{Kind::Unreadable, 1}));
     fs::rename(m_dir / "gone", m_dir / "pack/new");
     const std::string clubs = readFile(m_dir / "pack/clubs/config.xml");
-    EXPECT_TRUE(test::has(clubs, expectedRecord("2", "club/2/logo"))) << clubs;
+    EXPECT_TRUE(test::has(clubs, logoRecord("2"))) << clubs;
     EXPECT_FALSE(fs::exists(m_dir / "pack/new/config.xml"));
     EXPECT_EQ(readFile(m_dir / "pack/kits/config.xml"), kits);
     EXPECT_EQ(readFile(m_dir / "pack/junk/config.xml"), "<html></html>") << "another program's";
@@ -935,7 +922,7 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     EXPECT_TRUE(child<FolderDragView>("folderDragView")->isEnabled());
     const int cancelled = rewritten();
     ASSERT_LT(cancelled, 40) << "the cancel must land before the write ends";
-    const ResultAlert& alert = m_prompts.alerts.back();
+    const ResultAlert& alert = lastAlert();
     EXPECT_EQ(alert.messageText,
               WindowWords::facts({{Kind::Cancelled, std::size_t(cancelled), 40u - cancelled}}));
     EXPECT_EQ(alert.offersUndo, cancelled > 0);
@@ -1133,10 +1120,7 @@ TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
         closedByEscape = !box->isVisible();
         box->close();
     });
-    (void)prompts.showResultAlert(nullptr, {written,
-                                            "Your config.xml file has been successfully "
-                                            "created in the folder you dragged.",
-                                            lines.join('\n'), false, false});
+    (void)prompts.showResultAlert(nullptr, {written, dragged, lines.join('\n'), false, false});
     EXPECT_TRUE(closedByEscape);
 }
 

@@ -12,14 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::entryNames;
+using test::logoRecord;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::string logoLine(const std::string& name)
-{
-    return test::expectedRecord(name, "club/" + name + "/logo");
-}
 
 TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
 {
@@ -29,12 +25,13 @@ TEST(ConfigDocument, HasTheExactFrameAndRecordsInListOrder)
         {{}, test::expectedDocument({})},
         // Named by the last component without the last extension; ".png" has none at all.
         {{"/p/b.c.png", "/p/.a.png", ".png"},
-         test::expectedDocument({logoLine("b.c"), logoLine(".a")})},
-        {{"logo.png", "logo.jpg"}, test::expectedDocument({logoLine("logo"), logoLine("logo")})},
+         test::expectedDocument({logoRecord("b.c"), logoRecord(".a")})},
+        {{"logo.png", "logo.jpg"},
+         test::expectedDocument({logoRecord("logo"), logoRecord("logo")})},
 
         // A file without a mapping leaves no empty line behind.
         {{"1.png", "bad\nname.png", "2.png"},
-         test::expectedDocument({logoLine("1"), logoLine("2")})},
+         test::expectedDocument({logoRecord("1"), logoRecord("2")})},
     };
     for (const auto& [files, expected] : cases) {
         std::ostringstream errors;
@@ -51,7 +48,7 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     std::vector<std::string> lines;
     for (int i = 0; i < 60000; ++i) {
         files.push_back("/img/" + std::to_string(i) + ".png");
-        lines.push_back(logoLine(std::to_string(i)));
+        lines.push_back(logoRecord(std::to_string(i)));
     }
     std::size_t pieces = 0; // a million records come in pieces, never whole
     std::string streamed;
@@ -74,7 +71,7 @@ TEST(ConfigWrite, ReplacesASymbolicLinkWhole)
     fs::create_symlink("target.xml", dir / "config.xml");
     ASSERT_TRUE(
         ConfigBuilder::writeConfig(dir / "config.xml", std::vector<std::string>{"7.png"}, 1, 1));
-    EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoLine("7")}));
+    EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoRecord("7")}));
     EXPECT_EQ(readFile(dir / "target.xml"), "kept");
     EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
 }
@@ -108,8 +105,8 @@ TEST(ConfigWrite, LeavesWhatItWouldWriteAloneAndCountsWhatAReplacedFileLoses)
 
     // clang-format off
     const std::vector<std::tuple<std::string, std::size_t>> replaced{
-        {test::expectedDocument({logoLine("1"), logoLine("7"), logoLine("8")}), 2},
-        {test::expectedDocument({logoLine("2"), logoLine("1")}) + "\n", 0},
+        {test::expectedDocument({logoRecord("1"), logoRecord("7"), logoRecord("8")}), 2},
+        {test::expectedDocument({logoRecord("2"), logoRecord("1")}) + "\n", 0},
         {test::expectedDocument({test::expectedRecord("1", "club/1/icon")}), 1},
         {"<html>no mapping</html>", 0},
     };
@@ -190,7 +187,7 @@ TEST(ConfigWriteFailure, FileSizeLimitAtEveryStage)
     const std::string path = dir / "config.xml";
     // Within the header, the first piece, past a piece, and just short of the footer.
     const std::size_t full =
-        test::expectedDocument(std::vector<std::string>(50000, logoLine("12345"))).size();
+        test::expectedDocument(std::vector<std::string>(50000, logoRecord("12345"))).size();
     for (const rlim_t limit :
          {rlim_t{0}, rlim_t{100}, rlim_t{5000}, rlim_t{1500000}, static_cast<rlim_t>(full - 5)}) {
         writeFile(path, "old document that must survive");

@@ -24,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::expectedDocument;
 using test::expectedRecord;
+using test::logoRecord;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -148,8 +149,7 @@ TEST(Pack, FoldersPastThePathLimitFailAndFailTheCheck)
     std::ostringstream errors;
     EXPECT_FALSE(writePack(dir.path().string(), pack(StylePair{1, 1}), tally, errors));
     EXPECT_GT(tally.folders(Outcome::Unwritable) + tally.folders(Outcome::Unreadable), 0u);
-    EXPECT_EQ(readFile(dir / (name + "/config.xml")),
-              expectedDocument({expectedRecord("1", "club/1/logo")}));
+    EXPECT_EQ(readFile(dir / (name + "/config.xml")), expectedDocument({logoRecord("1")}));
 
     const PackCheck check = checkPack(dir.path().string(), pack(StylePair{1, 1}), {});
     EXPECT_GT(check.unreadable, 0u);
@@ -167,8 +167,8 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
     const TempDir dir;
     test::makeFiles(dir.path(), {"1.png", "2.png"});
     const std::string folder = dir.path().string();
-    const std::string one = expectedRecord("1", "club/1/logo");
-    const std::string two = expectedRecord("2", "club/2/logo");
+    const std::string one = logoRecord("1");
+    const std::string two = logoRecord("2");
     ASSERT_TRUE(ConfigBuilder::writeFolderConfig(folder, {1, 1}));
     const std::string both = readFile(dir / "config.xml");
     const std::string header = both.substr(0, both.find("\n\t\t"));
@@ -203,7 +203,7 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
         {"<record><boolean id=\"x\" value=\"1\"/>" + both.substr(8), {1, 1}, State::Stale, "1 +0 -0 ~0"},
         {both, {2, 1}, State::Stale, "0 +0 -0 ~2"},
         {expectedDocument({one}), {1, 1}, State::Stale, "0 +1 -0 ~0"},
-        {expectedDocument({one, two, expectedRecord("3", "club/3/logo")}), {1, 1}, State::Stale, "0 +0 -1 ~0"},
+        {expectedDocument({one, two, logoRecord("3")}), {1, 1}, State::Stale, "0 +0 -1 ~0"},
         {both.substr(0, both.size() - 9), {1, 1}, State::CutShort, "cut 3"},
         {both.substr(0, both.size() - 17), {1, 1}, State::CutShort, "cut 2"},
         {both.substr(0, both.size() - 20), {1, 1}, State::CutShort, "cut 1"},
@@ -277,8 +277,8 @@ TEST(Plan, CountsEachFolderAsTheUpdateThenTreatsIt)
     for (const char* folder : {"same", "order", "stale"}) {
         ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir / folder, {1, 1}));
     }
-    const std::string one = expectedRecord("1", "club/1/logo");
-    const std::string two = expectedRecord("2", "club/2/logo");
+    const std::string one = logoRecord("1");
+    const std::string two = logoRecord("2");
     const bool oneFirst = readFile(dir / "order/config.xml") == expectedDocument({one, two});
     writeFile(dir / "order/config.xml",
               oneFirst ? expectedDocument({two, one}) : expectedDocument({one, two}));
@@ -386,7 +386,7 @@ TEST(ExistingFile, IsReadUpToItsFirstRecord)
     // clang-format off
     const std::vector<std::tuple<std::string, S, std::optional<StylePair>>> cases{
         {expectedDocument({texture, expectedRecord("2_b", "team/2/kit_textures/b")}), S::Mapping, StylePair{6, 2}},
-        {expectedDocument({texture, expectedRecord("3", "club/3/logo")}), S::Mapping, StylePair{6, 2}},
+        {expectedDocument({texture, logoRecord("3")}), S::Mapping, StylePair{6, 2}},
         {expectedDocument({expectedRecord("9", "club/9/logo/extra")}), S::Mapping, std::nullopt},
         {expectedDocument({}), S::Mapping, std::nullopt},
         {expectedDocument(std::vector<std::string>(2000, texture)), S::Mapping, StylePair{6, 2}},
@@ -433,8 +433,7 @@ TEST(Pack, ImagesThatMapToOnePictureAreNamedAndStillWritten)
     ASSERT_TRUE(writePack(dir.path().string(), pack(StylePair{1, 1}, StyleRule::KeepOwn), clashes));
     EXPECT_EQ(clashes.found, (std::set<std::string>{"12.png 12.jpg", "12.jpg 12.png",
                                                     "13.png 13.jpeg", "13.jpeg 13.png"}));
-    EXPECT_EQ(readFile(dir / "b/config.xml"),
-              expectedDocument({expectedRecord("13", "club/13/logo")}));
+    EXPECT_EQ(readFile(dir / "b/config.xml"), expectedDocument({logoRecord("13")}));
     // An update of some folders names their clashes with those it leaves, which stay as they are,
     // and not the clashes among those it leaves alone.
     const std::string left = readFile(dir / "a/config.xml");

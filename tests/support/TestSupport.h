@@ -52,6 +52,11 @@ inline constexpr std::string_view pngSignature = "\x89PNG\r\n\x1A\n";
 [[nodiscard]] std::string expectedDocument(const std::vector<std::string>& lines);
 /// A record line mapping `from` to graphics/pictures/`to`.
 [[nodiscard]] std::string expectedRecord(const std::string& from, const std::string& to);
+/// A record line mapping `name` to its club logo, the style of a write that names none.
+[[nodiscard]] inline std::string logoRecord(const std::string& name)
+{
+    return expectedRecord(name, "club/" + name + "/logo");
+}
 
 /// A path from UTF-8 text, whatever the system's own encoding of narrow strings.
 [[nodiscard]] inline std::filesystem::path utf8Path(std::string_view text)
