@@ -44,6 +44,18 @@ QStringList column(const QAbstractItemModel& model, int column)
     return texts;
 }
 
+// A finished report of `rows`, their paths under `base`, that says `facts`.
+std::shared_ptr<WriteReport> reportOf(std::string base, std::vector<ResultRow> rows,
+                                      bool pack = false, std::vector<Fact> facts = {})
+{
+    auto report = std::make_shared<WriteReport>();
+    report->base = std::move(base);
+    report->pack = pack;
+    report->rows = std::move(rows);
+    ReportCollector(*report).finish(std::move(facts));
+    return report;
+}
+
 class ResultsList : public test::WindowFixture {
 protected:
     // The row showing `name`, made current and the only one selected.
@@ -94,12 +106,7 @@ protected:
     QTableView& view() { return panel().view(); }
     void show(std::vector<ResultRow> rows, bool pack = false)
     {
-        auto report = std::make_shared<WriteReport>();
-        report->base = "/packs";
-        report->pack = pack;
-        report->rows = std::move(rows);
-        ReportCollector(*report).finish({});
-        panel().showReport(report);
+        panel().showReport(reportOf("/packs", std::move(rows), pack));
     }
 
     QAbstractItemModelTester m_source{&panel().model(),
@@ -272,18 +279,15 @@ TEST(Previews, PreviewsAndPlaceholdersAreDrawnAsTheyCome)
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::red);
     ASSERT_TRUE(image.save(QString::fromStdString(dir / "3.png")));
-    auto report = std::make_shared<WriteReport>();
-    report->base = dir.path().string();
+    std::vector<ResultRow> rows;
     for (const std::string name : {"1", "2", "3"}) {
-        report->rows.push_back(
-            {ResultRow::Kind::Mapped, {}, name + ".png", "club/" + name + "/logo"});
+        rows.push_back({ResultRow::Kind::Mapped, {}, name + ".png", "club/" + name + "/logo"});
     }
-    ReportCollector(*report).finish({});
     ResultsPanel panel;
     panel.resize(600, 400);
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-    panel.showReport(report);
+    panel.showReport(reportOf(dir.path().string(), rows));
     const auto shown = [&panel] {
         QApplication::processEvents();
         return panel.screen()->grabWindow(panel.winId()).toImage();
@@ -498,12 +502,10 @@ TEST_F(ResultsList, AJobsProgressLeavesTheListWhereItStands)
         return view().mapTo(&m_window, QPoint(0, 0)).y();
     };
     for (const std::string& folder : {std::string("clubs"), std::string(300, 'x')}) {
-        auto report = std::make_shared<WriteReport>();
-        report->base = "/packs/" + folder;
-        report->rows = {{ResultRow::Kind::Mapped, {}, "1.png", "club/1/logo"}};
-        const std::string config = report->base + "/config.xml";
-        ReportCollector(*report).finish({{Fact::Kind::Written, 1, 1, {}, config}});
-        panel().showReport(report);
+        const std::string base = "/packs/" + folder;
+        panel().showReport(reportOf(base, {{ResultRow::Kind::Mapped, {}, "1.png", "club/1/logo"}},
+                                    false,
+                                    {{Fact::Kind::Written, 1, 1, {}, base + "/config.xml"}}));
         const int idle = listTop();
         panel().setBusy(true);
         panel().setProgress("Checking 3 of 9 folders", 3, 9);
