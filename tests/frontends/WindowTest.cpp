@@ -86,7 +86,6 @@ void makeFolders(const fs::path& root)
 {
     for (int i = 0; i < 40; ++i) {
         const fs::path folder = root / std::to_string(i);
-        fs::create_directory(folder);
         test::makeImages(folder, 100);
         writeFile(folder / "config.xml", "old");
     }
@@ -455,7 +454,6 @@ TEST_F(Window, EveryTextReadsInFullAtTheFirstSize)
                           "EveryOneOfThemInColour" / "AsTheyWereShownLastYear";
     test::makeFiles(deep, {"1234.png"}, test::pngSignature);
     auto* view = child<QTableView>("resultsView");
-    fs::create_directory(m_dir / "many");
     makeFolders(m_dir / "many");
     for (const char* shown : {"nothing", "a write under way", "a pack", "a deep folder"}) {
         if (shown == std::string_view("a write under way")) {
@@ -758,7 +756,6 @@ TEST(JournalWatch, TellsWhatAnotherProgramDidDuringACheck)
     std::vector<std::vector<std::string>> told;
     QObject::connect(&watch, &JournalWatch::writtenElsewhere,
                      [&told](const std::vector<std::string>& configs) { told.push_back(configs); });
-    fs::create_directories(dir / "pack");
     const auto write = [&dir](int images) {
         test::makeImages(dir / "pack", images);
         return writeAsTheCli(dir / "pack");

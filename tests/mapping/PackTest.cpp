@@ -505,7 +505,6 @@ TEST(Pack, ACancelWithinAFolderInstallsNothing)
          {Case{1, 3000, 600, 0, 0}, Case{3, 1000, 1300, 1, 0}, Case{3, 1000, 2300, 2, 2000}}) {
         const TempDir dir;
         for (int f = 0; f < c.folders; ++f) {
-            fs::create_directory(dir / std::to_string(f));
             test::makeImages(dir / std::to_string(f), c.images);
             writeFile(dir.path() / std::to_string(f) / "config.xml", "old");
         }

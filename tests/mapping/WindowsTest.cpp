@@ -59,7 +59,6 @@ TEST(Windows, AWriteRefusedByAReadOnlyConfigLeavesNoJournal)
 {
     const TempDir dir;
     const test::CacheFolder cache(dir / "cache");
-    std::filesystem::create_directories(dir.path() / "pack");
     test::makeImages(dir.path() / "pack", 1);
     const std::wstring target = (dir.path() / "pack/config.xml").native();
     test::writeFile(dir.path() / "pack/config.xml", "old");

@@ -122,9 +122,9 @@ void makeFiles(const fs::path& root, std::initializer_list<std::string_view> pat
 
 void makeImages(const fs::path& folder, int count)
 {
+    fs::create_directories(folder);
     for (int i = 0; i < count; ++i) {
-        std::ofstream(folder / (std::to_string(100000 + i) + ".png"), std::ios::binary)
-            << pngSignature;
+        writeFile(folder / (std::to_string(100000 + i) + ".png"), pngSignature);
     }
 }
 

@@ -72,8 +72,8 @@ std::string editFile(const std::filesystem::path& path, std::string_view from, s
 void makeFiles(const std::filesystem::path& root, std::initializer_list<std::string_view> paths,
                std::string_view bytes = {});
 
-/// Fills a folder with `count` image files named 100000.png, 100001.png and on, that start as
-/// PNG files do.
+/// Fills a folder, made as needed, with `count` image files named 100000.png, 100001.png and on,
+/// that start as PNG files do.
 void makeImages(const std::filesystem::path& folder, int count);
 /// The names in a folder, sorted; for checking that nothing was left behind.
 [[nodiscard]] std::set<std::string> entryNames(const std::filesystem::path& folder);
