@@ -197,7 +197,8 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
 {
     const std::string folder = m_dir / "Kits & Crests #2 ü";
     test::makeFiles(test::utf8Path(folder), {"notes.txt", "14.PNG", "13.png", "12_away.jpeg"});
-    QImage(200, 100, QImage::Format_RGB32).save(QString::fromStdString(folder + "/12_home.png"));
+    ASSERT_TRUE(QImage(200, 100, QImage::Format_RGB32)
+                    .save(QString::fromStdString(folder + "/12_home.png")));
     click("graphicStyleKit");
     write(folder);
     EXPECT_EQ(alerts(), (QStringList{written, dragged}));
@@ -1103,6 +1104,7 @@ TEST(Dialogs, TheAlertsDetailsReadInFullAndEscapeClosesIt)
         QApplication::processEvents();
         auto* details = box->findChild<QTextEdit*>();
         ASSERT_NE(details, nullptr);
+        EXPECT_TRUE(details->isVisible()) << "the details open";
         const QFontMetrics metrics(details->font());
         // Up to two thirds of the screen, where a line may wrap.
         const int room = box->screen()->availableSize().width() * 2 / 3 -
