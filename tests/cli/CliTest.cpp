@@ -187,7 +187,7 @@ TEST_F(Cli, UsageErrorsExitTwoAndTouchNothing)
     const std::string root = dir.path().string();
     // clang-format off
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
-        {{}, "required"}, {{"--kit-type", "2", root}, "2"}, {{dir / "gone.png"}, "no such file or folder"},
+        {{}, "required"}, {{"--kit-type", "2", root}, "--kit-type: 2 not in"}, {{dir / "gone.png"}, "no such file or folder"},
         {{root + "/" + std::string(300, 'x') + ".png"}, "File name too long"},
         {{dir / "1.png", dir / "sub"}, "only argument"}, {{dir / "1.png", dir / "sub/2.png"}, "in one folder"},
         {{dir / "sub/notes.txt"}, "none of the files"}, {{"--update", dir / "1.png"}, "--update takes one FOLDER"},
