@@ -194,9 +194,10 @@ std::string checkDetail(const ConfigCheck& check)
         return "text or elements a mapping file does not hold";
     }
     std::string text;
-    for (const auto& [count, what] : {std::pair{check.added, "added"},
-                                      {check.removed, "removed"},
-                                      {check.changed, "changed"}}) {
+    // What a write would do to the file, whether the folder or the file was changed since.
+    for (const auto& [count, what] : {std::pair{check.added, "to add"},
+                                      {check.removed, "to remove"},
+                                      {check.changed, "to change"}}) {
         if (count > 0) {
             text += (text.empty() ? counted(count, "1 record ", "%n records ")
                                   : ", " + std::to_string(count) + " ") +

@@ -39,7 +39,7 @@ namespace crestmap::cli {
 /// A check's verdict in a word or two, as JSON has it: "current", "cut short".
 [[nodiscard]] std::string_view stateWord(ConfigCheck::State state);
 
-/// What is wrong beyond the verdict, or nothing: "1 record added", "ends inside a record",
+/// What is wrong beyond the verdict, or nothing: "1 record to add", "ends inside a record",
 /// "it is empty".
 [[nodiscard]] std::string checkDetail(const ConfigCheck& check);
 

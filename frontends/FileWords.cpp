@@ -104,22 +104,25 @@ QString FileWords::check(const ConfigCheck& check)
                        ? tr("stale: other options than preload and amap off")
                        : tr("stale: text or elements a mapping file does not hold");
         }
+        // Said as what a write would do, which is true whether the folder or the file changed.
         QStringList parts;
         if (check.added > 0) {
-            parts << tr("%Ln record(s) added", nullptr, pluralCount(check.added));
+            //: Records the file lacks, that a write would add
+            parts << tr("%Ln record(s) to add", nullptr, pluralCount(check.added));
         }
         // After a first count of records, the next ones leave the noun to it.
         if (const int removed = pluralCount(check.removed); removed > 0) {
-            //: More records, after “6 records added”
-            parts << (!parts.isEmpty() ? tr("%Ln removed", nullptr, removed)
-                                       : tr("%Ln record(s) removed", nullptr, removed));
+            //: Records the file holds that a write would leave out; after “6 records to add”
+            parts << (!parts.isEmpty() ? tr("%Ln to remove", nullptr, removed)
+                                       : tr("%Ln record(s) to remove", nullptr, removed));
         }
         if (const int changed = pluralCount(check.changed); changed > 0) {
-            //: More records, after “6 records added” or “2 records removed”
-            parts << (!parts.isEmpty() ? tr("%Ln changed", nullptr, changed)
-                                       : tr("%Ln record(s) changed", nullptr, changed));
+            //: Records a write would map to another picture; after “6 records to add”
+            parts << (!parts.isEmpty() ? tr("%Ln to change", nullptr, changed)
+                                       : tr("%Ln record(s) to change", nullptr, changed));
         }
-        //: A folder's row; %1: how its records differ, as “6 records added and 1 changed”
+        //: A folder's row; %1: how a write would change its records, as “6 records to add and 1
+        //: to change”
         return tr("stale: %1").arg(QLocale().createSeparatedList(parts));
     }
     case State::NotMapped:

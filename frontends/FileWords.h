@@ -20,7 +20,7 @@ class FileWords {
 public:
     [[nodiscard]] static QString image(const crestmap::ImageProblem& problem);
     [[nodiscard]] static QString error(const crestmap::FileError& error);
-    /// What a folder's row says: "stale: 1 record added", "kept: it maps kit textures".
+    /// What a folder's row says: "stale: 1 record to add", "kept: it maps kit textures".
     [[nodiscard]] static QString check(const crestmap::ConfigCheck& check);
     [[nodiscard]] static QString folder(const crestmap::FolderAccount& folder);
     /// "cut short: it ends inside a record", "not a mapping file (it is empty)".

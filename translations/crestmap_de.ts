@@ -1120,46 +1120,9 @@
         <source>stale: text or elements a mapping file does not hold</source>
         <translation>veraltet: Text oder Elemente, die keine Zuordnungsdatei enthält</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln Eintrag hinzugefügt</numerusform>
-            <numerusform>%Ln Einträge hinzugefügt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln Eintrag entfernt</numerusform>
-            <numerusform>%Ln Einträge entfernt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln entfernt</numerusform>
-            <numerusform>%Ln entfernt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln Eintrag geändert</numerusform>
-            <numerusform>%Ln Einträge geändert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln geändert</numerusform>
-            <numerusform>%Ln geändert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>stale: %1</source>
-        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <extracomment>A folder&apos;s row; %1: how a write would change its records, as “6 records to add and 1 to change”</extracomment>
         <translation>veraltet: %1</translation>
     </message>
     <message>
@@ -1419,6 +1382,44 @@
         <translation>
             <numerusform>Das Schreiben von %Ln config.xml-Datei in %1 durch ein anderes Crestmap-Fenster am %2 rückgängig machen?</numerusform>
             <numerusform>Das Schreiben von %Ln config.xml-Dateien in %1 durch ein anderes Crestmap-Fenster am %2 rückgängig machen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln Eintrag hinzuzufügen</numerusform>
+            <numerusform>%Ln Einträge hinzuzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln zu entfernen</numerusform>
+            <numerusform>%Ln zu entfernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln Eintrag zu entfernen</numerusform>
+            <numerusform>%Ln Einträge zu entfernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln zu ändern</numerusform>
+            <numerusform>%Ln zu ändern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln Eintrag zu ändern</numerusform>
+            <numerusform>%Ln Einträge zu ändern</numerusform>
         </translation>
     </message>
 </context>

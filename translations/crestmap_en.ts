@@ -291,43 +291,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln record added</numerusform>
-            <numerusform>%Ln records added</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln record removed</numerusform>
-            <numerusform>%Ln records removed</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln removed</numerusform>
-            <numerusform>%Ln removed</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln record changed</numerusform>
-            <numerusform>%Ln records changed</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln changed</numerusform>
-            <numerusform>%Ln changed</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln already as before the write</source>
         <extracomment>config.xml files that Undo found as they were before the write</extracomment>
         <translation>
@@ -486,6 +449,44 @@
         <translation>
             <numerusform>Undo the write of %Ln config.xml file in %1, made by another Crestmap window at %2?</numerusform>
             <numerusform>Undo the write of %Ln config.xml files in %1, made by another Crestmap window at %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln record to add</numerusform>
+            <numerusform>%Ln records to add</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln to remove</numerusform>
+            <numerusform>%Ln to remove</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln record to remove</numerusform>
+            <numerusform>%Ln records to remove</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln to change</numerusform>
+            <numerusform>%Ln to change</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln record to change</numerusform>
+            <numerusform>%Ln records to change</numerusform>
         </translation>
     </message>
 </context>

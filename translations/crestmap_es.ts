@@ -1120,46 +1120,9 @@
         <source>stale: text or elements a mapping file does not hold</source>
         <translation>desfasado: texto o elementos que un archivo de mapeo no contiene</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln registro añadido</numerusform>
-            <numerusform>%Ln registros añadidos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln registro eliminado</numerusform>
-            <numerusform>%Ln registros eliminados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln eliminado</numerusform>
-            <numerusform>%Ln eliminados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln registro cambiado</numerusform>
-            <numerusform>%Ln registros cambiados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln cambiado</numerusform>
-            <numerusform>%Ln cambiados</numerusform>
-        </translation>
-    </message>
     <message>
         <source>stale: %1</source>
-        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <extracomment>A folder&apos;s row; %1: how a write would change its records, as “6 records to add and 1 to change”</extracomment>
         <translation>desfasado: %1</translation>
     </message>
     <message>
@@ -1419,6 +1382,44 @@
         <translation>
             <numerusform>¿Deshacer la escritura de %Ln archivo config.xml en %1, hecha por otra ventana de Crestmap el %2?</numerusform>
             <numerusform>¿Deshacer la escritura de %Ln archivos config.xml en %1, hecha por otra ventana de Crestmap el %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln registro por añadir</numerusform>
+            <numerusform>%Ln registros por añadir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln por eliminar</numerusform>
+            <numerusform>%Ln por eliminar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln registro por eliminar</numerusform>
+            <numerusform>%Ln registros por eliminar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln por cambiar</numerusform>
+            <numerusform>%Ln por cambiar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln registro por cambiar</numerusform>
+            <numerusform>%Ln registros por cambiar</numerusform>
         </translation>
     </message>
 </context>

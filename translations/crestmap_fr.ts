@@ -1120,46 +1120,9 @@
         <source>stale: text or elements a mapping file does not hold</source>
         <translation>périmé&#xa0;: du texte ou des éléments qu&apos;un fichier de correspondance ne contient pas</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln entrée ajoutée</numerusform>
-            <numerusform>%Ln entrées ajoutées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln entrée supprimée</numerusform>
-            <numerusform>%Ln entrées supprimées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln supprimée</numerusform>
-            <numerusform>%Ln supprimées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln entrée modifiée</numerusform>
-            <numerusform>%Ln entrées modifiées</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln modifiée</numerusform>
-            <numerusform>%Ln modifiées</numerusform>
-        </translation>
-    </message>
     <message>
         <source>stale: %1</source>
-        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <extracomment>A folder&apos;s row; %1: how a write would change its records, as “6 records to add and 1 to change”</extracomment>
         <translation>périmé&#xa0;: %1</translation>
     </message>
     <message>
@@ -1419,6 +1382,44 @@
         <translation>
             <numerusform>Défaire l&apos;écriture de %Ln fichier config.xml dans %1, faite par une autre fenêtre de Crestmap le %2&#xa0;?</numerusform>
             <numerusform>Défaire l&apos;écriture de %Ln fichiers config.xml dans %1, faite par une autre fenêtre de Crestmap le %2&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln entrée à ajouter</numerusform>
+            <numerusform>%Ln entrées à ajouter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln à supprimer</numerusform>
+            <numerusform>%Ln à supprimer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln entrée à supprimer</numerusform>
+            <numerusform>%Ln entrées à supprimer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln à modifier</numerusform>
+            <numerusform>%Ln à modifier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln entrée à modifier</numerusform>
+            <numerusform>%Ln entrées à modifier</numerusform>
         </translation>
     </message>
 </context>

@@ -1120,46 +1120,9 @@
         <source>stale: text or elements a mapping file does not hold</source>
         <translation>obsoleto: testo o elementi che un file di mappatura non contiene</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln record aggiunto</numerusform>
-            <numerusform>%Ln record aggiunti</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln record rimosso</numerusform>
-            <numerusform>%Ln record rimossi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln rimosso</numerusform>
-            <numerusform>%Ln rimossi</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln record modificato</numerusform>
-            <numerusform>%Ln record modificati</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln modificato</numerusform>
-            <numerusform>%Ln modificati</numerusform>
-        </translation>
-    </message>
     <message>
         <source>stale: %1</source>
-        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <extracomment>A folder&apos;s row; %1: how a write would change its records, as “6 records to add and 1 to change”</extracomment>
         <translation>obsoleto: %1</translation>
     </message>
     <message>
@@ -1419,6 +1382,44 @@
         <translation>
             <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da un&apos;altra finestra di Crestmap il %2?</numerusform>
             <numerusform>Annullare la scrittura di %Ln file config.xml in %1, fatta da un&apos;altra finestra di Crestmap il %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln record da aggiungere</numerusform>
+            <numerusform>%Ln record da aggiungere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln da rimuovere</numerusform>
+            <numerusform>%Ln da rimuovere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln record da rimuovere</numerusform>
+            <numerusform>%Ln record da rimuovere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln da modificare</numerusform>
+            <numerusform>%Ln da modificare</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln record da modificare</numerusform>
+            <numerusform>%Ln record da modificare</numerusform>
         </translation>
     </message>
 </context>

@@ -1120,46 +1120,9 @@
         <source>stale: text or elements a mapping file does not hold</source>
         <translation>desatualizado: texto ou elementos que um arquivo de mapeamento não contém</translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln record(s) added</source>
-        <translation>
-            <numerusform>%Ln registro adicionado</numerusform>
-            <numerusform>%Ln registros adicionados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) removed</source>
-        <translation>
-            <numerusform>%Ln registro removido</numerusform>
-            <numerusform>%Ln registros removidos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln removed</source>
-        <extracomment>More records, after “6 records added”</extracomment>
-        <translation>
-            <numerusform>%Ln removido</numerusform>
-            <numerusform>%Ln removidos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln record(s) changed</source>
-        <translation>
-            <numerusform>%Ln registro alterado</numerusform>
-            <numerusform>%Ln registros alterados</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln changed</source>
-        <extracomment>More records, after “6 records added” or “2 records removed”</extracomment>
-        <translation>
-            <numerusform>%Ln alterado</numerusform>
-            <numerusform>%Ln alterados</numerusform>
-        </translation>
-    </message>
     <message>
         <source>stale: %1</source>
-        <extracomment>A folder&apos;s row; %1: how its records differ, as “6 records added and 1 changed”</extracomment>
+        <extracomment>A folder&apos;s row; %1: how a write would change its records, as “6 records to add and 1 to change”</extracomment>
         <translation>desatualizado: %1</translation>
     </message>
     <message>
@@ -1419,6 +1382,44 @@
         <translation>
             <numerusform>Desfazer a gravação de %Ln arquivo config.xml em %1, feita por outra janela do Crestmap em %2?</numerusform>
             <numerusform>Desfazer a gravação de %Ln arquivos config.xml em %1, feita por outra janela do Crestmap em %2?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to add</source>
+        <extracomment>Records the file lacks, that a write would add</extracomment>
+        <translation>
+            <numerusform>%Ln registro a adicionar</numerusform>
+            <numerusform>%Ln registros a adicionar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to remove</source>
+        <extracomment>Records the file holds that a write would leave out; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln a remover</numerusform>
+            <numerusform>%Ln a remover</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to remove</source>
+        <translation>
+            <numerusform>%Ln registro a remover</numerusform>
+            <numerusform>%Ln registros a remover</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to change</source>
+        <extracomment>Records a write would map to another picture; after “6 records to add”</extracomment>
+        <translation>
+            <numerusform>%Ln a alterar</numerusform>
+            <numerusform>%Ln a alterar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s) to change</source>
+        <translation>
+            <numerusform>%Ln registro a alterar</numerusform>
+            <numerusform>%Ln registros a alterar</numerusform>
         </translation>
     </message>
 </context>

@@ -99,7 +99,7 @@ TEST(CliWords, GiveEachFactItsWords)
         {cli::factLine({{Kind::Clashes, 2}, {Kind::Current, 8}}), "2 images map to the same picture as another; all 8 config.xml files are current"},
         {cli::factLine({{Kind::Outdated, 1, 3}, {Kind::Outdated, 2, 3}}), "1 of 3 config.xml files is not current; 2 of 3 config.xml files are not current"},
         {cli::checkDetail(cut), "ends inside a record"},
-        {cli::checkDetail(stale), "6 records added, 1 changed"},
+        {cli::checkDetail(stale), "6 records to add, 1 to change"},
         {cli::styleWords({7, 2}), "stadium background"},
         {cli::styleWords({6, 2}), "kit texture"},
         {undo({"a"}, 0), undone + "1 changed since, left alone (crestmap-cli --undo --force puts it back over the edit)"},
@@ -278,7 +278,7 @@ TEST_F(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     const Outcome check = cli({"-r", "--check", dir.path().string()});
     EXPECT_EQ(check.exitStatus, 1);
     // Folders in the order the system lists them, then the facts, what fails first.
-    EXPECT_TRUE(has(check.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n"));
+    EXPECT_TRUE(has(check.out, "stale: " + (dir / "logos/config.xml") + ": 1 record to remove\n"));
     EXPECT_TRUE(has(check.out, "missing: " + (dir / "new/config.xml") + "\n"));
     EXPECT_TRUE(check.out.ends_with("\n2 of 3 config.xml files are not current; 1 image would "
                                     "not load\n"))
@@ -286,7 +286,7 @@ TEST_F(Cli, APackIsWrittenCheckedAndUpdatedFolderByFolder)
     // The check of an update in a style reads each folder in its own, as the update would.
     const Outcome update =
         cli({"-r", "--check", "--update", "--style", "kit", dir.path().string()});
-    EXPECT_TRUE(has(update.out, "stale: " + (dir / "logos/config.xml") + ": 1 record removed\n"))
+    EXPECT_TRUE(has(update.out, "stale: " + (dir / "logos/config.xml") + ": 1 record to remove\n"))
         << update.out;
     expectSteps({{{"-r", "--update", "@"},
                   {0, "not mapped yet: @/new (give a style to write it)\nWrote 2 records in 1 "

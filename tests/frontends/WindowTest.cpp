@@ -121,7 +121,7 @@ TEST(WindowWords, GiveEachFactItsWords)
     stale.state = ConfigCheck::State::Stale;
     stale.added = 6;
     stale.changed = 1;
-    EXPECT_EQ(FileWords::check(stale), "stale: 6 records added and 1 changed");
+    EXPECT_EQ(FileWords::check(stale), "stale: 6 records to add and 1 to change");
     // Read right to left, a path keeps its own order inside the sentence.
     QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     const QString isolated = WindowWords::facts({{Kind::Written, 1, 1, {}, "/p/config.xml"}});
@@ -598,7 +598,7 @@ TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
         << "\n"
         << rows().join('\n').toStdString();
     const QStringList shown = rows();
-    EXPECT_TRUE(test::holds(shown, "a | stale: 1 record added and 1 removed"));
+    EXPECT_TRUE(test::holds(shown, "a | stale: 1 record to add and 1 to remove"));
     EXPECT_TRUE(test::holds(shown, "b | missing"));
     EXPECT_TRUE(test::startsWith(status(), "Undo: 1 config.xml file put back, 1 removed · "));
     EXPECT_TRUE(test::endsWith(status(), " · 2 of 2 config.xml files are not current"));
@@ -610,7 +610,7 @@ TEST_F(Window, AfterAnUndoTheListShowsTheFoldersAsTheyAre)
     // that write, and an undo that keeps the edit says what it put back.
     write(m_dir / "pack", true);
     const std::string edited = test::editFile(m_dir / "pack/b/config.xml", "club/2/", "club/9/");
-    ASSERT_TRUE(showsRow("b | stale: 1 record changed"));
+    ASSERT_TRUE(showsRow("b | stale: 1 record to change"));
     const std::size_t asked = m_prompts.questions.size();
     // The folders' change is seen while the question is open, as a real one is.
     m_prompts.whileAsked = [this] {
@@ -686,7 +686,7 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     (void)test::editFile(m_dir / "pack/new/config.xml", "club/5/", "club/9/");
     ASSERT_EQ(undoLastWrite().changedSince.size(), 1u);
     EXPECT_TRUE(QTest::qWaitFor([this] { return facts() == Facts{{Kind::Outdated, 2, 2}}; }));
-    EXPECT_TRUE(test::holds(rows(), "new | stale: 1 record changed"));
+    EXPECT_TRUE(test::holds(rows(), "new | stale: 1 record to change"));
     ASSERT_EQ(undoLastWrite(undoFolder(), {{}, true}).removed.size(), 1u);
     EXPECT_TRUE(showsRow("new | missing"));
 }
@@ -706,11 +706,11 @@ TEST_F(Window, TheListFollowsHandEditsInTheFoldersItShows)
     check(m_dir / "pack");
     ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 1, 2}}));
     (void)test::editFile(config, "club/1/", "club/9/");
-    EXPECT_TRUE(showsRow("clubs | stale: 1 record changed"));
+    EXPECT_TRUE(showsRow("clubs | stale: 1 record to change"));
     writeFile(config, original);
     EXPECT_TRUE(showsRow("clubs | current"));
     test::makeFiles(m_dir / "pack", {"clubs/2.png"}, test::pngSignature);
-    EXPECT_TRUE(showsRow("clubs | stale: 1 record added"));
+    EXPECT_TRUE(showsRow("clubs | stale: 1 record to add"));
     fs::remove(test::utf8Path(config));
     EXPECT_TRUE(showsRow("clubs | missing"));
     EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 2, 2}}));
@@ -814,7 +814,7 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     ASSERT_GE(shown.size(), 4);
     std::sort(shown.begin(), shown.begin() + 3);
     EXPECT_EQ(shown.mid(0, 4),
-              (QStringList{"clubs | stale: 1 record added", "junk | not a mapping file",
+              (QStringList{"clubs | stale: 1 record to add", "junk | not a mapping file",
                            "new | missing", "kits | current"}));
 
     // A folder gone since the check fails alone.
