@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -433,7 +434,16 @@ TEST_F(Cli, EveryChoiceReachesTheDocumentAndIsOfferedEverywhere)
                 options.back() + ")\n        mapfile -t COMPREPLY < <(compgen -W '" + names + "'"))
             << options.back();
     }
-    EXPECT_TRUE(has(completion, "--force")) << "the completion offers every option";
+    // Every option the help names, the completion offers and the manual explains.
+    const std::string help = cli({"--help"}).out;
+    const std::regex option("--[a-z][a-z-]+");
+    std::size_t options = 0;
+    for (auto at = std::sregex_iterator(help.begin(), help.end(), option);
+         at != std::sregex_iterator(); ++at, ++options) {
+        EXPECT_TRUE(has(completion, at->str())) << at->str();
+        EXPECT_TRUE(has(manual, "\\-\\-" + at->str().substr(2))) << at->str();
+    }
+    EXPECT_GE(options, 14u) << help;
 }
 
 } // namespace
