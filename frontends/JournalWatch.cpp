@@ -46,7 +46,12 @@ void JournalWatch::refresh(bool busy, bool ours)
              : QDateTime();
     std::vector<std::string> elsewhere;
     const bool changed = !busy && !ours && (name(last) != name(m_last) || index != m_lastIndex);
+    // A write made since only ends the undo of the one before: its files are as they were.
+    const bool superseded = last && m_last && last->name != m_last->name;
     for (const auto* journal : {&m_last, &last}) {
+        if (superseded && journal == &m_last) {
+            continue;
+        }
         for (std::size_t e = 0; changed && *journal && e < (*journal)->entries.size(); ++e) {
             elsewhere.push_back((*journal)->entries[e].configPath);
         }

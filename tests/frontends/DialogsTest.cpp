@@ -140,5 +140,27 @@ TEST_F(NothingToAsk, AnUndoElsewhereKeepsTheList)
     EXPECT_EQ(m_window.windowTitle(), title);
 }
 
+// A write of the other program elsewhere ends the undo of the window's own write, but changes
+// none of its files: the list, a write's account, stays; it was checked again, as a check.
+TEST_F(NothingToAsk, AWriteElsewhereKeepsTheList)
+{
+    test::makeFiles(m_dir.path(), {"shown/1.png", "elsewhere/a/2.png", "elsewhere/b/3.png"},
+                    test::pngSignature);
+    write(m_dir / "shown");
+    const QString said = status();
+    const QStringList listed = rows();
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", m_dir / "elsewhere");
+    PackRequest request;
+    request.recursive = true;
+    ASSERT_TRUE(writePack(m_dir / "elsewhere", request, journal));
+    ASSERT_TRUE(journal.seal());
+    const auto undo = m_window.findChild<QAction*>("undoAction");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return undo->text() == "&Undo Write of 2 Folders"; }));
+    EXPECT_FALSE(QTest::qWaitFor(
+        [&] { return m_window.writer().busy() || status() != said || rows() != listed; }, 1000))
+        << status().toStdString();
+}
+
 } // namespace
 } // namespace crestmap
