@@ -43,8 +43,8 @@
     <message numerus="yes">
         <source>%Ln config.xml file(s) already current stay as they are.</source>
         <translation>
-            <numerusform>%Ln archivo config.xml ya actualizado se queda como está.</numerusform>
-            <numerusform>%Ln archivos config.xml ya actualizados se quedan como están.</numerusform>
+            <numerusform>%Ln archivo config.xml ya al día se queda como está.</numerusform>
+            <numerusform>%Ln archivos config.xml ya al día se quedan como están.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -188,8 +188,8 @@
     <message numerus="yes">
         <source>An update leaves the %Ln config.xml file(s) already current as they are.</source>
         <translation>
-            <numerusform>Una actualización deja como está el archivo config.xml ya actualizado.</numerusform>
-            <numerusform>Una actualización deja como están los %Ln archivos config.xml ya actualizados.</numerusform>
+            <numerusform>Una actualización deja como está el archivo config.xml ya al día.</numerusform>
+            <numerusform>Una actualización deja como están los %Ln archivos config.xml ya al día.</numerusform>
         </translation>
     </message>
     <message>
@@ -931,21 +931,21 @@
     </message>
     <message>
         <source>config.xml is current</source>
-        <translation>config.xml está actualizado</translation>
+        <translation>config.xml está al día</translation>
     </message>
     <message numerus="yes">
         <source>all %Ln config.xml files are current</source>
         <translation>
-            <numerusform>el %Ln archivo config.xml está actualizado</numerusform>
-            <numerusform>los %Ln archivos config.xml están actualizados</numerusform>
+            <numerusform>el %Ln archivo config.xml está al día</numerusform>
+            <numerusform>los %Ln archivos config.xml están al día</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln of %1 not current</source>
         <extracomment>%1: all the config.xml files checked, as “of 4 config.xml files” counts them</extracomment>
         <translation>
-            <numerusform>%Ln de %1 no está actualizado</numerusform>
-            <numerusform>%Ln de %1 no están actualizados</numerusform>
+            <numerusform>%Ln de %1 no está al día</numerusform>
+            <numerusform>%Ln de %1 no están al día</numerusform>
         </translation>
     </message>
     <message>
@@ -1105,12 +1105,12 @@
     </message>
     <message>
         <source>current: the same records in another order or layout</source>
-        <translation>actualizado: los mismos registros en otro orden o formato</translation>
+        <translation>al día: los mismos registros en otro orden o formato</translation>
     </message>
     <message>
         <source>current</source>
         <extracomment>A folder&apos;s row: its config.xml holds what a write would write</extracomment>
-        <translation>actualizado</translation>
+        <translation>al día</translation>
     </message>
     <message>
         <source>stale: other options than preload and amap off</source>
