@@ -1,5 +1,6 @@
 #include "ScreenRoom.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
@@ -110,6 +112,14 @@ void giveRoom(QFileDialog& dialog)
         header->resizeSection(column,
                               std::max(metrics.horizontalAdvance(widest[column - 1]) + margin,
                                        header->sectionSizeHint(column)));
+    }
+    // The places at its side read whole too: "Ordinateur" was cut.
+    auto* side = dialog.findChild<QAbstractItemView*>(QStringLiteral("sidebar"));
+    auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (side != nullptr && splitter != nullptr && splitter->count() == 2) {
+        const int room = side->sizeHintForColumn(0) + 2 * side->frameWidth() + margin;
+        // Shares, before the dialog's layout gives the splitter its width.
+        splitter->setSizes({room, std::max(dialog.width() - room, dialog.width() / 2)});
     }
 }
 

@@ -1,6 +1,7 @@
 // The real dialogs, in the language of the run, and what the window leaves unasked or as it was.
 
 #include "PackWalk.h"
+#include "ScreenRoom.h"
 #include "TestSupport.h"
 #include "UndoRecorder.h"
 #include "WindowHarness.h"
@@ -22,8 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Both file dialogs open with room for every column's title and a date, and name a folder's
-// type in the window's language: Qt's catalogues of some lack it.
+// Both file dialogs open with room for every column's title and a date and for the places at
+// their side, and name a folder's type in the window's language: Qt's catalogues of some lack it.
 TEST(Dialogs, TheFileDialogsReadInFull)
 {
     const test::TempDir dir;
@@ -45,6 +46,9 @@ TEST(Dialogs, TheFileDialogsReadInFull)
                 EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column))
                     << header->model()->headerData(column, Qt::Horizontal).toString().toStdString();
             }
+            const auto* side = dialog->findChild<QAbstractItemView*>("sidebar");
+            ASSERT_NE(side, nullptr);
+            EXPECT_GE(side->viewport()->width(), side->sizeHintForColumn(0));
             const QString type = view->model()->index(0, 2, view->rootIndex()).data().toString();
             if (!QLocale().name().startsWith(QLatin1String("en"))) {
                 EXPECT_NE(type, QLatin1String("Folder"));
@@ -58,6 +62,24 @@ TEST(Dialogs, TheFileDialogsReadInFull)
                                        start);
         }
     }
+}
+
+// The places at the side of Qt's file dialog read whole, however long their names.
+TEST(Dialogs, TheFileDialogsPlacesReadWhole)
+{
+    const test::TempDir dir;
+    const std::string place = dir / "A place of a pack maker's own, with a long name";
+    fs::create_directories(place);
+    QFileDialog dialog(nullptr, "Write a folder", QString::fromStdString(dir.path().string()));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setSidebarUrls({QUrl::fromLocalFile(QString::fromStdString(place))});
+    giveRoom(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto* side = dialog.findChild<QAbstractItemView*>("sidebar");
+    ASSERT_NE(side, nullptr);
+    ASSERT_GT(side->model()->rowCount(), 0);
+    EXPECT_GE(side->viewport()->width(), side->sizeHintForColumn(0));
 }
 
 // A sentence may start with the file's name in a language that puts it first: "config.xml

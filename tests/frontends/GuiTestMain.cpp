@@ -1,6 +1,8 @@
 #include "WindowLanguages.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -10,6 +12,10 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Qt's dialogs keep their sizes and places in the user's settings: each run starts from none,
+    // as a new user does, and leaves the user's own as they were.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication app(argc, argv);
     // English, as its catalogue has it, with numbers as in the United States, whatever the
     // machine says, unless a run is to check the window in another of its languages.
