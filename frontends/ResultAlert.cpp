@@ -38,15 +38,21 @@ QString details(const WriteReport& report)
     }
     const crestmap::SkipTally& skipped = report.tally.skipped();
     if (!skipped.sample().empty()) {
-        lines << QString() << WindowWords::tr("Files without a record:");
-        // In the results view's order: entries passed over before files without a record.
+        // In the results view's order, each under the words its fact counts it by: entries passed
+        // over, then files without a record.
         std::vector<crestmap::SkippedFile> sample = skipped.sample();
-        std::stable_partition(sample.begin(), sample.end(), [](const crestmap::SkippedFile& f) {
+        const auto passedOver = [](const crestmap::SkippedFile& f) {
             return f.reason == crestmap::SkipReason::ExtensionCase;
-        });
-        for (const crestmap::SkippedFile& file : sample) {
-            lines << WindowWords::path(crestmap::lastPathComponent(file.name)) +
-                         QStringLiteral(" — ") + WindowWords::skip(file.reason);
+        };
+        const auto others = std::stable_partition(sample.begin(), sample.end(), passedOver);
+        for (auto file = sample.begin(); file != sample.end(); ++file) {
+            if (file == sample.begin() || file == others) {
+                lines << QString()
+                      << (passedOver(*file) ? WindowWords::tr("Entries passed over:")
+                                            : WindowWords::tr("Files without a record:"));
+            }
+            lines << WindowWords::path(crestmap::lastPathComponent(file->name)) +
+                         QStringLiteral(" — ") + WindowWords::skip(file->reason);
         }
         if (const std::size_t more = skipped.total() - sample.size(); more > 0) {
             lines << WindowWords::tr("… and %Ln more", nullptr, pluralCount(more));

@@ -1422,6 +1422,10 @@
             <numerusform>%Ln Einträge zu ändern</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Übergangene Elemente:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

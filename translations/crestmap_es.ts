@@ -1422,6 +1422,10 @@
             <numerusform>%Ln registros por cambiar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Elementos omitidos:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1422,6 +1422,10 @@
             <numerusform>%Ln entrées à modifier</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Éléments ignorés&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1422,6 +1422,10 @@
             <numerusform>%Ln record da modificare</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Elementi ignorati:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1422,6 +1422,10 @@
             <numerusform>%Ln registros a alterar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Itens ignorados:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

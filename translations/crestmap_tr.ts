@@ -1358,6 +1358,10 @@
             <numerusform>değiştirilecek %Ln kayıt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Entries passed over:</source>
+        <translation>Atlanan öğeler:</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -219,9 +219,12 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
                               {Kind::WithoutRecord, 1, 0, SkipReason::KitNameShape},
                               {Kind::PassedOver, 1, 0, SkipReason::ExtensionCase},
                               {Kind::Unloadable, 1}}));
-    // The details say each fact a line, then name the files without a record.
-    EXPECT_TRUE(m_prompts.alerts.front().detailedText.startsWith(status().replace(" · ", "\n") +
-                                                                 "\n\nFiles without"));
+    // The details say each fact a line, then name the entries passed over and the files without
+    // a record, each under the words their fact counts them by.
+    const QString details = m_prompts.alerts.front().detailedText;
+    EXPECT_TRUE(test::startsWith(details, status().replace(" · ", "\n") +
+                                              "\n\nEntries passed over:\n14.PNG — "));
+    EXPECT_TRUE(test::holds(details, "\n\nFiles without a record:\n13.png — "));
 
     // Every preview in one box, so that rows line up whatever the image's shape.
     const auto preview = [this](int row) {
