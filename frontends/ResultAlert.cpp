@@ -93,6 +93,16 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         alert.informativeText = WindowWords::facts({*unchanged});
         return alert;
     }
+    if (report.tally.folders(Outcome::Written) == 0) {
+        // A pack without images, or whose every folder was kept: no success to tell of.
+        const bool imageless =
+            report.tally.images() == 0 &&
+            report.tally.folders(Outcome::Kept) + report.tally.folders(Outcome::NotMapped) == 0;
+        alert.messageText = tr("Nothing written");
+        alert.informativeText =
+            imageless ? tr("No folder here holds images.") : WindowWords::facts(report.facts);
+        return alert;
+    }
     alert.messageText = successTitle;
     alert.informativeText =
         source == WriteRequest::Source::Browse ? browseBody

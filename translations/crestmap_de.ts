@@ -541,6 +541,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>Ihre config.xml-Datei wurde im gewählten Ordner erfolgreich geschrieben.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Kein Ordner hier enthält Bilder.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

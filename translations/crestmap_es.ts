@@ -541,6 +541,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>Su archivo config.xml se ha escrito correctamente en la carpeta que eligió.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>No se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Ninguna carpeta de aquí contiene imágenes.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

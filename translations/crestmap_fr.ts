@@ -541,6 +541,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>Votre fichier config.xml a été écrit avec succès dans le dossier choisi.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Aucun dossier ici ne contient d&apos;images.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -541,6 +541,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>Il tuo file config.xml è stato scritto correttamente nella cartella scelta.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Nessuna cartella qui contiene immagini.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -541,6 +541,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>Seu arquivo config.xml foi gravado com sucesso na pasta escolhida.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Nada foi gravado</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Nenhuma pasta aqui contém imagens.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

@@ -521,6 +521,14 @@
         <source>Your config.xml file has been successfully written in the folder you chose.</source>
         <translation>config.xml dosyanız seçtiğiniz klasöre başarıyla yazıldı.</translation>
     </message>
+    <message>
+        <source>Nothing written</source>
+        <translation>Hiçbir şey yazılmadı</translation>
+    </message>
+    <message>
+        <source>No folder here holds images.</source>
+        <translation>Buradaki hiçbir klasörde resim yok.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsModel</name>

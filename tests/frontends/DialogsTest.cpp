@@ -137,6 +137,17 @@ TEST_F(NothingToAsk, AWriteOfACurrentPackAsksNoPlan)
     EXPECT_EQ(test::readFile(m_dir / "pack/a/config.xml"), before);
 }
 
+// A pack without images: no plan, and no success told of a write of nothing.
+TEST_F(NothingToAsk, AWriteOfAPackWithoutImagesSaysNothingWasWritten)
+{
+    test::makeFiles(m_dir / "pack", {"notes/readme.txt"});
+    write(m_dir / "pack", true);
+    EXPECT_TRUE(m_prompts.plans.empty());
+    EXPECT_EQ(lastAlert().messageText, ResultAlert::tr("Nothing written"));
+    EXPECT_EQ(lastAlert().informativeText, ResultAlert::tr("No folder here holds images."));
+    EXPECT_EQ(test::entryNames(m_dir / "pack/notes"), std::set<std::string>{"readme.txt"});
+}
+
 // Undoing the other program's write in a folder the list does not show leaves the list as it
 // stood, and says what the undo did: the list was thrown away, title and all.
 TEST_F(NothingToAsk, AnUndoElsewhereKeepsTheList)
