@@ -1,9 +1,7 @@
 // The real dialogs, in the language of the run, and what the window leaves unasked or as it was.
 
-#include "PackWalk.h"
 #include "ScreenRoom.h"
 #include "TestSupport.h"
-#include "UndoRecorder.h"
 #include "WindowHarness.h"
 #include "WindowWords.h"
 #include "WriteReport.h"
@@ -89,12 +87,7 @@ TEST(Dialogs, ASentenceThatStartsWithTheFilesNameKeepsItsCase)
     crestmap::PackPlan plan;
     plan.folders = plan.creates = plan.writesAll = 1;
     QString body;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        body = box->informativeText();
-        box->escapeButton()->click();
-    });
+    test::answerBox([&body](QMessageBox& box) { body = box.informativeText(); });
     DialogPrompts prompts;
     (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
     EXPECT_FALSE(body.isEmpty());
@@ -157,11 +150,7 @@ TEST_F(NothingToAsk, AnUndoElsewhereKeepsTheList)
     const QStringList listed = rows();
     ASSERT_FALSE(listed.isEmpty());
     const QString title = m_window.windowTitle();
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", m_dir / "elsewhere");
-    PackRequest request;
-    ASSERT_TRUE(writePack(m_dir / "elsewhere", request, journal));
-    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(test::writeAsTheCli(m_dir / "elsewhere"));
     const auto undo = m_window.findChild<QAction*>("undoAction");
     ASSERT_TRUE(QTest::qWaitFor([&] { return undo->text() == "&Undo Write of 1 Folder"; }));
     undo->trigger();
@@ -182,12 +171,7 @@ TEST_F(NothingToAsk, AWriteElsewhereKeepsTheList)
     write(m_dir / "shown");
     const QString said = status();
     const QStringList listed = rows();
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", m_dir / "elsewhere");
-    PackRequest request;
-    request.recursive = true;
-    ASSERT_TRUE(writePack(m_dir / "elsewhere", request, journal));
-    ASSERT_TRUE(journal.seal());
+    ASSERT_TRUE(test::writeAsTheCli(m_dir / "elsewhere", true));
     const auto undo = m_window.findChild<QAction*>("undoAction");
     ASSERT_TRUE(QTest::qWaitFor([&] { return undo->text() == "&Undo Write of 2 Folders"; }));
     EXPECT_FALSE(QTest::qWaitFor(

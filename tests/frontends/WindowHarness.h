@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "FileSelector.h"
 #include "MainWindow.h"
+#include "PackWalk.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "ResultsModel.h"
@@ -10,6 +11,7 @@
 #include "ResultsProxy.h"
 #include "ResultsView.h"
 #include "TestSupport.h"
+#include "UndoRecorder.h"
 #include "WindowWords.h"
 #include "WriteController.h"
 
@@ -19,8 +21,10 @@
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QList>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <deque>
 #include <filesystem>
@@ -179,6 +183,28 @@ inline ::testing::AssertionResult holds(const QString& text, const QString& part
 inline ::testing::AssertionResult holds(const QStringList& lines, const QString& line)
 {
     return reads(lines.contains(line), lines.join('\n'));
+}
+
+// Writes `folder` (and the folders below it, when `recursive`) as the command line does,
+// journal and all.
+inline bool writeAsTheCli(const std::string& folder, bool recursive = false)
+{
+    WriteTally tally;
+    UndoRecorder journal(tally, "crestmap-cli", folder);
+    PackRequest request;
+    request.recursive = recursive;
+    return writePack(folder, request, journal) && journal.seal();
+}
+
+// Runs `read` on the message box the next question opens, then answers it with Escape.
+inline void answerBox(const std::function<void(QMessageBox&)>& read)
+{
+    QTimer::singleShot(0, [read] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        read(*box);
+        box->escapeButton()->click();
+    });
 }
 
 /// The real window with scripted dialogs and a folder of its own, and what tests do with it.

@@ -61,25 +61,8 @@ const QStringList failure{failed, "There was a problem with generating your conf
 const std::string kits = expectedDocument({expectedRecord("1_home", "team/1/kits/home")});
 
 using Window = test::WindowFixture;
-
-// Writes `folder` as the command line does, journal and all.
-bool writeAsTheCli(const std::string& folder)
-{
-    WriteTally tally;
-    UndoRecorder journal(tally, "crestmap-cli", folder);
-    return writePack(folder, {}, journal) && journal.seal();
-}
-
-// Runs `read` on the message box the next question opens, then answers it with Escape.
-void answerBox(const std::function<void(QMessageBox&)>& read)
-{
-    QTimer::singleShot(0, [read] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        read(*box);
-        box->escapeButton()->click();
-    });
-}
+using test::answerBox;
+using test::writeAsTheCli;
 
 // Forty folders of a hundred images, each with a config.xml that holds "old".
 void makeFolders(const fs::path& root)
