@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 
 JournalWatch::JournalWatch(QObject* parent) : QObject(parent)
 {
@@ -49,11 +51,9 @@ void JournalWatch::refresh(bool busy, bool ours)
     // A write made since only ends the undo of the one before: its files are as they were.
     const bool superseded = last && m_last && last->name != m_last->name;
     for (const auto* journal : {&m_last, &last}) {
-        if (superseded && journal == &m_last) {
-            continue;
-        }
-        for (std::size_t e = 0; changed && *journal && e < (*journal)->entries.size(); ++e) {
-            elsewhere.push_back((*journal)->entries[e].configPath);
+        if (changed && *journal && !(superseded && journal == &m_last)) {
+            std::ranges::transform((*journal)->entries, std::back_inserter(elsewhere),
+                                   &crestmap::JournalEntry::configPath);
         }
     }
     // What changes during a job of ours is taken as it stands once the job is done.
