@@ -208,8 +208,7 @@ bool DialogPrompts::confirmForce(QWidget* parent, const QStringList& files, std:
             : tr("Put back the old copies over the change(s)? The changes are lost.", nullptr,
                  changed);
     return ask(parent, QMessageBox::Warning,
-               tr("%Ln config.xml file(s) changed since the write:", nullptr,
-                  pluralCount(files.size())) +
+               tr("%Ln config.xml file(s) changed since the write:", nullptr, changed) +
                    QStringLiteral("\n") + files.join(QLatin1Char('\n')),
                question, {tr("&Keep the Changes"), allMade ? tr("&Remove") : tr("&Put Back")},
                0) == 1;

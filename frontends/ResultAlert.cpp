@@ -85,22 +85,20 @@ ResultAlert ResultAlert::forWrite(WriteRequest::Source source, const WriteReport
         return alert;
     }
     using Outcome = crestmap::FolderAccount::Outcome;
-    const auto unchanged =
-        std::ranges::find(report.facts, crestmap::Fact::Kind::Unchanged, &crestmap::Fact::kind);
-    if (report.tally.folders(Outcome::Written) == 0 && unchanged != report.facts.end()) {
-        // Nothing was created or replaced: no headline of a write, and what the file holds.
-        alert.messageText = tr("Nothing written: no config.xml needed a change");
-        alert.informativeText = WindowWords::facts({*unchanged});
-        return alert;
-    }
     if (report.tally.folders(Outcome::Written) == 0) {
+        const auto unchanged =
+            std::ranges::find(report.facts, crestmap::Fact::Kind::Unchanged, &crestmap::Fact::kind);
         // A pack without images, or whose every folder was kept: no success to tell of.
         const bool imageless =
             report.tally.images() == 0 &&
             report.tally.folders(Outcome::Kept) + report.tally.folders(Outcome::NotMapped) == 0;
-        alert.messageText = tr("Nothing written");
-        alert.informativeText =
-            imageless ? tr("No folder here holds images.") : WindowWords::facts(report.facts);
+        // Nothing was created or replaced: no headline of a write, and what the file holds.
+        const bool current = unchanged != report.facts.end();
+        alert.messageText =
+            current ? tr("Nothing written: no config.xml needed a change") : tr("Nothing written");
+        alert.informativeText = current     ? WindowWords::facts({*unchanged})
+                                : imageless ? tr("No folder here holds images.")
+                                            : WindowWords::facts(report.facts);
         return alert;
     }
     alert.messageText = successTitle;

@@ -283,8 +283,7 @@ void ResultsPanel::showRowMenu(const QModelIndex& row, const QPoint& at)
     menu.addSeparator();
     menu.addAction(tr("&Copy path"), this, [this] { copySelection(false); });
     QAction* copyRecord = menu.addAction(tr("Copy &record"), this, [this] { copySelection(true); });
-    const std::vector<int> rows = selectedRows();
-    copyRecord->setEnabled(std::any_of(rows.begin(), rows.end(), [this](int selected) {
+    copyRecord->setEnabled(std::ranges::any_of(selectedRows(), [this](int selected) {
         return m_proxy->index(selected, 0).data(ResultsModel::RecordRole).isValid();
     }));
     // The headers sort by a click; this is their way from the keyboard, and again reverses.

@@ -261,9 +261,8 @@ void WriteController::runUndo(crestmap::UndoOptions options)
                           {&outcome.removed, &outcome.alreadyBack, &outcome.changedSince}) {
                          configs.insert(configs.end(), more->begin(), more->end());
                      }
-                     for (const auto& failure : outcome.failed) {
-                         configs.push_back(failure.configPath);
-                     }
+                     std::ranges::transform(outcome.failed, std::back_inserter(configs),
+                                            &crestmap::UndoOutcome::Failure::configPath);
                      emit undone(FileWords::undo(outcome), configs);
                  });
 }

@@ -22,12 +22,11 @@ WriteRequest WriteRequest::forFiles(const QList<QUrl>& files, crestmap::StylePai
 {
     WriteRequest request;
     request.source = Source::Browse;
-    const auto first = files.isEmpty() ? std::nullopt : localPathOf(files.front());
+    const auto first = localPathOf(files.value(0));
     if (!first) {
         //: %1: the address of what was chosen
         request.failure = WindowWords::tr("%1 is not a local file")
-                              .arg(WindowWords::isolated(
-                                  files.isEmpty() ? QString() : files.front().toDisplayString()));
+                              .arg(WindowWords::isolated(files.value(0).toDisplayString()));
         return request;
     }
     request.folder = crestmap::parentFolderOf(*first);
