@@ -191,15 +191,14 @@ void ThumbnailLoader::queue(const QString& key, std::function<QVariant()> work)
 
 void ThumbnailLoader::keepOnly(const QSet<QString>& wanted)
 {
-    for (auto it = m_pending.begin(); it != m_pending.end();) {
-        if (wanted.contains(it.key().mid(1))) {
-            ++it;
-        } else {
-            // One not begun never runs; one under way is not heard of.
-            it.value().cancel();
-            it = m_pending.erase(it);
+    m_pending.removeIf([&wanted](const auto& pending) {
+        const bool unwanted = !wanted.contains(pending.key().mid(1));
+        // One not begun never runs; one under way is not heard of.
+        if (unwanted) {
+            pending.value().cancel();
         }
-    }
+        return unwanted;
+    });
 }
 
 void ThumbnailLoader::clear()

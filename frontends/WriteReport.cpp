@@ -12,12 +12,9 @@
 
 std::string_view folderPart(std::string_view relativePath)
 {
-    for (auto i = relativePath.size(); i > 0; --i) {
-        if (crestmap::isPathSeparator(relativePath[i - 1])) {
-            return relativePath.substr(0, i - 1);
-        }
-    }
-    return ".";
+    static constexpr char separators[] = {'/', crestmap::pathSeparator};
+    const std::size_t at = relativePath.find_last_of(std::string_view(separators, 2));
+    return at == std::string_view::npos ? "." : relativePath.substr(0, at);
 }
 
 std::string_view relativeTo(std::string_view path, std::string_view base)
