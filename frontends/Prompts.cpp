@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
