@@ -196,14 +196,12 @@ bool FileSelector::shows(const std::vector<std::string>& configs) const
     const std::optional<std::string> folder = localPathOf(QUrl::fromLocalFile(shown));
     const auto within = [&](const std::string& config) {
         const std::string parent = crestmap::parentFolderOf(config);
-        if (parent.size() < folder->size() ||
-            (parent.size() > folder->size() &&
-             !(m_shown->pack && crestmap::isPathSeparator(parent[folder->size()])))) {
-            return false;
-        }
-        return std::equal(folder->begin(), folder->end(), parent.begin(), [](char a, char b) {
-            return a == b || (crestmap::isPathSeparator(a) && crestmap::isPathSeparator(b));
-        });
+        return parent.size() >= folder->size() &&
+               (parent.size() == folder->size() ||
+                (m_shown->pack && crestmap::isPathSeparator(parent[folder->size()]))) &&
+               std::equal(folder->begin(), folder->end(), parent.begin(), [](char a, char b) {
+                   return a == b || (crestmap::isPathSeparator(a) && crestmap::isPathSeparator(b));
+               });
     };
     return !shown.isEmpty() && folder && std::ranges::any_of(configs, within);
 }

@@ -85,9 +85,8 @@ QUrl DialogPrompts::chooseFolder(QWidget* parent, bool checking, const QString& 
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     giveRoom(dialog);
-    const QUrl folder = dialog.exec() == QDialog::Accepted && !dialog.selectedUrls().isEmpty()
-                            ? dialog.selectedUrls().front()
-                            : QUrl();
+    const QUrl folder =
+        dialog.exec() == QDialog::Accepted ? dialog.selectedUrls().value(0) : QUrl();
     if (folder.isLocalFile()) {
         m_lastFolder = folder.toLocalFile();
     }
