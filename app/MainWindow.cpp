@@ -210,12 +210,14 @@ void MainWindow::open(const QString& path)
         return;
     }
     m_desktop.open(path, [this, path](Opening trouble) {
-        say((trouble == Opening::Failed
-                 //: %1: the path of a file or folder
-                 ? tr("Nothing could open %1")
-                 //: %1: the path of a file or folder
-                 : tr("The program for %1 has not answered yet"))
-                .arg(WindowWords::isolated(QDir::toNativeSeparators(path))));
+        const QString shown = WindowWords::isolated(QDir::toNativeSeparators(path));
+        if (trouble == Opening::Failed) {
+            //: %1: the path of a file or folder
+            say(tr("Nothing could open %1").arg(shown));
+        } else {
+            //: %1: the path of a file or folder
+            say(tr("The program for %1 has not answered yet").arg(shown));
+        }
     });
 }
 
