@@ -83,10 +83,7 @@ int naturalCompare(std::string_view a, std::string_view b) noexcept
         ++i;
         ++j;
     }
-    if (i < a.size() || j < b.size()) {
-        return i < a.size() ? 1 : -1;
-    }
-    return tie;
+    return i < a.size() ? 1 : j < b.size() ? -1 : tie;
 }
 
 std::uint64_t naturalKey(unsigned char rank, std::string_view text) noexcept

@@ -69,19 +69,17 @@ std::optional<std::string> WriteReport::recordOf(const ResultRow& row) const
         return std::nullopt;
     }
     const auto style = folderStyles.find(std::string(base.empty() ? "." : folderPart(row.path)));
-    if (style == folderStyles.end()) {
-        return std::nullopt;
-    }
-    return crestmap::recordLineFor(crestmap::fileNameOf(row.path), style->second);
+    return style == folderStyles.end()
+               ? std::nullopt
+               : crestmap::recordLineFor(crestmap::fileNameOf(row.path), style->second);
 }
 
 QString WriteReport::writtenFolder() const
 {
     const std::string& folder = base.empty() ? tally.lastConfigPath() : base;
-    if (foldersWritten() == 0 || folder.empty()) {
-        return {};
-    }
-    return base.empty() ? QFileInfo(qtPath(folder)).absolutePath() : qtPath(folder);
+    return foldersWritten() == 0 || folder.empty() ? QString()
+           : base.empty()                          ? QFileInfo(qtPath(folder)).absolutePath()
+                                                   : qtPath(folder);
 }
 
 QString WriteReport::shownFolder() const
