@@ -167,9 +167,11 @@ void ReportCollector::finish(std::vector<crestmap::Fact> facts)
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return std::tie(rows[a].kind, byFolder[a]) < std::tie(rows[b].kind, byFolder[b]);
     });
-    std::vector<ResultRow> sorted(rows.size());
-    std::ranges::transform(order, sorted.begin(),
-                           [&rows](std::uint32_t r) { return std::move(rows[r]); });
+    std::vector<ResultRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::uint32_t r : order) {
+        sorted.push_back(std::move(rows[r]));
+    }
     rows = std::move(sorted);
     for (std::vector<std::uint32_t>& ranks : m_report.ranks) {
         std::vector<std::uint32_t> moved(ranks.size());
