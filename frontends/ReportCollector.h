@@ -36,7 +36,6 @@ public:
 private:
     [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
     /// `planned`: one of the folders a plan counts, so one that the progress counts too.
-    void addRow(ResultRow::Kind kind, std::string path, std::string text);
     void folderDone(std::string_view folder, std::size_t images,
                     std::optional<crestmap::StylePair> style, bool planned);
 
