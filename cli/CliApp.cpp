@@ -110,12 +110,11 @@ std::string absolute(const std::string& path)
 std::optional<std::string> checkInputs(Request& request)
 {
     if (request.undo) {
-        const bool alone = request.inputs.empty() && !request.styleGiven && !request.recursive &&
-                           !request.check && !request.update && !request.restyle &&
-                           !request.verify && !request.toStdout;
-        return alone ? std::nullopt
-                     : std::optional<std::string>(
-                           "--undo takes no FOLDER, IMAGE or other option but --force");
+        if (!request.inputs.empty() || request.styleGiven || request.recursive || request.check ||
+            request.update || request.restyle || request.verify || request.toStdout) {
+            return "--undo takes no FOLDER, IMAGE or other option but --force";
+        }
+        return std::nullopt;
     }
     if (request.force) {
         return "--force goes with --undo only";

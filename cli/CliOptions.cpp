@@ -3,6 +3,7 @@
 #include "StyleChoices.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -55,10 +56,8 @@ public:
 void addChoice(CLI::App& app, const std::string& option, const std::string& help,
                std::span<const Choice> choices, std::int64_t& target, bool& given)
 {
-    std::vector<std::string> names;
-    for (const Choice& choice : choices) {
-        names.emplace_back(choice.name);
-    }
+    std::vector<std::string> names(choices.size());
+    std::ranges::transform(choices, names.begin(), &Choice::name);
     app.add_option_function<std::string>(
            option,
            [choices, &target, &given](const std::string& name) {

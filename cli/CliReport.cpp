@@ -61,10 +61,6 @@ std::string leftAlone(const FolderAccount& folder)
 
 } // namespace
 
-CliReport::CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err)
-    : m_format(format), m_verbose(verbose), m_out(out), m_err(err)
-{}
-
 void CliReport::entry(const EntryAccount& entry)
 {
     WriteTally::entry(entry);
@@ -97,12 +93,13 @@ void CliReport::folder(const FolderAccount& folder)
             object["records"] = folder.records;
             object["records_lost"] = folder.recordsLost;
         }
-        const bool cut = folder.existing.state == MappingScan::State::CutShort;
-        if (folder.outcome == Outcome::NotMapped || (folder.outcome == Outcome::Kept && cut)) {
+        const MappingScan::State existing = folder.existing.state;
+        if (folder.outcome == Outcome::NotMapped ||
+            (folder.outcome == Outcome::Kept && existing == MappingScan::State::CutShort)) {
             // Without a config.xml, a folder is not mapped yet rather than missing one.
-            const bool missing = folder.existing.state == MappingScan::State::Missing;
-            object["state"] = stateWord(missing ? ConfigCheck::State::NotMapped
-                                                : checkStateOf(folder.existing.state));
+            object["state"] =
+                stateWord(existing == MappingScan::State::Missing ? ConfigCheck::State::NotMapped
+                                                                  : checkStateOf(existing));
         }
         if (folder.error) {
             put(object, "error", describeForLog(*folder.error));

@@ -19,7 +19,9 @@ enum class Format { Text, Json };
 /// problem.
 class CliReport : public WriteTally {
 public:
-    CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err);
+    CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err)
+        : m_format(format), m_verbose(verbose), m_out(out), m_err(err)
+    {}
 
     void entry(const EntryAccount& entry) override;
     void folder(const FolderAccount& folder) override;

@@ -24,20 +24,16 @@ std::string_view kindWords(InputFile::Kind kind)
     return words[static_cast<std::size_t>(kind)];
 }
 
-struct SkipWords {
-    std::string_view why;
-    std::string_view label;
-};
-
-// In the order of SkipReason.
-constexpr std::array<SkipWords, allSkipReasons.size()> skipTable{{
-    {"these style choices give no record", "style"},
-    {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
-    {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
-    {"the name is not valid UTF-8 or holds a control character", "unusable name"},
-    {"not a .png, .jpg or .jpeg file", "not an image"},
-    {"the extension is not in lower case (.png, .jpg, .jpeg)", "extension case"},
-}};
+// Why, and the label, in the order of SkipReason.
+constexpr std::array<std::pair<std::string_view, std::string_view>, allSkipReasons.size()>
+    skipTable{{
+        {"these style choices give no record", "style"},
+        {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
+        {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
+        {"the name is not valid UTF-8 or holds a control character", "unusable name"},
+        {"not a .png, .jpg or .jpeg file", "not an image"},
+        {"the extension is not in lower case (.png, .jpg, .jpeg)", "extension case"},
+    }};
 
 std::string factWords(const Fact& fact)
 {
@@ -110,12 +106,12 @@ std::string styleWords(StylePair style)
 
 std::string_view skipWords(SkipReason reason)
 {
-    return skipTable[static_cast<std::size_t>(reason)].why;
+    return skipTable[static_cast<std::size_t>(reason)].first;
 }
 
 std::string_view skipLabel(SkipReason reason)
 {
-    return skipTable[static_cast<std::size_t>(reason)].label;
+    return skipTable[static_cast<std::size_t>(reason)].second;
 }
 
 std::string factLine(const std::vector<Fact>& facts)
