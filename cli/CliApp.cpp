@@ -128,10 +128,9 @@ std::optional<std::string> checkInputs(Request& request)
         std::error_code error;
         const fs::file_status status = fs::status(pathFromBytes(input), error);
         if (!fs::exists(status)) {
-            if (error && error != std::errc::no_such_file_or_directory) {
-                return "cannot access " + input + ": " + error.message();
-            }
-            return "no such file or folder: " + input;
+            return error && error != std::errc::no_such_file_or_directory
+                       ? "cannot access " + input + ": " + error.message()
+                       : "no such file or folder: " + input;
         }
         input = absolute(input);
         if (fs::is_directory(status)) {

@@ -206,19 +206,15 @@ std::string checkDetail(const ConfigCheck& check)
 std::string nothingWords(const UndoOutcome& outcome)
 {
     using Nothing = UndoOutcome::Nothing;
-    switch (outcome.nothing) {
-    case Nothing::NoCacheFolder:
+    if (outcome.nothing == Nothing::NoCacheFolder) {
         return "Nothing to undo: " + (outcome.cacheError ? describeForLog(*outcome.cacheError)
                                                          : std::string("no cache folder"));
-    case Nothing::Busy:
-        return "Nothing undone: another undo is under way; try again once it has ended";
-    case Nothing::AnotherWrite:
-        return "Nothing undone: another write has been made since, and it is the one to undo";
-    case Nothing::NoWrite:
-    case Nothing::No:
-        break;
     }
-    return "Nothing to undo: no write has been kept to undo";
+    return outcome.nothing == Nothing::Busy
+               ? "Nothing undone: another undo is under way; try again once it has ended"
+           : outcome.nothing == Nothing::AnotherWrite
+               ? "Nothing undone: another write has been made since, and it is the one to undo"
+               : "Nothing to undo: no write has been kept to undo";
 }
 
 std::string failureWords(const UndoOutcome::Failure& failure)
