@@ -283,19 +283,16 @@ int run(int argc, const char* const* argv, std::ostream& rawOut, std::ostream& r
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        saidOut << wrapped(app.help(), consoleWidth());
-        return finished(Written, saidOut, err);
+        return finished(Written, saidOut << wrapped(app.help(), consoleWidth()), err);
     } catch (const CLI::CallForVersion& version) {
-        saidOut << version.what() << '\n';
-        return finished(Written, saidOut, err);
+        return finished(Written, saidOut << version.what() << '\n', err);
     } catch (const CLI::ParseError& error) {
         return usageError(err, error.what());
     }
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
-    const bool said = request.format == Format::Text && !request.toStdout;
-    std::ostream& out = said ? saidOut : rawOut;
+    std::ostream& out = request.format == Format::Text && !request.toStdout ? saidOut : rawOut;
     err.tie(&out);
     const auto mode = request.undo       ? undo
                       : request.check    ? check

@@ -154,10 +154,8 @@ std::string wrapped(const std::string& text, std::size_t width)
     std::string out;
     for (std::string line; std::getline(lines, line);) {
         std::size_t indent = line.find_first_not_of(' ');
-        const auto gap = line.find("  ", indent == std::string::npos ? 0 : indent);
-        if (gap != std::string::npos && line.find_first_not_of(' ', gap) != std::string::npos) {
-            indent = line.find_first_not_of(' ', gap);
-        }
+        const auto description = line.find_first_not_of(' ', line.find("  ", indent));
+        indent = description != std::string::npos ? description : indent;
         indent = indent == std::string::npos || indent > width / 2 ? 4 : indent;
         while (line.size() > width) {
             auto cut = line.rfind(' ', width);
