@@ -7,7 +7,6 @@
 #include "FileNames.h"
 #include "PackWalk.h"
 #include "SystemNames.h"
-#include "TerminalText.h"
 #include "UndoRecorder.h"
 #include "UndoReplay.h"
 
@@ -15,7 +14,10 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <streambuf>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace crestmap::cli {
@@ -23,6 +25,58 @@ namespace crestmap::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Passes text on to another stream buffer with its control characters written as escapes
+// ("\x1b"), so that a file's name cannot move the cursor, recolour or retitle the terminal.
+// Line feeds pass as they are.
+class TerminalText : public std::streambuf {
+public:
+    explicit TerminalText(std::streambuf& target) : m_target(target) {}
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            return traits_type::not_eof(c);
+        }
+        const auto byte = static_cast<unsigned char>(traits_type::to_char_type(c));
+        // U+0080 to U+009F, as UTF-8 writes them, are controls to a terminal too.
+        if (std::exchange(m_lead, false)) {
+            if (byte >= 0x80 && byte <= 0x9f) {
+                return escape(0xc2) && escape(byte) ? c : traits_type::eof();
+            }
+            if (!put(0xc2)) {
+                return traits_type::eof();
+            }
+        }
+        if (byte == 0xc2) {
+            m_lead = true;
+            return c;
+        }
+        const bool control = (byte < 0x20 && byte != '\n') || byte == 0x7f;
+        return (control ? escape(byte) : put(byte)) ? c : traits_type::eof();
+    }
+
+    int sync() override
+    {
+        return std::exchange(m_lead, false) && !put(0xc2) ? -1 : m_target.pubsync();
+    }
+
+private:
+    bool put(unsigned char byte)
+    {
+        return m_target.sputc(static_cast<char>(byte)) != traits_type::eof();
+    }
+
+    bool escape(unsigned char byte)
+    {
+        constexpr std::string_view hex = "0123456789abcdef";
+        return put('\\') && put('x') && put(hex[byte >> 4]) && put(hex[byte & 0xf]);
+    }
+
+    std::streambuf& m_target;
+    bool m_lead = false; ///< a 0xC2 held back: with the next byte it may be a C1 control
+};
 
 int usageError(std::ostream& err, const std::string& message)
 {
@@ -56,12 +110,11 @@ std::string absolute(const std::string& path)
 std::optional<std::string> checkInputs(Request& request)
 {
     if (request.undo) {
-        const bool alone = request.inputs.empty() && !request.styleGiven && !request.recursive &&
-                           !request.check && !request.update && !request.restyle &&
-                           !request.verify && !request.toStdout;
-        return alone ? std::nullopt
-                     : std::optional<std::string>(
-                           "--undo takes no FOLDER, IMAGE or other option but --force");
+        if (!request.inputs.empty() || request.styleGiven || request.recursive || request.check ||
+            request.update || request.restyle || request.verify || request.toStdout) {
+            return "--undo takes no FOLDER, IMAGE or other option but --force";
+        }
+        return std::nullopt;
     }
     if (request.force) {
         return "--force goes with --undo only";
@@ -75,10 +128,9 @@ std::optional<std::string> checkInputs(Request& request)
         std::error_code error;
         const fs::file_status status = fs::status(pathFromBytes(input), error);
         if (!fs::exists(status)) {
-            if (error && error != std::errc::no_such_file_or_directory) {
-                return "cannot access " + input + ": " + error.message();
-            }
-            return "no such file or folder: " + input;
+            return error && error != std::errc::no_such_file_or_directory
+                       ? "cannot access " + input + ": " + error.message()
+                       : "no such file or folder: " + input;
         }
         input = absolute(input);
         if (fs::is_directory(status)) {
@@ -231,19 +283,16 @@ int run(int argc, const char* const* argv, std::ostream& rawOut, std::ostream& r
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        saidOut << wrapped(app.help(), consoleWidth());
-        return finished(Written, saidOut, err);
+        return finished(Written, saidOut << wrapped(app.help(), consoleWidth()), err);
     } catch (const CLI::CallForVersion& version) {
-        saidOut << version.what() << '\n';
-        return finished(Written, saidOut, err);
+        return finished(Written, saidOut << version.what() << '\n', err);
     } catch (const CLI::ParseError& error) {
         return usageError(err, error.what());
     }
     if (const auto problem = checkInputs(request)) {
         return usageError(err, *problem);
     }
-    const bool said = request.format == Format::Text && !request.toStdout;
-    std::ostream& out = said ? saidOut : rawOut;
+    std::ostream& out = request.format == Format::Text && !request.toStdout ? saidOut : rawOut;
     err.tie(&out);
     const auto mode = request.undo       ? undo
                       : request.check    ? check

@@ -3,6 +3,7 @@
 #include "StyleChoices.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -55,10 +56,8 @@ public:
 void addChoice(CLI::App& app, const std::string& option, const std::string& help,
                std::span<const Choice> choices, std::int64_t& target, bool& given)
 {
-    std::vector<std::string> names;
-    for (const Choice& choice : choices) {
-        names.emplace_back(choice.name);
-    }
+    std::vector<std::string> names(choices.size());
+    std::ranges::transform(choices, names.begin(), &Choice::name);
     app.add_option_function<std::string>(
            option,
            [choices, &target, &given](const std::string& name) {
@@ -155,10 +154,8 @@ std::string wrapped(const std::string& text, std::size_t width)
     std::string out;
     for (std::string line; std::getline(lines, line);) {
         std::size_t indent = line.find_first_not_of(' ');
-        const auto gap = line.find("  ", indent == std::string::npos ? 0 : indent);
-        if (gap != std::string::npos && line.find_first_not_of(' ', gap) != std::string::npos) {
-            indent = line.find_first_not_of(' ', gap);
-        }
+        const auto description = line.find_first_not_of(' ', line.find("  ", indent));
+        indent = description != std::string::npos ? description : indent;
         indent = indent == std::string::npos || indent > width / 2 ? 4 : indent;
         while (line.size() > width) {
             auto cut = line.rfind(' ', width);

@@ -61,10 +61,6 @@ std::string leftAlone(const FolderAccount& folder)
 
 } // namespace
 
-CliReport::CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err)
-    : m_format(format), m_verbose(verbose), m_out(out), m_err(err)
-{}
-
 void CliReport::entry(const EntryAccount& entry)
 {
     WriteTally::entry(entry);
@@ -72,7 +68,7 @@ void CliReport::entry(const EntryAccount& entry)
         return;
     }
     const std::string path = joinPath(entry.folder, entry.name);
-    if (json()) {
+    if (m_json) {
         m_out << textFields({{"file", path}, {"no_record", skipLabel(*entry.reason)}}).dump()
               << '\n';
     } else if (m_verbose) {
@@ -84,7 +80,7 @@ void CliReport::folder(const FolderAccount& folder)
 {
     WriteTally::folder(folder);
     const bool mapped = folder.outcome == Outcome::Written || folder.outcome == Outcome::Unchanged;
-    if (json()) {
+    if (m_json) {
         if (folder.outcome == Outcome::NoImages) {
             return;
         }
@@ -97,12 +93,13 @@ void CliReport::folder(const FolderAccount& folder)
             object["records"] = folder.records;
             object["records_lost"] = folder.recordsLost;
         }
-        const bool cut = folder.existing.state == MappingScan::State::CutShort;
-        if (folder.outcome == Outcome::NotMapped || (folder.outcome == Outcome::Kept && cut)) {
+        const MappingScan::State existing = folder.existing.state;
+        if (folder.outcome == Outcome::NotMapped ||
+            (folder.outcome == Outcome::Kept && existing == MappingScan::State::CutShort)) {
             // Without a config.xml, a folder is not mapped yet rather than missing one.
-            const bool missing = folder.existing.state == MappingScan::State::Missing;
-            object["state"] = stateWord(missing ? ConfigCheck::State::NotMapped
-                                                : checkStateOf(folder.existing.state));
+            object["state"] =
+                stateWord(existing == MappingScan::State::Missing ? ConfigCheck::State::NotMapped
+                                                                  : checkStateOf(existing));
         }
         if (folder.error) {
             put(object, "error", describeForLog(*folder.error));
@@ -140,7 +137,7 @@ void CliReport::problem(const ProblemAccount& problem)
     const bool clash = problem.kind == ProblemAccount::Kind::Clash;
     // A clash names the other image; an image that would not load, what it holds.
     const std::string detail = clash ? std::string(problem.other) : imageWords(problem.image);
-    if (json()) {
+    if (m_json) {
         m_out << textFields({{"image", path},
                              {"problem", clash ? "clash" : "unloadable"},
                              {clash ? "other" : "detail", detail}})
@@ -157,7 +154,7 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check,
     using State = ConfigCheck::State;
     const std::string path = configPathIn(folder);
     const std::string detail = checkDetail(check);
-    if (json()) {
+    if (m_json) {
         Json object =
             textFields({{"folder", folder}, {"config", path}, {"state", stateWord(check.state)}});
         object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
@@ -183,11 +180,9 @@ void CliReport::undone(const UndoOutcome& outcome)
 {
     const auto each = [this](const std::vector<std::string>& paths, std::string_view what) {
         for (const std::string& path : paths) {
-            if (json()) {
-                m_out << textFields({{"config", path}, {"undo", what}}).dump() << '\n';
-            } else {
-                m_out << what << ": " << path << '\n';
-            }
+            m_out << (m_json ? textFields({{"config", path}, {"undo", what}}).dump()
+                             : std::string(what) + ": " + path)
+                  << '\n';
         }
     };
     each(outcome.restored, "put back");
@@ -202,7 +197,7 @@ void CliReport::undone(const UndoOutcome& outcome)
 
 void CliReport::summary(const std::string& line)
 {
-    if (!json()) {
+    if (!m_json) {
         m_out << line << '\n';
     }
 }

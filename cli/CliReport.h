@@ -19,7 +19,9 @@ enum class Format { Text, Json };
 /// problem.
 class CliReport : public WriteTally {
 public:
-    CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err);
+    CliReport(Format format, bool verbose, std::ostream& out, std::ostream& err)
+        : m_json(format == Format::Json), m_verbose(verbose), m_out(out), m_err(err)
+    {}
 
     void entry(const EntryAccount& entry) override;
     void folder(const FolderAccount& folder) override;
@@ -34,9 +36,7 @@ public:
     void summary(const std::string& line);
 
 private:
-    [[nodiscard]] bool json() const noexcept { return m_format == Format::Json; }
-
-    Format m_format;
+    bool m_json;
     bool m_verbose;
     std::ostream& m_out;
     std::ostream& m_err;

@@ -24,20 +24,16 @@ std::string_view kindWords(InputFile::Kind kind)
     return words[static_cast<std::size_t>(kind)];
 }
 
-struct SkipWords {
-    std::string_view why;
-    std::string_view label;
-};
-
-// In the order of SkipReason.
-constexpr std::array<SkipWords, allSkipReasons.size()> skipTable{{
-    {"these style choices give no record", "style"},
-    {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
-    {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
-    {"the name is not valid UTF-8 or holds a control character", "unusable name"},
-    {"not a .png, .jpg or .jpeg file", "not an image"},
-    {"the extension is not in lower case (.png, .jpg, .jpeg)", "extension case"},
-}};
+// Why, and the label, in the order of SkipReason.
+constexpr std::array<std::pair<std::string_view, std::string_view>, allSkipReasons.size()>
+    skipTable{{
+        {"these style choices give no record", "style"},
+        {"a kit image needs a name like TEAM_KIT, with exactly one underscore", "kit name"},
+        {"a kit image needs a team before the underscore, like TEAM_KIT", "no team"},
+        {"the name is not valid UTF-8 or holds a control character", "unusable name"},
+        {"not a .png, .jpg or .jpeg file", "not an image"},
+        {"the extension is not in lower case (.png, .jpg, .jpeg)", "extension case"},
+    }};
 
 std::string factWords(const Fact& fact)
 {
@@ -110,12 +106,12 @@ std::string styleWords(StylePair style)
 
 std::string_view skipWords(SkipReason reason)
 {
-    return skipTable[static_cast<std::size_t>(reason)].why;
+    return skipTable[static_cast<std::size_t>(reason)].first;
 }
 
 std::string_view skipLabel(SkipReason reason)
 {
-    return skipTable[static_cast<std::size_t>(reason)].label;
+    return skipTable[static_cast<std::size_t>(reason)].second;
 }
 
 std::string factLine(const std::vector<Fact>& facts)
@@ -210,19 +206,15 @@ std::string checkDetail(const ConfigCheck& check)
 std::string nothingWords(const UndoOutcome& outcome)
 {
     using Nothing = UndoOutcome::Nothing;
-    switch (outcome.nothing) {
-    case Nothing::NoCacheFolder:
+    if (outcome.nothing == Nothing::NoCacheFolder) {
         return "Nothing to undo: " + (outcome.cacheError ? describeForLog(*outcome.cacheError)
                                                          : std::string("no cache folder"));
-    case Nothing::Busy:
-        return "Nothing undone: another undo is under way; try again once it has ended";
-    case Nothing::AnotherWrite:
-        return "Nothing undone: another write has been made since, and it is the one to undo";
-    case Nothing::NoWrite:
-    case Nothing::No:
-        break;
     }
-    return "Nothing to undo: no write has been kept to undo";
+    return outcome.nothing == Nothing::Busy
+               ? "Nothing undone: another undo is under way; try again once it has ended"
+           : outcome.nothing == Nothing::AnotherWrite
+               ? "Nothing undone: another write has been made since, and it is the one to undo"
+               : "Nothing to undo: no write has been kept to undo";
 }
 
 std::string failureWords(const UndoOutcome::Failure& failure)
