@@ -160,13 +160,16 @@ std::string wrapped(const std::string& text, std::size_t width)
         while (line.size() > width) {
             auto cut = line.rfind(' ', width);
             if (cut == std::string::npos || cut <= indent) {
-                cut = line.find(' ', width);
+                // Past the indent, so that each new line is shorter than the one it came from.
+                cut = line.find(' ', std::max(width, indent + 1));
             }
-            if (cut == std::string::npos) {
+            const auto next = line.find_first_not_of(' ', cut);
+            if (next == std::string::npos) {
+                line.resize(std::min(cut, line.size()));
                 break;
             }
             out += line.substr(0, cut) + '\n';
-            line = std::string(indent, ' ') + line.substr(line.find_first_not_of(' ', cut));
+            line = std::string(indent, ' ') + line.substr(next);
         }
         out += line + '\n';
     }

@@ -244,6 +244,13 @@ TEST_F(Cli, HelpOnceWrappedToTheConsoleAndVersion)
     }
     EXPECT_EQ(cli::wrapped("  --flag  one two three four", 20),
               "  --flag  one two\n          three four\n");
+    // A console narrower than the indent once wrapped forever, and trailing blanks threw.
+    for (std::size_t width = 1; width < 12; ++width) {
+        const std::string narrow = cli::wrapped("  -r,--recursive  one two  \n", width);
+        std::string words = narrow;
+        std::erase_if(words, [](char c) { return c == ' ' || c == '\n'; });
+        EXPECT_EQ(words, "-r,--recursiveonetwo") << width << ": " << narrow;
+    }
     EXPECT_EQ(cli({"--version"}).out, "crestmap-cli " CRESTMAP_VERSION "\n");
 }
 
