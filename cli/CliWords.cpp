@@ -80,8 +80,10 @@ std::string factWords(const Fact& fact)
     case Kind::ImagesBelow:
         return "its sub-folders hold images: use --recursive to write them";
     case Kind::Current:
-        return n == 1 ? "config.xml is current"
-                      : "all " + std::to_string(n) + " config.xml files are current";
+        // Nothing checked is not everything current: no folder gave the check a file to read.
+        return n == 0   ? "no folder here holds images"
+               : n == 1 ? "config.xml is current"
+                        : "all " + std::to_string(n) + " config.xml files are current";
     case Kind::Outdated:
         return std::to_string(n) + " of " +
                counted(fact.of, "1 config.xml file", "%n config.xml files") +

@@ -144,8 +144,10 @@ QString WindowWords::fact(const Fact& fact)
     case Kind::ImagesBelow:
         return tr("its sub-folders hold images: tick Include sub-folders to write them");
     case Kind::Current:
-        return count == 1 ? tr("config.xml is current")
-                          : tr("all %Ln config.xml files are current", nullptr, count);
+        // Nothing checked is not everything current: no folder gave the check a file to read.
+        return count == 0   ? tr("no folder here holds images")
+               : count == 1 ? tr("config.xml is current")
+                            : tr("all %Ln config.xml files are current", nullptr, count);
     case Kind::Outdated:
         //: %1: all the config.xml files checked, as “of 4 config.xml files” counts them
         return tr("%Ln of %1 not current", nullptr, count)

@@ -1434,6 +1434,10 @@
         <source>Entries passed over:</source>
         <translation>Übergangene Elemente:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>kein Ordner hier enthält Bilder</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

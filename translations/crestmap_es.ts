@@ -1434,6 +1434,10 @@
         <source>Entries passed over:</source>
         <translation>Elementos omitidos:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>ninguna carpeta de aquí contiene imágenes</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1434,6 +1434,10 @@
         <source>Entries passed over:</source>
         <translation>Éléments ignorés&#xa0;:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>aucun dossier ici ne contient d&apos;images</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

@@ -1434,6 +1434,10 @@
         <source>Entries passed over:</source>
         <translation>Elementi ignorati:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>nessuna cartella qui contiene immagini</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

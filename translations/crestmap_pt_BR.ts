@@ -1434,6 +1434,10 @@
         <source>Entries passed over:</source>
         <translation>Itens ignorados:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>nenhuma pasta aqui contém imagens</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

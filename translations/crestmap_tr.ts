@@ -1370,6 +1370,10 @@
         <source>Entries passed over:</source>
         <translation>Atlanan öğeler:</translation>
     </message>
+    <message>
+        <source>no folder here holds images</source>
+        <translation>buradaki hiçbir klasörde resim yok</translation>
+    </message>
 </context>
 <context>
     <name>WriteController</name>

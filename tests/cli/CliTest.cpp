@@ -259,9 +259,11 @@ TEST_F(Cli, HelpOnceWrappedToTheConsoleAndVersion)
 TEST_F(Cli, ACheckOfAFolderWithImagesOnlyBelowItPointsBelow)
 {
     test::makeFiles(dir.path(), {"season/leagues/1.png"}, test::pngSignature);
+    test::makeFiles(dir.path(), {"notes/readme.txt"});
     const std::string below = "its sub-folders hold images: use --recursive to write them\n";
     expectSteps(
-        {{{"--check", "@/season"},
+        {{{"-r", "--check", "@/notes"}, {0, "No folder here holds images\n"}},
+         {{"--check", "@/season"},
           {1, "missing: @/season/config.xml\n1 of 1 config.xml file is not current; " + below}},
          {{"@/season"}, {0, "Wrote 0 records to @/season/config.xml; " + below}},
          {{"--check", "@/season"}, {0, "config.xml is current; " + below}},

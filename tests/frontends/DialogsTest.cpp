@@ -139,6 +139,8 @@ TEST_F(NothingToAsk, AWriteOfAPackWithoutImagesSaysNothingWasWritten)
     EXPECT_EQ(lastAlert().messageText, ResultAlert::tr("Nothing written"));
     EXPECT_EQ(lastAlert().informativeText, ResultAlert::tr("No folder here holds images."));
     EXPECT_EQ(test::entryNames(m_dir / "pack/notes"), std::set<std::string>{"readme.txt"});
+    check(m_dir / "pack");
+    EXPECT_EQ(status(), WindowWords::capitalFirst(WindowWords::tr("no folder here holds images")));
 }
 
 // Undoing the other program's write in a folder the list does not show leaves the list as it
