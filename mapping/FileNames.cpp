@@ -16,9 +16,9 @@ std::string_view::size_type extensionDot(std::string_view name) noexcept
 
 std::string_view::size_type lastSeparator(std::string_view path) noexcept
 {
-    const auto after = std::find_if(path.rbegin(), path.rend(), isPathSeparator);
-    return after == path.rend() ? std::string_view::npos
-                                : static_cast<std::string_view::size_type>(path.rend() - after - 1);
+    // The characters isPathSeparator takes.
+    constexpr std::string_view separators = pathSeparator == '/' ? "/" : "/\\";
+    return path.find_last_of(separators);
 }
 
 } // namespace
