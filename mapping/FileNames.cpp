@@ -14,10 +14,11 @@ std::string_view::size_type extensionDot(std::string_view name) noexcept
     return dot == 0 ? std::string_view::npos : dot;
 }
 
+// The characters isPathSeparator takes.
+constexpr std::string_view separators = pathSeparator == '/' ? "/" : "/\\";
+
 std::string_view::size_type lastSeparator(std::string_view path) noexcept
 {
-    // The characters isPathSeparator takes.
-    constexpr std::string_view separators = pathSeparator == '/' ? "/" : "/\\";
     return path.find_last_of(separators);
 }
 
@@ -25,9 +26,7 @@ std::string_view::size_type lastSeparator(std::string_view path) noexcept
 
 std::string_view lastPathComponent(std::string_view path) noexcept
 {
-    while (path.size() > 1 && isPathSeparator(path.back())) {
-        path.remove_suffix(1);
-    }
+    path = path.substr(0, std::max<std::size_t>(path.find_last_not_of(separators) + 1, 1));
     const auto slash = lastSeparator(path);
     return slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
 }
