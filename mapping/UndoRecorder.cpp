@@ -62,16 +62,6 @@ std::optional<FileError> prepareRoot(const UndoFolder& where)
     return std::nullopt;
 }
 
-// A new folder of its own; the folder there already is someone else's.
-std::optional<FileError> makeFolder(const std::string& path)
-{
-    std::error_code error;
-    if (fs::create_directory(pathFromBytes(path), error)) {
-        return std::nullopt;
-    }
-    return FileError{FileError::Action::MakeFolder, path, error ? error.message() : "it exists"};
-}
-
 // Removes the journals that are neither the last write's nor under way in another process.
 void removeStale(const std::string& root, std::string_view keep)
 {
@@ -97,12 +87,13 @@ std::optional<FileError> journalUnavailable(const UndoFolder& where)
     }
     // A journal is a folder of its own: one is made and taken away again.
     const std::string probe = joinPath(where.path, "probe-" + uniqueName());
-    auto error = makeFolder(probe);
-    if (!error) {
-        std::error_code ignored;
-        fs::remove(pathFromBytes(probe), ignored);
+    std::error_code error;
+    if (!fs::create_directory(pathFromBytes(probe), error)) {
+        return FileError{FileError::Action::MakeFolder, probe,
+                         error ? error.message() : "it exists"};
     }
-    return error;
+    fs::remove(pathFromBytes(probe), error);
+    return std::nullopt;
 }
 
 UndoRecorder::UndoRecorder(WriteListener& next, std::string program, std::string where,
@@ -140,11 +131,12 @@ bool UndoRecorder::open()
     if (const auto error = prepareRoot(m_where)) {
         return fail(*error);
     }
+    std::error_code error;
     m_journal.name = uniqueName();
     m_folder = joinPath(m_where.path, m_journal.name);
-    if (const auto error = makeFolder(m_folder)) {
-        m_folder.clear();
-        return fail(*error);
+    if (!fs::create_directory(pathFromBytes(m_folder), error)) {
+        const std::string folder = std::exchange(m_folder, {});
+        return fail({FileError::Action::MakeFolder, folder, error ? error.message() : "it exists"});
     }
     m_busy = std::make_unique<FileLock>(joinPath(m_folder, "busy"), FileLock::Wait::Yes);
     if (!m_busy->held()) {
