@@ -35,7 +35,7 @@ bool ClashFinder::settleNow()
         seen[slot(key)] = true;
     }
     std::erase_if(m_keys, [&](std::uint64_t key) { return !twice[slot(key)]; });
-    std::sort(m_keys.begin(), m_keys.end());
+    std::ranges::sort(m_keys);
     // A key equal to the one before it is seen more than once: the first such of each is kept,
     // in place, for the kept ones never outrun the keys still to be read.
     std::size_t kept = 0;
@@ -51,24 +51,21 @@ bool ClashFinder::settleNow()
 
 bool ClashFinder::nominates(std::string_view recordLine) const
 {
-    return std::binary_search(m_keys.begin(), m_keys.end(), m_key(recordLine));
+    return std::ranges::binary_search(m_keys, m_key(recordLine));
 }
 
 void reportClashes(std::vector<ClashingImage> images, WriteListener& listener)
 {
     // Equal pictures side by side, each group in the order the images were found.
-    std::stable_sort(
-        images.begin(), images.end(),
-        [](const ClashingImage& a, const ClashingImage& b) { return a.picture < b.picture; });
+    std::ranges::stable_sort(images, {}, &ClashingImage::picture);
     for (std::size_t first = 0; first < images.size();) {
         std::size_t end = first + 1;
         while (end < images.size() && images[end].picture == images[first].picture) {
             ++end;
         }
         // A clash among images only compared with is none of this listener's.
-        const bool told = std::any_of(images.begin() + static_cast<std::ptrdiff_t>(first),
-                                      images.begin() + static_cast<std::ptrdiff_t>(end),
-                                      [](const ClashingImage& image) { return image.told; });
+        const bool told = std::ranges::any_of(std::span(images).subspan(first, end - first),
+                                              &ClashingImage::told);
         for (std::size_t i = first; told && end - first > 1 && i < end; ++i) {
             const ClashingImage& other = images[i == first ? first + 1 : first];
             const std::string otherPath = joinPath(other.folder, other.name);

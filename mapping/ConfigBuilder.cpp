@@ -65,7 +65,7 @@ public:
             const MappingScan scan =
                 scanMappingFile(*m_old, [&](std::string_view from, std::string_view to) {
                     const std::uint64_t key = clashes.key(recordLineOf(from, to));
-                    lost += std::binary_search(sortedKeys.begin(), sortedKeys.end(), key) ? 0 : 1;
+                    lost += std::ranges::binary_search(sortedKeys, key) ? 0 : 1;
                     return true;
                 });
             foreign = scan.state == MappingScan::State::NotMapping && !scan.empty;
@@ -147,7 +147,7 @@ WriteResult write(const std::string& path, const std::string& folder, std::strin
     } else if (streamed) {
         if (file.replacesFile()) {
             const std::span<std::uint64_t> keys = clashes.keysSince(mark);
-            std::sort(keys.begin(), keys.end());
+            std::ranges::sort(keys);
             account.recordsLost = file.recordsLost(clashes, keys, account.replacedForeign);
         }
         if (options.last && options.clashes != nullptr) {

@@ -15,19 +15,16 @@ namespace {
 void countDifferences(ConfigCheck& check, std::vector<RecordKey> before,
                       std::vector<RecordKey> after)
 {
-    std::sort(before.begin(), before.end());
-    std::sort(after.begin(), after.end());
+    std::ranges::sort(before);
+    std::ranges::sort(after);
     std::vector<RecordKey> gone;
     std::vector<RecordKey> came;
-    std::set_difference(before.begin(), before.end(), after.begin(), after.end(),
-                        std::back_inserter(gone));
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
-                        std::back_inserter(came));
+    std::ranges::set_difference(before, after, std::back_inserter(gone));
+    std::ranges::set_difference(after, before, std::back_inserter(came));
     // A name that lost a line and gained another: one changed record for each such pair.
     std::vector<RecordKey> changed;
-    std::set_intersection(gone.begin(), gone.end(), came.begin(), came.end(),
-                          std::back_inserter(changed),
-                          [](const RecordKey& a, const RecordKey& b) { return a.from < b.from; });
+    std::ranges::set_intersection(gone, came, std::back_inserter(changed), {}, &RecordKey::from,
+                                  &RecordKey::from);
     check.changed = changed.size();
     check.removed = gone.size() - changed.size();
     check.added = came.size() - changed.size();

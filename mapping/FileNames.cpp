@@ -14,20 +14,19 @@ std::string_view::size_type extensionDot(std::string_view name) noexcept
     return dot == 0 ? std::string_view::npos : dot;
 }
 
+// The characters isPathSeparator takes.
+constexpr std::string_view separators = pathSeparator == '/' ? "/" : "/\\";
+
 std::string_view::size_type lastSeparator(std::string_view path) noexcept
 {
-    const auto after = std::find_if(path.rbegin(), path.rend(), isPathSeparator);
-    return after == path.rend() ? std::string_view::npos
-                                : static_cast<std::string_view::size_type>(path.rend() - after - 1);
+    return path.find_last_of(separators);
 }
 
 } // namespace
 
 std::string_view lastPathComponent(std::string_view path) noexcept
 {
-    while (path.size() > 1 && isPathSeparator(path.back())) {
-        path.remove_suffix(1);
-    }
+    path = path.substr(0, std::max<std::size_t>(path.find_last_not_of(separators) + 1, 1));
     const auto slash = lastSeparator(path);
     return slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
 }

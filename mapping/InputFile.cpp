@@ -19,12 +19,8 @@ namespace crestmap {
 std::size_t InputFile::readFully(char* buffer, std::size_t size)
 {
     std::size_t got = 0;
-    while (got < size) {
-        const std::size_t part = read(buffer + got, size - got);
-        if (part == 0) {
-            break;
-        }
-        got += part;
+    for (std::size_t part = 1; got < size && part > 0; got += part) {
+        part = read(buffer + got, size - got);
     }
     return got;
 }

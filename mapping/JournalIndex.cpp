@@ -66,12 +66,10 @@ std::optional<Journal> readJournal(const std::string& undoRoot, const std::strin
     Journal journal;
     journal.name = name;
     std::string where;
+    std::optional<std::string> folder;
     if (!std::getline(lines, line) || line != indexMagic || !std::getline(lines, line) ||
-        !(std::istringstream(line) >> journal.time >> journal.program >> where)) {
-        return std::nullopt;
-    }
-    const auto folder = unfield(where);
-    if (!folder) {
+        !(std::istringstream(line) >> journal.time >> journal.program >> where) ||
+        !(folder = unfield(where))) {
         return std::nullopt;
     }
     journal.where = *folder;

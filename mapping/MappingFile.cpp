@@ -192,12 +192,6 @@ void scanOpenFile(InputFile& file, MappingScan& scan, const RecordVisitor& onRec
 
 } // namespace
 
-MappingScan scanMappingFile(const std::string& path, const RecordVisitor& onRecord)
-{
-    InputFile file(path);
-    return scanMappingFile(file, onRecord);
-}
-
 MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
 {
     MappingScan scan;
@@ -218,8 +212,9 @@ MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord)
 MappingScan readExistingFile(const std::string& folder)
 {
     // The first record decides: reading on would cost a whole file's read for every write.
-    MappingScan scan = scanMappingFile(configPathIn(folder),
-                                       [](std::string_view, std::string_view) { return false; });
+    InputFile file(configPathIn(folder));
+    MappingScan scan =
+        scanMappingFile(file, [](std::string_view, std::string_view) { return false; });
     scan.defaultOptions = scan.extraneous = false;
     return scan;
 }

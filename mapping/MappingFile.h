@@ -43,11 +43,8 @@ struct MappingScan {
 /// Told each record's from and to values as written (entities not decoded); false stops the read.
 using RecordVisitor = std::function<bool(std::string_view from, std::string_view to)>;
 
-/// Reads the mapping file at `path` tag by tag, in memory that does not grow with the file or
-/// with a hostile line, and tells `onRecord` of each record.
-[[nodiscard]] MappingScan scanMappingFile(const std::string& path,
-                                          const RecordVisitor& onRecord = {});
-/// The same from an open file's start, for the file a write is about to replace.
+/// Reads an open mapping file from its start tag by tag, in memory that does not grow with the
+/// file or with a hostile line, and tells `onRecord` of each record.
 [[nodiscard]] MappingScan scanMappingFile(InputFile& file, const RecordVisitor& onRecord = {});
 
 /// What a folder's config.xml is, read only as far as the answer needs: up to its first record.

@@ -132,13 +132,11 @@ bool UndoRecorder::open()
         return fail(*error);
     }
     std::error_code error;
-    const std::string& root = m_where.path;
     m_journal.name = uniqueName();
-    m_folder = joinPath(root, m_journal.name);
+    m_folder = joinPath(m_where.path, m_journal.name);
     if (!fs::create_directory(pathFromBytes(m_folder), error)) {
-        fail({FileError::Action::MakeFolder, m_folder, error ? error.message() : "it exists"});
-        m_folder.clear();
-        return false;
+        const std::string folder = std::exchange(m_folder, {});
+        return fail({FileError::Action::MakeFolder, folder, error ? error.message() : "it exists"});
     }
     m_busy = std::make_unique<FileLock>(joinPath(m_folder, "busy"), FileLock::Wait::Yes);
     if (!m_busy->held()) {

@@ -6,6 +6,7 @@
 #include "InputFile.h"
 #include "SystemNames.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace crestmap {
@@ -123,16 +124,12 @@ UndoOutcome undoLastWrite(const UndoFolder& where, const UndoOptions& options)
         return outcome;
     }
     const std::string folder = joinPath(where.path, journal->name);
-    std::vector<JournalEntry> kept;
-    for (JournalEntry& entry : journal->entries) {
-        if (!undoEntry(entry, folder, options.force, outcome)) {
-            kept.push_back(std::move(entry));
-        }
-    }
+    std::erase_if(journal->entries, [&](const JournalEntry& entry) {
+        return undoEntry(entry, folder, options.force, outcome);
+    });
     // What was not taken back stays for another try; the rest of the journal is spent. An index
     // that cannot be rewritten stays as it was: what it lists and was put back reads as already
     // back next time, and what it keeps is never thrown away.
-    journal->entries = std::move(kept);
     if (journal->entries.empty()) {
         std::error_code ignored;
         fs::remove(pathFromBytes(joinPath(where.path, lastJournal)), ignored);

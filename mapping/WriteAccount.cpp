@@ -30,8 +30,7 @@ void SkipTally::add(std::string_view name, SkipReason reason)
 
 void SkipTally::merge(const SkipTally& other)
 {
-    std::transform(m_counts.begin(), m_counts.end(), other.m_counts.begin(), m_counts.begin(),
-                   std::plus<>());
+    std::ranges::transform(m_counts, other.m_counts, m_counts.begin(), std::plus<>());
     const std::size_t room = std::min(sampleLimit - m_sample.size(), other.m_sample.size());
     m_sample.insert(m_sample.end(), other.m_sample.begin(),
                     other.m_sample.begin() + static_cast<std::ptrdiff_t>(room));

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 namespace crestmap {
 
@@ -52,6 +53,17 @@ std::span<const Choice> ownersOf(std::int64_t graphicStyle) noexcept
                : std::span<const Choice>(logoTypeChoices);
 }
 
+// The team and kit parts of a name with exactly one underscore; two empty parts otherwise.
+std::pair<std::string_view, std::string_view> splitKitName(std::string_view fileName) noexcept
+{
+    const auto first = fileName.find('_');
+    if (first == std::string_view::npos ||
+        fileName.find('_', first + 1) != std::string_view::npos) {
+        return {};
+    }
+    return {fileName.substr(0, first), fileName.substr(first + 1)};
+}
+
 } // namespace
 
 std::string_view ownerWord(StylePair style) noexcept
@@ -61,16 +73,6 @@ std::string_view ownerWord(StylePair style) noexcept
     }
     const std::span<const Choice> owners = ownersOf(style.graphicStyle);
     return choiceWhere(owners, &Choice::value, style.subType).value_or(owners.front()).word;
-}
-
-std::pair<std::string_view, std::string_view> splitKitName(std::string_view fileName) noexcept
-{
-    const auto first = fileName.find('_');
-    if (first == std::string_view::npos ||
-        fileName.find('_', first + 1) != std::string_view::npos) {
-        return {};
-    }
-    return {fileName.substr(0, first), fileName.substr(first + 1)};
 }
 
 RecordShape::RecordShape(StylePair style)

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace crestmap {
@@ -71,9 +70,5 @@ public:
 /// Whose pictures a style's records are: "team" for kits, "person" for portraits, otherwise the
 /// word of its logo or background type, "club" or "team" for a type of none of them.
 [[nodiscard]] std::string_view ownerWord(StylePair style) noexcept;
-
-/// The team and kit parts of a name with exactly one underscore; two empty parts otherwise.
-[[nodiscard]] std::pair<std::string_view, std::string_view>
-splitKitName(std::string_view fileName) noexcept;
 
 } // namespace crestmap

@@ -1,5 +1,7 @@
 #include "XmlTag.h"
 
+#include <algorithm>
+
 namespace crestmap {
 
 std::size_t tagEnd(std::string_view text, std::size_t from) noexcept
@@ -29,10 +31,7 @@ Tag parseTag(std::string_view text)
         tag.empty = true;
         text.remove_suffix(1);
     }
-    std::size_t i = 0;
-    while (i < text.size() && !isSpace(text[i])) {
-        ++i;
-    }
+    auto i = static_cast<std::size_t>(std::ranges::find_if(text, isSpace) - text.begin());
     tag.name = text.substr(0, i);
     while (true) {
         while (i < text.size() && isSpace(text[i])) {
@@ -42,13 +41,11 @@ Tag parseTag(std::string_view text)
             break;
         }
         const auto equals = text.find('=', i);
-        if (equals == std::string_view::npos || equals + 1 >= text.size() ||
-            (text[equals + 1] != '"' && text[equals + 1] != '\'') ||
-            tag.attributeCount == tag.attributes.size()) {
-            tag.malformed = true;
-            return tag;
-        }
-        const auto close = text.find(text[equals + 1], equals + 2);
+        const bool quoted = equals != std::string_view::npos && equals + 1 < text.size() &&
+                            (text[equals + 1] == '"' || text[equals + 1] == '\'') &&
+                            tag.attributeCount < tag.attributes.size();
+        const auto close =
+            quoted ? text.find(text[equals + 1], equals + 2) : std::string_view::npos;
         if (close == std::string_view::npos) {
             tag.malformed = true;
             return tag;

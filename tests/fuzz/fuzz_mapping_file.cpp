@@ -37,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::size_t records = 0;
     std::optional<std::optional<crestmap::StylePair>> first; // the first record's, once seen
+    crestmap::InputFile file(path);
     const crestmap::MappingScan scan =
-        crestmap::scanMappingFile(path, [&](std::string_view, std::string_view to) {
+        crestmap::scanMappingFile(file, [&](std::string_view, std::string_view to) {
             ++records;
             if (!first) {
                 first = crestmap::styleOfPicture(to);
