@@ -237,7 +237,8 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
         pack.imagesBelow = pack.imagesBelow || (options.lookBelow && check.images == 0 &&
                                                 !check.error && imagesBelow(folder));
         if (folder == root && request.recursiveWhenEmpty && !request.recursive) {
-            pack.descended = check.images == 0;
+            // One that cannot be listed has nothing known below it to go to.
+            pack.descended = check.images == 0 && check.state != State::Unreadable;
             if (pack.descended) {
                 top.emplace(check, decision.style);
                 return; // told only if nothing below holds images either

@@ -249,6 +249,24 @@ TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
     EXPECT_TRUE(counts.allCurrent());
 }
 
+// A folder opened for its images below that cannot be listed: it was set aside as a folder
+// without images, then counted as checked and not current rather than unreadable.
+TEST(ConfigCheck, AnOpenedFolderThatCannotBeListedIsUnreadable)
+{
+    const TempDir dir;
+    PackRequest request = pack(std::nullopt, StyleRule::Update);
+    request.recursive = false;
+    request.recursiveWhenEmpty = true;
+    std::vector<State> verdicts;
+    const PackCheck counts = checkPack(
+        dir / std::string(300, 'n'), request,
+        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
+    EXPECT_EQ(verdicts, std::vector<State>{State::Unreadable});
+    EXPECT_EQ(counts.unreadable, 1u);
+    EXPECT_EQ(counts.checked, 0u);
+    EXPECT_EQ(counts.outdated, 0u);
+}
+
 // A folder with no mapping and no style asked: its images are still read, as a write would map
 // them, so that the command line finds the clashes and the files that would not load that the
 // window finds; and its sub-folder is checked once.
