@@ -226,9 +226,11 @@ PackCheck checkPack(const std::string& root, const PackRequest& request,
             again.subfolders = nullptr;
             if (check.state == State::NotMapped && survey.images == 0 && !options.onlyWithImages) {
                 check = checkFolderConfig(folder, defaultStyle, again);
-            } else if (!decision.style && survey.images > 0 && !check.error) {
+            } else if (!decision.style && survey.images > 0 && !check.error &&
+                       check.state != State::CutShort) {
                 // No style to compare in, but its images are read all the same, in the style a
-                // write would give them, for those that clash or would not load.
+                // write would give them, for those that clash or would not load. A file cut
+                // short keeps its folder out of every write: its images clash with none.
                 (void)checkFolderConfig(folder, defaultStyle, again);
                 readIn = defaultStyle;
             }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <span>
 #include <sstream>
 #ifndef _WIN32
@@ -247,6 +248,23 @@ TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
         [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
     EXPECT_EQ(verdicts, std::vector<State>{State::Current});
     EXPECT_TRUE(counts.allCurrent());
+}
+
+// A config.xml cut short keeps its folder out of every write, so its images clash with no
+// other folder's: the check counted clashes that the write of the same pack did not.
+TEST(ConfigCheck, ImagesOfAFolderCutShortClashWithNoOther)
+{
+    const TempDir dir;
+    test::makeFiles(dir.path(), {"cut/7.png", "new/7.jpg"}, test::pngSignature);
+    test::writeFile(dir / "cut/config.xml", "<rec");
+    PackRequest request = pack(std::nullopt, StyleRule::Update);
+    request.verifyImages = true;
+    std::set<State> verdicts;
+    const PackCheck counts = checkPack(
+        dir.path().string(), request,
+        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.insert(c.state); });
+    EXPECT_EQ(verdicts, (std::set<State>{State::CutShort, State::Missing}));
+    EXPECT_EQ(counts.problems, 0u);
 }
 
 // A folder opened for its images below that cannot be listed: it was set aside as a folder
