@@ -158,6 +158,7 @@ void CliReport::checked(const std::string& folder, const ConfigCheck& check,
         Json object =
             textFields({{"folder", folder}, {"config", path}, {"state", stateWord(check.state)}});
         object["style"] = style ? Json(styleWords(*style)) : Json(nullptr);
+        object["images"] = check.images;
         if (!detail.empty()) {
             put(object, "detail", detail);
         }

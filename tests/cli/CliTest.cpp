@@ -401,6 +401,7 @@ TEST_F(Cli, JsonLinesHoldEveryNameAndEveryFileWithoutARecord)
     EXPECT_EQ(folders[dir / odd].value("style", ""), "club logo");
     EXPECT_TRUE(folders[dir / "new"]["style"].is_null()) << check.out;
     EXPECT_EQ(folders[dir / "new"]["state"], "missing");
+    EXPECT_EQ(folders[dir / "new"]["images"], 1) << "a check's line counts images as a write's";
     const auto bad = folders.find(dir / "bad\xEF\xBF\xBD");
     ASSERT_NE(bad, folders.end()) << check.out;
     EXPECT_TRUE(bad->second.value("folder_hex", "").ends_with("2f626164ff")) << check.out;
