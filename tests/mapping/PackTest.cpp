@@ -13,6 +13,7 @@
 #include <set>
 #include <span>
 #include <sstream>
+#include <utility>
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,6 +61,18 @@ PackRequest pack(std::optional<StylePair> style, StyleRule rule = StyleRule::AsA
     request.rule = rule;
     request.recursive = true;
     return request;
+}
+
+// A check of `root`, with each folder's verdict as it was told, in no set order.
+std::pair<PackCheck, std::multiset<State>> checkWithVerdicts(const std::string& root,
+                                                             const PackRequest& request)
+{
+    std::multiset<State> verdicts;
+    const PackCheck counts =
+        checkPack(root, request, [&](const std::string&, const ConfigCheck& c, auto) {
+            verdicts.insert(c.state);
+        });
+    return {counts, verdicts};
 }
 
 const std::string kitRecord = expectedRecord("1_a", "team/1/kits/a");
@@ -242,11 +255,8 @@ TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
     ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir.path().string(), {6, 1}));
     PackRequest request = pack(std::nullopt, StyleRule::Update);
     request.recursive = false;
-    std::vector<State> verdicts;
-    const PackCheck counts = checkPack(
-        dir.path().string(), request,
-        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
-    EXPECT_EQ(verdicts, std::vector<State>{State::Current});
+    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
+    EXPECT_EQ(verdicts, (std::multiset<State>{State::Current}));
     EXPECT_TRUE(counts.allCurrent());
 }
 
@@ -259,11 +269,8 @@ TEST(ConfigCheck, ImagesOfAFolderCutShortClashWithNoOther)
     test::writeFile(dir / "cut/config.xml", "<rec");
     PackRequest request = pack(std::nullopt, StyleRule::Update);
     request.verifyImages = true;
-    std::set<State> verdicts;
-    const PackCheck counts = checkPack(
-        dir.path().string(), request,
-        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.insert(c.state); });
-    EXPECT_EQ(verdicts, (std::set<State>{State::CutShort, State::Missing}));
+    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
+    EXPECT_EQ(verdicts, (std::multiset<State>{State::CutShort, State::Missing}));
     EXPECT_EQ(counts.problems, 0u);
 }
 
@@ -275,11 +282,8 @@ TEST(ConfigCheck, AnOpenedFolderThatCannotBeListedIsUnreadable)
     PackRequest request = pack(std::nullopt, StyleRule::Update);
     request.recursive = false;
     request.recursiveWhenEmpty = true;
-    std::vector<State> verdicts;
-    const PackCheck counts = checkPack(
-        dir / std::string(300, 'n'), request,
-        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
-    EXPECT_EQ(verdicts, std::vector<State>{State::Unreadable});
+    const auto [counts, verdicts] = checkWithVerdicts(dir / std::string(300, 'n'), request);
+    EXPECT_EQ(verdicts, (std::multiset<State>{State::Unreadable}));
     EXPECT_EQ(counts.unreadable, 1u);
     EXPECT_EQ(counts.checked, 0u);
     EXPECT_EQ(counts.outdated, 0u);
@@ -295,11 +299,8 @@ TEST(ConfigCheck, ImagesOfAFolderWithoutAMappingAreReadAllTheSame)
     test::makeFiles(dir.path(), {"5.png"});
     PackRequest request = pack(std::nullopt, StyleRule::Update);
     request.verifyImages = true;
-    std::vector<State> verdicts;
-    const PackCheck counts = checkPack(
-        dir.path().string(), request,
-        [&](const std::string&, const ConfigCheck& c, auto) { verdicts.push_back(c.state); });
-    EXPECT_EQ(verdicts, (std::vector<State>{State::Missing, State::Missing}));
+    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
+    EXPECT_EQ(verdicts, (std::multiset<State>{State::Missing, State::Missing}));
     EXPECT_EQ(counts.problems, 3u); // two images of one picture, and an empty file
 }
 
