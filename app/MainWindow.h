@@ -38,6 +38,9 @@ private:
     void setTitle(const QString& folder);
     void showReport(const SharedReport& report);
     void open(const QString& path);
+    /// Help ▸ About Crestmap and Help ▸ Crestmap help, with the keys of the commands it names.
+    void showAbout();
+    void showHelp();
     /// Puts `text` in the status line, on as many lines as it takes.
     void say(const QString& text);
     void fitStatus();
