@@ -154,7 +154,12 @@ void WriteController::survey(WriteRequest request)
 {
     m_progress->surveying = true;
     emit progressed(progressText(), 0, 0);
-    auto work = [request, progress = m_progress] { return surveyJob(request, *progress); };
+    // A check's totals, or a write's plan, which also compares each folder's config.xml.
+    auto work = [request, progress = m_progress] {
+        return request.checking() ? crestmap::sizeOfPack(request.folder, &progress->control)
+                                  : crestmap::planPack(request.folder, *request.pack.style,
+                                                       &progress->control, request.pack.folders);
+    };
     inBackground(std::move(work), [this, progress = m_progress, request = std::move(request)](
                                       const crestmap::PackPlan& plan) mutable {
         progress->surveying = false;

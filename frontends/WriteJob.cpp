@@ -73,13 +73,6 @@ WriteRequest WriteRequest::forUpdate(const WriteReport& check, crestmap::StylePa
     return request;
 }
 
-crestmap::PackPlan surveyJob(const WriteRequest& request, WriteProgress& progress)
-{
-    return request.checking() ? crestmap::sizeOfPack(request.folder, &progress.control)
-                              : crestmap::planPack(request.folder, *request.pack.style,
-                                                   &progress.control, request.pack.folders);
-}
-
 WriteReport runJob(const WriteRequest& request, WriteProgress& progress)
 {
     if (!request.failure.isEmpty()) {

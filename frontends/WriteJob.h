@@ -59,10 +59,6 @@ struct WriteRequest {
     }
 };
 
-/// What a job of several folders has ahead of it: a check's totals, or a write's plan, which also
-/// compares each folder's config.xml. Meant for a worker thread, as runJob.
-[[nodiscard]] crestmap::PackPlan surveyJob(const WriteRequest& request, WriteProgress& progress);
-
 /// Runs a write or a check to its end, or until stopped, on the calling thread, keeping in the
 /// undo journal what a write replaces. Meant for a worker thread: it touches no widget.
 [[nodiscard]] WriteReport runJob(const WriteRequest& request, WriteProgress& progress);
