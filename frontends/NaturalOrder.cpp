@@ -131,13 +131,7 @@ namespace {
 // Sorts by keys of eight bytes, taken again past what each run of equal keys shares, so that
 // texts alike in a long start (a picture's path, a folder's many rows) are not compared whole
 // at every step.
-class NaturalSort {
-public:
-    NaturalSort(std::span<const std::string_view> texts, std::span<const unsigned char> ranks,
-                std::span<const std::uint32_t> tie)
-        : m_texts(texts), m_ranks(ranks), m_tie(tie), m_keys(texts.size())
-    {}
-
+struct NaturalSort {
     void sort(std::span<std::uint32_t> run, std::size_t from, int depth)
     {
         if (run.size() < 2) {
@@ -180,7 +174,6 @@ public:
         }
     }
 
-private:
     [[nodiscard]] bool byTie(std::uint32_t a, std::uint32_t b) const
     {
         return m_tie.empty() ? a < b : m_tie[a] < m_tie[b];
@@ -200,6 +193,6 @@ std::vector<std::uint32_t> naturalOrder(std::span<const std::string_view> texts,
 {
     std::vector<std::uint32_t> order(texts.size());
     std::iota(order.begin(), order.end(), 0U);
-    NaturalSort(texts, ranks, tie).sort(order, 0, 0);
+    NaturalSort{texts, ranks, tie, std::vector<std::uint64_t>(texts.size())}.sort(order, 0, 0);
     return order;
 }

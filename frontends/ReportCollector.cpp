@@ -7,6 +7,7 @@
 #include "WriteJob.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <tuple>
 
@@ -169,18 +170,15 @@ void ReportCollector::finish(std::vector<crestmap::Fact> facts)
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return std::tie(rows[a].kind, byFolder[a]) < std::tie(rows[b].kind, byFolder[b]);
     });
-    std::vector<ResultRow> sorted;
-    sorted.reserve(rows.size());
-    for (const std::uint32_t r : order) {
-        sorted.push_back(std::move(rows[r]));
-    }
-    rows = std::move(sorted);
-    for (std::vector<std::uint32_t>& ranks : m_report.ranks) {
-        std::vector<std::uint32_t> moved(ranks.size());
-        std::ranges::transform(order, moved.begin(),
-                               [&ranks](std::uint32_t r) { return ranks[r]; });
-        ranks = std::move(moved);
-    }
+    const auto reorder = [&order](auto& items) {
+        std::remove_reference_t<decltype(items)> moved;
+        moved.reserve(items.size());
+        std::ranges::transform(order, std::back_inserter(moved),
+                               [&items](std::uint32_t r) { return std::move(items[r]); });
+        items = std::move(moved);
+    };
+    reorder(rows);
+    std::ranges::for_each(m_report.ranks, reorder);
     // The problem rows come first; where they end is where the sorted kinds cross.
     m_report.problems = static_cast<std::size_t>(
         std::partition_point(rows.begin(), rows.end(),

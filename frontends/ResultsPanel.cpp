@@ -189,7 +189,6 @@ void ResultsPanel::updateSummary()
 
 void ResultsPanel::setBusy(bool busy)
 {
-    m_busy = busy;
     if (busy && m_summary->isVisible()) {
         // The summary's room, so that the list stays where it stands while the job runs.
         m_progress->setMinimumHeight(m_summary->height());
@@ -205,7 +204,7 @@ void ResultsPanel::setProgress(const QString& text, std::size_t done, std::size_
 {
     m_progress->setText(wrappable(text));
     // No text: nothing runs (the user is asked), and nothing moves.
-    m_progressBar->setVisible(m_busy && !text.isEmpty());
+    m_progressBar->setVisible(!m_progress->isHidden() && !text.isEmpty());
     if (total == 0) {
         m_progressBar->setRange(0, 0);
         return;

@@ -72,5 +72,4 @@ private:
     QLineEdit* m_filter;
     QCheckBox* m_problemsOnly;
     ResultsView* m_view;
-    bool m_busy = false;
 };
