@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -84,11 +85,7 @@ ResultsPanel::ResultsPanel(QWidget* parent)
     layout->addWidget(m_view, 1);
     setTabOrder(m_filter, m_problemsOnly);
     setTabOrder(m_problemsOnly, m_view);
-    auto* find = new QAction(this);
-    find->setShortcut(QKeySequence::Find);
-    find->setShortcutContext(Qt::WindowShortcut);
-    addAction(find);
-    connect(find, &QAction::triggered, m_filter, [this] {
+    new QShortcut(QKeySequence(QKeySequence::Find), this, [this] {
         m_filter->setFocus(Qt::ShortcutFocusReason);
         m_filter->selectAll();
     });

@@ -10,13 +10,6 @@
 #include <QFileInfo>
 #include <QThreadPool>
 
-std::string_view folderPart(std::string_view relativePath)
-{
-    static constexpr char separators[] = {'/', crestmap::pathSeparator};
-    const std::size_t at = relativePath.find_last_of(std::string_view(separators, 2));
-    return at == std::string_view::npos ? "." : relativePath.substr(0, at);
-}
-
 std::string_view relativeTo(std::string_view path, std::string_view base)
 {
     const std::size_t skip =
@@ -68,7 +61,7 @@ std::optional<std::string> WriteReport::recordOf(const ResultRow& row) const
         row.kind != ResultRow::Kind::Unloadable) {
         return std::nullopt;
     }
-    const auto style = folderStyles.find(std::string(base.empty() ? "." : folderPart(row.path)));
+    const auto style = folderStyles.find(std::string(folderOf(row)));
     return style == folderStyles.end()
                ? std::nullopt
                : crestmap::recordLineFor(crestmap::fileNameOf(row.path), style->second);
@@ -89,25 +82,27 @@ QString WriteReport::shownFolder() const
 
 std::string_view WriteReport::folderOf(const ResultRow& row) const
 {
-    return row.folder()   ? relativeTo(row.path, base)
-           : base.empty() ? std::string_view(".")
-                          : folderPart(row.path);
+    if (row.folder()) {
+        return relativeTo(row.path, base);
+    }
+    static constexpr char separators[] = {'/', crestmap::pathSeparator};
+    const std::size_t at = row.path.find_last_of(std::string_view(separators, 2));
+    return base.empty() || at == std::string::npos ? std::string_view(".")
+                                                   : std::string_view(row.path).substr(0, at);
 }
 
 std::string_view WriteReport::sortText(const ResultRow& row, ResultColumn column) const
 {
     static constexpr std::array<std::string_view, 6> reasons{"0", "1", "2", "3", "4", "5"};
-    const bool skipped =
-        row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord;
-    switch (column) {
-    case ResultColumn::File:
+    if (column == ResultColumn::File) {
         return crestmap::lastPathComponent(row.path);
-    case ResultColumn::Folder:
-        return folderOf(row);
-    case ResultColumn::Picture:
-        break;
     }
-    return skipped ? reasons[static_cast<std::size_t>(row.reason)] : std::string_view(row.text);
+    if (column == ResultColumn::Folder) {
+        return folderOf(row);
+    }
+    return row.kind == ResultRow::Kind::PassedOver || row.kind == ResultRow::Kind::NoRecord
+               ? reasons[static_cast<std::size_t>(row.reason)]
+               : std::string_view(row.text);
 }
 
 SharedReport shareReport(WriteReport report)

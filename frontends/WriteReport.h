@@ -102,9 +102,6 @@ struct WriteReport {
     static constexpr std::uint32_t notProblemBit = 1U << 31;
 };
 
-/// The folder part of a path relative to a pack's top: "." for the top itself.
-[[nodiscard]] std::string_view folderPart(std::string_view relativePath);
-
 /// `path` below `base` as seen from it, `base` a drive's root too; "." for `base` itself.
 [[nodiscard]] std::string_view relativeTo(std::string_view path, std::string_view base);
 
