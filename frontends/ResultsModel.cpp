@@ -24,6 +24,20 @@ QString clashText(const QString& other)
     //: An image's row; %1: the other image's name
     return WindowWords::tr("maps to the same picture as %1").arg(other);
 }
+
+QString shownText(const ResultRow& row)
+{
+    switch (row.kind) {
+    case ResultRow::Kind::Clash:
+        return clashText(WindowWords::named(row.text));
+    case ResultRow::Kind::PassedOver:
+    case ResultRow::Kind::NoRecord:
+        return WindowWords::skip(row.reason);
+    default:
+        return QString::fromStdString(row.text);
+    }
+}
+
 // Rich text for a tooltip line that wraps rather than runs off the screen.
 QString paragraph(const QString& text)
 {
@@ -149,19 +163,6 @@ std::string ResultsModel::fullPath(const ResultRow& row) const
                                                   : crestmap::joinPath(m_report->base, row.path);
 }
 
-QString ResultsModel::shownText(const ResultRow& row) const
-{
-    switch (row.kind) {
-    case ResultRow::Kind::Clash:
-        return clashText(WindowWords::named(row.text));
-    case ResultRow::Kind::PassedOver:
-    case ResultRow::Kind::NoRecord:
-        return WindowWords::skip(row.reason);
-    default:
-        return QString::fromStdString(row.text);
-    }
-}
-
 QString ResultsModel::tooltip(const ResultRow& row, int column) const
 {
     const QString path = WindowWords::path(fullPath(row));
@@ -229,8 +230,6 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return tooltip(r, column);
     case ProblemRole:
         return r.problem();
-    case SortKeyRole:
-        return sortRank(index.row(), column);
     case FolderRowRole:
         return r.folder();
     case PathRole:

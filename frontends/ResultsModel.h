@@ -23,7 +23,6 @@ public:
     static constexpr int RecordRole = Qt::UserRole + 3;    ///< the record line of a row's image
     static constexpr int BytesRole = Qt::UserRole + 4;     ///< the whole path's own bytes, to copy
     static constexpr int FolderRowRole = Qt::UserRole + 5; ///< true on a folder's row
-    static constexpr int SortKeyRole = Qt::UserRole + 6;   ///< its rank: where it sorts in a column
 
     explicit ResultsModel(QObject* parent = nullptr);
 
@@ -57,7 +56,6 @@ public:
 
 private:
     [[nodiscard]] std::string fullPath(const ResultRow& row) const;
-    [[nodiscard]] QString shownText(const ResultRow& row) const;
     [[nodiscard]] QString tooltip(const ResultRow& row, int column) const;
 
     SharedReport m_report = std::make_shared<const WriteReport>();

@@ -179,9 +179,7 @@ void ResultsPanel::updateSummary()
     }
     m_summary->setText(text);
     m_problemsOnly->setEnabled(report.problems > 0);
-    if (report.problems == 0) {
-        m_problemsOnly->setChecked(false);
-    }
+    m_problemsOnly->setChecked(m_problemsOnly->isChecked() && report.problems > 0);
 }
 
 void ResultsPanel::setBusy(bool busy)

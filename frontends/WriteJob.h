@@ -11,7 +11,6 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <vector>
 
 /// The local file-system path of a URL, fully decoded, as the bytes the core works with;
 /// nothing when the URL is not a local file.
