@@ -106,10 +106,9 @@ void ReportCollector::folder(const crestmap::FolderAccount& folder)
         folder.outcome == Outcome::Unreadable || folder.outcome == Outcome::Unwritable;
     if (failed || folder.outcome == Outcome::Kept || folder.outcome == Outcome::NotMapped) {
         m_report.rows.push_back(
-            {failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
-             {},
-             std::string(folder.folder),
-             FileWords::folder(folder).toStdString()});
+            {.kind = failed ? ResultRow::Kind::FailedFolder : ResultRow::Kind::KeptFolder,
+             .path = std::string(folder.folder),
+             .text = FileWords::folder(folder).toStdString()});
     }
     // A pack's folders without images are not among those its plan counts; one stopped is not
     // done.
@@ -125,12 +124,12 @@ void ReportCollector::checked(const std::string& folder, const crestmap::ConfigC
     if (check.state == State::Unreadable) {
         m_report.rows.resize(m_folderStart);
     }
-    m_report.rows.push_back({check.state == State::Unreadable ? ResultRow::Kind::FailedFolder
-                             : current                        ? ResultRow::Kind::CurrentFolder
-                                                              : ResultRow::Kind::OutdatedFolder,
-                             {},
-                             folder,
-                             FileWords::check(check).toStdString()});
+    m_report.rows.push_back({.kind = check.state == State::Unreadable
+                                         ? ResultRow::Kind::FailedFolder
+                                     : current ? ResultRow::Kind::CurrentFolder
+                                               : ResultRow::Kind::OutdatedFolder,
+                             .path = folder,
+                             .text = FileWords::check(check).toStdString()});
     // What an update writes: stale and missing files, not another program's, nor one it would
     // keep or cannot read.
     const bool writable = check.state == State::Stale || check.state == State::Missing ||
@@ -149,11 +148,10 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
     const bool clash = problem.kind == crestmap::ProblemAccount::Kind::Clash;
     // A problem found within a folder stays, whatever becomes of the folder's other rows.
     m_folderStart = m_report.rows.size() + 1;
-    m_report.rows.push_back(
-        {clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
-         {},
-         shownPath(problem.folder, problem.name),
-         clash ? std::string(problem.other) : FileWords::image(problem.image).toStdString()});
+    m_report.rows.push_back({.kind = clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
+                             .path = shownPath(problem.folder, problem.name),
+                             .text = clash ? std::string(problem.other)
+                                           : FileWords::image(problem.image).toStdString()});
 }
 
 void ReportCollector::finish(std::vector<crestmap::Fact> facts)

@@ -55,8 +55,7 @@ bool ResultsProxy::filterAcceptsRow(int row, const QModelIndex&) const
     if (m_problemsOnly && !r.problem()) {
         return false;
     }
-    const std::string_view path = r.path;
-    return m_text.empty() ||
-           std::search(path.begin(), path.end(), m_text.begin(), m_text.end(),
-                       [](char a, char b) { return crestmap::foldCase(a) == b; }) != path.end();
+    return m_text.empty() || !std::ranges::search(r.path, m_text, [](char a, char b) {
+                                  return crestmap::foldCase(a) == b;
+                              }).empty();
 }
