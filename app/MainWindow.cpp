@@ -119,7 +119,7 @@ void MainWindow::connectCommands()
     connect(m_writer, &WriteController::reported, this, &MainWindow::showReport);
     connect(m_writer, &WriteController::busyChanged, this, &MainWindow::setBusy);
     connect(m_writer, &WriteController::progressed, results, &ResultsPanel::setProgress);
-    connect(m_writer, &WriteController::undoAvailable, this,
+    connect(&m_writer->journals(), &JournalWatch::undoAvailable, this,
             [this, results](bool available, const QString& text, const std::string& last) {
                 m_ui->undoAction->setEnabled(available);
                 m_ui->undoAction->setText(text);

@@ -116,7 +116,7 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     updatePreview();
     connect(&writer, &WriteController::reported, this, &FileSelector::follow);
     // Queued: a job that ends with a change of another program's first shows its own report.
-    connect(&writer, &WriteController::writtenElsewhere, this, &FileSelector::recheck,
+    connect(&writer.journals(), &JournalWatch::writtenElsewhere, this, &FileSelector::recheck,
             Qt::QueuedConnection);
     m_settle.setSingleShot(true);
     m_settle.setInterval(300);

@@ -21,8 +21,6 @@ WriteController::WriteController(Prompts& prompts, QWidget* window)
             refreshUndo();
         }
     });
-    connect(m_journals, &JournalWatch::undoAvailable, this, &WriteController::undoAvailable);
-    connect(m_journals, &JournalWatch::writtenElsewhere, this, &WriteController::writtenElsewhere);
     m_journals->refresh(false, true);
 }
 

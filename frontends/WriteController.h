@@ -43,6 +43,8 @@ public:
     void say(const QString& text);
     /// Looks again at what there is to undo: another program may have written since.
     void refreshUndo() { m_journals->refresh(m_busy, false); }
+    /// What there is to undo, and what another program wrote or took back.
+    [[nodiscard]] JournalWatch& journals() noexcept { return *m_journals; }
 
     [[nodiscard]] bool busy() const noexcept { return m_busy; }
     /// The folder the running job works in; empty for an undo, or when none runs.
@@ -67,12 +69,8 @@ signals:
     void progressed(const QString& text, std::size_t done, std::size_t total);
     /// A job ended, with what it did; the alert follows a write. An undo's says it in a line.
     void reported(const SharedReport& report);
-    /// Whether there is a write to undo, the Edit menu's words for it, and its journal's name.
-    void undoAvailable(bool available, const QString& text, const std::string& last);
     /// A check of a folder without images of its own goes on into the folders below it.
     void descending();
-    /// Another program wrote or took back these config.xml files.
-    void writtenElsewhere(const std::vector<std::string>& configs);
     /// An undo ended: its words, and the config.xml files it put back, removed or left.
     void undone(const QString& words, const std::vector<std::string>& configs);
 
