@@ -56,7 +56,8 @@ MainWindow::MainWindow(Prompts& prompts, Desktop& desktop, QWidget* parent)
         return m_selector->takeFolder(folder, WriteRequest::Source::Drop);
     });
     // A folder dropped anywhere on the window is a folder dropped on the drop area.
-    m_ui->folderDragView->catchDropsOn(m_ui->centralWidget);
+    m_ui->centralWidget->setAcceptDrops(true);
+    m_ui->centralWidget->installEventFilter(m_ui->folderDragView);
     connectCommands();
     // Tab starts where the window is read from: the first group's choice.
     for (QAbstractButton* choice : m_ui->graphicStyleBox->findChildren<QAbstractButton*>()) {

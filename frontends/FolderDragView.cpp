@@ -38,12 +38,6 @@ std::optional<QUrl> FolderDragView::droppedFolder(const QList<QUrl>& urls)
     return directoryForm ? std::optional<QUrl>(url) : std::nullopt;
 }
 
-void FolderDragView::catchDropsOn(QWidget* area)
-{
-    area->setAcceptDrops(true);
-    area->installEventFilter(this);
-}
-
 void FolderDragView::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!event->mimeData()->hasUrls()) {

@@ -19,8 +19,6 @@ public:
     /// What takes a dropped folder; it answers false when it cannot take one now. The area
     /// refuses drops until it has one.
     void attach(std::function<bool(const QUrl& folder)> take) { m_take = std::move(take); }
-    /// Takes the drops that land anywhere on `area` as drops on this view.
-    void catchDropsOn(QWidget* area);
 
     /// The folder a drag carries: exactly one URL, in directory form or naming a local folder.
     [[nodiscard]] static std::optional<QUrl> droppedFolder(const QList<QUrl>& urls);
@@ -30,6 +28,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// Takes the drops that land anywhere on a widget it watches as drops on this view.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

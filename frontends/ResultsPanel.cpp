@@ -127,7 +127,9 @@ void ResultsPanel::showReport(SharedReport report)
     const int anchorTop = m_view->visualRect(anchor).top();
     const int scrolled = m_view->verticalScrollBar()->value();
     if (!again) {
-        m_view->clearSort();
+        // Back in the report's own order, its problems first.
+        m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        m_proxy->sort(-1);
         m_shownWrite = report->journal;
     }
     m_model->show(std::move(report));

@@ -60,12 +60,6 @@ ResultsView::ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* pare
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ResultsView::updateRowsInView);
 }
 
-void ResultsView::clearSort()
-{
-    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_proxy->sort(-1);
-}
-
 void ResultsView::fitColumns(bool folders)
 {
     setColumnHidden(ResultsModel::FolderColumn, !folders);

@@ -14,8 +14,6 @@ class ResultsView : public QTableView {
 public:
     ResultsView(ResultsModel* model, ResultsProxy* proxy, QWidget* parent = nullptr);
 
-    /// Back in the report's own order, its problems first, with the folders' column for a pack.
-    void clearSort();
     /// Sizes the columns for the rows just shown, unless the user sizes them.
     void fitColumns(bool folders);
     /// Asks for the previews of the rows in view, and forgets the others.
