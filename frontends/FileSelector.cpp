@@ -153,19 +153,6 @@ void FileSelector::updatePreview()
     }
 }
 
-void FileSelector::chooseStyle(crestmap::StylePair style)
-{
-    const auto pick = [](QButtonGroup* group, std::int64_t value) {
-        if (QAbstractButton* button = group->button(static_cast<int>(value))) {
-            button->click();
-        }
-    };
-    pick(m_groups[0], style.graphicStyle);
-    if (const std::size_t second = secondGroup(style.graphicStyle); second != 0) {
-        pick(m_groups[second], style.subType);
-    }
-}
-
 void FileSelector::fileBrowseSelect()
 {
     if (m_writer.busy()) {
@@ -310,8 +297,17 @@ void FileSelector::openArguments(const QStringList& arguments)
         return;
     }
     const QString folder = QDir::toNativeSeparators(info.absoluteFilePath());
+    // Its own style's buttons are picked, as a click on each would.
     if (const auto own = crestmap::readExistingFile(coreBytes(folder)).style) {
-        chooseStyle(*own);
+        const auto pick = [](QButtonGroup* group, std::int64_t value) {
+            if (QAbstractButton* button = group->button(static_cast<int>(value))) {
+                button->click();
+            }
+        };
+        pick(m_groups[0], own->graphicStyle);
+        if (const std::size_t second = secondGroup(own->graphicStyle); second != 0) {
+            pick(m_groups[second], own->subType);
+        }
     }
     m_inView = folder;
     (void)takeFolder(QUrl::fromLocalFile(info.absoluteFilePath()), WriteRequest::Source::Opened);

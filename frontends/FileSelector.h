@@ -43,9 +43,6 @@ public:
     /// checked; anything else given is reported in the window.
     void openArguments(const QStringList& arguments);
 
-    /// Picks the buttons of a style, as a click on each would.
-    void chooseStyle(crestmap::StylePair style);
-
 signals:
     /// Whether there are folders of the last check to update, and nothing runs.
     void updateAvailable(bool available);

@@ -47,14 +47,14 @@ std::array<std::vector<std::uint32_t>, resultColumns> rankRows(const WriteReport
     return ranks;
 }
 
-} // namespace
-
-std::string ReportCollector::shownPath(std::string_view folder, std::string_view name) const
+// A file of `folder` as a row names it: by its path from the report's base.
+std::string rowPath(const std::string& base, std::string_view folder, std::string_view name)
 {
-    const std::string& base = m_report.base;
     return folder.empty() || folder == base ? std::string(name)
                                             : crestmap::joinPath(relativeTo(folder, base), name);
 }
+
+} // namespace
 
 void ReportCollector::entry(const crestmap::EntryAccount& entry)
 {
@@ -63,7 +63,7 @@ void ReportCollector::entry(const crestmap::EntryAccount& entry)
         ++m_progress->images;
     }
     ResultRow row;
-    row.path = shownPath(entry.folder, entry.name);
+    row.path = rowPath(m_report.base, entry.folder, entry.name);
     if (entry.reason) {
         row.kind = *entry.reason == crestmap::SkipReason::ExtensionCase
                        ? ResultRow::Kind::PassedOver
@@ -149,7 +149,7 @@ void ReportCollector::problem(const crestmap::ProblemAccount& problem)
     // A problem found within a folder stays, whatever becomes of the folder's other rows.
     m_folderStart = m_report.rows.size() + 1;
     m_report.rows.push_back({.kind = clash ? ResultRow::Kind::Clash : ResultRow::Kind::Unloadable,
-                             .path = shownPath(problem.folder, problem.name),
+                             .path = rowPath(m_report.base, problem.folder, problem.name),
                              .text = clash ? std::string(problem.other)
                                            : FileWords::image(problem.image).toStdString()});
 }

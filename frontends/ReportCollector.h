@@ -34,7 +34,6 @@ public:
     void finish(std::vector<crestmap::Fact> facts);
 
 private:
-    [[nodiscard]] std::string shownPath(std::string_view folder, std::string_view name) const;
     /// `planned`: one of the folders a plan counts, so one that the progress counts too.
     void folderDone(std::string_view folder, std::size_t images,
                     std::optional<crestmap::StylePair> style, bool planned);
