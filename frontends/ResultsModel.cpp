@@ -147,16 +147,6 @@ QModelIndex ResultsModel::index(int row, int column, const QModelIndex& parent) 
     return inside ? createIndex(row, column) : QModelIndex();
 }
 
-int ResultsModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_report->rows.size());
-}
-
-int ResultsModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 std::string ResultsModel::fullPath(const ResultRow& row) const
 {
     return m_report->base.empty() || row.folder() ? row.path

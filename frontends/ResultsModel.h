@@ -48,8 +48,14 @@ public:
 
     [[nodiscard]] QModelIndex index(int row, int column,
                                     const QModelIndex& parent = {}) const override;
-    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
-    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_report->rows.size());
+    }
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;

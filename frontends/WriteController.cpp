@@ -24,11 +24,6 @@ WriteController::WriteController(Prompts& prompts, QWidget* window)
     m_journals->refresh(false, true);
 }
 
-WriteController::~WriteController()
-{
-    abandon();
-}
-
 void WriteController::tick()
 {
     if (m_progress) {

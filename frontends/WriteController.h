@@ -24,7 +24,7 @@ class WriteController : public QObject {
 
 public:
     WriteController(Prompts& prompts, QWidget* window);
-    ~WriteController() override;
+    ~WriteController() override { abandon(); }
 
     /// Starts a write or a check, after its plan or question where it has one; false, and
     /// ignored, while another job runs.
