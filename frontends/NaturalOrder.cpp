@@ -40,6 +40,63 @@ std::size_t mismatch(std::string_view a, std::string_view b) noexcept
     return static_cast<std::size_t>(std::ranges::mismatch(a, b).in1 - a.begin());
 }
 
+// Sorts by keys of eight bytes, taken again past what each run of equal keys shares, so that
+// texts alike in a long start (a picture's path, a folder's many rows) are not compared whole
+// at every step.
+struct NaturalSort {
+    void sort(std::span<std::uint32_t> run, std::size_t from, int depth)
+    {
+        if (run.size() < 2) {
+            return;
+        }
+        const std::string_view first = m_texts[run.front()];
+        std::size_t shared = first.size();
+        bool same = true;
+        for (const std::uint32_t r : run.subspan(1)) {
+            // Every text of the run holds the first's bytes up to `from`.
+            const std::size_t at = from + mismatch(first.substr(from), m_texts[r].substr(from));
+            shared = std::min(shared, at);
+            same = same && at == first.size() && m_texts[r].size() == first.size();
+        }
+        const bool ranked = depth == 0 && !m_ranks.empty();
+        if (same && !ranked) {
+            std::ranges::sort(run, [this](auto a, auto b) { return byTie(a, b); });
+            return;
+        }
+        shared = backToNumber(first, shared);
+        constexpr int deepest = 64;
+        if (depth > deepest || (depth > 0 && shared <= from)) {
+            // The keys tell these apart no further: case or leading zeros, past their eighth byte.
+            std::ranges::sort(run, [this](std::uint32_t a, std::uint32_t b) {
+                const int natural = naturalCompare(m_texts[a], m_texts[b]);
+                return natural != 0 ? natural < 0 : byTie(a, b);
+            });
+            return;
+        }
+        for (const std::uint32_t r : run) {
+            m_keys[r] = naturalKey(ranked ? m_ranks[r] : 0, m_texts[r].substr(shared));
+        }
+        std::ranges::sort(run, [this](auto a, auto b) { return m_keys[a] < m_keys[b]; });
+        for (auto start = run.begin(); start != run.end();) {
+            const std::uint64_t key = m_keys[*start];
+            const auto end =
+                std::find_if(start, run.end(), [&](std::uint32_t r) { return m_keys[r] != key; });
+            sort({start, end}, shared, depth + 1);
+            start = end;
+        }
+    }
+
+    [[nodiscard]] bool byTie(std::uint32_t a, std::uint32_t b) const
+    {
+        return m_tie.empty() ? a < b : m_tie[a] < m_tie[b];
+    }
+
+    std::span<const std::string_view> m_texts;
+    std::span<const unsigned char> m_ranks;
+    std::span<const std::uint32_t> m_tie;
+    std::vector<std::uint64_t> m_keys;
+};
+
 } // namespace
 
 int naturalCompare(std::string_view a, std::string_view b) noexcept
@@ -125,67 +182,6 @@ std::uint64_t naturalKey(unsigned char rank, std::string_view text) noexcept
     return std::accumulate(bytes.begin(), bytes.end(), std::uint64_t{0},
                            [](std::uint64_t key, unsigned char byte) { return key << 8 | byte; });
 }
-
-namespace {
-
-// Sorts by keys of eight bytes, taken again past what each run of equal keys shares, so that
-// texts alike in a long start (a picture's path, a folder's many rows) are not compared whole
-// at every step.
-struct NaturalSort {
-    void sort(std::span<std::uint32_t> run, std::size_t from, int depth)
-    {
-        if (run.size() < 2) {
-            return;
-        }
-        const std::string_view first = m_texts[run.front()];
-        std::size_t shared = first.size();
-        bool same = true;
-        for (const std::uint32_t r : run.subspan(1)) {
-            // Every text of the run holds the first's bytes up to `from`.
-            const std::size_t at = from + mismatch(first.substr(from), m_texts[r].substr(from));
-            shared = std::min(shared, at);
-            same = same && at == first.size() && m_texts[r].size() == first.size();
-        }
-        const bool ranked = depth == 0 && !m_ranks.empty();
-        if (same && !ranked) {
-            std::ranges::sort(run, [this](auto a, auto b) { return byTie(a, b); });
-            return;
-        }
-        shared = backToNumber(first, shared);
-        constexpr int deepest = 64;
-        if (depth > deepest || (depth > 0 && shared <= from)) {
-            // The keys tell these apart no further: case or leading zeros, past their eighth byte.
-            std::ranges::sort(run, [this](std::uint32_t a, std::uint32_t b) {
-                const int natural = naturalCompare(m_texts[a], m_texts[b]);
-                return natural != 0 ? natural < 0 : byTie(a, b);
-            });
-            return;
-        }
-        for (const std::uint32_t r : run) {
-            m_keys[r] = naturalKey(ranked ? m_ranks[r] : 0, m_texts[r].substr(shared));
-        }
-        std::ranges::sort(run, [this](auto a, auto b) { return m_keys[a] < m_keys[b]; });
-        for (auto start = run.begin(); start != run.end();) {
-            const std::uint64_t key = m_keys[*start];
-            const auto end =
-                std::find_if(start, run.end(), [&](std::uint32_t r) { return m_keys[r] != key; });
-            sort({start, end}, shared, depth + 1);
-            start = end;
-        }
-    }
-
-    [[nodiscard]] bool byTie(std::uint32_t a, std::uint32_t b) const
-    {
-        return m_tie.empty() ? a < b : m_tie[a] < m_tie[b];
-    }
-
-    std::span<const std::string_view> m_texts;
-    std::span<const unsigned char> m_ranks;
-    std::span<const std::uint32_t> m_tie;
-    std::vector<std::uint64_t> m_keys;
-};
-
-} // namespace
 
 std::vector<std::uint32_t> naturalOrder(std::span<const std::string_view> texts,
                                         std::span<const unsigned char> ranks,

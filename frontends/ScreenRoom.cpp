@@ -38,6 +38,18 @@ private:
     std::function<bool(EventHook&, QEvent*)> m_react;
 };
 
+// Some of Qt's own catalogues lack the words its file dialog gives a folder's or a drive's type:
+// ours hold them, where the dialog finds them too.
+struct QtWords {
+    const char* source;
+    const char* comment;
+};
+[[maybe_unused]] constexpr std::array<QtWords, 3> typeWords{{
+    QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
+    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"), nullptr},
+    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown"), nullptr},
+}};
+
 } // namespace
 
 void keepWithinScreen(QWidget& window, QSize wanted)
@@ -71,20 +83,6 @@ void keepWithinScreen(QWidget& window, QSize wanted)
             return false;
         }));
 }
-
-// Some of Qt's own catalogues lack the words its file dialog gives a folder's or a drive's type:
-// ours hold them, where the dialog finds them too.
-namespace {
-struct QtWords {
-    const char* source;
-    const char* comment;
-};
-[[maybe_unused]] constexpr std::array<QtWords, 3> typeWords{{
-    QT_TRANSLATE_NOOP3("QAbstractFileIconProvider", "Folder", "All other platforms"),
-    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Drive"), nullptr},
-    {QT_TRANSLATE_NOOP("QAbstractFileIconProvider", "Unknown"), nullptr},
-}};
-} // namespace
 
 // Qt's own file dialog opens small, with its size and date cut; a system's dialog sizes itself.
 void giveRoom(QFileDialog& dialog)
