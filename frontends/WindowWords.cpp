@@ -194,11 +194,6 @@ QString WindowWords::path(std::string_view bytes)
     return readable(shownPath(bytes));
 }
 
-QString WindowWords::named(std::string_view bytes)
-{
-    return isolated(path(bytes));
-}
-
 QString WindowWords::isolated(const QString& name)
 {
     return QGuiApplication::isRightToLeft()

@@ -31,7 +31,7 @@ public:
     /// A path as the system writes it, control characters shown as symbols.
     [[nodiscard]] static QString path(std::string_view bytes);
     /// A path as a sentence names it: path(), isolated as isolated() says.
-    [[nodiscard]] static QString named(std::string_view bytes);
+    [[nodiscard]] static QString named(std::string_view bytes) { return isolated(path(bytes)); }
     /// A name or path put into a sentence, kept apart from the sentence's direction where the
     /// window reads right to left, so that its slashes and dots stay where they belong.
     [[nodiscard]] static QString isolated(const QString& name);
