@@ -207,6 +207,18 @@ inline void answerBox(const std::function<void(QMessageBox&)>& read)
     });
 }
 
+// What the message box that `ask` opens says, its text's lines then its body's; answered with
+// Escape.
+inline QStringList boxSays(const std::function<void()>& ask)
+{
+    QStringList said;
+    answerBox([&said](QMessageBox& box) {
+        said = box.text().split('\n') + box.informativeText().split('\n');
+    });
+    ask();
+    return said;
+}
+
 /// The real window with scripted dialogs and a folder of its own, and what tests do with it.
 class WindowFixture : public ::testing::Test {
 protected:

@@ -2,35 +2,26 @@
 #include "FolderDragView.h"
 #include "JournalWatch.h"
 #include "ReportCollector.h"
-#include "TestSupport.h"
 #include "ThumbnailLoader.h"
-#include "UndoRecorder.h"
 #include "WindowHarness.h"
-#include "WindowWords.h"
 #include "WriteProgress.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTimer>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <thread>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -638,9 +629,10 @@ TEST_F(Window, UndoFollowsTheOtherProgramWithoutMakingItsFolder)
     EXPECT_EQ(undo->text(), "&Undo Write of 1 Folder");
 }
 
-// The list follows what the other program writes, and takes back, in the folders it shows: it
-// does not go on saying a folder is missing that is written, and offer to write it.
-TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
+// The list follows what the other program writes, and takes back, in the folders it shows, and
+// what changes there by hand: it does not go on saying a folder is missing that is written, and
+// offer to write it.
+TEST_F(Window, TheListFollowsTheOtherProgramAndHandEditsInTheFoldersItShows)
 {
     test::makeFiles(m_dir / "pack", {"clubs/1.png", "new/5.png"}, test::pngSignature);
     check(m_dir / "pack");
@@ -675,22 +667,17 @@ TEST_F(Window, TheListFollowsTheOtherProgramInTheFoldersItShows)
     EXPECT_TRUE(test::holds(rows(), "new | stale: 1 record to change"));
     ASSERT_EQ(undoLastWrite(undoFolder(), {{}, true}).removed.size(), 1u);
     EXPECT_TRUE(showsRow("new | missing"));
-}
 
-// What changes by hand in the folders the list shows is seen as the other program's writes are:
-// an edited config.xml, one put back, an image added, a config.xml removed.
-TEST_F(Window, TheListFollowsHandEditsInTheFoldersItShows)
-{
 #ifdef _WIN32
     GTEST_SKIP() << "the folders are not watched on Windows";
 #endif
-    test::makeFiles(m_dir / "pack", {"clubs/1.png", "new/5.png"}, test::pngSignature);
+    // What changes by hand is seen as the other program's writes are: a config.xml written,
+    // edited, put back, an image added, a config.xml removed.
     WriteTally tally;
     ASSERT_TRUE(writePack(m_dir / "pack/clubs", {}, tally));
+    EXPECT_TRUE(showsRow("clubs | current"));
     const std::string config = m_dir / "pack/clubs/config.xml";
     const std::string original = readFile(config);
-    check(m_dir / "pack");
-    ASSERT_EQ(facts(), (Facts{{Kind::Outdated, 1, 2}}));
     (void)test::editFile(config, "club/1/", "club/9/");
     EXPECT_TRUE(showsRow("clubs | stale: 1 record to change"));
     writeFile(config, original);
@@ -934,92 +921,56 @@ TEST_F(Window, CancelOrCloseLeaveEachConfigOldOrNewAndSayHowFarTheWriteCame)
     (void)rewritten();
 }
 
-// The real folder dialog starts at the folder in view, even when the last one chose another.
-TEST(Dialogs, TheFolderDialogStartsAtTheFolderInView)
-{
-    const test::TempDir inView;
-    const test::TempDir chosen;
-    const QString view = QString::fromStdString(inView.path().string());
-    DialogPrompts prompts;
-    QStringList started;
-    for (const bool checking : {false, true}) {
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            started << dialog->directory().absolutePath();
-            dialog->setDirectory(QString::fromStdString(chosen.path().string()));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        EXPECT_EQ(prompts.chooseFolder(nullptr, checking, view), urlOf(chosen.path().string()));
-    }
-    EXPECT_EQ(started, (QStringList{QDir(view).absolutePath(), QDir(view).absolutePath()}));
-}
-
 // The plan's question counts the folders a write would change, not those already current
-// (after another program wrote one since the check).
-TEST(Dialogs, ThePlanAsksOfTheFoldersItWouldWrite)
+// (after another program wrote one since the check): a current folder of another style is written
+// only by the answer that restyles it, and Undo is promised only where the write's journal can be
+// kept. The question before files are put back over changes says what becomes of them, one file
+// in the singular.
+TEST(Dialogs, TheQuestionsCountWhatTheyAskOf)
 {
-    struct Case {
-        std::size_t creates, unchanged, otherStyle, writesAll;
-        bool undoable;
-        const char* asked;
-        QStringList says; ///< lines of the body
+    const auto plan = [](std::size_t creates, std::size_t otherStyle, bool undoable) {
+        return [=](DialogPrompts& prompts) {
+            PackPlan asked;
+            asked.folders = creates + 1;
+            asked.creates = creates;
+            asked.unchanged = 1;
+            asked.otherStyle = otherStyle;
+            asked.writesAll = creates + otherStyle;
+            EXPECT_EQ(prompts.choosePlan(nullptr, asked, {1, 1}, undoable), StyleChoice::Cancel);
+        };
     };
-    // A current folder of another style is written only by the answer that restyles it; Undo is
-    // promised only where the write's journal can be kept.
+    const auto force = [](const QStringList& files, std::size_t made) {
+        return [=](DialogPrompts& prompts) {
+            EXPECT_FALSE(prompts.confirmForce(nullptr, files, made));
+        };
+    };
+    struct Case {
+        std::function<void(DialogPrompts&)> ask;
+        QStringList says; ///< the text's lines, then the body's: all of them, or some
+        bool whole;
+    };
     // clang-format off
     const std::vector<Case> cases{
-        {5, 1, 0, 5, true, "Write config.xml in 5 folders?", {"1 config.xml file already current stays as it is."}},
-        {0, 1, 1, 1, true, "Write config.xml in up to 1 folder?",
-         {"An update leaves the config.xml file already current as it is.", "Undo puts back every config.xml the write replaces."}},
-        {0, 1, 1, 1, false, "Write config.xml in up to 1 folder?", {"Undo is not available for this write."}},
+        {plan(5, 0, true), {"Write config.xml in 5 folders?", "1 config.xml file already current stays as it is."}, false},
+        {plan(0, 1, true), {"Write config.xml in up to 1 folder?", "An update leaves the config.xml file already current as it is.", "Undo puts back every config.xml the write replaces."}, false},
+        {plan(0, 1, false), {"Write config.xml in up to 1 folder?", "Undo is not available for this write."}, false},
+        {force({"a"}, 0), {"1 config.xml file changed since the write:", "a", "Put back the old copy over the change? The change is lost."}, true},
+        {force({"a", "b"}, 0), {"2 config.xml files changed since the write:", "a", "b", "Put back the old copies over the changes? The changes are lost."}, true},
+        {force({"a"}, 1), {"1 config.xml file changed since the write:", "a", "Remove the file the write made, with the change? The change is lost."}, true},
+        {force({"a", "b"}, 1), {"2 config.xml files changed since the write:", "a", "b", "Put back what the write replaced and remove what it made, over the changes? The changes are lost."}, true},
     };
     // clang-format on
     for (const Case& c : cases) {
-        crestmap::PackPlan plan;
-        plan.folders = c.creates + c.unchanged;
-        plan.creates = c.creates;
-        plan.unchanged = c.unchanged;
-        plan.otherStyle = c.otherStyle;
-        plan.writesAll = c.writesAll;
-        QString asked;
-        QStringList body;
-        answerBox([&](QMessageBox& box) {
-            asked = box.text();
-            body = box.informativeText().split('\n');
-        });
         DialogPrompts prompts;
-        EXPECT_EQ(prompts.choosePlan(nullptr, plan, {1, 1}, c.undoable), StyleChoice::Cancel);
-        EXPECT_EQ(asked, c.asked);
-        for (const QString& line : c.says) {
-            EXPECT_TRUE(test::holds(body, line));
+        const QStringList said = test::boxSays([&] { c.ask(prompts); });
+        if (c.whole) {
+            EXPECT_EQ(said, c.says);
+            continue;
         }
-    }
-}
-
-// The question before files are put back over changes counts them: one file is asked of in the
-// singular.
-TEST(Dialogs, TheQuestionToPutBackOverChangesSaysWhatBecomesOfThem)
-{
-    struct Case {
-        QStringList files;
-        std::size_t made;
-        const char* asked;
-    };
-    // clang-format off
-    const std::vector<Case> cases{
-        {{"a"}, 0, "Put back the old copy over the change? The change is lost."},
-        {{"a", "b"}, 0, "Put back the old copies over the changes? The changes are lost."},
-        {{"a"}, 1, "Remove the file the write made, with the change? The change is lost."},
-        {{"a", "b"}, 1, "Put back what the write replaced and remove what it made, over the changes? The changes are lost."},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        QString asked;
-        answerBox([&](QMessageBox& box) { asked = box.informativeText(); });
-        DialogPrompts prompts;
-        EXPECT_FALSE(prompts.confirmForce(nullptr, c.files, c.made));
-        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(said.front(), c.says.front());
+        for (const QString& line : c.says) {
+            EXPECT_TRUE(test::holds(said, line));
+        }
     }
 }
 
