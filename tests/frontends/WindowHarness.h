@@ -1,9 +1,7 @@
 #pragma once
 
 #include "Desktop.h"
-#include "FileSelector.h"
 #include "MainWindow.h"
-#include "PackWalk.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "ResultsModel.h"
@@ -18,20 +16,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QDragEnterEvent>
 #include <QLabel>
-#include <QList>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
-#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {

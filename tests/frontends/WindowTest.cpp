@@ -1,3 +1,4 @@
+#include "FileSelector.h"
 #include "FileWords.h"
 #include "FolderDragView.h"
 #include "JournalWatch.h"
@@ -768,27 +769,34 @@ TEST(WriteController, GoesOnlyWhenItsJobCanNoLongerReachIt)
 }
 
 // A check says what each folder's config.xml is, writes nothing, and its update writes exactly
-// the folders that are not current, each in its own style.
+// the folders that are not current, each in its own style, and names the images it writes that
+// map to the same pictures as those of the folders it leaves, as the command line's does.
 TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
 {
-    test::makeFiles(m_dir / "pack",
-                    {"clubs/1.png", "clubs/2.png", "kits/1_home.png", "new/5.png", "junk/6.png"},
-                    test::pngSignature);
+    test::makeFiles(
+        m_dir / "pack",
+        {"clubs/1.png", "clubs/2.png", "kits/1_home.png", "new/5.png", "junk/6.png", "old/2.png"},
+        test::pngSignature);
     writeFile(m_dir / "pack/clubs/config.xml", expectedDocument({logoRecord("1")}));
     writeFile(m_dir / "pack/kits/config.xml", kits);
     writeFile(m_dir / "pack/junk/config.xml", "<html></html>");
+    writeFile(m_dir / "pack/old/config.xml", expectedDocument({logoRecord("2")}));
     check(m_dir / "pack");
     ASSERT_TRUE(QTest::qWaitFor([this] { return !status().isEmpty(); }));
     EXPECT_TRUE(m_prompts.alerts.empty());
-    EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 3, 4}}));
+    const Fact clash{Kind::Clashes, 2};
+    EXPECT_EQ(facts(), (Facts{{Kind::Outdated, 3, 5}, clash}));
     EXPECT_EQ(child<QTableView>("resultsView")->accessibleName(), "Results of the last check");
-    // The folders that need work first, then the current one, then the images.
+    // The folders that need work first, then each clash, then the current folders.
     QStringList shown = rows();
-    ASSERT_GE(shown.size(), 4);
+    ASSERT_GE(shown.size(), 7);
     std::sort(shown.begin(), shown.begin() + 3);
-    EXPECT_EQ(shown.mid(0, 4),
+    const QString clashes = "2.png | maps to the same picture as ";
+    EXPECT_EQ(shown.mid(0, 7),
               (QStringList{"clubs | stale: 1 record to add", "junk | not a mapping file",
-                           "new | missing", "kits | current"}));
+                           "new | missing", clashes + native(m_dir / "pack/old/2.png"),
+                           clashes + native(m_dir / "pack/clubs/2.png"), "kits | current",
+                           "old | current"}));
 
     // A folder gone since the check fails alone.
     fs::rename(m_dir / "pack/new", m_dir / "gone");
@@ -798,8 +806,8 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     ASSERT_EQ(m_prompts.plans.size(), 1u);
     EXPECT_EQ(m_prompts.plans[0].folders, 2u);
     EXPECT_EQ(m_prompts.alerts[0].messageText, failed);
-    EXPECT_EQ(facts().at(0), (Fact{Kind::Written, 2, 1}));
-    EXPECT_EQ(facts().at(1), (Fact{Kind::Unreadable, 1}));
+    EXPECT_EQ(facts(), (Facts{{Kind::Written, 2, 1}, {Kind::Unreadable, 1}, clash}));
+    EXPECT_EQ(rows().filter(clashes).size(), 2) << rows().join('\n').toStdString();
     fs::rename(m_dir / "gone", m_dir / "pack/new");
     const std::string clubs = readFile(m_dir / "pack/clubs/config.xml");
     EXPECT_TRUE(test::has(clubs, logoRecord("2"))) << clubs;
@@ -807,25 +815,6 @@ TEST_F(Window, CheckFolderListsEachFolderAndUpdatesOnlyTheStaleOnes)
     EXPECT_EQ(readFile(m_dir / "pack/kits/config.xml"), kits);
     EXPECT_EQ(readFile(m_dir / "pack/junk/config.xml"), "<html></html>") << "another program's";
     EXPECT_TRUE(child<QAction>("undoAction")->isEnabled());
-}
-
-// An update names the images it writes that map to the same pictures as those of the folders
-// it leaves, as the command line's does.
-TEST_F(Window, AnUpdateNamesClashesWithTheFoldersItLeaves)
-{
-    test::makeFiles(m_dir / "pack", {"old/1.png", "new/1.png"}, test::pngSignature);
-    WriteTally tally;
-    ASSERT_TRUE(writePack(m_dir / "pack/old", {}, tally));
-    check(m_dir / "pack");
-    const Fact clash{Kind::Clashes, 2};
-    ASSERT_EQ(facts().at(1), clash);
-    QTest::mouseClick(child<QPushButton>("updateStaleButton"), Qt::LeftButton);
-    settle(1);
-    ASSERT_EQ(facts().size(), 2u);
-    EXPECT_EQ(facts().at(0).kind, Kind::Written);
-    EXPECT_EQ(facts().at(1), clash);
-    EXPECT_EQ(rows().filter("1.png | maps to the same picture as ").size(), 2)
-        << rows().join('\n').toStdString();
 }
 
 // Opened on a folder, the window takes on its style and checks it, with the folders below when
