@@ -121,7 +121,7 @@ using NothingToAsk = test::WindowFixture;
 
 // A pack without images: no plan, and no success told of a write of nothing. Over a pack already
 // as a write would leave it, every answer to the plan writes nothing: the window asks nothing, and
-// says that nothing was written.
+// says that nothing was written; a later write counts only the folders it wrote.
 TEST_F(NothingToAsk, AWriteOfNothingOrOfACurrentPackAsksNoPlan)
 {
     test::makeFiles(m_dir / "pack", {"notes/readme.txt"});
@@ -142,6 +142,16 @@ TEST_F(NothingToAsk, AWriteOfNothingOrOfACurrentPackAsksNoPlan)
     EXPECT_EQ(m_prompts.alerts.back().messageText,
               ResultAlert::tr("Nothing written: no config.xml needed a change"));
     EXPECT_EQ(test::readFile(m_dir / "pack/a/config.xml"), before);
+
+    // A folder found current is not written: the alert counts only the folder that was, and speaks
+    // of the one file that loses a record, not of "the files".
+    test::writeFile(m_dir / "pack/b/config.xml",
+                    test::expectedDocument({test::logoRecord("2"), test::logoRecord("9")}));
+    ASSERT_TRUE(writeChosen(m_dir / "pack"));
+    EXPECT_EQ(lastAlert().messageText, "config.xml successfully written!");
+    EXPECT_EQ(lastAlert().informativeText,
+              "Your config.xml file has been successfully written in 1 folder.\n\nThe config.xml "
+              "it replaced held 1 record that the new one lacks; Undo puts it back.");
 }
 
 // The other program's write, and its undo, in folders the list does not show leave the list as it

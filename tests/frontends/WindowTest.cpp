@@ -46,7 +46,6 @@ const QString written = "config.xml successfully written!";
 const QString dragged =
     "Your config.xml file has been successfully created in the folder you dragged.";
 const QString chose = "Your config.xml file has been successfully written in the folder you chose.";
-const QString inOne = "Your config.xml file has been successfully written in 1 folder.";
 const QString failed = "Problem writing config.xml!";
 const QStringList failure{failed, "There was a problem with generating your config.xml file. The "
                                   "process cannot continue."};
@@ -333,24 +332,6 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     EXPECT_TRUE(test::holds(details, native(m_dir / "pack/broken") + ": cannot replace"));
     EXPECT_TRUE(test::startsWith(shown[1], "X.PNG | "));
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
-}
-
-// A folder found current is not written: the alert counts only the folders that were.
-TEST_F(Window, APacksAlertCountsTheFoldersItWrote)
-{
-    test::makeFiles(m_dir.path(), {"pack/a/1.png", "pack/b/2.png"}, test::pngSignature);
-    writeFile(m_dir / "pack/b/config.xml", expectedDocument({logoRecord("2")}));
-    child<QCheckBox>("includeSubfolders")->setChecked(true);
-    ASSERT_TRUE(writeChosen(m_dir / "pack"));
-    EXPECT_EQ(alerts(), (QStringList{written, inOne}));
-
-    // One file of the pack loses a record: one file is spoken of, not "the files".
-    writeFile(m_dir / "pack/b/config.xml", expectedDocument({logoRecord("2"), logoRecord("9")}));
-    ASSERT_TRUE(writeChosen(m_dir / "pack"));
-    ASSERT_EQ(m_prompts.alerts.size(), 2u);
-    EXPECT_EQ(lastAlert().informativeText,
-              inOne + "\n\nThe config.xml it replaced held 1 record that the new one lacks; Undo "
-                      "puts it back.");
 }
 
 TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
