@@ -84,20 +84,6 @@ TEST(Dialogs, TheFileDialogsPlacesReadWhole)
     EXPECT_GE(side->viewport()->width(), side->sizeHintForColumn(0));
 }
 
-// A sentence may start with the file's name in a language that puts it first: "config.xml
-// dosyası olmayan 1 klasöre…". Its case is the name's: Config.xml is another file.
-TEST(Dialogs, ASentenceThatStartsWithTheFilesNameKeepsItsCase)
-{
-    crestmap::PackPlan plan;
-    plan.folders = plan.creates = plan.writesAll = 1;
-    QString body;
-    test::answerBox([&body](QMessageBox& box) { body = box.informativeText(); });
-    DialogPrompts prompts;
-    (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
-    EXPECT_FALSE(body.isEmpty());
-    EXPECT_FALSE(body.contains(QLatin1String("Config.xml"))) << body.toStdString();
-}
-
 // What became of the files, put into the sentence of a write without records, keeps its case:
 // "(Kaydı olmayan 2 dosya …)" gave a noun a capital in mid-sentence.
 TEST(Dialogs, FactsPutIntoASentenceKeepTheirCase)

@@ -945,7 +945,9 @@ TEST(Dialogs, TheQuestionsCountWhatTheyAskOf)
 }
 
 // In every language (run in each), the questions' sentences and buttons start with a capital,
-// also where the language puts the style's name first.
+// also where the language puts the style's name first; a sentence may start with the file's name
+// in a language that puts it first, "config.xml dosyası olmayan 1 klasöre…", and its case is the
+// name's: Config.xml is another file.
 TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
 {
     QStringList texts;
@@ -977,12 +979,18 @@ TEST(Dialogs, QuestionsStartTheirSentencesAndButtonsWithACapital)
     plan.folders = plan.unchanged = plan.otherStyle = plan.writesAll = 1;
     answer();
     (void)prompts.choosePlan(nullptr, plan, {1, 1}, true);
+    crestmap::PackPlan creates;
+    creates.folders = creates.creates = creates.writesAll = 1;
+    answer();
+    (void)prompts.choosePlan(nullptr, creates, {1, 1}, true);
     answer();
     (void)prompts.confirmUndo(nullptr, "Undo the write of 2 config.xml files in pack?");
-    ASSERT_GE(texts.size(), 15);
+    ASSERT_GE(texts.size(), 18);
     for (const QString& text : texts) {
         const QString words = text.startsWith('&') ? text.mid(1) : text;
-        EXPECT_FALSE(words.front().isLower()) << text.toStdString();
+        EXPECT_TRUE(!words.front().isLower() || words.startsWith(QLatin1String("config.xml")))
+            << text.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String("Config.xml"))) << text.toStdString();
     }
 }
 
