@@ -218,6 +218,12 @@ TEST_F(Window, DroppedFolderGetsItsConfigAndEveryFileIsAccountedFor)
     QGuiApplication::clipboard()->setText(summary->selectedText());
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(test::holds(copied, QString::fromStdString(folder)));
+
+    // A write with no records says so plainly, and counts what the details leave out.
+    test::makeImages(m_dir / "plain", 25);
+    write(m_dir / "plain");
+    EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
+    EXPECT_TRUE(lastAlert().detailedText.endsWith("\n… and 5 more"));
 }
 
 // A folder that maps another style, or whose file was cut short, is written in the style chosen
@@ -332,15 +338,6 @@ TEST_F(Window, SubfoldersAreUpdatedInTheirOwnStyleAndAFailingOneIsNamed)
     EXPECT_TRUE(test::holds(details, native(m_dir / "pack/broken") + ": cannot replace"));
     EXPECT_TRUE(test::startsWith(shown[1], "X.PNG | "));
     EXPECT_TRUE(shown.contains("1.png | graphics/pictures/club/1/logo"));
-}
-
-TEST_F(Window, AWriteWithNoRecordsSaysSoPlainlyAndCountsWhatTheDetailsLeaveOut)
-{
-    test::makeImages(m_dir.path(), 25);
-    click("graphicStyleKit");
-    write(m_dir.path().string());
-    EXPECT_TRUE(status().startsWith("config.xml holds no records: none of the 25 files"));
-    EXPECT_TRUE(lastAlert().detailedText.endsWith("\n… and 5 more"));
 }
 
 // What does not read in full in the window as it stands: each control, label (the status line's
