@@ -384,8 +384,11 @@ TEST(NaturalOrder, KeysAndTheListsOrderAreTheOnesComparisonGives)
 }
 
 // The selected row stays selected as the list is sorted and filtered, and Copy path copies that
-// row's path: its own bytes, for a name that is not UTF-8.
-TEST_F(ResultsList, TheSelectionFollowsItsRow)
+// row's path: its own bytes, for a name that is not UTF-8. Shift+F10 opens the current row's menu,
+// which speaks of what the row is; Copy record is off for a row without a record, and copies the
+// record of a clashing image, which still has one; Enter opens a row's image; the menu sorts the
+// list.
+TEST_F(ResultsList, TheSelectionFollowsItsRowAndItsMenuActsOnIt)
 {
     // A problem row either way: its extension is in upper case.
 #ifdef _WIN32
@@ -406,27 +409,20 @@ TEST_F(ResultsList, TheSelectionFollowsItsRow)
 
     // A clashing image has a problem row beside its mapped one: its path is pasted once.
     const fs::path clashing = m_dir.path() / "clashing";
-    test::makeFiles(clashing, {"1234.png", "1234.jpg", odd}, test::pngSignature);
+    test::makeFiles(clashing, {"1234.png", odd}, test::pngSignature);
+    test::makeFiles(clashing, {"1234.jpg"}, jpegSignature);
+    test::makeFiles(clashing, {"X.PNG"});
     write(clashing.string());
     view().selectAll();
     QByteArrayList pasted = copiedPath().split('\n');
     std::sort(pasted.begin(), pasted.end());
     QByteArrayList each;
-    for (const std::string& name : {std::string("1234.jpg"), std::string("1234.png"), odd}) {
+    for (const std::string& name :
+         {std::string("1234.jpg"), std::string("1234.png"), std::string("X.PNG"), odd}) {
         each << QByteArray::fromStdString((clashing / name).string());
     }
     EXPECT_EQ(pasted, each);
-}
 
-// Shift+F10 opens the current row's menu, which speaks of what the row is; Copy record is off
-// for a row without a record, and copies the record of a clashing image, which still has one;
-// Enter opens a row's image; the menu sorts the list.
-TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImageAndSorts)
-{
-    test::makeFiles(m_dir.path(), {"1234.png"}, test::pngSignature);
-    test::makeFiles(m_dir.path(), {"1234.jpg"}, jpegSignature);
-    test::makeFiles(m_dir.path(), {"X.PNG"});
-    write(m_dir.path().string());
     select("X.PNG");
     EXPECT_EQ(menuWith("Copy &record"),
               (QStringList{"&Open image", "Show in &folder", "", "&Copy path", "Copy &record (off)",
@@ -436,7 +432,7 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImageAndSorts)
     menuWith("&Copy path");
     EXPECT_EQ(status(), "Copied the path of 1 row");
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QDir::toNativeSeparators(QString::fromStdString(m_dir / "X.PNG")));
+              QDir::toNativeSeparators(QString::fromStdString((clashing / "X.PNG").string())));
     QGuiApplication::clipboard()->setText("kept");
     select("1234.jpg");
     ASSERT_TRUE(
@@ -448,7 +444,8 @@ TEST_F(ResultsList, TheKeyboardMenuCopiesTheRecordOfAClashingImageAndSorts)
 
     // Nothing that opens a file keeps the window waiting, and what does not open is said.
     select("1234.png");
-    const QString shown = QDir::toNativeSeparators(QString::fromStdString(m_dir / "1234.png"));
+    const QString shown =
+        QDir::toNativeSeparators(QString::fromStdString((clashing / "1234.png").string()));
     m_prompts.openTrouble = Opening::Failed;
     QTest::keyClick(&view(), Qt::Key_Return);
     EXPECT_EQ(status(), "Nothing could open " + shown);
