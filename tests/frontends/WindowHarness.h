@@ -1,9 +1,7 @@
 #pragma once
 
 #include "Desktop.h"
-#include "FileSelector.h"
 #include "MainWindow.h"
-#include "PackWalk.h"
 #include "Prompts.h"
 #include "ResultAlert.h"
 #include "ResultsModel.h"
@@ -18,20 +16,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QDragEnterEvent>
 #include <QLabel>
-#include <QList>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
-#include <vector>
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -205,6 +197,18 @@ inline void answerBox(const std::function<void(QMessageBox&)>& read)
         read(*box);
         box->escapeButton()->click();
     });
+}
+
+// What the message box that `ask` opens says, its text's lines then its body's; answered with
+// Escape.
+inline QStringList boxSays(const std::function<void()>& ask)
+{
+    QStringList said;
+    answerBox([&said](QMessageBox& box) {
+        said = box.text().split('\n') + box.informativeText().split('\n');
+    });
+    ask();
+    return said;
 }
 
 /// The real window with scripted dialogs and a folder of its own, and what tests do with it.
