@@ -8,7 +8,6 @@
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -240,7 +239,7 @@ TEST(ConfigCheck, FoldersAWriteLeavesAreCheckedAsItLeavesThem)
 {
     struct Case {
         const char* what;
-        std::function<std::string(const TempDir&)> make; // the root to check
+        std::string (*make)(const TempDir&); // the root to check
         bool recursive, whenEmpty, verify;
         std::multiset<State> verdicts;
         std::array<std::size_t, 4> counts; // checked, outdated, unreadable, problems
