@@ -103,7 +103,6 @@ TEST(CliWords, GiveEachFactItsWords)
         {cli::checkDetail(stale), "6 records to add, 1 to change"},
         {cli::styleWords({7, 2}), "stadium background"},
         {cli::styleWords({6, 2}), "kit texture"},
-        {undo({"a"}, 0), undone + "1 changed since, left alone (crestmap-cli --undo --force puts it back over the edit)"},
         {undo({"a"}, 1), undone + "1 changed since, left alone (crestmap-cli --undo --force removes it, edit and all)"},
         {undo({"a", "b"}, 2), undone + "2 changed since, left alone (crestmap-cli --undo --force removes them, edit and all)"},
         {undo({"a", "b", "c"}, 1),

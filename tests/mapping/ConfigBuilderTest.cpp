@@ -62,21 +62,6 @@ TEST(ConfigDocument, LargeListsStreamByteExact)
     EXPECT_EQ(streamed, test::expectedDocument(lines));
 }
 
-#ifndef _WIN32 // making a symbolic link needs a privilege on Windows
-// A symbolic link at config.xml is replaced, not followed.
-TEST(ConfigWrite, ReplacesASymbolicLinkWhole)
-{
-    const TempDir dir;
-    writeFile(dir / "target.xml", "kept");
-    fs::create_symlink("target.xml", dir / "config.xml");
-    ASSERT_TRUE(
-        ConfigBuilder::writeConfig(dir / "config.xml", std::vector<std::string>{"7.png"}, 1, 1));
-    EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoRecord("7")}));
-    EXPECT_EQ(readFile(dir / "target.xml"), "kept");
-    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"config.xml", "target.xml"}));
-}
-#endif
-
 // A file that already holds the document is not written again: not a byte, not its time, not its
 // permissions; one that differs is replaced with the permissions it had, and the write counts
 // the records it held that the new one lacks.
@@ -96,10 +81,7 @@ TEST(ConfigWrite, LeavesWhatItWouldWriteAloneAndCountsWhatAReplacedFileLoses)
     const std::string both = readFile(dir / "config.xml");
     const auto before = fs::last_write_time(dir / "config.xml");
     fs::permissions(dir / "config.xml", fs::perms::owner_read);
-    const WriteResult again =
-        ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options);
-    EXPECT_TRUE(again.written);
-    EXPECT_TRUE(again.unchanged);
+    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors, options));
     EXPECT_EQ(fs::last_write_time(dir / "config.xml"), before);
     EXPECT_EQ(account.told.back().outcome, FolderAccount::Outcome::Unchanged);
 
@@ -150,7 +132,9 @@ void expectFailureLeavesFolderAlone(const std::string& path, const fs::path& fol
     }
 }
 
-TEST(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
+// No folder, a file or a folder in the way, and a file size limit within the header, the first
+// piece, past a piece, and just short of the footer.
+TEST(ConfigWriteFailure, NothingInTheWayIsTouchedNorAnyStageOfTheWriteLeftBehind)
 {
     const TempDir dir;
     writeFile(dir / "plain", "file");
@@ -158,18 +142,39 @@ TEST(ConfigWriteFailure, NoFolderOrAFolderInTheWay)
     expectFailureLeavesFolderAlone(dir / "gone/config.xml", dir / "gone");
     expectFailureLeavesFolderAlone(dir / "plain/config.xml", dir.path());
     expectFailureLeavesFolderAlone(dir / "config.xml", dir.path());
+#ifndef _WIN32
+    fs::remove_all(dir / "config.xml");
+    const std::size_t full =
+        test::expectedDocument(std::vector<std::string>(50000, logoRecord("12345"))).size();
+    for (const rlim_t limit :
+         {rlim_t{0}, rlim_t{100}, rlim_t{5000}, rlim_t{1500000}, static_cast<rlim_t>(full - 5)}) {
+        writeFile(dir / "config.xml", "old document that must survive");
+        const test::FileSizeLimit cap(limit);
+        expectFailureLeavesFolderAlone(dir / "config.xml", dir.path());
+    }
+#endif
 }
 
-#ifndef _WIN32
-// What cannot be read (here a link loop; for its owner, a file of mode 000) could be neither kept
-// for Undo nor compared: a restyle left it unrestorable.
-TEST(ConfigWriteFailure, AConfigThatCannotBeReadIsNotReplaced)
+#ifndef _WIN32 // making a symbolic link needs a privilege on Windows
+// A symbolic link at config.xml is replaced, not followed. But what cannot be read (here a link
+// loop; for its owner, a file of mode 000) could be neither kept for Undo nor compared: a restyle
+// left it unrestorable.
+TEST(ConfigWrite, ASymbolicLinkIsReplacedWholeUnlessItCannotBeRead)
 {
     const TempDir dir;
     test::makeFiles(dir.path(), {"1.png"});
+    writeFile(dir / "target.xml", "kept");
+    fs::create_symlink("target.xml", dir / "config.xml");
+    const std::vector<std::string> files{dir / "1.png"};
+    ASSERT_TRUE(ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1));
+    EXPECT_EQ(readFile(dir / "config.xml"), test::expectedDocument({logoRecord("1")}));
+    EXPECT_EQ(readFile(dir / "target.xml"), "kept");
+    EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "config.xml", "target.xml"}));
+
+    fs::remove(dir / "target.xml");
+    fs::remove(dir / "config.xml");
     fs::create_symlink("config.xml", dir / "config.xml");
     std::ostringstream errors;
-    const std::vector<std::string> files{dir / "1.png"};
     for (const WriteResult& result :
          {ConfigBuilder::writeConfig(dir / "config.xml", files, 1, 1, errors),
           ConfigBuilder::writeFolderConfig(dir.path().string(), {1, 1}, errors)}) {
@@ -178,21 +183,6 @@ TEST(ConfigWriteFailure, AConfigThatCannotBeReadIsNotReplaced)
         EXPECT_EQ(result.error->action, FileError::Action::Read);
         EXPECT_EQ(fs::read_symlink(dir / "config.xml"), "config.xml");
         EXPECT_EQ(entryNames(dir.path()), (std::set<std::string>{"1.png", "config.xml"}));
-    }
-}
-
-TEST(ConfigWriteFailure, FileSizeLimitAtEveryStage)
-{
-    const TempDir dir;
-    const std::string path = dir / "config.xml";
-    // Within the header, the first piece, past a piece, and just short of the footer.
-    const std::size_t full =
-        test::expectedDocument(std::vector<std::string>(50000, logoRecord("12345"))).size();
-    for (const rlim_t limit :
-         {rlim_t{0}, rlim_t{100}, rlim_t{5000}, rlim_t{1500000}, static_cast<rlim_t>(full - 5)}) {
-        writeFile(path, "old document that must survive");
-        const test::FileSizeLimit cap(limit);
-        expectFailureLeavesFolderAlone(path, dir.path());
     }
 }
 #endif

@@ -15,6 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::expectedDocument;
 using test::expectedRecord;
+using test::logoRecord;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -58,22 +59,14 @@ struct UndoJournal : ::testing::Test {
     const UndoFolder where{cache / "undo", {}};
 };
 
-std::string logos(std::initializer_list<const char*> names)
-{
-    Strings lines;
-    for (const char* name : names) {
-        lines.push_back(expectedRecord(name, "club/" + std::string(name) + "/logo"));
-    }
-    return expectedDocument(lines);
-}
-
 // Undo puts back the folders whose write completed, byte for byte, and removes what it made;
 // a folder that failed is not its business.
 TEST_F(UndoJournal, PutsBackWhatEachCompletedWriteReplacedAndNothingElse)
 {
     test::makeFiles(root.path(), {"a/1.png", "b/1.png", "c/1.png", "d/1.png"});
-    const std::string oldA = logos({"1", "7", "8"}) + "\n";
-    const std::string oldB = logos({"9"});
+    const std::string oldA =
+        expectedDocument({logoRecord("1"), logoRecord("7"), logoRecord("8")}) + "\n";
+    const std::string oldB = expectedDocument({logoRecord("9")});
     writeFile(root / "a/config.xml", oldA);
     writeFile(root / "b/config.xml", oldB);
     fs::create_directory(root / "d/config.xml");
@@ -161,7 +154,7 @@ TEST_F(UndoJournal, AFolderThatCannotHoldItOrABusyOneSaysWhy)
     ASSERT_TRUE(why);
     EXPECT_EQ(why->action, FileError::Action::MakeFolder);
     EXPECT_EQ(why->path, root / "file/undo");
-    EXPECT_EQ(readFile(root / "config.xml"), logos({"1"}));
+    EXPECT_EQ(readFile(root / "config.xml"), expectedDocument({logoRecord("1")}));
 
     (void)write(root, {"."}, where, {2, 1});
     {

@@ -63,18 +63,6 @@ PackRequest pack(std::optional<StylePair> style, StyleRule rule = StyleRule::AsA
     return request;
 }
 
-// A check of `root`, with each folder's verdict as it was told, in no set order.
-std::pair<PackCheck, std::multiset<State>> checkWithVerdicts(const std::string& root,
-                                                             const PackRequest& request)
-{
-    std::multiset<State> verdicts;
-    const PackCheck counts =
-        checkPack(root, request, [&](const std::string&, const ConfigCheck& c, auto) {
-            verdicts.insert(c.state);
-        });
-    return {counts, verdicts};
-}
-
 const std::string kitRecord = expectedRecord("1_a", "team/1/kits/a");
 
 TEST(Pack, EntriesAndSiblingFoldersFollowTheListingOrder)
@@ -246,62 +234,60 @@ TEST(ConfigCheck, GivesOneVerdictForEveryKindOfFile)
     }
 }
 
-// "Wrote 0 records", then "not current": a check without a style must not call the document a
-// write without images made stale, for it is the same in every style.
-TEST(ConfigCheck, WhatAWriteWithoutImagesMadeIsCurrent)
+// Folders a write passes over or cannot list: the check tells them as the write would.
+TEST(ConfigCheck, FoldersAWriteLeavesAreCheckedAsItLeavesThem)
 {
-    const TempDir dir;
-    test::makeFiles(dir.path(), {"readme.txt", "below/1.png"});
-    ASSERT_TRUE(ConfigBuilder::writeFolderConfig(dir.path().string(), {6, 1}));
-    PackRequest request = pack(std::nullopt, StyleRule::Update);
-    request.recursive = false;
-    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
-    EXPECT_EQ(verdicts, (std::multiset<State>{State::Current}));
-    EXPECT_TRUE(counts.allCurrent());
-}
-
-// A config.xml cut short keeps its folder out of every write, so its images clash with no
-// other folder's: the check counted clashes that the write of the same pack did not.
-TEST(ConfigCheck, ImagesOfAFolderCutShortClashWithNoOther)
-{
-    const TempDir dir;
-    test::makeFiles(dir.path(), {"cut/7.png", "new/7.jpg"}, test::pngSignature);
-    test::writeFile(dir / "cut/config.xml", "<rec");
-    PackRequest request = pack(std::nullopt, StyleRule::Update);
-    request.verifyImages = true;
-    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
-    EXPECT_EQ(verdicts, (std::multiset<State>{State::CutShort, State::Missing}));
-    EXPECT_EQ(counts.problems, 0u);
-}
-
-// A folder opened for its images below that cannot be listed: it was set aside as a folder
-// without images, then counted as checked and not current rather than unreadable.
-TEST(ConfigCheck, AnOpenedFolderThatCannotBeListedIsUnreadable)
-{
-    const TempDir dir;
-    PackRequest request = pack(std::nullopt, StyleRule::Update);
-    request.recursive = false;
-    request.recursiveWhenEmpty = true;
-    const auto [counts, verdicts] = checkWithVerdicts(dir / std::string(300, 'n'), request);
-    EXPECT_EQ(verdicts, (std::multiset<State>{State::Unreadable}));
-    EXPECT_EQ(counts.unreadable, 1u);
-    EXPECT_EQ(counts.checked, 0u);
-    EXPECT_EQ(counts.outdated, 0u);
-}
-
-// A folder with no mapping and no style asked: its images are still read, as a write would map
-// them, so that the command line finds the clashes and the files that would not load that the
-// window finds; and its sub-folder is checked once.
-TEST(ConfigCheck, ImagesOfAFolderWithoutAMappingAreReadAllTheSame)
-{
-    const TempDir dir;
-    test::makeFiles(dir.path(), {"1234.png", "1234.jpg", "below/9.png"}, test::pngSignature);
-    test::makeFiles(dir.path(), {"5.png"});
-    PackRequest request = pack(std::nullopt, StyleRule::Update);
-    request.verifyImages = true;
-    const auto [counts, verdicts] = checkWithVerdicts(dir.path().string(), request);
-    EXPECT_EQ(verdicts, (std::multiset<State>{State::Missing, State::Missing}));
-    EXPECT_EQ(counts.problems, 3u); // two images of one picture, and an empty file
+    struct Case {
+        const char* what;
+        std::string (*make)(const TempDir&); // the root to check
+        bool recursive, whenEmpty, verify;
+        std::multiset<State> verdicts;
+        std::array<std::size_t, 4> counts; // checked, outdated, unreadable, problems
+    };
+    // clang-format off
+    const std::vector<Case> cases{
+        // "Wrote 0 records", then "not current": a document without images is the same in every
+        // style, so a check without a style must not call it stale.
+        {"written without images", [](const TempDir& dir) {
+             test::makeFiles(dir.path(), {"readme.txt", "below/1.png"});
+             EXPECT_TRUE(ConfigBuilder::writeFolderConfig(dir.path().string(), {6, 1}));
+             return dir.path().string();
+         }, false, false, false, {State::Current}, {1, 0, 0, 0}},
+        // A config.xml cut short keeps its folder out of every write: its images clash with none.
+        {"cut short", [](const TempDir& dir) {
+             test::makeFiles(dir.path(), {"cut/7.png", "new/7.jpg"}, test::pngSignature);
+             writeFile(dir / "cut/config.xml", "<rec");
+             return dir.path().string();
+         }, true, false, true, {State::CutShort, State::Missing}, {2, 2, 0, 0}},
+        // Opened for its images below and not listable: unreadable, not checked and stale.
+        {"cannot be listed", [](const TempDir& dir) { return dir / std::string(300, 'n'); },
+         false, true, false, {State::Unreadable}, {0, 0, 1, 0}},
+        // Without a mapping its images are still read as a write maps them, so the command line
+        // finds what the window finds: two images of one picture and an empty file; its
+        // sub-folder is checked once.
+        {"without a mapping", [](const TempDir& dir) {
+             test::makeFiles(dir.path(), {"1234.png", "1234.jpg", "below/9.png"}, test::pngSignature);
+             test::makeFiles(dir.path(), {"5.png"});
+             return dir.path().string();
+         }, true, false, true, {State::Missing, State::Missing}, {2, 2, 0, 3}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempDir dir;
+        PackRequest request = pack(std::nullopt, StyleRule::Update);
+        request.recursive = c.recursive;
+        request.recursiveWhenEmpty = c.whenEmpty;
+        request.verifyImages = c.verify;
+        std::multiset<State> verdicts;
+        const PackCheck counts = checkPack(c.make(dir), request,
+                                           [&](const std::string&, const ConfigCheck& check, auto) {
+                                               verdicts.insert(check.state);
+                                           });
+        EXPECT_EQ(verdicts, c.verdicts);
+        EXPECT_EQ((std::array{counts.checked, counts.outdated, counts.unreadable, counts.problems}),
+                  c.counts);
+    }
 }
 
 // The plan is what the user agrees to: a folder it says stays as it is must not be rewritten.
