@@ -33,7 +33,16 @@ struct StyleSelectors {
 
     /// The pair a document is built from, taken at one moment: logoType goes with styles 1 to 4,
     /// kitType with 6, backgroundType with 7, and 0 with anything else.
-    [[nodiscard]] StylePair stylePair() const noexcept;
+    [[nodiscard]] constexpr StylePair stylePair() const noexcept
+    {
+        using namespace GraphicStyle;
+        const std::int64_t subType = graphicStyle >= Logo && graphicStyle <= LogoBackgroundRight
+                                         ? logoType
+                                     : graphicStyle == Kit        ? kitType
+                                     : graphicStyle == Background ? backgroundType
+                                                                  : 0;
+        return {graphicStyle, subType};
+    }
 };
 
 } // namespace crestmap
