@@ -1,5 +1,6 @@
 #include "FileSelector.h"
 
+#include "ConfigWatch.h"
 #include "FileNames.h"
 #include "MappingFile.h"
 #include "PathText.h"
@@ -19,10 +20,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
-#include <QSet>
 #include <QTimer>
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -60,34 +59,13 @@ std::size_t secondGroup(std::int64_t graphic)
                                                                            : 0;
 }
 
-// Beyond this many folders a pack is not watched: each takes two of the system's watches.
-constexpr std::size_t mostFolders = 2000;
-#ifdef _WIN32
-// Under Wine, a write into a watched pack never ended; until that is understood, not on Windows.
-constexpr bool watching = false;
-#else
-constexpr bool watching = true;
-#endif
-
-QString configIn(const QString& folder)
-{
-    return folder + QStringLiteral("/config.xml");
-}
-
-std::tuple<QDateTime, QDateTime, qint64> stampOf(const QString& folder)
-{
-    const QFileInfo config(configIn(folder));
-    return {QFileInfo(folder).lastModified(), config.lastModified(),
-            config.exists() ? config.size() : -1};
-}
-
 } // namespace
 
 FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* window,
                            std::array<QGroupBox*, 4> boxes, QLabel* preview,
                            QAbstractButton* subfolders)
     : QObject(window), m_prompts(prompts), m_writer(writer), m_window(window), m_boxes(boxes),
-      m_preview(preview), m_subfolders(subfolders)
+      m_preview(preview), m_subfolders(subfolders), m_folders(new ConfigWatch(this))
 {
     for (std::size_t g = 0; g < groups.size(); ++g) {
         auto* group = new QButtonGroup(this);
@@ -118,19 +96,12 @@ FileSelector::FileSelector(Prompts& prompts, WriteController& writer, QWidget* w
     // Queued: a job that ends with a change of another program's first shows its own report.
     connect(&writer.journals(), &JournalWatch::writtenElsewhere, this, &FileSelector::recheck,
             Qt::QueuedConnection);
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(300);
-    connect(&m_settle, &QTimer::timeout, this, &FileSelector::look);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle,
-            qOverload<>(&QTimer::start));
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
+    connect(m_folders, &ConfigWatch::changed, this, &FileSelector::recheck, Qt::QueuedConnection);
     connect(&writer, &WriteController::undone, this, &FileSelector::followUndo);
     connect(&writer, &WriteController::descending, m_subfolders,
             [this] { m_subfolders->setChecked(true); });
     connect(&writer, &WriteController::busyChanged, this, [this](bool busy) {
-        for (Watched& each : m_folders) {
-            each.stamp = busy ? each.stamp : stampOf(each.folder);
-        }
+        m_folders->hold(busy);
         emit updateAvailable(!busy && m_lastCheck && !m_lastCheck->outdated.empty());
     });
 }
@@ -196,7 +167,7 @@ void FileSelector::follow(const SharedReport& report)
     // A write makes the last check's list of folders to update old news.
     m_lastCheck = report->checked ? report : nullptr;
     m_shown = report;
-    watch(report);
+    m_folders->watch(report);
     emit updateAvailable(m_lastCheck && !m_lastCheck->outdated.empty());
     if (report->checked && report->descended) {
         m_subfolders->setChecked(true);
@@ -311,59 +282,4 @@ void FileSelector::openArguments(const QStringList& arguments)
     }
     m_inView = folder;
     (void)takeFolder(QUrl::fromLocalFile(info.absoluteFilePath()), WriteRequest::Source::Opened);
-}
-
-void FileSelector::watch(const SharedReport& report)
-{
-    m_folders.clear();
-    if (const QStringList paths = m_watcher.files() + m_watcher.directories(); !paths.isEmpty()) {
-        m_watcher.removePaths(paths);
-    }
-    if (!watching || !report || report->base.empty() || report->folderImages.size() > mostFolders) {
-        return;
-    }
-    QStringList paths;
-    for (const auto& [relative, images] : report->folderImages) {
-        const QString folder =
-            qtPath(relative == "." ? report->base : crestmap::joinPath(report->base, relative));
-        m_folders.push_back({folder, stampOf(folder)});
-        paths << folder << configIn(folder);
-    }
-    addPaths(paths);
-}
-
-void FileSelector::addPaths(const QStringList& paths)
-{
-    // A config.xml not there yet is seen through its folder.
-    QStringList more;
-    const QStringList files = m_watcher.files();
-    const QSet<QString> watched(files.begin(), files.end());
-    std::ranges::copy_if(paths, std::back_inserter(more), [&watched](const QString& path) {
-        return !watched.contains(path) && QFileInfo::exists(path);
-    });
-    if (!more.isEmpty()) {
-        (void)m_watcher.addPaths(more);
-    }
-}
-
-void FileSelector::look()
-{
-    if (m_writer.busy()) {
-        return;
-    }
-    std::vector<std::string> configs;
-    QStringList paths;
-    for (Watched& each : m_folders) {
-        if (Stamp now = stampOf(each.folder); now != each.stamp) {
-            each.stamp = now;
-            configs.push_back(crestmap::configPathIn(coreBytes(each.folder)));
-        }
-        // One written anew by a rename is another file, watched anew.
-        paths << configIn(each.folder);
-    }
-    addPaths(paths);
-    if (!configs.empty()) {
-        QMetaObject::invokeMethod(
-            this, [this, configs] { recheck(configs); }, Qt::QueuedConnection);
-    }
 }

@@ -4,15 +4,12 @@
 #include "WriteJob.h"
 #include "WriteReport.h"
 
-#include <QDateTime>
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <QUrl>
 #include <array>
-#include <tuple>
 
+class ConfigWatch;
 class Prompts;
 class QAbstractButton;
 class QButtonGroup;
@@ -55,21 +52,6 @@ private:
     void recheck(const std::vector<std::string>& configs);
     [[nodiscard]] bool shows(const std::vector<std::string>& configs) const;
     void followUndo(const QString& words, const std::vector<std::string>& configs);
-    /// Watches the folders of `report` for what no Crestmap program tells of: a config.xml
-    /// edited or removed by hand, images added or taken away; none for a list of files.
-    void watch(const SharedReport& report);
-    /// Checks again the folders that changed since they were watched, unless a job runs: what
-    /// changes then is its own doing, or told by its report, and taken as it stands at its end.
-    void look();
-    void addPaths(const QStringList& paths);
-
-    /// A folder's listing and its config.xml, by what a change of either changes: the folder's
-    /// time, the file's and its size.
-    using Stamp = std::tuple<QDateTime, QDateTime, qint64>;
-    struct Watched {
-        QString folder;
-        Stamp stamp;
-    };
 
     crestmap::StyleSelectors m_styles;
     Prompts& m_prompts;
@@ -79,13 +61,11 @@ private:
     std::array<QButtonGroup*, 4> m_groups{};
     QLabel* m_preview;
     QAbstractButton* m_subfolders;
-    QString m_inView;             ///< the folder the list shows, where the folder dialogs start
-    SharedReport m_lastCheck;     ///< the check shown, whose stale folders Update writes
-    SharedReport m_shown;         ///< the report the list shows
-    QFileSystemWatcher m_watcher; ///< its folders, for what changes in them by hand
-    QTimer m_settle; ///< one look after a burst of changes, such as a copy of many images
-    std::vector<Watched> m_folders;
-    QString m_lead;                     ///< what an undo did, said with the check after it
+    QString m_inView;         ///< the folder the list shows, where the folder dialogs start
+    SharedReport m_lastCheck; ///< the check shown, whose stale folders Update writes
+    SharedReport m_shown;     ///< the report the list shows
+    ConfigWatch* m_folders;   ///< its folders, for what changes in them by hand
+    QString m_lead;           ///< what an undo did, said with the check after it
     std::vector<std::string> m_changed; ///< config.xml files changed since the list was made
     bool m_retrying = false;            ///< a check of them waits for a question or a job
 };
